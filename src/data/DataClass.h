@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Connection.h"
+#include "Recordset.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace orv {
+
+// Doubles every single quote, for a value placed between quotes in SQL text.
+QString sqlQuote(const QString& value);
+// "'" + sqlQuote(value) + "'".
+QString sqlLiteral(const QString& value);
+
+// The shape every data class shares: one connection opened and closed by each
+// operation, the lookup result of Get_ID, and the write protocol.
+class DataClass {
+public:
+    virtual ~DataClass() = default;
+
+    void Class_Initialize();
+
+    // Every row of a table ("SELECT * FROM " + table), detached.
+    Recordset Get_Table_Recordset(const QString& table);
+    // The key, as text, of the first row of a known table matching value;
+    // the empty text for an unknown table or no matching row.
+    QString Get_ID(const QString& table, const Variant& value);
+
+    // The database's reason for the last failed write (for logs and tests;
+    // the clerk sees the class's failure text).
+    const QString& lastFailureReason() const { return m_lastFailure; }
+
+protected:
+    // One Get_ID branch: table name compared exactly, the statement is
+    // prefix + quoted value + ending, the key column is read as text.
+    // An employee branch splits "Last, First" at the first comma.
+    struct IdBranch {
+        QString table;
+        QString prefix;
+        QString ending;
+        QString keyColumn;
+        bool employee = false;
+    };
+    static IdBranch employeesBranch();
+    void declareIdBranches(std::vector<IdBranch> branches) { m_branches = std::move(branches); }
+
+    // The read protocol: open, client cursor, execute, detach, close.
+    // Errors propagate as DataError with the connection closed.
+    Recordset read(const QString& sql);
+
+    // The write protocol: open (server cursor), one transaction around body,
+    // commit with the database's checks. Any failure rolls everything back and
+    // yields failureText; otherwise body's text is returned.
+    QString write(const QString& failureText, const std::function<QString()>& body);
+    // Inside write(): the table opened by "SELECT * FROM <table> WHERE 1 = 2".
+    Recordset openTable(const QString& table);
+
+    QString m_sql;
+    Connection m_connection;
+    Recordset m_lookup;
+
+private:
+    std::vector<IdBranch> m_branches;
+    QString m_lastFailure;
+};
+
+} // namespace orv

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/Recordset.h"
+#include "data/Variant.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+struct sqlite3;
+
+namespace orv::db {
+
+// The company file and the one physical connection the process keeps to it.
+// The first use creates a missing file (schema, stored rules, starter data in
+// one transaction) or migrates an older one; a file that is not a company
+// database, or one newer than this program, is refused with DataError.
+class CompanyDatabase {
+public:
+    static constexpr int kSchemaVersion = 1;
+    static constexpr int kApplicationId = 0x4F52564E;
+
+    // $XDG_DATA_HOME/orvanwise/orvan.sqlite (default ~/.local/share/orvanwise/).
+    static QString defaultPath();
+    // Points the program at another file (tests); closes the open connection.
+    static void setPath(const QString& path);
+    static QString path();
+
+    // The physical connection, opened on first use.
+    static sqlite3* handle();
+    static bool isOpen();
+    static void closeConnection();
+
+    // db_today() answers this date while it is valid (tests pin it).
+    static void setToday(const QDate& date);
+    static QDate today();
+
+    // Runs one text (plain SQL or a procedure call) and returns the last
+    // statement's rows, converted by declared type.
+    static Recordset execute(const QString& text, const std::vector<Variant>& params = {});
+    // Runs SQL that returns no rows (several statements allowed).
+    static void exec(const QString& sql);
+    // "SELECT * FROM <table> WHERE 1 = 2" as an updatable table result.
+    static Recordset openTable(const QString& selectText);
+
+    // The write transaction (see Connection).
+    static void beginWrite();
+    static void commitWrite();
+    static void rollbackWrite();
+    static bool inWrite();
+};
+
+} // namespace orv::db
