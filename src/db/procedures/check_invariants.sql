@@ -157,9 +157,14 @@ SELECT '3 documents', h.Post_Seq || ' ' || h.Post_No || ' stamped ' || COALESCE(
 FROM header h JOIN doc_kind k ON k.Post_Seq = h.Post_Seq AND k.Post_No = h.Post_No
 WHERE k.Kinds = 1 AND h.Kind IS NOT k.Kind
 UNION ALL
-SELECT '3 documents', 'leg ' || l.Entry_ID || ' of kind ' || l.Doc_Kind || ' in ' || l.Post_Seq || ' ' || l.Post_No
-FROM Ledger_T l JOIN doc_kind k ON k.Post_Seq = l.Post_Seq AND k.Post_No = l.Post_No
-WHERE k.Kinds = 1 AND l.Doc_Kind <> k.Kind
+SELECT '3 documents', 'leg ' || Entry_ID || ' of kind ' || Doc_Kind || ' in ' || Post_Seq || ' ' || Post_No
+       || ' stamped ' || Stamped
+FROM (SELECT l.Entry_ID, l.Doc_Kind, l.Post_Seq, l.Post_No,
+             CASE l.Post_Seq WHEN 'DOC' THEN (SELECT Doc_Kind FROM Document_T WHERE DocID = l.Post_No)
+               ELSE (SELECT CASE Order_Kind WHEN 'INV' THEN 'SI' ELSE Order_Kind END FROM Orders
+                     WHERE OrderID = l.Post_No) END AS Stamped
+      FROM Ledger_T l)
+WHERE Stamped IS NOT NULL AND Doc_Kind <> Stamped
 UNION ALL
 SELECT '3 documents', d.Src_Table || ' row ' || d.Src_Row || ' names no header ' || d.Post_Seq || ' '
        || COALESCE(d.Post_No, 'NULL')
