@@ -66,6 +66,7 @@ protected:
     bool press() { return ReportLauncher::launch(button); }
     bool resultOpen() { return source.resultSet("cmGListing_Grouping").isOpen(); }
 
+    test::ApplicationGuard app;
     ReportDataSource source{"DE_GL_Report", "conGL", kShapeReportConnection};
     ReportLayout layout = test::sampleListing();
     QWidget window;

@@ -1,6 +1,7 @@
 #include "ReportTestSupport.h"
 
 #include <QApplication>
+#include <gtest/gtest.h>
 
 namespace orv::reports::test {
 
@@ -11,6 +12,20 @@ void ensureApplication() {
     if (!QApplication::instance())
         new QApplication(argc, argv);
 }
+
+namespace {
+
+// The application lives from before the first test to after the last.
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { ensureApplication(); }
+    void TearDown() override { delete QApplication::instance(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+} // namespace
 
 Recordset ledgerRows(int count, int perAccount) {
     std::vector<FieldInfo> fields{{"GL_ID", DataType::Integer, 0},      {"Date", DataType::Date, 0},

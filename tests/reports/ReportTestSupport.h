@@ -11,6 +11,10 @@ namespace orv::reports::test {
 
 // A QApplication for the widget tests (offscreen), made once.
 void ensureApplication();
+// Held as a fixture's first member, so that its widgets find the application.
+struct ApplicationGuard {
+    ApplicationGuard() { ensureApplication(); }
+};
 
 // Rows of a general-ledger listing: GL_ID, Date, GL_Name_VC, Descrip_VC,
 // Period Dr, Period Cr. Row i belongs to account 1000 + i / perAccount.
