@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QtMath>
+#include <map>
 
 namespace orv::reports {
 
@@ -15,37 +16,59 @@ namespace {
 
 constexpr int kPenTwips = 15; // a hairline, one screen pixel at 96 dpi
 
-QFont fontFor(const ReportDocument& doc, const DisplayItem& item) {
-    QFont f(doc.fontFamily);
-    f.setPixelSize(qRound(item.pointSize * 20)); // the painter works in twips
-    f.setBold(item.bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
-}
+// The fonts of one painting, made once per size and weight: building a font
+// and its metrics for every item would cost more than drawing it.
+class FontCache {
+public:
+    explicit FontCache(const QString& family) : m_family(family) {}
+
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    const Entry& get(double pointSize, bool bold) {
+        const int key = qRound(pointSize * 20) * 2 + (bold ? 1 : 0);
+        auto it = m_entries.find(key);
+        if (it == m_entries.end()) {
+            QFont f(m_family);
+            f.setPixelSize(qRound(pointSize * 20)); // the painter works in twips
+            f.setBold(bold);
+            f.setHintingPreference(QFont::PreferNoHinting);
+            it = m_entries.emplace(key, Entry{f, QFontMetricsF(f)}).first;
+        }
+        return it->second;
+    }
+
+private:
+    QString m_family;
+    std::map<int, Entry> m_entries;
+};
 
 // Text boxes print one line cut at the box's edges; labels wrap within their
 // width and show the lines their height holds.
-void paintText(QPainter& painter, const ReportDocument& doc, const DisplayItem& item) {
+void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     if (item.text.isEmpty())
         return;
-    const QFont font = fontFor(doc, item);
-    painter.setFont(font);
+    const FontCache::Entry& f = fonts.get(item.pointSize, item.bold);
+    if (painter.font() != f.font)
+        painter.setFont(f.font);
     const int flags =
         int(item.alignment) | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    const QFontMetricsF fm(font);
-    QRectF needed = item.wrap ? fm.boundingRect(QRectF(item.rect), flags, item.text)
-                              : QRectF(0, 0, fm.horizontalAdvance(item.text), fm.height());
-    const bool overflows = needed.width() > item.rect.width() || needed.height() > item.rect.height();
+    const QRectF rect(item.rect);
+    const bool overflows = item.wrap ? !rect.contains(f.metrics.boundingRect(rect, flags, item.text))
+                                     : f.metrics.horizontalAdvance(item.text) > rect.width() ||
+                                           f.metrics.height() > rect.height();
     if (overflows) {
         painter.save();
-        painter.setClipRect(item.rect, Qt::IntersectClip);
+        painter.setClipRect(rect, Qt::IntersectClip);
     }
-    painter.drawText(QRectF(item.rect), flags, item.text);
+    painter.drawText(rect, flags, item.text);
     if (overflows)
         painter.restore();
 }
 
-void paintItem(QPainter& painter, const ReportDocument& doc, const DisplayItem& item) {
+void paintItem(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     switch (item.kind) {
     case DisplayItem::Kind::Line:
         painter.drawLine(item.rect.left(), item.rect.top(), item.rect.left() + item.rect.width(),
@@ -55,7 +78,7 @@ void paintItem(QPainter& painter, const ReportDocument& doc, const DisplayItem& 
         painter.drawRect(QRectF(item.rect));
         break;
     case DisplayItem::Kind::Text:
-        paintText(painter, doc, item);
+        paintText(painter, fonts, item);
         break;
     }
 }
@@ -71,8 +94,9 @@ void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int 
     painter.fillRect(QRect(QPoint(0, 0), doc.pageSize), Qt::white);
     painter.setPen(QPen(Qt::black, kPenTwips));
     painter.setBrush(Qt::NoBrush);
+    FontCache fonts(doc.fontFamily);
     for (const DisplayItem& item : doc.pages[size_t(page)].items)
-        paintItem(painter, doc, item);
+        paintItem(painter, fonts, item);
     painter.restore();
 }
 
