@@ -42,8 +42,11 @@ ReportPreview* ReportPreview::present(const QString& layoutName, ReportDocument 
     if (!preview) {
         preview = new ReportPreview(layoutName);
         registry()[layoutName] = preview;
-        if (registry().size() == 1 && qApp)
+        static bool cleanupWired = false;
+        if (!cleanupWired && qApp) {
+            cleanupWired = true;
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { ReportPreview::destroyAll(); });
+        }
         if (!geometryTwips.isEmpty()) {
             const double px = preview->logicalDpiX() / 1440.0;
             const double py = preview->logicalDpiY() / 1440.0;
