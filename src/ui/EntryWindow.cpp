@@ -85,7 +85,7 @@ void EntryWindow::Create_New_Order() {
 }
 
 void EntryWindow::Create_New_Order_Detail() {
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDef> fields;
     for (const LineColumn& c : lineColumns()) {
         fields.push_back({c.name, c.type, c.size});
     }

@@ -90,7 +90,7 @@ protected:
     virtual QString sendOrder() = 0;
 
     // --- the window's own ------------------------------------------------
-    virtual std::vector<FieldSpec> headerFields() const = 0;
+    virtual std::vector<FieldDef> headerFields() const = 0;
     virtual std::vector<LineColumn> lineColumns() const = 0;
     // The pick-grid columns a mouse press copies, in order.
     virtual std::vector<int> copiedColumns() const = 0;

@@ -2,9 +2,9 @@
 
 namespace orv {
 
-Recordset buildRecord(const std::vector<FieldSpec>& fields, bool oneRow) {
+Recordset buildRecord(const std::vector<FieldDef>& fields, bool oneRow) {
     Recordset record;
-    for (const FieldSpec& f : fields) {
+    for (const FieldDef& f : fields) {
         record.appendField(f.name, f.type, f.size);
     }
     record.open();

@@ -80,7 +80,7 @@ protected:
     virtual std::vector<ListFill> lists() const = 0;
     // The name list, read again after every request.
     virtual ListFill nameList() const = 0;
-    virtual std::vector<FieldSpec> stagingFields() const = 0;
+    virtual std::vector<FieldDef> stagingFields() const = 0;
     // Copies the picked record into the fields.
     virtual void showDetails(const Recordset& record) = 0;
     virtual CheckList validateChecks() = 0;

@@ -36,7 +36,7 @@ void TestEntryWindow::Form_Load() {
     EntryWindow::Form_Load();
 }
 
-std::vector<FieldSpec> TestEntryWindow::headerFields() const {
+std::vector<FieldDef> TestEntryWindow::headerFields() const {
     return {{QStringLiteral("EmployeeID"), DataType::BigInt}, {QStringLiteral("OrderDate"), DataType::Date}};
 }
 

@@ -35,7 +35,7 @@ protected:
     }
     QString sendOrder() override { return m_cls->Send_Order(m_header, m_lines); }
 
-    std::vector<FieldSpec> headerFields() const override;
+    std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
     std::vector<int> copiedColumns() const override { return {0, 1, 2}; }
     std::optional<DuplicateTest> duplicateTest() const override;

@@ -47,7 +47,7 @@ QString TestSetupWindow::write(Request request) {
     return {};
 }
 
-std::vector<FieldSpec> TestSetupWindow::stagingFields() const {
+std::vector<FieldDef> TestSetupWindow::stagingFields() const {
     return {{QStringLiteral("GL_ID"), DataType::Integer},
             {QStringLiteral("GL_Name_VC"), DataType::Text, 20},
             {QStringLiteral("Acct_Type"), DataType::Text, 10},

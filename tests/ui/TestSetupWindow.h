@@ -34,7 +34,7 @@ protected:
     ListFill nameList() const override {
         return {cboCompany, QStringLiteral("COA_T"), QStringLiteral("GL_Name_VC"), true};
     }
-    std::vector<FieldSpec> stagingFields() const override;
+    std::vector<FieldDef> stagingFields() const override;
     void showDetails(const Recordset& record) override;
     CheckList validateChecks() override;
     std::vector<Assignment> assignments(Request request) override;
