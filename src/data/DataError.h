@@ -9,7 +9,8 @@ namespace orv {
 // failed statement. The write protocol and the ui services catch it.
 class DataError : public std::runtime_error {
 public:
-    explicit DataError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit DataError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
 
 private:

@@ -21,7 +21,8 @@ class RowSaver {
 public:
     virtual ~RowSaver() = default;
     virtual std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
-                                         const std::vector<bool>& assigned, const std::vector<Variant>& values) = 0;
+                                         const std::vector<bool>& assigned,
+                                         const std::vector<Variant>& values) = 0;
 };
 
 // A record set: named, typed fields and rows with a current-row cursor.
@@ -81,7 +82,8 @@ public:
 
     // Used by the database side to build results.
     static Recordset detached(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows);
-    static Recordset table(const QString& tableName, std::vector<FieldInfo> fields, std::shared_ptr<RowSaver> saver);
+    static Recordset table(const QString& tableName, std::vector<FieldInfo> fields,
+                           std::shared_ptr<RowSaver> saver);
 
 private:
     struct Impl;

@@ -1,0 +1,98 @@
+#include "DataClass.h"
+
+#include "DataError.h"
+
+namespace orv {
+
+QString sqlQuote(const QString& value) {
+    QString out = value;
+    out.replace(QLatin1Char('\''), QLatin1String("''"));
+    return out;
+}
+
+QString sqlLiteral(const QString& value) {
+    return QLatin1Char('\'') + sqlQuote(value) + QLatin1Char('\'');
+}
+
+namespace {
+
+// Closes the connection however the operation ends.
+struct OpenGuard {
+    Connection& c;
+    explicit OpenGuard(Connection& conn) : c(conn) { c.open(); }
+    ~OpenGuard() { c.close(); }
+};
+
+} // namespace
+
+void DataClass::Class_Initialize() {
+    m_connection.setConnectionString(kDataClassConnection);
+}
+
+Recordset DataClass::read(const QString& sql) {
+    m_sql = sql;
+    OpenGuard open(m_connection);
+    m_connection.setCursorLocation(CursorLocation::Client);
+    return m_connection.execute(m_sql);
+}
+
+Recordset DataClass::Get_Table_Recordset(const QString& table) {
+    return read(QStringLiteral("SELECT * FROM ") + table);
+}
+
+DataClass::IdBranch DataClass::employeesBranch() {
+    return IdBranch{QStringLiteral("Employees"), QString(), QString(), QStringLiteral("EmployeeID"), true};
+}
+
+QString DataClass::Get_ID(const QString& table, const Variant& value) {
+    for (const IdBranch& b : m_branches) {
+        if (b.table != table) // exact, case-sensitive
+            continue;
+        const QString text = value.toString();
+        if (b.employee) {
+            // "Last, First": the last name before the first comma, the first
+            // name after it without its leading blank.
+            const qsizetype comma = text.indexOf(QLatin1Char(','));
+            if (comma < 0)
+                return QString();
+            const QString last = text.left(comma);
+            const QString first = text.mid(comma + 2);
+            m_sql = QStringLiteral("SELECT * FROM Employees WHERE LastName = '") + sqlQuote(last) +
+                    QStringLiteral("' AND FirstName = '") + sqlQuote(first) + QStringLiteral("'");
+        } else {
+            m_sql = b.prefix + sqlQuote(text) + b.ending;
+        }
+        OpenGuard open(m_connection);
+        m_connection.setCursorLocation(CursorLocation::Client);
+        m_lookup = m_connection.execute(m_sql);
+        if (m_lookup.recordCount() == 0)
+            return QString();
+        m_lookup.moveFirst();
+        return m_lookup.value(b.keyColumn).toString();
+    }
+    return QString();
+}
+
+QString DataClass::write(const QString& failureText, const std::function<QString()>& body) {
+    m_lastFailure.clear();
+    try {
+        OpenGuard open(m_connection);
+        m_connection.setCursorLocation(CursorLocation::Server);
+        m_connection.beginTrans();
+        const QString result = body();
+        m_connection.commitTrans();
+        return result;
+    } catch (const std::exception& e) {
+        // The guard has closed the connection and rolled the write back.
+        m_lastFailure = QString::fromUtf8(e.what());
+        qWarning("%s: %s", qPrintable(failureText), qPrintable(m_lastFailure));
+        return failureText;
+    }
+}
+
+Recordset DataClass::openTable(const QString& table) {
+    m_sql = QStringLiteral("SELECT * FROM ") + table + QStringLiteral(" WHERE 1 = 2");
+    return m_connection.openTable(m_sql);
+}
+
+} // namespace orv

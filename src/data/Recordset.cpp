@@ -1,0 +1,282 @@
+#include "Recordset.h"
+
+#include "DataError.h"
+
+#include <map>
+
+namespace orv {
+
+namespace {
+enum class Kind { StandAlone, Detached, Table };
+}
+
+struct Recordset::Impl {
+    Kind kind = Kind::StandAlone;
+    std::vector<FieldInfo> fields;
+    std::vector<std::vector<Variant>> rows;
+    int pos = -1;
+    bool open = false;
+    // table results
+    QString table;
+    std::shared_ptr<RowSaver> saver;
+    bool adding = false;
+    std::vector<bool> assigned;
+    // listeners
+    std::map<int, std::function<void()>> listeners;
+    int nextListener = 1;
+};
+
+namespace {
+
+Variant convertForField(const FieldInfo& f, const Variant& v) {
+    Variant r;
+    try {
+        r = v.convertedTo(f.type);
+    } catch (const DataError&) {
+        throw DataError(QStringLiteral("Field %1: \"%2\" is not a valid %3")
+                            .arg(f.name, v.toString(), dataTypeName(f.type)));
+    }
+    if (f.type == DataType::Text && f.size > 0 && r.toString().size() > f.size)
+        throw DataError(
+            QStringLiteral("Field %1: the text is longer than %2 characters").arg(f.name).arg(f.size));
+    return r;
+}
+
+} // namespace
+
+Recordset::Recordset() : d(std::make_shared<Impl>()) {}
+
+void Recordset::appendField(const QString& name, DataType type, int definedSize) {
+    if (d->open)
+        throw DataError(QStringLiteral("Fields cannot be added to an open record set"));
+    if (fieldIndex(name) >= 0)
+        throw DataError(QStringLiteral("Field %1 already exists").arg(name));
+    d->fields.push_back(FieldInfo{name, type, definedSize});
+}
+
+void Recordset::open() {
+    if (d->open)
+        throw DataError(QStringLiteral("The record set is already open"));
+    d->rows.clear();
+    d->pos = -1;
+    d->open = true;
+    d->adding = false;
+    notify();
+}
+
+void Recordset::close() {
+    if (!d->open)
+        return;
+    d->open = false;
+    d->rows.clear();
+    d->pos = -1;
+    d->adding = false;
+    notify();
+}
+
+bool Recordset::isOpen() const {
+    return d->open;
+}
+bool Recordset::isUpdatableTable() const {
+    return d->kind == Kind::Table;
+}
+
+int Recordset::fieldCount() const {
+    return static_cast<int>(d->fields.size());
+}
+
+const FieldInfo& Recordset::field(int index) const {
+    if (index < 0 || index >= fieldCount())
+        throw DataError(QStringLiteral("No field number %1").arg(index));
+    return d->fields[static_cast<size_t>(index)];
+}
+
+int Recordset::fieldIndex(const QString& name) const {
+    for (size_t i = 0; i < d->fields.size(); ++i)
+        if (d->fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int Recordset::recordCount() const {
+    return d->open ? static_cast<int>(d->rows.size()) : 0;
+}
+bool Recordset::eof() const {
+    return !d->open || d->rows.empty() || d->pos >= recordCount();
+}
+bool Recordset::bof() const {
+    return !d->open || d->rows.empty() || d->pos < 0;
+}
+int Recordset::position() const {
+    return (bof() || eof()) ? -1 : d->pos;
+}
+
+void Recordset::moveFirst() {
+    requireOpen();
+    d->pos = d->rows.empty() ? -1 : 0;
+}
+
+void Recordset::moveLast() {
+    requireOpen();
+    d->pos = recordCount() - 1;
+}
+
+void Recordset::moveNext() {
+    requireOpen();
+    if (eof())
+        throw DataError(QStringLiteral("The record set is at its end"));
+    ++d->pos;
+}
+
+void Recordset::movePrevious() {
+    requireOpen();
+    if (bof())
+        throw DataError(QStringLiteral("The record set is at its beginning"));
+    --d->pos;
+}
+
+void Recordset::moveTo(int row) {
+    requireOpen();
+    if (row < 0 || row >= recordCount())
+        throw DataError(QStringLiteral("No row number %1").arg(row));
+    d->pos = row;
+}
+
+Variant Recordset::value(const QString& name) const {
+    return value(requireField(name));
+}
+Variant Recordset::value(int index) const {
+    return valueAt(requireRow(), index);
+}
+void Recordset::setValue(const QString& name, const Variant& v) {
+    setValue(requireField(name), v);
+}
+void Recordset::setValue(int index, const Variant& v) {
+    setValueAt(requireRow(), index, v);
+}
+
+Variant Recordset::valueAt(int row, int index) const {
+    requireOpen();
+    field(index);
+    if (row < 0 || row >= recordCount())
+        throw DataError(QStringLiteral("No row number %1").arg(row));
+    return d->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
+}
+
+void Recordset::setValueAt(int row, int index, const Variant& v) {
+    requireOpen();
+    const FieldInfo& f = field(index);
+    if (d->kind == Kind::Detached)
+        throw DataError(QStringLiteral("This result cannot be changed"));
+    if (d->kind == Kind::Table && !(d->adding && row == recordCount() - 1))
+        throw DataError(QStringLiteral("Only a new row of %1 can be assigned").arg(d->table));
+    if (row < 0 || row >= recordCount())
+        throw DataError(QStringLiteral("No row number %1").arg(row));
+    d->rows[static_cast<size_t>(row)][static_cast<size_t>(index)] = convertForField(f, v);
+    if (d->kind == Kind::Table)
+        d->assigned[static_cast<size_t>(index)] = true;
+    notify();
+}
+
+void Recordset::addNew() {
+    requireOpen();
+    if (d->kind == Kind::Detached)
+        throw DataError(QStringLiteral("This result cannot be changed"));
+    if (d->adding)
+        update();
+    d->rows.emplace_back(d->fields.size(), Variant::null());
+    d->pos = recordCount() - 1;
+    if (d->kind == Kind::Table) {
+        d->adding = true;
+        d->assigned.assign(d->fields.size(), false);
+    }
+    notify();
+}
+
+void Recordset::update() {
+    requireOpen();
+    if (d->kind != Kind::Table)
+        return; // stand-alone rows hold their values already
+    if (!d->adding)
+        throw DataError(QStringLiteral("No new row of %1 to save").arg(d->table));
+    const size_t last = d->rows.size() - 1;
+    d->adding = false; // a refused row is dropped, as the save failed
+    std::vector<Variant> values = d->rows[last];
+    try {
+        d->rows[last] = d->saver->saveRow(d->table, d->fields, d->assigned, values);
+    } catch (...) {
+        d->rows.pop_back();
+        d->pos = recordCount();
+        notify();
+        throw;
+    }
+    notify();
+}
+
+void Recordset::deleteCurrent() {
+    const int row = requireRow();
+    if (d->kind != Kind::StandAlone)
+        throw DataError(QStringLiteral("This result cannot be changed"));
+    d->rows.erase(d->rows.begin() + row);
+    d->pos = row; // the next row, or the end
+    notify();
+}
+
+int Recordset::subscribe(std::function<void()> listener) {
+    const int id = d->nextListener++;
+    d->listeners.emplace(id, std::move(listener));
+    return id;
+}
+
+void Recordset::unsubscribe(int id) {
+    d->listeners.erase(id);
+}
+
+void Recordset::notify() {
+    // copy: a listener may unsubscribe while being called
+    const auto listeners = d->listeners;
+    for (const auto& [id, fn] : listeners)
+        fn();
+}
+
+Recordset Recordset::detached(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows) {
+    Recordset r;
+    r.d->kind = Kind::Detached;
+    r.d->fields = std::move(fields);
+    r.d->rows = std::move(rows);
+    r.d->open = true;
+    r.d->pos = r.d->rows.empty() ? -1 : 0;
+    return r;
+}
+
+Recordset Recordset::table(const QString& tableName, std::vector<FieldInfo> fields,
+                           std::shared_ptr<RowSaver> saver) {
+    Recordset r;
+    r.d->kind = Kind::Table;
+    r.d->table = tableName;
+    r.d->fields = std::move(fields);
+    r.d->saver = std::move(saver);
+    r.d->open = true;
+    return r;
+}
+
+void Recordset::requireOpen() const {
+    if (!d->open)
+        throw DataError(QStringLiteral("The record set is closed"));
+}
+
+int Recordset::requireField(const QString& name) const {
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DataError(QStringLiteral("No field named %1").arg(name));
+    return i;
+}
+
+int Recordset::requireRow() const {
+    requireOpen();
+    if (bof() || eof())
+        throw DataError(QStringLiteral("No current row"));
+    return d->pos;
+}
+
+} // namespace orv

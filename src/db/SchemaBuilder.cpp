@@ -1,0 +1,78 @@
+#include "SchemaBuilder.h"
+
+#include "CompanyDatabase.h"
+#include "data/DataError.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+
+namespace orv::db {
+
+namespace {
+
+QString readResource(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("Missing database file %1").arg(path));
+    return QString::fromUtf8(f.readAll());
+}
+
+void run(sqlite3* db, const QString& sql, const QString& what) {
+    char* err = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_exec(db, utf8.constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : "error");
+        sqlite3_free(err);
+        throw DataError(QStringLiteral("%1: %2").arg(what, msg));
+    }
+}
+
+void runFolder(sqlite3* db, const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
+        run(db, readResource(dir.filePath(file)), file);
+}
+
+template <typename F> void inTransaction(sqlite3* db, F&& body) {
+    run(db, QStringLiteral("BEGIN IMMEDIATE"), QStringLiteral("begin"));
+    try {
+        body();
+        run(db, QStringLiteral("COMMIT"), QStringLiteral("commit"));
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+} // namespace
+
+void SchemaBuilder::create(sqlite3* db) {
+    inTransaction(db, [db] {
+        runFolder(db, QStringLiteral(":/db/schema"));
+        runFolder(db, QStringLiteral(":/db/triggers"));
+        if (QFile::exists(QStringLiteral(":/db/seed.sql")))
+            run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));
+        run(db,
+            QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = 1;")
+                .arg(CompanyDatabase::kApplicationId),
+            QStringLiteral("version"));
+    });
+}
+
+void SchemaBuilder::migrate(sqlite3* db, int fromVersion) {
+    const QDir dir(QStringLiteral(":/db/migrations"));
+    const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
+    for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {
+        const QString prefix = QStringLiteral("%1_").arg(v, 4, 10, QLatin1Char('0'));
+        QString found;
+        for (const QString& f : files)
+            if (f.startsWith(prefix))
+                found = f;
+        if (found.isEmpty())
+            throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
+        inTransaction(db, [&] { run(db, readResource(dir.filePath(found)), found); });
+    }
+}
+
+} // namespace orv::db

@@ -1,0 +1,18 @@
+#pragma once
+
+struct sqlite3;
+
+namespace orv::db {
+
+// Builds a new company file from the embedded SQL files and brings an older
+// one up to the program's schema version.
+class SchemaBuilder {
+public:
+    // schema/*.sql in name order, triggers/*.sql, seed.sql, then the file's
+    // application id and version: one transaction.
+    static void create(sqlite3* db);
+    // Each missing migrations/NNNN_*.sql in its own transaction.
+    static void migrate(sqlite3* db, int fromVersion);
+};
+
+} // namespace orv::db

@@ -1,0 +1,147 @@
+#include "SqlFunctions.h"
+
+#include "CompanyDatabase.h"
+
+#include <cmath>
+#include <limits>
+#include <sqlite3.h>
+
+namespace orv::db {
+
+namespace {
+
+using i128 = __int128;
+
+i128 divRound(i128 n, i128 d) {
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    i128 q = n / d;
+    i128 r = n % d;
+    if (r < 0)
+        r = -r;
+    if (2 * r >= d)
+        q += (n < 0) ? -1 : 1;
+    return q;
+}
+
+bool anyNull(int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i)
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return true;
+    return false;
+}
+
+// An integer argument (CURRENCY or count); a whole-valued real is accepted.
+bool intArg(sqlite3_value* v, i128* out) {
+    if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+        *out = sqlite3_value_int64(v);
+        return true;
+    }
+    if (sqlite3_value_type(v) == SQLITE_FLOAT) {
+        const double d = sqlite3_value_double(v);
+        if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 9.0e18) {
+            *out = static_cast<i128>(d);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A rate taken as a decimal of 8 places.
+bool rateArg(sqlite3_value* v, i128* out) {
+    const double d = sqlite3_value_double(v);
+    if (!std::isfinite(d) || std::fabs(d) > 9.0e10)
+        return false;
+    *out = std::llround(d * 1e8);
+    return true;
+}
+
+void resultMoney(sqlite3_context* ctx, i128 v) {
+    if (v > std::numeric_limits<sqlite3_int64>::max() || v < std::numeric_limits<sqlite3_int64>::min()) {
+        sqlite3_result_error(ctx, "amount out of range", -1);
+        return;
+    }
+    sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(v));
+}
+
+void moneyRound(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    i128 x;
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(ctx);
+    if (!intArg(argv[0], &x))
+        return sqlite3_result_error(ctx, "money_round: not an amount", -1);
+    resultMoney(ctx, divRound(x, 100) * 100);
+}
+
+void moneyMul(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    i128 a, r;
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(ctx);
+    if (!intArg(argv[0], &a) || !rateArg(argv[1], &r))
+        return sqlite3_result_error(ctx, "money_mul: bad argument", -1);
+    // a (ten-thousandths) x r/10^8, to cents
+    resultMoney(ctx, divRound(a * r, static_cast<i128>(100000000) * 100) * 100);
+}
+
+void moneyPct(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    i128 a, p;
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(ctx);
+    if (!intArg(argv[0], &a) || !rateArg(argv[1], &p))
+        return sqlite3_result_error(ctx, "money_pct: bad argument", -1);
+    resultMoney(ctx, divRound(a * p, static_cast<i128>(100000000) * 100 * 100) * 100);
+}
+
+void moneyProp(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    i128 v, n, d;
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(ctx);
+    if (!intArg(argv[0], &v) || !intArg(argv[1], &n) || !intArg(argv[2], &d))
+        return sqlite3_result_error(ctx, "money_prop: bad argument", -1);
+    if (d == 0)
+        return sqlite3_result_error(ctx, "money_prop: division by zero", -1);
+    resultMoney(ctx, divRound(v * n, d * 100) * 100);
+}
+
+void moneyUnit(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    i128 v, q;
+    if (anyNull(argc, argv))
+        return sqlite3_result_null(ctx);
+    if (!intArg(argv[0], &v) || !intArg(argv[1], &q))
+        return sqlite3_result_error(ctx, "money_unit: bad argument", -1);
+    if (q == 0)
+        return sqlite3_result_error(ctx, "money_unit: division by zero", -1);
+    resultMoney(ctx, divRound(v, q));
+}
+
+void dbFail(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const unsigned char* reason = sqlite3_value_text(argv[0]);
+    sqlite3_result_error(ctx, reason ? reinterpret_cast<const char*>(reason) : "refused", -1);
+}
+
+void dbToday(sqlite3_context* ctx, int, sqlite3_value**) {
+    const QByteArray iso = CompanyDatabase::today().toString(Qt::ISODate).toLatin1();
+    sqlite3_result_text(ctx, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+}
+
+void add(sqlite3* db, const char* name, int argc, void (*fn)(sqlite3_context*, int, sqlite3_value**),
+         bool deterministic) {
+    const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+    sqlite3_create_function_v2(db, name, argc, flags, nullptr, fn, nullptr, nullptr, nullptr);
+}
+
+} // namespace
+
+void registerSqlFunctions(sqlite3* db) {
+    add(db, "money_round", 1, moneyRound, true);
+    add(db, "money_mul", 2, moneyMul, true);
+    add(db, "money_pct", 2, moneyPct, true);
+    add(db, "money_prop", 3, moneyProp, true);
+    add(db, "money_unit", 2, moneyUnit, true);
+    add(db, "db_fail", 1, dbFail, false);
+    add(db, "db_today", 0, dbToday, false);
+}
+
+} // namespace orv::db

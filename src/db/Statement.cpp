@@ -1,0 +1,263 @@
+#include "Statement.h"
+
+#include "data/DataError.h"
+
+#include <sqlite3.h>
+
+namespace orv::db {
+
+std::optional<DataType> typeOfDeclared(const QString& declared) {
+    const QString t = declared.trimmed().toUpper();
+    if (t.isEmpty())
+        return std::nullopt;
+    if (t.startsWith(QLatin1String("CURRENCY")))
+        return DataType::Currency;
+    if (t.startsWith(QLatin1String("INT")) || t == QLatin1String("BIGINT") || t == QLatin1String("SMALLINT"))
+        return DataType::BigInt;
+    if (t.startsWith(QLatin1String("BOOL")) || t == QLatin1String("BIT"))
+        return DataType::Boolean;
+    if (t.startsWith(QLatin1String("REAL")) || t.startsWith(QLatin1String("DOUBLE")) ||
+        t.startsWith(QLatin1String("FLOAT")))
+        return DataType::Double;
+    if (t.startsWith(QLatin1String("DATE")))
+        return DataType::Date;
+    if (t.startsWith(QLatin1String("TEXT")) || t.contains(QLatin1String("CHAR")))
+        return DataType::Text;
+    return std::nullopt;
+}
+
+QString lastErrorText(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+Statement::Statement(sqlite3* db, const QByteArray& sql, int offset) : m_db(db) {
+    const char* tail = nullptr;
+    const char* start = sql.constData() + offset;
+    const int rc = sqlite3_prepare_v2(db, start, static_cast<int>(sql.size() - offset), &m_stmt, &tail);
+    if (rc != SQLITE_OK) {
+        const QString msg = lastErrorText(db);
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw DataError(msg);
+    }
+    m_tail = tail ? static_cast<int>(tail - sql.constData()) : static_cast<int>(sql.size());
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
+
+namespace {
+
+void bindText(sqlite3_stmt* s, int i, const QString& text) {
+    QString t = text;
+    // Trailing blanks never reach the file.
+    int end = static_cast<int>(t.size());
+    while (end > 0 && t.at(end - 1) == QLatin1Char(' '))
+        --end;
+    t.truncate(end);
+    const QByteArray utf8 = t.toUtf8();
+    sqlite3_bind_text(s, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void bindNatural(sqlite3_stmt* s, int i, const Variant& v) {
+    switch (v.type()) {
+    case DataType::Empty:
+    case DataType::Null:
+        sqlite3_bind_null(s, i);
+        break;
+    case DataType::Boolean:
+        sqlite3_bind_int(s, i, v.toBool() ? 1 : 0);
+        break;
+    case DataType::SmallInt:
+    case DataType::Integer:
+    case DataType::BigInt:
+        sqlite3_bind_int64(s, i, v.toInt64());
+        break;
+    case DataType::Currency:
+        sqlite3_bind_int64(s, i, v.toCurrency().raw());
+        break;
+    case DataType::Double:
+        sqlite3_bind_double(s, i, v.toDouble());
+        break;
+    case DataType::Date:
+        bindText(s, i, v.toDate().toString(Qt::ISODate));
+        break;
+    case DataType::Text:
+        bindText(s, i, v.toString());
+        break;
+    }
+}
+
+} // namespace
+
+void Statement::bind(int i, const Variant& v, std::optional<DataType> declared) {
+    if (v.isBlank() || !declared) {
+        bindNatural(m_stmt, i, v);
+        return;
+    }
+    const bool text = v.type() == DataType::Text;
+    switch (*declared) {
+    case DataType::Currency:
+        // ten-thousandths; a double is rounded half away from zero
+        if (text && v.toString().trimmed().isEmpty())
+            sqlite3_bind_null(m_stmt, i);
+        else
+            sqlite3_bind_int64(m_stmt, i, v.toCurrency().raw());
+        return;
+    case DataType::BigInt:
+    case DataType::Integer:
+    case DataType::SmallInt:
+        if (v.type() == DataType::Currency) {
+            const Currency c = v.toCurrency();
+            if (c.raw() % Currency::kScale == 0)
+                sqlite3_bind_int64(m_stmt, i, c.raw() / Currency::kScale);
+            else
+                sqlite3_bind_double(m_stmt, i, c.toDouble()); // the column's check refuses it
+        } else if (v.type() == DataType::Double) {
+            sqlite3_bind_double(m_stmt, i, v.toDouble());
+        } else if (text && v.toString().trimmed().isEmpty()) {
+            sqlite3_bind_null(m_stmt, i);
+        } else {
+            sqlite3_bind_int64(m_stmt, i, v.toInt64());
+        }
+        return;
+    case DataType::Boolean:
+        sqlite3_bind_int(m_stmt, i, v.toBool() ? 1 : 0);
+        return;
+    case DataType::Double:
+        if (text && v.toString().trimmed().isEmpty())
+            sqlite3_bind_null(m_stmt, i);
+        else if (v.type() == DataType::Currency)
+            sqlite3_bind_double(m_stmt, i, v.toCurrency().toDouble());
+        else
+            sqlite3_bind_double(m_stmt, i, v.toDouble());
+        return;
+    case DataType::Date:
+        if (v.type() == DataType::Date || text) {
+            QDate d;
+            try {
+                d = v.toDate();
+            } catch (const DataError&) {
+                bindText(m_stmt, i, v.toString()); // the column's check refuses it
+                return;
+            }
+            bindText(m_stmt, i, d.toString(Qt::ISODate));
+            return;
+        }
+        bindNatural(m_stmt, i, v);
+        return;
+    case DataType::Text:
+        bindText(m_stmt, i, v.toString());
+        return;
+    default:
+        bindNatural(m_stmt, i, v);
+    }
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DataError(lastErrorText(m_db));
+}
+
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
+
+QString Statement::columnName(int i) const {
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+}
+
+std::optional<DataType> Statement::columnDeclared(int i) const {
+    const char* d = sqlite3_column_decltype(m_stmt, i);
+    return d ? typeOfDeclared(QString::fromUtf8(d)) : std::nullopt;
+}
+
+Variant Statement::column(int i, std::optional<DataType> type) const {
+    const int storage = sqlite3_column_type(m_stmt, i);
+    if (storage == SQLITE_NULL)
+        return Variant::null();
+    auto text = [&] {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
+                                 sqlite3_column_bytes(m_stmt, i));
+    };
+    if (type) {
+        switch (*type) {
+        case DataType::Currency:
+            if (storage == SQLITE_INTEGER)
+                return Variant(Currency::fromRaw(sqlite3_column_int64(m_stmt, i)));
+            if (storage == SQLITE_FLOAT) // an expression over ten-thousandths that went real
+                return Variant(Currency::fromDouble(sqlite3_column_double(m_stmt, i) / Currency::kScale));
+            break;
+        case DataType::Double:
+            if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)
+                return Variant(sqlite3_column_double(m_stmt, i));
+            break;
+        case DataType::BigInt:
+        case DataType::Integer:
+        case DataType::SmallInt:
+            if (storage == SQLITE_INTEGER)
+                return Variant(static_cast<std::int64_t>(sqlite3_column_int64(m_stmt, i)));
+            break;
+        case DataType::Boolean:
+            if (storage == SQLITE_INTEGER)
+                return Variant(sqlite3_column_int64(m_stmt, i) != 0);
+            break;
+        case DataType::Date:
+            if (storage == SQLITE_TEXT) {
+                const QDate d = QDate::fromString(text().left(10), Qt::ISODate);
+                if (d.isValid())
+                    return Variant(d);
+            }
+            break;
+        case DataType::Text:
+            if (storage == SQLITE_TEXT)
+                return Variant(text());
+            return Variant(Variant(text()).toString());
+        default:
+            break;
+        }
+    }
+    switch (storage) {
+    case SQLITE_INTEGER:
+        return Variant(static_cast<std::int64_t>(sqlite3_column_int64(m_stmt, i)));
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(m_stmt, i));
+    default:
+        return Variant(text());
+    }
+}
+
+Recordset Statement::collect(const std::vector<std::optional<DataType>>& resultTypes,
+                             const std::vector<QString>& resultNames) {
+    const int n = columnCount();
+    std::vector<std::optional<DataType>> types(static_cast<size_t>(n));
+    std::vector<FieldInfo> fields(static_cast<size_t>(n));
+    for (int c = 0; c < n; ++c) {
+        const auto ci = static_cast<size_t>(c);
+        types[ci] = ci < resultTypes.size() && resultTypes[ci] ? resultTypes[ci] : columnDeclared(c);
+        fields[ci].name = ci < resultNames.size() ? resultNames[ci] : columnName(c);
+    }
+    std::vector<std::vector<Variant>> rows;
+    while (step()) {
+        std::vector<Variant> row(static_cast<size_t>(n));
+        for (int c = 0; c < n; ++c) {
+            const auto ci = static_cast<size_t>(c);
+            row[ci] = column(c, types[ci]);
+            if (!types[ci] && !row[ci].isBlank())
+                types[ci] = row[ci].type(); // the first value fixes an undeclared column's type
+        }
+        rows.push_back(std::move(row));
+    }
+    for (int c = 0; c < n; ++c) {
+        const auto ci = static_cast<size_t>(c);
+        fields[ci].type = types[ci].value_or(DataType::Text);
+    }
+    return Recordset::detached(std::move(fields), std::move(rows));
+}
+
+} // namespace orv::db

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "data/Recordset.h"
+#include "data/Variant.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace orv::db {
+
+// The program type a declared SQL type maps to (INTEGER, CURRENCY, REAL,
+// DATE, TEXT, BOOLEAN); nullopt when nothing is declared.
+std::optional<DataType> typeOfDeclared(const QString& declared);
+
+// One prepared statement, finalized on destruction.
+class Statement {
+public:
+    Statement(sqlite3* db, const QByteArray& sql, int offset);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool isEmpty() const { return m_stmt == nullptr; } // only blanks or comments
+    int tailOffset() const { return m_tail; }
+    sqlite3_stmt* get() const { return m_stmt; }
+
+    // Binds a value converted for a column of the given declared type.
+    void bind(int index, const Variant& value, std::optional<DataType> declared);
+    // Steps once; true while a row is available. Throws DataError.
+    bool step();
+
+    int columnCount() const;
+    QString columnName(int i) const;
+    std::optional<DataType> columnDeclared(int i) const;
+    // Reads a column, converted by the given type (declared or dynamic).
+    Variant column(int i, std::optional<DataType> type) const;
+
+    // Runs the statement and copies every row into a detached record set.
+    Recordset collect(const std::vector<std::optional<DataType>>& resultTypes = {},
+                      const std::vector<QString>& resultNames = {});
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_tail = 0;
+};
+
+// The message of the connection's last error.
+QString lastErrorText(sqlite3* db);
+
+} // namespace orv::db

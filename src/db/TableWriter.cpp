@@ -1,0 +1,76 @@
+#include "TableWriter.h"
+
+#include "Statement.h"
+#include "data/DataError.h"
+
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace orv::db {
+
+namespace {
+
+class Saver : public RowSaver {
+public:
+    Saver(sqlite3* db, std::vector<std::optional<DataType>> declared)
+        : m_db(db), m_declared(std::move(declared)) {}
+
+    std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
+                                 const std::vector<bool>& assigned,
+                                 const std::vector<Variant>& values) override {
+        QStringList names;
+        QStringList marks;
+        std::vector<size_t> columns;
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (!assigned[i])
+                continue;
+            names << QStringLiteral("\"%1\"").arg(fields[i].name);
+            marks << QStringLiteral("?");
+            columns.push_back(i);
+        }
+        const QString sql = names.isEmpty()
+                                ? QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table)
+                                : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                      .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        {
+            Statement insert(m_db, sql.toUtf8(), 0);
+            for (size_t k = 0; k < columns.size(); ++k)
+                insert.bind(static_cast<int>(k + 1), values[columns[k]], m_declared[columns[k]]);
+            insert.step();
+        }
+        const QString back = QStringLiteral("SELECT * FROM \"%1\" WHERE rowid = %2")
+                                 .arg(table)
+                                 .arg(sqlite3_last_insert_rowid(m_db));
+        Statement read(m_db, back.toUtf8(), 0);
+        Recordset row = read.collect(m_declared);
+        if (row.recordCount() != 1)
+            throw DataError(QStringLiteral("The saved row of %1 cannot be read back").arg(table));
+        std::vector<Variant> out;
+        for (int c = 0; c < row.fieldCount(); ++c)
+            out.push_back(row.valueAt(0, c));
+        return out;
+    }
+
+private:
+    sqlite3* m_db;
+    std::vector<std::optional<DataType>> m_declared;
+};
+
+} // namespace
+
+Recordset TableWriter::open(sqlite3* db, const QString& table) {
+    Statement info(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(table).toUtf8(), 0);
+    std::vector<FieldInfo> fields;
+    std::vector<std::optional<DataType>> declared;
+    while (info.step()) {
+        const QString name = info.column(1, DataType::Text).toString();
+        const auto type = typeOfDeclared(info.column(2, DataType::Text).toString());
+        fields.push_back({name, type.value_or(DataType::Text), 0});
+        declared.push_back(type);
+    }
+    if (fields.empty())
+        throw DataError(QStringLiteral("no such table: %1").arg(table));
+    return Recordset::table(table, std::move(fields), std::make_shared<Saver>(db, std::move(declared)));
+}
+
+} // namespace orv::db

@@ -1,0 +1,127 @@
+#include "data/Recordset.h"
+#include "data/DataError.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+
+namespace {
+
+Recordset lineSet() {
+    Recordset rs;
+    rs.appendField(QStringLiteral("ProductID"), DataType::Integer);
+    rs.appendField(QStringLiteral("Descrip_VC"), DataType::Text, 10);
+    rs.appendField(QStringLiteral("Amount_NU"), DataType::Currency);
+    rs.appendField(QStringLiteral("Qty_SI"), DataType::SmallInt);
+    rs.appendField(QStringLiteral("date_dt"), DataType::Date);
+    rs.open();
+    return rs;
+}
+
+} // namespace
+
+TEST(Recordset, AssignmentConvertsToTheFieldType) {
+    Recordset rs = lineSet();
+    rs.addNew();
+    rs.setValue(QStringLiteral("ProductID"), QStringLiteral(" 42 "));
+    rs.setValue(QStringLiteral("Amount_NU"), QStringLiteral("1,250.10"));
+    rs.setValue(QStringLiteral("date_dt"), QStringLiteral("2010-03-31"));
+    EXPECT_EQ(rs.value(QStringLiteral("ProductID")).type(), DataType::Integer);
+    EXPECT_EQ(rs.value(QStringLiteral("ProductID")).toInt32(), 42);
+    EXPECT_EQ(rs.value(QStringLiteral("Amount_NU")).toCurrency().raw(), 12501000);
+    EXPECT_EQ(rs.value(QStringLiteral("date_dt")).toDate(), QDate(2010, 3, 31));
+    rs.setValue(QStringLiteral("Amount_NU"), QString());
+    EXPECT_TRUE(rs.value(QStringLiteral("Amount_NU")).isNull());
+}
+
+TEST(Recordset, BadAssignmentsAreRefusedAndKeepTheOldValue) {
+    Recordset rs = lineSet();
+    rs.addNew();
+    rs.setValue(QStringLiteral("Qty_SI"), std::int32_t(5));
+    EXPECT_THROW(rs.setValue(QStringLiteral("Qty_SI"), QStringLiteral("five")), DataError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("Qty_SI"), std::int32_t(40000)), DataError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("Descrip_VC"), QStringLiteral("eleven char")), DataError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("Amount_NU"), QStringLiteral("12x")), DataError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("date_dt"), QStringLiteral("2010-02-30")), DataError);
+    EXPECT_THROW(rs.setValue(QStringLiteral("NoSuchField"), std::int32_t(1)), DataError);
+    EXPECT_EQ(rs.value(QStringLiteral("Qty_SI")).toInt32(), 5);
+}
+
+TEST(Recordset, FieldNamesIgnoreCase) {
+    Recordset rs = lineSet();
+    rs.addNew();
+    rs.setValue(QStringLiteral("productid"), std::int32_t(7));
+    EXPECT_EQ(rs.value(QStringLiteral("PRODUCTID")).toInt32(), 7);
+    EXPECT_THROW(rs.appendField(QStringLiteral("x"), DataType::Text), DataError); // open already
+    Recordset other;
+    other.appendField(QStringLiteral("CustomerID"), DataType::Integer);
+    EXPECT_THROW(other.appendField(QStringLiteral("customerid"), DataType::Integer), DataError);
+}
+
+TEST(Recordset, CursorWalksRowsAndDeletes) {
+    Recordset rs = lineSet();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(rs.bof());
+    EXPECT_EQ(rs.recordCount(), 0);
+    EXPECT_THROW(rs.value(0), DataError);
+    for (int i = 1; i <= 3; ++i) {
+        rs.addNew();
+        rs.setValue(0, i);
+    }
+    EXPECT_EQ(rs.recordCount(), 3);
+    rs.moveFirst();
+    int seen = 0;
+    while (!rs.eof()) {
+        seen += rs.value(0).toInt32();
+        rs.moveNext();
+    }
+    EXPECT_EQ(seen, 6);
+    EXPECT_THROW(rs.moveNext(), DataError);
+    rs.moveTo(1);
+    rs.deleteCurrent();
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.value(0).toInt32(), 3);
+    rs.close();
+    EXPECT_FALSE(rs.isOpen());
+    EXPECT_EQ(rs.recordCount(), 0);
+}
+
+TEST(Recordset, CopiesShareOneSetAndListenersHearChanges) {
+    Recordset rs = lineSet();
+    Recordset alias = rs;
+    int heard = 0;
+    const int id = rs.subscribe([&] { ++heard; });
+    alias.addNew();
+    alias.setValue(0, 9);
+    EXPECT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(heard, 2);
+    rs.unsubscribe(id);
+    alias.setValue(0, 10);
+    EXPECT_EQ(heard, 2);
+}
+
+TEST(Recordset, DetachedResultsAreReadOnly) {
+    Recordset rs = Recordset::detached({{QStringLiteral("Name"), DataType::Text, 0}},
+                                       {{Variant(QStringLiteral("a"))}, {Variant(QStringLiteral("b"))}});
+    EXPECT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(rs.value(QStringLiteral("name")).toString(), QStringLiteral("a"));
+    EXPECT_THROW(rs.setValue(0, QStringLiteral("c")), DataError);
+    EXPECT_THROW(rs.addNew(), DataError);
+}
+
+TEST(Variant, ConversionsFailClearlyNeverSilently) {
+    EXPECT_EQ(Variant(QStringLiteral(" -12 ")).toInt32(), -12);
+    EXPECT_THROW(Variant(QStringLiteral("12.5")).toInt32(), DataError);
+    EXPECT_THROW(Variant(QStringLiteral("3000000000")).toInt32(), DataError);
+    EXPECT_EQ(Variant(QStringLiteral("3000000000")).toInt64(), 3000000000LL);
+    EXPECT_THROW(Variant(std::numeric_limits<double>::quiet_NaN()).toInt64(), DataError);
+    EXPECT_THROW(Variant(1e30).toInt64(), DataError);
+    EXPECT_EQ(Variant(Currency::parse(QStringLiteral("2.5"))).toInt64(), 3);
+    EXPECT_TRUE(Variant(QStringLiteral("True")).toBool());
+    EXPECT_THROW(Variant(QStringLiteral("yes")).toBool(), DataError);
+    EXPECT_THROW(Variant(QStringLiteral("31/02/2010")).toDate(), DataError);
+    EXPECT_EQ(Variant(QStringLiteral("31/01/2010")).toDate(), QDate(2010, 1, 31));
+    EXPECT_TRUE(isNumericText(QStringLiteral(" 1024 ")));
+    EXPECT_FALSE(isNumericText(QStringLiteral("Error Entering Journal")));
+    EXPECT_FALSE(isNumericText(QString()));
+}

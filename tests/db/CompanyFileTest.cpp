@@ -1,0 +1,87 @@
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "db/CompanyDatabase.h"
+#include "support/TestBook.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+using namespace orv;
+
+namespace {
+
+class CompanyFileTest : public test::TestBook {
+protected:
+    void writeFile(const QByteArray& bytes) {
+        QFile f(bookPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray fileBytes() {
+        QFile f(bookPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(CompanyFileTest, FirstConnectionCreatesAValidBookAndReopeningKeepsIt) {
+    Connection c(kDataClassConnection);
+    c.open();
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA foreign_keys")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
+    const QString tables = scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    sql(QStringLiteral("CREATE TABLE Marker_X (v TEXT); INSERT INTO Marker_X VALUES ('kept')"));
+    c.close();
+    db::CompanyDatabase::closeConnection();
+
+    c.open();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT v FROM Marker_X")), QStringLiteral("kept"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables.toInt() + 1);
+}
+
+TEST_F(CompanyFileTest, AFileThatIsNotABookIsRefusedAndLeftAlone) {
+    const QByteArray garbage(4096, 'x');
+    writeFile(garbage);
+    Connection c(kDataClassConnection);
+    EXPECT_THROW(c.open(), DataError);
+    EXPECT_FALSE(c.isOpen());
+    EXPECT_EQ(fileBytes(), garbage);
+}
+
+TEST_F(CompanyFileTest, AnotherSqliteFileOrANewerBookIsRefused) {
+    {
+        Connection c(kDataClassConnection);
+        c.open();
+    }
+    sql(QStringLiteral("PRAGMA user_version = 99"));
+    db::CompanyDatabase::closeConnection();
+    Connection c(kDataClassConnection);
+    try {
+        c.open();
+        FAIL() << "a newer book was opened";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("newer version"))) << e.what();
+    }
+
+    db::CompanyDatabase::closeConnection();
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(bookPath() + QLatin1String(suffix));
+    // a database of some other program: tables, but not a company file
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(bookPath()).constData(), &other), SQLITE_OK);
+    sqlite3_exec(other, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('mine')", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(other);
+    EXPECT_THROW(c.open(), DataError);
+    EXPECT_FALSE(db::CompanyDatabase::isOpen());
+}
+
+TEST_F(CompanyFileTest, UnknownConnectionStringsAreRefused) {
+    Connection c(QStringLiteral("DSN=elsewhere"));
+    EXPECT_THROW(c.open(), DataError);
+    Connection report(kShapeReportConnection);
+    EXPECT_NO_THROW(report.open());
+}

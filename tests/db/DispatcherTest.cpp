@@ -1,0 +1,108 @@
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "db/CompanyDatabase.h"
+#include "db/ProcedureCatalog.h"
+#include "support/TestBook.h"
+
+using namespace orv;
+
+namespace {
+
+class DispatcherTest : public test::TestBook {
+protected:
+    void SetUp() override {
+        TestBook::SetUp();
+        db::ProcedureCatalog::add(
+            QStringLiteral("--! procedure echo_args\n"
+                           "--! param Name TEXT\n"
+                           "--! param Year INTEGER\n"
+                           "--! result \"Co. Name\" TEXT, Year INTEGER\n"
+                           "--! result Amount CURRENCY, Rate REAL\n"
+                           "SELECT :Name AS \"Co. Name\", :Year AS Year, 12345 AS Amount, "
+                           "0.5 AS Rate;\n"));
+        conn.open();
+        if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'Document_T'")) == "0")
+            sql(QStringLiteral("CREATE TABLE Document_T (DocID INTEGER PRIMARY KEY AUTOINCREMENT)"));
+    }
+    Recordset call(const QString& text, const std::vector<Variant>& params = {}) {
+        Recordset rs = conn.execute(text, params);
+        if (rs.recordCount() > 0)
+            rs.moveFirst();
+        return rs;
+    }
+    Connection conn{kDataClassConnection};
+};
+
+} // namespace
+
+TEST_F(DispatcherTest, ExecLiteralIsBoundNeverSpliced) {
+    Recordset rs = call(QStringLiteral("EXEC echo_args 'O''Neil'"));
+    EXPECT_EQ(rs.value(QStringLiteral("Co. Name")).toString(), QStringLiteral("O'Neil"));
+    EXPECT_TRUE(rs.value(QStringLiteral("Year")).isNull());
+
+    rs = call(QStringLiteral("EXEC  echo_args  '''; DROP TABLE Document_T; --'"));
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("'; DROP TABLE Document_T; --"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'Document_T'")),
+              QStringLiteral("1"));
+
+    rs =
+        call(QStringLiteral("EXEC echo_args'Abc  '")); // no blank before the literal; trailing blanks dropped
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("Abc"));
+}
+
+TEST_F(DispatcherTest, EveryCallFormReachesTheProcedure) {
+    EXPECT_EQ(call(QStringLiteral("execute echo_args")).recordCount(), 1);
+    EXPECT_EQ(call(QStringLiteral("ECHO_ARGS")).recordCount(), 1);
+    Recordset rs = call(QStringLiteral("{? = CALL dbo.echo_args( ?, ?) }"),
+                        {Variant(QStringLiteral("Zed")), Variant(std::int32_t(2010))});
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("Zed"));
+    EXPECT_EQ(rs.value(1).toInt32(), 2010);
+    rs = call(QStringLiteral("{{? = CALL dbo.echo_args( ?) }}"), {Variant(QStringLiteral("In braces"))});
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("In braces"));
+    // a year that is not a whole number binds NULL: no rows match it
+    rs = call(QStringLiteral("{? = CALL dbo.echo_args( ?, ?) }"),
+              {Variant(QStringLiteral("x")), Variant(QStringLiteral("20x0"))});
+    EXPECT_TRUE(rs.value(1).isNull());
+}
+
+TEST_F(DispatcherTest, ResultsAreTypedByTheProcedureHeader) {
+    Recordset rs = call(QStringLiteral("EXEC echo_args 'a'"));
+    EXPECT_EQ(rs.value(QStringLiteral("amount")).type(), DataType::Currency);
+    EXPECT_EQ(rs.value(QStringLiteral("Amount")).toCurrency().toString(), QStringLiteral("1.2345"));
+    EXPECT_EQ(rs.value(QStringLiteral("Rate")).toDouble(), 0.5);
+}
+
+TEST_F(DispatcherTest, UnknownProceduresAndSurplusArgumentsAreClearErrors) {
+    try {
+        call(QStringLiteral("EXEC no_such_proc 'x'"));
+        FAIL() << "an unknown procedure ran";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("unknown procedure no_such_proc"))) << e.what();
+    }
+    EXPECT_THROW(call(QStringLiteral("{? = CALL dbo.nothing_here( ?) }"), {Variant(1)}), DataError);
+    EXPECT_THROW(call(QStringLiteral("EXEC echo_args 'a', '1', 'extra'")), DataError);
+    EXPECT_THROW(call(QStringLiteral("EXEC echo_args 'unclosed")), DataError);
+    // plain SQL runs as written
+    EXPECT_EQ(call(QStringLiteral("SELECT 6 * 7")).value(0).toInt32(), 42);
+}
+
+TEST_F(DispatcherTest, MoneyFunctionsRoundHalfAwayFromZeroToCents) {
+    auto q = [&](const char* expr) { return scalar(QStringLiteral("SELECT ") + QString::fromLatin1(expr)); };
+    EXPECT_EQ(q("money_round(12350)"), QStringLiteral("12400"));
+    EXPECT_EQ(q("money_round(-12350)"), QStringLiteral("-12400"));
+    EXPECT_EQ(q("money_round(12349)"), QStringLiteral("12300"));
+    EXPECT_EQ(q("money_mul(1000000, 1.3333)"), QStringLiteral("1333300")); // 100.00 x 1.3333 = 133.33
+    EXPECT_EQ(q("money_pct(1000500, 7)"), QStringLiteral("70000"));        // 7% of 100.05 = 7.0035 -> 7.00
+    EXPECT_EQ(q("money_pct(-1000700, 7.5)"), QStringLiteral("-75100"));    // -7.50525 -> -7.51
+    EXPECT_EQ(q("money_prop(1000000, 1, 3)"), QStringLiteral("333300"));
+    EXPECT_EQ(q("money_unit(1000000, 3)"), QStringLiteral("333333"));
+    EXPECT_EQ(q("money_round(NULL) IS NULL"), QStringLiteral("1"));
+    EXPECT_THROW(q("money_prop(1, 1, 0)"), DataError);
+    EXPECT_EQ(q("db_today()"), QStringLiteral("2010-06-15"));
+    try {
+        q("db_fail('Account code already Exist')");
+        FAIL();
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Account code already Exist"));
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace orv::test {
+
+// A fresh company file in a temporary folder for one test: created on the
+// first connection, closed and removed when the test ends. "Today" is pinned
+// so dated results do not depend on the calendar.
+class TestBook : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString bookPath() const;
+    // Plain SQL against the book, outside any write (setting up a scene).
+    void sql(const QString& text);
+    // The first column of the first row of a query, as text ("" if none).
+    QString scalar(const QString& query);
+    qint64 count(const QString& table);
+
+    static QDate pinnedToday() { return QDate(2010, 6, 15); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace orv::test
