@@ -233,6 +233,15 @@ TEST_F(CompanyBookTest, AJournalThatDoesNotBalanceIsRolledBackWhole) {
     EXPECT_TRUE(brokenRules().isEmpty()) << brokenRules().join(QLatin1Char('\n')).toStdString();
 }
 
+TEST_F(CompanyBookTest, DocumentsFromSeparateWritersShareOnePostingSequence) {
+    JournalWriter other;
+    EXPECT_EQ(writer.post({{6100, "10", jan}, {3000, "-10", jan}}), QStringLiteral("1"));
+    EXPECT_EQ(other.post({{6100, "20", jan}, {3000, "-20", jan}}), QStringLiteral("2"));
+    EXPECT_EQ(writer.post({{6100, "30", jan}, {3000, "-30", jan}}), QStringLiteral("3"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(DISTINCT Doc_No_VC) FROM Journal_T")),
+              QStringLiteral("1,2,3"));
+}
+
 TEST_F(CompanyBookTest, HeaderAndJournalLineRulesLeaveNothingOfARefusedWrite) {
     const QString failed = QStringLiteral("Error Entering Journal");
     EXPECT_EQ(writer.post({}), failed); // a header without lines
