@@ -1,5 +1,6 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
+#include "ar/frmARSetup.h"
 #include "ui/WindowRegistry.h"
 
 namespace orv {
@@ -8,6 +9,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
     auto& r = WindowRegistry::shared();
     return {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
+        {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
     };
 }
 
