@@ -1,0 +1,57 @@
+--! procedure commit_checks
+--! result Checked INTEGER
+-- Run by the data layer inside every write transaction, just before COMMIT; any failure rolls the
+-- write back. Every check starts from the work tables and reaches the ledger through an index, so
+-- its cost does not grow with the book.
+-- (a) the work tables hold this write only (the data layer emptied them after BEGIN)
+SELECT db_fail('work tables hold rows of another write') WHERE EXISTS (
+  SELECT 1 FROM Touched_Doc_T t WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T w WHERE w.Post_Seq = t.Post_Seq AND w.Post_No = t.Post_No));
+-- (b) a write carrying the closing marker must be a closing journal; its residual goes to retained earnings
+SELECT db_fail('closing journal breaks the closing rules')
+WHERE EXISTS (SELECT 1 FROM Closing_Ctx_T) AND NOT EXISTS (SELECT 1 FROM v_Closing_Doc);
+INSERT INTO Journal_T (Doc_No_VC, GL_ID, Amount_NU, Descrip_VC, date_dt, Period_TI, Year_SI)
+SELECT CAST(k.DocID AS TEXT), d.GL_ID, -k.Residual, 'Transfer to retained earnings', k.Last_Date,
+       CAST(strftime('%m', k.Last_Date) AS INTEGER), CAST(strftime('%Y', k.Last_Date) AS INTEGER)
+FROM v_Closing_Doc k JOIN GL_Designated_T d ON d.Role_VC = 'RE'
+WHERE k.Residual <> 0;
+UPDATE Ledger_T SET Closing_bt = 1
+WHERE Post_Seq = 'DOC' AND Post_No IN (SELECT DocID FROM v_Closing_Doc);
+UPDATE Document_T SET Closing_bt = 1 WHERE DocID IN (SELECT DocID FROM v_Closing_Doc);
+-- (c) invariants of the touched documents, driven from the work table (CROSS JOIN keeps that join order)
+SELECT db_fail('document without lines') WHERE EXISTS (
+  SELECT 1 FROM Touched_Doc_T GROUP BY Post_Seq, Post_No HAVING MAX(Doc_Kind) = '');
+SELECT db_fail('document mixes line kinds') WHERE EXISTS (
+  SELECT 1 FROM Touched_Doc_T WHERE Doc_Kind <> '' GROUP BY Post_Seq, Post_No HAVING COUNT(*) > 1);
+SELECT db_fail('document does not balance or spans years') WHERE EXISTS (
+  SELECT 1 FROM Touched_Doc_T t CROSS JOIN Ledger_T l
+  WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
+  GROUP BY t.Post_Seq, t.Post_No HAVING SUM(l.Amount_NU) <> 0 OR COUNT(DISTINCT l.Year_SI) > 1);
+SELECT db_fail('open item negative, over-allocated or closed with a local balance') WHERE EXISTS (
+  SELECT 1 FROM (SELECT DISTINCT l.Party_Kind AS pk, l.Party_ID AS pid, l.Inv_No AS inv
+                 FROM Touched_Doc_T t CROSS JOIN Ledger_T l
+                 WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
+                   AND l.Leg IN ('ITEM','SETTLE')) k
+  WHERE (SELECT (CASE k.pk WHEN 'C' THEN 1 ELSE -1 END) * SUM(i.Cur_Amount) < 0            -- Open < 0
+             OR (CASE k.pk WHEN 'C' THEN -1 ELSE 1 END)
+                * SUM(CASE WHEN i.Leg = 'SETTLE' THEN i.Cur_Amount ELSE 0 END) < 0           -- Allocated/Paid < 0
+             OR (SUM(i.Cur_Amount) = 0 AND SUM(i.Amount_NU) <> 0)                           -- Open 0, Open_Local not
+         FROM Ledger_T i
+         WHERE i.Party_Kind = k.pk AND i.Party_ID = k.pid AND i.Inv_No = k.inv
+           AND i.Leg IN ('ITEM','SETTLE')));
+SELECT db_fail('VAT records do not match VAT postings') WHERE EXISTS (
+  SELECT 1 FROM Touched_Doc_T t WHERE t.Doc_Kind = '' AND
+    COALESCE((SELECT SUM(Amount) FROM VAT_Control v WHERE v.Post_Seq = t.Post_Seq AND v.Post_No = t.Post_No), 0)
+ <> COALESCE((SELECT SUM(Amount_NU) FROM Ledger_T l WHERE l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
+              AND l.Leg = 'VAT'), 0));
+-- (d) stamp the kinds, clear the work tables
+UPDATE Document_T SET Doc_Kind = (SELECT MAX(Doc_Kind) FROM Touched_Doc_T t
+  WHERE t.Post_Seq = 'DOC' AND t.Post_No = Document_T.DocID)
+WHERE DocID IN (SELECT Post_No FROM Touched_Doc_T WHERE Post_Seq = 'DOC');
+UPDATE Orders SET Order_Kind = (SELECT CASE MAX(Doc_Kind) WHEN 'DO' THEN 'DO' ELSE 'INV' END
+  FROM Touched_Doc_T t WHERE t.Post_Seq = 'ORD' AND t.Post_No = Orders.OrderID)
+WHERE OrderID IN (SELECT Post_No FROM Touched_Doc_T WHERE Post_Seq = 'ORD');
+DELETE FROM Touched_Doc_T;
+DELETE FROM Write_Ctx_T;
+DELETE FROM Closing_Ctx_T;
+SELECT 1 AS Checked;

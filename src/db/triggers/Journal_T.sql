@@ -1,0 +1,27 @@
+-- Journal lines (journal and retained-earnings windows, and the transfer line commit_checks adds
+-- to a closing). Each line belongs to this write's document, keeps its period and year equal to
+-- its date, names an active account that is no sub-ledger account (the retained-earnings account
+-- is allowed; a closing may empty an inactive PL account) and is whole cents. A line posts one
+-- leg; a line of 0 is stored and posts none. commit_checks checks that the document balances.
+CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
+  SELECT db_fail('Journal_T: line without its document') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND CAST(Post_No AS TEXT) = NEW.Doc_No_VC);
+  SELECT db_fail('Journal_T: period or year does not match the date')
+    WHERE NEW.Period_TI IS NOT CAST(strftime('%m', NEW.date_dt) AS INTEGER)
+       OR NEW.Year_SI IS NOT CAST(strftime('%Y', NEW.date_dt) AS INTEGER);
+  SELECT db_fail('Journal_T: unknown or inactive account') WHERE NOT EXISTS (
+    SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID
+      AND (Status_bt = 1 OR (Acct_Type = 'PL' AND EXISTS (SELECT 1 FROM Closing_Ctx_T))));
+  SELECT db_fail('Journal_T: sub-ledger account')
+    WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
+  SELECT db_fail('Journal_T: amount not in whole cents') WHERE NEW.Amount_NU % 100 <> 0;
+END;
+
+CREATE TRIGGER Journal_T_post AFTER INSERT ON Journal_T BEGIN
+  INSERT OR IGNORE INTO Touched_Doc_T VALUES ('DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL');
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
+  SELECT 'DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL', 'Journal_T', NEW.Row_ID,
+         CASE WHEN NEW.GL_ID IN (SELECT GL_ID FROM GL_Designated_T WHERE Role_VC = 'RE') THEN 'RE' ELSE 'ACCT' END,
+         NEW.GL_ID, NEW.Amount_NU, NEW.date_dt, NEW.Descrip_VC
+  WHERE NEW.Amount_NU <> 0;
+END;
