@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace orv::reports {
+
+// One thing printed on a page, positioned in twips from the page's top-left
+// corner. Text boxes print one line cut at their edges; labels wrap.
+struct DisplayItem {
+    enum class Kind { Text, Line, Frame };
+
+    Kind kind = Kind::Text;
+    SectionKind section = SectionKind::Detail;
+    QRect rect; // a line has height 0
+    QString text;
+    double pointSize = 8.25;
+    bool bold = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool wrap = false; // labels
+};
+
+struct ReportPage {
+    std::vector<DisplayItem> items;
+};
+
+// A laid-out report: its pages, ready to paint on the screen, a printer or a
+// PDF. Pages are measured in logical twips: the paper's size, enlarged
+// uniformly when the report is wider than the landscape paper, so that it
+// prints scaled down instead of clipped.
+struct ReportDocument {
+    QString caption;
+    QString fontFamily = QStringLiteral("Arial");
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QSize pageSize;     // logical twips
+    double scale = 1.0; // logical twips per twip of paper
+    std::vector<ReportPage> pages;
+
+    QPageLayout pageLayout() const {
+        return QPageLayout(QPageSize(paper), orientation, QMarginsF(0, 0, 0, 0));
+    }
+};
+
+} // namespace orv::reports

@@ -1,0 +1,102 @@
+#include "ReportLauncher.h"
+
+#include "ParameterConversion.h"
+#include "ReportPaginator.h"
+#include "ReportPreview.h"
+#include "ReportServices.h"
+#include "data/DataError.h"
+
+#include <QWidget>
+
+namespace orv::reports {
+
+bool ReportLauncher::launch(const ReportButton& button) {
+    try {
+        ReportDataSource& source = button.dataSource();
+        ReportResultSet& result = source.resultSet(button.command);
+        if (result.isOpen())
+            result.close();
+        if (!checkBoxes(button))
+            return false;
+        std::vector<Variant> values;
+        if (!convertInputs(button, source.command(button.command), &values))
+            return false;
+        source.run(button.command, values);
+        const ReportLayout& layout = button.layout();
+        showReport(layout, layoutRows(source, layout));
+        return true;
+    } catch (const std::exception& e) {
+        ReportServices::showMessage(ReportServices::describe(e));
+        return false;
+    }
+}
+
+bool ReportLauncher::checkBoxes(const ReportButton& button) {
+    for (const LauncherCheck& check : button.checks) {
+        if (!ParameterConversion::boxText(check.box).isEmpty())
+            continue;
+        refuse(check.box, check.message);
+        if (check.tint)
+            applyTint(check.box);
+        return false;
+    }
+    return true;
+}
+
+bool ReportLauncher::convertInputs(const ReportButton& button, const ReportCommand& command,
+                                   std::vector<Variant>* values) {
+    const std::vector<ReportParameter>& params = command.inputs();
+    if (button.inputs.size() != params.size())
+        throw DataError(QStringLiteral("The button gives %1 inputs; the command %2 takes %3.")
+                            .arg(button.inputs.size())
+                            .arg(command.name())
+                            .arg(params.size()));
+    for (size_t i = 0; i < params.size(); ++i) {
+        const LauncherInput& in = button.inputs[i];
+        if (in.value) {
+            values->push_back(in.value());
+            continue;
+        }
+        const QString name =
+            !in.boxName.isEmpty() ? in.boxName : (in.box ? in.box->objectName() : params[i].name);
+        QString problem;
+        std::optional<Variant> v = ParameterConversion::fromBox(in.box, params[i], name, &problem);
+        if (!v) {
+            refuse(in.box, problem);
+            return false;
+        }
+        values->push_back(*v);
+    }
+    return true;
+}
+
+void ReportLauncher::refuse(QWidget* box, const QString& message) {
+    ReportServices::showMessage(message);
+    if (box)
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const ReportLayout& layout) {
+    ShapedRows::Ptr rows = source.resultSet(layout.command()).rows();
+    for (const QString& level : layout.childLevels())
+        rows = rows->flattenChild(level);
+    return rows;
+}
+
+void ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
+    ReportPreview::present(layout.name(), ReportPaginator::paginate(layout, rows), layout.previewGeometry());
+}
+
+void ReportLauncher::applyTint(QWidget* box) {
+    if (!box)
+        return;
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, tintColour());
+    box->setPalette(pal);
+}
+
+bool ReportLauncher::isTinted(const QWidget* box) {
+    return box && box->palette().color(QPalette::Base) == tintColour();
+}
+
+} // namespace orv::reports

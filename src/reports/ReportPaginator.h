@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ReportDocument.h"
+#include "ReportLayout.h"
+#include "ShapedRows.h"
+
+#include <QDate>
+#include <QPageSize>
+
+namespace orv::reports {
+
+// Turns a layout and its rows into pages of positioned items. The report
+// header prints once at the start, then the page header at the top and the
+// page footer at the bottom of every page; per group row the group header,
+// a detail per child row and the group footer (a layout without groups
+// prints a detail per row); the report footer once at the end. A section
+// that does not fit in what is left of a page starts the next page.
+class ReportPaginator {
+public:
+    struct Options {
+        QDate today; // "%d"; invalid: the current date
+        QPageSize::PageSizeId paper = localePaper();
+    };
+
+    static ReportDocument paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows);
+    static ReportDocument paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows,
+                                   const Options& options);
+
+    // Letter where the system measures in inches, A4 elsewhere.
+    static QPageSize::PageSizeId localePaper();
+    // The height of one line of text in a font of this size, in twips.
+    static int lineHeight(double pointSize);
+
+private:
+    struct Context {
+        int group = -1; // row of the data member
+        int line = -1;  // child row of that group (grouped layouts)
+    };
+
+    ReportPaginator(const ReportLayout& layout, const ShapedRows::Ptr& rows, const Options& options);
+    void measurePage();
+    void run();
+    void startPage();
+    void finishPage();
+    void place(SectionKind kind, const Context& ctx);
+    void emitSection(SectionKind kind, int y, const Context& ctx);
+    void emitControl(const ReportControl& c, SectionKind kind, int y, const Context& ctx);
+    Variant boundValue(const ReportControl& c, SectionKind kind, const Context& ctx) const;
+    Variant sumOf(const ReportControl& c, SectionKind kind, const Context& ctx) const;
+
+    const ReportLayout& m_layout;
+    ShapedRows::Ptr m_rows;
+    Options m_options;
+    ReportDocument m_doc;
+    bool m_grouped = false;
+    int m_y = 0;
+    int m_bodyBottom = 0;
+    bool m_bodyPlaced = false;
+    Context m_last;
+};
+
+} // namespace orv::reports

@@ -1,0 +1,139 @@
+#include "ReportPainter.h"
+
+#include "data/DataError.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QtMath>
+#include <map>
+
+namespace orv::reports {
+
+namespace {
+
+constexpr int kPenTwips = 15; // a hairline, one screen pixel at 96 dpi
+
+// The fonts of one painting, made once per size and weight: building a font
+// and its metrics for every item would cost more than drawing it.
+class FontCache {
+public:
+    explicit FontCache(const QString& family) : m_family(family) {}
+
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    const Entry& get(double pointSize, bool bold) {
+        const int key = qRound(pointSize * 20) * 2 + (bold ? 1 : 0);
+        auto it = m_entries.find(key);
+        if (it == m_entries.end()) {
+            QFont f(m_family);
+            f.setPixelSize(qRound(pointSize * 20)); // the painter works in twips
+            f.setBold(bold);
+            f.setHintingPreference(QFont::PreferNoHinting);
+            it = m_entries.emplace(key, Entry{f, QFontMetricsF(f)}).first;
+        }
+        return it->second;
+    }
+
+private:
+    QString m_family;
+    std::map<int, Entry> m_entries;
+};
+
+// Text boxes print one line cut at the box's edges; labels wrap within their
+// width and show the lines their height holds.
+void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
+    if (item.text.isEmpty())
+        return;
+    const FontCache::Entry& f = fonts.get(item.pointSize, item.bold);
+    if (painter.font() != f.font)
+        painter.setFont(f.font);
+    const int flags =
+        int(item.alignment) | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const QRectF rect(item.rect);
+    const bool overflows = item.wrap ? !rect.contains(f.metrics.boundingRect(rect, flags, item.text))
+                                     : f.metrics.horizontalAdvance(item.text) > rect.width() ||
+                                           f.metrics.height() > rect.height();
+    if (overflows) {
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
+    }
+    painter.drawText(rect, flags, item.text);
+    if (overflows)
+        painter.restore();
+}
+
+void paintItem(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
+    switch (item.kind) {
+    case DisplayItem::Kind::Line:
+        painter.drawLine(item.rect.left(), item.rect.top(), item.rect.left() + item.rect.width(),
+                         item.rect.top());
+        break;
+    case DisplayItem::Kind::Frame:
+        painter.drawRect(QRectF(item.rect));
+        break;
+    case DisplayItem::Kind::Text:
+        paintText(painter, fonts, item);
+        break;
+    }
+}
+
+} // namespace
+
+void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int page, const QRectF& target) {
+    if (page < 0 || page >= int(doc.pages.size()) || doc.pageSize.isEmpty())
+        return;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / doc.pageSize.width(), target.height() / doc.pageSize.height());
+    painter.fillRect(QRect(QPoint(0, 0), doc.pageSize), Qt::white);
+    painter.setPen(QPen(Qt::black, kPenTwips));
+    painter.setBrush(Qt::NoBrush);
+    FontCache fonts(doc.fontFamily);
+    for (const DisplayItem& item : doc.pages[size_t(page)].items)
+        paintItem(painter, fonts, item);
+    painter.restore();
+}
+
+void ReportPainter::paintAll(QPainter& painter, const ReportDocument& doc,
+                             const std::function<bool()>& newPage, const QRectF& target) {
+    for (int p = 0; p < int(doc.pages.size()); ++p) {
+        if (p > 0 && !newPage())
+            throw DataError(QStringLiteral("The report could not start page %1.").arg(p + 1));
+        paintPage(painter, doc, p, target);
+    }
+}
+
+void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setPageLayout(doc.pageLayout());
+    writer.setResolution(1200);
+    writer.setTitle(doc.caption);
+    writer.setCreator(QStringLiteral("Orvanwise"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw DataError(QStringLiteral("The file %1 could not be written.").arg(path));
+    paintAll(
+        painter, doc, [&] { return writer.newPage(); }, QRectF(0, 0, writer.width(), writer.height()));
+    if (!painter.end())
+        throw DataError(QStringLiteral("The file %1 could not be written.").arg(path));
+}
+
+void ReportPainter::print(const ReportDocument& doc, QPrinter& printer) {
+    printer.setFullPage(true);
+    printer.setPageLayout(doc.pageLayout());
+    printer.setDocName(doc.caption);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw DataError(QStringLiteral("The printer could not be started."));
+    paintAll(
+        painter, doc, [&] { return printer.newPage(); }, QRectF(0, 0, printer.width(), printer.height()));
+    painter.end();
+}
+
+} // namespace orv::reports

@@ -1,0 +1,144 @@
+#include "Check.h"
+
+#include "Controls.h"
+#include "UiServices.h"
+#include "data/DataError.h"
+#include "data/Variant.h"
+
+#include <QWidget>
+
+namespace orv {
+
+namespace {
+const QString kNotNumber = QStringLiteral("Enter numerical and not character");
+}
+
+bool fieldNumber(const QWidget* field, Currency* out) {
+    const QString text = fieldText(field);
+    if (!isNumericText(text)) {
+        return false;
+    }
+    if (Currency::tryParse(text.trimmed(), out)) {
+        return true;
+    }
+    try {
+        *out = Variant(text).toCurrency();
+        return true;
+    } catch (const DataError&) {
+        return false;
+    }
+}
+
+Check Check::empty(QWidget* field, const QString& message, const QString& title) {
+    QPointer<QWidget> f(field);
+    return when([f] { return fieldText(f).isEmpty(); }, message, field, title);
+}
+
+Check Check::emptyNumber(QWidget* field, const QString& message) {
+    return empty(field, message, kTitleMissingField);
+}
+
+Check Check::notNumber(QWidget* field) {
+    QPointer<QWidget> f(field);
+    Check check = when([f] { return !isNumericText(fieldText(f)); }, kNotNumber, field, kTitleInvalidInput);
+    return check.selectingText();
+}
+
+Check Check::below(QWidget* field, Currency minimum, const QString& message) {
+    QPointer<QWidget> f(field);
+    Check check = when(
+        [f, minimum] {
+            Currency value;
+            return fieldNumber(f, &value) && value < minimum;
+        },
+        message, field);
+    return check.selectingText();
+}
+
+Check Check::above(QWidget* field, Currency maximum, const QString& message) {
+    QPointer<QWidget> f(field);
+    Check check = when(
+        [f, maximum] {
+            Currency value;
+            return fieldNumber(f, &value) && value > maximum;
+        },
+        message, field);
+    return check.selectingText();
+}
+
+Check Check::when(Condition fails, const QString& message, QWidget* focus, const QString& title) {
+    Check check;
+    check.m_fails = std::move(fails);
+    check.m_message = message;
+    check.m_title = title;
+    check.m_field = focus;
+    return check;
+}
+
+Check Check::warning(Condition fails, const QString& message, const QString& title) {
+    Check check = when(std::move(fails), message, nullptr, title);
+    check.m_warning = true;
+    return check;
+}
+
+Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine) {
+    Check check;
+    check.m_custom = [lines = Recordset(lines), perLine = std::move(perLine)]() mutable {
+        if (lines.recordCount() == 0) {
+            return true;
+        }
+        for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
+            for (const Check& c : perLine) {
+                if (!c.run()) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    return check;
+}
+
+Check& Check::tinted() {
+    m_tint = true;
+    return *this;
+}
+
+Check& Check::selectingText() {
+    m_select = true;
+    return *this;
+}
+
+bool Check::run() const {
+    if (m_custom) {
+        return m_custom();
+    }
+    if (!m_fails()) {
+        return true;
+    }
+    UiServices::current().message(m_message, m_title);
+    if (m_warning) {
+        return true;
+    }
+    if (m_field) {
+        if (m_tint) {
+            tintField(m_field);
+        }
+        if (m_select) {
+            selectFieldText(m_field);
+        }
+        m_field->setFocus(Qt::OtherFocusReason);
+    }
+    return false;
+}
+
+bool runChecks(const CheckList& checks) {
+    for (const Check& check : checks) {
+        if (!check.run()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace orv

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/Currency.h"
+#include "data/Recordset.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace orv {
+
+// One check of a window, declared as data: what fails, the message and its
+// title, and what happens to the field (focus, whole text selected, tint).
+// A window lists its checks in order; runChecks stops at the first failure.
+class Check {
+public:
+    using Condition = std::function<bool()>; // true when the check fails
+
+    // The field's text is exactly the empty text (a text of blanks passes).
+    static Check empty(QWidget* field, const QString& message, const QString& title = {});
+    // An empty number field: the message is titled "Missing field".
+    static Check emptyNumber(QWidget* field, const QString& message);
+    // A number field whose text is not a number: "Enter numerical and not
+    // character", titled "Invalid Input", the whole text selected.
+    static Check notNumber(QWidget* field);
+    // A number below the minimum / above the maximum: the window's message,
+    // the whole text selected. A text that is not a number passes (the
+    // number check comes first).
+    static Check below(QWidget* field, Currency minimum, const QString& message);
+    static Check above(QWidget* field, Currency maximum, const QString& message);
+    // Any other condition, with the field (if any) that receives the focus.
+    static Check when(Condition fails, const QString& message, QWidget* focus = nullptr,
+                      const QString& title = {});
+    // Shows its message when the condition holds, but lets the checks go on.
+    static Check warning(Condition fails, const QString& message, const QString& title = {});
+    // Runs perLine for every line of a record set from the first, with the
+    // line as the current record; the first failing line check ends the run.
+    static Check eachLine(const Recordset& lines, std::vector<Check> perLine);
+
+    // On failure the field turns light blue (and stays so).
+    Check& tinted();
+    // On failure the field's whole text is selected before it gets the focus.
+    Check& selectingText();
+
+    // Shows the message and moves the focus when the check fails. Returns
+    // true when the run may go on (the check passed, or it only warns).
+    bool run() const;
+
+private:
+    Condition m_fails;
+    std::function<bool()> m_custom; // replaces the whole run (eachLine)
+    QString m_message;
+    QString m_title;
+    QPointer<QWidget> m_field;
+    bool m_warning = false;
+    bool m_select = false;
+    bool m_tint = false;
+};
+
+using CheckList = std::vector<Check>;
+
+// Runs the checks in order and stops at the first failure; true when all pass.
+bool runChecks(const CheckList& checks);
+
+// The number a field holds, when its text reads as one.
+bool fieldNumber(const QWidget* field, Currency* out);
+
+} // namespace orv

@@ -1,0 +1,88 @@
+#include "PickGrid.h"
+
+#include "CursorPictures.h"
+#include "ScreenUnits.h"
+#include "UiServices.h"
+
+#include <QDrag>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace orv {
+
+const QString PickGrid::kMimeType = QStringLiteral("application/x-orvanwise-pick-row");
+
+PickGrid::PickGrid(QWidget* parent)
+    : QTableView(parent), m_model(new RecordsetModel(this)), m_dragPicture(kDragPicture) {
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(false);
+    verticalHeader()->setVisible(false);
+    horizontalHeader()->setHighlightSections(false);
+}
+
+void PickGrid::setRecordset(const Recordset& rows) {
+    // Widths survive a new result: the windows set them once for the grid.
+    std::vector<int> widths;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        widths.push_back(columnWidth(c));
+    }
+    m_model->setRecordset(rows);
+    for (int c = 0; c < static_cast<int>(widths.size()) && c < m_model->columnCount(); ++c) {
+        setColumnWidth(c, widths[static_cast<size_t>(c)]);
+    }
+}
+
+void PickGrid::setColumnWidthsTwips(const std::vector<int>& widths) {
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+        setColumnWidth(c, twipsToPixels(widths[static_cast<size_t>(c)], this));
+    }
+}
+
+void PickGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (!pressed.isValid()) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    setFocus(Qt::MouseFocusReason);
+    setCurrentIndex(pressed);
+    selectRow(pressed.row());
+    emit rowPressed(pressed.row());
+}
+
+void PickGrid::startRowDrag() {
+    if (m_drag) {
+        return;
+    }
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(kMimeType, QByteArray());
+    drag->setMimeData(data);
+    m_drag = drag;
+    setDragPicture(kDragPicture);
+    UiServices::current().runDrag(drag);
+    if (m_drag) {
+        m_drag->deleteLater();
+    }
+    m_drag = nullptr;
+}
+
+void PickGrid::setDragPicture(const QString& fileName) {
+    m_dragPicture = fileName;
+    if (!m_drag) {
+        return;
+    }
+    // The picture is read at every change; a missing file leaves the
+    // standard drag cursor.
+    const QPixmap picture = loadCursorPicture(fileName);
+    for (Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction, Qt::IgnoreAction}) {
+        m_drag->setDragCursor(picture, action);
+    }
+}
+
+} // namespace orv

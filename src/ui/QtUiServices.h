@@ -1,0 +1,18 @@
+#pragma once
+
+#include "UiServices.h"
+
+namespace orv {
+
+// The services of the running program, on Qt's own dialogs and cursors.
+class QtUiServices : public UiServices {
+public:
+    void message(const QString& text, const QString& title, MessageIcon icon) override;
+    void beep() override;
+    void setPointer(QWidget* window, Pointer pointer) override;
+    void openAddress(QWidget* window, const QString& address) override;
+    void endProgram() override;
+    Qt::DropAction runDrag(QDrag* drag) override;
+};
+
+} // namespace orv

@@ -1,0 +1,47 @@
+#include "RecordingUiServices.h"
+
+namespace orv {
+
+RecordingUiServices::RecordingUiServices() {
+    UiServices::install(this);
+}
+
+RecordingUiServices::~RecordingUiServices() {
+    UiServices::install(nullptr);
+}
+
+void RecordingUiServices::message(const QString& text, const QString& title, MessageIcon icon) {
+    m_messages.push_back({text, title.isEmpty() ? kAppTitle : title, icon});
+    if (m_responder) {
+        const Message shown = m_messages.back();
+        m_responder(shown);
+    }
+}
+
+Qt::DropAction RecordingUiServices::runDrag(QDrag* drag) {
+    ++m_drags;
+    return m_mover ? m_mover(drag) : Qt::IgnoreAction;
+}
+
+QStringList RecordingUiServices::texts() const {
+    QStringList out;
+    for (const auto& m : m_messages) {
+        out << m.text;
+    }
+    return out;
+}
+
+QString RecordingUiServices::lastText() const {
+    return m_messages.empty() ? QString() : m_messages.back().text;
+}
+
+void RecordingUiServices::clear() {
+    m_messages.clear();
+    m_pointers.clear();
+    m_addresses.clear();
+    m_beeps = 0;
+    m_endings = 0;
+    m_drags = 0;
+}
+
+} // namespace orv

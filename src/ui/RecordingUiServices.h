@@ -1,0 +1,69 @@
+#pragma once
+
+#include "UiServices.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace orv {
+
+// The services tests install: every message, beep, pointer change, address
+// and drag is written down instead of shown, so nothing modal ever blocks a
+// run. Installs itself for its lifetime.
+class RecordingUiServices : public UiServices {
+public:
+    struct Message {
+        QString text;
+        QString title; // the title the clerk would see (never empty)
+        MessageIcon icon = MessageIcon::None;
+    };
+    struct PointerChange {
+        QWidget* window;
+        Pointer pointer;
+    };
+
+    RecordingUiServices();
+    ~RecordingUiServices() override;
+    RecordingUiServices(const RecordingUiServices&) = delete;
+    RecordingUiServices& operator=(const RecordingUiServices&) = delete;
+
+    void message(const QString& text, const QString& title, MessageIcon icon) override;
+    void beep() override { ++m_beeps; }
+    void setPointer(QWidget* window, Pointer pointer) override { m_pointers.push_back({window, pointer}); }
+    void openAddress(QWidget*, const QString& address) override { m_addresses << address; }
+    void endProgram() override { ++m_endings; }
+    Qt::DropAction runDrag(QDrag* drag) override;
+
+    // Called for every message while it is "on screen": the test answers it
+    // (reads the windows, presses something) before the handler goes on.
+    void onMessage(std::function<void(const Message&)> responder) { m_responder = std::move(responder); }
+    // Called when a drag starts, in place of the clerk moving the mouse; the
+    // returned action is what the drag reports.
+    void onDrag(std::function<Qt::DropAction(QDrag*)> mover) { m_mover = std::move(mover); }
+
+    const std::vector<Message>& messages() const { return m_messages; }
+    QStringList texts() const;
+    // The text of the last message, or the empty text when none was shown.
+    QString lastText() const;
+    int beeps() const { return m_beeps; }
+    const std::vector<PointerChange>& pointers() const { return m_pointers; }
+    const QStringList& addresses() const { return m_addresses; }
+    int endings() const { return m_endings; }
+    int drags() const { return m_drags; }
+    // Forgets everything recorded so far.
+    void clear();
+
+private:
+    std::vector<Message> m_messages;
+    std::vector<PointerChange> m_pointers;
+    QStringList m_addresses;
+    int m_beeps = 0;
+    int m_endings = 0;
+    int m_drags = 0;
+    std::function<void(const Message&)> m_responder;
+    std::function<Qt::DropAction(QDrag*)> m_mover;
+};
+
+} // namespace orv

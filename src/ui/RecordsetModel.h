@@ -1,0 +1,62 @@
+#pragma once
+
+#include "data/Recordset.h"
+
+#include <QAbstractTableModel>
+#include <set>
+
+namespace orv {
+
+// Shows a record set in a grid: column n is field n, headed by the field's
+// name, one grid row per record. The model follows every change of the
+// record set (the window and the grid hold the same record set). When
+// editable, an edit converts the typed text to the field's type and writes it
+// into the record set; a text the field cannot take is refused and the cell
+// keeps its value.
+class RecordsetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit RecordsetModel(QObject* parent = nullptr);
+    ~RecordsetModel() override;
+
+    void setRecordset(const Recordset& recordset);
+    const Recordset& recordset() const { return m_recordset; }
+
+    void setEditable(bool editable) { m_editable = editable; }
+    void setLockedColumns(std::set<int> columns) { m_locked = std::move(columns); }
+    bool isLocked(int column) const { return !m_editable || m_locked.count(column) > 0; }
+
+    // The text a cell shows; the empty text outside the record set.
+    QString cellText(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    // A typed value was written into the record set.
+    void edited(int column);
+    // A typed value was refused; the text says why.
+    void refused(const QString& reason);
+
+private:
+    Recordset m_recordset;
+    int m_subscription = -1;
+    bool m_bound = false;
+    bool m_writing = false;
+    bool m_editable = false;
+    std::set<int> m_locked;
+    int m_rows = 0;
+    int m_columns = 0;
+
+    void unbind();
+    void recordsetChanged();
+    void countShape(int* rows, int* columns) const;
+    // Whether the cell already holds what the text converts to.
+    bool holds(int row, int column, const QString& text) const;
+};
+
+} // namespace orv

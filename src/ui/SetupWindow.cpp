@@ -1,0 +1,112 @@
+#include "SetupWindow.h"
+
+#include "Controls.h"
+#include "UiServices.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <algorithm>
+
+namespace orv {
+
+SetupWindow::SetupWindow(QWidget* parent)
+    : Window(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
+      cmdNew(makeControl<QPushButton>(this, QStringLiteral("cmdNew"))),
+      cmdSend(makeControl<QPushButton>(this, QStringLiteral("cmdSend"))),
+      cmdUpdate(makeControl<QPushButton>(this, QStringLiteral("cmdUpdate"))),
+      cmdDelete(makeControl<QPushButton>(this, QStringLiteral("cmdDelete"))),
+      cmdClear(makeControl<QPushButton>(this, QStringLiteral("cmdClear"))) {
+    cboCompany->setEditable(true);
+    cboCompany->setInsertPolicy(QComboBox::NoInsert);
+    cmdNew->setText(QStringLiteral("REFRESH"));
+    cmdNew->setVisible(false);
+    cmdSend->setText(QStringLiteral("CREATE NEW"));
+    cmdUpdate->setText(QStringLiteral("UPDATE"));
+    cmdDelete->setText(QStringLiteral("DELETE"));
+    cmdClear->setText(QStringLiteral("CLEAR ALL"));
+
+    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    connect(cmdNew, &QPushButton::clicked, this, [this] { guarded([&] { cmdNew_Click(); }); });
+    connect(cmdSend, &QPushButton::clicked, this, [this] { guarded([&] { cmdSend_Click(); }); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { guarded([&] { cmdUpdate_Click(); }); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { guarded([&] { cmdDelete_Click(); }); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { guarded([&] { cmdClear_Click(); }); });
+}
+
+SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWidget* control) {
+    return {field, [control] { return fieldText(control); }};
+}
+
+void SetupWindow::Form_Load() {
+    // Each step on its own: a list that cannot be read leaves the rest usable.
+    guarded([&] { createDataClass(); });
+    for (const ListFill& fill : lists()) {
+        guarded([&] { fillList(fill); });
+    }
+    guarded([&] { Create_New_Customer(); });
+}
+
+void SetupWindow::fillList(const ListFill& fill) {
+    Recordset rows = readTable(fill.table);
+    QStringList entries;
+    for (int row = 0; row < rows.recordCount(); ++row) {
+        entries << rows.valueAt(row, rows.fieldIndex(fill.column)).toString();
+    }
+    if (fill.alphabetical) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    fill.list->clear();
+    fill.list->addItems(entries);
+    fill.list->setCurrentIndex(-1);
+}
+
+void SetupWindow::Create_New_Customer() {
+    m_staging = buildRecord(stagingFields(), true);
+}
+
+void SetupWindow::cboCompany_Click() {
+    const Recordset record = readDetails(cboCompany->currentText());
+    showDetails(record);
+    cmdNew->click();
+}
+
+void SetupWindow::cmdNew_Click() {
+    cmdSend->setEnabled(true);
+    cmdUpdate->setEnabled(true);
+    cmdDelete->setEnabled(true);
+    Create_New_Customer();
+}
+
+void SetupWindow::cmdClear_Click() {
+    for (QWidget* field : clearedFields()) {
+        setFieldText(field, QString());
+    }
+}
+
+void SetupWindow::request(Request request, QPushButton* pressed) {
+    if (!Validate()) {
+        return;
+    }
+    QString text;
+    // A text the staging field cannot hold stops the request with its
+    // reason before anything is sent, like a failed check.
+    const bool written = guarded([&] {
+        for (const Assignment& a : assignments(request)) {
+            assignText(m_staging, a.field, a.text());
+        }
+        text = write(request);
+    });
+    if (!written) {
+        return;
+    }
+    UiServices& ui = UiServices::current();
+    ui.setPointer(this, Pointer::Arrow);
+    ui.message(text);
+    guarded([&] { fillList(nameList()); });
+    cmdClear_Click();
+    pressed->setEnabled(false);
+}
+
+} // namespace orv

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Check.h"
+#include "RecordFields.h"
+#include "Window.h"
+
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+
+namespace orv {
+
+// The frame of the set-up windows: the clerk picks a record by name or types
+// a new one and asks for its creation, update or deletion. The window checks
+// the fields in a fixed order, fills its one-row staging record and hands it
+// to its data class, which adds one request row; the window shows the text
+// returned, reloads the name list, empties the fields and disables the button
+// pressed until the next pick. A window gives its own lists, fields, checks,
+// mapping and writers by overriding the hooks below and lays out the controls.
+class SetupWindow : public Window {
+    Q_OBJECT
+public:
+    enum class Request { Create, Update, Delete };
+
+    explicit SetupWindow(QWidget* parent = nullptr);
+
+    QComboBox* cboCompany; // the name list
+    QPushButton* cmdNew;   // REFRESH, never visible: the window presses it itself
+    QPushButton* cmdSend;  // CREATE NEW
+    QPushButton* cmdUpdate;
+    QPushButton* cmdDelete;
+    QPushButton* cmdClear; // CLEAR ALL
+
+    const Recordset& staging() const { return m_staging; }
+
+    // The procedures of the frame; the event handlers call them guarded. A
+    // window that departs from the frame extends the virtual ones.
+    virtual void cboCompany_Click();
+    virtual void cmdNew_Click();
+    void cmdSend_Click() { request(Request::Create, cmdSend); }
+    void cmdUpdate_Click() { request(Request::Update, cmdUpdate); }
+    void cmdDelete_Click() { request(Request::Delete, cmdDelete); }
+    virtual void cmdClear_Click();
+    // Builds the staging record (again).
+    virtual void Create_New_Customer();
+    // The ordered checks; true when all pass.
+    bool Validate() { return runChecks(validateChecks()); }
+
+protected:
+    // A list filled from one column of a table, one entry per row in the
+    // table's order (or alphabetical, where the window keeps it so).
+    struct ListFill {
+        QComboBox* list = nullptr;
+        QString table;
+        QString column;
+        bool alphabetical = false;
+    };
+    // One staging field and where its text comes from.
+    struct Assignment {
+        QString field;
+        std::function<QString()> text;
+    };
+    // The staging field takes the text of a control.
+    static Assignment fromControl(const QString& field, const QWidget* control);
+
+    // --- the data class -------------------------------------------------
+    virtual void createDataClass() = 0;
+    // Every row of a table (Get_Table_Recordset).
+    virtual Recordset readTable(const QString& table) = 0;
+    // The record of the name picked (the window's details read).
+    virtual Recordset readDetails(const QString& name) = 0;
+    // The request's writer with the staging record: a sentence or the
+    // writer's failure text.
+    virtual QString write(Request request) = 0;
+
+    // --- the window's own ------------------------------------------------
+    // Every list of the window in its order; the name list among them.
+    virtual std::vector<ListFill> lists() const = 0;
+    // The name list, read again after every request.
+    virtual ListFill nameList() const = 0;
+    virtual std::vector<FieldDef> stagingFields() const = 0;
+    // Copies the picked record into the fields.
+    virtual void showDetails(const Recordset& record) = 0;
+    virtual CheckList validateChecks() = 0;
+    // The staging fields a request carries.
+    virtual std::vector<Assignment> assignments(Request request) = 0;
+    // The fields CLEAR ALL empties, in order.
+    virtual std::vector<QWidget*> clearedFields() const = 0;
+
+    void Form_Load() override;
+    void fillList(const ListFill& fill);
+    // Runs one request: checks, staging fields, writer, message, reload,
+    // CLEAR ALL, and the pressed button disabled.
+    void request(Request request, QPushButton* pressed);
+
+    Recordset m_staging;
+};
+
+} // namespace orv

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+#include <exception>
+#include <stdexcept>
+
+class QDrag;
+class QWidget;
+
+namespace orv {
+
+// The application title: the title of every message box without one of its own.
+inline const QString kAppTitle = QStringLiteral("Orvanwise");
+// Titles of the number-field messages.
+inline const QString kTitleMissingField = QStringLiteral("Missing field");
+inline const QString kTitleInvalidInput = QStringLiteral("Invalid Input");
+
+enum class MessageIcon { None, Information };
+enum class Pointer { Default, Arrow, Hourglass };
+
+// Everything a window does to the clerk outside its own controls: message
+// boxes, beeps, the mouse pointer, drags, the browser and ending the program.
+// Windows reach it through UiServices::current(); tests install a recorder so
+// that no modal box or drag ever blocks a run.
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // A message box with an OK button; an empty title means the application title.
+    virtual void message(const QString& text, const QString& title = {},
+                         MessageIcon icon = MessageIcon::None) = 0;
+    virtual void beep() = 0;
+    // The pointer shown over a window (the hourglass while a document is posted).
+    virtual void setPointer(QWidget* window, Pointer pointer) = 0;
+    // Opens a web address in the default browser; the outcome is not reported.
+    virtual void openAddress(QWidget* window, const QString& address) = 0;
+    // Ends the program at once: no window runs its own closing code.
+    virtual void endProgram() = 0;
+    // Runs a drag to its end and returns what the target did with it.
+    virtual Qt::DropAction runDrag(QDrag* drag) = 0;
+
+    // An error nobody expected, shown as a message box instead of ending the program.
+    void reportError(const std::exception& error);
+
+    // The services in use; the Qt services unless a test installed others.
+    static UiServices& current();
+    // Installs services (not owned); nullptr brings back the Qt services.
+    static void install(UiServices* services);
+};
+
+// Runs an event handler so that a failure reaches the clerk as a message box
+// and never leaves the handler (nothing may unwind through Qt's event loop).
+// Returns false when the handler failed.
+template <class Handler> bool guarded(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        UiServices::current().reportError(error);
+    } catch (...) {
+        UiServices::current().reportError(std::runtime_error("Unexpected error"));
+    }
+    return false;
+}
+
+} // namespace orv

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+namespace orv {
+
+// A window of the program. Closing it unloads it: the object with its
+// controls, lists and record sets is discarded, and the next request through
+// the WindowRegistry builds and loads a fresh one.
+class Window : public QWidget {
+    Q_OBJECT
+public:
+    explicit Window(QWidget* parent = nullptr);
+
+    // Runs the load procedure once; a failure is reported by the ui services
+    // and the window is shown with what it managed to load.
+    void load();
+    bool isLoaded() const { return m_loaded; }
+    // True once the window has been closed (it may still await deletion).
+    bool isUnloaded() const { return m_unloaded; }
+
+protected:
+    // The load procedure: fills the lists and prepares the first document.
+    virtual void Form_Load() {}
+    bool event(QEvent* event) override;
+
+private:
+    bool m_loaded = false;
+    bool m_unloaded = false;
+};
+
+} // namespace orv

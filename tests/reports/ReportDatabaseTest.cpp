@@ -1,0 +1,57 @@
+#include "support/TestBook.h"
+
+#include "reports/ReportDataSource.h"
+
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "db/ProcedureCatalog.h"
+
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::reports;
+
+namespace {
+
+// A report procedure of the tests' own: two accounts with balances for 2010.
+const char* kBalances = R"(--! procedure test_report_balances
+--! param year INTEGER
+--! result "Acct Code" INTEGER, "Debit Bal" CURRENCY, "Credit Bal" CURRENCY
+SELECT 1000 AS "Acct Code", 1234500 AS "Debit Bal", NULL AS "Credit Bal" WHERE :year = 2010
+UNION ALL SELECT 2000, NULL, 1000100 WHERE :year = 2010
+UNION ALL SELECT 3000, 100, 234400 WHERE :year = 2010
+)";
+
+using ReportDatabase = orv::test::TestBook;
+
+} // namespace
+
+TEST_F(ReportDatabase, GroupedCommandRunsThroughTheProcedureDispatcher) {
+    db::ProcedureCatalog::add(QString::fromLatin1(kBalances));
+    ReportDataSource source("DE_GL_Report", "conGL", kShapeReportConnection);
+    source.addCommand(
+        ReportCommand("TB_Bal", "test_report_balances", "RETURN_VALUE", {{"year", ParameterType::Integer, 0}},
+                      " SHAPE {{? = CALL dbo.test_report_balances( ?) }}  AS cmGL COMPUTE "
+                      "SUM(cmGL.'Debit Bal') AS Debit, SUM(cmGL.'Credit Bal') AS Credit, cmGL "));
+    source.run("TB_Bal", {Variant(std::int32_t(2010))});
+    const ShapedRows::Ptr rows = source.resultSet("TB_Bal").rows();
+    ASSERT_EQ(rows->rowCount(), 1);
+    EXPECT_EQ(rows->children(0)->rowCount(), 3);
+    EXPECT_EQ(rows->value(0, "Debit"), Variant(Currency::parse("123.46")));
+    EXPECT_EQ(rows->value(0, "Credit"), Variant(Currency::parse("123.45")));
+
+    source.run("TB_Bal", {Variant(std::int32_t(2011))});
+    EXPECT_EQ(source.resultSet("TB_Bal").rows()->children(0)->rowCount(), 0);
+}
+
+TEST_F(ReportDatabase, UnknownProcedureIsAnErrorNamingIt) {
+    ReportDataSource source("DE_AR", "conAR", kShapeReportConnection);
+    source.addCommand(ReportCommand("cmMissing", "select_no_such_report", "@RETURN_VALUE", {}));
+    try {
+        source.run("cmMissing", {});
+        FAIL() << "ran a procedure that does not exist";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.message().contains("select_no_such_report")) << e.message().toStdString();
+    }
+    EXPECT_FALSE(source.resultSet("cmMissing").isOpen());
+}

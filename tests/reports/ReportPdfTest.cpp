@@ -1,0 +1,120 @@
+#include "ReportTestSupport.h"
+
+#include "reports/ReportPaginator.h"
+#include "reports/ReportPainter.h"
+#include "reports/ReportPreview.h"
+#include "reports/ReportServices.h"
+#include "reports/ShapeGrouper.h"
+#include "reports/ShapeParser.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orv;
+using namespace orv::reports;
+
+namespace {
+
+// What a poppler tool prints; empty when it fails.
+QString poppler(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+ReportDocument sampleDocument(int rows) {
+    ReportPaginator::Options o;
+    o.paper = QPageSize::A4;
+    const auto grouped = ShapeGrouper::group(ShapeParser::parse(test::sampleListingShape()),
+                                             ShapedRows::fromRecordset(test::ledgerRows(rows, 1000)));
+    return ReportPaginator::paginate(test::sampleListing(), grouped, o);
+}
+
+class PdfTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::ensureApplication();
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(dir.isValid());
+        ReportServices::setMessageHook([this](const QString& text) { messages << text; });
+    }
+    void TearDown() override {
+        ReportPreview::destroyAll();
+        ReportServices::reset();
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(PdfTest, ExportedReportHasSelectableTitleAndAmounts) {
+    const QString file = path("listing.pdf");
+    ReportPainter::exportPdf(sampleDocument(100), file);
+    const QString text = poppler("pdftotext", {"-layout", file, "-"});
+    EXPECT_TRUE(text.contains("SAMPLE LISTING"));
+    EXPECT_EQ(text.count("SAMPLE LISTING"), 3); // on every page
+    EXPECT_TRUE(text.contains("1,234.56"));
+    EXPECT_TRUE(text.contains("(2,000.00)"));
+    EXPECT_TRUE(text.contains("Entry 99"));
+    const QString info = poppler("pdfinfo", {file});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3\\b"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Title:\\s+Sample Listing"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("595.276 x 841.89 pts (A4)") || info.contains("595 x 842 pts (A4)"))
+        << info.toStdString();
+}
+
+TEST_F(PdfTest, WideReportPrintsLandscape) {
+    ReportLayout wide("rptWide", "Wide");
+    wide.setWidth(13485);
+    wide.section(SectionKind::ReportHeader, 630)
+        .add(ReportControl::label("PERIODIC PROFIT", 4032, 0, 4905).boldSize(11.25));
+    wide.section(SectionKind::ReportFooter, 390).add(ReportControl::label("YEAR TO DATE", 12384, 0, 1005));
+    ReportPaginator::Options o;
+    o.paper = QPageSize::A4;
+    const QString file = path("wide.pdf");
+    ReportPainter::exportPdf(ReportPaginator::paginate(wide, std::make_shared<ShapedRows>(), o), file);
+    const QString info = poppler("pdfinfo", {file});
+    EXPECT_TRUE(info.contains("841.89 x 595.276 pts (A4)") || info.contains("842 x 595 pts (A4)"))
+        << info.toStdString();
+    const QString text = poppler("pdftotext", {file, "-"});
+    EXPECT_TRUE(text.contains("YEAR TO")); // the rightmost label is on the paper
+}
+
+TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
+    ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(10));
+    QString suggested;
+    ReportServices::setSaveFileHook([&](QWidget*, const QString&, const QString& s) {
+        suggested = s;
+        return path("exported"); // the extension is added
+    });
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    EXPECT_EQ(suggested, "Sample Listing.pdf");
+    EXPECT_TRUE(poppler("pdftotext", {path("exported.pdf"), "-"}).contains("SAMPLE LISTING"));
+
+    ReportServices::setPrinterHook([&](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        return true;
+    });
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+    EXPECT_TRUE(poppler("pdftotext", {path("printed.pdf"), "-"}).contains("1,234.56"));
+
+    // A file that cannot be written is a message, not a crash.
+    ReportServices::setSaveFileHook(
+        [&](QWidget*, const QString&, const QString&) { return path("no such folder/x.pdf"); });
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("could not be written"));
+}

@@ -1,0 +1,52 @@
+#include "ui/UiServices.h"
+#include "UiTest.h"
+#include "data/DataError.h"
+#include "ui/ScreenUnits.h"
+
+#include <QWidget>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+using UiServicesTest = UiTest;
+
+TEST_F(UiServicesTest, UnexpectedErrorsBecomeMessageBoxesWithTheApplicationTitle) {
+    EXPECT_FALSE(guarded([] { throw DataError(QStringLiteral("\"x\" is not a valid integer")); }));
+    EXPECT_FALSE(guarded([] { throw std::runtime_error("disk full"); }));
+    EXPECT_FALSE(guarded([] { throw 42; }));
+    EXPECT_TRUE(guarded([] {}));
+    ASSERT_EQ(ui.messages().size(), 3u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("\"x\" is not a valid integer"));
+    EXPECT_EQ(ui.messages()[1].text, QStringLiteral("disk full"));
+    for (const auto& m : ui.messages()) {
+        EXPECT_EQ(m.title, QStringLiteral("Orvanwise"));
+    }
+}
+
+TEST_F(UiServicesTest, RecorderStandsInWhileInstalledOnly) {
+    EXPECT_EQ(&UiServices::current(), &ui);
+    {
+        RecordingUiServices inner;
+        UiServices::current().message(QStringLiteral("hello"), kTitleMissingField);
+        EXPECT_EQ(inner.messages().at(0).title, kTitleMissingField);
+    }
+    EXPECT_NE(&UiServices::current(), &ui) << "a recorder going restores the program's own services";
+    UiServices::install(&ui);
+}
+
+TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {
+    QWidget widget;
+    const double scale = widget.logicalDpiX() / 96.0;
+    EXPECT_EQ(twipsToPixels(1440, &widget), qRound(96 * scale));
+    EXPECT_EQ(twipsToPixels(800, &widget), qRound(800 / 15.0 * scale));
+    EXPECT_EQ(twipsToPixels(0, &widget), 0);
+}
+
+TEST(ScreenUnits, ColoursAreGivenBlueGreenRed) {
+    EXPECT_EQ(lightBlueTint(), QColor(192, 192, 255));
+    EXPECT_EQ(colorFromBgr(0x0000FF), QColor(255, 0, 0));
+}
+
+} // namespace
