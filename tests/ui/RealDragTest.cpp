@@ -1,5 +1,5 @@
 #include "TestEntryWindow.h"
-#include "UiTest.h"
+#include "support/gui/UiTest.h"
 #include "ui/CursorPictures.h"
 
 #include <QCursor>

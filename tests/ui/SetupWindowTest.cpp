@@ -1,5 +1,5 @@
 #include "TestSetupWindow.h"
-#include "UiTest.h"
+#include "support/gui/UiTest.h"
 #include "ui/Controls.h"
 #include "ui/ScreenUnits.h"
 

@@ -1,5 +1,5 @@
 #include "ui/UiServices.h"
-#include "UiTest.h"
+#include "support/gui/UiTest.h"
 #include "data/DataError.h"
 #include "ui/ScreenUnits.h"
 

@@ -1,6 +1,6 @@
 #include "ui/WindowRegistry.h"
 #include "TestEntryWindow.h"
-#include "UiTest.h"
+#include "support/gui/UiTest.h"
 
 #include <QComboBox>
 #include <QLineEdit>

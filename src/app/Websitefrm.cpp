@@ -1,0 +1,53 @@
+#include "Websitefrm.h"
+
+#include "ui/UiServices.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orv {
+
+Websitefrm::Websitefrm() {
+    setObjectName(QStringLiteral("Websitefrm"));
+    setWindowTitle(QStringLiteral("Website"));
+    Command1 = new QPushButton(QStringLiteral("Orvanwise"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Label1 = new QLabel(QStringLiteral("Visit Our Site"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Command3 = new QPushButton(QStringLiteral("Blog"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Label2 = new QLabel(QStringLiteral("Visit Our Blog"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Command2 = new QPushButton(QStringLiteral("Place Your Website Link Here"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Command1, 0, 0);
+    grid->addWidget(Label1, 0, 1);
+    grid->addWidget(Command3, 1, 0);
+    grid->addWidget(Label2, 1, 1);
+    grid->addWidget(Command2, 2, 0, 1, 2);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void Websitefrm::Command1_Click() {
+    openAndUnload(kSiteAddress);
+}
+void Websitefrm::Command2_Click() {
+    openAndUnload(kSiteAddress);
+}
+void Websitefrm::Command3_Click() {
+    openAndUnload(kBlogAddress);
+}
+
+void Websitefrm::openAndUnload(const QString& address) {
+    // whether or not the page opened, the window goes
+    guarded([&] { UiServices::current().openAddress(this, address); });
+    close();
+}
+
+} // namespace orv

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/Window.h"
+
+class QLabel;
+class QPushButton;
+
+namespace orv {
+
+// Opens the product's web site or blog in the default browser, then closes.
+class Websitefrm : public Window {
+    Q_OBJECT
+public:
+    static inline const QString kSiteAddress = QStringLiteral("https://www.orvanwise.example/");
+    static inline const QString kBlogAddress = QStringLiteral("https://blog.orvanwise.example/");
+
+    Websitefrm();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void openAndUnload(const QString& address);
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QLabel* Label1;
+    QLabel* Label2;
+};
+
+} // namespace orv

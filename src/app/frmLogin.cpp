@@ -1,0 +1,103 @@
+#include "frmLogin.h"
+
+#include "Orvan.h"
+#include "ui/UiServices.h"
+#include "ui/WindowRegistry.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace orv {
+
+frmLogin::frmLogin() {
+    setObjectName(QStringLiteral("frmLogin"));
+    setWindowTitle(QStringLiteral("Login"));
+    // a fixed dialog: no minimise or maximise box
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    lblLabels[0] = new QLabel(QStringLiteral("&User Name:"), this);
+    lblLabels[1] = new QLabel(QStringLiteral("&Password:"), this);
+    lblLabels[0]->setObjectName(QStringLiteral("lblLabels_0"));
+    lblLabels[1]->setObjectName(QStringLiteral("lblLabels_1"));
+    txtUserName = new QLineEdit(this);
+    txtUserName->setObjectName(QStringLiteral("txtUserName"));
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    lblLabels[0]->setBuddy(txtUserName);
+    lblLabels[1]->setBuddy(txtPassword);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(lblLabels[0], 0, 0);
+    grid->addWidget(txtUserName, 0, 1);
+    grid->addWidget(lblLabels[1], 1, 0);
+    grid->addWidget(txtPassword, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    setTabOrder(txtUserName, txtPassword);
+    setTabOrder(txtPassword, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    connect(cmdOK, &QPushButton::clicked, this, [this] { guarded([this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([this] { cmdCancel_Click(); }); });
+    // Enter in either box presses OK; Esc presses Cancel.
+    connect(txtUserName, &QLineEdit::returnPressed, cmdOK, &QPushButton::click);
+    connect(txtPassword, &QLineEdit::returnPressed, cmdOK, &QPushButton::click);
+
+    setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    txtUserName->setFocus();
+}
+
+void frmLogin::keyPressEvent(QKeyEvent* event) {
+    // Esc anywhere in the window presses Cancel.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel->click();
+        return;
+    }
+    Window::keyPressEvent(event);
+}
+
+void frmLogin::cmdOK_Click() {
+    if (txtUserName->text() == kHiddenName) {
+        UiServices::current().message(
+            QStringLiteral("Orvanwise was written by its founding engineers for the clerks of a small "
+                           "trading company."),
+            QStringLiteral("Authors"));
+        return;
+    }
+    // exact comparisons: case matters, blanks count
+    if (txtUserName->text() != kUserName || txtPassword->text() != kPassword) {
+        UiServices::current().message(QStringLiteral("Invalid Password, try again!"),
+                                      QStringLiteral("Login"));
+        txtPassword->setFocus();
+        txtPassword->selectAll();
+        return;
+    }
+    LoginSucceeded = true;
+    WindowRegistry::shared().show<Orvan>();
+    close();
+}
+
+void frmLogin::cmdCancel_Click() {
+    LoginSucceeded = false;
+    hide();
+    // No other window exists yet: the program must not stay running unseen.
+    UiServices::current().endProgram();
+}
+
+} // namespace orv

@@ -1,0 +1,206 @@
+#include "app/Orvan.h"
+#include "app/Websitefrm.h"
+#include "app/frmLogin.h"
+#include "support/gui/UiTest.h"
+#include "ui/WindowRegistry.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace orv;
+
+namespace {
+
+class LoginTest : public test::UiTest {
+protected:
+    void SetUp() override {
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+        login = new frmLogin();
+        login->load();
+        login->show();
+        user = login->findChild<QLineEdit*>(QStringLiteral("txtUserName"));
+        password = login->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+        ok = login->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        ASSERT_TRUE(user && password && ok);
+    }
+    void TearDown() override {
+        delete login.data();
+        WindowRegistry::shared().discardAll();
+    }
+    void type(const QString& name, const QString& pass) {
+        user->setText(name);
+        password->setText(pass);
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QPointer<frmLogin> login;
+    QLineEdit* user = nullptr;
+    QLineEdit* password = nullptr;
+    QPushButton* ok = nullptr;
+};
+
+} // namespace
+
+TEST_F(LoginTest, WrongPairsAreRefusedWithThePasswordSelectedForRetyping) {
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    for (const auto& [name, pass] : {std::pair{"pelrin", "MOSSGATE"},
+                                     {"pelrin ", "mossgate"},
+                                     {"Pelrin", "mossgate"},
+                                     {"pelrin", " mossgate"},
+                                     {"", ""}}) {
+        ui.clear();
+        type(QString::fromLatin1(name), QString::fromLatin1(pass));
+        ok->click();
+        ASSERT_EQ(ui.messages().size(), 1u) << name;
+        EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Invalid Password, try again!"));
+        EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Login"));
+        EXPECT_EQ(password->selectedText(), password->text());
+        EXPECT_EQ(user->text(), QString::fromLatin1(name)); // the user name stays
+        EXPECT_FALSE(login->LoginSucceeded);
+        EXPECT_EQ(WindowRegistry::shared().find<Orvan>(), nullptr);
+    }
+}
+
+TEST_F(LoginTest, HiddenNameShowsOnlyTheAuthorsAndKeepsTheWindow) {
+    type(QStringLiteral("lanternkeepers"), QStringLiteral("mossgate"));
+    ok->click();
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_NE(ui.messages()[0].text, QStringLiteral("Invalid Password, try again!"));
+    EXPECT_TRUE(login->isVisible());
+    EXPECT_EQ(password->text(), QStringLiteral("mossgate"));
+    EXPECT_EQ(WindowRegistry::shared().find<Orvan>(), nullptr);
+
+    // and a valid pair still works afterwards
+    type(QStringLiteral("pelrin"), QStringLiteral("mossgate"));
+    ok->click();
+    EXPECT_NE(WindowRegistry::shared().find<Orvan>(), nullptr);
+}
+
+TEST_F(LoginTest, EnterPressesOkAndSuccessSwapsLoginForTheMainMenu) {
+    type(QStringLiteral("pelrin"), QStringLiteral("wrong"));
+    QTest::keyClick(user, Qt::Key_Return);
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Invalid Password, try again!"));
+
+    password->setText(QStringLiteral("mossgate"));
+    QTest::keyClick(password, Qt::Key_Enter);
+    EXPECT_TRUE(login->LoginSucceeded);
+    Orvan* menu = WindowRegistry::shared().find<Orvan>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->parentWidget(), nullptr);
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Orvan"));
+    settle();
+    EXPECT_TRUE(login.isNull()); // unloaded
+}
+
+TEST_F(LoginTest, EscCancelsAndTheProgramEnds) {
+    QTest::keyClick(user, Qt::Key_Escape);
+    EXPECT_FALSE(login->isVisible());
+    EXPECT_FALSE(login->LoginSucceeded);
+    EXPECT_EQ(ui.endings(), 1);
+    EXPECT_TRUE(ui.messages().empty());
+}
+
+namespace {
+
+class MainMenuTest : public test::UiTest {
+protected:
+    void SetUp() override {
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+        menu = WindowRegistry::shared().show<Orvan>();
+    }
+    void TearDown() override { WindowRegistry::shared().discardAll(); }
+    QPushButton* button(const char* name) { return menu->button(QString::fromLatin1(name)); }
+    Orvan* menu = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainMenuTest, EveryButtonIsThereWithItsCaption) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdCallStk_Setup", "Set Up"},
+        {"cmd_Stk_Adj", "Adjust"},
+        {"cmdCallStk_Report", "Report"},
+        {"cmdVAT", "Set Up"},
+        {"Command3", "Adjust"},
+        {"Command5", "Recon"},
+        {"Command4", "Report"},
+        {"Command6", "Website"},
+        {"cmdCallAP_Setup", "Set Up"},
+        {"cmdCallAP_Report", "Report"},
+        {"cmdCall_GRN", "GRN"},
+        {"cmdCallPur_Inv", "INV"},
+        {"cmdPur_CN", "CN"},
+        {"cmdPurInv_Adj", "JE"},
+        {"Command2", "FOREX Reversal"},
+        {"cmdAP_Adjust", "ADJUST"},
+        {"cmdForex", "FOREX Translation"},
+        {"cmdCallAR_Setup", "Set Up"},
+        {"cmdCallAR_Report", "Report"},
+        {"cmdCallDO_Entry", "DO"},
+        {"cmdCallSales_Entry", "INV"},
+        {"cmdCallSales_CN", "CN"},
+        {"cmdSales_Adj", "JE"},
+        {"cmdFX_AR", "FOREX Reversal"},
+        {"cmdAR_Adjust", "ADJUST"},
+        {"cmdAR_UnRG", "FOREX Translation"},
+        {"cmdCallBank_Setup", "Set Up"},
+        {"cmdCallBank_Report", "Report"},
+        {"cmdCall_Receipt", "Collection"},
+        {"cmdCall_Pymnt", "Payment"},
+        {"cmdCash_Adj", "Adjustment"},
+        {"cmdCallGL_Setup", "Set Up"},
+        {"Command1", "Forex"},
+        {"cmdCallGL_Entry", "Journal"},
+        {"cmdGL_Report", "Report"},
+        {"cmdRE_Entry", "Close A/C"},
+        {"cmdExit_Main", "EXIT"},
+    };
+    for (const auto& [name, caption] : buttons) {
+        QPushButton* b = button(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), QString::fromLatin1(caption)) << name;
+    }
+    EXPECT_TRUE(button("Command6")->isEnabled());
+    EXPECT_TRUE(button("cmdExit_Main")->isEnabled());
+}
+
+TEST_F(MainMenuTest, ButtonsShowOneSharedWindowAndLoadItAfreshAfterClose) {
+    button("Command6")->click();
+    Websitefrm* first = WindowRegistry::shared().find<Websitefrm>();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->parentWidget(), nullptr);
+    button("Command6")->click();
+    EXPECT_EQ(WindowRegistry::shared().find<Websitefrm>(), first);
+    first->close();
+    EXPECT_EQ(WindowRegistry::shared().find<Websitefrm>(), nullptr);
+    button("Command6")->click();
+    EXPECT_NE(WindowRegistry::shared().find<Websitefrm>(), nullptr);
+}
+
+TEST_F(MainMenuTest, HelpShowsTheVersionedTitleAndExitEndsAtOnce) {
+    QTest::mouseClick(menu->findChild<QWidget*>(QStringLiteral("Label1")), Qt::LeftButton);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("About Orvanwise v1.20"));
+    EXPECT_EQ(ui.messages()[0].icon, MessageIcon::Information);
+    button("cmdExit_Main")->click();
+    EXPECT_EQ(ui.endings(), 1);
+}
+
+TEST_F(MainMenuTest, WebsiteButtonsOpenTheirAddressAndUnloadTheWindow) {
+    const std::pair<const char*, QString> cases[] = {{"Command1", Websitefrm::kSiteAddress},
+                                                     {"Command2", Websitefrm::kSiteAddress},
+                                                     {"Command3", Websitefrm::kBlogAddress}};
+    for (const auto& [name, address] : cases) {
+        button("Command6")->click();
+        Websitefrm* site = WindowRegistry::shared().find<Websitefrm>();
+        ASSERT_NE(site, nullptr);
+        site->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        EXPECT_EQ(ui.addresses().last(), address) << name;
+        EXPECT_EQ(WindowRegistry::shared().find<Websitefrm>(), nullptr) << name;
+    }
+    EXPECT_NE(Websitefrm::kSiteAddress, Websitefrm::kBlogAddress);
+}
