@@ -74,12 +74,11 @@ void GlBook::expectBooksSound() {
                                     "HAVING SUM(Amount_NU) <> 0)")),
               QStringLiteral("0"))
         << "a journal does not add up to zero";
-    if (db::ProcedureCatalog::find(QStringLiteral("check_invariants"))) {
-        Recordset broken = db::CompanyDatabase::execute(QStringLiteral("check_invariants"));
-        for (broken.moveFirst(); !broken.eof(); broken.moveNext())
-            ADD_FAILURE() << broken.value(0).toString().toStdString() << ": "
-                          << broken.value(1).toString().toStdString();
-    }
+    ASSERT_NE(db::ProcedureCatalog::find(QStringLiteral("check_invariants")), nullptr);
+    Recordset broken = db::CompanyDatabase::execute(QStringLiteral("check_invariants"));
+    for (broken.moveFirst(); !broken.eof(); broken.moveNext())
+        ADD_FAILURE() << broken.value(0).toString().toStdString() << ": "
+                      << broken.value(1).toString().toStdString();
 }
 
 } // namespace orv::test

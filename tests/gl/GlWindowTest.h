@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GlBook.h"
+#include "support/gui/UiTest.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QComboBox>
@@ -8,11 +9,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace orv::test {
 
