@@ -66,6 +66,15 @@ TEST_F(CoaRequestsTest, CreateAddsTheAccountAndAnswersWithItsCode) {
     EXPECT_EQ(details.value(QStringLiteral("Status_bt")).toString(), QStringLiteral("1"));
     EXPECT_EQ(details.value(QStringLiteral("Sub_Category_VC")).toString(),
               QStringLiteral("OPERATING EXPENSES"));
+
+    // A quote in the name travels doubled and finds the account again.
+    EXPECT_EQ(coa.Send_Order(account(3200, QStringLiteral("Owner's Drawings"), QStringLiteral("BS"))),
+              QStringLiteral("Account code created under : 3200"));
+    details = coa.Get_COA_Details(QStringLiteral("Owner's Drawings"));
+    ASSERT_EQ(details.recordCount(), 1);
+    details.moveFirst();
+    EXPECT_EQ(details.value(QStringLiteral("GL_ID")).toInt32(), 3200);
+    EXPECT_EQ(coa.Get_COA_Details(QStringLiteral("Nobody's")).recordCount(), 0);
     expectBooksSound();
 }
 

@@ -160,6 +160,12 @@ TEST_F(frmGLEntryTest, TheSameAccountMayBeDroppedTwice) {
     EXPECT_EQ(cell(1, QStringLiteral("Amount")), QStringLiteral("1"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 2.00"));
     EXPECT_EQ(ui.beeps(), 0);
+    // Only the amount and the description are the clerk's to edit.
+    const QAbstractItemModel* model = window->dgrOrderDetails->model();
+    for (int column = 0; column < 7; ++column) {
+        const bool editable = model->flags(model->index(1, column)) & Qt::ItemIsEditable;
+        EXPECT_EQ(editable, column == 2 || column == 3) << column;
+    }
 }
 
 TEST_F(frmGLEntryTest, TheBalanceIsTheExactSumOfTheLinesNotTheTotalBox) {
