@@ -62,7 +62,7 @@ CREATE TRIGGER Temp_Customers_check BEFORE INSERT ON Temp_Customers BEGIN
                      UNION ALL SELECT NEW.RL) g
       WHERE NOT (g.a IS NULL AND upper(NEW.Function_type) = 'U')
         AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = g.a AND Acct_Type = 'PL')
-        AND NOT (g.a = 1 AND (CASE WHEN upper(NEW.Function_type) = 'C' THEN NEW.Forex
+        AND NOT (g.a IS 1 AND (CASE WHEN upper(NEW.Function_type) = 'C' THEN NEW.Forex
                               ELSE (SELECT Forex FROM Customers WHERE CompanyName = NEW.CompanyName) END) = 0));
   -- key fields of a customer with history
   SELECT db_fail('Temp_Customers: customer code or currency of a customer with transaction history')
