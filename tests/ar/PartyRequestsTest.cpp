@@ -154,6 +154,7 @@ TEST_F(PartyRequestsTest, ACustomerCreateIsRefusedForEveryBrokenRule) {
         {with(foreign(kGlobex, "Globex"), "UnRL", "1"), "not a profit and loss account"},
         {with(local(kGlobex, "Globex"), "RL", "1000"), "not a profit and loss account"},
         {with(foreign(kGlobex, "Globex"), "RG", ""), "not a profit and loss account"},
+        {with(local(kGlobex, "Globex"), "RL", ""), "not a profit and loss account"},
     };
     const qint64 requests = count(QStringLiteral("Temp_Customers"));
     for (const auto& c : cases) {
