@@ -153,6 +153,7 @@ void CompanyDatabase::closeConnection() {
     if (s.inWrite)
         sqlite3_exec(s.db, "ROLLBACK", nullptr, nullptr, nullptr);
     s.inWrite = false;
+    Statement::finalizeCached(s.db);
     sqlite3_close_v2(s.db);
     s.db = nullptr;
 }
