@@ -46,6 +46,7 @@ std::int64_t pragmaInt(sqlite3* db, const char* sql) {
 }
 
 [[noreturn]] void refuse(sqlite3* db, const QString& message) {
+    Statement::finalizeCached(db);
     sqlite3_close(db);
     throw DataError(message);
 }
@@ -153,6 +154,7 @@ void CompanyDatabase::closeConnection() {
     if (s.inWrite)
         sqlite3_exec(s.db, "ROLLBACK", nullptr, nullptr, nullptr);
     s.inWrite = false;
+    Statement::finalizeCached(s.db);
     sqlite3_close_v2(s.db);
     s.db = nullptr;
 }

@@ -170,7 +170,7 @@ Recordset ProcedureDispatcher::run(sqlite3* db, const Procedure& p, const std::v
         Recordset result;
         bool haveResult = false;
         while (offset < sql.size()) {
-            Statement st(db, sql, offset);
+            Statement st(db, sql, offset, Statement::Reuse::Cached);
             offset = st.tailOffset();
             if (st.isEmpty())
                 continue;

@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 
+#include <map>
 #include <sqlite3.h>
 
 namespace orv::db {
@@ -30,21 +31,80 @@ QString lastErrorText(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
-Statement::Statement(sqlite3* db, const QByteArray& sql, int offset) : m_db(db) {
-    const char* tail = nullptr;
+namespace {
+
+struct CachedEntry {
+    sqlite3_stmt* stmt = nullptr;
+    int tailLength = 0; // what follows the statement in its text
+    bool inUse = false;
+};
+
+std::map<std::pair<sqlite3*, QByteArray>, CachedEntry>& statementCache() {
+    static std::map<std::pair<sqlite3*, QByteArray>, CachedEntry> cache;
+    return cache;
+}
+
+sqlite3_stmt* prepare(sqlite3* db, const QByteArray& sql, int offset, unsigned flags, const char** tail) {
+    sqlite3_stmt* stmt = nullptr;
     const char* start = sql.constData() + offset;
-    const int rc = sqlite3_prepare_v2(db, start, static_cast<int>(sql.size() - offset), &m_stmt, &tail);
-    if (rc != SQLITE_OK) {
+    if (sqlite3_prepare_v3(db, start, static_cast<int>(sql.size() - offset), flags, &stmt, tail) !=
+        SQLITE_OK) {
         const QString msg = lastErrorText(db);
-        sqlite3_finalize(m_stmt);
-        m_stmt = nullptr;
+        sqlite3_finalize(stmt);
         throw DataError(msg);
     }
+    return stmt;
+}
+
+} // namespace
+
+Statement::Statement(sqlite3* db, const QByteArray& sql, int offset, Reuse reuse) : m_db(db) {
+    if (reuse == Reuse::Cached) {
+        auto& cache = statementCache();
+        const auto key = std::make_pair(db, sql.mid(offset));
+        auto it = cache.find(key);
+        if (it == cache.end()) {
+            const char* tail = nullptr;
+            sqlite3_stmt* stmt = prepare(db, sql, offset, SQLITE_PREPARE_PERSISTENT, &tail);
+            const int consumed =
+                tail ? static_cast<int>(tail - sql.constData()) : static_cast<int>(sql.size());
+            it = cache.emplace(key, CachedEntry{stmt, static_cast<int>(sql.size()) - consumed, false}).first;
+        }
+        if (!it->second.inUse) { // a statement still being stepped is not lent twice
+            it->second.inUse = true;
+            m_cachedInUse = &it->second.inUse;
+            m_stmt = it->second.stmt;
+            m_tail = static_cast<int>(sql.size()) - it->second.tailLength;
+            return;
+        }
+    }
+    const char* tail = nullptr;
+    m_stmt = prepare(db, sql, offset, 0, &tail);
     m_tail = tail ? static_cast<int>(tail - sql.constData()) : static_cast<int>(sql.size());
 }
 
 Statement::~Statement() {
+    if (m_cachedInUse) {
+        if (m_stmt) {
+            sqlite3_reset(m_stmt);
+            sqlite3_clear_bindings(m_stmt);
+        }
+        *m_cachedInUse = false;
+        return;
+    }
     sqlite3_finalize(m_stmt);
+}
+
+void Statement::finalizeCached(sqlite3* db) {
+    auto& cache = statementCache();
+    for (auto it = cache.begin(); it != cache.end();) {
+        if (it->first.first == db) {
+            sqlite3_finalize(it->second.stmt);
+            it = cache.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 namespace {

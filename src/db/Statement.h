@@ -17,11 +17,19 @@ namespace orv::db {
 // DATE, TEXT, BOOLEAN); nullopt when nothing is declared.
 std::optional<DataType> typeOfDeclared(const QString& declared);
 
-// One prepared statement, finalized on destruction.
+// One prepared statement. A statement of the program's own fixed texts (row
+// inserts, procedure bodies) may be kept prepared for the next use of the same
+// text on the same connection: preparing an insert compiles the table's
+// triggers, which costs more than running it. Otherwise it is finalized on
+// destruction.
 class Statement {
 public:
-    Statement(sqlite3* db, const QByteArray& sql, int offset);
+    enum class Reuse { Once, Cached };
+
+    Statement(sqlite3* db, const QByteArray& sql, int offset, Reuse reuse = Reuse::Once);
     ~Statement();
+    // Finalizes the statements kept for a connection about to close.
+    static void finalizeCached(sqlite3* db);
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -48,6 +56,7 @@ private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
     int m_tail = 0;
+    bool* m_cachedInUse = nullptr; // set while a kept statement is lent out
 };
 
 // The message of the connection's last error.

@@ -33,15 +33,14 @@ public:
                                 : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
                                       .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         {
-            Statement insert(m_db, sql.toUtf8(), 0);
+            Statement insert(m_db, sql.toUtf8(), 0, Statement::Reuse::Cached);
             for (size_t k = 0; k < columns.size(); ++k)
                 insert.bind(static_cast<int>(k + 1), values[columns[k]], m_declared[columns[k]]);
             insert.step();
         }
-        const QString back = QStringLiteral("SELECT * FROM \"%1\" WHERE rowid = %2")
-                                 .arg(table)
-                                 .arg(sqlite3_last_insert_rowid(m_db));
-        Statement read(m_db, back.toUtf8(), 0);
+        const QString back = QStringLiteral("SELECT * FROM \"%1\" WHERE rowid = ?").arg(table);
+        Statement read(m_db, back.toUtf8(), 0, Statement::Reuse::Cached);
+        sqlite3_bind_int64(read.get(), 1, sqlite3_last_insert_rowid(m_db));
         Recordset row = read.collect(m_declared);
         if (row.recordCount() != 1)
             throw DataError(QStringLiteral("The saved row of %1 cannot be read back").arg(table));

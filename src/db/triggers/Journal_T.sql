@@ -2,7 +2,8 @@
 -- to a closing). Each line belongs to this write's document, keeps its period and year equal to
 -- its date, names an active account that is no sub-ledger account (the retained-earnings account
 -- is allowed; a closing may empty an inactive PL account) and is whole cents. A line posts one
--- leg; a line of 0 is stored and posts none. commit_checks checks that the document balances.
+-- leg; a line of 0 is stored and posts none. All lines of a document fall in one year, so each
+-- year's trial balance stays balanced. commit_checks checks that the document balances.
 CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
   SELECT db_fail('Journal_T: line without its document') WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND CAST(Post_No AS TEXT) = NEW.Doc_No_VC);
@@ -15,6 +16,8 @@ CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
   SELECT db_fail('Journal_T: sub-ledger account')
     WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
   SELECT db_fail('Journal_T: amount not in whole cents') WHERE NEW.Amount_NU % 100 <> 0;
+  SELECT db_fail('Journal_T: document spans two years') WHERE EXISTS (
+    SELECT 1 FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC AND Year_SI <> NEW.Year_SI);
 END;
 
 CREATE TRIGGER Journal_T_post AFTER INSERT ON Journal_T BEGIN

@@ -1,0 +1,63 @@
+// One journal of 20 lines written through clsGLEntry.Send_Order on a company
+// file: header, lines, postings, commit checks and a durable commit. The book
+// grows by one journal per iteration. Run:
+//   build/bin/bench_gl_journal --benchmark_repetitions=5
+#include "data/Connection.h"
+#include "db/CompanyDatabase.h"
+#include "gl/clsGLEntry.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+orv::Recordset journalLines(const QDate& date) {
+    orv::Recordset lines;
+    lines.appendField(QStringLiteral("GL_ID"), orv::DataType::Integer);
+    lines.appendField(QStringLiteral("GL_Name"), orv::DataType::Text, 20);
+    lines.appendField(QStringLiteral("Amount"), orv::DataType::Currency);
+    lines.appendField(QStringLiteral("Descrip"), orv::DataType::Text, 50);
+    lines.appendField(QStringLiteral("Date"), orv::DataType::Date);
+    lines.appendField(QStringLiteral("Period"), orv::DataType::SmallInt);
+    lines.appendField(QStringLiteral("Year"), orv::DataType::SmallInt);
+    lines.open();
+    const int accounts[] = {1010, 1500, 2000, 2500, 6000, 6100, 6200, 6300, 6400, 4100};
+    for (int i = 0; i < 20; ++i) {
+        lines.addNew();
+        const std::int64_t cents = (i % 2 == 0 ? 1 : -1) * (12345 + 100 * (i / 2));
+        lines.setValue(QStringLiteral("GL_ID"), orv::Variant(static_cast<std::int32_t>(accounts[i / 2])));
+        lines.setValue(QStringLiteral("Amount"), orv::Variant(orv::Currency::fromRaw(cents * 100)));
+        lines.setValue(QStringLiteral("Descrip"), orv::Variant(QStringLiteral("bench line %1").arg(i)));
+        lines.setValue(QStringLiteral("Date"), orv::Variant(date));
+        lines.setValue(QStringLiteral("Period"), orv::Variant(static_cast<std::int32_t>(date.month())));
+        lines.setValue(QStringLiteral("Year"), orv::Variant(static_cast<std::int32_t>(date.year())));
+        lines.update();
+    }
+    return lines;
+}
+
+void BM_PostTwentyLineJournal(benchmark::State& state) {
+    QTemporaryDir dir;
+    orv::db::CompanyDatabase::setPath(dir.filePath(QStringLiteral("bench.sqlite")));
+    orv::db::CompanyDatabase::exec(
+        QStringLiteral("INSERT INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary')"));
+    orv::Recordset header;
+    header.appendField(QStringLiteral("EmployeeID"), orv::DataType::BigInt);
+    header.open();
+    header.addNew();
+    header.setValue(QStringLiteral("EmployeeID"), orv::Variant(std::int64_t{1}));
+    const orv::Recordset lines = journalLines(QDate(2010, 6, 15));
+    orv::clsGLEntry gl;
+    for (auto _ : state) {
+        const QString number = gl.Send_Order(header, lines);
+        if (number == orv::clsGLEntry::kFailureText)
+            state.SkipWithError("the journal was refused");
+        benchmark::DoNotOptimize(number);
+    }
+    orv::db::CompanyDatabase::closeConnection();
+}
+BENCHMARK(BM_PostTwentyLineJournal)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,172 @@
+#include "JournalWindow.h"
+
+#include "ui/Controls.h"
+#include "ui/UiServices.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <set>
+
+namespace orv {
+
+namespace {
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = makeControl<QLabel>(parent, name);
+    label->setText(text);
+    return label;
+}
+
+bool blank(const Variant& v) {
+    return v.isBlank() || v.toString().isEmpty();
+}
+
+} // namespace
+
+JournalWindow::JournalWindow(const Captions& captions, std::vector<int> lineWidths, QWidget* parent)
+    : EntryWindow(parent), Label8(caption(this, QStringLiteral("Label8"), captions.pickGrid)),
+      Label17(caption(this, QStringLiteral("Label17"), QStringLiteral("Journal No :"))),
+      Label9(caption(this, QStringLiteral("Label9"), captions.lineGrid)),
+      Label2(caption(this, QStringLiteral("Label2"), QStringLiteral("Period :"))),
+      Label1(caption(this, QStringLiteral("Label1"), QStringLiteral("Year :"))),
+      Label11(caption(this, QStringLiteral("Label11"), QStringLiteral("Entry Date"))),
+      Label14(caption(this, QStringLiteral("Label14"), QStringLiteral("Total :"))),
+      Label13(caption(this, QStringLiteral("Label13"), QStringLiteral("Employee"))),
+      m_lineWidths(std::move(lineWidths)) {
+    setWindowTitle(captions.window);
+    usePeriodBoxes();
+    txtOrderID->setReadOnly(true);
+    cmdNew->setText(QStringLiteral("NEW ENTRY"));
+    cmdSend->setText(QStringLiteral("POST"));
+    layOut(captions);
+}
+
+void JournalWindow::layOut(const Captions&) {
+    auto* page = new QVBoxLayout(this);
+    auto row = [page](std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* w : left)
+            line->addWidget(w);
+        line->addStretch(1);
+        for (QWidget* w : right)
+            line->addWidget(w);
+        page->addLayout(line);
+    };
+    row({Label8, Image1}, {Label17, txtOrderID});
+    page->addWidget(hfgProducts, 1);
+    row({Label9}, {Label2, txtMonth, Label1, txtYear});
+    page->addWidget(dgrOrderDetails, 1);
+    row({Label11, dtpOrder}, {Label14, txtSubTotal});
+    row({Label13, cboEmployee, cmdNew, cmdSend}, {});
+    resize(760, 560);
+}
+
+std::vector<FieldDef> JournalWindow::headerFields() const {
+    return {{QStringLiteral("EmployeeID"), DataType::BigInt}};
+}
+
+std::vector<EntryWindow::LineColumn> JournalWindow::lineColumns() const {
+    const std::vector<LineColumn> columns = {
+        {QStringLiteral("GL_ID"), DataType::Integer, 0, 0, true},
+        {QStringLiteral("GL_Name"), DataType::Text, 20, 0, true},
+        {QStringLiteral("Amount"), DataType::Currency, 0, 0, false},
+        {QStringLiteral("Descrip"), DataType::Text, 50, 0, false},
+        {QStringLiteral("Date"), DataType::Date, 0, 0, true},
+        {QStringLiteral("Period"), DataType::SmallInt, 0, 0, true},
+        {QStringLiteral("Year"), DataType::SmallInt, 0, 0, true},
+    };
+    std::vector<LineColumn> out = columns;
+    for (size_t c = 0; c < out.size() && c < m_lineWidths.size(); ++c)
+        out[c].widthTwips = m_lineWidths[c];
+    return out;
+}
+
+void JournalWindow::fillJournalLine(Recordset& lines, const Variant& amount) {
+    lines.setValue(QStringLiteral("GL_ID"), Variant(copiedCells().value(0)));
+    lines.setValue(QStringLiteral("GL_Name"), Variant(copiedCells().value(1)));
+    lines.setValue(QStringLiteral("Amount"), amount);
+    lines.setValue(QStringLiteral("Descrip"), Variant(QString()));
+    lines.setValue(QStringLiteral("Date"), Variant(dtpOrder->date()));
+    lines.setValue(QStringLiteral("Period"), Variant(txtMonth->text()));
+    lines.setValue(QStringLiteral("Year"), Variant(txtYear->text()));
+}
+
+Currency JournalWindow::computeLine(Recordset& lines) {
+    const Variant amount = lines.value(QStringLiteral("Amount"));
+    // An emptied amount cell counts as nothing; the post asks for it.
+    const Currency value = blank(amount) ? Currency() : amount.toCurrency();
+    UiServices& ui = UiServices::current();
+    if (value.raw() == 0)
+        ui.message(kAmountZero);
+    if (lines.value(QStringLiteral("Date")).toDate() != dtpOrder->date())
+        ui.message(kDateMustBeSame);
+    return value;
+}
+
+Currency JournalWindow::linesTotal() const {
+    Currency total;
+    const int amount = m_lines.fieldIndex(QStringLiteral("Amount"));
+    for (int row = 0; row < m_lines.recordCount(); ++row) {
+        const Variant v = m_lines.valueAt(row, amount);
+        if (!blank(v))
+            total += v.toCurrency();
+    }
+    return total;
+}
+
+CheckList JournalWindow::employeeChecks(const QString& message) {
+    return {
+        Check::empty(cboEmployee, message),
+        // A typed name that is no employee's cannot be posted under anyone.
+        Check::when(
+            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
+            message, cboEmployee),
+    };
+}
+
+CheckList JournalWindow::lineChecks() {
+    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
+    return {
+        Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
+        Check::eachLine(
+            m_lines,
+            {
+                Check::when([value] { return blank(value("Amount")); }, kSpecifyAmount),
+                Check::when([value] { return blank(value("Descrip")); }, kSpecifyDescription),
+                Check::warning([this, value] { return value("Date").toDate() != dtpOrder->date(); },
+                               kDateMustBeSame),
+            }),
+    };
+}
+
+Check JournalWindow::wholeCentsCheck() {
+    // The ledger keeps whole cents; a fraction is refused, never rounded away.
+    return Check::when(
+        [this] {
+            const int amount = m_lines.fieldIndex(QStringLiteral("Amount"));
+            for (int row = 0; row < m_lines.recordCount(); ++row)
+                if (!m_lines.valueAt(row, amount).toCurrency().isWholeCents())
+                    return true;
+            return false;
+        },
+        kWholeCents, dgrOrderDetails);
+}
+
+Check JournalWindow::oneYearCheck() {
+    return Check::when(
+        [this] {
+            std::set<std::int64_t> years;
+            const int year = m_lines.fieldIndex(QStringLiteral("Year"));
+            for (int row = 0; row < m_lines.recordCount(); ++row)
+                years.insert(m_lines.valueAt(row, year).toInt64());
+            return years.size() > 1;
+        },
+        kOneYear, dgrOrderDetails);
+}
+
+} // namespace orv

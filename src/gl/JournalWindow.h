@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ui/EntryWindow.h"
+
+class QLabel;
+
+namespace orv {
+
+// What the journal and the retained-earnings windows share: the layout with
+// the period boxes, the line record with its seven fields, the total with its
+// two warnings, and the checks of a journal's lines. Each window gives its
+// captions, widths, data class and what differs in its checks.
+class JournalWindow : public EntryWindow {
+    Q_OBJECT
+public:
+    static inline const QString kPostedMessage =
+        QStringLiteral("Your Journal Entries has been posted. The posting number is: ");
+    static inline const QString kNoLines = QStringLiteral("No items listed in Journal Entry Listbox!");
+    static inline const QString kSpecifyAmount = QStringLiteral("Specify Amount to post");
+    static inline const QString kSpecifyDescription =
+        QStringLiteral("Specify Description for each journal entry");
+    static inline const QString kDateMustBeSame = QStringLiteral("Date must be the same");
+    static inline const QString kAmountZero =
+        QStringLiteral("Amount must be specified for this account code");
+    static inline const QString kWholeCents =
+        QStringLiteral("Amounts can have at most two decimals (dollars and cents)");
+    static inline const QString kOneYear =
+        QStringLiteral("All lines of a journal must fall in one year: post each year's lines separately");
+
+    QLabel* Label8;  // over the pick grid
+    QLabel* Label17; // "Journal No :"
+    QLabel* Label9;  // over the line grid
+    QLabel* Label2;  // "Period :"
+    QLabel* Label1;  // "Year :"
+    QLabel* Label11; // "Entry Date"
+    QLabel* Label14; // "Total :"
+    QLabel* Label13; // "Employee"
+
+protected:
+    struct Captions {
+        QString window;
+        QString pickGrid;
+        QString lineGrid;
+    };
+    JournalWindow(const Captions& captions, std::vector<int> lineWidths, QWidget* parent);
+
+    std::vector<FieldDef> headerFields() const override;
+    std::vector<LineColumn> lineColumns() const override;
+    Currency computeLine(Recordset& lines) override;
+    QString postedMessage() const override { return kPostedMessage; }
+
+    // Adds the line's fields from the copied account and the period boxes.
+    void fillJournalLine(Recordset& lines, const Variant& amount);
+    // The employee checks (empty, then a name no employee has), each with
+    // the window's message and the focus in the employee box.
+    CheckList employeeChecks(const QString& message);
+    // No lines, then each line from the first: amount, description, date
+    // (a warning).
+    CheckList lineChecks();
+    // Every amount is whole cents.
+    Check wholeCentsCheck();
+    // Every line falls in one year.
+    Check oneYearCheck();
+    // The exact sum of the lines' amounts.
+    Currency linesTotal() const;
+
+private:
+    void layOut(const Captions& captions);
+    std::vector<int> m_lineWidths;
+};
+
+} // namespace orv

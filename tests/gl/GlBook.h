@@ -1,0 +1,32 @@
+#pragma once
+
+#include "data/Currency.h"
+#include "data/Recordset.h"
+#include "support/TestBook.h"
+
+#include <QDate>
+
+namespace orv::test {
+
+// A test book for the general ledger: employees inserted directly, journal
+// records built as the journal windows build them, and the ledger checks
+// every scenario ends with.
+class GlBook : public TestBook {
+protected:
+    qint64 addEmployee(const QString& last, const QString& first);
+
+    static Recordset journalHeader(qint64 employeeId);
+    static Recordset journalLines();
+    static void addLine(Recordset& lines, int glId, const QString& amount, const QString& descrip,
+                        const QDate& date);
+
+    // Σ Ledger_T.Amount_NU over the rows matching the condition.
+    Currency ledgerSum(const QString& where = QStringLiteral("1"));
+    // Balance of one account in one year.
+    Currency balance(int glId, int year);
+    // The ledger nets to zero overall, per document and per year, the
+    // journal per document, and the database's own invariant check is clean.
+    void expectBooksSound();
+};
+
+} // namespace orv::test
