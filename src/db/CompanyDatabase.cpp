@@ -46,6 +46,7 @@ std::int64_t pragmaInt(sqlite3* db, const char* sql) {
 }
 
 [[noreturn]] void refuse(sqlite3* db, const QString& message) {
+    Statement::finalizeCached(db);
     sqlite3_close(db);
     throw DataError(message);
 }
