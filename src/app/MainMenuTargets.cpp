@@ -1,5 +1,6 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
+#include "gl/frmGL.h"
 #include "ui/WindowRegistry.h"
 
 namespace orv {
@@ -8,6 +9,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
     auto& r = WindowRegistry::shared();
     return {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
+        {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
     };
 }
 
