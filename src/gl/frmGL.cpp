@@ -34,6 +34,15 @@ QFont frameFont(QFont base) {
     return base;
 }
 
+// The window's own font, set explicitly so that a frame's bold caption font does not reach it.
+QFont contentFont(const QFont& base) {
+    QFont f(base);
+    f.setFamily(base.family());
+    f.setPointSizeF(base.pointSizeF());
+    f.setBold(false);
+    return f;
+}
+
 } // namespace
 
 frmGL::frmGL(QWidget* parent)
@@ -57,10 +66,10 @@ void frmGL::addReportRow(QGroupBox* frame, QLabel*& label, const QString& labelN
     const int row = grid->rowCount();
     label = makeControl<QLabel>(frame, labelName);
     label->setText(caption);
-    label->setFont(font());
+    label->setFont(contentFont(font()));
     button = makeControl<QPushButton>(frame, buttonName);
     button->setText(buttonCaption);
-    button->setFont(font());
+    button->setFont(contentFont(font()));
     grid->addWidget(label, row, 0);
     grid->addWidget(button, row, 1);
 }
@@ -97,7 +106,7 @@ void frmGL::layOut() {
     txtAcctCode2 = makeControl<QLineEdit>(Frame1, QStringLiteral("txtAcctCode2"));
     for (QWidget* w : {static_cast<QWidget*>(Label10), static_cast<QWidget*>(txtAcctCode),
                        static_cast<QWidget*>(Label11), static_cast<QWidget*>(txtAcctCode2)}) {
-        w->setFont(font());
+        w->setFont(contentFont(font()));
         codes->addWidget(w);
     }
     listing->addLayout(codes, listing->rowCount(), 0, 1, 2);
