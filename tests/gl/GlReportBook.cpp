@@ -22,7 +22,7 @@ void GlReportBook::TearDown() {
 void GlReportBook::post(const std::vector<Line>& lines) {
     Recordset rs = journalLines();
     for (const Line& l : lines)
-        addLine(rs, l.glId, QString::fromLatin1(l.amount), QString::fromLatin1(l.descrip), l.date);
+        addLine(rs, l.glId, l.amount, l.descrip, l.date);
     const QString answer = journal.Send_Order(journalHeader(employee), rs);
     ASSERT_TRUE(isNumericText(answer)) << answer.toStdString();
 }

@@ -20,8 +20,8 @@ class GlReportBook : public GlBook {
 protected:
     struct Line {
         int glId;
-        const char* amount; // debit positive
-        const char* descrip;
+        QString amount; // debit positive
+        QString descrip;
         QDate date;
     };
 
