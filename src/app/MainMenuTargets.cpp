@@ -1,6 +1,7 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
 #include "gl/frmCOASetup.h"
+#include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
 #include "ui/WindowRegistry.h"
@@ -13,6 +14,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
+        {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
         {QStringLiteral("cmdRE_Entry"), [&r] { r.show<frmREEntry>(); }},
     };
 }
