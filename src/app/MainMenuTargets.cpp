@@ -1,6 +1,10 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
 #include "ar/frmARSetup.h"
+#include "gl/frmCOASetup.h"
+#include "gl/frmGL.h"
+#include "gl/frmGLEntry.h"
+#include "gl/frmREEntry.h"
 #include "ui/WindowRegistry.h"
 
 namespace orv {
@@ -10,6 +14,10 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
     return {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
+        {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
+        {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
+        {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
+        {QStringLiteral("cmdRE_Entry"), [&r] { r.show<frmREEntry>(); }},
     };
 }
 

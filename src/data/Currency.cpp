@@ -1,6 +1,7 @@
 #include "Currency.h"
 
 #include "DataError.h"
+#include "Rounding.h"
 
 #include <cmath>
 #include <limits>
@@ -9,7 +10,7 @@ namespace orv {
 
 namespace {
 
-using i128 = __int128;
+using i128 = Wide;
 
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
@@ -24,19 +25,8 @@ std::int64_t checked(i128 v) {
     return static_cast<std::int64_t>(v);
 }
 
-// Quotient of n / d rounded half away from zero; d != 0.
 i128 divRound(i128 n, i128 d) {
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    i128 q = n / d;
-    i128 r = n % d;
-    if (r < 0)
-        r = -r;
-    if (2 * r >= d)
-        q += (n < 0) ? -1 : 1;
-    return q;
+    return divRoundHalfAway(n, d);
 }
 
 i128 pow10(int n) {

@@ -1,6 +1,7 @@
 #include "SqlFunctions.h"
 
 #include "CompanyDatabase.h"
+#include "data/Rounding.h"
 
 #include <cmath>
 #include <limits>
@@ -10,20 +11,10 @@ namespace orv::db {
 
 namespace {
 
-using i128 = __int128;
+using i128 = Wide;
 
 i128 divRound(i128 n, i128 d) {
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    i128 q = n / d;
-    i128 r = n % d;
-    if (r < 0)
-        r = -r;
-    if (2 * r >= d)
-        q += (n < 0) ? -1 : 1;
-    return q;
+    return divRoundHalfAway(n, d);
 }
 
 bool anyNull(int argc, sqlite3_value** argv) {

@@ -40,8 +40,10 @@ struct CachedEntry {
 };
 
 std::map<std::pair<sqlite3*, QByteArray>, CachedEntry>& statementCache() {
-    static std::map<std::pair<sqlite3*, QByteArray>, CachedEntry> cache;
-    return cache;
+    // Never destroyed: a connection may still be closed from another static's
+    // destructor at program exit, after a function-local map would be gone.
+    static auto* cache = new std::map<std::pair<sqlite3*, QByteArray>, CachedEntry>;
+    return *cache;
 }
 
 sqlite3_stmt* prepare(sqlite3* db, const QByteArray& sql, int offset, unsigned flags, const char** tail) {

@@ -1,10 +1,13 @@
 #include "app/Orvan.h"
 #include "app/Websitefrm.h"
 #include "app/frmLogin.h"
+#include "gl/frmGLEntry.h"
+#include "support/TestBook.h"
 #include "support/gui/UiTest.h"
 #include "ui/WindowRegistry.h"
 
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -106,14 +109,20 @@ TEST_F(LoginTest, EscCancelsAndTheProgramEnds) {
 
 namespace {
 
-class MainMenuTest : public test::UiTest {
+// The menu opens windows that read the book: each test gets its own.
+class MainMenuTest : public test::TestBook {
 protected:
     void SetUp() override {
+        TestBook::SetUp();
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
         menu = WindowRegistry::shared().show<Orvan>();
     }
-    void TearDown() override { WindowRegistry::shared().discardAll(); }
+    void TearDown() override {
+        WindowRegistry::shared().discardAll();
+        TestBook::TearDown();
+    }
     QPushButton* button(const char* name) { return menu->button(QString::fromLatin1(name)); }
+    RecordingUiServices ui;
     Orvan* menu = nullptr;
 };
 
@@ -179,6 +188,29 @@ TEST_F(MainMenuTest, ButtonsShowOneSharedWindowAndLoadItAfreshAfterClose) {
     EXPECT_EQ(WindowRegistry::shared().find<Websitefrm>(), nullptr);
     button("Command6")->click();
     EXPECT_NE(WindowRegistry::shared().find<Websitefrm>(), nullptr);
+}
+
+TEST_F(MainMenuTest, JournalButtonBringsItsWindowForwardAndReloadsItAfterClose) {
+    sql(QStringLiteral("INSERT INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary')"));
+    for (const char* name : {"cmdCallGL_Setup", "cmdCallGL_Entry", "cmdRE_Entry"})
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+    button("cmdCallGL_Entry")->click();
+    frmGLEntry* journal = WindowRegistry::shared().find<frmGLEntry>();
+    ASSERT_NE(journal, nullptr);
+    auto* date = journal->findChild<QDateEdit*>(QStringLiteral("dtpOrder"));
+    ASSERT_NE(date, nullptr);
+    const QDate entered(2010, 1, 5);
+    date->setDate(entered);
+    button("cmdCallGL_Entry")->click();
+    EXPECT_EQ(WindowRegistry::shared().find<frmGLEntry>(), journal);
+    EXPECT_EQ(date->date(), entered); // brought forward as it stood
+    journal->close();
+    button("cmdCallGL_Entry")->click();
+    frmGLEntry* fresh = WindowRegistry::shared().find<frmGLEntry>();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_NE(fresh, journal);
+    EXPECT_EQ(fresh->findChild<QDateEdit*>(QStringLiteral("dtpOrder"))->date(), QDate::currentDate());
+    EXPECT_TRUE(ui.messages().empty()) << ui.lastText().toStdString();
 }
 
 TEST_F(MainMenuTest, HelpShowsTheVersionedTitleAndExitEndsAtOnce) {

@@ -1,0 +1,87 @@
+#include "GlReportBook.h"
+
+#include "gl/clsCOASetup.h"
+#include "reports/ReportServices.h"
+#include "reports/gl/DE_GL_Report.h"
+#include "ui/UiServices.h"
+
+namespace orv::test {
+
+void GlReportBook::SetUp() {
+    GlBook::SetUp();
+    // As the program does: the report engine's messages go through the ui services.
+    reports::ReportServices::setMessageHook([](const QString& text) { UiServices::current().message(text); });
+    employee = addEmployee(QStringLiteral("Lim"), QStringLiteral("Ann"));
+}
+
+void GlReportBook::TearDown() {
+    reports::ReportServices::reset();
+    GlBook::TearDown();
+}
+
+void GlReportBook::post(const std::vector<Line>& lines) {
+    Recordset rs = journalLines();
+    for (const Line& l : lines)
+        addLine(rs, l.glId, l.amount, l.descrip, l.date);
+    const QString answer = journal.Send_Order(journalHeader(employee), rs);
+    ASSERT_TRUE(isNumericText(answer)) << answer.toStdString();
+}
+
+void GlReportBook::closeYear(int y) {
+    Recordset offered = yearEnd.Get_GL_Code(QString::number(y));
+    Recordset lines = journalLines();
+    for (offered.moveFirst(); !offered.eof(); offered.moveNext())
+        addLine(lines, offered.value(0).toInt32(), offered.value(2).toString(), QStringLiteral("year end"),
+                QDate(y, 12, 31));
+    const QString answer = yearEnd.Send_Order(journalHeader(employee), lines);
+    ASSERT_TRUE(isNumericText(answer)) << answer.toStdString();
+}
+
+void GlReportBook::postTradingBook() {
+    post({{1000, "10000", "capital paid in", QDate(2010, 1, 5)},
+          {3000, "-10000", "capital paid in", QDate(2010, 1, 5)}});
+    post({{1000, "4000", "cash sales", QDate(2010, 2, 10)},
+          {4000, "-4000", "cash sales", QDate(2010, 2, 10)}});
+    post({{6100, "1200", "rent Q1", QDate(2010, 3, 15)},
+          {6000, "800.50", "salaries March", QDate(2010, 3, 15)},
+          {1000, "-2000.50", "rent and salaries", QDate(2010, 3, 15)}});
+    post({{1500, "3000", "office equipment", QDate(2010, 7, 1)},
+          {2500, "-3000", "equipment loan", QDate(2010, 7, 1)}});
+    post({{6300, "250.25", "depreciation", QDate(2010, 12, 31)},
+          {1510, "-250.25", "depreciation", QDate(2010, 12, 31)}});
+    closeYear(2010);
+    post({{1000, "1500", "cash sales", QDate(2011, 1, 20)},
+          {4000, "-1500", "cash sales", QDate(2011, 1, 20)}});
+    post({{6100, "600", "rent", QDate(2011, 3, 10)}, {1000, "-600", "rent", QDate(2011, 3, 10)}});
+}
+
+void GlReportBook::addAccount(int glId, const QString& name, const QString& type, const QString& category,
+                              const QString& subCategory) {
+    Recordset rs;
+    rs.appendField(QStringLiteral("GL_ID"), DataType::Integer);
+    rs.appendField(QStringLiteral("GL_Name_VC"), DataType::Text, 20);
+    rs.appendField(QStringLiteral("Acct_Type"), DataType::Text, 10);
+    rs.appendField(QStringLiteral("BS_Category_VC"), DataType::Text, 20);
+    rs.appendField(QStringLiteral("Sub_Category_VC"), DataType::Text, 20);
+    rs.appendField(QStringLiteral("Status_bt"), DataType::BigInt);
+    rs.open();
+    rs.addNew();
+    rs.setValue(QStringLiteral("GL_ID"), Variant(std::int32_t(glId)));
+    rs.setValue(QStringLiteral("GL_Name_VC"), name);
+    rs.setValue(QStringLiteral("Acct_Type"), type);
+    rs.setValue(QStringLiteral("BS_Category_VC"), category);
+    rs.setValue(QStringLiteral("Sub_Category_VC"), subCategory);
+    rs.setValue(QStringLiteral("Status_bt"), Variant(std::int64_t(1)));
+    clsCOASetup coa;
+    const QString answer = coa.Send_Order(rs);
+    ASSERT_EQ(answer, QStringLiteral("Account code created under : %1").arg(glId));
+}
+
+reports::ShapedRows::Ptr GlReportBook::run(const QString& command, const std::vector<Variant>& inputs) {
+    reports::DE_GL_Report& source = reports::DE_GL_Report::shared();
+    source.resultSet(command).close();
+    source.run(command, inputs);
+    return source.resultSet(command).rows();
+}
+
+} // namespace orv::test
