@@ -54,7 +54,9 @@ protected:
 } // namespace
 
 TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal) {
-    frmGLEntry* journal = WindowRegistry::shared().show<frmGLEntry>();
+    menu->button(QStringLiteral("cmdCallGL_Entry"))->click();
+    frmGLEntry* journal = WindowRegistry::shared().find<frmGLEntry>();
+    ASSERT_NE(journal, nullptr);
     EXPECT_EQ(journal->cboEmployee->count(), 0);
     journal->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,7 +76,9 @@ TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal
     EXPECT_EQ(ui.lastText(), QStringLiteral("Employee created for  O'Brien"));
 
     // The journal window, opened again, lists the employee as "Last, First".
-    journal = WindowRegistry::shared().show<frmGLEntry>();
+    menu->button(QStringLiteral("cmdCallGL_Entry"))->click();
+    journal = WindowRegistry::shared().find<frmGLEntry>();
+    ASSERT_NE(journal, nullptr);
     ASSERT_EQ(journal->cboEmployee->count(), 1);
     EXPECT_EQ(journal->cboEmployee->itemText(0), QStringLiteral("O'Brien, Sean"));
     journal->cboEmployee->setCurrentIndex(0);
