@@ -1,5 +1,6 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
+#include "ar/frmARSetup.h"
 #include "gl/frmCOASetup.h"
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
@@ -12,6 +13,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
     auto& r = WindowRegistry::shared();
     return {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
+        {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},

@@ -86,7 +86,7 @@ void SetupWindow::cmdClear_Click() {
 }
 
 void SetupWindow::request(Request request, QPushButton* pressed) {
-    if (!Validate()) {
+    if (!Validate() || !runChecks(requestChecks(request))) {
         return;
     }
     QString text;

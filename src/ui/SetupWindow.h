@@ -84,6 +84,9 @@ protected:
     // Copies the picked record into the fields.
     virtual void showDetails(const Recordset& record) = 0;
     virtual CheckList validateChecks() = 0;
+    // Checks one request needs beyond Validate (what only it carries, or
+    // what must exist before it is sent); they run after Validate, in order.
+    virtual CheckList requestChecks(Request) { return {}; }
     // The staging fields a request carries.
     virtual std::vector<Assignment> assignments(Request request) = 0;
     // The fields CLEAR ALL empties, in order.

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/DataClass.h"
+
+#include <QStringList>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace orv {
+
+// The data class of the customer master window. Each request adds one row to
+// Temp_Customers, Temp_Shippers or Temp_Employees, which the database applies
+// to its master table or refuses; the window shows the sentence or the
+// failure text returned.
+class clsARSetup : public DataClass {
+public:
+    static inline const QString kCustomerCreateFailed =
+        QStringLiteral("Customer Name already Exist, Creation Failed");
+    static inline const QString kCustomerUpdateFailed = QStringLiteral("Customer Update Failed");
+    static inline const QString kCustomerDeleteFailed = QStringLiteral("Customer Delete Failed");
+    static inline const QString kShipperCreateFailed =
+        QStringLiteral("Shipper Name already Exist, Creation Failed");
+    static inline const QString kShipperUpdateFailed = QStringLiteral("Shipper Update Failed");
+    static inline const QString kShipperDeleteFailed = QStringLiteral("Shipper Deletion Failed");
+    static inline const QString kEmployeeCreateFailed =
+        QStringLiteral("Employee Name already Exist, Creation Failed");
+    static inline const QString kEmployeeUpdateFailed = QStringLiteral("Employee Update Failed");
+    static inline const QString kEmployeeDeleteFailed = QStringLiteral("Employee Deletion Failed");
+
+    clsARSetup();
+
+    // The customer of one name (select_customer_setup), read by column name.
+    Recordset Get_Customer_Details(const QString& CompanyName);
+    // The shipper of one name.
+    Recordset Get_Shipper_Details(const QString& CompanyName);
+    // The employees of one last name, the first one first.
+    Recordset Get_Employee_Details(const QString& LastName);
+    // The account of one code. Codes are whole numbers of 32 bits, as the
+    // chart keeps them.
+    Recordset Get_COA_Details(std::int32_t GL_ID);
+
+    // Customer requests: the staging record's GL_ID travels as customerid.
+    QString Send_Order(const Recordset& rsNewCustomer);
+    QString Send_Ship(const Recordset& rsNewShip);
+    QString Send_Employee(const Recordset& rsNewEmployee);
+    QString Update_Employee(const Recordset& rsNewEmployee);
+    QString Delete_Employee(const Recordset& rsNewEmployee);
+    QString Update_Ship(const Recordset& rsNewShip);
+    QString Delete_Ship(const Recordset& rsNewShip);
+    QString Update_Order(const Recordset& rsNewCustomer);
+    QString Delete_Order(const Recordset& rsNewCustomer);
+
+private:
+    // (staging field, request column), in the order they are copied.
+    using Mapping = std::vector<std::pair<QString, QString>>;
+    struct RequestKind {
+        QString table;
+        QString functionType;
+        QString failureText;
+        QString sentenceBefore; // fixed text before the value read back
+        QString column;         // the column of the saved row in the sentence
+        QString sentenceAfter;  // fixed text after it
+    };
+    QString request(const Recordset& staging, const Mapping& mapping, const RequestKind& kind);
+
+    static Mapping sameNames(const QStringList& fields);
+    static Mapping customerMapping(bool withKey, bool withAccounts, bool withForex);
+};
+
+} // namespace orv
