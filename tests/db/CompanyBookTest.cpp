@@ -14,11 +14,6 @@
 
 using namespace orv;
 
-// Failure messages show texts as text.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 struct JournalLine {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <QDate>
 #include <QString>
 #include <QTemporaryDir>

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QApplication>
 #include <QString>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace orv::test {
 
