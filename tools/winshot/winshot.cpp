@@ -1,10 +1,17 @@
 // Renders chosen windows of the program to PNG files without a display, for
-// the README and for looking at a layout:
+// the README and for looking at a layout (windows that read the book use the
+// company file, so point XDG_DATA_HOME at a scratch folder):
 //   QT_QPA_PLATFORM=offscreen build/bin/orv_winshot OUT_DIR [frmLogin] [Orvan] ...
 // With no window names it renders them all.
 #include "app/Orvan.h"
 #include "app/Websitefrm.h"
 #include "app/frmLogin.h"
+#include "ar/frmARSetup.h"
+#include "gl/frmCOASetup.h"
+#include "gl/frmGL.h"
+#include "gl/frmGLEntry.h"
+#include "gl/frmREEntry.h"
+#include "ui/RecordingUiServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,11 +35,18 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("frmLogin"), [] { return new orv::frmLogin(); }},
         {QStringLiteral("Orvan"), [] { return new orv::Orvan(); }},
         {QStringLiteral("Websitefrm"), [] { return new orv::Websitefrm(); }},
+        {QStringLiteral("frmCOASetup"), [] { return new orv::frmCOASetup(); }},
+        {QStringLiteral("frmGLEntry"), [] { return new orv::frmGLEntry(); }},
+        {QStringLiteral("frmREEntry"), [] { return new orv::frmREEntry(); }},
+        {QStringLiteral("frmGL"), [] { return new orv::frmGL(); }},
+        {QStringLiteral("frmARSetup"), [] { return new orv::frmARSetup(); }},
     };
     QStringList wanted = args.mid(1);
     if (wanted.isEmpty())
         for (const auto& [name, make] : windows)
             wanted << name;
+    // Messages a window shows while loading go to the terminal, never a modal box.
+    orv::RecordingUiServices ui;
     int failures = 0;
     for (const QString& name : wanted) {
         const auto it = windows.find(name);
@@ -45,6 +59,9 @@ int main(int argc, char* argv[]) {
         w->load();
         w->show();
         QApplication::processEvents();
+        for (const QString& text : ui.texts())
+            fprintf(stderr, "%s says: %s\n", qPrintable(name), qPrintable(text));
+        ui.clear();
         const QString file = out.filePath(name + QStringLiteral(".png"));
         if (!w->grab().save(file)) {
             fprintf(stderr, "cannot write %s\n", qPrintable(file));
