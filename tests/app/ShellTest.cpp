@@ -191,7 +191,7 @@ TEST_F(MainMenuTest, ButtonsShowOneSharedWindowAndLoadItAfreshAfterClose) {
 }
 
 TEST_F(MainMenuTest, JournalButtonBringsItsWindowForwardAndReloadsItAfterClose) {
-    sql(QStringLiteral("INSERT INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary')"));
+    addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
     for (const char* name : {"cmdCallGL_Setup", "cmdCallGL_Entry", "cmdRE_Entry"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
     button("cmdCallGL_Entry")->click();

@@ -49,15 +49,6 @@ void ArBook::addShipper(const QString& name) {
                              {Variant(name)});
 }
 
-qint64 ArBook::addEmployee(const QString& last, const QString& first) {
-    CompanyDatabase::execute(
-        QStringLiteral(
-            "INSERT INTO Temp_Employees (LastName, FirstName, HireDate, BirthDate, Address, HomePhone, "
-            "Function_type) VALUES (?, ?, '2009-03-01', '1980-07-21', '3 Hill St', '61112222', 'C')"),
-        {Variant(last), Variant(first)});
-    return scalar(QStringLiteral("SELECT max(EmployeeID) FROM Employees")).toLongLong();
-}
-
 qint64 ArBook::postJournal(qint64 employeeId, int customerId) {
     CompanyDatabase::beginWrite();
     CompanyDatabase::execute(QStringLiteral("INSERT INTO Document_T (EmployeeID, customerid) VALUES (?, ?)"),

@@ -30,7 +30,6 @@ protected:
     void addLocalCustomer(int glId, const QString& name);
     void addForeignCustomer(int glId, const QString& name, const QString& currency);
     void addShipper(const QString& name);
-    qint64 addEmployee(const QString& last, const QString& first);
 
     // A posted journal (rent against petty cash) by the employee; with a
     // customer it names that customer and its legs carry it as their party.

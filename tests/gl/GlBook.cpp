@@ -6,14 +6,6 @@
 
 namespace orv::test {
 
-qint64 GlBook::addEmployee(const QString& last, const QString& first) {
-    Recordset rs = db::CompanyDatabase::execute(
-        QStringLiteral("INSERT INTO Employees (LastName, FirstName) VALUES (?, ?) RETURNING EmployeeID"),
-        {Variant(last), Variant(first)});
-    rs.moveFirst();
-    return rs.value(0).toInt64();
-}
-
 Recordset GlBook::journalHeader(qint64 employeeId) {
     Recordset header;
     header.appendField(QStringLiteral("EmployeeID"), DataType::BigInt);

@@ -8,13 +8,11 @@
 
 namespace orv::test {
 
-// A test book for the general ledger: employees inserted directly, journal
-// records built as the journal windows build them, and the ledger checks
+// A test book for the general ledger: journal records built as the journal
+// windows build them, and the ledger checks
 // every scenario ends with.
 class GlBook : public TestBook {
 protected:
-    qint64 addEmployee(const QString& last, const QString& first);
-
     static Recordset journalHeader(qint64 employeeId);
     static Recordset journalLines();
     static void addLine(Recordset& lines, int glId, const QString& amount, const QString& descrip,

@@ -36,4 +36,24 @@ qint64 TestBook::count(const QString& table) {
     return scalar(QStringLiteral("SELECT count(*) FROM ") + table).toLongLong();
 }
 
+qint64 TestBook::addEmployee(const QString& last, const QString& first) {
+    db::CompanyDatabase::beginWrite();
+    try {
+        db::CompanyDatabase::execute(
+            QStringLiteral("INSERT INTO Temp_Employees (LastName, FirstName, HireDate, BirthDate, Address, "
+                           "HomePhone, Function_type) VALUES (?, ?, '2009-03-01', '1980-07-21', '3 Hill St', "
+                           "'61112222', 'C')"),
+            {Variant(last), Variant(first)});
+        db::CompanyDatabase::commitWrite();
+    } catch (...) {
+        db::CompanyDatabase::rollbackWrite();
+        throw;
+    }
+    Recordset rs = db::CompanyDatabase::execute(
+        QStringLiteral("SELECT EmployeeID FROM Employees WHERE LastName = ? AND FirstName = ?"),
+        {Variant(last), Variant(first)});
+    rs.moveFirst();
+    return rs.value(0).toInt64();
+}
+
 } // namespace orv::test

@@ -23,6 +23,10 @@ protected:
     // The first column of the first row of a query, as text ("" if none).
     QString scalar(const QString& query);
     qint64 count(const QString& table);
+    // An employee created the way the customer master window creates one: a
+    // "C" request in Temp_Employees, applied by the book's own rules inside
+    // one write. Returns the new employee's key.
+    qint64 addEmployee(const QString& last, const QString& first);
 
     static QDate pinnedToday() { return QDate(2010, 6, 15); }
 
