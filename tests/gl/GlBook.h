@@ -9,8 +9,7 @@
 namespace orv::test {
 
 // A test book for the general ledger: journal records built as the journal
-// windows build them, and the ledger checks
-// every scenario ends with.
+// windows build them, and the ledger checks every scenario ends with.
 class GlBook : public TestBook {
 protected:
     static Recordset journalHeader(qint64 employeeId);
