@@ -4,7 +4,7 @@
 #include "ar/EmployeeFrame.h"
 #include "ar/ShippingFrame.h"
 #include "ar/frmARSetup.h"
-#include "support/gui/UiTest.h"
+#include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 #include "ui/RecordingUiServices.h"
 
@@ -19,44 +19,8 @@ namespace orv::test {
 
 // The customer master window over a test book, loaded and shown; every
 // message and pointer change goes to the recorder.
-class ArWindowTest : public ArBook {
+class ArWindowTest : public WindowTest<ArBook, frmARSetup> {
 protected:
-    void TearDown() override {
-        window.reset();
-        ArBook::TearDown();
-    }
-    void open() {
-        window = std::make_unique<frmARSetup>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->load();
-        window->show();
-        QCoreApplication::processEvents();
-    }
-    // Types into a box as the clerk does, key by key.
-    static void type(QWidget* box, const QString& text) {
-        QWidget* target = box;
-        if (auto* combo = qobject_cast<QComboBox*>(box))
-            target = combo->lineEdit();
-        QTest::keyClicks(target, text);
-    }
-    // Chooses an entry of a list as the clerk does.
-    static void choose(QComboBox* list, const QString& entry) {
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    static QStringList items(const QComboBox* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->itemText(i);
-        return out;
-    }
-    // The focus is in the box (a list's own text box counts).
-    bool focusedIn(QWidget* box) const {
-        QWidget* focus = window->focusWidget();
-        return focus && (focus == box || box->isAncestorOf(focus));
-    }
     // Presses a button and returns the last message it showed.
     QString press(QPushButton* button) {
         ui.clear();
@@ -67,9 +31,6 @@ protected:
     std::vector<bool> customerButtons() const {
         return {window->cmdSend->isEnabled(), window->cmdUpdate->isEnabled(), window->cmdDelete->isEnabled()};
     }
-
-    RecordingUiServices ui;
-    std::unique_ptr<frmARSetup> window;
 };
 
 } // namespace orv::test

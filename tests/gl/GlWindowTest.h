@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GlBook.h"
-#include "support/gui/UiTest.h"
+#include "support/gui/WindowTest.h"
 #include "ui/RecordingUiServices.h"
 
 #include <QComboBox>
@@ -14,41 +14,6 @@ namespace orv::test {
 
 // A window of the general ledger over a test book, loaded and shown; every
 // message, beep and pointer change goes to the recorder.
-template <class W> class GlWindowTest : public GlBook {
-protected:
-    void TearDown() override {
-        window.reset();
-        GlBook::TearDown();
-    }
-    void open() {
-        window = std::make_unique<W>();
-        window->load();
-        window->show();
-        QCoreApplication::processEvents();
-    }
-    // Types into a box as the clerk does, key by key.
-    static void type(QWidget* box, const QString& text) {
-        QWidget* target = box;
-        if (auto* combo = qobject_cast<QComboBox*>(box))
-            target = combo->lineEdit();
-        QTest::keyClicks(target, text);
-    }
-    // Chooses an entry of a list as the clerk does.
-    static void choose(QComboBox* list, const QString& entry) {
-        const int index = list->findText(entry);
-        ASSERT_GE(index, 0) << entry.toStdString();
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-
-    // The focus is in the box (a list's own text box counts).
-    bool focusedIn(QWidget* box) const {
-        QWidget* focus = window->focusWidget();
-        return focus && (focus == box || box->isAncestorOf(focus));
-    }
-
-    RecordingUiServices ui;
-    std::unique_ptr<W> window;
-};
+template <class W> using GlWindowTest = WindowTest<GlBook, W>;
 
 } // namespace orv::test

@@ -14,7 +14,7 @@ namespace {
 class frmCOASetupTest : public test::GlWindowTest<frmCOASetup> {
 protected:
     void SetUp() override {
-        GlWindowTest::SetUp();
+        test::GlWindowTest<frmCOASetup>::SetUp();
         open();
     }
     QStringList entries(QComboBox* list) const {
