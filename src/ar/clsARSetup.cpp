@@ -1,5 +1,7 @@
 #include "clsARSetup.h"
 
+#include "data/PartyRequest.h"
+
 namespace orv {
 
 namespace {
@@ -47,100 +49,62 @@ Recordset clsARSetup::Get_COA_Details(std::int32_t GL_ID) {
 
 // --- requests ----------------------------------------------------------------------
 
-clsARSetup::Mapping clsARSetup::sameNames(const QStringList& fields) {
-    Mapping mapping;
-    for (const QString& f : fields)
-        mapping.emplace_back(f, f);
-    return mapping;
-}
-
-clsARSetup::Mapping clsARSetup::customerMapping(bool withKey, bool withAccounts, bool withForex) {
-    Mapping mapping;
-    if (withKey)
-        mapping.emplace_back(QStringLiteral("GL_ID"), QStringLiteral("customerid"));
-    QStringList fields = {QStringLiteral("CompanyName"),  QStringLiteral("Address"),
-                          QStringLiteral("City"),         QStringLiteral("Region"),
-                          QStringLiteral("PostalCode"),   QStringLiteral("Country"),
-                          QStringLiteral("Phone"),        QStringLiteral("Credit_Term"),
-                          QStringLiteral("Credit_Limit"), QStringLiteral("Cur_Type")};
-    if (withAccounts)
-        fields << QStringLiteral("UnRG") << QStringLiteral("UnRL") << QStringLiteral("RG")
-               << QStringLiteral("RL");
-    if (withForex)
-        fields << QStringLiteral("Forex");
-    for (const auto& pair : sameNames(fields))
-        mapping.push_back(pair);
-    return mapping;
-}
-
-QString clsARSetup::request(const Recordset& staging, const Mapping& mapping, const RequestKind& kind) {
-    return write(kind.failureText, [&] {
-        Recordset row = openTable(kind.table);
-        row.addNew();
-        for (const auto& [field, column] : mapping)
-            row.setValue(column, staging.value(field));
-        row.setValue(QStringLiteral("Function_type"), kind.functionType);
-        row.update();
-        return kind.sentenceBefore + row.value(kind.column).toString() + kind.sentenceAfter;
-    });
-}
-
 QString clsARSetup::Send_Order(const Recordset& rsNewCustomer) {
-    return request(rsNewCustomer, customerMapping(true, true, true),
-                   {kCustomers, QStringLiteral("C"), kCustomerCreateFailed,
-                    QStringLiteral("Customer only created for unassigned Code "),
-                    QStringLiteral("customerid"), QString()});
+    return stagingRequest(rsNewCustomer, partyRequestMapping(true, true, true),
+                          {kCustomers, QStringLiteral("C"), kCustomerCreateFailed,
+                           QStringLiteral("Customer only created for unassigned Code "),
+                           QStringLiteral("customerid"), QString()});
 }
 
 QString clsARSetup::Update_Order(const Recordset& rsNewCustomer) {
-    return request(rsNewCustomer, customerMapping(true, true, false),
-                   {kCustomers, QStringLiteral("U"), kCustomerUpdateFailed, QStringLiteral("Customer "),
-                    QStringLiteral("CompanyName"),
-                    QStringLiteral(" details would be updated if there is no transaction posted")});
+    return stagingRequest(rsNewCustomer, partyRequestMapping(true, true, false),
+                          {kCustomers, QStringLiteral("U"), kCustomerUpdateFailed,
+                           QStringLiteral("Customer "), QStringLiteral("CompanyName"),
+                           QStringLiteral(" details would be updated if there is no transaction posted")});
 }
 
 QString clsARSetup::Delete_Order(const Recordset& rsNewCustomer) {
-    return request(rsNewCustomer, customerMapping(false, true, false),
-                   {kCustomers, QStringLiteral("D"), kCustomerDeleteFailed, QStringLiteral("Customer "),
-                    QStringLiteral("CompanyName"),
-                    QStringLiteral(" would be Deleted if there is no transaction history")});
+    return stagingRequest(rsNewCustomer, partyRequestMapping(false, true, false),
+                          {kCustomers, QStringLiteral("D"), kCustomerDeleteFailed,
+                           QStringLiteral("Customer "), QStringLiteral("CompanyName"),
+                           QStringLiteral(" would be Deleted if there is no transaction history")});
 }
 
 QString clsARSetup::Send_Ship(const Recordset& rsNewShip) {
-    return request(rsNewShip, sameNames(kShipperFields),
-                   {kShippers, QStringLiteral("C"), kShipperCreateFailed,
-                    QStringLiteral("Shipper only created for unassigned Code "),
-                    QStringLiteral("CompanyName"), QString()});
+    return stagingRequest(rsNewShip, sameNames(kShipperFields),
+                          {kShippers, QStringLiteral("C"), kShipperCreateFailed,
+                           QStringLiteral("Shipper only created for unassigned Code "),
+                           QStringLiteral("CompanyName"), QString()});
 }
 
 QString clsARSetup::Update_Ship(const Recordset& rsNewShip) {
-    return request(rsNewShip, sameNames(kShipperFields),
-                   {kShippers, QStringLiteral("U"), kShipperUpdateFailed,
-                    QStringLiteral("Shipper Updated for "), QStringLiteral("CompanyName"), QString()});
+    return stagingRequest(rsNewShip, sameNames(kShipperFields),
+                          {kShippers, QStringLiteral("U"), kShipperUpdateFailed,
+                           QStringLiteral("Shipper Updated for "), QStringLiteral("CompanyName"), QString()});
 }
 
 QString clsARSetup::Delete_Ship(const Recordset& rsNewShip) {
-    return request(rsNewShip, sameNames(kShipperFields),
-                   {kShippers, QStringLiteral("D"), kShipperDeleteFailed,
-                    QStringLiteral("Shipper deleted for "), QStringLiteral("CompanyName"), QString()});
+    return stagingRequest(rsNewShip, sameNames(kShipperFields),
+                          {kShippers, QStringLiteral("D"), kShipperDeleteFailed,
+                           QStringLiteral("Shipper deleted for "), QStringLiteral("CompanyName"), QString()});
 }
 
 QString clsARSetup::Send_Employee(const Recordset& rsNewEmployee) {
-    return request(rsNewEmployee, sameNames(kEmployeeFields),
-                   {kEmployees, QStringLiteral("C"), kEmployeeCreateFailed,
-                    QStringLiteral("Employee created for  "), QStringLiteral("LastName"), QString()});
+    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
+                          {kEmployees, QStringLiteral("C"), kEmployeeCreateFailed,
+                           QStringLiteral("Employee created for  "), QStringLiteral("LastName"), QString()});
 }
 
 QString clsARSetup::Update_Employee(const Recordset& rsNewEmployee) {
-    return request(rsNewEmployee, sameNames(kEmployeeFields),
-                   {kEmployees, QStringLiteral("U"), kEmployeeUpdateFailed,
-                    QStringLiteral("Employee updated for  "), QStringLiteral("LastName"), QString()});
+    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
+                          {kEmployees, QStringLiteral("U"), kEmployeeUpdateFailed,
+                           QStringLiteral("Employee updated for  "), QStringLiteral("LastName"), QString()});
 }
 
 QString clsARSetup::Delete_Employee(const Recordset& rsNewEmployee) {
-    return request(rsNewEmployee, sameNames(kEmployeeFields),
-                   {kEmployees, QStringLiteral("D"), kEmployeeDeleteFailed,
-                    QStringLiteral("Employee deleted for  "), QStringLiteral("LastName"), QString()});
+    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
+                          {kEmployees, QStringLiteral("D"), kEmployeeDeleteFailed,
+                           QStringLiteral("Employee deleted for  "), QStringLiteral("LastName"), QString()});
 }
 
 } // namespace orv

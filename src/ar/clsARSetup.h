@@ -50,22 +50,6 @@ public:
     QString Delete_Ship(const Recordset& rsNewShip);
     QString Update_Order(const Recordset& rsNewCustomer);
     QString Delete_Order(const Recordset& rsNewCustomer);
-
-private:
-    // (staging field, request column), in the order they are copied.
-    using Mapping = std::vector<std::pair<QString, QString>>;
-    struct RequestKind {
-        QString table;
-        QString functionType;
-        QString failureText;
-        QString sentenceBefore; // fixed text before the value read back
-        QString column;         // the column of the saved row in the sentence
-        QString sentenceAfter;  // fixed text after it
-    };
-    QString request(const Recordset& staging, const Mapping& mapping, const RequestKind& kind);
-
-    static Mapping sameNames(const QStringList& fields);
-    static Mapping customerMapping(bool withKey, bool withAccounts, bool withForex);
 };
 
 } // namespace orv

@@ -95,4 +95,23 @@ Recordset DataClass::openTable(const QString& table) {
     return m_connection.openTable(m_sql);
 }
 
+QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mapping, const RequestKind& kind) {
+    return write(kind.failureText, [&] {
+        Recordset row = openTable(kind.table);
+        row.addNew();
+        for (const auto& [field, column] : mapping)
+            row.setValue(column, staging.value(field));
+        row.setValue(QStringLiteral("Function_type"), kind.functionType);
+        row.update();
+        return kind.sentenceBefore + row.value(kind.column).toString() + kind.sentenceAfter;
+    });
+}
+
+DataClass::Mapping DataClass::sameNames(const QStringList& fields) {
+    Mapping mapping;
+    for (const QString& f : fields)
+        mapping.emplace_back(f, f);
+    return mapping;
+}
+
 } // namespace orv

@@ -4,7 +4,9 @@
 #include "Recordset.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace orv {
@@ -18,6 +20,9 @@ QString sqlLiteral(const QString& value);
 // operation, the lookup result of Get_ID, and the write protocol.
 class DataClass {
 public:
+    // (staging field, request column), in the order a request copies them.
+    using Mapping = std::vector<std::pair<QString, QString>>;
+
     virtual ~DataClass() = default;
 
     void Class_Initialize();
@@ -56,6 +61,21 @@ protected:
     QString write(const QString& failureText, const std::function<QString()>& body);
     // Inside write(): the table opened by "SELECT * FROM <table> WHERE 1 = 2".
     Recordset openTable(const QString& table);
+
+    // A set-up window's request: one staging row with the mapped fields and
+    // its Function_type, saved under the write protocol. The sentence is read
+    // back from the saved row; a refusal yields the kind's failure text.
+    struct RequestKind {
+        QString table;
+        QString functionType;
+        QString failureText;
+        QString sentenceBefore; // fixed text before the value read back
+        QString column;         // the column of the saved row in the sentence
+        QString sentenceAfter;  // fixed text after it
+    };
+    QString stagingRequest(const Recordset& staging, const Mapping& mapping, const RequestKind& kind);
+    // Each field copied into the column of the same name.
+    static Mapping sameNames(const QStringList& fields);
 
     QString m_sql;
     Connection m_connection;

@@ -8,15 +8,27 @@
 
 namespace orv {
 
-KeyFilter::KeyFilter(QObject* parent, const QString& message) : QObject(parent), m_message(message) {}
+KeyFilter::KeyFilter(QObject* parent, const QString& message, bool digitsOnly)
+    : QObject(parent), m_message(message), m_digitsOnly(digitsOnly) {}
 
 KeyFilter* KeyFilter::install(QWidget* box, const QString& message) {
-    auto* filter = new KeyFilter(box, message);
+    auto* filter = new KeyFilter(box, message, false);
     box->installEventFilter(filter);
     if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
         combo->lineEdit()->installEventFilter(filter);
     }
     return filter;
+}
+
+KeyFilter* KeyFilter::installDigits(QWidget* box, const QString& message) {
+    auto* filter = new KeyFilter(box, message, true);
+    box->installEventFilter(filter);
+    return filter;
+}
+
+bool KeyFilter::allowsDigit(QChar character) {
+    const char16_t code = character.unicode();
+    return code == 8 || (code >= u'0' && code <= u'9');
 }
 
 bool KeyFilter::allows(QChar character) {
@@ -43,7 +55,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     for (QChar c : text) {
-        if (!allows(c)) {
+        if (!(m_digitsOnly ? allowsDigit(c) : allows(c))) {
             UiServices::current().message(m_message);
             return true;
         }

@@ -1,0 +1,55 @@
+#include "clsCashSetup.h"
+
+namespace orv {
+
+namespace {
+
+const QString kBank = QStringLiteral("Temp_Bank");
+
+DataClass::Mapping bankMapping(bool withCode) {
+    DataClass::Mapping mapping;
+    if (withCode)
+        mapping.emplace_back(QStringLiteral("GL_ID"), QStringLiteral("Bank_Code_VC"));
+    mapping.emplace_back(QStringLiteral("Bank_name"), QStringLiteral("Bank_name"));
+    mapping.emplace_back(QStringLiteral("Bank_Add_VC"), QStringLiteral("Bank_Add_VC"));
+    mapping.emplace_back(QStringLiteral("Bank_Contact_VC"), QStringLiteral("Bank_Contact_VC"));
+    return mapping;
+}
+
+} // namespace
+
+clsCashSetup::clsCashSetup() {
+    Class_Initialize();
+    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"),
+                        QStringLiteral("'"), QStringLiteral("GL_ID")}});
+}
+
+Recordset clsCashSetup::Get_Cash_Details(const QString& bank_name) {
+    return read(QStringLiteral("EXEC select_cash_setup  '") + sqlQuote(bank_name) + QStringLiteral("'"));
+}
+
+Recordset clsCashSetup::Get_COA_Details(std::int32_t id) {
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(id) +
+                QStringLiteral("'"));
+}
+
+QString clsCashSetup::Send_Order(const Recordset& rsNewBank) {
+    return stagingRequest(rsNewBank, bankMapping(true),
+                          {kBank, QStringLiteral("C"), kCreateFailed,
+                           QStringLiteral("Bank Details would be created under : "),
+                           QStringLiteral("Bank_Code_VC"), QStringLiteral(" for unassigned code")});
+}
+
+QString clsCashSetup::Update_Order(const Recordset& rsNewBank) {
+    return stagingRequest(rsNewBank, bankMapping(false),
+                          {kBank, QStringLiteral("U"), kUpdateFailed, QString(), QStringLiteral("Bank_name"),
+                           QStringLiteral(" have been updated")});
+}
+
+QString clsCashSetup::Delete_Order(const Recordset& rsNewBank) {
+    return stagingRequest(rsNewBank, bankMapping(false),
+                          {kBank, QStringLiteral("D"), kDeleteFailed, QString(), QStringLiteral("Bank_name"),
+                           QStringLiteral(" would be Deleted if there is no transaction history")});
+}
+
+} // namespace orv

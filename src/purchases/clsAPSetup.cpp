@@ -1,0 +1,58 @@
+#include "clsAPSetup.h"
+
+#include "data/PartyRequest.h"
+
+namespace orv {
+
+namespace {
+
+const QString kCreditors = QStringLiteral("Temp_Creditors");
+
+DataClass::Mapping withVatReg(DataClass::Mapping mapping) {
+    mapping.emplace_back(QStringLiteral("VAT_Reg"), QStringLiteral("VAT_Reg"));
+    return mapping;
+}
+
+} // namespace
+
+clsAPSetup::clsAPSetup() {
+    Class_Initialize();
+    declareIdBranches(
+        {{QStringLiteral("Creditors"), QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = '"),
+          QStringLiteral("'"), QStringLiteral("CustomerID")},
+         {QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"), QStringLiteral("'"),
+          QStringLiteral("GL_ID")}});
+}
+
+Recordset clsAPSetup::Get_Creditor_Details(const QString& CompanyName) {
+    return read(QStringLiteral("EXEC select_creditor_setup  '") + sqlQuote(CompanyName) +
+                QStringLiteral("'"));
+}
+
+Recordset clsAPSetup::Get_COA_Details(std::int32_t GL_ID) {
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(GL_ID) +
+                QStringLiteral("'"));
+}
+
+QString clsAPSetup::Send_Order(const Recordset& rsNewCreditor) {
+    return stagingRequest(rsNewCreditor, withVatReg(partyRequestMapping(true, true, true)),
+                          {kCreditors, QStringLiteral("C"), kCreateFailed,
+                           QStringLiteral("Creditor would be created for "), QStringLiteral("customerid"),
+                           QStringLiteral(" if this code has not been assigned yet")});
+}
+
+QString clsAPSetup::Update_Order(const Recordset& rsNewCreditor) {
+    return stagingRequest(rsNewCreditor, withVatReg(partyRequestMapping(true, true, false)),
+                          {kCreditors, QStringLiteral("U"), kUpdateFailed, QStringLiteral("Creditor "),
+                           QStringLiteral("CompanyName"),
+                           QStringLiteral(" details would be updated if no transaction been posted")});
+}
+
+QString clsAPSetup::Delete_Order(const Recordset& rsNewCreditor) {
+    return stagingRequest(rsNewCreditor, partyRequestMapping(false, true, false),
+                          {kCreditors, QStringLiteral("D"), kDeleteFailed, QStringLiteral("Creditor "),
+                           QStringLiteral("CompanyName"),
+                           QStringLiteral(" would be Deleted if there is no transaction history")});
+}
+
+} // namespace orv
