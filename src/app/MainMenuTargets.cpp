@@ -1,10 +1,12 @@
 #include "Orvan.h"
 #include "Websitefrm.h"
 #include "ar/frmARSetup.h"
+#include "cash/frmCashSetup.h"
 #include "gl/frmCOASetup.h"
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
+#include "purchases/frmAPSetup.h"
 #include "ui/WindowRegistry.h"
 
 namespace orv {
@@ -13,7 +15,9 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
     auto& r = WindowRegistry::shared();
     return {
         {QStringLiteral("Command6"), [&r] { r.show<Websitefrm>(); }},
+        {QStringLiteral("cmdCallAP_Setup"), [&r] { r.show<frmAPSetup>(); }},
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
+        {QStringLiteral("cmdCallBank_Setup"), [&r] { r.show<frmCashSetup>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},

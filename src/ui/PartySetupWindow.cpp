@@ -152,24 +152,8 @@ void PartySetupWindow::showDetails(const Recordset& record) {
     enableAccountBoxes();
 }
 
-Recordset PartySetupWindow::account(const QString& code) {
-    bool ok = false;
-    const std::int32_t glId = code.trimmed().toInt(&ok);
-    if (!ok)
-        return Recordset();
-    return readAccount(glId);
-}
-
 void PartySetupWindow::cboCOA_Click() {
-    const QString code = cboCOA->currentText();
-    Recordset chosen = account(code);
-    if (chosen.recordCount() == 0) {
-        UiServices::current().message(kNotAnAccount.arg(m_texts.codeWhat, code));
-        return;
-    }
-    chosen.moveFirst();
-    txtGLName->setText(chosen.value(QStringLiteral("GL_Name_VC")).toString());
-    cmdNew->click();
+    pickAccount(cboCOA, txtGLName, m_texts.codeWhat);
 }
 
 bool PartySetupWindow::isForeign() const {
@@ -272,19 +256,6 @@ CheckList PartySetupWindow::wholeNumberChecks() {
             .selectingText();
     };
     return {notWhole(txtCreditTerm, kCreditTermWhole), notWhole(txtCreditLimit, kCreditLimitWhole)};
-}
-
-Check PartySetupWindow::inChart(QComboBox* box, const QString& what) {
-    QPointer<PartySetupWindow> self(this);
-    QPointer<QComboBox> b(box);
-    const QString code = box->currentText();
-    return Check::when(
-               [self, b] {
-                   return self && b && !b->currentText().isEmpty() &&
-                          self->account(b->currentText()).recordCount() == 0;
-               },
-               kNotAnAccount.arg(what, code), box)
-        .selectingText();
 }
 
 CheckList PartySetupWindow::requestChecks(Request request) {

@@ -2,8 +2,6 @@
 
 #include "SetupWindow.h"
 
-#include <cstdint>
-
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -85,8 +83,6 @@ protected:
     PartySetupWindow(PartyTexts texts, QWidget* parent);
 
     // --- the data class ---------------------------------------------------
-    // The chart's account of one code.
-    virtual Recordset readAccount(std::int32_t code) = 0;
     // Get_ID("COA_T", text): the code of the account, or the empty text.
     virtual QString accountKey(const QString& code) = 0;
 
@@ -120,11 +116,6 @@ protected:
     void enableAccountBoxes();
 
 private:
-    // The account of a code as typed, or an empty result when the text is no
-    // code of the chart.
-    Recordset account(const QString& code);
-    Check inChart(QComboBox* box, const QString& what);
-
     PartyTexts m_texts;
     QGridLayout* m_grid;
 };

@@ -4,6 +4,7 @@
 #include "UiServices.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
@@ -107,6 +108,39 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
     guarded([&] { fillList(nameList()); });
     cmdClear_Click();
     pressed->setEnabled(false);
+}
+
+Recordset SetupWindow::account(const QString& code) {
+    bool ok = false;
+    const std::int32_t glId = code.trimmed().toInt(&ok);
+    if (!ok)
+        return Recordset();
+    return readAccount(glId);
+}
+
+void SetupWindow::pickAccount(QComboBox* codeBox, QWidget* nameBox, const QString& what) {
+    const QString code = codeBox->currentText();
+    Recordset chosen = account(code);
+    if (chosen.recordCount() == 0) {
+        UiServices::current().message(kNotAnAccount.arg(what, code));
+        return;
+    }
+    chosen.moveFirst();
+    setFieldText(nameBox, chosen.value(QStringLiteral("GL_Name_VC")).toString());
+    cmdNew->click();
+}
+
+Check SetupWindow::inChart(QComboBox* box, const QString& what) {
+    QPointer<SetupWindow> self(this);
+    QPointer<QComboBox> b(box);
+    const QString code = box->currentText();
+    return Check::when(
+               [self, b] {
+                   return self && b && !b->currentText().isEmpty() &&
+                          self->account(b->currentText()).recordCount() == 0;
+               },
+               kNotAnAccount.arg(what, code), box)
+        .selectingText();
 }
 
 } // namespace orv

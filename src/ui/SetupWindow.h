@@ -4,6 +4,7 @@
 #include "RecordFields.h"
 #include "Window.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -67,6 +68,8 @@ protected:
 
     // --- the data class -------------------------------------------------
     virtual void createDataClass() = 0;
+    // The chart's account of one code (windows with an account code list).
+    virtual Recordset readAccount(std::int32_t) { return Recordset(); }
     // Every row of a table (Get_Table_Recordset).
     virtual Recordset readTable(const QString& table) = 0;
     // The record of the name picked (the window's details read).
@@ -94,6 +97,18 @@ protected:
 
     void Form_Load() override;
     void fillList(const ListFill& fill);
+
+    static inline const QString kNotAnAccount =
+        QStringLiteral("%1 %2 is not an account of the Chart of Accounts");
+    // The account of a code as typed, or an empty result when the text is no
+    // code of the chart.
+    Recordset account(const QString& code);
+    // An account code chosen from its list: the account's name shown beside
+    // it and REFRESH pressed; a code no longer in the chart is named in a
+    // message and changes nothing.
+    void pickAccount(QComboBox* codeBox, QWidget* nameBox, const QString& what);
+    // A typed code that is no account of the chart stops a request.
+    Check inChart(QComboBox* box, const QString& what);
     // Runs one request: checks, staging fields, writer, message, reload,
     // CLEAR ALL, and the pressed button disabled.
     void request(Request request, QPushButton* pressed);
