@@ -30,8 +30,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     txtBank_Add_VC->setMaxLength(60);
     txtBank_Contact_VC->setMaxLength(15);
     txtCustName->setMaxLength(40);
-    cboCOA->setEditable(true);
-    cboCOA->setInsertPolicy(QComboBox::NoInsert);
+    makeTypedList(cboCOA);
     txtGLName->setEnabled(false);
     txtCustName->setVisible(false);
     KeyFilter::installDigits(txtBank_Contact_VC, kNumberOnly);

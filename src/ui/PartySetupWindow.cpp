@@ -20,8 +20,7 @@ namespace {
 
 QComboBox* typedList(QWidget* parent, const QString& name) {
     auto* list = makeControl<QComboBox>(parent, name);
-    list->setEditable(true); // every list takes typed text as well as a choice
-    list->setInsertPolicy(QComboBox::NoInsert);
+    SetupWindow::makeTypedList(list); // every list takes typed text as well as a choice
     return list;
 }
 

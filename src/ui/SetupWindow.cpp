@@ -17,8 +17,7 @@ SetupWindow::SetupWindow(QWidget* parent)
       cmdUpdate(makeControl<QPushButton>(this, QStringLiteral("cmdUpdate"))),
       cmdDelete(makeControl<QPushButton>(this, QStringLiteral("cmdDelete"))),
       cmdClear(makeControl<QPushButton>(this, QStringLiteral("cmdClear"))) {
-    cboCompany->setEditable(true);
-    cboCompany->setInsertPolicy(QComboBox::NoInsert);
+    makeTypedList(cboCompany);
     cmdNew->setText(QStringLiteral("REFRESH"));
     cmdNew->setVisible(false);
     cmdSend->setText(QStringLiteral("CREATE NEW"));
@@ -32,6 +31,15 @@ SetupWindow::SetupWindow(QWidget* parent)
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { guarded([&] { cmdUpdate_Click(); }); });
     connect(cmdDelete, &QPushButton::clicked, this, [this] { guarded([&] { cmdDelete_Click(); }); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { guarded([&] { cmdClear_Click(); }); });
+}
+
+void SetupWindow::makeTypedList(QComboBox* list) {
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // A record is loaded only when the clerk chooses it from the list: no
+    // inline completion, which would load a record as the box loses focus
+    // and append further typing to it.
+    list->setCompleter(nullptr);
 }
 
 SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWidget* control) {

@@ -27,6 +27,11 @@ public:
 
     explicit SetupWindow(QWidget* parent = nullptr);
 
+    static inline const QString kNotAnAccount =
+        QStringLiteral("%1 %2 is not an account of the Chart of Accounts");
+    // A list that also takes typed text; only a choice from it picks.
+    static void makeTypedList(QComboBox* list);
+
     QComboBox* cboCompany; // the name list
     QPushButton* cmdNew;   // REFRESH, never visible: the window presses it itself
     QPushButton* cmdSend;  // CREATE NEW
@@ -98,8 +103,6 @@ protected:
     void Form_Load() override;
     void fillList(const ListFill& fill);
 
-    static inline const QString kNotAnAccount =
-        QStringLiteral("%1 %2 is not an account of the Chart of Accounts");
     // The account of a code as typed, or an empty result when the text is no
     // code of the chart.
     Recordset account(const QString& code);

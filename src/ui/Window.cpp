@@ -6,6 +6,11 @@
 
 namespace orv {
 
+Window::~Window() {
+    for (QObject* control : findChildren<QObject*>())
+        QObject::disconnect(control, nullptr, this, nullptr);
+}
+
 Window::Window(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -11,6 +11,10 @@ class Window : public QWidget {
     Q_OBJECT
 public:
     explicit Window(QWidget* parent = nullptr);
+    // Cuts the controls' signals to the window before the controls go: a
+    // list that loses the focus while it is destroyed must not call back
+    // into a window whose own parts are already gone.
+    ~Window() override;
 
     // Runs the load procedure once; a failure is reported by the ui services
     // and the window is shown with what it managed to load.

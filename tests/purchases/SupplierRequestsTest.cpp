@@ -1,0 +1,191 @@
+// Supplier requests as the database applies or refuses them, sent through the
+// supplier window's data class: a refused request leaves no row, the writer
+// returns its failure text and the data class keeps the database's reason.
+#include "db/CompanyDatabase.h"
+#include "purchases/clsAPSetup.h"
+#include "support/MasterBook.h"
+#include "ui/RecordFields.h"
+
+#include <map>
+
+using namespace orv;
+
+namespace {
+
+class SupplierRequestsTest : public test::MasterBook {
+protected:
+    using Values = std::map<QString, QString>;
+
+    void SetUp() override {
+        MasterBook::SetUp();
+        addAccount(kHarbour, QStringLiteral("Harbour Supplies"));
+        addAccount(kPacific, QStringLiteral("Pacific Traders"));
+        addAccount(kSpare, QStringLiteral("Spare Creditor"));
+    }
+
+    static constexpr int kHarbour = 2010;
+    static constexpr int kPacific = 2020;
+    static constexpr int kSpare = 2030;
+
+    // The staging record the supplier window builds.
+    static Recordset supplier(const Values& values) {
+        Recordset r = buildRecord({{QStringLiteral("GL_ID"), DataType::Integer},
+                                   {QStringLiteral("CompanyName"), DataType::Text, 40},
+                                   {QStringLiteral("Address"), DataType::Text, 60},
+                                   {QStringLiteral("City"), DataType::Text, 15},
+                                   {QStringLiteral("Region"), DataType::Text, 15},
+                                   {QStringLiteral("PostalCode"), DataType::Text, 10},
+                                   {QStringLiteral("Country"), DataType::Text, 15},
+                                   {QStringLiteral("Phone"), DataType::Text, 24},
+                                   {QStringLiteral("Credit_Term"), DataType::Integer},
+                                   {QStringLiteral("Credit_Limit"), DataType::Integer},
+                                   {QStringLiteral("Cur_Type"), DataType::Text, 10},
+                                   {QStringLiteral("UnRG"), DataType::Integer},
+                                   {QStringLiteral("UnRL"), DataType::Integer},
+                                   {QStringLiteral("RG"), DataType::Integer},
+                                   {QStringLiteral("RL"), DataType::Integer},
+                                   {QStringLiteral("Forex"), DataType::Integer},
+                                   {QStringLiteral("VAT_Reg"), DataType::Text, 20}},
+                                  true);
+        for (const auto& [field, text] : values)
+            assignText(r, field, text);
+        return r;
+    }
+    static Values local(int code, const QString& name) {
+        return {{"GL_ID", QString::number(code)},
+                {"CompanyName", name},
+                {"Address", "8 Dock Rd"},
+                {"City", "Singapore"},
+                {"Region", "West"},
+                {"PostalCode", "609000"},
+                {"Country", "Singapore"},
+                {"Phone", "62345678"},
+                {"Credit_Term", "45"},
+                {"Credit_Limit", "20000"},
+                {"Cur_Type", "SGD"},
+                {"UnRG", "1"},
+                {"UnRL", "1"},
+                {"RG", "1"},
+                {"RL", "1"},
+                {"Forex", "0"},
+                {"VAT_Reg", "M90312345X"}};
+    }
+    static Values foreign(int code, const QString& name) {
+        Values v = local(code, name);
+        v["Cur_Type"] = "USD";
+        v["Forex"] = "1";
+        v["UnRG"] = QString::number(kUnRG);
+        v["UnRL"] = QString::number(kUnRL);
+        v["RG"] = QString::number(kRG);
+        v["RL"] = QString::number(kRL);
+        return v;
+    }
+    static Values with(Values v, const QString& field, const QString& text) {
+        v[field] = text;
+        return v;
+    }
+    QString column(const QString& name, const QString& columns) {
+        return scalar(QStringLiteral("SELECT %1 FROM Creditors WHERE CompanyName = '%2'").arg(columns, name));
+    }
+    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
+        EXPECT_EQ(result, failureText);
+        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
+            << reason << " / " << data.lastFailureReason().toStdString();
+    }
+
+    clsAPSetup data;
+};
+
+TEST_F(SupplierRequestsTest, SuppliersAreCreatedOnTheirOwnAccountWithTheirVatNumber) {
+    EXPECT_EQ(data.Send_Order(supplier(local(kHarbour, "Harbour"))),
+              QStringLiteral("Creditor would be created for 2010 if this code has not been assigned yet"));
+    EXPECT_EQ(data.Send_Order(supplier(foreign(kPacific, "Pacific"))),
+              QStringLiteral("Creditor would be created for 2020 if this code has not been assigned yet"));
+    EXPECT_EQ(column("Harbour", "UnRG || UnRL || RG || RL || Forex || Cur_Type || ' ' || VAT_Reg"),
+              QStringLiteral("11110SGD M90312345X"));
+    EXPECT_EQ(column("Pacific", "Forex || ' ' || UnRG || ' ' || RL"), QStringLiteral("1 4210 6500"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Role FROM v_Account_Role WHERE GL_ID = 2010")),
+              QStringLiteral("PARTY"));
+
+    Recordset picked = data.Get_Creditor_Details(QStringLiteral("pacific"));
+    ASSERT_EQ(picked.recordCount(), 1) << "names compare without regard to case";
+    EXPECT_EQ(picked.value(QStringLiteral("Forex")).toString(), QStringLiteral("FOREIGN"));
+    EXPECT_EQ(picked.value(QStringLiteral("GL_Name_VC")).toString(), QStringLiteral("Pacific Traders"));
+    EXPECT_EQ(data.Get_ID(QStringLiteral("Creditors"), Variant(QStringLiteral("Harbour"))),
+              QStringLiteral("2010"));
+    expectBooksSound();
+}
+
+TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
+    addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
+    addAccount(1299, QStringLiteral("Customer Account"));
+    db::CompanyDatabase::beginWrite();
+    db::CompanyDatabase::execute(QStringLiteral("INSERT INTO Temp_Customers (customerid, CompanyName, "
+                                                "Address, City, Region, PostalCode, Country, Phone, "
+                                                "Credit_Term, Credit_Limit, Cur_Type, UnRG, UnRL, RG, RL, "
+                                                "Forex, Function_type) VALUES (1299, 'Acme', "
+                                                "'1 Main St', 'Singapore', 'Central', '123456', 'Singapore', "
+                                                "'65551234', 30, 5000, 'SGD', 1, 1, 1, 1, 0, 'C')"));
+    db::CompanyDatabase::commitWrite();
+    postJournal(kSpare); // the spare account now has postings
+    addAccount(100000000, QStringLiteral("Huge Creditor"));
+    const struct {
+        Values request;
+        const char* reason;
+    } cases[] = {
+        {local(kPacific, "HARBOUR"), "supplier name exists"},
+        {local(kPacific, "  "), "supplier name blank"},
+        {with(local(kPacific, "Pacific"), "GL_ID", ""), "supplier code missing"},
+        {local(kHarbour, "Pacific"), "already a supplier's"},
+        {local(1299, "Pacific"), "account of another record"}, // a customer's account
+        {local(2200, "Pacific"), "account of another record"}, // the VAT control account
+        {local(1298, "Pacific"), "not an active balance sheet account"},
+        {local(6100, "Pacific"), "not an active balance sheet account"},
+        {local(kSpare, "Pacific"), "has postings"},
+        {local(100000000, "Pacific"), "outside 1 to 99999999"},
+        {with(local(kPacific, "Pacific"), "Cur_Type", "XYZ"), "currency unknown"},
+        {with(local(kPacific, "Pacific"), "Cur_Type", "USD"), "home currency"},
+        {with(foreign(kPacific, "Pacific"), "Cur_Type", "SGD"), "home currency"},
+        {with(local(kPacific, "Pacific"), "Forex", "3"), "not 0 or 1"},
+        {with(foreign(kPacific, "Pacific"), "RG", "1"), "not a profit and loss account"},
+        {with(local(kPacific, "Pacific"), "UnRL", "2200"), "not a profit and loss account"},
+    };
+    const qint64 requests = count(QStringLiteral("Temp_Creditors"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        expectRefused(data.Send_Order(supplier(c.request)), clsAPSetup::kCreateFailed, c.reason);
+    }
+    EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
+    EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), requests) << "a refused request leaves no row";
+    expectBooksSound();
+}
+
+TEST_F(SupplierRequestsTest, UpdatesChangeWhatHistoryAllowsAndDeletesNeedNoHistory) {
+    addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
+    Values harbour = with(with(local(kHarbour, "harbour"), "City", "Tuas"), "VAT_Reg", "M90399999Z");
+    EXPECT_EQ(data.Update_Order(supplier(harbour)),
+              QStringLiteral("Creditor harbour details would be updated if no transaction been posted"));
+    EXPECT_EQ(column("Harbour", "City || ' ' || VAT_Reg"), QStringLiteral("Tuas M90399999Z"));
+    expectRefused(data.Update_Order(supplier(with(harbour, "Cur_Type", "USD"))), clsAPSetup::kUpdateFailed,
+                  "home currency");
+    expectRefused(data.Update_Order(supplier(local(kPacific, "Nobody"))), clsAPSetup::kUpdateFailed,
+                  "no supplier of that name");
+
+    // A journal naming the supplier gives it history: its account is frozen
+    // and it can no longer be deleted.
+    postJournal(1010, kHarbour);
+    expectRefused(data.Update_Order(supplier(with(harbour, "GL_ID", QString::number(kPacific)))),
+                  clsAPSetup::kUpdateFailed, "transaction history");
+    expectRefused(data.Delete_Order(supplier(local(kHarbour, "Harbour"))), clsAPSetup::kDeleteFailed,
+                  "supplier has transaction history");
+
+    addLocalSupplier(kPacific, QStringLiteral("Pacific"));
+    EXPECT_EQ(data.Delete_Order(supplier(local(kPacific, "Pacific"))),
+              QStringLiteral("Creditor Pacific would be Deleted if there is no transaction history"));
+    EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
+    expectRefused(data.Delete_Order(supplier(local(kPacific, "Pacific"))), clsAPSetup::kDeleteFailed,
+                  "no supplier of that name");
+    expectBooksSound();
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+// The supplier set-up window: its checks in order, the requests it sends for
+// each kind of supplier, the buttons after each request, and the picks.
+#include "purchases/frmAPSetup.h"
+#include "support/MasterBook.h"
+#include "support/gui/WindowTest.h"
+#include "ui/Controls.h"
+#include "ui/KeyFilter.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace orv;
+
+namespace {
+
+class frmAPSetupTest : public test::WindowTest<test::MasterBook, frmAPSetup> {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        addAccount(2010, QStringLiteral("Harbour Supplies"));
+        addAccount(2020, QStringLiteral("Pacific Traders"));
+    }
+    QString press(QPushButton* button) {
+        ui.clear();
+        button->click();
+        return ui.lastText();
+    }
+    void fillLocal(const QString& name, int code) {
+        choose(window->cboForex, frmAPSetup::kLocal);
+        window->cboCompany->setEditText(name);
+        window->txtAddress->setText(QStringLiteral("8 Dock Rd"));
+        window->txtCity->setText(QStringLiteral("Singapore"));
+        window->cboCurrency->setEditText(QStringLiteral("SGD"));
+        window->txtPhone->setText(QStringLiteral("62345678"));
+        window->txtCountry->setText(QStringLiteral("Singapore"));
+        window->txtPostal->setText(QStringLiteral("609000"));
+        window->txtRegion->setText(QStringLiteral("West"));
+        window->txtCreditTerm->setText(QStringLiteral("45"));
+        window->txtCreditLimit->setText(QStringLiteral("20000"));
+        window->cboCOA->setEditText(QString::number(code));
+        window->txtVAT_Reg->setText(QStringLiteral("  M90312345X "));
+    }
+    void setAccounts(const QString& a, const QString& b, const QString& c, const QString& d) {
+        window->cboUnrealisedGain->setEditText(a);
+        window->cboUnrealisedLoss->setEditText(b);
+        window->cboRealisedGain->setEditText(c);
+        window->cboRealisedLoss->setEditText(d);
+    }
+    std::vector<bool> buttons() const {
+        return {window->cmdSend->isEnabled(), window->cmdUpdate->isEnabled(), window->cmdDelete->isEnabled()};
+    }
+    // The last request row sent.
+    QString lastRequest(const QString& columns) {
+        return scalar(
+            QStringLiteral("SELECT %1 FROM Temp_Creditors ORDER BY Req_ID DESC LIMIT 1").arg(columns));
+    }
+};
+
+TEST_F(frmAPSetupTest, OpensWithItsCaptionsListsAndAnEmptyStagingRecord) {
+    addLocalSupplier(2010, QStringLiteral("O'Brien Supplies"));
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Creditor Set-Up"));
+    EXPECT_EQ(window->Frame1->title(), QStringLiteral("Creditor Detail"));
+    EXPECT_EQ(window->Frame2->title(), QStringLiteral("Function"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblCompany"))->text(),
+              QStringLiteral("Supplier Name"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblCOA"))->text(),
+              QStringLiteral("Creditor Code :"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblVAT_Reg"))->text(),
+              QStringLiteral("VAT Reg Number :"));
+    EXPECT_EQ(items(window->cboCompany), QStringList{"O'Brien Supplies"});
+    EXPECT_EQ(items(window->cboForex), (QStringList{"FOREIGN", "LOCAL"}));
+    EXPECT_TRUE(items(window->cboCurrency).contains(QStringLiteral("USD")));
+    EXPECT_TRUE(items(window->cboRealisedLoss).contains(QStringLiteral("6500")));
+    EXPECT_FALSE(window->txtCustName->isVisible());
+    EXPECT_FALSE(window->cmdNew->isVisible());
+    EXPECT_EQ(buttons(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(window->staging().fieldCount(), 17);
+    EXPECT_EQ(window->staging().field(16).name, QStringLiteral("VAT_Reg"));
+    EXPECT_EQ(window->txtVAT_Reg->maxLength(), 20);
+
+    // A name with a quote loads, and the pick fills every box.
+    choose(window->cboCompany, QStringLiteral("O'Brien Supplies"));
+    EXPECT_EQ(window->txtCustName->text(), QStringLiteral("O'Brien Supplies"));
+    EXPECT_EQ(window->txtGLName->text(), QStringLiteral("Harbour Supplies"));
+    EXPECT_EQ(window->cboForex->currentText(), frmAPSetup::kLocal);
+    EXPECT_EQ(window->txtVAT_Reg->text(), QStringLiteral("M90312345X"));
+    EXPECT_FALSE(window->cboRealisedGain->isEnabled()) << "a LOCAL supplier's accounts are disabled";
+    choose(window->cboForex, frmAPSetup::kForeign);
+    EXPECT_TRUE(window->cboRealisedGain->isEnabled());
+}
+
+TEST_F(frmAPSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
+    open();
+    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyCurType);
+    EXPECT_TRUE(focusedIn(window->cboForex));
+    EXPECT_TRUE(isTinted(window->cboForex));
+
+    // FOREIGN with none of the four accounts: the four turn light blue and
+    // the focus stays where it is.
+    choose(window->cboForex, frmAPSetup::kForeign);
+    window->txtCity->setFocus();
+    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyConversionAccounts);
+    for (QComboBox* box : {window->cboUnrealisedGain, window->cboUnrealisedLoss, window->cboRealisedGain,
+                           window->cboRealisedLoss})
+        EXPECT_TRUE(isTinted(box));
+    EXPECT_TRUE(focusedIn(window->txtCity));
+
+    window->cboUnrealisedGain->setEditText(QStringLiteral("4210"));
+    const struct {
+        QWidget* box;
+        QString text;
+        QString message;
+        QString title;
+    } steps[] = {
+        {window->cboCompany, "Harbour", frmAPSetup::kEnterName, kAppTitle},
+        {window->txtAddress, "8 Dock Rd", frmAPSetup::kEnterAddress, kAppTitle},
+        {window->txtCity, "Singapore", frmAPSetup::kEnterCity, kAppTitle},
+        {window->cboCurrency, "USD", frmAPSetup::kEnterCurrency, kAppTitle},
+        {window->txtPhone, "62345678", frmAPSetup::kEnterPhone, kTitleMissingField},
+        {window->txtCountry, "Singapore", frmAPSetup::kEnterCountry, kAppTitle},
+        {window->txtPostal, "609000", frmAPSetup::kEnterPostal, kTitleMissingField},
+        {window->txtRegion, "West", frmAPSetup::kEnterRegion, kAppTitle},
+        {window->txtCreditTerm, "45", frmAPSetup::kEnterCreditTerm, kTitleMissingField},
+        {window->txtCreditLimit, "20000", frmAPSetup::kEnterCreditLimit, kTitleMissingField},
+        {window->cboCOA, "2010", frmAPSetup::kSelectCode, kAppTitle},
+        {window->cboUnrealisedLoss, "6510", frmAPSetup::kSelectUnrealisedLoss, kAppTitle},
+        {window->cboRealisedGain, "4200", frmAPSetup::kSelectRealisedGain, kAppTitle},
+        {window->cboRealisedLoss, "6500", frmAPSetup::kSelectRealisedLoss, kAppTitle},
+        {window->txtVAT_Reg, "   ", frmAPSetup::kSpecifyVatReg, kAppTitle},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.message.toStdString());
+        EXPECT_EQ(press(window->cmdSend), step.message);
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_EQ(ui.messages()[0].title, step.title);
+        EXPECT_TRUE(focusedIn(step.box));
+        EXPECT_TRUE(isTinted(step.box));
+        setFieldText(step.box, step.text);
+    }
+    // A VAT number of blanks is no number.
+    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyVatReg);
+    window->txtVAT_Reg->setText(QStringLiteral("US-4471"));
+    EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), 0);
+    EXPECT_EQ(press(window->cmdSend),
+              QStringLiteral("Creditor would be created for 2010 if this code has not been assigned yet"));
+    EXPECT_TRUE(isTinted(window->cboForex)) << "a tint stays after the request succeeds";
+    expectBooksSound();
+}
+
+TEST_F(frmAPSetupTest, NumberBoxesAndTheirKeyFilter) {
+    open();
+    fillLocal(QStringLiteral("Harbour"), 2010);
+    const struct {
+        QLineEdit* box;
+        QString text;
+        QString message;
+    } cases[] = {
+        {window->txtPhone, "0", frmAPSetup::kPhoneNegative},
+        {window->txtPhone, "6234a678", QStringLiteral("Enter numerical and not character")},
+        {window->txtPhone, "6234 5678", QStringLiteral("Enter numerical and not character")},
+        {window->txtPostal, "-5", frmAPSetup::kPostalNegative},
+        {window->txtCreditTerm, "x", QStringLiteral("Enter numerical and not character")},
+        {window->txtCreditLimit, "0", frmAPSetup::kCreditLimitNegative},
+        {window->txtCreditTerm, "4.5", frmAPSetup::kCreditTermWhole},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const QString good = c.box->text();
+        c.box->setText(c.text);
+        EXPECT_EQ(press(window->cmdSend), c.message);
+        EXPECT_TRUE(focusedIn(c.box));
+        c.box->setText(good);
+    }
+    // The credit boxes let digits and lower-case letters through; anything
+    // else is stopped at the keyboard.
+    window->txtCreditTerm->clear();
+    ui.clear();
+    type(window->txtCreditTerm, QStringLiteral("3a"));
+    EXPECT_EQ(window->txtCreditTerm->text(), QStringLiteral("3a"));
+    EXPECT_TRUE(ui.messages().empty());
+    type(window->txtCreditTerm, QStringLiteral("A"));
+    EXPECT_EQ(window->txtCreditTerm->text(), QStringLiteral("3a"));
+    EXPECT_EQ(ui.lastText(), KeyFilter::kSpecialCharacter);
+    EXPECT_EQ(press(window->cmdSend), QStringLiteral("Enter numerical and not character"));
+    EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), 0);
+}
+
+TEST_F(frmAPSetupTest, RequestsCarryWhatEachKindOfSupplierNeeds) {
+    open();
+    // LOCAL: 1 in each conversion account whatever the lists show, and Forex 0.
+    fillLocal(QStringLiteral("Harbour"), 2010);
+    setAccounts("4210", "6510", "4200", "6500");
+    EXPECT_EQ(press(window->cmdSend),
+              QStringLiteral("Creditor would be created for 2010 if this code has not been assigned yet"));
+    EXPECT_EQ(
+        lastRequest("UnRG || UnRL || RG || RL || ' ' || Forex || ' ' || VAT_Reg || ' ' || Function_type"),
+        QStringLiteral("1111 0 M90312345X C"));
+    EXPECT_EQ(buttons(), (std::vector<bool>{false, true, true}));
+    EXPECT_TRUE(window->cboCompany->currentText().isEmpty());
+    EXPECT_EQ(items(window->cboCompany), QStringList{"Harbour"});
+
+    // A kind typed in lower case is not FOREIGN: Forex 0 and the four texts.
+    window->cmdClear->click();
+    EXPECT_EQ(buttons(), (std::vector<bool>{true, true, true})) << "CLEAR ALL makes CREATE NEW available";
+    fillLocal(QStringLiteral("Pacific"), 2020);
+    window->cboForex->setEditText(QStringLiteral("foreign"));
+    window->cboCurrency->setEditText(QStringLiteral("USD"));
+    setAccounts("4210", "6510", "4200", "6500");
+    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed) << "Forex 0 in a foreign currency";
+    EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
+
+    // UPDATE leaves Forex unset, also when the kind has changed.
+    choose(window->cboCompany, QStringLiteral("Harbour"));
+    window->txtCity->setText(QStringLiteral("Tuas"));
+    choose(window->cboForex, frmAPSetup::kForeign);
+    window->cboForex->setEditText(frmAPSetup::kLocal);
+    EXPECT_EQ(press(window->cmdUpdate),
+              QStringLiteral("Creditor Harbour details would be updated if no transaction been posted"));
+    EXPECT_EQ(lastRequest("COALESCE(Forex, 'unset') || ' ' || UnRG || ' ' || City"),
+              QStringLiteral("unset 1 Tuas"));
+    EXPECT_EQ(buttons(), (std::vector<bool>{true, false, true}));
+
+    // DELETE names the supplier picked, whatever the name box says now.
+    choose(window->cboCompany, QStringLiteral("Harbour"));
+    window->cboCompany->setEditText(QStringLiteral("Someone Else"));
+    EXPECT_EQ(press(window->cmdDelete),
+              QStringLiteral("Creditor Harbour would be Deleted if there is no transaction history"));
+    EXPECT_EQ(count(QStringLiteral("Creditors")), 0);
+    EXPECT_EQ(buttons(), (std::vector<bool>{true, true, false}));
+    expectBooksSound();
+}
+
+TEST_F(frmAPSetupTest, RefusalsShowTheFailureTextAndNothingIsWritten) {
+    addLocalSupplier(2010, QStringLiteral("Harbour"));
+    postJournal(2020); // the account now has postings
+    open();
+    fillLocal(QStringLiteral("harbour"), 2020);
+    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed);
+    window->cmdClear->click(); // CREATE NEW is disabled after each request until CLEAR ALL
+    fillLocal(QStringLiteral("Pacific"), 2010);
+    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed) << "another supplier's account";
+    window->cmdClear->click();
+    fillLocal(QStringLiteral("Pacific"), 2020);
+    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed) << "an account with postings";
+    // A code that is not in the chart is named before anything is sent.
+    window->cmdClear->click();
+    fillLocal(QStringLiteral("Pacific"), 2999);
+    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kNotAnAccount.arg(QStringLiteral("Creditor Code"), "2999"));
+    // With no supplier picked there is nothing to delete.
+    fillLocal(QStringLiteral("Harbour"), 2010);
+    EXPECT_EQ(press(window->cmdDelete), frmAPSetup::kNothingToDelete);
+    EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), 1);
+    EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
+    expectBooksSound();
+}
+
+} // namespace
