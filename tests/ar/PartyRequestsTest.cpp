@@ -3,6 +3,7 @@
 // and the writer returns its failure text.
 #include "ArBook.h"
 #include "ar/clsARSetup.h"
+#include "support/PartyStaging.h"
 #include "ui/RecordFields.h"
 
 #include <map>
@@ -13,62 +14,13 @@ namespace {
 
 class PartyRequestsTest : public test::ArBook {
 protected:
-    using Values = std::map<QString, QString>;
+    using Values = test::PartyValues;
 
-    // The customer staging record with the fields the window declares.
-    static Recordset customer(const Values& values) {
-        Recordset r = buildRecord({{QStringLiteral("GL_ID"), DataType::Integer},
-                                   {QStringLiteral("CompanyName"), DataType::Text, 40},
-                                   {QStringLiteral("Address"), DataType::Text, 60},
-                                   {QStringLiteral("City"), DataType::Text, 15},
-                                   {QStringLiteral("Region"), DataType::Text, 15},
-                                   {QStringLiteral("PostalCode"), DataType::Text, 10},
-                                   {QStringLiteral("Country"), DataType::Text, 15},
-                                   {QStringLiteral("Phone"), DataType::Text, 24},
-                                   {QStringLiteral("Credit_Term"), DataType::Integer},
-                                   {QStringLiteral("Credit_Limit"), DataType::Integer},
-                                   {QStringLiteral("Cur_Type"), DataType::Text, 10},
-                                   {QStringLiteral("UnRG"), DataType::Integer},
-                                   {QStringLiteral("UnRL"), DataType::Integer},
-                                   {QStringLiteral("RG"), DataType::Integer},
-                                   {QStringLiteral("RL"), DataType::Integer},
-                                   {QStringLiteral("Forex"), DataType::Integer}},
-                                  true);
-        for (const auto& [field, text] : values)
-            assignText(r, field, text);
-        return r;
-    }
-    static Values local(int code, const QString& name) {
-        return {{"GL_ID", QString::number(code)},
-                {"CompanyName", name},
-                {"Address", "1 Main St"},
-                {"City", "Singapore"},
-                {"Region", "Central"},
-                {"PostalCode", "123456"},
-                {"Country", "Singapore"},
-                {"Phone", "65551234"},
-                {"Credit_Term", "30"},
-                {"Credit_Limit", "5000"},
-                {"Cur_Type", "SGD"},
-                {"UnRG", "1"},
-                {"UnRL", "1"},
-                {"RG", "1"},
-                {"RL", "1"},
-                {"Forex", "0"}};
-    }
-    static Values foreign(int code, const QString& name) {
-        Values v = local(code, name);
-        v["Cur_Type"] = "USD";
-        v["Forex"] = "1";
-        v["UnRG"] = QString::number(kUnRG);
-        v["UnRL"] = QString::number(kUnRL);
-        v["RG"] = QString::number(kRG);
-        v["RL"] = QString::number(kRL);
-        return v;
-    }
+    static Recordset customer(const Values& values) { return test::partyStaging(values); }
+    static Values local(int code, const QString& name) { return test::localParty(code, name); }
+    static Values foreign(int code, const QString& name) { return test::foreignParty(code, name); }
     static Values with(Values v, const QString& field, const QString& text) {
-        v[field] = text;
-        return v;
+        return test::with(std::move(v), field, text);
     }
     static Recordset shipper(const QString& name, const QString& phone, const QString& address) {
         Recordset r = buildRecord({{QStringLiteral("CompanyName"), DataType::Text, 40},

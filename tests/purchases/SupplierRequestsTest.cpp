@@ -4,9 +4,7 @@
 #include "db/CompanyDatabase.h"
 #include "purchases/clsAPSetup.h"
 #include "support/MasterBook.h"
-#include "ui/RecordFields.h"
-
-#include <map>
+#include "support/PartyStaging.h"
 
 using namespace orv;
 
@@ -14,7 +12,7 @@ namespace {
 
 class SupplierRequestsTest : public test::MasterBook {
 protected:
-    using Values = std::map<QString, QString>;
+    using Values = test::PartyValues;
 
     void SetUp() override {
         MasterBook::SetUp();
@@ -27,62 +25,12 @@ protected:
     static constexpr int kPacific = 2020;
     static constexpr int kSpare = 2030;
 
-    // The staging record the supplier window builds.
-    static Recordset supplier(const Values& values) {
-        Recordset r = buildRecord({{QStringLiteral("GL_ID"), DataType::Integer},
-                                   {QStringLiteral("CompanyName"), DataType::Text, 40},
-                                   {QStringLiteral("Address"), DataType::Text, 60},
-                                   {QStringLiteral("City"), DataType::Text, 15},
-                                   {QStringLiteral("Region"), DataType::Text, 15},
-                                   {QStringLiteral("PostalCode"), DataType::Text, 10},
-                                   {QStringLiteral("Country"), DataType::Text, 15},
-                                   {QStringLiteral("Phone"), DataType::Text, 24},
-                                   {QStringLiteral("Credit_Term"), DataType::Integer},
-                                   {QStringLiteral("Credit_Limit"), DataType::Integer},
-                                   {QStringLiteral("Cur_Type"), DataType::Text, 10},
-                                   {QStringLiteral("UnRG"), DataType::Integer},
-                                   {QStringLiteral("UnRL"), DataType::Integer},
-                                   {QStringLiteral("RG"), DataType::Integer},
-                                   {QStringLiteral("RL"), DataType::Integer},
-                                   {QStringLiteral("Forex"), DataType::Integer},
-                                   {QStringLiteral("VAT_Reg"), DataType::Text, 20}},
-                                  true);
-        for (const auto& [field, text] : values)
-            assignText(r, field, text);
-        return r;
-    }
+    static Recordset supplier(const Values& values) { return test::partyStaging(values, true); }
     static Values local(int code, const QString& name) {
-        return {{"GL_ID", QString::number(code)},
-                {"CompanyName", name},
-                {"Address", "8 Dock Rd"},
-                {"City", "Singapore"},
-                {"Region", "West"},
-                {"PostalCode", "609000"},
-                {"Country", "Singapore"},
-                {"Phone", "62345678"},
-                {"Credit_Term", "45"},
-                {"Credit_Limit", "20000"},
-                {"Cur_Type", "SGD"},
-                {"UnRG", "1"},
-                {"UnRL", "1"},
-                {"RG", "1"},
-                {"RL", "1"},
-                {"Forex", "0"},
-                {"VAT_Reg", "M90312345X"}};
+        return test::with(test::localParty(code, name), "VAT_Reg", "M90312345X");
     }
     static Values foreign(int code, const QString& name) {
-        Values v = local(code, name);
-        v["Cur_Type"] = "USD";
-        v["Forex"] = "1";
-        v["UnRG"] = QString::number(kUnRG);
-        v["UnRL"] = QString::number(kUnRL);
-        v["RG"] = QString::number(kRG);
-        v["RL"] = QString::number(kRL);
-        return v;
-    }
-    static Values with(Values v, const QString& field, const QString& text) {
-        v[field] = text;
-        return v;
+        return test::with(test::foreignParty(code, name), "VAT_Reg", "M90312345X");
     }
     QString column(const QString& name, const QString& columns) {
         return scalar(QStringLiteral("SELECT %1 FROM Creditors WHERE CompanyName = '%2'").arg(columns, name));
@@ -135,7 +83,7 @@ TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     } cases[] = {
         {local(kPacific, "HARBOUR"), "supplier name exists"},
         {local(kPacific, "  "), "supplier name blank"},
-        {with(local(kPacific, "Pacific"), "GL_ID", ""), "supplier code missing"},
+        {test::with(local(kPacific, "Pacific"), "GL_ID", ""), "supplier code missing"},
         {local(kHarbour, "Pacific"), "already a supplier's"},
         {local(1299, "Pacific"), "account of another record"}, // a customer's account
         {local(2200, "Pacific"), "account of another record"}, // the VAT control account
@@ -143,12 +91,12 @@ TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
         {local(6100, "Pacific"), "not an active balance sheet account"},
         {local(kSpare, "Pacific"), "has postings"},
         {local(100000000, "Pacific"), "outside 1 to 99999999"},
-        {with(local(kPacific, "Pacific"), "Cur_Type", "XYZ"), "currency unknown"},
-        {with(local(kPacific, "Pacific"), "Cur_Type", "USD"), "home currency"},
-        {with(foreign(kPacific, "Pacific"), "Cur_Type", "SGD"), "home currency"},
-        {with(local(kPacific, "Pacific"), "Forex", "3"), "not 0 or 1"},
-        {with(foreign(kPacific, "Pacific"), "RG", "1"), "not a profit and loss account"},
-        {with(local(kPacific, "Pacific"), "UnRL", "2200"), "not a profit and loss account"},
+        {test::with(local(kPacific, "Pacific"), "Cur_Type", "XYZ"), "currency unknown"},
+        {test::with(local(kPacific, "Pacific"), "Cur_Type", "USD"), "home currency"},
+        {test::with(foreign(kPacific, "Pacific"), "Cur_Type", "SGD"), "home currency"},
+        {test::with(local(kPacific, "Pacific"), "Forex", "3"), "not 0 or 1"},
+        {test::with(foreign(kPacific, "Pacific"), "RG", "1"), "not a profit and loss account"},
+        {test::with(local(kPacific, "Pacific"), "UnRL", "2200"), "not a profit and loss account"},
     };
     const qint64 requests = count(QStringLiteral("Temp_Creditors"));
     for (const auto& c : cases) {
@@ -162,19 +110,20 @@ TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
 
 TEST_F(SupplierRequestsTest, UpdatesChangeWhatHistoryAllowsAndDeletesNeedNoHistory) {
     addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
-    Values harbour = with(with(local(kHarbour, "harbour"), "City", "Tuas"), "VAT_Reg", "M90399999Z");
+    Values harbour =
+        test::with(test::with(local(kHarbour, "harbour"), "City", "Tuas"), "VAT_Reg", "M90399999Z");
     EXPECT_EQ(data.Update_Order(supplier(harbour)),
               QStringLiteral("Creditor harbour details would be updated if no transaction been posted"));
     EXPECT_EQ(column("Harbour", "City || ' ' || VAT_Reg"), QStringLiteral("Tuas M90399999Z"));
-    expectRefused(data.Update_Order(supplier(with(harbour, "Cur_Type", "USD"))), clsAPSetup::kUpdateFailed,
-                  "home currency");
+    expectRefused(data.Update_Order(supplier(test::with(harbour, "Cur_Type", "USD"))),
+                  clsAPSetup::kUpdateFailed, "home currency");
     expectRefused(data.Update_Order(supplier(local(kPacific, "Nobody"))), clsAPSetup::kUpdateFailed,
                   "no supplier of that name");
 
     // A journal naming the supplier gives it history: its account is frozen
     // and it can no longer be deleted.
     postJournal(1010, kHarbour);
-    expectRefused(data.Update_Order(supplier(with(harbour, "GL_ID", QString::number(kPacific)))),
+    expectRefused(data.Update_Order(supplier(test::with(harbour, "GL_ID", QString::number(kPacific)))),
                   clsAPSetup::kUpdateFailed, "transaction history");
     expectRefused(data.Delete_Order(supplier(local(kHarbour, "Harbour"))), clsAPSetup::kDeleteFailed,
                   "supplier has transaction history");
