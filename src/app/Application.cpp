@@ -6,9 +6,46 @@
 #include "reports/ReportServices.h"
 #include "ui/UiServices.h"
 
+#include "db/CompanyDatabase.h"
+
 #include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace orv {
+
+namespace {
+
+// A terminate, an interrupt or a hang-up (a logout) ends the program the way
+// EXIT does: the handler only writes a byte, and the event loop, woken by it,
+// stops, so the company file is closed in order.
+int g_signalSockets[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalSockets[0], &byte, 1);
+}
+
+void quitOnSignals(QApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(g_signalSockets[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+} // namespace
 
 int runApplication(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,10 +62,15 @@ int runApplication(int argc, char* argv[]) {
             QStringLiteral("The company file cannot be opened:\n%1").arg(e.message()), kAppTitle);
         return 1;
     }
+    quitOnSignals(app);
     auto* login = new frmLogin();
     login->load();
     login->show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // However the program ends (EXIT, the last window closed, the login's
+    // Esc, a signal), the book is closed and its log folded back in.
+    db::CompanyDatabase::closeConnection();
+    return code;
 }
 
 } // namespace orv

@@ -155,6 +155,9 @@ void CompanyDatabase::closeConnection() {
         sqlite3_exec(s.db, "ROLLBACK", nullptr, nullptr, nullptr);
     s.inWrite = false;
     Statement::finalizeCached(s.db);
+    // Fold the write-ahead log back into the company file, so that the file
+    // alone holds the books once the program has ended.
+    sqlite3_exec(s.db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
     sqlite3_close_v2(s.db);
     s.db = nullptr;
 }

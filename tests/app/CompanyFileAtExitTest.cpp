@@ -1,0 +1,63 @@
+// The program run as the clerk runs it: ended by a signal, it leaves the
+// books in the company file alone, with no write-ahead log beside it.
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+// The number of accounts in a company file, or -1 when it cannot be read.
+int accounts(const QString& path) {
+    sqlite3* db = nullptr;
+    int n = -1;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM COA_T", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            n = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return n;
+}
+
+TEST(CompanyFileAtExit, ASignalClosesTheBookIntoItsOneFile) {
+    for (const char* how : {"terminate", "interrupt"}) {
+        SCOPED_TRACE(how);
+        QTemporaryDir data;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/orvanwise"), {});
+        ASSERT_TRUE(program.waitForStarted(10000));
+
+        // The first start creates the book with its starter chart.
+        const QString book = data.path() + QStringLiteral("/orvanwise/orvan.sqlite");
+        QDeadlineTimer deadline(30000);
+        while (accounts(book) <= 0 && !deadline.hasExpired())
+            QThread::msleep(20);
+        ASSERT_GT(accounts(book), 0);
+
+        if (QLatin1String(how) == QLatin1String("terminate"))
+            program.terminate(); // SIGTERM
+        else
+            ::kill(static_cast<pid_t>(program.processId()), SIGINT);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+
+        EXPECT_FALSE(QFile::exists(book + QStringLiteral("-wal")));
+        const QString copy = data.path() + QStringLiteral("/copy.sqlite");
+        ASSERT_TRUE(QFile::copy(book, copy));
+        EXPECT_GT(accounts(copy), 0) << "the copy of the company file alone holds the chart";
+    }
+}
+
+} // namespace
