@@ -3,12 +3,21 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
+#include "ui/UiServices.h"
+
 namespace orv {
 
 frmREEntry::frmREEntry(QWidget* parent)
     : JournalWindow({QStringLiteral("Retained Earnings Entry"), QStringLiteral("Amount Available to Post"),
                      QStringLiteral("Amount to transfer to Retained Earnings")},
-                    {800, 1000, 1500, 1500, 1000, 800, 800}, parent) {}
+                    {800, 1000, 1500, 1500, 1000, 800, 800}, parent) {
+    // The accounts offered are those of the year the window shows: a clerk
+    // who dates the transfer back into last year is offered last year's.
+    connect(txtYear, &QLineEdit::textChanged, this, [this] {
+        if (m_transfer)
+            guarded([&] { loadPickGrid(); });
+    });
+}
 
 frmREEntry::~frmREEntry() = default;
 
