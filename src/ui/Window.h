@@ -16,6 +16,10 @@ public:
     // into a window whose own parts are already gone.
     ~Window() override;
 
+    // Shrinks the window to the screen's available area where it is larger
+    // and moves it wholly onto that area, so no part opens below the screen.
+    void fitToScreen();
+
     // Runs the load procedure once; a failure is reported by the ui services
     // and the window is shown with what it managed to load.
     void load();

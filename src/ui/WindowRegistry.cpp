@@ -34,6 +34,7 @@ Window* WindowRegistry::open(const QString& key) const {
 
 Window* WindowRegistry::request(const QString& key, Factory factory, Modality modality) {
     Window* window = open(key);
+    const bool wasOpen = window != nullptr;
     if (!window) {
         window = factory();
         if (window->objectName().isEmpty()) {
@@ -44,9 +45,12 @@ Window* WindowRegistry::request(const QString& key, Factory factory, Modality mo
             window->setWindowModality(Qt::ApplicationModal);
         }
         window->load();
+        window->fitToScreen();
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
+    if (!wasOpen)
+        window->fitToScreen(); // again, now that the window's frame is known
     window->raise();
     window->activateWindow();
     return window;

@@ -83,3 +83,28 @@ TEST_F(WindowRegistryTest, LoadFailureIsReportedAndTheWindowStillOpens) {
 }
 
 } // namespace
+
+namespace {
+
+// A window laid out larger than the screen, and placed below its bottom.
+class TallWindow : public Window {
+public:
+    TallWindow() {
+        resize(5000, 4000);
+        move(100, 3000);
+    }
+};
+
+} // namespace
+
+TEST_F(WindowRegistryTest, AWindowOpensWithinTheScreensAvailableArea) {
+    TallWindow* window = registry.show<TallWindow>();
+    ASSERT_NE(window, nullptr);
+    const QRect area = window->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window->geometry()))
+        << "window at " << window->geometry().x() << "," << window->geometry().y() << " "
+        << window->geometry().width() << "x" << window->geometry().height() << " on " << area.width() << "x"
+        << area.height();
+    window->close();
+    settle();
+}
