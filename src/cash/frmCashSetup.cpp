@@ -36,6 +36,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     KeyFilter::installDigits(txtBank_Contact_VC, kNumberOnly);
     layOut();
     connect(cboCOA, &QComboBox::activated, this, [this] { guarded([&] { cboCOA_Click(); }); });
+    followAccountName(cboCOA, txtGLName);
 }
 
 frmCashSetup::~frmCashSetup() = default;

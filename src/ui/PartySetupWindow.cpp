@@ -65,6 +65,7 @@ PartySetupWindow::PartySetupWindow(PartyTexts texts, QWidget* parent)
     for (int column : {1, 3, 5})
         m_grid->setColumnStretch(column, 1);
     connect(cboCOA, &QComboBox::activated, this, [this] { guarded([&] { cboCOA_Click(); }); });
+    followAccountName(cboCOA, txtGLName);
     connect(cboForex, &QComboBox::activated, this, [this] { guarded([&] { cboForex_Click(); }); });
 }
 

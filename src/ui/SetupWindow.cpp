@@ -48,7 +48,7 @@ SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWi
 
 void SetupWindow::Form_Load() {
     // Each step on its own: a list that cannot be read leaves the rest usable.
-    guarded([&] { createDataClass(); });
+    m_hasDataClass = guarded([&] { createDataClass(); });
     for (const ListFill& fill : lists()) {
         guarded([&] { fillList(fill); });
     }
@@ -136,6 +136,22 @@ void SetupWindow::pickAccount(QComboBox* codeBox, QWidget* nameBox, const QStrin
     chosen.moveFirst();
     setFieldText(nameBox, chosen.value(QStringLiteral("GL_Name_VC")).toString());
     cmdNew->click();
+}
+
+void SetupWindow::followAccountName(QComboBox* codeBox, QWidget* nameBox) {
+    connect(codeBox, &QComboBox::editTextChanged, this, [this, nameBox](const QString& code) {
+        if (!m_hasDataClass)
+            return;
+        guarded([&] {
+            Recordset chosen = account(code);
+            QString name;
+            if (chosen.recordCount() > 0) {
+                chosen.moveFirst();
+                name = chosen.value(QStringLiteral("GL_Name_VC")).toString();
+            }
+            setFieldText(nameBox, name);
+        });
+    });
 }
 
 Check SetupWindow::inChart(QComboBox* box, const QString& what) {

@@ -110,6 +110,9 @@ protected:
     // it and REFRESH pressed; a code no longer in the chart is named in a
     // message and changes nothing.
     void pickAccount(QComboBox* codeBox, QWidget* nameBox, const QString& what);
+    // The name box beside a code list always names the account whose code
+    // the list shows, typed or chosen, and is empty for a code of no account.
+    void followAccountName(QComboBox* codeBox, QWidget* nameBox);
     // A typed code that is no account of the chart stops a request.
     Check inChart(QComboBox* box, const QString& what);
     // Runs one request: checks, staging fields, writer, message, reload,
@@ -117,6 +120,9 @@ protected:
     void request(Request request, QPushButton* pressed);
 
     Recordset m_staging;
+
+private:
+    bool m_hasDataClass = false;
 };
 
 } // namespace orv

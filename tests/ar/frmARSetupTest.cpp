@@ -427,3 +427,16 @@ TEST_F(frmARSetupTest, BoxesKeepToTheirColumnsAndAVanishedCustomerLoadsNothing) 
 }
 
 } // namespace
+
+TEST_F(frmARSetupTest, TheAccountNameFollowsTheCodeAsItIsTyped) {
+    open();
+    choose(window->cboCOA, QStringLiteral("1000"));
+    EXPECT_EQ(window->txtGLName->text(), QStringLiteral("Cash at Bank"));
+    window->cboCOA->setEditText(QString());
+    type(window->cboCOA, QStringLiteral("1202"));
+    EXPECT_TRUE(window->txtGLName->text().isEmpty()) << "no account has that code";
+    window->cboCOA->setEditText(QString());
+    type(window->cboCOA, QStringLiteral("1200"));
+    EXPECT_EQ(window->txtGLName->text(), QStringLiteral("Acme Debtor"));
+    EXPECT_TRUE(ui.messages().empty());
+}
