@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -48,6 +49,14 @@ void quitOnSignals(QApplication& app) {
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
+    // Without a graphical session Qt would abort with a message about its
+    // platform plugin; say what is missing instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("Orvanwise needs a graphical session: no display was found (DISPLAY is not set).\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));

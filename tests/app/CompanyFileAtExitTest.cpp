@@ -60,4 +60,19 @@ TEST(CompanyFileAtExit, ASignalClosesTheBookIntoItsOneFile) {
     }
 }
 
+TEST(CompanyFileAtExit, WithoutADisplayTheProgramSaysSoAndEnds) {
+    QTemporaryDir data;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/orvanwise"), {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("needs a graphical session"));
+}
+
 } // namespace
