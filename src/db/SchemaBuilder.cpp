@@ -54,8 +54,9 @@ void SchemaBuilder::create(sqlite3* db) {
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
             run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));
         run(db,
-            QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = 1;")
-                .arg(CompanyDatabase::kApplicationId),
+            QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2;")
+                .arg(CompanyDatabase::kApplicationId)
+                .arg(CompanyDatabase::kSchemaVersion),
             QStringLiteral("version"));
     });
 }
@@ -71,7 +72,10 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion) {
                 found = f;
         if (found.isEmpty())
             throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
-        inTransaction(db, [&] { run(db, readResource(dir.filePath(found)), found); });
+        inTransaction(db, [&] {
+            run(db, readResource(dir.filePath(found)), found);
+            run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
+        });
     }
 }
 
