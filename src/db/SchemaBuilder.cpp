@@ -61,7 +61,22 @@ void SchemaBuilder::create(sqlite3* db) {
     });
 }
 
-void SchemaBuilder::migrate(sqlite3* db, int fromVersion) {
+void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<void()>& progress) {
+    if (fromVersion >= CompanyDatabase::kSchemaVersion)
+        return;
+    struct ProgressScope {
+        sqlite3* db;
+        ProgressScope(sqlite3* d, const std::function<void()>& tick) : db(d) {
+            if (tick)
+                sqlite3_progress_handler(db, 1000, &ProgressScope::call,
+                                         const_cast<std::function<void()>*>(&tick));
+        }
+        ~ProgressScope() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+        static int call(void* tick) {
+            (*static_cast<std::function<void()>*>(tick))();
+            return 0;
+        }
+    } scope(db, progress);
     const QDir dir(QStringLiteral(":/db/migrations"));
     const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
     for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {

@@ -64,7 +64,8 @@ protected:
               {6000, "300", "rent reclassified", QDate(2011, 4, 30)}});
         post({{6100, "300", "reclassification reversed", QDate(2011, 5, 2)},
               {6000, "-300", "reclassification reversed", QDate(2011, 5, 2)}});
-        post({{6300, "40", "small tools", QDate(2011, 6, 1)}, {1000, "-40", "small tools", QDate(2011, 6, 1)}});
+        post({{6300, "40", "small tools", QDate(2011, 6, 1)},
+              {1000, "-40", "small tools", QDate(2011, 6, 1)}});
         post({{6300, "-40", "small tools returned", QDate(2011, 6, 3)},
               {1000, "40", "small tools returned", QDate(2011, 6, 3)}});
         sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 6300"));
@@ -93,7 +94,8 @@ TEST_F(LedgerBalance, ReportsGiveTheRowsAndFiguresOfTheSameQueriesOverThePosting
 TEST_F(LedgerBalance, BalancesFollowEveryLegWrittenMovedOrRemoved) {
     postRichBook();
     // Legs moved to another account, month, year and closing flag, re-valued and removed.
-    sql(QStringLiteral("UPDATE Ledger_T SET date_dt = '2012-02-01' WHERE Descrip_VC = 'rent' AND Amount_NU > 0"));
+    sql(QStringLiteral(
+        "UPDATE Ledger_T SET date_dt = '2012-02-01' WHERE Descrip_VC = 'rent' AND Amount_NU > 0"));
     sql(QStringLiteral("UPDATE Ledger_T SET GL_ID = 6000 WHERE Descrip_VC = 'rent' AND Amount_NU > 0"));
     sql(QStringLiteral("UPDATE Ledger_T SET Closing_bt = 1 - Closing_bt WHERE Descrip_VC = 'cash sales'"));
     sql(QStringLiteral("UPDATE Ledger_T SET Amount_NU = Amount_NU * 2 WHERE Descrip_VC = 'depreciation'"));
@@ -114,15 +116,25 @@ TEST_F(LedgerBalance, ABalanceChangedOrRemovedByHandIsReported) {
 TEST_F(LedgerBalance, ABookWrittenBeforeTheBalancesGetsThemWhenOpened) {
     postRichBook();
     const QStringList before = rowsOf(QStringLiteral("SELECT * FROM Ledger_Balance_T WHERE Amount_NU <> 0"));
+    const QString schema = QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY type, name");
+    const QStringList freshSchema = rowsOf(schema);
     // The book as an older program left it: no balances, the former account index.
-    sql(QStringLiteral("DROP TRIGGER Ledger_T_balance_insert; DROP TRIGGER Ledger_T_balance_update; "
-                       "DROP TRIGGER Ledger_T_balance_delete; DROP TABLE Ledger_Balance_T; "
-                       "DROP INDEX Ledger_Acct; CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, Amount_NU); "
-                       "PRAGMA user_version = 1"));
+    sql(QStringLiteral(
+        "DROP TRIGGER Ledger_T_balance_insert; DROP TRIGGER Ledger_T_balance_update; "
+        "DROP TRIGGER Ledger_T_balance_delete; DROP TABLE Ledger_Balance_T; "
+        "DROP INDEX Ledger_Acct; CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, Amount_NU); "
+        "PRAGMA user_version = 1"));
     db::CompanyDatabase::closeConnection();
+    int ticks = 0;
+    db::CompanyDatabase::setUpgradeProgress([&ticks] { ++ticks; });
+    db::CompanyDatabase::handle();
+    db::CompanyDatabase::setUpgradeProgress({});
 
+    EXPECT_GT(ticks, 0) << "the upgrade never reported progress";
+    EXPECT_EQ(rowsOf(schema), freshSchema) << "an upgraded book differs from a new one";
     EXPECT_EQ(rowsOf(QStringLiteral("SELECT * FROM Ledger_Balance_T WHERE Amount_NU <> 0")), before);
-    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")), QString::number(db::CompanyDatabase::kSchemaVersion));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")),
+              QString::number(db::CompanyDatabase::kSchemaVersion));
     EXPECT_EQ(balanceFaults(), QStringList());
     // Postings after the upgrade keep the balances.
     post({{1000, "10", "cash sales", QDate(2012, 12, 31)}, {4000, "-10", "cash sales", QDate(2012, 12, 31)}});
