@@ -51,13 +51,13 @@ frmGL::frmGL(QWidget* parent)
     setObjectName(QStringLiteral("frmGL"));
     setWindowTitle(QStringLiteral("GL Reports"));
     layOut();
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    onClick(Command1, [this] { Command1_Click(); });
+    onClick(Command2, [this] { Command2_Click(); });
+    onClick(Command9, [this] { Command9_Click(); });
+    onClick(Command3, [this] { Command3_Click(); });
+    onClick(Command4, [this] { Command4_Click(); });
+    onClick(Command6, [this] { Command6_Click(); });
+    onClick(Command8, [this] { Command8_Click(); });
 }
 
 void frmGL::addReportRow(QGroupBox* frame, QLabel*& label, const QString& labelName, const QString& caption,

@@ -38,8 +38,8 @@ EntryWindow::EntryWindow(QWidget* parent)
     connect(dgrOrderDetails, &LineGrid::dropped, this,
             [this] { guarded([&] { dgrOrderDetails_DragDrop(); }); });
     connect(dgrOrderDetails, &LineGrid::afterEdit, this, [this](int) { guarded([&] { Total_All(); }); });
-    connect(cmdNew, &QPushButton::clicked, this, [this] { guarded([&] { cmdNew_Click(); }); });
-    connect(cmdSend, &QPushButton::clicked, this, [this] { guarded([&] { cmdSend_Click(); }); });
+    onClick(cmdNew, [this] { cmdNew_Click(); });
+    onClick(cmdSend, [this] { cmdSend_Click(); });
 }
 
 // --- load --------------------------------------------------------------

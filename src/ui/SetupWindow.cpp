@@ -30,11 +30,11 @@ SetupWindow::SetupWindow(QWidget* parent)
     cmdClear->setText(QStringLiteral("CLEAR ALL"));
 
     connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
-    connect(cmdNew, &QPushButton::clicked, this, [this] { guarded([&] { cmdNew_Click(); }); });
-    connect(cmdSend, &QPushButton::clicked, this, [this] { guarded([&] { cmdSend_Click(); }); });
-    connect(cmdUpdate, &QPushButton::clicked, this, [this] { guarded([&] { cmdUpdate_Click(); }); });
-    connect(cmdDelete, &QPushButton::clicked, this, [this] { guarded([&] { cmdDelete_Click(); }); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { guarded([&] { cmdClear_Click(); }); });
+    onClick(cmdNew, [this] { cmdNew_Click(); });
+    onClick(cmdSend, [this] { cmdSend_Click(); });
+    onClick(cmdUpdate, [this] { cmdUpdate_Click(); });
+    onClick(cmdDelete, [this] { cmdDelete_Click(); });
+    onClick(cmdClear, [this] { cmdClear_Click(); });
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "UiServices.h"
+
+#include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -33,6 +36,12 @@ public:
     bool isUnloaded() const { return m_unloaded; }
 
 protected:
+    // Wires a button to its handler; whatever the handler throws reaches the
+    // clerk as a message instead of ending the program.
+    template <class Handler> void onClick(QAbstractButton* button, Handler handler) {
+        connect(button, &QAbstractButton::clicked, this, [handler] { guarded(handler); });
+    }
+
     // The load procedure: fills the lists and prepares the first document.
     virtual void Form_Load() {}
     bool event(QEvent* event) override;

@@ -3,6 +3,9 @@
 #include "support/gui/UiTest.h"
 #include "ui/Check.h"
 #include "ui/ScreenUnits.h"
+#include "ui/Window.h"
+
+#include <QPushButton>
 
 #include <QWidget>
 
@@ -55,6 +58,24 @@ TEST_F(UiServicesTest, LineChecksKeepTheClerksPlaceUnlessALineIsRefused) {
     EXPECT_EQ(lines.position(), 1) << "the refused line is the current one";
     ASSERT_EQ(ui.messages().size(), 1u);
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Amount must be more than 0"));
+}
+
+TEST_F(UiServicesTest, AButtonWhoseHandlerFailsTellsTheClerkAndTheWindowGoesOn) {
+    struct Failing : Window {
+        QPushButton* button = new QPushButton(this);
+        int clicks = 0;
+        Failing() {
+            onClick(button, [this] {
+                ++clicks;
+                throw DataError(QStringLiteral("The company file is busy"));
+            });
+        }
+    } window;
+    window.button->click();
+    window.button->click();
+    EXPECT_EQ(window.clicks, 2);
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("The company file is busy"));
 }
 
 TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {
