@@ -9,9 +9,12 @@
 #include "db/CompanyDatabase.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -46,6 +49,36 @@ void quitOnSignals(QApplication& app) {
         sigaction(signal, &action, nullptr);
 }
 
+// Opens the company file. Upgrading an older book can take a while on a large
+// one (its account balances are worked out from every posting): after half a
+// second a window says so and stays until the book is ready.
+void openCompanyFile() {
+    QElapsedTimer clock;
+    QElapsedTimer lastPaint;
+    std::unique_ptr<QProgressDialog> box;
+    db::CompanyDatabase::setUpgradeProgress([&] {
+        if (!clock.isValid())
+            clock.start();
+        if (!box && clock.elapsed() >= 500) {
+            box = std::make_unique<QProgressDialog>(
+                QStringLiteral("Upgrading the company file for this version of Orvanwise..."), QString(), 0,
+                0);
+            box->setWindowTitle(kAppTitle);
+            box->setMinimumDuration(0);
+            box->show();
+        }
+        if (box && (!lastPaint.isValid() || lastPaint.elapsed() >= 50)) {
+            lastPaint.start();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    });
+    struct Reset {
+        ~Reset() { db::CompanyDatabase::setUpgradeProgress({}); }
+    } reset;
+    Connection connection(kDataClassConnection);
+    connection.open();
+}
+
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
@@ -64,8 +97,7 @@ int runApplication(int argc, char* argv[]) {
     reports::ReportServices::setMessageHook([](const QString& text) { UiServices::current().message(text); });
     try {
         // Connect once, so a new company file exists before the first window.
-        Connection connection(kDataClassConnection);
-        connection.open();
+        openCompanyFile();
     } catch (const DataError& e) {
         UiServices::current().message(
             QStringLiteral("The company file cannot be opened:\n%1").arg(e.message()), kAppTitle);

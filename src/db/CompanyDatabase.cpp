@@ -23,6 +23,7 @@ struct State {
     sqlite3* db = nullptr;
     QDate today;
     bool inWrite = false;
+    std::function<void()> upgradeProgress;
 };
 
 State& state() {
@@ -93,7 +94,7 @@ sqlite3* openPhysical(const QString& path) {
         if (fresh)
             SchemaBuilder::create(db);
         else
-            SchemaBuilder::migrate(db, static_cast<int>(version));
+            SchemaBuilder::migrate(db, static_cast<int>(version), state().upgradeProgress);
     } catch (const DataError& e) {
         refuse(db, QStringLiteral("Cannot prepare the company file %1: %2").arg(path, e.message()));
     }
@@ -160,6 +161,10 @@ void CompanyDatabase::closeConnection() {
     sqlite3_exec(s.db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
     sqlite3_close_v2(s.db);
     s.db = nullptr;
+}
+
+void CompanyDatabase::setUpgradeProgress(std::function<void()> progress) {
+    state().upgradeProgress = std::move(progress);
 }
 
 void CompanyDatabase::setToday(const QDate& date) {

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <vector>
 
 struct sqlite3;
@@ -17,7 +18,7 @@ namespace orv::db {
 // database, or one newer than this program, is refused with DataError.
 class CompanyDatabase {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kApplicationId = 0x4F52564E;
 
     // $XDG_DATA_HOME/orvanwise/orvan.sqlite (default ~/.local/share/orvanwise/).
@@ -30,6 +31,10 @@ public:
     static sqlite3* handle();
     static bool isOpen();
     static void closeConnection();
+
+    // Called now and then while an older book is upgraded on opening, which
+    // can take a while on a large book; the program shows its progress from it.
+    static void setUpgradeProgress(std::function<void()> progress);
 
     // db_today() answers this date while it is valid (tests pin it).
     static void setToday(const QDate& date);

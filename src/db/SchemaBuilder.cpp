@@ -54,13 +54,29 @@ void SchemaBuilder::create(sqlite3* db) {
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
             run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));
         run(db,
-            QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = 1;")
-                .arg(CompanyDatabase::kApplicationId),
+            QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2;")
+                .arg(CompanyDatabase::kApplicationId)
+                .arg(CompanyDatabase::kSchemaVersion),
             QStringLiteral("version"));
     });
 }
 
-void SchemaBuilder::migrate(sqlite3* db, int fromVersion) {
+void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<void()>& progress) {
+    if (fromVersion >= CompanyDatabase::kSchemaVersion)
+        return;
+    struct ProgressScope {
+        sqlite3* db;
+        ProgressScope(sqlite3* d, const std::function<void()>& tick) : db(d) {
+            if (tick)
+                sqlite3_progress_handler(db, 1000, &ProgressScope::call,
+                                         const_cast<std::function<void()>*>(&tick));
+        }
+        ~ProgressScope() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+        static int call(void* tick) {
+            (*static_cast<std::function<void()>*>(tick))();
+            return 0;
+        }
+    } scope(db, progress);
     const QDir dir(QStringLiteral(":/db/migrations"));
     const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
     for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {
@@ -71,7 +87,10 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion) {
                 found = f;
         if (found.isEmpty())
             throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
-        inTransaction(db, [&] { run(db, readResource(dir.filePath(found)), found); });
+        inTransaction(db, [&] {
+            run(db, readResource(dir.filePath(found)), found);
+            run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
+        });
     }
 }
 

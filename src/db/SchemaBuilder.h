@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 struct sqlite3;
 
 namespace orv::db {
@@ -11,8 +13,9 @@ public:
     // schema/*.sql in name order, triggers/*.sql, seed.sql, then the file's
     // application id and version: one transaction.
     static void create(sqlite3* db);
-    // Each missing migrations/NNNN_*.sql in its own transaction.
-    static void migrate(sqlite3* db, int fromVersion);
+    // Each missing migrations/NNNN_*.sql in its own transaction, calling
+    // progress now and then while it works (it may take long on a large book).
+    static void migrate(sqlite3* db, int fromVersion, const std::function<void()>& progress = {});
 };
 
 } // namespace orv::db

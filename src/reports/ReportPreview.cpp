@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <exception>
 #include <map>
@@ -121,6 +122,16 @@ void ReportPreview::buildControls() {
     connect(m_last, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
     connect(m_zoom, &QComboBox::currentIndexChanged, this,
             [this](int i) { m_view->setZoom(m_zoom->itemData(i).toInt()); });
+    // The page keys turn pages wherever the focus is in the preview.
+    const std::pair<QKeySequence, QPushButton*> keys[] = {{QKeySequence(Qt::Key_PageUp), m_previous},
+                                                          {QKeySequence(Qt::Key_PageDown), m_next},
+                                                          {QKeySequence(Qt::CTRL | Qt::Key_Home), m_first},
+                                                          {QKeySequence(Qt::CTRL | Qt::Key_End), m_last}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
     connect(print, &QPushButton::clicked, this, &ReportPreview::printReport);
     connect(pdf, &QPushButton::clicked, this, &ReportPreview::exportPdf);
 }

@@ -17,6 +17,7 @@ PickGrid::PickGrid(QWidget* parent)
     : QTableView(parent), m_model(new RecordsetModel(this)), m_dragPicture(kDragPicture) {
     setModel(m_model);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the grid instead of walking its cells
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(false);

@@ -4,8 +4,12 @@
 #include "UiServices.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace orv {
@@ -33,13 +37,44 @@ SetupWindow::SetupWindow(QWidget* parent)
     connect(cmdClear, &QPushButton::clicked, this, [this] { guarded([&] { cmdClear_Click(); }); });
 }
 
+namespace {
+
+// Typed text is no choice: a list whose typed text matches an entry would
+// announce that entry as chosen when the box loses the focus or takes Enter.
+// While the box handles those, the list's signals are held back.
+class TypedTextIsNoChoice : public QObject {
+public:
+    explicit TypedTextIsNoChoice(QComboBox* list) : QObject(list), m_list(list) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool ends =
+            event->type() == QEvent::FocusOut ||
+            (event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
+        if (!ends || m_inside)
+            return false;
+        const QSignalBlocker hold(m_list);
+        m_inside = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_inside = false;
+        return true;
+    }
+
+private:
+    QComboBox* m_list;
+    bool m_inside = false;
+};
+
+} // namespace
+
 void SetupWindow::makeTypedList(QComboBox* list) {
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     // A record is loaded only when the clerk chooses it from the list: no
-    // inline completion, which would load a record as the box loses focus
-    // and append further typing to it.
+    // inline completion, and no pick of an entry the typed text matches.
     list->setCompleter(nullptr);
+    list->lineEdit()->installEventFilter(new TypedTextIsNoChoice(list));
 }
 
 SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWidget* control) {

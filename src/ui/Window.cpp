@@ -2,10 +2,17 @@
 
 #include "UiServices.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace orv {
 
@@ -33,6 +40,64 @@ void Window::fitToScreen() {
     at.setY(std::clamp(at.y(), area.top(),
                        std::max(area.top(), area.top() + area.height() - height() - frameHeight)));
     move(at);
+}
+
+void Window::orderTabsByReading() {
+    if (layout())
+        layout()->activate();
+    struct Stop {
+        QWidget* widget;
+        QPoint at;
+        bool button;
+    };
+    std::vector<Stop> stops;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        // A list's own text box goes with its list; hidden boxes take no focus.
+        if (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden())
+            continue;
+        if (qobject_cast<QLineEdit*>(w) && qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        if (w->parentWidget() && qobject_cast<QAbstractItemView*>(w->parentWidget()))
+            continue; // an item view's own viewport or editor
+        stops.push_back({w, w->mapTo(this, QPoint(0, 0)), qobject_cast<QAbstractButton*>(w) != nullptr});
+    }
+    // Boxes whose tops lie within half a row of each other stand in one row.
+    const int rowTolerance = 12;
+    std::stable_sort(stops.begin(), stops.end(), [rowTolerance](const Stop& a, const Stop& b) {
+        if (a.button != b.button)
+            return !a.button;
+        if (std::abs(a.at.y() - b.at.y()) > rowTolerance)
+            return a.at.y() < b.at.y();
+        return a.at.x() < b.at.x();
+    });
+    m_tabStops.clear();
+    for (const Stop& stop : stops)
+        m_tabStops.emplace_back(stop.widget);
+}
+
+bool Window::focusNextPrevChild(bool next) {
+    if (m_tabStops.empty())
+        return QWidget::focusNextPrevChild(next);
+    // The stop that holds the focus (a list's text box counts as its list).
+    QWidget* focus = focusWidget();
+    int at = -1;
+    for (int i = 0; i < static_cast<int>(m_tabStops.size()); ++i) {
+        QWidget* stop = m_tabStops[i];
+        if (stop && focus && (stop == focus || stop->isAncestorOf(focus))) {
+            at = i;
+            break;
+        }
+    }
+    const int count = static_cast<int>(m_tabStops.size());
+    for (int step = 1; step <= count; ++step) {
+        const int i = ((at < 0 ? (next ? -1 : 0) : at) + (next ? step : -step) + count * 2) % count;
+        QWidget* stop = m_tabStops[i];
+        if (stop && stop->isVisibleTo(this) && stop->isEnabled()) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 Window::Window(QWidget* parent) : QWidget(parent) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace orv {
 
@@ -19,6 +21,9 @@ public:
     // Shrinks the window to the screen's available area where it is larger
     // and moves it wholly onto that area, so no part opens below the screen.
     void fitToScreen();
+    // Tab goes through the boxes in reading order (top to bottom, then left
+    // to right, row by row), then through the buttons in the same order.
+    void orderTabsByReading();
 
     // Runs the load procedure once; a failure is reported by the ui services
     // and the window is shown with what it managed to load.
@@ -31,8 +36,10 @@ protected:
     // The load procedure: fills the lists and prepares the first document.
     virtual void Form_Load() {}
     bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    std::vector<QPointer<QWidget>> m_tabStops; // in reading order, once ordered
     bool m_loaded = false;
     bool m_unloaded = false;
 };

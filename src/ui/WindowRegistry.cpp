@@ -49,8 +49,10 @@ Window* WindowRegistry::request(const QString& key, Factory factory, Modality mo
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
-    if (!wasOpen)
+    if (!wasOpen) {
         window->fitToScreen(); // again, now that the window's frame is known
+        window->orderTabsByReading();
+    }
     window->raise();
     window->activateWindow();
     return window;

@@ -29,7 +29,8 @@ TEST_F(CompanyFileTest, FirstConnectionCreatesAValidBookAndReopeningKeepsIt) {
     Connection c(kDataClassConnection);
     c.open();
     EXPECT_EQ(scalar(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
-    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA user_version")),
+              QString::number(db::CompanyDatabase::kSchemaVersion));
     EXPECT_EQ(scalar(QStringLiteral("PRAGMA foreign_keys")), QStringLiteral("1"));
     EXPECT_EQ(scalar(QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
     const QString tables = scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));

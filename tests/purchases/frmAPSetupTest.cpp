@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/KeyFilter.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -266,3 +267,22 @@ TEST_F(frmAPSetupTest, RefusalsShowTheFailureTextAndNothingIsWritten) {
 }
 
 } // namespace
+
+TEST_F(frmAPSetupTest, ANameTypedIsNotAPickUntilItIsChosenFromTheList) {
+    addLocalSupplier(2010, QStringLiteral("Harbour"));
+    open();
+    QApplication::setActiveWindow(window.get());
+    window->cboCompany->setFocus();
+    type(window->cboCompany, QStringLiteral("Harbour"));
+    QTest::keyClick(window->cboCompany->lineEdit(), Qt::Key_Return);
+    window->txtAddress->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->txtCustName->text().isEmpty()) << "nothing loaded";
+    EXPECT_TRUE(window->txtAddress->text().isEmpty());
+    type(window->txtAddress, QStringLiteral("9 Quay"));
+    EXPECT_EQ(window->txtAddress->text(), QStringLiteral("9 Quay")) << "what is typed stays as typed";
+
+    choose(window->cboCompany, QStringLiteral("Harbour"));
+    EXPECT_EQ(window->txtCustName->text(), QStringLiteral("Harbour"));
+    EXPECT_EQ(window->txtAddress->text(), QStringLiteral("8 Dock Rd"));
+}

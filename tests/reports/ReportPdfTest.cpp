@@ -118,3 +118,19 @@ TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("could not be written"));
 }
+
+TEST_F(PdfTest, PageKeysTurnThePreviewsPages) {
+    ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
+    ASSERT_GT(preview->pageCount(), 2);
+    QApplication::setActiveWindow(preview);
+    QWidget* inside = preview->findChild<QWidget*>("scrPage");
+    inside->setFocus();
+    QTest::keyClick(inside, Qt::Key_PageDown);
+    EXPECT_EQ(preview->currentPage(), 1);
+    QTest::keyClick(inside, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(preview->currentPage(), preview->pageCount() - 1);
+    QTest::keyClick(inside, Qt::Key_PageUp);
+    EXPECT_EQ(preview->currentPage(), preview->pageCount() - 2);
+    QTest::keyClick(inside, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(preview->currentPage(), 0);
+}

@@ -7,7 +7,7 @@
 -- month on the last line. An account that moved in some month keeps its line even when its year
 -- nets to zero; the year-to-date column and the last line agree with the profit and loss.
 WITH m AS (SELECT l.GL_ID, l.Period_TI AS p, -SUM(l.Amount_NU) AS amt
-           FROM Ledger_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
+           FROM Ledger_Balance_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
            WHERE c.Acct_Type = 'PL' AND l.Year_SI = :year AND l.Closing_bt = 0
            GROUP BY l.GL_ID, l.Period_TI),
      a AS (SELECT GL_ID,

@@ -4,7 +4,7 @@
 -- Trial balance: each account's balance at the end of the year, every posting up to then
 -- included (closings too), in the debit or the credit column. The ledger nets to zero in every
 -- year, so the two columns always add up to the same total. Accounts at zero are left out.
-WITH b AS (SELECT GL_ID, SUM(Amount_NU) AS bal FROM Ledger_T WHERE Year_SI <= :year
+WITH b AS (SELECT GL_ID, SUM(Amount_NU) AS bal FROM Ledger_Balance_T WHERE Year_SI <= :year
            GROUP BY GL_ID HAVING SUM(Amount_NU) <> 0)
 SELECT c.GL_ID AS "Acct Code", c.GL_Name_VC AS "Acct Name",
        CASE WHEN b.bal > 0 THEN b.bal ELSE 0 END AS "Debit Bal",

@@ -5,7 +5,7 @@
 -- positive and expenses in parentheses, then the net result on a line without a code (always
 -- there). The year-end transfer to retained earnings is left out, so a closed year still shows
 -- its result.
-WITH p AS (SELECT l.GL_ID, -SUM(l.Amount_NU) AS amt FROM Ledger_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
+WITH p AS (SELECT l.GL_ID, -SUM(l.Amount_NU) AS amt FROM Ledger_Balance_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
            WHERE c.Acct_Type = 'PL' AND l.Year_SI = :year AND l.Closing_bt = 0
            GROUP BY l.GL_ID HAVING SUM(l.Amount_NU) <> 0),
      r AS (SELECT 0 AS grp, o.ck, o.sk, c.GL_ID AS code, c.GL_Name_VC AS name, p.amt

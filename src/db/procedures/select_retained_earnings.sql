@@ -6,7 +6,7 @@
 -- the balance itself. The year is the window's four-digit text; anything else lists nothing.
 WITH b AS (
   SELECT l.GL_ID, SUM(l.Amount_NU) AS bal
-  FROM Ledger_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
+  FROM Ledger_Balance_T l JOIN COA_T c ON c.GL_ID = l.GL_ID
   WHERE c.Acct_Type = 'PL'
     AND l.Year_SI = CASE WHEN trim(:Year) GLOB '[0-9][0-9][0-9][0-9]' THEN CAST(trim(:Year) AS INTEGER) END
   GROUP BY l.GL_ID HAVING SUM(l.Amount_NU) <> 0)

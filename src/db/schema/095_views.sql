@@ -73,5 +73,5 @@ HAVING COUNT(DISTINCT j.Year_SI) = 1                          -- one year
    AND NOT EXISTS (                                            -- every PL account named ends the year at zero
      SELECT 1 FROM Journal_T j2 JOIN COA_T c2 ON c2.GL_ID = j2.GL_ID
      WHERE j2.Doc_No_VC = CAST(t.Post_No AS TEXT) AND c2.Acct_Type = 'PL'
-       AND (SELECT SUM(l.Amount_NU) FROM Ledger_T l
+       AND (SELECT SUM(l.Amount_NU) FROM Ledger_Balance_T l
             WHERE l.GL_ID = j2.GL_ID AND l.Year_SI = j2.Year_SI) <> 0);
