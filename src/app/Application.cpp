@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -104,6 +105,11 @@ int runApplication(int argc, char* argv[]) {
         return 1;
     }
     quitOnSignals(app);
+    // Between the clerk's posts, the log is folded back into the file, so no
+    // post pays for it.
+    QTimer idleCheckpoint;
+    QObject::connect(&idleCheckpoint, &QTimer::timeout, [] { db::CompanyDatabase::checkpointWhenIdle(); });
+    idleCheckpoint.start(3000);
     auto* login = new frmLogin();
     login->load();
     login->show();

@@ -31,6 +31,10 @@ public:
     static sqlite3* handle();
     static bool isOpen();
     static void closeConnection();
+    // Folds the write-ahead log back into the file without waiting for
+    // readers, when no write is open (the program calls it while the clerk is
+    // idle). True when the whole log was folded.
+    static bool checkpointWhenIdle();
 
     // Called now and then while an older book is upgraded on opening, which
     // can take a while on a large book; the program shows its progress from it.

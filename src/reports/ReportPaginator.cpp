@@ -99,6 +99,7 @@ ReportPaginator::ReportPaginator(const ReportLayout& layout, const ShapedRows::P
             QStringLiteral("The report %1 prints groups, but its rows are not grouped.").arg(layout.name()));
     m_doc.caption = layout.caption();
     m_doc.fontFamily = layout.fontFamily();
+    m_fit = std::make_unique<ReportTextFit>(m_doc.fontFamily);
     m_doc.paper = m_options.paper;
     measurePage();
 }
@@ -208,16 +209,43 @@ void ReportPaginator::emitControl(const ReportControl& c, SectionKind kind, int 
         item.text = c.caption == QLatin1String("%d") ? ReportFormat::shortDate(m_options.today) : c.caption;
         break;
     case ReportControl::Kind::TextBox:
-        item.text = ReportFormat::format(boundValue(c, kind, ctx), c.format);
-        break;
     case ReportControl::Kind::Function:
-        item.text = ReportFormat::format(sumOf(c, kind, ctx), c.format);
         break;
     }
     if (height <= 0 && printsText(c.kind))
         height = lineHeight(item.pointSize);
     item.rect = QRect(m_layout.margin() + c.left, y + c.top, c.width, height);
+    // A label one line high prints on that line, like a text box, instead of
+    // wrapping below its box into the next band.
+    if (c.kind == ReportControl::Kind::Label && height < 2 * lineHeight(item.pointSize)) {
+        item.wrap = false;
+        m_fit->fit(item, false);
+    }
+    if (c.kind == ReportControl::Kind::TextBox)
+        printValue(item, c, boundValue(c, kind, ctx));
+    else if (c.kind == ReportControl::Kind::Function)
+        printValue(item, c, sumOf(c, kind, ctx));
     m_doc.pages.back().items.push_back(std::move(item));
+}
+
+// A value prints whole on its one line: money in its layout's picture (or
+// "#,##0.00") and right-aligned unless the layout aligns it, a date short
+// when its picture does not fit, figures shrunk and text elided to the box.
+void ReportPaginator::printValue(DisplayItem& item, const ReportControl& c, const Variant& value) {
+    const bool money = value.type() == DataType::Currency;
+    const bool date = value.type() == DataType::Date || ReportFormat::isDatePicture(c.format);
+    QString picture = c.format;
+    if (money && picture.isEmpty())
+        picture = QStringLiteral("#,##0.00");
+    if (money && (item.alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft)
+        item.alignment = (item.alignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight;
+    item.text = ReportFormat::format(value, picture);
+    if (date && !value.isBlank() && !m_fit->fits(item))
+        item.text = ReportFormat::format(value, QStringLiteral("dd/MM/yy"));
+    const bool figure = money || date || value.type() == DataType::Integer ||
+                        value.type() == DataType::BigInt || value.type() == DataType::SmallInt ||
+                        value.type() == DataType::Double;
+    m_fit->fit(item, figure);
 }
 
 // Group bands read the group row; the detail reads the line (or, without

@@ -2,10 +2,12 @@
 
 #include "ReportDocument.h"
 #include "ReportLayout.h"
+#include "ReportTextFit.h"
 #include "ShapedRows.h"
 
 #include <QDate>
 #include <QPageSize>
+#include <memory>
 
 namespace orv::reports {
 
@@ -47,11 +49,13 @@ private:
     void emitControl(const ReportControl& c, SectionKind kind, int y, const Context& ctx);
     Variant boundValue(const ReportControl& c, SectionKind kind, const Context& ctx) const;
     Variant sumOf(const ReportControl& c, SectionKind kind, const Context& ctx) const;
+    void printValue(DisplayItem& item, const ReportControl& c, const Variant& value);
 
     const ReportLayout& m_layout;
     ShapedRows::Ptr m_rows;
     Options m_options;
     ReportDocument m_doc;
+    std::unique_ptr<ReportTextFit> m_fit;
     bool m_grouped = false;
     int m_y = 0;
     int m_bodyBottom = 0;

@@ -45,7 +45,7 @@ private:
     std::map<int, Entry> m_entries;
 };
 
-// Text boxes print one line cut at the box's edges; labels wrap within their
+// Text boxes print the one line fitted to them; labels wrap within their
 // width and show the lines their height holds.
 void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     if (item.text.isEmpty())
@@ -56,9 +56,12 @@ void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     const int flags =
         int(item.alignment) | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
     const QRectF rect(item.rect);
-    const bool overflows = item.wrap ? !rect.contains(f.metrics.boundingRect(rect, flags, item.text))
-                                     : f.metrics.horizontalAdvance(item.text) > rect.width() ||
-                                           f.metrics.height() > rect.height();
+    // A single line was fitted to its box when the page was laid out.
+    if (!item.wrap) {
+        painter.drawText(rect, flags, item.text);
+        return;
+    }
+    const bool overflows = !rect.contains(f.metrics.boundingRect(rect, flags, item.text));
     if (overflows) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);

@@ -43,6 +43,20 @@ TEST_F(CompanyFileTest, FirstConnectionCreatesAValidBookAndReopeningKeepsIt) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables.toInt() + 1);
 }
 
+TEST_F(CompanyFileTest, CommitsStayDurableAndTheLogIsFoldedOnlyOutsideAWrite) {
+    Connection c(kDataClassConnection);
+    c.open();
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA synchronous")), QStringLiteral("2")); // FULL
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA cache_size")), QStringLiteral("-65536"));
+    sql(QStringLiteral("CREATE TABLE Marker_X (v TEXT); INSERT INTO Marker_X VALUES ('kept')"));
+    db::CompanyDatabase::beginWrite();
+    sql(QStringLiteral("INSERT INTO Marker_X VALUES ('pending')"));
+    EXPECT_FALSE(db::CompanyDatabase::checkpointWhenIdle()) << "the log was folded inside a write";
+    db::CompanyDatabase::rollbackWrite();
+    EXPECT_TRUE(db::CompanyDatabase::checkpointWhenIdle());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(v) FROM Marker_X")), QStringLiteral("kept"));
+}
+
 TEST_F(CompanyFileTest, AFileThatIsNotABookIsRefusedAndLeftAlone) {
     const QByteArray garbage(4096, 'x');
     writeFile(garbage);

@@ -11,6 +11,7 @@
 #include "reports/gl/GlReportLayouts.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -30,12 +31,13 @@ protected:
         return ReportPaginator::paginate(layout, ReportLauncher::layoutRows(DE_GL_Report::shared(), layout),
                                          o);
     }
-    // The text of the report exported to PDF, as pdftotext reads it.
-    QString pdfText(const ReportLayout& layout) {
+    // The text of the report exported to PDF, as pdftotext reads it (laid
+    // out, or with -bbox every word and its box).
+    QString pdfText(const ReportLayout& layout, const QString& mode = QStringLiteral("-layout")) {
         const QString file = dir.filePath(layout.name() + QStringLiteral(".pdf"));
         ReportPainter::exportPdf(print(layout), file);
         QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        p.start(QStringLiteral("pdftotext"), {mode, file, QStringLiteral("-")});
         EXPECT_TRUE(p.waitForFinished(30000));
         return QString::fromUtf8(p.readAllStandardOutput());
     }
@@ -49,6 +51,41 @@ std::vector<const DisplayItem*> itemsIn(const ReportPage& page, SectionKind sect
         if (item.section == section && item.kind == DisplayItem::Kind::Text)
             out.push_back(&item);
     return out;
+}
+
+// What is wrong with the printed words of a "pdftotext -bbox" page list: two
+// words whose boxes overlap, or a figure that is not a whole formatted amount.
+QStringList printFaults(const QString& bbox) {
+    struct Word {
+        double x0, y0, x1, y1;
+        QString text;
+    };
+    static const QRegularExpression wordRe(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression amountRe(QStringLiteral(R"re(^\(?-?\d{1,3}(,\d{3})*\.\d\d\)?$)re"));
+    QStringList faults;
+    for (const QString& page : bbox.split(QStringLiteral("<page "))) {
+        std::vector<Word> words;
+        for (auto m = wordRe.globalMatch(page); m.hasNext();) {
+            const auto w = m.next();
+            words.push_back({w.captured(1).toDouble(), w.captured(2).toDouble(), w.captured(3).toDouble(),
+                             w.captured(4).toDouble(), w.captured(5)});
+            const QString& t = words.back().text;
+            if (t.contains(QLatin1Char('.')) && t.contains(QRegularExpression(QStringLiteral("\\d"))) &&
+                !amountRe.match(t).hasMatch())
+                faults << QStringLiteral("not a whole amount: ") + t;
+        }
+        constexpr double kTouch = 0.3; // points: neighbours may touch
+        for (size_t i = 0; i < words.size(); ++i)
+            for (size_t j = i + 1; j < words.size(); ++j) {
+                const Word& a = words[i];
+                const Word& b = words[j];
+                if (a.x0 + kTouch < b.x1 && b.x0 + kTouch < a.x1 && a.y0 + kTouch < b.y1 &&
+                    b.y0 + kTouch < a.y1)
+                    faults << QStringLiteral("%1 overlaps %2").arg(a.text, b.text);
+            }
+    }
+    return faults;
 }
 
 } // namespace
@@ -118,7 +155,7 @@ TEST_F(GlReportPrint, EveryReportExportsItsTitleAndFormattedAmounts) {
          {"PERIODIC PROFIT / (LOSS) FOR THE YEAR", "Period 12", "YTD", "(2,000.50)", "(250.25)"}},
         {rptGLListing(),
          {"TRANSACTION LISTING", "Account Code :", "1510", "rent and salaries", "2,000.50",
-          "Balance :", "14000"}},
+          "Balance :", "14,000.00"}},
     };
     for (const Expected& r : reports) {
         const QString text = pdfText(r.layout);
@@ -126,5 +163,8 @@ TEST_F(GlReportPrint, EveryReportExportsItsTitleAndFormattedAmounts) {
             EXPECT_TRUE(text.contains(t))
                 << r.layout.name().toStdString() << " lacks " << t.toStdString() << "\n"
                 << text.toStdString();
+        // Every word on its own, every amount whole.
+        EXPECT_EQ(printFaults(pdfText(r.layout, QStringLiteral("-bbox"))), QStringList())
+            << r.layout.name().toStdString();
     }
 }
