@@ -155,6 +155,20 @@ void Recordset::setValue(int index, const Variant& v) {
     setValueAt(requireRow(), index, v);
 }
 
+Variant RowView::value(const QString& name) const {
+    return m_rs.valueAt(m_row, m_rs.requireField(name));
+}
+
+void RowView::set(const QString& name, const Variant& v) const {
+    Recordset rs = m_rs;
+    rs.setValueAt(m_row, rs.requireField(name), v);
+}
+
+Currency RowView::currency(const QString& name) const {
+    const Variant v = value(name);
+    return (v.isBlank() || v.toString().isEmpty()) ? Currency() : v.toCurrency();
+}
+
 Variant Recordset::valueAt(int row, int index) const {
     requireOpen();
     field(index);

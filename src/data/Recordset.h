@@ -34,6 +34,8 @@ public:
 //    addNew, field assignments and update(), which saves the row.
 // Copies share one record set (handle semantics), as windows and grids hold
 // the same record set.
+class RowRange;
+
 class Recordset {
 public:
     Recordset();
@@ -70,6 +72,8 @@ public:
     // Values by row, for grids.
     Variant valueAt(int row, int index) const;
     void setValueAt(int row, int index, const Variant& v);
+    // Every row, without touching the cursor; an unopened set has none.
+    RowRange rows() const;
 
     // Rows.
     void addNew();
@@ -86,6 +90,7 @@ public:
                            std::shared_ptr<RowSaver> saver);
 
 private:
+    friend class RowView;
     struct Impl;
     std::shared_ptr<Impl> d;
     void requireOpen() const;
@@ -93,5 +98,57 @@ private:
     int requireRow() const;
     void notify();
 };
+
+// One row of a record set, read by position: reading never moves the record
+// set's cursor, so totals and checks can walk the rows while a grid or a data
+// class holds its place.
+class RowView {
+public:
+    RowView(const Recordset& rs, int row) : m_rs(rs), m_row(row) {}
+    int index() const { return m_row; }
+    Variant value(const QString& name) const;
+    QString text(const QString& name) const { return value(name).toString(); }
+    Currency currency(const QString& name) const; // a blank or empty value reads as 0
+    std::int64_t integer(const QString& name) const { return value(name).toInt64(); }
+    QDate date(const QString& name) const { return value(name).toDate(); }
+    bool isBlank(const QString& name) const { return value(name).isBlank(); }
+    // Writes a value of this row (a computed amount), the cursor untouched.
+    void set(const QString& name, const Variant& v) const;
+
+private:
+    Recordset m_rs; // shares the rows with the set it came from
+    int m_row;
+};
+
+// The rows of a record set for a range-for: `for (RowView row : rs.rows())`.
+// It shares the rows, so it stays valid over a record set returned by value.
+class RowRange {
+public:
+    class iterator {
+    public:
+        iterator(const Recordset* rs, int row) : m_rs(rs), m_row(row) {}
+        RowView operator*() const { return RowView(*m_rs, m_row); }
+        iterator& operator++() {
+            ++m_row;
+            return *this;
+        }
+        bool operator!=(const iterator& o) const { return m_row != o.m_row; }
+
+    private:
+        const Recordset* m_rs;
+        int m_row;
+    };
+    RowRange(const Recordset& rs, int count) : m_rs(rs), m_count(count) {}
+    iterator begin() const { return iterator(&m_rs, 0); }
+    iterator end() const { return iterator(&m_rs, m_count); }
+
+private:
+    Recordset m_rs;
+    int m_count;
+};
+
+inline RowRange Recordset::rows() const {
+    return RowRange(*this, isOpen() ? recordCount() : 0);
+}
 
 } // namespace orv

@@ -1,10 +1,9 @@
 #include "SqlFunctions.h"
 
 #include "CompanyDatabase.h"
-#include "data/Rounding.h"
+#include "data/Money.h"
 
 #include <cmath>
-#include <limits>
 #include <sqlite3.h>
 
 namespace orv::db {
@@ -12,10 +11,6 @@ namespace orv::db {
 namespace {
 
 using i128 = Wide;
-
-i128 divRound(i128 n, i128 d) {
-    return divRoundHalfAway(n, d);
-}
 
 bool anyNull(int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i)
@@ -42,15 +37,11 @@ bool intArg(sqlite3_value* v, i128* out) {
 
 // A rate taken as a decimal of 8 places.
 bool rateArg(sqlite3_value* v, i128* out) {
-    const double d = sqlite3_value_double(v);
-    if (!std::isfinite(d) || std::fabs(d) > 9.0e10)
-        return false;
-    *out = std::llround(d * 1e8);
-    return true;
+    return money::rateFromDouble(sqlite3_value_double(v), out);
 }
 
 void resultMoney(sqlite3_context* ctx, i128 v) {
-    if (v > std::numeric_limits<sqlite3_int64>::max() || v < std::numeric_limits<sqlite3_int64>::min()) {
+    if (!money::fits(v)) {
         sqlite3_result_error(ctx, "amount out of range", -1);
         return;
     }
@@ -63,7 +54,7 @@ void moneyRound(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_null(ctx);
     if (!intArg(argv[0], &x))
         return sqlite3_result_error(ctx, "money_round: not an amount", -1);
-    resultMoney(ctx, divRound(x, 100) * 100);
+    resultMoney(ctx, money::roundToCents(x));
 }
 
 void moneyMul(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -72,8 +63,7 @@ void moneyMul(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_null(ctx);
     if (!intArg(argv[0], &a) || !rateArg(argv[1], &r))
         return sqlite3_result_error(ctx, "money_mul: bad argument", -1);
-    // a (ten-thousandths) x r/10^8, to cents
-    resultMoney(ctx, divRound(a * r, static_cast<i128>(100000000) * 100) * 100);
+    resultMoney(ctx, money::timesRate(a, r));
 }
 
 void moneyPct(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -82,7 +72,7 @@ void moneyPct(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_null(ctx);
     if (!intArg(argv[0], &a) || !rateArg(argv[1], &p))
         return sqlite3_result_error(ctx, "money_pct: bad argument", -1);
-    resultMoney(ctx, divRound(a * p, static_cast<i128>(100000000) * 100 * 100) * 100);
+    resultMoney(ctx, money::percentOf(a, p));
 }
 
 void moneyProp(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -93,7 +83,7 @@ void moneyProp(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_error(ctx, "money_prop: bad argument", -1);
     if (d == 0)
         return sqlite3_result_error(ctx, "money_prop: division by zero", -1);
-    resultMoney(ctx, divRound(v * n, d * 100) * 100);
+    resultMoney(ctx, money::share(v, n, d));
 }
 
 void moneyUnit(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -104,7 +94,7 @@ void moneyUnit(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_error(ctx, "money_unit: bad argument", -1);
     if (q == 0)
         return sqlite3_result_error(ctx, "money_unit: division by zero", -1);
-    resultMoney(ctx, divRound(v, q));
+    resultMoney(ctx, money::perUnit(v, q));
 }
 
 void dbFail(sqlite3_context* ctx, int, sqlite3_value** argv) {

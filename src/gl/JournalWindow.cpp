@@ -96,14 +96,14 @@ void JournalWindow::fillJournalLine(Recordset& lines, const Variant& amount) {
     lines.setValue(QStringLiteral("Year"), Variant(txtYear->text()));
 }
 
-Currency JournalWindow::computeLine(Recordset& lines) {
-    const Variant amount = lines.value(QStringLiteral("Amount"));
+Currency JournalWindow::computeLine(const RowView& line) {
+    const Variant amount = line.value(QStringLiteral("Amount"));
     // An emptied amount cell counts as nothing; the post asks for it.
     const Currency value = blank(amount) ? Currency() : amount.toCurrency();
     UiServices& ui = UiServices::current();
     if (value.raw() == 0)
         ui.message(kAmountZero);
-    if (lines.value(QStringLiteral("Date")).toDate() != dtpOrder->date())
+    if (line.date(QStringLiteral("Date")) != dtpOrder->date())
         ui.message(kDateMustBeSame);
     return value;
 }

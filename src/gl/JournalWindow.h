@@ -46,7 +46,7 @@ protected:
 
     std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
-    Currency computeLine(Recordset& lines) override;
+    Currency computeLine(const RowView& line) override;
     QString postedMessage() const override { return kPostedMessage; }
 
     // Adds the line's fields from the copied account and the period boxes.

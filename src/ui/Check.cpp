@@ -87,6 +87,9 @@ Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine) {
         if (lines.recordCount() == 0) {
             return true;
         }
+        // The per-line checks read the current row. A refused line stays
+        // current so the clerk is shown it; otherwise the place is put back.
+        const int place = lines.position();
         for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
             for (const Check& c : perLine) {
                 if (!c.run()) {
@@ -94,6 +97,8 @@ Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine) {
                 }
             }
         }
+        if (place >= 0)
+            lines.moveTo(place);
         return true;
     };
     return check;

@@ -37,7 +37,8 @@ public:
     // Shows its message when the condition holds, but lets the checks go on.
     static Check warning(Condition fails, const QString& message, const QString& title = {});
     // Runs perLine for every line of a record set from the first, with the
-    // line as the current record; the first failing line check ends the run.
+    // line as the current record; the first failing line check ends the run
+    // with that line current. A run that passes puts the current line back.
     static Check eachLine(const Recordset& lines, std::vector<Check> perLine);
 
     // On failure the field turns light blue (and stays so).

@@ -196,8 +196,8 @@ void EntryWindow::Total_All() {
         return;
     }
     Currency total;
-    for (m_lines.moveFirst(); !m_lines.eof(); m_lines.moveNext()) {
-        total += computeLine(m_lines);
+    for (const RowView line : m_lines.rows()) {
+        total += computeLine(line);
     }
     txtSubTotal->setText(formatNumber(Variant(total), kTotalPicture));
 }

@@ -99,7 +99,7 @@ protected:
     virtual void fillNewLine(Recordset& lines) = 0;
     // Computes the current line, runs its warnings and returns the amount
     // that the total sums.
-    virtual Currency computeLine(Recordset& lines) = 0;
+    virtual Currency computeLine(const RowView& line) = 0;
     // The post checks, in order.
     virtual CheckList postChecks() = 0;
     // Fills the header beyond EmployeeID, which the frame fills.

@@ -125,3 +125,34 @@ TEST(Variant, ConversionsFailClearlyNeverSilently) {
     EXPECT_FALSE(isNumericText(QStringLiteral("Error Entering Journal")));
     EXPECT_FALSE(isNumericText(QString()));
 }
+
+TEST(Recordset, RowViewReadsAndWritesRowsWithoutMovingTheCursor) {
+    Recordset rs = lineSet();
+    EXPECT_EQ(rs.rows().begin() != rs.rows().end(), false);
+    for (int i = 1; i <= 3; ++i) {
+        rs.addNew();
+        rs.setValue(0, i);
+        rs.setValue(QStringLiteral("Amount_NU"), QStringLiteral("1.25"));
+    }
+    rs.setValue(QStringLiteral("Amount_NU"), QString()); // the last amount emptied
+    rs.moveTo(1);
+    Currency total;
+    int ids = 0;
+    for (const RowView row : rs.rows()) {
+        ids += static_cast<int>(row.integer(QStringLiteral("productid")));
+        total += row.currency(QStringLiteral("Amount_NU"));
+        row.set(QStringLiteral("Qty_SI"), row.index() * 10);
+    }
+    EXPECT_EQ(ids, 6);
+    EXPECT_EQ(total, Currency::parse(QStringLiteral("2.50")));
+    EXPECT_EQ(rs.position(), 1);
+    EXPECT_EQ(rs.valueAt(2, rs.fieldIndex(QStringLiteral("Qty_SI"))).toInt32(), 20);
+    EXPECT_THROW((*rs.rows().begin()).value(QStringLiteral("NoSuchField")), DataError);
+
+    // A set returned by value can be walked directly.
+    auto copy = [&rs] { return Recordset(rs); };
+    int rows = 0;
+    for (const RowView row : copy().rows())
+        rows += row.isBlank(QStringLiteral("Amount_NU")) ? 0 : 1;
+    EXPECT_EQ(rows, 2);
+}

@@ -69,14 +69,14 @@ void TestEntryWindow::fillNewLine(Recordset& lines) {
     lines.setValue(QStringLiteral("Year"), txtYear->text());
 }
 
-Currency TestEntryWindow::computeLine(Recordset& lines) {
-    const Variant quantity = lines.value(QStringLiteral("Quantity"));
+Currency TestEntryWindow::computeLine(const RowView& line) {
+    const Variant quantity = line.value(QStringLiteral("Quantity"));
     const std::int64_t q = quantity.isBlank() ? 0 : quantity.toInt64();
     if (q == 0) {
         UiServices::current().message(kZeroQuantity);
     }
-    const Currency amount = lines.value(QStringLiteral("UnitPrice")).toCurrency() * q;
-    lines.setValue(QStringLiteral("Amount"), amount);
+    const Currency amount = line.value(QStringLiteral("UnitPrice")).toCurrency() * q;
+    line.set(QStringLiteral("Amount"), amount);
     return amount;
 }
 

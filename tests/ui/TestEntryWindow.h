@@ -40,7 +40,7 @@ protected:
     std::vector<int> copiedColumns() const override { return {0, 1, 2}; }
     std::optional<DuplicateTest> duplicateTest() const override;
     void fillNewLine(Recordset& lines) override;
-    Currency computeLine(Recordset& lines) override;
+    Currency computeLine(const RowView& line) override;
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPosted; }

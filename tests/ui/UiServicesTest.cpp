@@ -1,6 +1,7 @@
 #include "ui/UiServices.h"
-#include "support/gui/UiTest.h"
 #include "data/DataError.h"
+#include "support/gui/UiTest.h"
+#include "ui/Check.h"
 #include "ui/ScreenUnits.h"
 
 #include <QWidget>
@@ -34,6 +35,26 @@ TEST_F(UiServicesTest, RecorderStandsInWhileInstalledOnly) {
     }
     EXPECT_NE(&UiServices::current(), &ui) << "a recorder going restores the program's own services";
     UiServices::install(&ui);
+}
+
+TEST_F(UiServicesTest, LineChecksKeepTheClerksPlaceUnlessALineIsRefused) {
+    Recordset lines;
+    lines.appendField(QStringLiteral("Amount"), DataType::Currency);
+    lines.open();
+    for (const char* amount : {"5", "0", "7"}) {
+        lines.addNew();
+        lines.setValue(0, QString::fromLatin1(amount));
+    }
+    lines.moveTo(2);
+    const Check positive = Check::when([lines] { return lines.value(0).toCurrency().raw() <= 0; },
+                                       QStringLiteral("Amount must be more than 0"));
+    const Check known = Check::when([lines] { return lines.value(0).isNull(); }, QStringLiteral("No amount"));
+    EXPECT_TRUE(runChecks({Check::eachLine(lines, {known})}));
+    EXPECT_EQ(lines.position(), 2) << "a passing run moved the grid's current line";
+    EXPECT_FALSE(runChecks({Check::eachLine(lines, {known, positive})}));
+    EXPECT_EQ(lines.position(), 1) << "the refused line is the current one";
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Amount must be more than 0"));
 }
 
 TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {

@@ -1,0 +1,59 @@
+#include "Money.h"
+
+#include "DataError.h"
+
+#include <cmath>
+#include <limits>
+
+namespace orv {
+
+namespace money {
+
+bool rateFromDouble(double value, Wide* rate) {
+    if (!std::isfinite(value) || std::fabs(value) > 9.0e10)
+        return false;
+    *rate = std::llround(value * 1e8);
+    return true;
+}
+
+bool fits(Wide amount) {
+    return amount <= std::numeric_limits<std::int64_t>::max() &&
+           amount >= std::numeric_limits<std::int64_t>::min();
+}
+
+} // namespace money
+
+namespace line {
+
+namespace {
+
+Wide rateOf(double value, const char* what) {
+    Wide rate = 0;
+    if (!money::rateFromDouble(value, &rate))
+        throw DataError(QStringLiteral("%1 is not a number").arg(QLatin1String(what)));
+    return rate;
+}
+
+Currency checked(Wide amount) {
+    if (!money::fits(amount))
+        throw DataError(QStringLiteral("amount out of range"));
+    return Currency::fromRaw(static_cast<std::int64_t>(amount));
+}
+
+} // namespace
+
+Currency amount(double quantity, Currency price) {
+    return checked(money::timesRate(price.raw(), rateOf(quantity, "quantity")));
+}
+
+Currency vat(Currency amount, double percent) {
+    return checked(money::percentOf(amount.raw(), rateOf(percent, "VAT rate")));
+}
+
+Currency local(Currency amount, double rate) {
+    return checked(money::timesRate(amount.raw(), rateOf(rate, "exchange rate")));
+}
+
+} // namespace line
+
+} // namespace orv

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Currency.h"
+#include "Rounding.h"
+
+namespace orv {
+
+// The money rules of the books, in one place: the database registers these
+// very functions for its own arithmetic (money_round, money_mul, money_pct,
+// money_prop, money_unit), and the windows compute a line's figures through
+// them, so the total on the screen and the amount posted cannot differ by a
+// cent. Amounts are counts of ten-thousandths; rates and percentages are
+// decimals of eight places.
+namespace money {
+
+inline constexpr Wide kRateScale = 100000000;
+
+// A rate or percentage given as a double, to eight decimals (half away from
+// zero). False for NaN, infinity or a magnitude beyond any sensible rate.
+bool rateFromDouble(double value, Wide* rate);
+
+// True when an amount fits the 64-bit money range.
+bool fits(Wide amount);
+
+// An amount rounded to whole cents.
+constexpr Wide roundToCents(Wide amount) {
+    return divRoundHalfAway(amount, 100) * 100;
+}
+// amount x rate, to whole cents.
+constexpr Wide timesRate(Wide amount, Wide rate) {
+    return divRoundHalfAway(amount * rate, kRateScale * 100) * 100;
+}
+// percent % of amount, to whole cents.
+constexpr Wide percentOf(Wide amount, Wide percent) {
+    return divRoundHalfAway(amount * percent, kRateScale * 100 * 100) * 100;
+}
+// value x part / whole, to whole cents; whole != 0.
+constexpr Wide share(Wide value, Wide part, Wide whole) {
+    return divRoundHalfAway(value * part, whole * 100) * 100;
+}
+// value / quantity, to the ten-thousandth; quantity != 0.
+constexpr Wide perUnit(Wide value, Wide quantity) {
+    return divRoundHalfAway(value, quantity);
+}
+
+} // namespace money
+
+// A document line's figures as the windows show them. Each throws DataError
+// for a rate that is not a number or a result beyond the money range.
+namespace line {
+
+// Quantity x unit price.
+Currency amount(double quantity, Currency price);
+// The VAT on an amount at a percentage (17.5 for 17.5 %).
+Currency vat(Currency amount, double percent);
+// A foreign amount in the local currency at an exchange rate.
+Currency local(Currency amount, double rate);
+
+} // namespace line
+
+} // namespace orv

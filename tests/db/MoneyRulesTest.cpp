@@ -1,0 +1,72 @@
+// A line's figures computed on the screen against the database's own money
+// functions: both must agree to the cent on awkward amounts.
+#include "data/DataError.h"
+#include "data/Money.h"
+#include "db/CompanyDatabase.h"
+#include "support/TestBook.h"
+
+#include <limits>
+
+using namespace orv;
+
+namespace {
+
+class MoneyRules : public test::TestBook {
+protected:
+    // The database's answer to `fn(amount, factor)`, in ten-thousandths.
+    qint64 database(const char* fn, Currency amount, double factor) {
+        Recordset rs = db::CompanyDatabase::execute(QStringLiteral("SELECT %1(?, ?)").arg(QLatin1String(fn)),
+                                                    {Variant(amount.raw()), Variant(factor)});
+        rs.moveFirst();
+        return rs.value(0).toInt64();
+    }
+};
+
+struct Case {
+    const char* amount;
+    double factor;
+};
+
+// Half cents either side of zero, rates with four and eight decimals,
+// fractional quantities and amounts near the range's end.
+const Case kCases[] = {
+    {"0.005", 1.0},         {"-0.005", 1.0},        {"0.0149", 1.0},   {"10.125", 1.0},
+    {"19.99", 3.0},         {"-19.99", 3.0},        {"2.675", 1.0},    {"1234.5678", 0.1234},
+    {"-1234.5678", 0.1234}, {"100", 1.23456789},    {"0.01", 0.5},     {"0.03", 0.5},
+    {"-0.03", 0.5},         {"99999.9999", 7.8125}, {"1.1", 17.5},     {"333.33", 12.3456},
+    {"-333.33", 12.3456},   {"0.0001", 10000.0},    {"50.05", 0.0001}, {"7", 0.0},
+};
+
+} // namespace
+
+TEST_F(MoneyRules, LineFiguresEqualTheDatabasesRounding) {
+    for (const Case& c : kCases) {
+        const Currency amount = Currency::parse(QString::fromLatin1(c.amount));
+        SCOPED_TRACE(testing::Message() << c.amount << " x " << c.factor);
+        EXPECT_EQ(line::amount(c.factor, amount).raw(), database("money_mul", amount, c.factor));
+        EXPECT_EQ(line::local(amount, c.factor).raw(), database("money_mul", amount, c.factor));
+        EXPECT_EQ(line::vat(amount, c.factor).raw(), database("money_pct", amount, c.factor));
+        EXPECT_TRUE(line::vat(amount, c.factor).isWholeCents());
+    }
+}
+
+TEST_F(MoneyRules, KnownRoundingsAndRefusals) {
+    // half a cent goes away from zero, on both sides
+    EXPECT_EQ(line::amount(0.5, Currency::parse(QStringLiteral("0.01"))),
+              Currency::parse(QStringLiteral("0.01")));
+    EXPECT_EQ(line::amount(0.5, Currency::parse(QStringLiteral("-0.01"))),
+              Currency::parse(QStringLiteral("-0.01")));
+    EXPECT_EQ(line::vat(Currency::parse(QStringLiteral("1.10")), 17.5),
+              Currency::parse(QStringLiteral("0.19")));
+    EXPECT_EQ(line::local(Currency::parse(QStringLiteral("100")), 1.2345),
+              Currency::parse(QStringLiteral("123.45")));
+
+    EXPECT_THROW(line::amount(std::numeric_limits<double>::quiet_NaN(), Currency::fromUnits(1)), DataError);
+    EXPECT_THROW(line::local(Currency::fromUnits(1), std::numeric_limits<double>::infinity()), DataError);
+    try {
+        line::amount(1.0e9, Currency::fromUnits(900000000000));
+        ADD_FAILURE() << "an amount beyond the range was computed";
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("amount out of range"));
+    }
+}
