@@ -15,6 +15,8 @@ book="$work/book-1m.sqlite"
 ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_reports" --benchmark_filter=BM_TrialBalance --benchmark_repetitions=20 \
     --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$work/reports.csv"
 QT_QPA_PLATFORM=offscreen "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal.csv"
+ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null | sed 's/^"BM_/"1M book: BM_/' \
+    >>"$work/journal.csv"
 QT_QPA_PLATFORM=offscreen "$build/bin/bench_report_pdf" --benchmark_format=csv 2>/dev/null >"$work/pdf.csv"
 
 # The book as a ledger-cli journal: one transaction per document, one posting
@@ -50,4 +52,4 @@ printf '%-40s %11.0f ms %11.0f ms %9.0fx\n' "trial balance, whole process" "$(ec
     "$(echo "$lwall*1000" | bc)" "$(echo "$lwall/($owall+0.001)" | bc)"
 printf '%-40s %11d KB %11d KB %9.0fx\n' "peak memory, whole process" "$omem" "$lmem" "$(echo "$lmem/$omem" | bc)"
 echo
-grep -h '^"BM_' "$work/journal.csv" "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '
+grep -h '^"\(1M book: \)\?BM_' "$work/journal.csv" "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '
