@@ -84,6 +84,7 @@ TEST_F(PartyRequestsTest, ACustomerCreateIsRefusedForEveryBrokenRule) {
     addAccount(1240, QStringLiteral("Used Debtor"));
     addAccount(100000000, QStringLiteral("Huge Debtor"));
     postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
+    skipBookChecks(); // the journal's leg is moved by hand below
     sql(QStringLiteral("UPDATE Ledger_T SET GL_ID = 1240 WHERE GL_ID = 1010"));
     const struct {
         Values request;
@@ -175,7 +176,9 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
     EXPECT_EQ(count(QStringLiteral("Customers")), 2);
     expectBooksSound();
 
-    // An order or a translation line names the customer as well.
+    // An order or a translation line names the customer as well; no document
+    // writes them yet, so they are written by hand.
+    skipBookChecks();
     handWritten(QStringLiteral("INSERT INTO Orders (customerid, EmployeeID, OrderDate) VALUES (70000, %1, "
                                "'2010-06-15')")
                     .arg(tan));
@@ -206,6 +209,7 @@ TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
     expectBooksSound();
 
     addLocalCustomer(kAcme, QStringLiteral("Acme Trading"));
+    skipBookChecks(); // an order without lines, written by hand
     handWritten(
         QStringLiteral("INSERT INTO Orders (customerid, EmployeeID, OrderDate, ShipVia) VALUES (1200, %1, "
                        "'2010-06-15', 1)")

@@ -293,6 +293,7 @@ TEST_F(CompanyBookTest, AClosingTransfersTheResidualToRetainedEarningsOnce) {
 
 TEST_F(CompanyBookTest, CheckInvariantsFindsWhatAChangeByHandBroke) {
     ASSERT_EQ(writer.post({{6100, "10", jan}, {3000, "-10", jan}}), QStringLiteral("1"));
+    skipBookChecks();
     sql(QStringLiteral("UPDATE Ledger_T SET Amount_NU = Amount_NU + 100 WHERE GL_ID = 6100"));
     sql(QStringLiteral("INSERT INTO Touched_Doc_T VALUES ('DOC', 7, '')"));
     const QStringList broken = brokenRules();

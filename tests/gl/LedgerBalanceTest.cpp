@@ -93,6 +93,7 @@ TEST_F(LedgerBalance, ReportsGiveTheRowsAndFiguresOfTheSameQueriesOverThePosting
 
 TEST_F(LedgerBalance, BalancesFollowEveryLegWrittenMovedOrRemoved) {
     postRichBook();
+    skipBookChecks(); // the legs are changed by hand
     // Legs moved to another account, month, year and closing flag, re-valued and removed.
     sql(QStringLiteral(
         "UPDATE Ledger_T SET date_dt = '2012-02-01' WHERE Descrip_VC = 'rent' AND Amount_NU > 0"));
@@ -105,6 +106,7 @@ TEST_F(LedgerBalance, BalancesFollowEveryLegWrittenMovedOrRemoved) {
 
 TEST_F(LedgerBalance, ABalanceChangedOrRemovedByHandIsReported) {
     postRichBook();
+    skipBookChecks();
     sql(QStringLiteral("UPDATE Ledger_Balance_T SET Amount_NU = Amount_NU + 100 "
                        "WHERE GL_ID = 4000 AND Year_SI = 2012 AND Period_TI = 12 AND Closing_bt = 0"));
     sql(QStringLiteral("DELETE FROM Ledger_Balance_T WHERE GL_ID = 1500"));

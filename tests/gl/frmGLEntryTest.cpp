@@ -51,7 +51,7 @@ TEST_F(frmGLEntryTest, LoadsEmployeesAccountsAndAnEmptyJournal) {
 }
 
 TEST_F(frmGLEntryTest, WithoutEmployeesTheLoadSaysSo) {
-    sql(QStringLiteral("DELETE FROM Employees"));
+    sql(QStringLiteral("DELETE FROM Temp_Employees; DELETE FROM Employees"));
     open();
     EXPECT_EQ(ui.texts(), QStringList(frmGLEntry::kNoEmployee));
     EXPECT_EQ(window->cboEmployee->count(), 0);

@@ -162,7 +162,7 @@ TEST_F(frmREEntryTest, ThePostNeedsAnEmployeeWhoExistsAndDescribedLines) {
 
 TEST_F(frmREEntryTest, WithoutEmployeesTheLoadSaysSo) {
     open();
-    sql(QStringLiteral("DELETE FROM Employees"));
+    sql(QStringLiteral("DELETE FROM Temp_Employees; DELETE FROM Employees"));
     ui.clear();
     open();
     EXPECT_EQ(ui.texts(), QStringList(frmREEntry::kNoEmployee));

@@ -12,8 +12,28 @@ void TestBook::SetUp() {
 }
 
 void TestBook::TearDown() {
+    if (db::CompanyDatabase::isOpen() && !m_skipBookChecks)
+        expectSoundFile();
     db::CompanyDatabase::closeConnection();
     db::CompanyDatabase::setToday(QDate());
+}
+
+void TestBook::expectSoundFile() {
+    // A write left open by a failed test would hide what it did; end it first.
+    if (db::CompanyDatabase::inWrite())
+        db::CompanyDatabase::rollbackWrite();
+    const auto report = [](const char* check, Recordset rs, int columns) {
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            QString row;
+            for (int c = 0; c < columns; ++c)
+                row += (c ? QStringLiteral(" | ") : QString()) + rs.value(c).toString();
+            if (row != QLatin1String("ok"))
+                ADD_FAILURE() << check << ": " << row.toStdString();
+        }
+    };
+    report("check_invariants", db::CompanyDatabase::execute(QStringLiteral("check_invariants")), 2);
+    report("foreign_key_check", db::CompanyDatabase::execute(QStringLiteral("PRAGMA foreign_key_check")), 4);
+    report("integrity_check", db::CompanyDatabase::execute(QStringLiteral("PRAGMA integrity_check")), 1);
 }
 
 QString TestBook::bookPath() const {
