@@ -3,8 +3,12 @@
 #include "DataError.h"
 #include "Rounding.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace orv {
 
@@ -51,7 +55,37 @@ Currency Currency::fromDouble(double value) {
     return fromRaw(static_cast<std::int64_t>(scaled));
 }
 
-bool Currency::tryParse(const QString& input, Currency* out) {
+namespace {
+
+bool refuse(QString* why, const QString& reason) {
+    if (why)
+        *why = reason;
+    return false;
+}
+
+// The digits of an amount with its thousands commas checked: every comma
+// sits before the point, after one to three digits, and is followed by
+// exactly three digits.
+bool commasAreThousands(const QString& number) {
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? number : number.left(point);
+    if (point >= 0 && number.indexOf(QLatin1Char(','), point) >= 0)
+        return false;
+    const QStringList groups = whole.split(QLatin1Char(','));
+    if (groups.size() == 1)
+        return true;
+    if (groups.front().isEmpty() || groups.front().size() > 3)
+        return false;
+    for (qsizetype g = 1; g < groups.size(); ++g)
+        if (groups.at(g).size() != 3)
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool Currency::tryParse(const QString& input, Currency* out, QString* why) {
+    const QString notAmount = QStringLiteral("\"%1\" is not an amount").arg(input);
     QString text = input.trimmed();
     bool negative = false;
     bool parenthesised = text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'));
@@ -61,60 +95,58 @@ bool Currency::tryParse(const QString& input, Currency* out) {
     }
     if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) {
         if (parenthesised)
-            return false;
+            return refuse(why, notAmount);
         negative = text.startsWith(QLatin1Char('-'));
         text = text.mid(1).trimmed();
     }
     if (text.startsWith(QLatin1Char('$')))
         text = text.mid(1).trimmed();
     if (text.isEmpty())
-        return false;
+        return refuse(why, notAmount);
+    if (text.contains(QLatin1Char(',')) && !commasAreThousands(text))
+        return refuse(
+            why, QStringLiteral("\"%1\": a comma may only separate thousands, as in 1,234.56").arg(input));
 
     i128 whole = 0;
     i128 frac = 0;
     int fracDigits = 0;
-    bool extraRoundsUp = false;
     bool seenPoint = false;
     bool seenDigit = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    for (const QChar c : std::as_const(text)) {
         if (c == QLatin1Char('.')) {
             if (seenPoint)
-                return false;
+                return refuse(why, notAmount);
             seenPoint = true;
-        } else if (c == QLatin1Char(',') && !seenPoint) {
-            // thousands separator: must sit between digits
-            if (!seenDigit || i + 1 >= text.size() || !text.at(i + 1).isDigit())
-                return false;
+        } else if (c == QLatin1Char(',')) {
+            continue; // checked above
         } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             seenDigit = true;
             const int d = c.unicode() - '0';
             if (!seenPoint) {
                 whole = whole * 10 + d;
                 if (whole > kMax / kScale + 1)
-                    return false;
+                    return refuse(why, QStringLiteral("\"%1\" is too large an amount").arg(input));
             } else if (fracDigits < 4) {
                 frac = frac * 10 + d;
                 ++fracDigits;
-            } else if (fracDigits == 4) {
-                extraRoundsUp = d >= 5;
-                ++fracDigits;
+            } else if (d != 0) {
+                return refuse(why, QStringLiteral("\"%1\" has more than four decimals").arg(input));
             }
         } else {
-            return false;
+            return refuse(why, notAmount);
         }
     }
     if (!seenDigit)
-        return false;
+        return refuse(why, notAmount);
     while (fracDigits < 4) {
         frac *= 10;
         ++fracDigits;
     }
-    i128 raw = whole * kScale + frac + (extraRoundsUp ? 1 : 0);
+    i128 raw = whole * kScale + frac;
     if (negative)
         raw = -raw;
     if (raw > kMax || raw < kMin)
-        return false;
+        return refuse(why, QStringLiteral("\"%1\" is too large an amount").arg(input));
     if (out)
         *out = fromRaw(static_cast<std::int64_t>(raw));
     return true;
@@ -122,32 +154,34 @@ bool Currency::tryParse(const QString& input, Currency* out) {
 
 Currency Currency::parse(const QString& text) {
     Currency c;
-    if (!tryParse(text, &c))
-        throw DataError(QStringLiteral("\"%1\" is not an amount").arg(text));
+    QString why;
+    if (!tryParse(text, &c, &why))
+        throw DataError(why);
     return c;
 }
 
-QString Currency::toFixed(int decimals) const {
-    if (decimals < 0)
-        decimals = 0;
-    if (decimals > 4)
-        decimals = 4;
-    const std::int64_t r = rounded(decimals).raw();
-    const bool negative = r < 0;
-    // work in unsigned to handle the most negative value
-    const unsigned long long mag =
-        negative ? 0ULL - static_cast<unsigned long long>(r) : static_cast<unsigned long long>(r);
-    const unsigned long long whole = mag / kScale;
-    unsigned long long frac = mag % kScale;
+QString Currency::magnitudeFixed(int decimals) const {
+    decimals = std::clamp(decimals, 0, 4);
+    // The magnitude is rounded in 128 bits: the ends of the range round
+    // beyond 64 bits, and the most negative value has no 64-bit opposite.
+    const i128 unit = pow10(4 - decimals);
+    const i128 r = divRound(m_raw < 0 ? -static_cast<i128>(m_raw) : static_cast<i128>(m_raw), unit) * unit;
+    const auto whole = static_cast<unsigned long long>(r / kScale);
+    auto frac = static_cast<unsigned long long>(r % kScale);
     QString s = QString::number(whole);
     if (decimals > 0) {
         for (int i = decimals; i < 4; ++i)
             frac /= 10;
         s += QLatin1Char('.') + QString::number(frac).rightJustified(decimals, QLatin1Char('0'));
     }
-    if (negative)
-        s.prepend(QLatin1Char('-'));
     return s;
+}
+
+QString Currency::toFixed(int decimals) const {
+    const QString s = magnitudeFixed(decimals);
+    // A value that rounds to zero shows no sign.
+    const bool zero = !s.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return m_raw < 0 && !zero ? QLatin1Char('-') + s : s;
 }
 
 QString Currency::toString() const {

@@ -23,17 +23,22 @@ public:
     // Nearest ten-thousandth, half away from zero; NaN or out of range throws.
     static Currency fromDouble(double value);
     // Accepts an optional sign, digits, an optional point with up to four
-    // decimals, thousands commas, a leading "$" and surrounding blanks; a
-    // trailing fifth decimal and beyond is rounded half away from zero.
+    // decimals, a leading "$" and surrounding blanks. A comma is read only as
+    // a thousands separator: before the point and followed by exactly three
+    // digits. A fifth decimal other than 0 is refused, never rounded away.
+    // On refusal, why (when given) says what is wrong with the text.
     static Currency parse(const QString& text);
-    static bool tryParse(const QString& text, Currency* out);
+    static bool tryParse(const QString& text, Currency* out, QString* why = nullptr);
 
     constexpr std::int64_t raw() const { return m_raw; }
     double toDouble() const { return static_cast<double>(m_raw) / kScale; }
     // Plain decimal text with the decimals that matter: "12.5", "-0.3", "7".
     QString toString() const;
-    // Fixed number of decimals (0..4), rounded half away from zero.
+    // Fixed number of decimals (0..4), rounded half away from zero; never
+    // throws, whatever the value.
     QString toFixed(int decimals) const;
+    // toFixed without the sign.
+    QString magnitudeFixed(int decimals) const;
 
     // Rounded half away from zero to a multiple of 10^(4-decimals).
     Currency rounded(int decimals) const;

@@ -44,8 +44,9 @@ Section parseSection(const QString& s) {
     return sec;
 }
 
-QString digits(Currency magnitude, const Section& sec) {
-    const QString fixed = magnitude.toFixed(sec.decimals);
+// The digits of the amount's magnitude, laid out by the section.
+QString digits(Currency amount, const Section& sec) {
+    const QString fixed = amount.magnitudeFixed(sec.decimals);
     const qsizetype point = fixed.indexOf(QLatin1Char('.'));
     QString whole = point < 0 ? fixed : fixed.left(point);
     const QString frac = point < 0 ? QString() : fixed.mid(point);
@@ -67,7 +68,11 @@ QString formatNumber(const Variant& value, const QString& picture) {
         return QString();
     Currency amount;
     try {
-        amount = value.type() == DataType::Text ? Currency::parse(value.toString()) : value.toCurrency();
+        // A text with more decimals than an amount keeps is shown rounded,
+        // as a number of the database would be.
+        amount = value.type() != DataType::Text                  ? value.toCurrency()
+                 : Currency::tryParse(value.toString(), &amount) ? amount
+                                                                 : Currency::fromDouble(value.toDouble());
     } catch (const DataError&) {
         return value.toString();
     }
@@ -76,12 +81,11 @@ QString formatNumber(const Variant& value, const QString& picture) {
     const bool negative = amount.raw() < 0;
     if (negative && sections.size() > 1) {
         const Section neg = parseSection(sections.at(1));
-        return neg.prefix + digits(-amount, neg) + neg.suffix;
+        return neg.prefix + digits(amount, neg) + neg.suffix;
     }
-    const Currency magnitude = negative ? -amount : amount;
-    const QString body = positive.prefix + digits(magnitude, positive) + positive.suffix;
+    const QString body = positive.prefix + digits(amount, positive) + positive.suffix;
     // A value that rounds to zero shows no sign.
-    const bool showsMinus = negative && magnitude.rounded(positive.decimals).raw() != 0;
+    const bool showsMinus = negative && amount.toFixed(positive.decimals).startsWith(QLatin1Char('-'));
     return showsMinus ? QLatin1Char('-') + body : body;
 }
 

@@ -1,6 +1,7 @@
 #include "Money.h"
 
 #include "DataError.h"
+#include "Format.h"
 
 #include <cmath>
 #include <limits>
@@ -14,6 +15,14 @@ bool rateFromDouble(double value, Wide* rate) {
         return false;
     *rate = std::llround(value * 1e8);
     return true;
+}
+
+QString lineLimitText() {
+    return formatNumber(Variant(Currency::fromRaw(kLineLimitRaw)), QStringLiteral("#,##0.00"));
+}
+
+QString ledgerLimitText() {
+    return formatNumber(Variant(Currency::fromRaw(kLedgerLimitRaw)), QStringLiteral("#,##0.00"));
 }
 
 bool fits(Wide amount) {

@@ -19,6 +19,18 @@ inline constexpr Wide kRateScale = 100000000;
 // zero). False for NaN, infinity or a magnitude beyond any sensible rate.
 bool rateFromDouble(double value, Wide* rate);
 
+// The limits that keep every sum of the books inside 64 bits: no posting
+// line beyond 1,000,000,000,000.00 either way, and the postings of the whole
+// ledger (the sum of every leg's size, local and foreign) never beyond
+// 100,000,000,000,000.00. A sum over any part of the ledger, in any order, is
+// then at most a tenth of the money range. The database keeps both (the
+// ledger's triggers and the checks before every commit); the windows check
+// the line limit as the clerk types.
+inline constexpr std::int64_t kLineLimitRaw = 10'000'000'000'000'000;      // 1e12 units
+inline constexpr std::int64_t kLedgerLimitRaw = 1'000'000'000'000'000'000; // 1e14 units
+QString lineLimitText();                                                   // "1,000,000,000,000.00"
+QString ledgerLimitText();                                                 // "100,000,000,000,000.00"
+
 // True when an amount fits the 64-bit money range.
 bool fits(Wide amount);
 

@@ -3,6 +3,7 @@
 #include "DataError.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -215,9 +216,10 @@ Currency Variant::toCurrency() const {
         return Currency::fromDouble(std::get<double>(m_value));
     case DataType::Text: {
         Currency c;
-        if (Currency::tryParse(std::get<QString>(m_value), &c))
+        QString why;
+        if (Currency::tryParse(std::get<QString>(m_value), &c, &why))
             return c;
-        break;
+        throw DataError(why);
     }
     default:
         break;
@@ -239,6 +241,10 @@ double Variant::toDouble() const {
     case DataType::Text: {
         bool ok = false;
         QString t = std::get<QString>(m_value).trimmed();
+        // A comma only separates thousands; "12,34" is no number.
+        static const QRegularExpression grouped(QStringLiteral(R"(^[+-]?\d{1,3}(,\d{3})+(\.\d*)?$)"));
+        if (t.contains(QLatin1Char(',')) && !grouped.match(t).hasMatch())
+            break;
         t.remove(QLatin1Char(','));
         const double d = t.toDouble(&ok);
         if (ok && std::isfinite(d))

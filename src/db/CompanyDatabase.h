@@ -15,10 +15,14 @@ namespace orv::db {
 // The company file and the one physical connection the process keeps to it.
 // The first use creates a missing file (schema, stored rules, starter data in
 // one transaction) or migrates an older one; a file that is not a company
-// database, or one newer than this program, is refused with DataError.
+// database, one newer than this program, one in use by another program or
+// one that cannot be created is refused with DataError, worded by its cause.
+// A book that cannot be written to (read-only, or found damaged by the page
+// check that runs after opening) is opened for reading, and every write is
+// refused with FileError saying why.
 class CompanyDatabase {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kApplicationId = 0x4F52564E;
 
     // $XDG_DATA_HOME/orvanwise/orvan.sqlite (default ~/.local/share/orvanwise/).
@@ -30,6 +34,13 @@ public:
     // The physical connection, opened on first use.
     static sqlite3* handle();
     static bool isOpen();
+    // Why the open book cannot be written to, in the clerk's words (read-only,
+    // damaged), or the empty text. The page check runs beside the program
+    // after opening; the first write waits for it, and so does this when
+    // asked to (otherwise it answers what is known so far).
+    static QString fileCondition(bool waitForPageCheck = false);
+    // True once the page check of the open book has finished (or none runs).
+    static bool pageCheckDone();
     static void closeConnection();
     // Folds the write-ahead log back into the file without waiting for
     // readers, when no write is open (the program calls it while the clerk is

@@ -1,5 +1,6 @@
 #include "JournalWindow.h"
 
+#include "data/Money.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
 
@@ -141,6 +142,20 @@ CheckList JournalWindow::lineChecks() {
                 Check::warning([this, value] { return value("Date").toDate() != dtpOrder->date(); },
                                kDateMustBeSame),
             }),
+        // Before any total is taken: the books keep every sum inside their
+        // limits, and a line beyond its limit would be refused at the post.
+        Check::when(
+            [this] {
+                const int amount = m_lines.fieldIndex(QStringLiteral("Amount"));
+                const Currency limit = Currency::fromRaw(money::kLineLimitRaw);
+                for (int row = 0; row < m_lines.recordCount(); ++row) {
+                    const Variant v = m_lines.valueAt(row, amount);
+                    if (!blank(v) && (v.toCurrency() > limit || v.toCurrency() < -limit))
+                        return true;
+                }
+                return false;
+            },
+            kLineLimit.arg(money::lineLimitText()), dgrOrderDetails),
     };
 }
 

@@ -24,6 +24,8 @@ public:
         QStringLiteral("Amount must be specified for this account code");
     static inline const QString kWholeCents =
         QStringLiteral("Amounts can have at most two decimals (dollars and cents)");
+    static inline const QString kLineLimit =
+        QStringLiteral("An amount can be at most %1 either way on one line");
     static inline const QString kOneYear =
         QStringLiteral("All lines of a journal must fall in one year: post each year's lines separately");
 
@@ -55,7 +57,7 @@ protected:
     // the window's message and the focus in the employee box.
     CheckList employeeChecks(const QString& message);
     // No lines, then each line from the first: amount, description, date
-    // (a warning).
+    // (a warning); then no amount beyond the line limit.
     CheckList lineChecks();
     // Every amount is whole cents.
     Check wholeCentsCheck();

@@ -23,11 +23,48 @@ TEST(Currency, ParsesTheWaysAClerkTypes) {
     EXPECT_EQ(Currency::parse(QStringLiteral("-0.0001")).raw(), -1);
     EXPECT_EQ(Currency::parse(QStringLiteral("$ 12")).raw(), 120000);
     EXPECT_EQ(Currency::parse(QStringLiteral("(5.25)")).raw(), -52500);
-    // a fifth decimal rounds half away from zero
-    EXPECT_EQ(Currency::parse(QStringLiteral("1.00005")).raw(), 10001);
-    EXPECT_EQ(Currency::parse(QStringLiteral("-1.00005")).raw(), -10001);
+    EXPECT_EQ(Currency::parse(QStringLiteral("12,345,678.5")).raw(), 123456785000);
+    EXPECT_EQ(Currency::parse(QStringLiteral("1.50000")).raw(), 15000) << "trailing zeros lose nothing";
     for (const char* bad : {"", "abc", "1.2.3", "12a", "--1", ",5", "1,", "$"})
         EXPECT_THROW(Currency::parse(QString::fromLatin1(bad)), DataError) << bad;
+}
+
+TEST(Currency, ACommaSeparatesThousandsOnlyAndNoDecimalIsRoundedAway) {
+    const struct {
+        const char* text;
+        const char* why;
+    } refused[] = {
+        {"12,34", "a comma may only separate thousands"},
+        {"1,2,3", "a comma may only separate thousands"},
+        {"1234,567", "a comma may only separate thousands"},
+        {"1.234,5", "a comma may only separate thousands"},
+        {"0.99995", "more than four decimals"},
+        {"100.000001", "more than four decimals"},
+        {"-1.00005", "more than four decimals"},
+        {"9999999999999999999", "too large"},
+    };
+    for (const auto& r : refused) {
+        QString why;
+        EXPECT_FALSE(Currency::tryParse(QString::fromLatin1(r.text), nullptr, &why)) << r.text;
+        EXPECT_TRUE(why.contains(QLatin1String(r.why))) << r.text << ": " << why.toStdString();
+    }
+    // The same rule holds where a text becomes a number of another kind.
+    EXPECT_THROW(orv::Variant(QStringLiteral("12,34")).toDouble(), DataError);
+    EXPECT_EQ(orv::Variant(QStringLiteral("1,234.5")).toDouble(), 1234.5);
+}
+
+TEST(Currency, TheEndsOfTheRangeFormatWithoutFailing) {
+    const Currency max = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
+    const Currency min = Currency::fromRaw(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(max.toFixed(2), QStringLiteral("922337203685477.58"));
+    EXPECT_EQ(max.toFixed(0), QStringLiteral("922337203685478"));
+    EXPECT_EQ(min.toFixed(2), QStringLiteral("-922337203685477.58"));
+    EXPECT_EQ(Currency::fromRaw(-1).toFixed(2), QStringLiteral("0.00")) << "no sign on a value shown as zero";
+    const QString report = QStringLiteral("#,##0.00;(#,##0.00)");
+    EXPECT_EQ(orv::formatNumber(orv::Variant(max), report), QStringLiteral("922,337,203,685,477.58"));
+    EXPECT_EQ(orv::formatNumber(orv::Variant(min), report), QStringLiteral("(922,337,203,685,477.58)"));
+    EXPECT_EQ(orv::formatNumber(orv::Variant(min), QStringLiteral("$ ##0")),
+              QStringLiteral("-$ 922337203685478"));
 }
 
 TEST(Currency, FormatsWithTheDecimalsThatMatter) {
@@ -57,7 +94,7 @@ TEST(Currency, RatesAndProportionsRoundHalfAwayFromZero) {
     EXPECT_EQ(Currency::parse(QStringLiteral("-10")).mulDiv(2, 3).raw(), -66667);
     EXPECT_EQ(Currency::parse(QStringLiteral("1.5")).mul(Currency::parse(QStringLiteral("1.5"))).raw(),
               22500);
-    EXPECT_EQ(Currency::parse(QStringLiteral("1.00005")).rounded(2), Currency::parse(QStringLiteral("1")));
+    EXPECT_EQ(Currency::parse(QStringLiteral("1.0005")).rounded(2), Currency::parse(QStringLiteral("1")));
     EXPECT_EQ(Currency::parse(QStringLiteral("0.125")).rounded(2), Currency::parse(QStringLiteral("0.13")));
 }
 

@@ -223,3 +223,29 @@ TEST_F(frmGLEntryTest, ARefusedJournalStaysEditableAndTheAccountsAreReadAgain) {
     EXPECT_EQ(pickRow(2000), -1) << "the pick grid is read again after the post";
     expectNothingWritten();
 }
+
+TEST_F(frmGLEntryTest, AmountsAreReadAsTypedAndKeptWithinTheLineLimit) {
+    chooseEmployee();
+    line(6100, QStringLiteral("100"), QStringLiteral("rent"));
+    // A decimal comma or a fifth decimal is refused with its reason, never
+    // read as thousands or rounded away; the cell keeps what it held.
+    for (const char* typed : {"12,34", "1,2,3", "0.99995", "100.000001"}) {
+        ui.clear();
+        editCell(0, QStringLiteral("Amount"), QString::fromLatin1(typed));
+        EXPECT_EQ(cell(0, QStringLiteral("Amount")), QStringLiteral("100")) << typed;
+        EXPECT_TRUE(ui.lastText().contains(QString::fromLatin1(typed))) << ui.lastText().toStdString();
+    }
+    editCell(0, QStringLiteral("Amount"), QStringLiteral("1,234.50"));
+    EXPECT_EQ(cell(0, QStringLiteral("Amount")), QStringLiteral("1234.5"));
+
+    editCell(0, QStringLiteral("Amount"), QStringLiteral("500000000000000"));
+    line(2000, QStringLiteral("-500000000000000"), QStringLiteral("accrued"));
+    EXPECT_EQ(post(), frmGLEntry::kLineLimit.arg(QStringLiteral("1,000,000,000,000.00")));
+    expectNothingWritten();
+}
+
+TEST_F(frmGLEntryTest, TheTotalOfAmountsNearTheEndsOfTheRangeShowsWithoutFailing) {
+    chooseEmployee();
+    line(6100, QStringLiteral("922337203685477.5807"), QStringLiteral("rent"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 922337203685477.58"));
+}

@@ -423,4 +423,12 @@ SELECT '15 account balances', 'account ' || p.GL_ID || ' ' || p.Year_SI || '/' |
 FROM posted_sum p
 WHERE p.Amt <> 0 AND NOT EXISTS (
   SELECT 1 FROM Ledger_Balance_T b WHERE b.GL_ID = p.GL_ID AND b.Year_SI = p.Year_SI
-    AND b.Period_TI = p.Period_TI AND b.Closing_bt = p.Closing_bt);
+    AND b.Period_TI = p.Period_TI AND b.Closing_bt = p.Closing_bt)
+
+-- 16. The kept size of the ledger is the sum of its legs' sizes and within the books' limit.
+UNION ALL
+SELECT '16 ledger size', 'the ledger size holds ' || quote(z.Amount_NU) || ' but its legs sum to '
+       || (SELECT COALESCE(SUM(abs(Amount_NU) + abs(COALESCE(Cur_Amount, 0))), 0) FROM Ledger_T)
+FROM Ledger_Size_T z
+WHERE z.Amount_NU IS NOT (SELECT COALESCE(SUM(abs(Amount_NU) + abs(COALESCE(Cur_Amount, 0))), 0) FROM Ledger_T)
+   OR z.Amount_NU > 1000000000000000000;

@@ -44,6 +44,8 @@ SELECT db_fail('VAT records do not match VAT postings') WHERE EXISTS (
     COALESCE((SELECT SUM(Amount) FROM VAT_Control v WHERE v.Post_Seq = t.Post_Seq AND v.Post_No = t.Post_No), 0)
  <> COALESCE((SELECT SUM(Amount_NU) FROM Ledger_T l WHERE l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
               AND l.Leg = 'VAT'), 0));
+SELECT db_fail('the books would exceed their limit of 100,000,000,000,000.00 in postings')
+WHERE (SELECT Amount_NU FROM Ledger_Size_T) > 1000000000000000000;
 -- (d) stamp the kinds, clear the work tables
 UPDATE Document_T SET Doc_Kind = (SELECT MAX(Doc_Kind) FROM Touched_Doc_T t
   WHERE t.Post_Seq = 'DOC' AND t.Post_No = Document_T.DocID)

@@ -1,7 +1,7 @@
 -- Journal lines (journal and retained-earnings windows, and the transfer line commit_checks adds
 -- to a closing). Each line belongs to this write's document, keeps its period and year equal to
 -- its date, names an active account that is no sub-ledger account (the retained-earnings account
--- is allowed; a closing may empty an inactive PL account) and is whole cents. A line posts one
+-- is allowed; a closing may empty an inactive PL account) and is whole cents and within the line limit. A line posts one
 -- leg; a line of 0 is stored and posts none. All lines of a document fall in one year, so each
 -- year's trial balance stays balanced. commit_checks checks that the document balances.
 CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
@@ -15,6 +15,8 @@ CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
       AND (Status_bt = 1 OR (Acct_Type = 'PL' AND EXISTS (SELECT 1 FROM Closing_Ctx_T))));
   SELECT db_fail('Journal_T: sub-ledger account')
     WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
+  SELECT db_fail('Journal_T: amount over the limit of 1,000,000,000,000.00 per line')
+    WHERE NEW.Amount_NU > 10000000000000000 OR NEW.Amount_NU < -10000000000000000;
   SELECT db_fail('Journal_T: amount not in whole cents') WHERE NEW.Amount_NU % 100 <> 0;
   SELECT db_fail('Journal_T: document spans two years') WHERE EXISTS (
     SELECT 1 FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC AND Year_SI <> NEW.Year_SI);

@@ -20,3 +20,36 @@ BEGIN
   UPDATE Ledger_Balance_T SET Amount_NU = Amount_NU - OLD.Amount_NU
   WHERE GL_ID = OLD.GL_ID AND Year_SI = OLD.Year_SI AND Period_TI = OLD.Period_TI AND Closing_bt = OLD.Closing_bt;
 END;
+
+-- The limits of a leg and of the ledger's size (Ledger_Size_T). Amounts are compared, never
+-- negated, so that no value can overflow the check itself.
+CREATE TRIGGER Ledger_T_limit_insert BEFORE INSERT ON Ledger_T BEGIN
+  SELECT db_fail('Ledger_T: amount over the limit of 1,000,000,000,000.00 per line')
+    WHERE NEW.Amount_NU > 10000000000000000 OR NEW.Amount_NU < -10000000000000000
+       OR NEW.Cur_Amount > 10000000000000000 OR NEW.Cur_Amount < -10000000000000000;
+  SELECT db_fail('Ledger_T: the books would exceed their limit of 100,000,000,000,000.00 in postings')
+    WHERE (SELECT Amount_NU FROM Ledger_Size_T) + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0))
+          > 1000000000000000000;
+END;
+
+CREATE TRIGGER Ledger_T_limit_update BEFORE UPDATE OF Amount_NU, Cur_Amount ON Ledger_T BEGIN
+  SELECT db_fail('Ledger_T: amount over the limit of 1,000,000,000,000.00 per line')
+    WHERE NEW.Amount_NU > 10000000000000000 OR NEW.Amount_NU < -10000000000000000
+       OR NEW.Cur_Amount > 10000000000000000 OR NEW.Cur_Amount < -10000000000000000;
+  SELECT db_fail('Ledger_T: the books would exceed their limit of 100,000,000,000,000.00 in postings')
+    WHERE (SELECT Amount_NU FROM Ledger_Size_T) - abs(OLD.Amount_NU) - abs(COALESCE(OLD.Cur_Amount, 0))
+          + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0)) > 1000000000000000000;
+END;
+
+CREATE TRIGGER Ledger_T_size_insert AFTER INSERT ON Ledger_T BEGIN
+  UPDATE Ledger_Size_T SET Amount_NU = Amount_NU + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0));
+END;
+
+CREATE TRIGGER Ledger_T_size_update AFTER UPDATE OF Amount_NU, Cur_Amount ON Ledger_T BEGIN
+  UPDATE Ledger_Size_T SET Amount_NU = Amount_NU - abs(OLD.Amount_NU) - abs(COALESCE(OLD.Cur_Amount, 0))
+                                      + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0));
+END;
+
+CREATE TRIGGER Ledger_T_size_delete AFTER DELETE ON Ledger_T BEGIN
+  UPDATE Ledger_Size_T SET Amount_NU = Amount_NU - abs(OLD.Amount_NU) - abs(COALESCE(OLD.Cur_Amount, 0));
+END;
