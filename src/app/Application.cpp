@@ -80,6 +80,23 @@ void openCompanyFile() {
     connection.open();
 }
 
+// A book that cannot be written to is announced as soon as that is known: a
+// read-only book at once, a damaged one when the page check that runs after
+// opening has found it.
+void announceFileCondition() {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        if (!db::CompanyDatabase::isOpen() || db::CompanyDatabase::pageCheckDone()) {
+            poll->stop();
+            poll->deleteLater();
+            const QString condition = db::CompanyDatabase::fileCondition();
+            if (!condition.isEmpty())
+                UiServices::current().message(condition, kAppTitle);
+        }
+    });
+    poll->start(100);
+}
+
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
@@ -113,6 +130,7 @@ int runApplication(int argc, char* argv[]) {
     auto* login = new frmLogin();
     login->load();
     login->show();
+    announceFileCondition();
     const int code = QApplication::exec();
     // However the program ends (EXIT, the last window closed, the login's
     // Esc, a signal), the book is closed and its log folded back in.

@@ -48,23 +48,28 @@ QString DataClass::Get_ID(const QString& table, const Variant& value) {
     for (const IdBranch& b : m_branches) {
         if (b.table != table) // exact, case-sensitive
             continue;
+        // The value is bound, never spliced into the text: a name holding a
+        // quote or a NUL is looked up as it is. It is trimmed as it was when
+        // stored.
         const QString text = value.toString();
+        std::vector<Variant> params;
         if (b.employee) {
             // "Last, First": the last name before the first comma, the first
             // name after it without its leading blank.
             const qsizetype comma = text.indexOf(QLatin1Char(','));
             if (comma < 0)
                 return QString();
-            const QString last = text.left(comma);
-            const QString first = text.mid(comma + 2);
-            m_sql = QStringLiteral("SELECT * FROM Employees WHERE LastName = '") + sqlQuote(last) +
-                    QStringLiteral("' AND FirstName = '") + sqlQuote(first) + QStringLiteral("'");
+            m_sql = QStringLiteral("SELECT * FROM Employees WHERE LastName = ? AND FirstName = ?");
+            params = {Variant(text.left(comma).trimmed()), Variant(text.mid(comma + 1).trimmed())};
+        } else if (b.prefix.endsWith(QLatin1Char('\'')) && b.ending.startsWith(QLatin1Char('\''))) {
+            m_sql = b.prefix.chopped(1) + QLatin1Char('?') + b.ending.mid(1);
+            params = {Variant(text.trimmed())};
         } else {
-            m_sql = b.prefix + sqlQuote(text) + b.ending;
+            m_sql = b.prefix + sqlQuote(text.trimmed()) + b.ending;
         }
         OpenGuard open(m_connection);
         m_connection.setCursorLocation(CursorLocation::Client);
-        m_lookup = m_connection.execute(m_sql);
+        m_lookup = m_connection.execute(m_sql, params);
         if (m_lookup.recordCount() == 0)
             return QString();
         m_lookup.moveFirst();
@@ -82,6 +87,12 @@ QString DataClass::write(const QString& failureText, const std::function<QString
         const QString result = body();
         m_connection.commitTrans();
         return result;
+    } catch (const FileError& e) {
+        // The file itself refused the write: the clerk is told why after the
+        // failure text, not only that the write failed.
+        m_lastFailure = e.message();
+        qWarning("%s: %s", qPrintable(failureText), qPrintable(m_lastFailure));
+        return failureText + QStringLiteral("\n\n") + m_lastFailure;
     } catch (const std::exception& e) {
         // The guard has closed the connection and rolled the write back.
         m_lastFailure = QString::fromUtf8(e.what());

@@ -17,4 +17,11 @@ private:
     QString m_message;
 };
 
+// A write refused for the state of the company file itself (read-only, in use
+// by another program, damaged); the message says so in the clerk's words.
+class FileError : public DataError {
+public:
+    using DataError::DataError;
+};
+
 } // namespace orv

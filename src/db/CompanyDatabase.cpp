@@ -12,11 +12,22 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QUrl>
+#include <future>
+#include <mutex>
 #include <sqlite3.h>
 
 namespace orv::db {
 
 namespace {
+
+// The page check of the file, run on its own connection beside the program's
+// so that it never delays the login window; the first write waits for it.
+struct PageCheck {
+    std::mutex mutex;
+    sqlite3* db = nullptr;       // the check's connection while it runs
+    std::future<QString> result; // empty text: no damage found
+};
 
 struct State {
     QString path;
@@ -24,6 +35,8 @@ struct State {
     QDate today;
     bool inWrite = false;
     std::function<void()> upgradeProgress;
+    QString condition; // why the book cannot be written to, in the clerk's words
+    PageCheck check;
 };
 
 State& state() {
@@ -52,59 +65,223 @@ std::int64_t pragmaInt(sqlite3* db, const char* sql) {
     throw DataError(message);
 }
 
+QString inUseText(const QString& path) {
+    return QStringLiteral(
+               "The company file %1 is in use by another program; close that program and try again.")
+        .arg(path);
+}
+QString readOnlyText(const QString& path) {
+    return QStringLiteral("The company file %1 is read-only: the books can be read, but nothing can be "
+                          "posted until the file and its folder may be written to.")
+        .arg(path);
+}
+QString damagedText(const QString& path) {
+    return QStringLiteral("The company file %1 is damaged. Nothing can be written to it: restore the company "
+                          "file from a backup.")
+        .arg(path);
+}
+
+// A failure while the file is opened, worded by its cause.
+QString causeText(int code, const QString& path, const QString& detail) {
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return inUseText(path);
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return readOnlyText(path);
+    case SQLITE_CORRUPT:
+        return damagedText(path);
+    case SQLITE_NOTADB:
+        return QStringLiteral("%1 is not an Orvanwise company file").arg(path);
+    default:
+        return QStringLiteral("Cannot open the company file %1: %2").arg(path, detail);
+    }
+}
+
+sqlite3* openFile(const QString& path, int flags) {
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = db ? lastErrorText(db) : QStringLiteral("out of memory");
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
+        sqlite3_close(db);
+        throw DataError(causeText(code, path, msg));
+    }
+    // The lock wait comes before anything is read: a book another start is
+    // opening at this moment is waited for, not taken for a foreign file.
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_extended_result_codes(db, 1);
+    return db;
+}
+
+struct Header {
+    std::int64_t version = 0;
+    std::int64_t appId = 0;
+    std::int64_t tables = 0;
+};
+
+// Reads the header; on failure the connection is closed and the cause named.
+Header readHeader(sqlite3* db, const QString& path) {
+    Header h;
+    try {
+        h.version = pragmaInt(db, "PRAGMA user_version");
+        h.appId = pragmaInt(db, "PRAGMA application_id");
+        h.tables = pragmaInt(db, "SELECT count(*) FROM sqlite_master");
+    } catch (const DataError& e) {
+        refuse(db, causeText(sqlite3_extended_errcode(db), path, e.message()));
+    }
+    return h;
+}
+
+// A book the program may not write to is opened for reading only. A book in
+// write-ahead mode in a folder that cannot be written to is read as it stands.
+sqlite3* openForReading(const QString& path) {
+    sqlite3* db = nullptr;
+    try {
+        db = openFile(path, SQLITE_OPEN_READONLY);
+        pragmaInt(db, "SELECT count(*) FROM sqlite_master");
+        return db;
+    } catch (const DataError&) {
+        Statement::finalizeCached(db);
+        sqlite3_close(db);
+    }
+    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    return openFile(uri + QStringLiteral("?immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
+void startPageCheck(const QString& path) {
+    PageCheck& check = state().check;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        std::promise<QString> none;
+        none.set_value(QString());
+        check.result = none.get_future();
+        return;
+    }
+    sqlite3_busy_timeout(db, 5000);
+    {
+        const std::lock_guard<std::mutex> lock(check.mutex);
+        check.db = db;
+    }
+    check.result = std::async(std::launch::async, [&check, db] {
+        QString found;
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr) == SQLITE_OK) {
+            int rc = sqlite3_step(st);
+            if (rc == SQLITE_ROW) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+                const QString first = QString::fromUtf8(text ? text : "");
+                if (first != QLatin1String("ok"))
+                    found = first;
+            } else if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB) {
+                found = QString::fromUtf8(sqlite3_errmsg(db));
+            }
+        } else if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_CORRUPT) {
+            found = QString::fromUtf8(sqlite3_errmsg(db));
+        }
+        sqlite3_finalize(st);
+        const std::lock_guard<std::mutex> lock(check.mutex);
+        sqlite3_close(db);
+        check.db = nullptr;
+        return found;
+    });
+}
+
+// Waits for the page check; a damaged book stays refused for writing.
+void awaitPageCheck(const QString& path) {
+    State& s = state();
+    if (!s.check.result.valid())
+        return;
+    const QString found = s.check.result.get();
+    if (!found.isEmpty()) {
+        qWarning("company file damaged: %s", qPrintable(found));
+        s.condition = damagedText(path);
+    }
+}
+
+// Stops a page check still running (the program is closing the book).
+void stopPageCheck() {
+    PageCheck& check = state().check;
+    if (!check.result.valid())
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(check.mutex);
+        if (check.db)
+            sqlite3_interrupt(check.db);
+    }
+    check.result.wait();
+    check.result = {};
+}
+
 sqlite3* openPhysical(const QString& path) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         throw DataError(QStringLiteral("Cannot create the folder %1").arg(info.absolutePath()));
-    sqlite3* db = nullptr;
-    const QByteArray file = QFile::encodeName(path);
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        const QString msg = db ? lastErrorText(db) : QStringLiteral("out of memory");
+    state().condition.clear();
+    const bool exists = info.exists();
+    sqlite3* db = openFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    bool readOnly = sqlite3_db_readonly(db, "main") == 1;
+    Header header;
+    if (!readOnly) {
+        try {
+            header.version = pragmaInt(db, "PRAGMA user_version");
+            header.appId = pragmaInt(db, "PRAGMA application_id");
+            header.tables = pragmaInt(db, "SELECT count(*) FROM sqlite_master");
+        } catch (const DataError& e) {
+            const int code = sqlite3_extended_errcode(db);
+            // Reading a book in write-ahead mode needs its folder writable.
+            if (!exists || ((code & 0xff) != SQLITE_CANTOPEN && (code & 0xff) != SQLITE_READONLY))
+                refuse(db, causeText(code, path, e.message()));
+            readOnly = true;
+        }
+    }
+    if (readOnly) {
+        Statement::finalizeCached(db);
         sqlite3_close(db);
-        throw DataError(QStringLiteral("Cannot open the company file %1: %2").arg(path, msg));
+        if (!exists)
+            throw DataError(readOnlyText(path));
+        db = openForReading(path);
+        header = readHeader(db, path);
+        state().condition = readOnlyText(path);
     }
-    sqlite3_extended_result_codes(db, 1);
-    std::int64_t version = 0;
-    std::int64_t appId = 0;
-    std::int64_t tables = 0;
-    try {
-        // Reading the header first: a file that is not a database fails here,
-        // before anything could be written to it.
-        version = pragmaInt(db, "PRAGMA user_version");
-        appId = pragmaInt(db, "PRAGMA application_id");
-        tables = pragmaInt(db, "SELECT count(*) FROM sqlite_master");
-    } catch (const DataError& e) {
-        refuse(db, QStringLiteral("%1 is not an Orvanwise company file (%2)").arg(path, e.message()));
-    }
-    const bool fresh = version == 0 && tables == 0;
-    if (!fresh && (appId != CompanyDatabase::kApplicationId || version == 0))
+    const bool fresh = header.version == 0 && header.tables == 0;
+    if (!fresh && (header.appId != CompanyDatabase::kApplicationId || header.version == 0))
         refuse(db, QStringLiteral("%1 is not an Orvanwise company file").arg(path));
-    if (version > CompanyDatabase::kSchemaVersion)
+    if (header.version > CompanyDatabase::kSchemaVersion)
         refuse(db, QStringLiteral("%1 was written by a newer version of Orvanwise (book version %2; this "
                                   "program reads up to %3)")
                        .arg(path)
-                       .arg(version)
+                       .arg(header.version)
                        .arg(CompanyDatabase::kSchemaVersion));
+    if (readOnly && (fresh || header.version < CompanyDatabase::kSchemaVersion))
+        refuse(db, readOnlyText(path));
     try {
-        execRaw(db, QStringLiteral(
-                        "PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; "
-                        "PRAGMA busy_timeout = 5000; PRAGMA temp_store = MEMORY;"));
+        if (!readOnly) {
+            execRaw(db, QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; "
+                                       "PRAGMA synchronous = FULL; PRAGMA temp_store = MEMORY;"));
+            // The log is folded back by the program while the clerk is idle
+            // (checkpointWhenIdle), not inside a clerk's commit; the automatic
+            // checkpoint stays only as a bound on the log's size (about 64 MB).
+            execRaw(db, QStringLiteral("PRAGMA wal_autocheckpoint = 16384;"));
+        }
         // A post reads its accounts, balances and index pages from memory once
         // warm: a 64 MB page cache and the file mapped for reading.
         execRaw(db, QStringLiteral("PRAGMA cache_size = -65536; PRAGMA mmap_size = 268435456;"));
-        // The log is folded back by the program while the clerk is idle
-        // (checkpointWhenIdle), not inside a clerk's commit; the automatic
-        // checkpoint stays only as a bound on the log's size (about 64 MB).
-        execRaw(db, QStringLiteral("PRAGMA wal_autocheckpoint = 16384;"));
         registerSqlFunctions(db);
         if (fresh)
             SchemaBuilder::create(db);
-        else
-            SchemaBuilder::migrate(db, static_cast<int>(version), state().upgradeProgress);
+        else if (!readOnly)
+            SchemaBuilder::migrate(db, static_cast<int>(header.version), state().upgradeProgress);
     } catch (const DataError& e) {
-        refuse(db, QStringLiteral("Cannot prepare the company file %1: %2").arg(path, e.message()));
+        refuse(db, causeText(sqlite3_extended_errcode(db), path,
+                             QStringLiteral("cannot prepare it: %1").arg(e.message())));
     }
+    if (!fresh && !readOnly)
+        startPageCheck(path);
     return db;
 }
 
@@ -130,7 +307,9 @@ void clearWorkTables(sqlite3* db) {
 
 QString CompanyDatabase::defaultPath() {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty())
+    // A relative folder is ignored, as the desktop's rules say: the book
+    // must not depend on the folder the program was started from.
+    if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return base + QStringLiteral("/orvanwise/orvan.sqlite");
 }
@@ -151,12 +330,28 @@ sqlite3* CompanyDatabase::handle() {
     return s.db;
 }
 
+QString CompanyDatabase::fileCondition(bool waitForPageCheck) {
+    if (!state().db)
+        return QString();
+    if (waitForPageCheck ||
+        (state().check.result.valid() &&
+         state().check.result.wait_for(std::chrono::seconds(0)) == std::future_status::ready))
+        awaitPageCheck(path());
+    return state().condition;
+}
+
+bool CompanyDatabase::pageCheckDone() {
+    const auto& result = state().check.result;
+    return !result.valid() || result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 bool CompanyDatabase::isOpen() {
     return state().db != nullptr;
 }
 
 void CompanyDatabase::closeConnection() {
     State& s = state();
+    stopPageCheck();
     if (!s.db)
         return;
     if (s.inWrite)
@@ -233,7 +428,18 @@ void CompanyDatabase::beginWrite() {
     sqlite3* db = handle();
     if (state().inWrite)
         throw DataError(QStringLiteral("A write is already under way"));
-    execRaw(db, QStringLiteral("BEGIN IMMEDIATE"));
+    awaitPageCheck(path());
+    if (!state().condition.isEmpty())
+        throw FileError(state().condition);
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const int code = sqlite3_extended_errcode(db);
+        const QString msg = lastErrorText(db);
+        if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
+            throw FileError(inUseText(path()));
+        if ((code & 0xff) == SQLITE_READONLY)
+            throw FileError(readOnlyText(path()));
+        throw DataError(msg);
+    }
     state().inWrite = true;
     try {
         clearWorkTables(db);

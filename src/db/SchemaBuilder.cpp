@@ -45,10 +45,22 @@ template <typename F> void inTransaction(sqlite3* db, F&& body) {
     }
 }
 
+int scalarInt(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    int value = 0;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        value = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    return value;
+}
+
 } // namespace
 
 void SchemaBuilder::create(sqlite3* db) {
     inTransaction(db, [db] {
+        // Another start may have created the book while this one waited.
+        if (scalarInt(db, "SELECT count(*) FROM sqlite_master") > 0)
+            return;
         runFolder(db, QStringLiteral(":/db/schema"));
         runFolder(db, QStringLiteral(":/db/triggers"));
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
@@ -88,6 +100,9 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
         if (found.isEmpty())
             throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
         inTransaction(db, [&] {
+            // Another start may have upgraded the book while this one waited.
+            if (scalarInt(db, "PRAGMA user_version") >= v)
+                return;
             run(db, readResource(dir.filePath(found)), found);
             run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
         });

@@ -1,0 +1,171 @@
+// A company file that cannot be written to, or that another start or another
+// program holds: each is named by its cause, and nothing is written to it.
+#include "data/DataClass.h"
+#include "data/DataError.h"
+#include "db/CompanyDatabase.h"
+#include "support/TestBook.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <functional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace orv;
+
+namespace {
+
+// One write the way a data class makes it: an employee request.
+class EmployeeWriter : public DataClass {
+public:
+    EmployeeWriter() { Class_Initialize(); }
+    QString add(const QString& last) {
+        return write(QStringLiteral("Error Entering Employee"), [&] {
+            db::CompanyDatabase::execute(
+                QStringLiteral(
+                    "INSERT INTO Temp_Employees (LastName, FirstName, HireDate, BirthDate, Address, "
+                    "HomePhone, Function_type) VALUES (?, 'Al', '2009-03-01', '1980-07-21', '3 Hill "
+                    "St', '61112222', 'C')"),
+                {Variant(last)});
+            return QStringLiteral("1");
+        });
+    }
+};
+
+class FileConditionTest : public test::TestBook {
+protected:
+    // Runs body in a child process and answers its exit code (0: held).
+    static int inChild(const std::function<int()>& body) {
+        const pid_t pid = fork();
+        if (pid == 0)
+            _exit(body());
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+    }
+    QString rootPageOf(const QString& table) {
+        return scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table));
+    }
+};
+
+} // namespace
+
+TEST_F(FileConditionTest, AGarbagePageIsReportedAndNoWriteLands) {
+    addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+    const int page = rootPageOf(QStringLiteral("Ledger_T")).toInt();
+    const int pageSize = scalar(QStringLiteral("PRAGMA page_size")).toInt();
+    db::CompanyDatabase::closeConnection();
+    {
+        QFile f(bookPath());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(qint64(page - 1) * pageSize);
+        f.write(QByteArray(pageSize, '\x5a'));
+    }
+    skipBookChecks();
+    db::CompanyDatabase::handle(); // the book opens; its pages are checked beside the program
+    const QString condition = db::CompanyDatabase::fileCondition(true);
+    EXPECT_TRUE(condition.contains(QLatin1String("is damaged"))) << condition.toStdString();
+    EXPECT_TRUE(condition.contains(QLatin1String("restore"))) << condition.toStdString();
+    EmployeeWriter writer;
+    const QString answer = writer.add(QStringLiteral("Lee"));
+    EXPECT_TRUE(answer.startsWith(QLatin1String("Error Entering Employee\n\n"))) << answer.toStdString();
+    EXPECT_TRUE(answer.contains(QLatin1String("is damaged"))) << answer.toStdString();
+    EXPECT_EQ(count(QStringLiteral("Employees")), 1);
+}
+
+TEST_F(FileConditionTest, TwoStartsAtOnceBothOpenANewBook) {
+    // Each start waits at a pipe until both are ready, then opens and writes.
+    for (int round = 0; round < 5; ++round) {
+        const QString path = bookPath() + QStringLiteral(".%1").arg(round);
+        int gate[2];
+        ASSERT_EQ(pipe(gate), 0);
+        std::vector<pid_t> starts;
+        for (int k = 0; k < 2; ++k) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                close(gate[1]);
+                char go = 0;
+                if (read(gate[0], &go, 1) != 1)
+                    _exit(3);
+                try {
+                    db::CompanyDatabase::setPath(path);
+                    EmployeeWriter writer;
+                    _exit(writer.add(QStringLiteral("Start%1").arg(k)) == QLatin1String("1") ? 0 : 1);
+                } catch (const DataError& e) {
+                    std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+                    _exit(2);
+                }
+            }
+            starts.push_back(pid);
+        }
+        close(gate[0]);
+        ASSERT_EQ(write(gate[1], "gg", 2), 2);
+        close(gate[1]);
+        for (const pid_t pid : starts) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+    }
+}
+
+TEST_F(FileConditionTest, APostWhileAnotherProgramHoldsTheBookSaysItIsInUse) {
+    addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(bookPath()).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EmployeeWriter writer;
+    const QString answer = writer.add(QStringLiteral("Lee")); // waits for the lock, then gives up
+    EXPECT_TRUE(answer.startsWith(QLatin1String("Error Entering Employee\n\n"))) << answer.toStdString();
+    EXPECT_TRUE(answer.contains(QLatin1String("is in use by another program"))) << answer.toStdString();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(writer.add(QStringLiteral("Lee")), QStringLiteral("1"))
+        << "the book is written once it is free";
+}
+
+TEST_F(FileConditionTest, AReadOnlyBookOpensForReadingAndSaysWhyAPostIsRefused) {
+    addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+    db::CompanyDatabase::closeConnection();
+    const QByteArray folder = QFile::encodeName(QFileInfo(bookPath()).absolutePath());
+    const QByteArray file = QFile::encodeName(bookPath());
+    ASSERT_EQ(chmod(folder.constData(), 0555), 0);
+    ASSERT_EQ(chmod(file.constData(), 0444), 0);
+    const int code = inChild([] {
+        if (geteuid() == 0 && setuid(65534) != 0)
+            return 10;
+        try {
+            db::CompanyDatabase::handle();
+            if (!db::CompanyDatabase::fileCondition().contains(QLatin1String("is read-only")))
+                return 11;
+            EmployeeWriter writer;
+            const QString answer = writer.add(QStringLiteral("Lee"));
+            if (!answer.startsWith(QLatin1String("Error Entering Employee\n\n")) ||
+                !answer.contains(QLatin1String("is read-only")))
+                return 12;
+            Recordset rs = db::CompanyDatabase::execute(QStringLiteral("SELECT count(*) FROM Employees"));
+            rs.moveFirst();
+            return rs.value(0).toInt64() == 1 ? 0 : 13;
+        } catch (const DataError& e) {
+            std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+            return 14;
+        }
+    });
+    chmod(folder.constData(), 0755);
+    chmod(file.constData(), 0644);
+    EXPECT_EQ(code, 0);
+}
+
+TEST(CompanyFilePath, ARelativeDataFolderIsIgnored) {
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/data");
+    const QString relative = db::CompanyDatabase::defaultPath();
+    qputenv("XDG_DATA_HOME", "/srv/books");
+    const QString absolute = db::CompanyDatabase::defaultPath();
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(relative, QDir::homePath() + QStringLiteral("/.local/share/orvanwise/orvan.sqlite"));
+    EXPECT_EQ(absolute, QStringLiteral("/srv/books/orvanwise/orvan.sqlite"));
+}
