@@ -28,15 +28,39 @@ struct Recordset::Impl {
 
 namespace {
 
+// Why a text cannot be stored as it is typed, or the empty text: a control
+// character other than tab and line breaks (a NUL would cut the text short
+// wherever it is read), or half of a character (a lone surrogate).
+QString textFault(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (c.isSurrogate())
+            return QStringLiteral("holds an invalid character");
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0x7f)
+            return QStringLiteral("holds a control character (code %1)").arg(int(u));
+    }
+    return QString();
+}
+
 Variant convertForField(const FieldInfo& f, const Variant& v) {
     Variant r;
     try {
         r = v.convertedTo(f.type);
-    } catch (const DataError&) {
-        throw DataError(QStringLiteral("Field %1: \"%2\" is not a valid %3")
-                            .arg(f.name, v.toString(), dataTypeName(f.type)));
+    } catch (const DataError& e) {
+        throw DataError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
     }
-    if (f.type == DataType::Text && f.size > 0 && r.toString().size() > f.size)
+    if (f.type != DataType::Text)
+        return r;
+    const QString text = r.toString();
+    if (const QString fault = textFault(text); !fault.isEmpty())
+        throw DataError(QStringLiteral("Field %1: the text %2").arg(f.name, fault));
+    // Counted in characters, as the database counts them.
+    if (f.size > 0 && text.toUcs4().size() > f.size)
         throw DataError(
             QStringLiteral("Field %1: the text is longer than %2 characters").arg(f.name).arg(f.size));
     return r;

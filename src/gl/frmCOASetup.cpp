@@ -225,7 +225,7 @@ std::vector<FieldDef> frmCOASetup::stagingFields() const {
 
 Check frmCOASetup::tooLong(QWidget* field, int maximum, const QString& message) {
     QPointer<QWidget> f(field);
-    return Check::when([f, maximum] { return fieldText(f).size() > maximum; }, message, field)
+    return Check::when([f, maximum] { return fieldText(f).toUcs4().size() > maximum; }, message, field)
         .selectingText();
 }
 

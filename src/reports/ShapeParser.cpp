@@ -62,8 +62,13 @@ void ShapeParser::source(ShapeStatement& st) {
     if (atEnd())
         fail(QStringLiteral("expected \"{{\" or \"(\""));
     if (m_text[m_pos] == u'(') {
+        // Each nesting is one more level of recursion here and in the
+        // grouper: a few are all any report uses.
+        if (++m_depth > kMaxNesting)
+            fail(QStringLiteral("more than %1 nested statements").arg(kMaxNesting));
         ++m_pos;
         st.inner = std::make_shared<ShapeStatement>(statement());
+        --m_depth;
         skipBlanks();
         expectChar(u')');
         return;

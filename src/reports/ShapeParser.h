@@ -34,6 +34,8 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    int m_depth = 0;
+    static constexpr int kMaxNesting = 8;
 };
 
 } // namespace orv::reports

@@ -156,3 +156,34 @@ TEST(Recordset, RowViewReadsAndWritesRowsWithoutMovingTheCursor) {
         rows += row.isBlank(QStringLiteral("Amount_NU")) ? 0 : 1;
     EXPECT_EQ(rows, 2);
 }
+
+TEST(Recordset, TextIsCountedInCharactersAndRefusedWhenItCannotBeStoredAsTyped) {
+    Recordset rs = lineSet();
+    rs.addNew();
+    // Ten emoji are ten characters, as the database counts them.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(10);
+    rs.setValue(QStringLiteral("Descrip_VC"), emoji);
+    EXPECT_EQ(rs.value(QStringLiteral("Descrip_VC")).toString(), emoji);
+    EXPECT_THROW(rs.setValue(QStringLiteral("Descrip_VC"), emoji + QStringLiteral("x")), DataError);
+    // Tabs and line breaks are kept; a NUL or half a character is refused
+    // with its reason, and the field keeps what it held.
+    rs.setValue(QStringLiteral("Descrip_VC"), QStringLiteral("a\tb\r\nc"));
+    const struct {
+        QString text;
+        const char* why;
+    } refused[] = {
+        {QStringLiteral("Tan") + QChar(0) + QStringLiteral("x"), "control character (code 0)"},
+        {QStringLiteral("bell\a"), "control character (code 7)"},
+        {QStringLiteral("half") + QChar(0xD83D), "invalid character"},
+        {QChar(0xDE00) + QStringLiteral("half"), "invalid character"},
+    };
+    for (const auto& r : refused) {
+        try {
+            rs.setValue(QStringLiteral("Descrip_VC"), r.text);
+            ADD_FAILURE() << r.why;
+        } catch (const DataError& e) {
+            EXPECT_TRUE(e.message().contains(QLatin1String(r.why))) << e.message().toStdString();
+        }
+        EXPECT_EQ(rs.value(QStringLiteral("Descrip_VC")).toString(), QStringLiteral("a\tb\r\nc"));
+    }
+}

@@ -178,3 +178,15 @@ TEST_F(JournalWriteTest, AccountsListActiveAccountsByCode) {
     }
     EXPECT_EQ(accounts.recordCount(), count(QStringLiteral("COA_T")) - 1);
 }
+
+TEST_F(JournalWriteTest, AnEmployeeIsFoundAsStoredWhateverTheNameHolds) {
+    // A name is looked up as a value, never as part of the statement, and
+    // trimmed as it was when stored.
+    const qint64 quoted = addEmployee(QStringLiteral("O'Neil;DROP x--"), QStringLiteral("Pat"));
+    EXPECT_EQ(gl.Get_ID(QStringLiteral("Employees"), Variant(QStringLiteral("O'Neil;DROP x--, Pat"))),
+              QString::number(quoted));
+    EXPECT_EQ(gl.Get_ID(QStringLiteral("Employees"), Variant(QStringLiteral("Tan  , Mary  "))),
+              QString::number(emp));
+    EXPECT_EQ(gl.Get_ID(QStringLiteral("Employees"), Variant(QStringLiteral("Tan, Mary") + QChar(0))),
+              QString());
+}

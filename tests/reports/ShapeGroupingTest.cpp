@@ -105,6 +105,12 @@ TEST(ShapeParser, RefusesAStatementOutsideTheGrammarNamingThePosition) {
                     .contains("expected \")\""));
     EXPECT_TRUE(errorOf(kTrialBalance + "BY 'x' extra").contains("unexpected text \"extra\" at position"));
     EXPECT_TRUE(errorOf("").contains("expected SHAPE at position 1"));
+    // Deep nesting is a parse error, not a stack exhausted by recursion.
+    const QString deep = QStringLiteral("SHAPE (").repeated(10000) +
+                         QStringLiteral(" SHAPE {{? = CALL dbo.x }}  AS c COMPUTE c") +
+                         QStringLiteral(") AS c COMPUTE c").repeated(10000);
+    EXPECT_TRUE(errorOf(deep).contains("more than 8 nested statements"))
+        << errorOf(deep).left(200).toStdString();
 }
 
 TEST(ShapeGrouper, KeylessStatementFormsOneGroupWithSumsExactToTheCent) {
