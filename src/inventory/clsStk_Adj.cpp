@@ -30,7 +30,9 @@ QString clsStk_Adj::Send_Order(const Recordset& header, Recordset lines) {
 
         if (lines.recordCount() > 0) {
             for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
-                const auto line = [&lines](const char* field) { return lines.value(QString::fromLatin1(field)); };
+                const auto line = [&lines](const char* field) {
+                    return lines.value(QString::fromLatin1(field));
+                };
                 adjustment.addNew();
                 adjustment.setValue(QStringLiteral("DocID"), journalNo);
                 adjustment.setValue(QStringLiteral("Doc_ID"), line("Doc_ID"));

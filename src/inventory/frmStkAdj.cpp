@@ -176,24 +176,26 @@ CheckList frmStkAdj::postChecks() {
         // A typed number that is no set's leaves no stock account to post to.
         Check::when([this] { return txtStock->text().isEmpty(); }, kSelectSet, cboCompany),
         Check::empty(cboEmployee, kSpecifyEmployee),
-        Check::when([this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-                    kSpecifyEmployee, cboEmployee),
-        Check::eachLine(m_lines,
-                        {
-                            Check::when([=] { return blank(value("GL_ID")); }, kSpecifyAccount),
-                            Check::when([=] { return blank(value("Description")); }, kSpecifyDescription),
-                            // Stock never falls below nothing, and what comes in has a price.
-                            Check::when([=] { return blank(value("Qty_NU")) || value("Qty_NU").toInt64() < 0; },
-                                        kNegativeCount),
-                            Check::when(
-                                [=, this] {
-                                    const bool raised =
-                                        value("Qty_NU").toInt64() > offeredQuantity(value("Doc_ID").toString());
-                                    return raised && (blank(value("Unit_Price_TI")) ||
-                                                      value("Unit_Price_TI").toCurrency().raw() < 0);
-                                },
-                                kNegativePrice),
-                        }),
+        Check::when(
+            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
+            kSpecifyEmployee, cboEmployee),
+        Check::eachLine(
+            m_lines,
+            {
+                Check::when([=] { return blank(value("GL_ID")); }, kSpecifyAccount),
+                Check::when([=] { return blank(value("Description")); }, kSpecifyDescription),
+                // Stock never falls below nothing, and what comes in has a price.
+                Check::when([=] { return blank(value("Qty_NU")) || value("Qty_NU").toInt64() < 0; },
+                            kNegativeCount),
+                Check::when(
+                    [=, this] {
+                        const bool raised =
+                            value("Qty_NU").toInt64() > offeredQuantity(value("Doc_ID").toString());
+                        return raised && (blank(value("Unit_Price_TI")) ||
+                                          value("Unit_Price_TI").toCurrency().raw() < 0);
+                    },
+                    kNegativePrice),
+            }),
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
     };
 }

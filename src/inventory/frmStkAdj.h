@@ -24,7 +24,8 @@ public:
     static inline const QString kItemExists = QStringLiteral("Item already exists!");
     static inline const QString kSelectSet = QStringLiteral("Select an Account Set ID first!");
     static inline const QString kSpecifyEmployee = QStringLiteral(" Specify Employee Name ");
-    static inline const QString kSpecifyAccount = QStringLiteral("Specify GL_ID Code to post for this stock item");
+    static inline const QString kSpecifyAccount =
+        QStringLiteral("Specify GL_ID Code to post for this stock item");
     static inline const QString kSpecifyDescription = QStringLiteral("Specify Description for this journal");
     static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
     static inline const QString kNegativeCount =
@@ -39,8 +40,8 @@ public:
     QLineEdit* txtAcctset;
     QLineEdit* txtStock;
     QLineEdit* txtCosting;
-    QLabel* Label8; // over the pick grid
-    QLabel* Label9; // over the line grid
+    QLabel* Label8;    // over the pick grid
+    QLabel* Label9;    // over the line grid
     QGroupBox* Frame1; // "Inventory Account Setting"
 
     void cboCompany_Click();

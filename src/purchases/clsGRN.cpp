@@ -6,9 +6,10 @@ clsGRN::clsGRN() {
     Class_Initialize();
     // The note's own spelling of the suppliers' table; any other name finds
     // nothing.
-    declareIdBranches({{QStringLiteral("creditors"), QStringLiteral("SELECT * FROM creditors WHERE CompanyName = '"),
-                        QStringLiteral("'"), QStringLiteral("CustomerID")},
-                       employeesBranch()});
+    declareIdBranches(
+        {{QStringLiteral("creditors"), QStringLiteral("SELECT * FROM creditors WHERE CompanyName = '"),
+          QStringLiteral("'"), QStringLiteral("CustomerID")},
+         employeesBranch()});
 }
 
 Recordset clsGRN::Get_Products() {
@@ -34,7 +35,9 @@ QString clsGRN::Send_Order(const Recordset& header, Recordset lines) {
 
         if (lines.recordCount() > 0) {
             for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
-                const auto line = [&lines](const char* field) { return lines.value(QString::fromLatin1(field)); };
+                const auto line = [&lines](const char* field) {
+                    return lines.value(QString::fromLatin1(field));
+                };
                 stock.addNew();
                 stock.setValue(QStringLiteral("Doc_No_VC"), postingNo);
                 stock.setValue(QStringLiteral("date_dt"), line("Date"));

@@ -188,9 +188,9 @@ void frmGRN::fillNewLine(Recordset& lines) {
 Currency frmGRN::computeLine(const RowView& line) {
     // Quantity times unit cost, exact to the ten-thousandth.
     const Currency amount =
-        blank(line.value(QStringLiteral("Qty_Order"))) ? Currency()
-                                                        : line.currency(QStringLiteral("Unit_Price_TI")) *
-                                                              line.integer(QStringLiteral("Qty_Order"));
+        blank(line.value(QStringLiteral("Qty_Order")))
+            ? Currency()
+            : line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_Order"));
     line.set(QStringLiteral("ExtendedPrice"), Variant(amount));
     if (blank(line.value(QStringLiteral("Description"))))
         UiServices::current().message(kEnterDescription);
@@ -205,11 +205,13 @@ CheckList frmGRN::postChecks() {
     return {
         Check::empty(cboEmployee, kSpecifyEmployee),
         // A typed name that is no employee's (or has no comma) cannot post.
-        Check::when([this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-                    kSpecifyEmployee, cboEmployee),
+        Check::when(
+            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
+            kSpecifyEmployee, cboEmployee),
         Check::empty(cboCompany, kCompanyInvalid),
-        Check::when([this] { return lookupId(QStringLiteral("creditors"), cboCompany->currentText()).isEmpty(); },
-                    kCompanyInvalid, cboCompany),
+        Check::when(
+            [this] { return lookupId(QStringLiteral("creditors"), cboCompany->currentText()).isEmpty(); },
+            kCompanyInvalid, cboCompany),
         Check::empty(txtPO, kSpecifyPO),
         Check::when([this] { return txtCurRate->text().isEmpty(); }, kEnterRate, txtCurRate,
                     QStringLiteral("Missing field")),
@@ -243,7 +245,8 @@ CheckList frmGRN::postChecks() {
 }
 
 void frmGRN::fillHeader(Recordset& header) {
-    assignText(header, QStringLiteral("CustomerID"), lookupId(QStringLiteral("creditors"), cboCompany->currentText()));
+    assignText(header, QStringLiteral("CustomerID"),
+               lookupId(QStringLiteral("creditors"), cboCompany->currentText()));
     assignText(header, QStringLiteral("PO"), txtPO->text());
     assignText(header, QStringLiteral("Cur_Type"), txtCurType->text());
     assignText(header, QStringLiteral("Cur_Rate"), txtCurRate->text());
