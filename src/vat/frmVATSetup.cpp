@@ -1,5 +1,7 @@
 #include "frmVATSetup.h"
 
+#include "VATRecord.h"
+
 #include "ui/Controls.h"
 #include "ui/KeyFilter.h"
 
@@ -141,14 +143,7 @@ void frmVATSetup::cmdClear_Click() {
 // --- the code's record, its checks and the requests --------------------------------------------
 
 std::vector<FieldDef> frmVATSetup::stagingFields() const {
-    return {
-        {QStringLiteral("GL_ID"), DataType::Integer},
-        {QStringLiteral("CompanyName"), DataType::Text, 30},
-        {QStringLiteral("Address"), DataType::Text, 60},
-        {QStringLiteral("City"), DataType::Text, 30},
-        {QStringLiteral("Credit_Term"), DataType::Integer},
-        {QStringLiteral("Credit_Limit"), DataType::Currency},
-    };
+    return vatRecordFields();
 }
 
 CheckList frmVATSetup::validateChecks() {

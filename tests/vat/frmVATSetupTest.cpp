@@ -221,7 +221,7 @@ TEST_F(frmVATSetupTest, PicksFillTheFieldsAndBringTheButtonsBack) {
 }
 
 TEST_F(frmVATSetupTest, ANameWithAQuoteLoadsAndAVanishedNameChangesNothing) {
-    test::addVatCode(4, QStringLiteral("Hawker's Rate"), QStringLiteral("3"), kOutput);
+    addVatCode(4, QStringLiteral("Hawker's Rate"), QStringLiteral("3"), kOutput);
     open();
     choose(window->cboCompany, QStringLiteral("Hawker's Rate"));
     EXPECT_EQ(fields(), (std::vector<QString>{"Hawker's Rate", "Hawker's Rate supplies", "VAT-000-001", "4",
@@ -242,13 +242,9 @@ TEST_F(frmVATSetupTest, ANameWithAQuoteLoadsAndAVanishedNameChangesNothing) {
 }
 
 TEST_F(frmVATSetupTest, ACodesRateChangesWhileAnItemCarriesIt) {
-    test::addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
-    // Items have no request path in this book yet: the item is written by hand.
-    sql(QStringLiteral(
-        "INSERT INTO Product_T (Pdt_ID_VC, Pdt_Name_VC, Pdt_Category_VC, vat_code, Pdt_Acctset_VC) "
-        "VALUES ('W-100', 'Widget', 'GEN', 4, 'STANDARD')"));
-    sql(QStringLiteral(
-        "INSERT INTO Stock_Item_T (Pdt_ID_VC, Qty_On_Hand, Value_On_Hand) VALUES ('W-100', 0, 0)"));
+    addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
+    addItem(QStringLiteral("W-100"), QStringLiteral("Widget"), QStringLiteral("GEN"),
+            QStringLiteral("STANDARD"), 4);
     open();
     choose(window->cboCompany, QStringLiteral("Reduced"));
     window->txtCreditLimit->setText(QStringLiteral("9"));
