@@ -10,6 +10,7 @@
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
 #include "ui/WindowRegistry.h"
+#include "vat/frmVATSetup.h"
 
 namespace orv {
 
@@ -26,6 +27,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
         {QStringLiteral("cmd_Stk_Adj"), [&r] { r.show<frmStkAdj>(); }},
         {QStringLiteral("cmdRE_Entry"), [&r] { r.show<frmREEntry>(); }},
+        {QStringLiteral("cmdVAT"), [&r] { r.show<frmVATSetup>(); }},
     };
 }
 
