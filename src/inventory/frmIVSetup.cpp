@@ -372,48 +372,45 @@ void frmIVSetup::cmdItemNew_Click() {
         setFieldText(f.box, QString());
 }
 
-bool frmIVSetup::found(Recordset& record, const QString& missing, const QString& key) {
+bool frmIVSetup::loadPick(Recordset record, const QString& missing, const QString& key,
+                          const std::vector<std::pair<QWidget*, QString>>& into) {
     if (record.recordCount() == 0) {
         UiServices::current().message(missing.arg(key));
         return false;
     }
     record.moveFirst();
+    for (const auto& [box, column] : into)
+        setFieldText(box, record.value(column).toString());
     return true;
 }
 
 void frmIVSetup::cboCategory_Click() {
     const QString name = cboCategory->currentText();
-    Recordset category = m_data->Get_Stock_Details(name);
-    if (!found(category, kNoCategory, name))
-        return;
-    setFieldText(cboSales, category.value(QStringLiteral("Sales_IN")).toString());
-    setFieldText(cboCOS, category.value(QStringLiteral("COS_IN")).toString());
-    txtCategoryID->setText(category.value(QStringLiteral("Pdt_Category_VC")).toString());
+    loadPick(m_data->Get_Stock_Details(name), kNoCategory, name,
+             {{cboSales, QStringLiteral("Sales_IN")},
+              {cboCOS, QStringLiteral("COS_IN")},
+              {txtCategoryID, QStringLiteral("Pdt_Category_VC")}});
 }
 
 void frmIVSetup::cboAcctSet_Click() {
     const QString name = cboAcctSet->currentText();
-    Recordset set = m_data->Get_AcctSet_Details(name);
-    if (!found(set, kNoAccountSet, name))
-        return;
-    setFieldText(cboCosting, set.value(QStringLiteral("cost_method_vc")).toString());
-    setFieldText(cboInventory, set.value(QStringLiteral("stock_in")).toString());
-    setFieldText(cboPayable, set.value(QStringLiteral("payable_in")).toString());
-    setFieldText(cboShipment, set.value(QStringLiteral("shipment_in")).toString());
-    cmdNew->click();
+    if (loadPick(m_data->Get_AcctSet_Details(name), kNoAccountSet, name,
+                 {{cboCosting, QStringLiteral("cost_method_vc")},
+                  {cboInventory, QStringLiteral("stock_in")},
+                  {cboPayable, QStringLiteral("payable_in")},
+                  {cboShipment, QStringLiteral("shipment_in")}}))
+        cmdNew->click();
 }
 
 void frmIVSetup::cboPdtCode_Click() {
     const QString code = cboPdtCode->currentText();
-    Recordset item = m_data->Get_Item_Details(code);
-    if (!found(item, kNoItem, code))
-        return;
-    setFieldText(cboPdtName, item.value(QStringLiteral("Pdt_Name_VC")).toString());
-    setFieldText(cboPdtDescrip, item.value(QStringLiteral("Pdt_Descrip_VC")).toString());
-    setFieldText(cboPdtCategory, item.value(QStringLiteral("Pdt_Category_VC")).toString());
-    setFieldText(cboCred, item.value(QStringLiteral("vat_code")).toString());
-    setFieldText(cboAccountSet, item.value(QStringLiteral("Pdt_Acctset_VC")).toString());
-    cmdNew->click();
+    if (loadPick(m_data->Get_Item_Details(code), kNoItem, code,
+                 {{cboPdtName, QStringLiteral("Pdt_Name_VC")},
+                  {cboPdtDescrip, QStringLiteral("Pdt_Descrip_VC")},
+                  {cboPdtCategory, QStringLiteral("Pdt_Category_VC")},
+                  {cboCred, QStringLiteral("vat_code")},
+                  {cboAccountSet, QStringLiteral("Pdt_Acctset_VC")}}))
+        cmdNew->click();
 }
 
 } // namespace orv

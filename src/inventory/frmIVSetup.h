@@ -116,9 +116,10 @@ private:
     // number of 32 bits.
     static CheckList fitChecks(const Step& step);
     void request(const Step& step, Request request, QPushButton* pressed);
-    // The first row of a detail read; false, with a message naming the key,
-    // when the key is no longer there.
-    static bool found(Recordset& record, const QString& missing, const QString& key);
+    // Copies the columns of a detail read's first row into their boxes; when
+    // the key is no longer there, a message names it and nothing changes.
+    static bool loadPick(Recordset record, const QString& missing, const QString& key,
+                         const std::vector<std::pair<QWidget*, QString>>& into);
 
     std::unique_ptr<clsIVSetup> m_data;
     Recordset rsNewStock;
