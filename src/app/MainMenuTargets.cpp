@@ -6,6 +6,7 @@
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
+#include "inventory/frmIVSetup.h"
 #include "inventory/frmStkAdj.h"
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
@@ -21,6 +22,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallAP_Setup"), [&r] { r.show<frmAPSetup>(); }},
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
         {QStringLiteral("cmdCallBank_Setup"), [&r] { r.show<frmCashSetup>(); }},
+        {QStringLiteral("cmdCallStk_Setup"), [&r] { r.show<frmIVSetup>(); }},
         {QStringLiteral("cmdCall_GRN"), [&r] { r.showModal<frmGRN>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
