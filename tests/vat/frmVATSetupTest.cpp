@@ -252,7 +252,9 @@ TEST_F(frmVATSetupTest, ACodesRateChangesWhileAnItemCarriesIt) {
               QStringLiteral("VAT Reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT VAT_Rate FROM VAT_T WHERE VAT_Code = 4")), QStringLiteral("9"));
     choose(window->cboCompany, QStringLiteral("Reduced"));
-    EXPECT_EQ(press(window->cmdDelete), clsVATSetup::kDeleteFailed);
+    EXPECT_EQ(press(window->cmdDelete),
+              clsVATSetup::kDeleteFailed +
+                  QStringLiteral("\nItems carry the VAT code, so it cannot be deleted or renumbered."));
     EXPECT_EQ(items(window->cboCompany).last(), QStringLiteral("Reduced"));
     expectBooksSound();
 }
