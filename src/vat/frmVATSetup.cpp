@@ -53,11 +53,12 @@ void frmVATSetup::layOut() {
         }
         grid->addWidget(box, row, column + 1);
     };
+    // Placed row by row, so Tab reads the two columns as the clerk does.
     place(0, 0, QStringLiteral("lblCompany"), QStringLiteral("VAT Name :"), cboCompany);
-    place(1, 0, QStringLiteral("lblAddress"), QStringLiteral("VAT Description :"), txtAddress);
-    place(2, 0, QStringLiteral("lblCity"), QStringLiteral("VAT Registration No :"), txtCity);
     place(0, 2, QStringLiteral("lblCreditTerm"), QStringLiteral("VAT Code :"), txtCreditTerm);
+    place(1, 0, QStringLiteral("lblAddress"), QStringLiteral("VAT Description :"), txtAddress);
     place(1, 2, QStringLiteral("lblCreditLimit"), QStringLiteral("VAT Rate :"), txtCreditLimit);
+    place(2, 0, QStringLiteral("lblCity"), QStringLiteral("VAT Registration No :"), txtCity);
     place(2, 2, QStringLiteral("lblCOA"), QStringLiteral("VAT Control A/C :"), cboCOA);
     place(3, 2, QString(), QString(), txtGLName);
     grid->setColumnStretch(1, 1);
