@@ -186,7 +186,7 @@ std::vector<SetupWindow::Assignment> frmVATSetup::assignments(Request) {
     // Every request carries all six fields, a delete as a create.
     return {
         {QStringLiteral("GL_ID"),
-         [this] { return m_vat->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }},
+         [this] { return m_vat->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }, cboCOA},
         fromControl(QStringLiteral("CompanyName"), cboCompany),
         fromControl(QStringLiteral("Address"), txtAddress),
         fromControl(QStringLiteral("City"), txtCity),
