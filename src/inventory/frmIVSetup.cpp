@@ -1,6 +1,7 @@
 #include "frmIVSetup.h"
 
 #include "IVRecords.h"
+#include "data/DataError.h"
 #include "ui/Controls.h"
 #include "ui/SetupWindow.h"
 #include "ui/UiServices.h"
@@ -243,7 +244,7 @@ void frmIVSetup::Form_Load() {
         guarded([&] { fillList(box, table, column); });
     guarded([&] {
         Combo1->clear();
-        for (RowView row : m_data->Get_Table_Recordset(coa).rows())
+        for (RowView row : data().Get_Table_Recordset(coa).rows())
             Combo1->addItem(row.text(glId) + QStringLiteral("-") + row.text(QStringLiteral("GL_Name_VC")));
     });
     Create_New_Stock();
@@ -251,9 +252,16 @@ void frmIVSetup::Form_Load() {
     Create_New_Item();
 }
 
+clsIVSetup& frmIVSetup::data() {
+    if (!m_data)
+        throw DataError(
+            QStringLiteral("The inventory data could not be opened; close the window and open it again"));
+    return *m_data;
+}
+
 void frmIVSetup::fillList(QComboBox* box, const QString& table, const QString& column) {
     QStringList entries;
-    for (RowView row : m_data->Get_Table_Recordset(table).rows())
+    for (RowView row : data().Get_Table_Recordset(table).rows())
         entries << row.text(column);
     box->clear();
     box->addItems(entries);
@@ -330,7 +338,7 @@ void frmIVSetup::request(const Step& step, Request request, QPushButton* pressed
     const bool written = guarded([&] {
         for (const StepField& f : step.fields)
             assignText(*step.record, f.field, fieldText(f.box));
-        text = (m_data.get()->*step.writers[request])(*step.record);
+        text = (data().*step.writers[request])(*step.record);
     });
     if (!written)
         return;
@@ -386,7 +394,7 @@ bool frmIVSetup::loadPick(Recordset record, const QString& missing, const QStrin
 
 void frmIVSetup::cboCategory_Click() {
     const QString name = cboCategory->currentText();
-    loadPick(m_data->Get_Stock_Details(name), kNoCategory, name,
+    loadPick(data().Get_Stock_Details(name), kNoCategory, name,
              {{cboSales, QStringLiteral("Sales_IN")},
               {cboCOS, QStringLiteral("COS_IN")},
               {txtCategoryID, QStringLiteral("Pdt_Category_VC")}});
@@ -394,7 +402,7 @@ void frmIVSetup::cboCategory_Click() {
 
 void frmIVSetup::cboAcctSet_Click() {
     const QString name = cboAcctSet->currentText();
-    if (loadPick(m_data->Get_AcctSet_Details(name), kNoAccountSet, name,
+    if (loadPick(data().Get_AcctSet_Details(name), kNoAccountSet, name,
                  {{cboCosting, QStringLiteral("cost_method_vc")},
                   {cboInventory, QStringLiteral("stock_in")},
                   {cboPayable, QStringLiteral("payable_in")},
@@ -404,7 +412,7 @@ void frmIVSetup::cboAcctSet_Click() {
 
 void frmIVSetup::cboPdtCode_Click() {
     const QString code = cboPdtCode->currentText();
-    if (loadPick(m_data->Get_Item_Details(code), kNoItem, code,
+    if (loadPick(data().Get_Item_Details(code), kNoItem, code,
                  {{cboPdtName, QStringLiteral("Pdt_Name_VC")},
                   {cboPdtDescrip, QStringLiteral("Pdt_Descrip_VC")},
                   {cboPdtCategory, QStringLiteral("Pdt_Category_VC")},

@@ -110,6 +110,8 @@ private:
 
     void layOut();
     void wire();
+    // The data class; an error when it could not be created at load.
+    clsIVSetup& data();
     void fillList(QComboBox* list, const QString& table, const QString& column);
     static bool validate(const Step& step);
     // What the request record cannot hold: a number field that is no whole
