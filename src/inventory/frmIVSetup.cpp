@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/SetupWindow.h"
 #include "ui/UiServices.h"
+#include "ui/WriteAnswer.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -332,19 +333,27 @@ CheckList frmIVSetup::fitChecks(const Step& step) {
 void frmIVSetup::request(const Step& step, Request request, QPushButton* pressed) {
     if (!validate(step) || !runChecks(fitChecks(step)))
         return;
-    QString text;
+    WriteAnswer answer;
+    std::vector<FieldBox> boxes;
     // A text the request record cannot hold stops the request with its
     // reason before anything is sent, like a failed check.
     const bool written = guarded([&] {
-        for (const StepField& f : step.fields)
+        for (const StepField& f : step.fields) {
             assignText(*step.record, f.field, fieldText(f.box));
-        text = (data().*step.writers[request])(*step.record);
+            boxes.emplace_back(f.field, f.box);
+        }
+        answer = sendToBooks([&] { return (data().*step.writers[request])(*step.record); });
     });
     if (!written)
         return;
     UiServices& ui = UiServices::current();
     ui.setPointer(this, Pointer::Arrow);
-    ui.message(text);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        // Nothing changed in the books: the clerk corrects what was typed.
+        focusNamedBox(*answer.refusal, boxes);
+        return;
+    }
     guarded([&] { fillList(step.keyList, step.keyTable, step.keyColumn); });
     Reset_Setup_Fields();
     pressed->setEnabled(false);
