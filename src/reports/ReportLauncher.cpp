@@ -3,8 +3,8 @@
 #include "ParameterConversion.h"
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
-#include "ReportServices.h"
 #include "data/DataError.h"
+#include "ui/UiServices.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ bool ReportLauncher::launch(const ReportButton& button) {
         ReportResultSet& result = source.resultSet(button.command);
         if (result.isOpen())
             result.close();
-        if (!checkBoxes(button))
+        if (!runChecks(button.checks))
             return false;
         std::vector<Variant> values;
         if (!convertInputs(button, source.command(button.command), &values))
@@ -26,21 +26,9 @@ bool ReportLauncher::launch(const ReportButton& button) {
         showReport(layout, layoutRows(source, layout));
         return true;
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
         return false;
     }
-}
-
-bool ReportLauncher::checkBoxes(const ReportButton& button) {
-    for (const LauncherCheck& check : button.checks) {
-        if (!ParameterConversion::boxText(check.box).isEmpty())
-            continue;
-        refuse(check.box, check.message);
-        if (check.tint)
-            applyTint(check.box);
-        return false;
-    }
-    return true;
 }
 
 bool ReportLauncher::convertInputs(const ReportButton& button, const ReportCommand& command,
@@ -71,7 +59,7 @@ bool ReportLauncher::convertInputs(const ReportButton& button, const ReportComma
 }
 
 void ReportLauncher::refuse(QWidget* box, const QString& message) {
-    ReportServices::showMessage(message);
+    UiServices::current().message(message);
     if (box)
         box->setFocus(Qt::OtherFocusReason);
 }
@@ -85,18 +73,6 @@ ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const Repor
 
 void ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
     ReportPreview::present(layout.name(), ReportPaginator::paginate(layout, rows), layout.previewGeometry());
-}
-
-void ReportLauncher::applyTint(QWidget* box) {
-    if (!box)
-        return;
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, tintColour());
-    box->setPalette(pal);
-}
-
-bool ReportLauncher::isTinted(const QWidget* box) {
-    return box && box->palette().color(QPalette::Base) == tintColour();
 }
 
 } // namespace orv::reports

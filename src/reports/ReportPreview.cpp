@@ -2,7 +2,7 @@
 
 #include "ReportPageView.h"
 #include "ReportPainter.h"
-#include "ReportServices.h"
+#include "ui/UiServices.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -177,18 +177,18 @@ void ReportPreview::refreshControls() {
 void ReportPreview::printReport() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(m_doc->pageLayout());
-    if (!ReportServices::askPrinter(this, printer))
+    if (!UiServices::current().askPrinter(this, printer))
         return;
     try {
         ReportPainter::print(*m_doc, printer);
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
     }
 }
 
 void ReportPreview::exportPdf() {
     QString path =
-        ReportServices::askSaveFileName(this, QStringLiteral("Export to PDF"), m_doc->caption + ".pdf");
+        UiServices::current().askSaveFileName(this, QStringLiteral("Export to PDF"), m_doc->caption + ".pdf");
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -196,7 +196,7 @@ void ReportPreview::exportPdf() {
     try {
         ReportPainter::exportPdf(*m_doc, path);
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
     }
 }
 

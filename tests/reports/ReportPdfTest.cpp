@@ -3,9 +3,9 @@
 #include "reports/ReportPaginator.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportPreview.h"
-#include "reports/ReportServices.h"
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
+#include "ui/RecordingUiServices.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -45,16 +45,12 @@ protected:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(dir.isValid());
-        ReportServices::setMessageHook([this](const QString& text) { messages << text; });
     }
-    void TearDown() override {
-        ReportPreview::destroyAll();
-        ReportServices::reset();
-    }
+    void TearDown() override { ReportPreview::destroyAll(); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    QStringList messages;
+    RecordingUiServices ui;
 };
 
 } // namespace
@@ -95,7 +91,7 @@ TEST_F(PdfTest, WideReportPrintsLandscape) {
 TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(10));
     QString suggested;
-    ReportServices::setSaveFileHook([&](QWidget*, const QString&, const QString& s) {
+    ui.onSaveFile([&](const QString&, const QString& s) {
         suggested = s;
         return path("exported"); // the extension is added
     });
@@ -103,7 +99,7 @@ TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     EXPECT_EQ(suggested, "Sample Listing.pdf");
     EXPECT_TRUE(poppler("pdftotext", {path("exported.pdf"), "-"}).contains("SAMPLE LISTING"));
 
-    ReportServices::setPrinterHook([&](QWidget*, QPrinter& printer) {
+    ui.onPrinter([&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path("printed.pdf"));
         return true;
@@ -112,11 +108,10 @@ TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     EXPECT_TRUE(poppler("pdftotext", {path("printed.pdf"), "-"}).contains("1,234.56"));
 
     // A file that cannot be written is a message, not a crash.
-    ReportServices::setSaveFileHook(
-        [&](QWidget*, const QString&, const QString&) { return path("no such folder/x.pdf"); });
+    ui.onSaveFile([&](const QString&, const QString&) { return path("no such folder/x.pdf"); });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains("could not be written"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(ui.lastText().contains("could not be written"));
 }
 
 TEST_F(PdfTest, PageKeysTurnThePreviewsPages) {
