@@ -29,6 +29,10 @@ protected:
                        const QString& method = QStringLiteral("FIFO"));
     void addItem(const QString& code, const QString& name, const QString& category = QStringLiteral("GEN"),
                  const QString& accountSet = QStringLiteral("STANDARD"), int vatCode = 1);
+    // A VAT code made through the VAT set-up window's data class, on the
+    // starter chart's VAT control account unless another is given; a refused
+    // request fails the test with the database's reason.
+    void addVatCode(int code, const QString& name, const QString& rate, int control = 2200);
     // A posted journal (rent paid from the account) by a new employee,
     // naming a party when one is given.
     void postJournal(int creditAccount, int partyId = 0);

@@ -31,15 +31,6 @@ protected:
         EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
             << reason << " / " << data.lastFailureReason().toStdString();
     }
-    // An item carrying a code. Items have no request path of their own in
-    // these tests' book, so the row and its stock row are written by hand.
-    void addItemWithCode(int code) {
-        sql(QStringLiteral("INSERT INTO Product_T (Pdt_ID_VC, Pdt_Name_VC, Pdt_Category_VC, vat_code, "
-                           "Pdt_Acctset_VC) VALUES ('W-100', 'Widget', 'GEN', %1, 'STANDARD')")
-                .arg(code));
-        sql(QStringLiteral(
-            "INSERT INTO Stock_Item_T (Pdt_ID_VC, Qty_On_Hand, Value_On_Hand) VALUES ('W-100', 0, 0)"));
-    }
     // A VAT record of a code, as a posted invoice line leaves one.
     void addVatRecord(int code) {
         skipBookChecks(); // the record has no invoice behind it
@@ -136,7 +127,7 @@ TEST_F(VatRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
 }
 
 TEST_F(VatRequestsTest, UpdatesChangeTheRateAlwaysAndKeyFieldsOnlyWithoutHistory) {
-    test::addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
+    addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
     Values reduced = test::withVat(test::vatCode(4, "reduced", "6.25", kOutput), "City", "VAT-000-002");
     EXPECT_EQ(data.Update_Order(vat(reduced)),
               QStringLiteral("VAT reduced details would be updated if no transaction been posted"));
@@ -160,7 +151,8 @@ TEST_F(VatRequestsTest, UpdatesChangeTheRateAlwaysAndKeyFieldsOnlyWithoutHistory
     reduced = test::withVat(test::withVat(reduced, "Credit_Term", "7"), "GL_ID", "2200");
 
     // An item carrying the code: the rate still changes, the number does not.
-    addItemWithCode(7);
+    addItem(QStringLiteral("W-100"), QStringLiteral("Widget"), QStringLiteral("GEN"),
+            QStringLiteral("STANDARD"), 7);
     EXPECT_EQ(data.Update_Order(vat(test::withVat(reduced, "Credit_Limit", "8"))),
               QStringLiteral("VAT reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(column("Reduced", "VAT_Rate"), QStringLiteral("8"));
@@ -174,7 +166,7 @@ TEST_F(VatRequestsTest, UpdatesChangeTheRateAlwaysAndKeyFieldsOnlyWithoutHistory
 }
 
 TEST_F(VatRequestsTest, AVatRecordFreezesTheCodeAndItsControlAccountAndStopsADelete) {
-    test::addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
+    addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
     addVatRecord(4);
     const Values reduced = test::vatCode(4, "Reduced", "5", kOutput);
     expectRefused(data.Update_Order(vat(test::withVat(reduced, "Credit_Term", "8"))),
@@ -190,7 +182,7 @@ TEST_F(VatRequestsTest, AVatRecordFreezesTheCodeAndItsControlAccountAndStopsADel
 }
 
 TEST_F(VatRequestsTest, DeletesRemoveAnUnusedCodeByName) {
-    test::addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
+    addVatCode(4, QStringLiteral("Reduced"), QStringLiteral("5"), kOutput);
     EXPECT_EQ(data.Delete_Order(vat(test::vatCode(4, "REDUCED", "5", kOutput))),
               QStringLiteral("VAT Details REDUCED would be Deleted if there is no transaction history"));
     EXPECT_EQ(count(QStringLiteral("VAT_T")), 3);
