@@ -5,6 +5,7 @@
 #include "ReportPreview.h"
 #include "ReportServices.h"
 #include "data/DataError.h"
+#include "ui/UiServices.h"
 
 #include <QWidget>
 
@@ -16,31 +17,18 @@ bool ReportLauncher::launch(const ReportButton& button) {
         ReportResultSet& result = source.resultSet(button.command);
         if (result.isOpen())
             result.close();
-        if (!checkBoxes(button))
+        if (!runChecks(button.checks))
             return false;
         std::vector<Variant> values;
         if (!convertInputs(button, source.command(button.command), &values))
             return false;
         source.run(button.command, values);
         const ReportLayout& layout = button.layout();
-        showReport(layout, layoutRows(source, layout));
-        return true;
+        return showReport(layout, layoutRows(source, layout));
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
         return false;
     }
-}
-
-bool ReportLauncher::checkBoxes(const ReportButton& button) {
-    for (const LauncherCheck& check : button.checks) {
-        if (!ParameterConversion::boxText(check.box).isEmpty())
-            continue;
-        refuse(check.box, check.message);
-        if (check.tint)
-            applyTint(check.box);
-        return false;
-    }
-    return true;
 }
 
 bool ReportLauncher::convertInputs(const ReportButton& button, const ReportCommand& command,
@@ -71,7 +59,7 @@ bool ReportLauncher::convertInputs(const ReportButton& button, const ReportComma
 }
 
 void ReportLauncher::refuse(QWidget* box, const QString& message) {
-    ReportServices::showMessage(message);
+    UiServices::current().message(message);
     if (box)
         box->setFocus(Qt::OtherFocusReason);
 }
@@ -83,20 +71,22 @@ ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const Repor
     return rows;
 }
 
-void ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
-    ReportPreview::present(layout.name(), ReportPaginator::paginate(layout, rows), layout.previewGeometry());
-}
-
-void ReportLauncher::applyTint(QWidget* box) {
-    if (!box)
-        return;
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, tintColour());
-    box->setPalette(pal);
-}
-
-bool ReportLauncher::isTinted(const QWidget* box) {
-    return box && box->palette().color(QPalette::Base) == tintColour();
+bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
+    ReportPaginator::Options options;
+    std::unique_ptr<ReportProgress> progress;
+    options.progress = [&](int done, int total) {
+        if (!progress)
+            progress = ReportServices::beginProgress(
+                nullptr, QStringLiteral("Preparing %1...").arg(layout.caption()), total);
+        return progress->advance(done);
+    };
+    try {
+        ReportDocument doc = ReportPaginator::paginate(layout, rows, options);
+        ReportPreview::present(layout.name(), std::move(doc), layout.previewGeometry());
+        return true;
+    } catch (const ReportCancelled&) {
+        return false; // the clerk stopped it: no preview, nothing to say
+    }
 }
 
 } // namespace orv::reports
