@@ -136,3 +136,16 @@ TEST_F(frmStkAdjTest, ARefusedJournalKeepsItsLines) {
     EXPECT_EQ(window->lines().recordCount(), 1);
     EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
 }
+
+TEST_F(frmStkAdjTest, ACountTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    counted(QStringLiteral("1/1"), QStringLiteral("2000000000"));
+    ui.clear();
+    edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
+    EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
+    EXPECT_EQ(post(), frmStkAdj::kAmountTooLarge);
+    EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
+    EXPECT_EQ(window->lines().recordCount(), 1);
+}
