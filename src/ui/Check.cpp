@@ -40,15 +40,7 @@ Check Check::emptyNumber(QWidget* field, const QString& message) {
 
 Check Check::notNumber(QWidget* field) {
     QPointer<QWidget> f(field);
-    // A power of ten ("1e1") or more digits than an amount holds reads as a
-    // number, yet no record field takes it: it is refused here, not on the
-    // way to the books.
-    Check check = when(
-        [f] {
-            Currency value;
-            return !fieldNumber(f, &value);
-        },
-        kNotNumber, field, kTitleInvalidInput);
+    Check check = when([f] { return !isNumericText(fieldText(f)); }, kNotNumber, field, kTitleInvalidInput);
     return check.selectingText();
 }
 

@@ -23,7 +23,7 @@ public:
     static Check empty(QWidget* field, const QString& message, const QString& title = {});
     // An empty number field: the message is titled "Missing field".
     static Check emptyNumber(QWidget* field, const QString& message);
-    // A number field whose text is not an amount it can hold: "Enter numerical and not
+    // A number field whose text is not a number: "Enter numerical and not
     // character", titled "Invalid Input", the whole text selected.
     static Check notNumber(QWidget* field);
     // A number below the minimum / above the maximum: the window's message,
