@@ -218,7 +218,7 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
 
     // A print cancelled on the way is aborted quietly.
-    ReportServices::setPrinterHook([&](QWidget*, QPrinter& printer) {
+    ui.onPrinter([&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path("printed.pdf"));
         return true;
@@ -227,7 +227,7 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     progress.steps.clear();
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
     EXPECT_EQ(progress.steps, (std::vector<int>{0, 1}));
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
