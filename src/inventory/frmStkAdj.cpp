@@ -54,6 +54,12 @@ frmStkAdj::frmStkAdj(QWidget* parent)
     cmdSend->setText(QStringLiteral("POST"));
     txtSubTotal->setText(QStringLiteral("$0.00"));
     connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    // The boxes show the set last chosen; once the clerk types over it they
+    // would name another set's accounts, so they empty until a set is chosen.
+    connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
+            box->clear();
+    });
     layOut();
 }
 
