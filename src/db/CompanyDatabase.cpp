@@ -274,8 +274,10 @@ sqlite3* openPhysical(const QString& path) {
         registerSqlFunctions(db);
         if (fresh)
             SchemaBuilder::create(db);
-        else if (!readOnly)
+        else if (!readOnly) {
             SchemaBuilder::migrate(db, static_cast<int>(header.version), state().upgradeProgress);
+            SchemaBuilder::refreshRules(db);
+        }
     } catch (const DataError& e) {
         refuse(db, causeText(sqlite3_extended_errcode(db), path,
                              QStringLiteral("cannot prepare it: %1").arg(e.message())));
