@@ -1,6 +1,6 @@
 #include "DataClass.h"
 
-#include "DataError.h"
+#include "values/DataError.h"
 
 namespace orv {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Connection.h"
-#include "Recordset.h"
+#include "values/Recordset.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
 #include "ReportServices.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ReportPaginator.h"
 
 #include "ReportFormat.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QLocale>
 #include <QtMath>

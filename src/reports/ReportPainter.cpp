@@ -1,6 +1,6 @@
 #include "ReportPainter.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QFont>
 #include <QFontMetricsF>

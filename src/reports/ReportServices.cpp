@@ -1,6 +1,6 @@
 #include "ReportServices.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -3,8 +3,8 @@
 #include "Controls.h"
 #include "CursorPictures.h"
 #include "UiServices.h"
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "values/DataError.h"
+#include "values/Format.h"
 
 #include <QComboBox>
 #include <QDateEdit>

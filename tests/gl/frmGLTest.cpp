@@ -7,7 +7,7 @@
 #include "reports/ReportPreview.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "support/gui/UiTest.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
 

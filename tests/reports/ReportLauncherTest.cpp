@@ -5,7 +5,7 @@
 #include "reports/ReportServices.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
