@@ -8,6 +8,7 @@
 #include "gl/frmREEntry.h"
 #include "purchases/frmAPSetup.h"
 #include "ui/WindowRegistry.h"
+#include "vat/frmVATSetup.h"
 
 namespace orv {
 
@@ -22,6 +23,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
         {QStringLiteral("cmdRE_Entry"), [&r] { r.show<frmREEntry>(); }},
+        {QStringLiteral("cmdVAT"), [&r] { r.show<frmVATSetup>(); }},
     };
 }
 

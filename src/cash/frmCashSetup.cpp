@@ -113,15 +113,7 @@ SetupWindow::ListFill frmCashSetup::nameList() const {
 }
 
 void frmCashSetup::cboCompany_Click() {
-    const QString name = cboCompany->currentText();
-    const Recordset bank = readDetails(name);
-    // A bank removed since the list was read: nothing is loaded.
-    if (bank.recordCount() == 0) {
-        UiServices::current().message(kNoBank.arg(name));
-        return;
-    }
-    showDetails(bank);
-    cmdNew->click();
+    pickRecord(kNoBank);
 }
 
 void frmCashSetup::showDetails(const Recordset& record) {

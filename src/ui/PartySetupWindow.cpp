@@ -117,15 +117,7 @@ SetupWindow::ListFill PartySetupWindow::nameList() const {
 }
 
 void PartySetupWindow::cboCompany_Click() {
-    const QString name = cboCompany->currentText();
-    const Recordset party = readDetails(name);
-    // A party removed since the list was read: nothing is loaded.
-    if (party.recordCount() == 0) {
-        UiServices::current().message(m_texts.noParty.arg(name));
-        return;
-    }
-    showDetails(party);
-    cmdNew->click();
+    pickRecord(m_texts.noParty);
 }
 
 void PartySetupWindow::showDetails(const Recordset& record) {

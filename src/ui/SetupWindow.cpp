@@ -116,6 +116,17 @@ void SetupWindow::cboCompany_Click() {
     cmdNew->click();
 }
 
+void SetupWindow::pickRecord(const QString& missingMessage) {
+    const QString name = cboCompany->currentText();
+    const Recordset record = readDetails(name);
+    if (record.recordCount() == 0) {
+        UiServices::current().message(missingMessage.arg(name));
+        return;
+    }
+    showDetails(record);
+    cmdNew->click();
+}
+
 void SetupWindow::cmdNew_Click() {
     cmdSend->setEnabled(true);
     cmdUpdate->setEnabled(true);

@@ -103,6 +103,10 @@ protected:
     void Form_Load() override;
     void fillList(const ListFill& fill);
 
+    // Loads the record of the name chosen and presses REFRESH; a record
+    // removed since the list was read is named in the message (its %1 is the
+    // name) and nothing changes.
+    void pickRecord(const QString& missingMessage);
     // The account of a code as typed, or an empty result when the text is no
     // code of the chart.
     Recordset account(const QString& code);
