@@ -67,6 +67,22 @@ CREATE TRIGGER Temp_Product_Accountset_T_check BEFORE INSERT ON Temp_Product_Acc
           OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
         AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
                     WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0));
+  -- ... or while a goods received or delivery line of its items is not yet billed
+  SELECT db_fail('Temp_Product_Accountset_T: accounts of a set whose items have lines not yet billed')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND (NEW.Stock_IN IS NOT NULL AND NEW.Stock_IN <> s.Stock_IN
+          OR NEW.payable_IN IS NOT NULL AND NEW.payable_IN <> s.payable_IN
+          OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND t.Open_Qty > 0));
+  -- the costing method freezes once an item of the set has moved: its layers and values were costed by it
+  SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items have stock moves')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC));
   SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items hold stock')
     WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
       SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC

@@ -34,10 +34,21 @@ CREATE TRIGGER Temp_Product_T_check BEFORE INSERT ON Temp_Product_T BEGIN
     WHERE upper(NEW.Function_type) = 'U' AND NEW.Pdt_Acctset_VC IS NOT NULL AND EXISTS (
       SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
       WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC AND p.Pdt_Acctset_VC <> NEW.Pdt_Acctset_VC AND i.Qty_On_Hand > 0);
+  SELECT db_fail('Temp_Product_T: account set of an item with lines not yet billed')
+    WHERE upper(NEW.Function_type) = 'U' AND NEW.Pdt_Acctset_VC IS NOT NULL AND EXISTS (
+      SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
+      WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC AND p.Pdt_Acctset_VC <> NEW.Pdt_Acctset_VC AND t.Open_Qty > 0);
   -- delete
   SELECT db_fail('Temp_Product_T: item holds stock')
     WHERE upper(NEW.Function_type) = 'D'
       AND EXISTS (SELECT 1 FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_On_Hand > 0);
+  SELECT db_fail('Temp_Product_T: item has stock moves or document lines')
+    WHERE upper(NEW.Function_type) = 'D' AND (
+      EXISTS (SELECT 1 FROM Stock_Move_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      OR EXISTS (SELECT 1 FROM Temp_Stock_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      OR EXISTS (SELECT 1 FROM Sales_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      OR EXISTS (SELECT 1 FROM Purchases_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      OR EXISTS (SELECT 1 FROM Stock_Adj_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC));
 END;
 
 CREATE TRIGGER Temp_Product_T_apply AFTER INSERT ON Temp_Product_T BEGIN
