@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fails when a source folder includes a header of a folder it must not know:
+# Fails when a source folder includes a header of a folder above it or beside it:
 #   values <- db <- data <- ui, reports <- subsystems <- app
 # A subsystem (gl, ar, vat, inventory, sales, purchases, cash, forex) reaches
 # the layers beneath it and never another subsystem; they meet only in the
@@ -12,10 +12,10 @@ allowed() {
     values) echo "values" ;;
     db) echo "values db" ;;
     data) echo "values db data" ;;
-    ui) echo "values data ui" ;;
-    reports) echo "values data reports" ;;
+    ui) echo "values db data ui" ;;
+    reports) echo "values db data reports" ;;
     app) echo "*" ;;
-    *) echo "values data ui reports $1" ;;
+    *) echo "values db data ui reports $1" ;;
   esac
 }
 

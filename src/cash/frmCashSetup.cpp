@@ -167,7 +167,8 @@ std::vector<SetupWindow::Assignment> frmCashSetup::assignments(Request request) 
     std::vector<Assignment> fields;
     if (request == Request::Create) {
         fields.push_back({QStringLiteral("GL_ID"),
-                          [this] { return m_cash->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }});
+                          [this] { return m_cash->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); },
+                          cboCOA});
     }
     fields.push_back(fromControl(QStringLiteral("Bank_name"), request == Request::Delete
                                                                   ? static_cast<QWidget*>(txtCustName)

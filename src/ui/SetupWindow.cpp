@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "UiServices.h"
+#include "WriteAnswer.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -77,8 +78,8 @@ void SetupWindow::makeTypedList(QComboBox* list) {
     list->lineEdit()->installEventFilter(new TypedTextIsNoChoice(list));
 }
 
-SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWidget* control) {
-    return {field, [control] { return fieldText(control); }};
+SetupWindow::Assignment SetupWindow::fromControl(const QString& field, QWidget* control) {
+    return {field, [control] { return fieldText(control); }, control};
 }
 
 void SetupWindow::Form_Load() {
@@ -144,21 +145,28 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
     if (!Validate() || !runChecks(requestChecks(request))) {
         return;
     }
-    QString text;
+    WriteAnswer answer;
+    std::vector<FieldBox> boxes;
     // A text the staging field cannot hold stops the request with its
     // reason before anything is sent, like a failed check.
     const bool written = guarded([&] {
         for (const Assignment& a : assignments(request)) {
             assignText(m_staging, a.field, a.text());
+            boxes.emplace_back(a.field, a.box);
         }
-        text = write(request);
+        answer = sendToBooks([&] { return write(request); });
     });
     if (!written) {
         return;
     }
     UiServices& ui = UiServices::current();
     ui.setPointer(this, Pointer::Arrow);
-    ui.message(text);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        // Nothing changed in the books: the clerk corrects what was typed.
+        focusNamedBox(*answer.refusal, boxes);
+        return;
+    }
     guarded([&] { fillList(nameList()); });
     cmdClear_Click();
     pressed->setEnabled(false);
