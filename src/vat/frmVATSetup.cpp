@@ -53,11 +53,12 @@ void frmVATSetup::layOut() {
         }
         grid->addWidget(box, row, column + 1);
     };
+    // Placed row by row, so Tab reads the two columns as the clerk does.
     place(0, 0, QStringLiteral("lblCompany"), QStringLiteral("VAT Name :"), cboCompany);
-    place(1, 0, QStringLiteral("lblAddress"), QStringLiteral("VAT Description :"), txtAddress);
-    place(2, 0, QStringLiteral("lblCity"), QStringLiteral("VAT Registration No :"), txtCity);
     place(0, 2, QStringLiteral("lblCreditTerm"), QStringLiteral("VAT Code :"), txtCreditTerm);
+    place(1, 0, QStringLiteral("lblAddress"), QStringLiteral("VAT Description :"), txtAddress);
     place(1, 2, QStringLiteral("lblCreditLimit"), QStringLiteral("VAT Rate :"), txtCreditLimit);
+    place(2, 0, QStringLiteral("lblCity"), QStringLiteral("VAT Registration No :"), txtCity);
     place(2, 2, QStringLiteral("lblCOA"), QStringLiteral("VAT Control A/C :"), cboCOA);
     place(3, 2, QString(), QString(), txtGLName);
     grid->setColumnStretch(1, 1);
@@ -185,7 +186,7 @@ std::vector<SetupWindow::Assignment> frmVATSetup::assignments(Request) {
     // Every request carries all six fields, a delete as a create.
     return {
         {QStringLiteral("GL_ID"),
-         [this] { return m_vat->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }},
+         [this] { return m_vat->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }, cboCOA},
         fromControl(QStringLiteral("CompanyName"), cboCompany),
         fromControl(QStringLiteral("Address"), txtAddress),
         fromControl(QStringLiteral("City"), txtCity),

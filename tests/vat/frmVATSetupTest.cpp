@@ -203,11 +203,25 @@ TEST_F(frmVATSetupTest, PicksFillTheFieldsAndBringTheButtonsBack) {
     EXPECT_EQ(window->txtGLName->text(), QStringLiteral("VAT Control"));
     EXPECT_EQ(buttons(), (std::vector<bool>{true, true, true})) << "a control account pick presses REFRESH";
 
-    // A refused request shows the failure text, never the sentence.
+    // A refused request shows the failure text and the reason, keeps what
+    // was typed and puts the focus where the reason points.
     fill(QStringLiteral("Standard Rated"), QStringLiteral("9"), QStringLiteral("7"), QStringLiteral("2200"));
-    EXPECT_TRUE(press(window->cmdSend).startsWith(clsVATSetup::kCreateFailed)) << ui.lastText().toStdString();
-    EXPECT_EQ(scalar(QStringLiteral("SELECT VAT_Code FROM VAT_T WHERE VAT_Name = 'Standard Rated'")),
-              QStringLiteral("1"));
+    EXPECT_EQ(press(window->cmdSend),
+              clsVATSetup::kCreateFailed + QStringLiteral("\nA VAT code of that name already exists."));
+    EXPECT_TRUE(focusedIn(window->cboCompany));
+    fill(QStringLiteral("Luxury"), QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("1300"));
+    EXPECT_EQ(press(window->cmdSend),
+              clsVATSetup::kCreateFailed + QStringLiteral("\nAnother VAT code already has the number 1."));
+    EXPECT_TRUE(focusedIn(window->txtCreditTerm));
+    window->txtCreditTerm->setText(QStringLiteral("9"));
+    EXPECT_TRUE(press(window->cmdSend)
+                    .endsWith(QStringLiteral("Account 1300 already belongs to a customer, supplier, bank, "
+                                             "stock or another record; a VAT control "
+                                             "account can only be shared with other VAT codes.")));
+    EXPECT_TRUE(focusedIn(window->cboCOA));
+    EXPECT_EQ(window->cboCompany->currentText(), QStringLiteral("Luxury"));
+    EXPECT_TRUE(window->cmdSend->isEnabled());
+    EXPECT_EQ(count(QStringLiteral("VAT_T")), 4);
 
     choose(window->cboCompany, QStringLiteral("Reduced"));
     EXPECT_EQ(window->txtCreditLimit->text(), QStringLiteral("6"));
@@ -252,7 +266,11 @@ TEST_F(frmVATSetupTest, ACodesRateChangesWhileAnItemCarriesIt) {
               QStringLiteral("VAT Reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT VAT_Rate FROM VAT_T WHERE VAT_Code = 4")), QStringLiteral("9"));
     choose(window->cboCompany, QStringLiteral("Reduced"));
-    EXPECT_EQ(press(window->cmdDelete), clsVATSetup::kDeleteFailed);
+    EXPECT_EQ(press(window->cmdDelete),
+              clsVATSetup::kDeleteFailed +
+                  QStringLiteral("\nItems carry this VAT code: move them to another code "
+                                 "before changing its number or deleting it."));
+    EXPECT_TRUE(focusedIn(window->txtCreditTerm));
     EXPECT_EQ(items(window->cboCompany).last(), QStringLiteral("Reduced"));
     expectBooksSound();
 }

@@ -28,23 +28,23 @@ CREATE TRIGGER Temp_VAT_check BEFORE INSERT ON Temp_VAT BEGIN
   -- the values of a create or an update
   SELECT db_fail('Temp_VAT: VAT code is not 1 or more')
     WHERE upper(NEW.Function_type) IN ('C', 'U') AND NEW.vat_code <= 0;
-  SELECT db_fail('Temp_VAT: VAT code exists')
+  SELECT db_fail('Temp_VAT: VAT code exists', NEW.vat_code)
     WHERE upper(NEW.Function_type) IN ('C', 'U')
       AND EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code AND VAT_Name IS NOT NEW.vat_name);
   SELECT db_fail('Temp_VAT: VAT rate outside 0 to 100')
     WHERE upper(NEW.Function_type) IN ('C', 'U') AND NEW.vat_rate NOT BETWEEN 0 AND 100;
   -- the control account of a create, or the new control account of an update (the code's own never fails)
-  SELECT db_fail('Temp_VAT: VAT control account is not an active balance sheet account of the chart')
+  SELECT db_fail('Temp_VAT: VAT control account is not an active balance sheet account of the chart', NEW.VAT_Control)
     WHERE NEW.VAT_Control IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM VAT_T WHERE VAT_Name = NEW.vat_name AND VAT_Control = NEW.VAT_Control)))
       AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.VAT_Control AND Acct_Type = 'BS' AND Status_bt = 1);
-  SELECT db_fail('Temp_VAT: VAT control account is the account of another record')
+  SELECT db_fail('Temp_VAT: VAT control account is the account of another record', NEW.VAT_Control)
     WHERE NEW.VAT_Control IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM VAT_T WHERE VAT_Name = NEW.vat_name AND VAT_Control = NEW.VAT_Control)))
       AND EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.VAT_Control AND Role <> 'VAT');
-  SELECT db_fail('Temp_VAT: VAT control account has postings other than VAT')
+  SELECT db_fail('Temp_VAT: VAT control account has postings other than VAT', NEW.VAT_Control)
     WHERE NEW.VAT_Control IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM VAT_T WHERE VAT_Name = NEW.vat_name AND VAT_Control = NEW.VAT_Control)))
