@@ -7,7 +7,6 @@
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
 #include "support/gui/WindowTest.h"
-#include "ui/WindowRegistry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -177,12 +176,4 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(post(), frmGRN::kOneYear);
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
-}
-
-TEST_F(frmGRNTest, TheMainMenuShowsTheNoteModal) {
-    frmGRN* shown = WindowRegistry::shared().showModal<frmGRN>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->windowModality(), Qt::ApplicationModal) << "other windows refuse input while it is open";
-    shown->close();
-    QCoreApplication::processEvents();
 }
