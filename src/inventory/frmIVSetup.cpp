@@ -346,14 +346,8 @@ void frmIVSetup::request(const Step& step, Request request, QPushButton* pressed
     });
     if (!written)
         return;
-    UiServices& ui = UiServices::current();
-    ui.setPointer(this, Pointer::Arrow);
-    ui.message(answer.text);
-    if (answer.refused()) {
-        // Nothing changed in the books: the clerk corrects what was typed.
-        focusNamedBox(*answer.refusal, boxes);
+    if (!showAnswer(this, answer, boxes))
         return;
-    }
     guarded([&] { fillList(step.keyList, step.keyTable, step.keyColumn); });
     Reset_Setup_Fields();
     pressed->setEnabled(false);

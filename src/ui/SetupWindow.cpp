@@ -159,14 +159,8 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
     if (!written) {
         return;
     }
-    UiServices& ui = UiServices::current();
-    ui.setPointer(this, Pointer::Arrow);
-    ui.message(answer.text);
-    if (answer.refused()) {
-        // Nothing changed in the books: the clerk corrects what was typed.
-        focusNamedBox(*answer.refusal, boxes);
+    if (!showAnswer(this, answer, boxes))
         return;
-    }
     guarded([&] { fillList(nameList()); });
     cmdClear_Click();
     pressed->setEnabled(false);

@@ -177,3 +177,18 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
 }
+
+TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
+    window->cboEmployee->setCurrentIndex(0);
+    pickSupplier(QStringLiteral("Pacific Traders"));
+    type(window->txtPO, QStringLiteral("PO-9"));
+    type(window->txtCurRate, QStringLiteral("1.2345"));
+    drop(QStringLiteral("A100"));
+    edit(0, "Qty_Order", QStringLiteral("2"));
+    edit(0, "Unit_Price_TI", QStringLiteral("10"));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    // 20.00 at 1.2345 is 24.69 in the books' own currency.
+    EXPECT_EQ(balance(1300), QStringLiteral("24.69"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Cur_Type || ' ' || cur_rate FROM Temp_Stock_T")),
+              QStringLiteral("USD 1.2345"));
+}
