@@ -192,3 +192,40 @@ TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT Cur_Type || ' ' || cur_rate FROM Temp_Stock_T")),
               QStringLiteral("USD 1.2345"));
 }
+
+TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    // The item is gone from the books by the time the note is posted.
+    Recordset lines = window->lines();
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("Z999")));
+    EXPECT_EQ(post(),
+              clsGRN::kFailureText + QStringLiteral("\nA line names an item that is not in the books."));
+    EXPECT_FALSE(test::isPosted(*window));
+    EXPECT_EQ(window->cboCompany->currentText(), QStringLiteral("Harbour Supplies"));
+    EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-77"));
+    EXPECT_EQ(window->txtCurRate->text(), QStringLiteral("1"))
+        << "a local rate box stays filled, though locked";
+    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("LOCAL"));
+
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("A100")));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(count(QStringLiteral("Temp_Stock_T")), 1);
+}
+
+TEST_F(frmGRNTest, ALineTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    edit(0, "Description", QStringLiteral("bulk"));
+    edit(0, "Qty_Order", QStringLiteral("2000000000"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 2000000000.00"));
+    ui.clear();
+    edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
+    EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
+    EXPECT_EQ(post(), frmGRN::kAmountTooLarge);
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+    edit(0, "Qty_Order", QStringLiteral("2"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 199999998.00"));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+}

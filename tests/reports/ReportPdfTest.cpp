@@ -216,6 +216,18 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
     EXPECT_TRUE(poppler("pdftotext", {target, "-"}).contains("SAMPLE LISTING"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+
+    // A print cancelled on the way is aborted quietly.
+    ui.onPrinter([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        return true;
+    });
+    progress.cancelAt = 1;
+    progress.steps.clear();
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+    EXPECT_EQ(progress.steps, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
