@@ -5,7 +5,7 @@
 #include "SqlFunctions.h"
 #include "Statement.h"
 #include "TableWriter.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>
