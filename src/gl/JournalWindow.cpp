@@ -1,8 +1,8 @@
 #include "JournalWindow.h"
 
-#include "data/Money.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
+#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>

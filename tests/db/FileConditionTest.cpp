@@ -1,9 +1,9 @@
 // A company file that cannot be written to, or that another start or another
 // program holds: each is named by its cause, and nothing is written to it.
 #include "data/DataClass.h"
-#include "data/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 // and every report and check still runs on a book at the limit.
 #include "GlReportBook.h"
 
-#include "data/Money.h"
 #include "db/CompanyDatabase.h"
 #include "reports/gl/DE_GL_Report.h"
+#include "values/Money.h"
 
 using namespace orv;
 using namespace orv::reports;
