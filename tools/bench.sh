@@ -1,55 +1,85 @@
 #!/usr/bin/env bash
-# The benchmarks, and the trial balance side by side with ledger-cli on the
-# same generated book of 1,000,000 postings. Needs ledger and sqlite3
+# The benchmarks on generated books, and the trial balance side by side with
+# ledger-cli on the same book. Needs ledger and sqlite3
 # (apt-get install ledger sqlite3). Usage: bash tools/bench.sh [build-dir]
+# ORV_BENCH_SIZES lists the book sizes in postings (default 1000000; add
+# 10000000 for the large book, about half an hour to generate once). Books are
+# kept in ORV_BENCH_DIR (default ~/.cache/orvanwise-bench) by size and seed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-work=${ORV_BENCH_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/orvanwise-bench}
+export ORV_BENCH_DIR=${ORV_BENCH_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/orvanwise-bench}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+work=$ORV_BENCH_DIR
 mkdir -p "$work"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf >/dev/null
+cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login >/dev/null
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 
-book="$work/book-1m.sqlite"
-ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_reports" --benchmark_filter=BM_TrialBalance --benchmark_repetitions=20 \
-    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >"$work/reports.csv"
-QT_QPA_PLATFORM=offscreen "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal.csv"
-ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null | sed 's/^"BM_/"1M book: BM_/' \
-    >>"$work/journal.csv"
+# name,median-ms from a Google Benchmark csv with aggregates.
+medians() { grep '_median"' "$1" | sed 's/"//g; s/\/real_time_median//; s/_median//' | cut -d, -f1,3; }
+value() { grep "^$2," <(medians "$1") | cut -d, -f2; }
+
 QT_QPA_PLATFORM=offscreen "$build/bin/bench_report_pdf" --benchmark_format=csv 2>/dev/null >"$work/pdf.csv"
+"$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal-empty.csv"
 
-# The book as a ledger-cli journal: one transaction per document, one posting
-# per leg, account "<type>:<code> <name>", two decimals.
-sqlite3 -readonly "$book" "SELECT CASE WHEN l.n = 1 THEN char(10) || replace(l.date_dt, '-', '/') || ' '
-    || l.Post_Seq || ' ' || l.Post_No || char(10) ELSE '' END || '    ' || c.Acct_Type || ':' || c.GL_ID || ' '
-    || c.GL_Name_VC || '  ' || printf('%.2f', l.Amount_NU / 10000.0)
-  FROM (SELECT *, row_number() OVER (PARTITION BY Post_Seq, Post_No ORDER BY Entry_ID) AS n FROM Ledger_T) l
-  JOIN COA_T c ON c.GL_ID = l.GL_ID ORDER BY l.Post_Seq, l.Post_No, l.Entry_ID" >"$work/book.ledger"
+for size in ${ORV_BENCH_SIZES:-1000000}; do
+    export ORV_BENCH_POSTINGS=$size
+    book="$work/book-$size-seed1.sqlite"
+    "$build/bin/bench_gl_reports" --benchmark_repetitions=20 --benchmark_report_aggregates_only=true \
+        --benchmark_format=csv 2>&1 >"$work/reports-$size.csv" | grep -v '^\*\*\*WARNING' >&2 || true
+    ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal-$size.csv"
+    "$build/bin/bench_login" --benchmark_format=csv 2>/dev/null >"$work/login-$size.csv"
 
-# Every account's balance must agree before anything is timed.
-ledger -f "$work/book.ledger" bal --flat --no-total \
-    | awk '{ split($2, a, ":"); printf "%d %.2f\n", a[2], $1 }' | sort >"$work/ledger-tb.txt"
-sqlite3 -readonly "$book" "SELECT GL_ID, printf('%.2f', SUM(Amount_NU) / 10000.0) FROM Ledger_Balance_T
-  GROUP BY GL_ID HAVING SUM(Amount_NU) <> 0" | tr '|' ' ' | sort >"$work/our-tb.txt"
-if ! diff -q "$work/ledger-tb.txt" "$work/our-tb.txt" >/dev/null; then
-    echo "ledger-cli and the trial balance disagree:"; diff "$work/ledger-tb.txt" "$work/our-tb.txt" | head
-    exit 1
-fi
+    # The book as a ledger-cli journal: one transaction per document, one
+    # posting per leg, account "<type>:<code> <name>", two decimals.
+    sqlite3 -readonly "$book" "SELECT CASE WHEN l.n = 1 THEN char(10) || replace(l.date_dt, '-', '/') || ' '
+        || l.Post_Seq || ' ' || l.Post_No || char(10) ELSE '' END || '    ' || c.Acct_Type || ':' || c.GL_ID || ' '
+        || c.GL_Name_VC || '  ' || printf('%.2f', l.Amount_NU / 10000.0)
+      FROM (SELECT *, row_number() OVER (PARTITION BY Post_Seq, Post_No ORDER BY Entry_ID) AS n FROM Ledger_T) l
+      JOIN COA_T c ON c.GL_ID = l.GL_ID ORDER BY l.Post_Seq, l.Post_No, l.Entry_ID" >"$work/book-$size.ledger"
 
-runs=()
-for _ in 1 2 3; do
-    runs+=("$( { /usr/bin/time -f '%e %M' ledger -f "$work/book.ledger" bal --flat >/dev/null; } 2>&1 | tail -1)")
+    # Every account's balance must agree before anything is compared.
+    ledger -f "$work/book-$size.ledger" bal --flat --no-total \
+        | awk '{ split($2, a, ":"); printf "%d %.2f\n", a[2], $1 }' | sort >"$work/ledger-tb.txt"
+    sqlite3 -readonly "$book" "SELECT GL_ID, printf('%.2f', SUM(Amount_NU) / 10000.0) FROM Ledger_Balance_T
+      GROUP BY GL_ID HAVING SUM(Amount_NU) <> 0" | tr '|' ' ' | sort >"$work/our-tb.txt"
+    if ! diff -q "$work/ledger-tb.txt" "$work/our-tb.txt" >/dev/null; then
+        echo "ledger-cli and the trial balance disagree on the $size book:"
+        diff "$work/ledger-tb.txt" "$work/our-tb.txt" | head
+        exit 1
+    fi
+    runs=()
+    for _ in 1 2 3; do
+        runs+=("$( { /usr/bin/time -f '%e %M' ledger -f "$work/book-$size.ledger" bal --flat >/dev/null; } 2>&1 \
+            | tail -1)")
+    done
+    read -r lwall lmem < <(printf '%s\n' "${runs[@]}" | sort -n | sed -n 2p)
+    tbq=$(sed '/^--/d; s/:year/9999/' src/db/procedures/select_chart_of_acct.sql)
+    read -r owall omem < <({ /usr/bin/time -f '%e %M' sqlite3 -readonly "$book" "$tbq" >/dev/null; } 2>&1 | tail -1)
+    r="$work/reports-$size.csv"
+    tb=$(value "$r" BM_TrialBalance)
+
+    printf '\n%-44s %14s %14s %10s\n' "$(printf "%'d" "$size") postings" "Orvanwise" "ledger bal" "ratio"
+    printf '%-44s %11.3f ms %11.0f ms %9.0fx\n' "trial balance, warm (median of 20/3)" "$tb" \
+        "$(echo "$lwall*1000" | bc)" "$(echo "$lwall*1000/$tb" | bc)"
+    printf '%-44s %11.0f ms %11.0f ms %9.0fx\n' "trial balance, whole process" "$(echo "$owall*1000" | bc)" \
+        "$(echo "$lwall*1000" | bc)" "$(echo "$lwall/($owall+0.001)" | bc)"
+    printf '%-44s %11d KB %11d KB %9.0fx\n' "peak memory, whole process" "$omem" "$lmem" "$(echo "$lmem/$omem" | bc)"
+    for row in BalanceSheet BalanceSheetWithoutCodes ProfitAndLoss TwelveMonthProfitAndLoss; do
+        printf '%-44s %11.3f ms\n' "$row (median of 20)" "$(value "$r" "BM_YearReport/$row")"
+    done
+    printf '%-44s %11.3f ms\n' "one account's listing (median of 20)" "$(value "$r" BM_OneAccountListing)"
+    grep -h '^"BM_PostTwentyLineJournal' "$work/journal-$size.csv" | cut -d, -f11- | tr -d '"' \
+        | awk -F, '{ printf "%-44s %8.2f / %.2f / %.2f ms\n", "20-line journal p50 / p95 / p99", $1, $2, $3 }'
+    grep -h '^"BM_LoginGeneratedBook' "$work/login-$size.csv" | cut -d, -f3 \
+        | awk '{ printf "%-44s %11.1f ms\n", "login window on screen (mean of 10)", $1 }'
 done
-read -r lwall lmem < <(printf '%s\n' "${runs[@]}" | sort -n | sed -n 2p)
-tb=$(grep '^"BM_TrialBalance/real_time_median"' "$work/reports.csv" | cut -d, -f3)
-tbq=$(sed '/^--/d; s/:year/9999/' src/db/procedures/select_chart_of_acct.sql)
-read -r owall omem < <({ /usr/bin/time -f '%e %M' sqlite3 -readonly "$book" "$tbq" >/dev/null; } 2>&1 | tail -1)
-printf '\n%-40s %14s %14s %10s\n' "1,000,000 postings" "Orvanwise" "ledger bal" "ratio"
-printf '%-40s %11.3f ms %11.0f ms %9.0fx\n' "trial balance, warm (median of 20/3)" "$tb" "$(echo "$lwall*1000" | bc)" \
-    "$(echo "$lwall*1000/$tb" | bc)"
-printf '%-40s %11.0f ms %11.0f ms %9.0fx\n' "trial balance, whole process" "$(echo "$owall*1000" | bc)" \
-    "$(echo "$lwall*1000" | bc)" "$(echo "$lwall/($owall+0.001)" | bc)"
-printf '%-40s %11d KB %11d KB %9.0fx\n' "peak memory, whole process" "$omem" "$lmem" "$(echo "$lmem/$omem" | bc)"
+
 echo
-grep -h '^"\(1M book: \)\?BM_' "$work/journal.csv" "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '
+echo "empty book"
+grep -h '^"BM_PostTwentyLineJournal' "$work/journal-empty.csv" | cut -d, -f11- | tr -d '"' \
+    | awk -F, '{ printf "%-44s %8.2f / %.2f / %.2f ms\n", "20-line journal p50 / p95 / p99", $1, $2, $3 }'
+grep -h '^"BM_LoginEmptyBook' "$work/login-$(echo ${ORV_BENCH_SIZES:-1000000} | cut -d' ' -f1).csv" | cut -d, -f3 \
+    | awk '{ printf "%-44s %11.1f ms\n", "login window on a new book (mean of 10)", $1 }'
+grep -h '^"BM_' "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '

@@ -6,8 +6,12 @@
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
+#include "inventory/frmIVSetup.h"
+#include "inventory/frmStkAdj.h"
 #include "purchases/frmAPSetup.h"
+#include "purchases/frmGRN.h"
 #include "ui/WindowRegistry.h"
+#include "vat/frmVATSetup.h"
 
 namespace orv {
 
@@ -18,10 +22,14 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallAP_Setup"), [&r] { r.show<frmAPSetup>(); }},
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
         {QStringLiteral("cmdCallBank_Setup"), [&r] { r.show<frmCashSetup>(); }},
+        {QStringLiteral("cmdCallStk_Setup"), [&r] { r.show<frmIVSetup>(); }},
+        {QStringLiteral("cmdCall_GRN"), [&r] { r.showModal<frmGRN>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},
+        {QStringLiteral("cmd_Stk_Adj"), [&r] { r.show<frmStkAdj>(); }},
         {QStringLiteral("cmdRE_Entry"), [&r] { r.show<frmREEntry>(); }},
+        {QStringLiteral("cmdVAT"), [&r] { r.show<frmVATSetup>(); }},
     };
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/RecordFields.h"
 #include "ui/UiServices.h"
+#include "ui/WriteAnswer.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -158,21 +159,27 @@ void EmployeeFrame::request(Request request) {
     assignText(m_staging, QStringLiteral("BirthDate"), fieldText(DTPickerBirth));
     assignText(m_staging, QStringLiteral("Address"), txtEmpAdd->text());
     assignText(m_staging, QStringLiteral("HomePhone"), txtEmpNo->text());
-    QString text;
-    switch (request) {
-    case Request::Create:
-        text = m_data->Send_Employee(m_staging);
-        break;
-    case Request::Update:
-        text = m_data->Update_Employee(m_staging);
-        break;
-    case Request::Delete:
-        text = m_data->Delete_Employee(m_staging);
-        break;
-    }
+    const WriteAnswer answer = sendToBooks([&] {
+        switch (request) {
+        case Request::Create:
+            return m_data->Send_Employee(m_staging);
+        case Request::Update:
+            return m_data->Update_Employee(m_staging);
+        case Request::Delete:
+            break;
+        }
+        return m_data->Delete_Employee(m_staging);
+    });
     UiServices& ui = UiServices::current();
     ui.setPointer(window(), Pointer::Arrow);
-    ui.message(text);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        focusNamedBox(*answer.refusal, {{QStringLiteral("LastName"), cboEmployee},
+                                        {QStringLiteral("FirstName"), txtfirstname},
+                                        {QStringLiteral("Address"), txtEmpAdd},
+                                        {QStringLiteral("HomePhone"), txtEmpNo}});
+        return;
+    }
     guarded(m_reloadList);
     Clear_Employee_Fields();
 }

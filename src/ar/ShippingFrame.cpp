@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/RecordFields.h"
 #include "ui/UiServices.h"
+#include "ui/WriteAnswer.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -108,21 +109,26 @@ void ShippingFrame::request(Request request) {
     assignText(m_staging, QStringLiteral("CompanyName"), cboShipcode->currentText());
     assignText(m_staging, QStringLiteral("Phone"), txtshipphone->text());
     assignText(m_staging, QStringLiteral("Shipaddr"), txtshipaddr->text());
-    QString text;
-    switch (request) {
-    case Request::Create:
-        text = m_data->Send_Ship(m_staging);
-        break;
-    case Request::Update:
-        text = m_data->Update_Ship(m_staging);
-        break;
-    case Request::Delete:
-        text = m_data->Delete_Ship(m_staging);
-        break;
-    }
+    const WriteAnswer answer = sendToBooks([&] {
+        switch (request) {
+        case Request::Create:
+            return m_data->Send_Ship(m_staging);
+        case Request::Update:
+            return m_data->Update_Ship(m_staging);
+        case Request::Delete:
+            break;
+        }
+        return m_data->Delete_Ship(m_staging);
+    });
     UiServices& ui = UiServices::current();
     ui.setPointer(window(), Pointer::Arrow);
-    ui.message(text);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        focusNamedBox(*answer.refusal, {{QStringLiteral("CompanyName"), cboShipcode},
+                                        {QStringLiteral("Phone"), txtshipphone},
+                                        {QStringLiteral("Shipaddr"), txtshipaddr}});
+        return;
+    }
     guarded(m_reloadList);
     Clear_Shipper_Fields();
 }

@@ -113,15 +113,7 @@ SetupWindow::ListFill frmCashSetup::nameList() const {
 }
 
 void frmCashSetup::cboCompany_Click() {
-    const QString name = cboCompany->currentText();
-    const Recordset bank = readDetails(name);
-    // A bank removed since the list was read: nothing is loaded.
-    if (bank.recordCount() == 0) {
-        UiServices::current().message(kNoBank.arg(name));
-        return;
-    }
-    showDetails(bank);
-    cmdNew->click();
+    pickRecord(kNoBank);
 }
 
 void frmCashSetup::showDetails(const Recordset& record) {
@@ -175,7 +167,8 @@ std::vector<SetupWindow::Assignment> frmCashSetup::assignments(Request request) 
     std::vector<Assignment> fields;
     if (request == Request::Create) {
         fields.push_back({QStringLiteral("GL_ID"),
-                          [this] { return m_cash->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); }});
+                          [this] { return m_cash->Get_ID(QStringLiteral("COA_T"), cboCOA->currentText()); },
+                          cboCOA});
     }
     fields.push_back(fromControl(QStringLiteral("Bank_name"), request == Request::Delete
                                                                   ? static_cast<QWidget*>(txtCustName)

@@ -1,6 +1,7 @@
 #include "DataClass.h"
 
 #include "DataError.h"
+#include "db/SqlFunctions.h"
 
 namespace orv {
 
@@ -15,6 +16,11 @@ QString sqlLiteral(const QString& value) {
 }
 
 namespace {
+
+std::optional<db::Refusal>& refusalSlot() {
+    static std::optional<db::Refusal> last;
+    return last;
+}
 
 // Closes the connection however the operation ends.
 struct OpenGuard {
@@ -73,8 +79,17 @@ QString DataClass::Get_ID(const QString& table, const Variant& value) {
     return QString();
 }
 
+const std::optional<db::Refusal>& DataClass::lastRefusal() {
+    return refusalSlot();
+}
+
+void DataClass::forgetRefusal() {
+    refusalSlot().reset();
+}
+
 QString DataClass::write(const QString& failureText, const std::function<QString()>& body) {
     m_lastFailure.clear();
+    forgetRefusal();
     try {
         OpenGuard open(m_connection);
         m_connection.setCursorLocation(CursorLocation::Server);
@@ -85,7 +100,10 @@ QString DataClass::write(const QString& failureText, const std::function<QString
     } catch (const std::exception& e) {
         // The guard has closed the connection and rolled the write back.
         m_lastFailure = QString::fromUtf8(e.what());
-        qWarning("%s: %s", qPrintable(failureText), qPrintable(m_lastFailure));
+        qWarning(
+            "%s: %s", qPrintable(failureText),
+            qPrintable(QString(m_lastFailure).replace(QLatin1Char(db::kDetailSeparator), QLatin1Char('|'))));
+        refusalSlot() = db::RefusalReasons::explain(m_lastFailure);
         return failureText;
     }
 }
@@ -96,7 +114,7 @@ Recordset DataClass::openTable(const QString& table) {
 }
 
 QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mapping, const RequestKind& kind) {
-    return write(kind.failureText, [&] {
+    const QString text = write(kind.failureText, [&] {
         Recordset row = openTable(kind.table);
         row.addNew();
         for (const auto& [field, column] : mapping)
@@ -105,6 +123,18 @@ QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mappi
         row.update();
         return kind.sentenceBefore + row.value(kind.column).toString() + kind.sentenceAfter;
     });
+    // The reason names request columns; the window knows its staging fields.
+    if (auto& refusal = refusalSlot()) {
+        for (QString& field : refusal->fields) {
+            for (const auto& [stagingField, column] : mapping) {
+                if (column.compare(field, Qt::CaseInsensitive) == 0) {
+                    field = stagingField;
+                    break;
+                }
+            }
+        }
+    }
+    return text;
 }
 
 DataClass::Mapping DataClass::sameNames(const QStringList& fields) {

@@ -2,10 +2,12 @@
 
 #include "Connection.h"
 #include "Recordset.h"
+#include "db/RefusalReasons.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,8 +36,15 @@ public:
     QString Get_ID(const QString& table, const Variant& value);
 
     // The database's reason for the last failed write (for logs and tests;
-    // the clerk sees the class's failure text).
+    // the clerk sees the class's failure text and the reason's sentence).
     const QString& lastFailureReason() const { return m_lastFailure; }
+
+    // The refusal of the last write of any data class, until the next write
+    // starts or a window forgets it: a window learns from it that the text it
+    // got back is a refusal, the reason in the clerk's words, and which boxes
+    // the reason names.
+    static const std::optional<db::Refusal>& lastRefusal();
+    static void forgetRefusal();
 
 protected:
     // One Get_ID branch: table name compared exactly, the statement is
@@ -56,8 +65,9 @@ protected:
     Recordset read(const QString& sql);
 
     // The write protocol: open (server cursor), one transaction around body,
-    // commit with the database's checks. Any failure rolls everything back and
-    // yields failureText; otherwise body's text is returned.
+    // commit with the database's checks. Any failure rolls everything back,
+    // leaves its reason in lastRefusal() and yields failureText; otherwise
+    // body's text is returned.
     QString write(const QString& failureText, const std::function<QString()>& body);
     // Inside write(): the table opened by "SELECT * FROM <table> WHERE 1 = 2".
     Recordset openTable(const QString& table);

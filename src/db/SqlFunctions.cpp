@@ -3,6 +3,7 @@
 #include "CompanyDatabase.h"
 #include "data/Money.h"
 
+#include <QByteArray>
 #include <cmath>
 #include <sqlite3.h>
 
@@ -97,9 +98,18 @@ void moneyUnit(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultMoney(ctx, money::perUnit(v, q));
 }
 
-void dbFail(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const unsigned char* reason = sqlite3_value_text(argv[0]);
-    sqlite3_result_error(ctx, reason ? reinterpret_cast<const char*>(reason) : "refused", -1);
+// db_fail(reason [, detail ...]): refuses the statement with its reason. The
+// details (a line number, an account code) follow the reason, each after a
+// unit separator, for the refusal's sentence to name them.
+void dbFail(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const unsigned char* reason = argc > 0 ? sqlite3_value_text(argv[0]) : nullptr;
+    QByteArray text(reason ? reinterpret_cast<const char*>(reason) : "refused");
+    for (int i = 1; i < argc; ++i) {
+        const unsigned char* detail = sqlite3_value_text(argv[i]);
+        text += kDetailSeparator;
+        text += detail ? reinterpret_cast<const char*>(detail) : "";
+    }
+    sqlite3_result_error(ctx, text.constData(), static_cast<int>(text.size()));
 }
 
 void dbToday(sqlite3_context* ctx, int, sqlite3_value**) {
@@ -121,7 +131,7 @@ void registerSqlFunctions(sqlite3* db) {
     add(db, "money_pct", 2, moneyPct, true);
     add(db, "money_prop", 3, moneyProp, true);
     add(db, "money_unit", 2, moneyUnit, true);
-    add(db, "db_fail", 1, dbFail, false);
+    add(db, "db_fail", -1, dbFail, false);
     add(db, "db_today", 0, dbToday, false);
 }
 

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "CursorPictures.h"
 #include "UiServices.h"
+#include "WriteAnswer.h"
 #include "data/DataError.h"
 #include "data/Format.h"
 
@@ -225,7 +226,7 @@ void EntryWindow::cmdSend_Click() {
     }
     UiServices& ui = UiServices::current();
     ui.setPointer(this, Pointer::Hourglass);
-    QString result;
+    WriteAnswer answer;
     // A header value that cannot be filled stops the posting with its
     // reason; the document stays as it is and can be posted again.
     const bool sent = guarded([&] {
@@ -235,8 +236,9 @@ void EntryWindow::cmdSend_Click() {
         }
         assignText(m_header, QStringLiteral("EmployeeID"), employee);
         fillHeader(m_header);
-        result = sendOrder();
+        answer = sendToBooks([&] { return sendOrder(); });
     });
+    const QString& result = answer.text;
     ui.setPointer(this, Pointer::Arrow);
     if (!sent) {
         return;

@@ -41,7 +41,9 @@ void LineGrid::bind(const Recordset& lines) {
 
 void LineGrid::setColumnWidthsTwips(const std::vector<int>& widths) {
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
-        setColumnWidth(c, twipsToPixels(widths[static_cast<size_t>(c)], this));
+        // A width of 0 keeps the grid's own default for that column.
+        if (widths[static_cast<size_t>(c)] > 0)
+            setColumnWidth(c, twipsToPixels(widths[static_cast<size_t>(c)], this));
     }
 }
 

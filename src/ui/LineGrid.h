@@ -25,7 +25,7 @@ public:
     void bind(const Recordset& lines);
     const Recordset& recordset() const { return m_model->recordset(); }
     RecordsetModel* recordsetModel() const { return m_model; }
-    // Widths of columns 0, 1, ... in twips.
+    // Widths of columns 0, 1, ... in twips; 0 keeps the default width.
     void setColumnWidthsTwips(const std::vector<int>& widths);
     void setLockedColumns(std::set<int> columns) { m_model->setLockedColumns(std::move(columns)); }
     // The text a cell shows.

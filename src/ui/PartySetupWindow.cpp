@@ -117,15 +117,7 @@ SetupWindow::ListFill PartySetupWindow::nameList() const {
 }
 
 void PartySetupWindow::cboCompany_Click() {
-    const QString name = cboCompany->currentText();
-    const Recordset party = readDetails(name);
-    // A party removed since the list was read: nothing is loaded.
-    if (party.recordCount() == 0) {
-        UiServices::current().message(m_texts.noParty.arg(name));
-        return;
-    }
-    showDetails(party);
-    cmdNew->click();
+    pickRecord(m_texts.noParty);
 }
 
 void PartySetupWindow::showDetails(const Recordset& record) {
@@ -280,7 +272,8 @@ CheckList PartySetupWindow::requestChecks(Request request) {
 std::vector<SetupWindow::Assignment> PartySetupWindow::assignments(Request request) {
     std::vector<Assignment> fields;
     if (request != Request::Delete)
-        fields.push_back({QStringLiteral("GL_ID"), [this] { return accountKey(cboCOA->currentText()); }});
+        fields.push_back(
+            {QStringLiteral("GL_ID"), [this] { return accountKey(cboCOA->currentText()); }, cboCOA});
     fields.push_back(fromControl(QStringLiteral("CompanyName"), request == Request::Delete
                                                                     ? static_cast<QWidget*>(txtCustName)
                                                                     : static_cast<QWidget*>(cboCompany)));
@@ -304,14 +297,15 @@ std::vector<SetupWindow::Assignment> PartySetupWindow::assignments(Request reque
                                                            {"RL", cboRealisedLoss}};
     for (const auto& [field, box] : accounts) {
         if (local)
-            fields.push_back({QString::fromLatin1(field), [] { return QStringLiteral("1"); }});
+            fields.push_back({QString::fromLatin1(field), [] { return QStringLiteral("1"); }, box});
         else
             fields.push_back(fromControl(QString::fromLatin1(field), box));
     }
     if (request == Request::Create) {
         const bool foreign = isForeign();
         fields.push_back({QStringLiteral("Forex"),
-                          [foreign] { return foreign ? QStringLiteral("1") : QStringLiteral("0"); }});
+                          [foreign] { return foreign ? QStringLiteral("1") : QStringLiteral("0"); },
+                          cboForex});
     }
     return fields;
 }

@@ -18,18 +18,24 @@ namespace orv {
 bool runRequest(QWidget* window, const RequestSteps& steps) {
     if (!runChecks(steps.checks))
         return false;
-    QString text;
+    WriteAnswer answer;
+    std::vector<FieldBox> boxes;
     // A text the staging field cannot hold stops the request with its reason
     // before anything is sent, like a failed check.
     const bool written = guarded([&] {
-        steps.assign();
-        text = steps.write();
+        boxes = steps.assign();
+        answer = sendToBooks(steps.write);
     });
     if (!written)
         return false;
     UiServices& ui = UiServices::current();
     ui.setPointer(window, Pointer::Arrow);
-    ui.message(text);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        // Nothing changed in the books: the clerk corrects what was typed.
+        focusNamedBox(*answer.refusal, boxes);
+        return false;
+    }
     if (steps.reload)
         guarded(steps.reload);
     steps.clear();
@@ -252,8 +258,8 @@ void SetupSection::show(const Recordset& record) const {
     }
 }
 
-std::vector<std::pair<QString, QWidget*>> SetupSection::carried(SetupRequest request) const {
-    std::vector<std::pair<QString, QWidget*>> fields;
+std::vector<FieldBox> SetupSection::carried(SetupRequest request) const {
+    std::vector<FieldBox> fields;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const SetupField& field = m_fields[i];
         if (!field.column.isEmpty() && (field.requests & requestBit(request)) != 0)
@@ -262,9 +268,11 @@ std::vector<std::pair<QString, QWidget*>> SetupSection::carried(SetupRequest req
     return fields;
 }
 
-void SetupSection::assign(SetupRequest request) {
-    for (const auto& [column, box] : carried(request))
+std::vector<FieldBox> SetupSection::assign(SetupRequest request) {
+    std::vector<FieldBox> fields = carried(request);
+    for (const auto& [column, box] : fields)
         assignText(m_staging, column, fieldText(box));
+    return fields;
 }
 
 std::vector<QWidget*> SetupSection::cleared() const {

@@ -37,6 +37,7 @@
 
 #include "Check.h"
 #include "RecordFields.h"
+#include "WriteAnswer.h"
 #include "data/Currency.h"
 
 #include <QObject>
@@ -122,11 +123,13 @@ struct SetupField {
 };
 
 // The steps of every request of a set-up window: the checks, the staging
-// fields, the writer; then the arrow pointer, the writer's text in a message,
-// the name list read again and the fields emptied. True when it was sent.
+// fields, the writer; then the arrow pointer and the writer's text in a
+// message; then, unless the books refused it, the name list read again and
+// the fields emptied. A refusal puts the focus on the box of a field it
+// names and changes nothing else. True when the books took the request.
 struct RequestSteps {
     CheckList checks;
-    std::function<void()> assign;
+    std::function<std::vector<FieldBox>()> assign; // assigns; the fields and their boxes
     std::function<QString()> write;
     std::function<void()> reload;
     std::function<void()> clear;
@@ -151,8 +154,8 @@ public:
     const Recordset& staging() const { return m_staging; }
     void show(const Recordset& record) const;
     // The staging fields a request carries, each with its box, in order.
-    std::vector<std::pair<QString, QWidget*>> carried(SetupRequest request) const;
-    void assign(SetupRequest request);
+    std::vector<FieldBox> carried(SetupRequest request) const;
+    std::vector<FieldBox> assign(SetupRequest request);
     // The boxes CLEAR ALL empties, in order: all but the date pickers.
     std::vector<QWidget*> cleared() const;
     void clear() const;

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "UiServices.h"
+#include "WriteAnswer.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -77,8 +78,8 @@ void SetupWindow::makeTypedList(QComboBox* list) {
     list->lineEdit()->installEventFilter(new TypedTextIsNoChoice(list));
 }
 
-SetupWindow::Assignment SetupWindow::fromControl(const QString& field, const QWidget* control) {
-    return {field, [control] { return fieldText(control); }};
+SetupWindow::Assignment SetupWindow::fromControl(const QString& field, QWidget* control) {
+    return {field, [control] { return fieldText(control); }, control};
 }
 
 void SetupWindow::Form_Load() {
@@ -116,6 +117,17 @@ void SetupWindow::cboCompany_Click() {
     cmdNew->click();
 }
 
+void SetupWindow::pickRecord(const QString& missingMessage) {
+    const QString name = cboCompany->currentText();
+    const Recordset record = readDetails(name);
+    if (record.recordCount() == 0) {
+        UiServices::current().message(missingMessage.arg(name));
+        return;
+    }
+    showDetails(record);
+    cmdNew->click();
+}
+
 void SetupWindow::cmdNew_Click() {
     cmdSend->setEnabled(true);
     cmdUpdate->setEnabled(true);
@@ -134,8 +146,12 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
         return;
     const bool sent = runRequest(this, {requestChecks(request),
                                         [&] {
-                                            for (const Assignment& a : assignments(request))
+                                            std::vector<FieldBox> boxes;
+                                            for (const Assignment& a : assignments(request)) {
                                                 assignText(m_staging, a.field, a.text());
+                                                boxes.emplace_back(a.field, a.box);
+                                            }
+                                            return boxes;
                                         },
                                         [&] { return write(request); }, [&] { fillList(nameList()); },
                                         [&] { cmdClear_Click(); }});

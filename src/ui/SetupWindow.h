@@ -20,10 +20,12 @@ namespace orv {
 // the fields in a fixed order, fills its one-row staging record and hands it
 // to its data class, which adds one request row; the window shows the text
 // returned, reloads the name list, empties the fields and disables the button
-// pressed until the next pick. A window gives its own lists, fields, checks,
-// mapping and writers by overriding the hooks below and lays out the controls;
-// a window that declares its record as a field table (setRecord) takes the
-// staging record, show, assignments, CLEAR ALL and checks from it.
+// pressed until the next pick. A refused request changes nothing on the
+// window: the clerk reads why and finds the focus on the box to change. A
+// window gives its own lists, fields, checks, mapping and writers by
+// overriding the hooks below and lays out the controls; a window that
+// declares its record as a field table (setRecord) takes the staging record,
+// show, assignments, CLEAR ALL and checks from it.
 class SetupWindow : public Window {
     Q_OBJECT
 public:
@@ -67,13 +69,15 @@ protected:
         QString column;
         bool alphabetical = false;
     };
-    // One staging field and where its text comes from.
+    // One staging field and where its text comes from; box is the control
+    // the clerk changes it in (the focus goes there when a refusal names it).
     struct Assignment {
         QString field;
         std::function<QString()> text;
+        QWidget* box = nullptr;
     };
     // The staging field takes the text of a control.
-    static Assignment fromControl(const QString& field, const QWidget* control);
+    static Assignment fromControl(const QString& field, QWidget* control);
 
     // --- the data class -------------------------------------------------
     virtual void createDataClass() = 0;
@@ -112,6 +116,10 @@ protected:
     void Form_Load() override;
     void fillList(const ListFill& fill);
 
+    // Loads the record of the name chosen and presses REFRESH; a record
+    // removed since the list was read is named in the message (its %1 is the
+    // name) and nothing changes.
+    void pickRecord(const QString& missingMessage);
     // The account of a code as typed, or an empty result when the text is no
     // code of the chart.
     Recordset account(const QString& code);
@@ -124,8 +132,8 @@ protected:
     void followAccountName(QComboBox* codeBox, QWidget* nameBox);
     // A typed code that is no account of the chart stops a request.
     Check inChart(QComboBox* box, const QString& what);
-    // Runs one request: checks, staging fields, writer, message, reload,
-    // CLEAR ALL, and the pressed button disabled.
+    // Runs one request: checks, staging fields, writer, message; then, unless
+    // the books refused it, reload, CLEAR ALL, and the pressed button disabled.
     void request(Request request, QPushButton* pressed);
 
     Recordset m_staging;

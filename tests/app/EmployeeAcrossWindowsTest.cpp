@@ -96,7 +96,8 @@ TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal
     employees->txtEmpAdd->setText(QStringLiteral("4 Quay St"));
     employees->txtEmpNo->setText(QStringLiteral("63334444"));
     employees->DeleteEmp->click();
-    EXPECT_EQ(ui.lastText(), QStringLiteral("Employee Deletion Failed"));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Employee Deletion Failed\n"
+                                            "The employee has keyed in documents and cannot be deleted."));
     EXPECT_EQ(count(QStringLiteral("Employees")), 1);
 
     Recordset broken = db::CompanyDatabase::execute(QStringLiteral("check_invariants"));

@@ -8,6 +8,7 @@
 #include "support/TestBook.h"
 #include "ui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
+#include "vat/frmVATSetup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,6 +63,12 @@ TEST_F(TabOrderTest, BankAndChartWindowsReadTopDown) {
     const QStringList chart = walk<frmCOASetup>("cboCompany", 3);
     EXPECT_EQ(chart.first(), QStringLiteral("cboCompany"));
     EXPECT_FALSE(chart.at(1).startsWith(QStringLiteral("cmd"))) << chart.join(' ').toStdString();
+}
+
+TEST_F(TabOrderTest, VatWindowReadsItsTwoColumnsRowByRowThenTheButtons) {
+    EXPECT_EQ(walk<frmVATSetup>("cboCompany", 8),
+              (QStringList{"cboCompany", "txtCreditTerm", "txtAddress", "txtCreditLimit", "txtCity", "cboCOA",
+                           "cmdSend", "cmdClear"}));
 }
 
 TEST_F(TabOrderTest, TabLeavesThePickGridInsteadOfWalkingItsCells) {

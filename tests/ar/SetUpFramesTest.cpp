@@ -54,11 +54,14 @@ TEST_F(SetUpFramesTest, ShipperChecksRunInOrderAndBlanksCount) {
         EXPECT_TRUE(focusedIn(step.box));
         setFieldText(step.box, step.text);
     }
-    // A name of blanks passes the frame; the database refuses it.
-    EXPECT_EQ(press(s->cmdShip), clsARSetup::kShipperCreateFailed);
-    EXPECT_TRUE(s->cboShipcode->currentText().isEmpty());
-    EXPECT_TRUE(s->txtshipphone->text().isEmpty());
-    EXPECT_TRUE(s->txtshipaddr->text().isEmpty());
+    // A name of blanks passes the frame; the database refuses it, and what
+    // was typed stays for the clerk to correct.
+    EXPECT_EQ(press(s->cmdShip),
+              clsARSetup::kShipperCreateFailed + QStringLiteral("\nType the shipper's name."));
+    EXPECT_EQ(s->cboShipcode->currentText(), QStringLiteral("   "));
+    EXPECT_EQ(s->txtshipphone->text(), QStringLiteral("not a number"));
+    EXPECT_EQ(s->txtshipaddr->text(), QStringLiteral("5 Harbour Rd"));
+    EXPECT_TRUE(focusedIn(s->cboShipcode));
     EXPECT_TRUE(shipperButtonsEnabled());
     EXPECT_EQ(count(QStringLiteral("Temp_Shippers")), 0);
 }
@@ -97,7 +100,10 @@ TEST_F(SetUpFramesTest, ShippersAreCreatedUpdatedAndDeletedWithTheirSentences) {
     EXPECT_EQ(press(s->DeleteShip), QStringLiteral("Shipper deleted for O'Hara Freight"));
     EXPECT_TRUE(items(s->cboShipcode).isEmpty());
     fillShipper(QStringLiteral("Nobody"), QStringLiteral("x"), QStringLiteral("y"));
-    EXPECT_EQ(press(s->UpdateShip), clsARSetup::kShipperUpdateFailed);
+    EXPECT_EQ(press(s->UpdateShip),
+              clsARSetup::kShipperUpdateFailed +
+                  QStringLiteral("\nThere is no shipper of that name; choose the shipper "
+                                 "from the list."));
     EXPECT_TRUE(shipperButtonsEnabled());
     expectBooksSound();
 }
@@ -208,7 +214,10 @@ TEST_F(SetUpFramesTest, AnEmployeeWithPostingsStaysAndARemovedOneLoadsNothing) {
     open();
     EmployeeFrame* e = window->employee;
     fillEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"), QStringLiteral("x"), QStringLiteral("y"));
-    EXPECT_EQ(press(e->DeleteEmp), clsARSetup::kEmployeeDeleteFailed);
+    EXPECT_EQ(press(e->DeleteEmp),
+              clsARSetup::kEmployeeDeleteFailed +
+                  QStringLiteral("\nThe employee has keyed in documents and cannot be deleted."));
+    EXPECT_EQ(e->txtfirstname->text(), QStringLiteral("Mary")) << "a refusal keeps what was typed";
     EXPECT_EQ(count(QStringLiteral("Employees")), 2);
 
     type(e->cboEmployee, QString(25, QLatin1Char('l')));

@@ -255,19 +255,40 @@ TEST_F(frmARSetupTest, CreateNewSendsALocalOrForeignCustomerAndStaysDisabledUnti
     expectBooksSound();
 }
 
-TEST_F(frmARSetupTest, ARefusedCreateShowsItsFailureTextAndEndsLikeASuccess) {
+TEST_F(frmARSetupTest, ARefusedCreateSaysWhyAndKeepsWhatWasTyped) {
     addLocalCustomer(kAcme, QStringLiteral("Acme Trading"));
     open();
-    const std::pair<QString, int> refused[] = {{QStringLiteral("ACME TRADING"), kGlobex}, // the name exists
-                                               {QStringLiteral("Globex"), kAcme}}; // the code is Acme's
-    for (const auto& [name, code] : refused) {
-        SCOPED_TRACE(name.toStdString());
+    const struct {
+        QString name;
+        int code;
+        QString why;
+        QWidget* focus;
+    } refused[] = {{QStringLiteral("ACME TRADING"), kGlobex,
+                    QStringLiteral("A customer of that name already exists."), window->cboCompany},
+                   {QStringLiteral("Globex"), kAcme,
+                    QStringLiteral("Account %1 is already another customer's code.").arg(kAcme),
+                    window->cboCOA}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.name.toStdString());
         window->cmdNew->click();
-        fillLocal(name, code);
-        EXPECT_EQ(press(window->cmdSend), clsARSetup::kCustomerCreateFailed);
-        EXPECT_TRUE(boxesEmpty());
-        EXPECT_EQ(customerButtons(), (std::vector<bool>{false, true, true}));
+        fillLocal(r.name, r.code);
+        window->cmdSend->setFocus();
+        EXPECT_EQ(press(window->cmdSend), clsARSetup::kCustomerCreateFailed + QLatin1Char('\n') + r.why);
+        EXPECT_EQ(window->cboCompany->currentText(), r.name);
+        EXPECT_EQ(window->txtCreditLimit->text(), QStringLiteral("5000"));
+        EXPECT_EQ(window->cboCOA->currentText(), QString::number(r.code));
+        EXPECT_EQ(customerButtons(), (std::vector<bool>{true, true, true}));
+        EXPECT_EQ(window->focusWidget(), r.focus);
     }
+    // A FOREIGN customer in the books' own currency.
+    window->cmdNew->click();
+    fillForeign(QStringLiteral("Globex"), kGlobex);
+    window->cboCurrency->setEditText(QStringLiteral("SGD"));
+    EXPECT_EQ(
+        press(window->cmdSend),
+        clsARSetup::kCustomerCreateFailed +
+            QStringLiteral("\nA LOCAL customer must trade in SGD, a FOREIGN customer in another currency."));
+    EXPECT_EQ(window->focusWidget(), window->cboCurrency);
     EXPECT_EQ(items(window->cboCompany), QStringList{"Acme Trading"});
     EXPECT_EQ(count(QStringLiteral("Temp_Customers")), 1);
 }
@@ -365,7 +386,9 @@ TEST_F(frmARSetupTest, DeleteNamesTheCustomerLastLoaded) {
     // A customer with transaction history stays.
     postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")), kGlobex);
     choose(window->cboCompany, QStringLiteral("Globex"));
-    EXPECT_EQ(press(window->cmdDelete), clsARSetup::kCustomerDeleteFailed);
+    EXPECT_EQ(press(window->cmdDelete),
+              clsARSetup::kCustomerDeleteFailed +
+                  QStringLiteral("\nThe customer has transactions and cannot be deleted."));
     EXPECT_EQ(items(window->cboCompany), QStringList{"Globex"});
     EXPECT_EQ(count(QStringLiteral("Temp_Customers")), 3);
     expectBooksSound();

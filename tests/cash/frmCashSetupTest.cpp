@@ -154,7 +154,10 @@ TEST_F(frmCashSetupTest, CreateUpdateAndDeleteWithTheirSentencesAndButtons) {
     window->txtBank_Contact_VC->setText(QStringLiteral("1"));
     window->cboCOA->setEditText(QStringLiteral("1020"));
     choose(window->cboCOA, QStringLiteral("1020"));
-    EXPECT_EQ(press(window->cmdUpdate), clsCashSetup::kUpdateFailed) << "no bank of that name";
+    EXPECT_EQ(press(window->cmdUpdate),
+              clsCashSetup::kUpdateFailed +
+                  QStringLiteral("\nThere is no bank of that name; choose the bank from the list."));
+    EXPECT_EQ(window->focusWidget(), window->cboCompany);
 
     choose(window->cboCompany, QStringLiteral("DBS"));
     window->cboCompany->setEditText(QStringLiteral("UOB"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GlWindowTest.h"
+#include "support/gui/EntryGestures.h"
 
 #include "ui/LineGrid.h"
 #include "ui/PickGrid.h"
@@ -17,35 +18,16 @@ template <class W> class JournalWindowTest : public GlWindowTest<W> {
 protected:
     using GlWindowTest<W>::window;
 
-    int pickRow(int code) const {
-        for (int row = 0; row < window->hfgProducts->rows(); ++row)
-            if (window->hfgProducts->cellText(row, 0) == QString::number(code))
-                return row;
-        return -1;
-    }
+    int pickRow(int code) const { return pickRowOf(*window, 0, QString::number(code)); }
     // Presses the account's pick row and releases it over the line grid.
     void drop(int code) {
         const int row = pickRow(code);
         ASSERT_GE(row, 0) << "account " << code << " is not offered";
-        orv::PickGrid* pick = window->hfgProducts;
-        QTest::mousePress(pick->viewport(), Qt::LeftButton, {},
-                          pick->visualRect(pick->model()->index(row, 1)).center());
-        window->dgrOrderDetails_DragDrop();
+        dropPickRow(*window, row);
     }
     // Types a cell's new text and commits it, as the clerk does.
     void editCell(int row, const QString& field, const QString& text) {
-        orv::LineGrid* grid = window->dgrOrderDetails;
-        const QModelIndex cell = grid->model()->index(row, window->lines().fieldIndex(field));
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = grid->viewport()->findChild<QLineEdit*>();
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        editLineCell(*window, row, field, text);
     }
     // A line of the given account with its amount and description.
     void line(int code, const QString& amount, const QString& description) {
@@ -55,16 +37,10 @@ protected:
             editCell(row, QStringLiteral("Amount"), amount);
         editCell(row, QStringLiteral("Descrip"), description);
     }
-    QString cell(int row, const QString& field) const {
-        const Recordset& lines = window->lines();
-        return lines.valueAt(row, lines.fieldIndex(field)).toString();
-    }
+    QString cell(int row, const QString& field) const { return lineCell(*window, row, field); }
     void chooseEmployee() { window->cboEmployee->setCurrentIndex(0); }
     void setDate(const QDate& date) { window->dtpOrder->setDate(date); }
-    bool posted() const {
-        return !window->cmdSend->isEnabled() && !window->dgrOrderDetails->isEnabled() &&
-               !window->hfgProducts->isEnabled();
-    }
+    bool posted() const { return isPosted(*window); }
 };
 
 } // namespace orv::test

@@ -194,16 +194,48 @@ TEST_F(frmCOASetupTest, CreateAnswersWithTheCodeAndReloadsTheListAlphabetically)
     QTest::mouseClick(window->txtAcctCode, Qt::LeftButton);
     EXPECT_TRUE(buttons(true, true, true));
 
-    // The same code again: the failure text, and the window goes on as after success.
+    // The same code again: the failure text and why; what was typed stays.
     fill(QStringLiteral("6600"), QStringLiteral("Overtime"), QStringLiteral("PL"), QStringLiteral("EXPENSES"),
          QStringLiteral("OPERATING EXPENSES"), QStringLiteral("1"));
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account code already Exist, Creation Failed")));
-    EXPECT_TRUE(window->txtAcctName->text().isEmpty());
-    EXPECT_FALSE(window->cmdSend->isEnabled());
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account code already Exist, Creation Failed\n"
+                                                     "Account code 6600 is already in the chart.")));
+    EXPECT_EQ(window->txtAcctName->text(), QStringLiteral("Overtime"));
+    EXPECT_TRUE(window->cmdSend->isEnabled());
+    EXPECT_EQ(window->focusWidget(), window->txtAcctCode);
     EXPECT_EQ(count(QStringLiteral("COA_T")), 26);
     expectBooksSound();
+}
+
+TEST_F(frmCOASetupTest, ARefusedCreateSaysWhichBoxIsWrongAndKeepsTheRest) {
+    const QString failed = QStringLiteral("Account code already Exist, Creation Failed\n");
+    fill(QStringLiteral("6600"), QStringLiteral("Overtime"), QStringLiteral("XX"), QStringLiteral("EXPENSES"),
+         QStringLiteral("OPERATING EXPENSES"), QStringLiteral("1"));
+    window->cmdUpdate->setEnabled(false); // as after an update
+    ui.clear();
+    window->cmdSend->click();
+    EXPECT_EQ(ui.texts(), QStringList(failed + QStringLiteral("The account type must be BS or PL.")));
+    EXPECT_EQ(window->focusWidget(), window->cboAcctType);
+    EXPECT_EQ(window->txtAcctCode->text(), QStringLiteral("6600"));
+    EXPECT_EQ(window->cboSubCat->currentText(), QStringLiteral("OPERATING EXPENSES"));
+    EXPECT_TRUE(buttons(true, false, true)) << "the buttons stay as they were";
+
+    // A name already in the chart, under a new code.
+    window->cboAcctType->setEditText(QStringLiteral("PL"));
+    window->txtAcctName->setText(QStringLiteral("Rent"));
+    ui.clear();
+    window->cmdSend->click();
+    EXPECT_EQ(ui.texts(),
+              QStringList(failed + QStringLiteral("An account named \"Rent\" is already in the chart.")));
+    EXPECT_EQ(window->focusWidget(), window->txtAcctName);
+
+    // Corrected, the same boxes create the account.
+    window->txtAcctName->setText(QStringLiteral("Overtime"));
+    ui.clear();
+    window->cmdSend->click();
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account code created under : 6600")));
+    EXPECT_TRUE(window->txtAcctCode->text().isEmpty());
 }
 
 TEST_F(frmCOASetupTest, UpdateSendsTheEditedFieldsOfTheAccountNamed) {
@@ -223,7 +255,9 @@ TEST_F(frmCOASetupTest, UpdateSendsTheEditedFieldsOfTheAccountNamed) {
     window->txtAcctName->setText(QStringLiteral("Rental"));
     ui.clear();
     window->cmdUpdate->click();
-    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account Update Failed")));
+    EXPECT_EQ(ui.texts(),
+              QStringList(QStringLiteral("Account Update Failed\nThere is no account named \"Rental\"; "
+                                         "choose the account from the list.")));
 }
 
 TEST_F(frmCOASetupTest, DeleteNeedsEveryFieldAndRefusesAnAccountWithPostings) {
@@ -253,7 +287,10 @@ TEST_F(frmCOASetupTest, DeleteNeedsEveryFieldAndRefusesAnAccountWithPostings) {
     pick(QStringLiteral("Rent"));
     ui.clear();
     window->cmdDelete->click();
-    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account Delete Failed")));
+    EXPECT_EQ(ui.texts(),
+              QStringList(QStringLiteral("Account Delete Failed\n"
+                                         "The account has postings or journal lines and cannot be "
+                                         "deleted.")));
     EXPECT_GE(window->cboCompany->findText(QStringLiteral("Rent")), 0);
     expectBooksSound();
 }

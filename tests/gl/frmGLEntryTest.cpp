@@ -217,9 +217,23 @@ TEST_F(frmGLEntryTest, ARefusedJournalStaysEditableAndTheAccountsAreReadAgain) {
     line(2000, QStringLiteral("-100"), QStringLiteral("accrued"));
     // The chart changes meanwhile: the account is set inactive.
     sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 2000"));
-    EXPECT_EQ(post(), QStringLiteral("Error Entering Journal"));
+    EXPECT_EQ(post(), QStringLiteral("Error Entering Journal\n"
+                                     "Line 2: account 2000 is not an active account of the chart."));
     EXPECT_FALSE(posted());
     EXPECT_EQ(window->lines().recordCount(), 2);
     EXPECT_EQ(pickRow(2000), -1) << "the pick grid is read again after the post";
+    expectNothingWritten();
+}
+
+TEST_F(frmGLEntryTest, ARefusalNamesTheLineAndItsAccountInTheClerksWords) {
+    chooseEmployee();
+    line(6100, QStringLiteral("7"), QStringLiteral("rent"));
+    line(2200, QStringLiteral("-7"), QStringLiteral("tax")); // the VAT codes' control account
+    const QString shown = post();
+    EXPECT_EQ(shown,
+              QStringLiteral("Error Entering Journal\nLine 2: account 2200 belongs to a customer, supplier, "
+                             "bank, VAT code or product; post to it through that record's own documents."));
+    EXPECT_FALSE(shown.contains(QStringLiteral("Journal_T"))) << "no table reaches the clerk";
+    EXPECT_EQ(window->lines().recordCount(), 2) << "the journal stays as typed";
     expectNothingWritten();
 }

@@ -126,7 +126,10 @@ TEST_F(frmREEntryTest, OneAccountMayBeTransferredAloneButOnlyWhollyAndInOneYear)
     drop(6000);
     editCell(0, QStringLiteral("Descrip"), QStringLiteral("wages"));
     editCell(0, QStringLiteral("Amount"), QStringLiteral("-150"));
-    EXPECT_EQ(post(), QStringLiteral("Error Entering Journal")) << "wages would not end the year at zero";
+    EXPECT_EQ(post(),
+              QStringLiteral("Error Entering Journal\nThe closing must bring every profit-and-loss account "
+                             "of the year to zero and leave the difference in retained earnings."))
+        << "wages would not end the year at zero";
     EXPECT_FALSE(posted());
     editCell(0, QStringLiteral("Amount"), QStringLiteral("-200"));
     EXPECT_EQ(post(), frmREEntry::kPostedMessage + QStringLiteral("5"));

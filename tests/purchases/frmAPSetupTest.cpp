@@ -218,7 +218,9 @@ TEST_F(frmAPSetupTest, RequestsCarryWhatEachKindOfSupplierNeeds) {
     window->cboForex->setEditText(QStringLiteral("foreign"));
     window->cboCurrency->setEditText(QStringLiteral("USD"));
     setAccounts("4210", "6510", "4200", "6500");
-    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed);
+    EXPECT_EQ(press(window->cmdSend),
+              clsAPSetup::kCreateFailed + QStringLiteral("\nA LOCAL supplier must trade in SGD, a FOREIGN "
+                                                         "supplier in another currency."));
     EXPECT_EQ(count(QStringLiteral("Creditors")), 2);
 
     // UPDATE leaves Forex unset, also when the kind has changed.
@@ -247,13 +249,20 @@ TEST_F(frmAPSetupTest, RefusalsShowTheFailureTextAndNothingIsWritten) {
     postJournal(2020); // the account now has postings
     open();
     fillLocal(QStringLiteral("harbour"), 2020);
-    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed);
-    window->cmdClear->click(); // CREATE NEW is disabled after each request until CLEAR ALL
+    const QString failed = clsAPSetup::kCreateFailed + QLatin1Char('\n');
+    EXPECT_EQ(press(window->cmdSend), failed + QStringLiteral("A supplier of that name already exists."));
+    EXPECT_TRUE(window->cmdSend->isEnabled()) << "a refusal leaves the buttons as they were";
+    EXPECT_EQ(window->focusWidget(), window->cboCompany);
+    window->cmdClear->click();
     fillLocal(QStringLiteral("Pacific"), 2010);
-    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed) << "another supplier's account";
+    EXPECT_EQ(press(window->cmdSend),
+              failed + QStringLiteral("Account 2010 is already another supplier's code."));
+    EXPECT_EQ(window->focusWidget(), window->cboCOA);
     window->cmdClear->click();
     fillLocal(QStringLiteral("Pacific"), 2020);
-    EXPECT_EQ(press(window->cmdSend), clsAPSetup::kCreateFailed) << "an account with postings";
+    EXPECT_EQ(press(window->cmdSend),
+              failed + QStringLiteral(
+                           "Account 2020 already has postings; a supplier needs an account without any."));
     // A code that is not in the chart is named before anything is sent.
     window->cmdClear->click();
     fillLocal(QStringLiteral("Pacific"), 2999);

@@ -194,7 +194,7 @@ TEST_F(SetupSectionTest, ARequestStopsAtAFailedCheckOrAFieldThatCannotHoldItsTex
     int cleared = 0;
     auto steps = [&](CheckList checks) {
         return RequestSteps{std::move(checks),
-                            [&] { section->assign(SetupRequest::Create); },
+                            [&] { return section->assign(SetupRequest::Create); },
                             [&] {
                                 ++written;
                                 return QStringLiteral("sent");

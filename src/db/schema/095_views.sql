@@ -75,3 +75,13 @@ HAVING COUNT(DISTINCT j.Year_SI) = 1                          -- one year
      WHERE j2.Doc_No_VC = CAST(t.Post_No AS TEXT) AND c2.Acct_Type = 'PL'
        AND (SELECT SUM(l.Amount_NU) FROM Ledger_Balance_T l
             WHERE l.GL_ID = j2.GL_ID AND l.Year_SI = j2.Year_SI) <> 0);
+
+-- The issue of stock, written as an insert into this view: its INSTEAD OF trigger
+-- (triggers/Stock_Issue_V.sql) takes Qty units of an item out of stock at cost, FIFO by layer or
+-- at the moving average, from the named layer when LayerID is given, and records the moves under
+-- the source line. The caller reads the cost back as the sum of the moves' Value for that line.
+-- Deliveries and stock adjustments that count stock down share it.
+CREATE VIEW Stock_Issue_V AS
+  SELECT NULL AS Pdt_ID_VC, NULL AS Qty, NULL AS LayerID, NULL AS date_dt, NULL AS Doc_Type,
+         NULL AS Post_Seq, NULL AS Post_No, NULL AS Src_Table, NULL AS Src_Row, NULL AS Descrip_VC
+  WHERE 0;

@@ -5,19 +5,29 @@
 -- leg; a line of 0 is stored and posts none. All lines of a document fall in one year, so each
 -- year's trial balance stays balanced. commit_checks checks that the document balances.
 CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
-  SELECT db_fail('Journal_T: line without its document') WHERE NOT EXISTS (
-    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND CAST(Post_No AS TEXT) = NEW.Doc_No_VC);
-  SELECT db_fail('Journal_T: period or year does not match the date')
+  -- A refusal names the line (its place in the document) and, where it is about one, the account.
+  SELECT db_fail('Journal_T: line without its document',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NOT EXISTS (
+      SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND CAST(Post_No AS TEXT) = NEW.Doc_No_VC);
+  SELECT db_fail('Journal_T: period or year does not match the date',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NEW.Period_TI IS NOT CAST(strftime('%m', NEW.date_dt) AS INTEGER)
        OR NEW.Year_SI IS NOT CAST(strftime('%Y', NEW.date_dt) AS INTEGER);
-  SELECT db_fail('Journal_T: unknown or inactive account') WHERE NOT EXISTS (
-    SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID
-      AND (Status_bt = 1 OR (Acct_Type = 'PL' AND EXISTS (SELECT 1 FROM Closing_Ctx_T))));
-  SELECT db_fail('Journal_T: sub-ledger account')
+  SELECT db_fail('Journal_T: unknown or inactive account',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.GL_ID)
+    WHERE NOT EXISTS (
+      SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID
+        AND (Status_bt = 1 OR (Acct_Type = 'PL' AND EXISTS (SELECT 1 FROM Closing_Ctx_T))));
+  SELECT db_fail('Journal_T: sub-ledger account',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.GL_ID)
     WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
-  SELECT db_fail('Journal_T: amount not in whole cents') WHERE NEW.Amount_NU % 100 <> 0;
-  SELECT db_fail('Journal_T: document spans two years') WHERE EXISTS (
-    SELECT 1 FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC AND Year_SI <> NEW.Year_SI);
+  SELECT db_fail('Journal_T: amount not in whole cents',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.Amount_NU % 100 <> 0;
+  SELECT db_fail('Journal_T: document spans two years',
+                 (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE EXISTS (SELECT 1 FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC AND Year_SI <> NEW.Year_SI);
 END;
 
 CREATE TRIGGER Journal_T_post AFTER INSERT ON Journal_T BEGIN

@@ -17,12 +17,12 @@ CREATE TRIGGER Temp_Bank_check BEFORE INSERT ON Temp_Bank BEGIN
     WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM Bank_T WHERE Bank_name = NEW.Bank_name);
   SELECT db_fail('Temp_Bank: bank code missing')
     WHERE upper(NEW.Function_type) = 'C' AND NEW.Bank_Code_VC IS NULL;
-  SELECT db_fail('Temp_Bank: bank code is not an active balance sheet account of the chart')
+  SELECT db_fail('Temp_Bank: bank code is not an active balance sheet account of the chart', NEW.Bank_Code_VC)
     WHERE upper(NEW.Function_type) = 'C' AND NEW.Bank_Code_VC IS NOT NULL
       AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.Bank_Code_VC AND Acct_Type = 'BS' AND Status_bt = 1);
-  SELECT db_fail('Temp_Bank: bank code is the account of another record')
+  SELECT db_fail('Temp_Bank: bank code is the account of another record', NEW.Bank_Code_VC)
     WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.Bank_Code_VC);
-  SELECT db_fail('Temp_Bank: bank code has postings')
+  SELECT db_fail('Temp_Bank: bank code has postings', NEW.Bank_Code_VC)
     WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM Ledger_T WHERE GL_ID = NEW.Bank_Code_VC);
   -- delete
   SELECT db_fail('Temp_Bank: bank has transaction history')

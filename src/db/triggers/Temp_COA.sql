@@ -8,17 +8,17 @@
 CREATE TRIGGER Temp_COA_check BEFORE INSERT ON Temp_COA BEGIN
   SELECT db_fail('Temp_COA: request is not C, U or D')
     WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_COA: no account of that name')
+  SELECT db_fail('Temp_COA: no account of that name', NEW.GL_Name_VC)
     WHERE upper(NEW.Function_type) IN ('U', 'D')
       AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_Name_VC = NEW.GL_Name_VC);
   -- create
   SELECT db_fail('Temp_COA: account code missing')
     WHERE upper(NEW.Function_type) = 'C' AND NEW.GL_ID IS NULL;
-  SELECT db_fail('Temp_COA: account code exists')
+  SELECT db_fail('Temp_COA: account code exists', NEW.GL_ID)
     WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID);
   SELECT db_fail('Temp_COA: account name blank')
     WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.GL_Name_VC, '')) = '';
-  SELECT db_fail('Temp_COA: account name exists')
+  SELECT db_fail('Temp_COA: account name exists', NEW.GL_Name_VC)
     WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM COA_T WHERE GL_Name_VC = NEW.GL_Name_VC);
   -- create and update
   SELECT db_fail('Temp_COA: account type is not BS or PL')

@@ -23,35 +23,37 @@ CREATE TRIGGER Temp_Customers_check BEFORE INSERT ON Temp_Customers BEGIN
   SELECT db_fail('Temp_Customers: customer code missing')
     WHERE upper(NEW.Function_type) = 'C' AND NEW.customerid IS NULL;
   -- the account of a create, or the new account of an update (the customer's own never fails)
-  SELECT db_fail('Temp_Customers: customer code outside 1 to 99999999')
+  SELECT db_fail('Temp_Customers: customer code outside 1 to 99999999', NEW.customerid)
     WHERE NEW.customerid NOT BETWEEN 1 AND 99999999 AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM Customers WHERE CompanyName = NEW.CompanyName AND CustomerID = NEW.customerid)));
-  SELECT db_fail('Temp_Customers: customer code is not an active balance sheet account of the chart')
+  SELECT db_fail('Temp_Customers: customer code is not an active balance sheet account of the chart',
+                 NEW.customerid)
     WHERE NEW.customerid IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM Customers WHERE CompanyName = NEW.CompanyName AND CustomerID = NEW.customerid)))
       AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.customerid AND Acct_Type = 'BS' AND Status_bt = 1);
-  SELECT db_fail('Temp_Customers: customer code is already a customer''s')
+  SELECT db_fail('Temp_Customers: customer code is already a customer''s', NEW.customerid)
     WHERE NEW.customerid IS NOT NULL AND upper(NEW.Function_type) IN ('C', 'U')
       AND EXISTS (SELECT 1 FROM Customers WHERE CustomerID = NEW.customerid AND CompanyName IS NOT NEW.CompanyName);
-  SELECT db_fail('Temp_Customers: customer code is the account of another record')
+  SELECT db_fail('Temp_Customers: customer code is the account of another record', NEW.customerid)
     WHERE NEW.customerid IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM Customers WHERE CompanyName = NEW.CompanyName AND CustomerID = NEW.customerid)))
       AND EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.customerid);
-  SELECT db_fail('Temp_Customers: customer code has postings')
+  SELECT db_fail('Temp_Customers: customer code has postings', NEW.customerid)
     WHERE NEW.customerid IS NOT NULL AND (upper(NEW.Function_type) = 'C'
       OR (upper(NEW.Function_type) = 'U' AND NOT EXISTS (
         SELECT 1 FROM Customers WHERE CompanyName = NEW.CompanyName AND CustomerID = NEW.customerid)))
       AND EXISTS (SELECT 1 FROM Ledger_T WHERE GL_ID = NEW.customerid);
   -- currency and currency type
-  SELECT db_fail('Temp_Customers: currency unknown')
+  SELECT db_fail('Temp_Customers: currency unknown', NEW.Cur_Type)
     WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.Cur_Type IS NOT NULL))
       AND NOT EXISTS (SELECT 1 FROM Forex_Master_T WHERE Cur_Type = NEW.Cur_Type);
   SELECT db_fail('Temp_Customers: currency type is not 0 or 1')
     WHERE upper(NEW.Function_type) = 'C' AND (NEW.Forex IS NULL OR NEW.Forex NOT IN (0, 1));
-  SELECT db_fail('Temp_Customers: a LOCAL customer trades in the home currency, a FOREIGN one never does')
+  SELECT db_fail('Temp_Customers: a LOCAL customer trades in the home currency, a FOREIGN one never does',
+                 (SELECT Home_Cur_Type FROM Settings_T))
     WHERE upper(NEW.Function_type) IN ('C', 'U') AND NEW.Cur_Type IS NOT NULL
       AND ((CASE WHEN upper(NEW.Function_type) = 'C' THEN NEW.Forex
             ELSE (SELECT Forex FROM Customers WHERE CompanyName = NEW.CompanyName) END) = 0)

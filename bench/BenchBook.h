@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace orv::bench {
+
+// A generated company file of about `postings` ledger legs, written the way
+// the clerk writes one: a hundred accounts through Temp_COA, then journals of
+// 2 to 20 lines through clsGLEntry::Send_Order, dated over 2008-2012. The
+// same seed and size give the same book; it is kept in the benchmark cache
+// folder ($ORV_BENCH_DIR, else ~/.cache/orvanwise-bench) and made again only
+// when missing. Generation time and size go to stderr. Returns the file's path.
+QString generatedBook(std::int64_t postings, std::uint32_t seed = 1);
+
+// The postings benchmarks ask for: $ORV_BENCH_POSTINGS, else 1,000,000.
+std::int64_t requestedPostings();
+
+// Account codes of the generated book's own accounts (none holds a role).
+constexpr int kFirstBenchAccount = 7000;
+constexpr int kBenchAccounts = 100;
+constexpr int kLastYear = 2012;
+
+} // namespace orv::bench

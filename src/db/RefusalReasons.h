@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace orv::db {
+
+// Why the database refused a write, in the clerk's words.
+struct Refusal {
+    QString reason;      // the rule's reason, as the database gives it
+    QStringList details; // what the rule named: a line number, an account code
+    QString sentence;    // the clerk's sentence, details filled in
+    QStringList fields;  // the columns the reason is about, the first first
+};
+
+// The reasons table: every reason a rule of the database can give, with the
+// sentence the clerk reads. It is kept beside the rules, one file per rule
+// file (Temp_COA.sql beside Temp_COA.reasons), one reason a line:
+//
+//   reason<TAB>sentence[<TAB>column,column]
+//
+// %1, %2 ... in the sentence stand for the details the rule passes after its
+// reason (db_fail('reason', line, account)). The optional columns name the
+// boxes the clerk should look at, the first gets the focus. Blank lines and
+// lines starting with # are skipped. "*" is the sentence of a failure no
+// reason of the table matches.
+class RefusalReasons {
+public:
+    struct Entry {
+        QString file;
+        QString reason;
+        QString sentence;
+        QStringList fields;
+    };
+
+    // The clerk's account of a failure text of the database.
+    static Refusal explain(const QString& failure);
+    // Every entry of every reasons file, in file order.
+    static const std::vector<Entry>& entries();
+    // Reads one reasons file's text; a line without a sentence is skipped.
+    static std::vector<Entry> parse(const QString& file, const QString& text);
+};
+
+} // namespace orv::db

@@ -1,0 +1,108 @@
+-- Account set requests of the inventory set-up window. A set is found by its name and receives its
+-- Acctset_ID from the database. A create names a new set, its costing method (FIFO or AVEG) and three
+-- different balance-sheet accounts of the chart: stock, goods received not billed and goods shipped not
+-- billed. Each account may serve other sets in the same role, but holds no other role and no postings
+-- outside that role. An update changes the costing method and the accounts (a missing value keeps the
+-- old one); a new account must pass the rules of a create, and neither the accounts nor the method may
+-- change while an item of the set holds stock. A delete is refused while an item uses the set. A refused
+-- request leaves no row; an accepted one is applied at once and stays as a log.
+CREATE TRIGGER Temp_Product_Accountset_T_check BEFORE INSERT ON Temp_Product_Accountset_T BEGIN
+  SELECT db_fail('Temp_Product_Accountset_T: request is not C, U or D')
+    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
+  SELECT db_fail('Temp_Product_Accountset_T: no account set of that name')
+    WHERE upper(NEW.Function_type) IN ('U', 'D')
+      AND NOT EXISTS (SELECT 1 FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC);
+  -- create: a new name
+  SELECT db_fail('Temp_Product_Accountset_T: account set name blank')
+    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.Pdt_Acctset_VC, '')) = '';
+  SELECT db_fail('Temp_Product_Accountset_T: account set name exists')
+    WHERE upper(NEW.Function_type) = 'C'
+      AND EXISTS (SELECT 1 FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC);
+  SELECT db_fail('Temp_Product_Accountset_T: costing method is not FIFO or AVEG')
+    WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.cost_method_VC IS NOT NULL))
+      AND (NEW.cost_method_VC IS NULL OR upper(NEW.cost_method_VC) NOT IN ('FIFO', 'AVEG'));
+  -- the accounts of a create, or the changed accounts of an update
+  SELECT db_fail('Temp_Product_Accountset_T: account is not a balance sheet account of the chart')
+    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
+      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
+                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
+                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
+                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
+                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
+                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
+      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
+        AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = g.a AND Acct_Type = 'BS'));
+  SELECT db_fail('Temp_Product_Accountset_T: stock, received and shipped accounts are not all different')
+    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
+      SELECT 1 FROM (SELECT COALESCE(NEW.Stock_IN, s.Stock_IN) AS st, COALESCE(NEW.payable_IN, s.payable_IN) AS gr,
+                            COALESCE(NEW.shipment_IN, s.shipment_IN) AS sh
+                     FROM (SELECT 1) LEFT JOIN Product_AccountSet_T s ON s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) e
+      WHERE e.st = e.gr OR e.st = e.sh OR e.gr = e.sh);
+  SELECT db_fail('Temp_Product_Accountset_T: account holds another role')
+    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
+      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
+                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
+                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
+                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
+                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
+                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
+      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
+        AND EXISTS (SELECT 1 FROM v_Account_Role v WHERE v.GL_ID = g.a AND v.Role <> g.r));
+  SELECT db_fail('Temp_Product_Accountset_T: account has postings outside its role')
+    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
+      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
+                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
+                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
+                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
+                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
+                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
+      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
+        AND EXISTS (SELECT 1 FROM Ledger_T l WHERE l.GL_ID = g.a AND l.Leg <> g.r));
+  -- what freezes while an item of the set holds stock
+  SELECT db_fail('Temp_Product_Accountset_T: accounts of a set whose items hold stock')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND (NEW.Stock_IN IS NOT NULL AND NEW.Stock_IN <> s.Stock_IN
+          OR NEW.payable_IN IS NOT NULL AND NEW.payable_IN <> s.payable_IN
+          OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0));
+  -- ... or while a goods received or delivery line of its items is not yet billed
+  SELECT db_fail('Temp_Product_Accountset_T: accounts of a set whose items have lines not yet billed')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND (NEW.Stock_IN IS NOT NULL AND NEW.Stock_IN <> s.Stock_IN
+          OR NEW.payable_IN IS NOT NULL AND NEW.payable_IN <> s.payable_IN
+          OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND t.Open_Qty > 0));
+  -- the costing method freezes once an item of the set has moved: its layers and values were costed by it
+  SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items have stock moves')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC));
+  SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items hold stock')
+    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
+      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
+        AND NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
+        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
+                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0));
+  -- delete
+  SELECT db_fail('Temp_Product_Accountset_T: account set used by items')
+    WHERE upper(NEW.Function_type) = 'D'
+      AND EXISTS (SELECT 1 FROM Product_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC);
+END;
+
+CREATE TRIGGER Temp_Product_Accountset_T_apply AFTER INSERT ON Temp_Product_Accountset_T BEGIN
+  INSERT INTO Product_AccountSet_T (Pdt_Acctset_VC, cost_method_VC, Stock_IN, payable_IN, shipment_IN)
+  SELECT NEW.Pdt_Acctset_VC, NEW.cost_method_VC, NEW.Stock_IN, NEW.payable_IN, NEW.shipment_IN
+  WHERE upper(NEW.Function_type) = 'C';
+  UPDATE Product_AccountSet_T SET cost_method_VC = COALESCE(NEW.cost_method_VC, cost_method_VC),
+                                  Stock_IN = COALESCE(NEW.Stock_IN, Stock_IN),
+                                  payable_IN = COALESCE(NEW.payable_IN, payable_IN),
+                                  shipment_IN = COALESCE(NEW.shipment_IN, shipment_IN)
+  WHERE upper(NEW.Function_type) = 'U' AND Pdt_Acctset_VC = NEW.Pdt_Acctset_VC;
+  DELETE FROM Product_AccountSet_T WHERE upper(NEW.Function_type) = 'D' AND Pdt_Acctset_VC = NEW.Pdt_Acctset_VC;
+END;

@@ -1,0 +1,75 @@
+-- Stock movement lines. A goods received line (GRN, numbered by its note's DocID) brings stock in
+-- at cost from a supplier: v = the line's value at the note's rate, debited to the item's stock
+-- account and credited to its received-not-billed account; the line opens its own layer and stays
+-- open for the purchase invoice (Open_Qty, Open_Value, Clear_GL). Delivery lines are posted by
+-- the delivery order's rules; until those exist a delivery line is refused rather than stored
+-- without its postings.
+CREATE TRIGGER Temp_Stock_T_guard BEFORE INSERT ON Temp_Stock_T BEGIN
+  SELECT db_fail('Temp_Stock_T: delivery lines cannot be posted yet') WHERE NEW.doc_type IS NOT 'GRN';
+  SELECT db_fail('Temp_Stock_T: line without its document') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND Post_No = NEW.Doc_No_VC)
+    OR NEW.Order_No IS NOT NEW.Doc_No_VC;
+  SELECT db_fail('Temp_Stock_T: supplier differs from the document''s') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T w JOIN Document_T d ON d.DocID = w.Post_No WHERE d.customerid IS NEW.customerid);
+  SELECT db_fail('Temp_Stock_T: supplier unknown')
+    WHERE NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid);
+  SELECT db_fail('Temp_Stock_T: currency differs from the supplier''s') WHERE NEW.Cur_Type IS NOT NULL
+    AND NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Cur_Type = NEW.Cur_Type);
+  SELECT db_fail('Temp_Stock_T: rate missing or not above 0')
+    WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
+  SELECT db_fail('Temp_Stock_T: a local supplier''s rate must be 1') WHERE NEW.cur_rate <> 1
+    AND EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Forex = 0);
+  SELECT db_fail('Temp_Stock_T: unknown item')
+    WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
+  SELECT db_fail('Temp_Stock_T: unknown VAT code') WHERE NEW.vat_code IS NOT NULL
+    AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
+  SELECT db_fail('Temp_Stock_T: quantity not above 0') WHERE NEW.qty_nu <= 0;
+  SELECT db_fail('Temp_Stock_T: unit cost missing or negative')
+    WHERE NEW.Unit_Price_TI IS NULL OR NEW.Unit_Price_TI < 0;
+  SELECT db_fail('Temp_Stock_T: document spans two years') WHERE EXISTS (
+    SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC
+      AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
+END;
+
+CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type = 'GRN' BEGIN
+  INSERT OR IGNORE INTO Touched_Doc_T VALUES ('DOC', NEW.Doc_No_VC, 'GRN');
+  -- The line's local value, whole cents.
+  UPDATE Temp_Stock_T
+  SET Line_Value = money_mul(money_round(NEW.qty_nu * NEW.Unit_Price_TI), NEW.cur_rate),
+      Open_Value = money_mul(money_round(NEW.qty_nu * NEW.Unit_Price_TI), NEW.cur_rate),
+      Open_Qty = NEW.qty_nu,
+      Clear_GL = (SELECT a.payable_IN FROM Product_T p
+                  JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
+                  WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC)
+  WHERE Row_ID = NEW.Row_ID;
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
+  SELECT 'DOC', NEW.Doc_No_VC, 'GRN', 'Temp_Stock_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, NEW.date_dt,
+         NEW.Descrip_VC
+  FROM (SELECT 'STOCK' AS Leg, a.Stock_IN AS GL_ID, t.Line_Value AS Amount
+        FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
+        JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC WHERE t.Row_ID = NEW.Row_ID
+        UNION ALL
+        SELECT 'GRNI', t.Clear_GL, -t.Line_Value FROM Temp_Stock_T t WHERE t.Row_ID = NEW.Row_ID) g
+  WHERE g.Amount <> 0;
+  -- A layer of its own: <DocID>/<n> for the n-th layer the note opens.
+  INSERT INTO Stock_Layer_T (Pdt_ID_VC, Layer_Ref, date_dt, Post_No, Qty_In, Qty_Left, Value_In, Value_Left)
+  SELECT NEW.Pdt_ID_VC,
+         CASE WHEN length(r.Ref) <= 10 THEN r.Ref
+              ELSE 'L' || (COALESCE((SELECT seq FROM sqlite_sequence WHERE name = 'Stock_Layer_T'), 0) + 1) END,
+         NEW.date_dt, NEW.Doc_No_VC, NEW.qty_nu, NEW.qty_nu, t.Line_Value,
+         CASE a.cost_method_VC WHEN 'FIFO' THEN t.Line_Value END
+  FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
+  JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
+  JOIN (SELECT NEW.Doc_No_VC || '/' || (1 + (SELECT COUNT(*) FROM Stock_Layer_T WHERE Post_No = NEW.Doc_No_VC))
+               AS Ref) r
+  WHERE t.Row_ID = NEW.Row_ID;
+  INSERT INTO Stock_Move_T (Pdt_ID_VC, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row, LayerID,
+                            Qty, Value, Cur_Type, cur_rate, Descrip_VC)
+  SELECT NEW.Pdt_ID_VC, NEW.date_dt, 'GRN', 'DOC', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID, (SELECT MAX(LayerID) FROM Stock_Layer_T),
+         NEW.qty_nu, t.Line_Value, NEW.Cur_Type, NEW.cur_rate, NEW.Descrip_VC
+  FROM Temp_Stock_T t WHERE t.Row_ID = NEW.Row_ID;
+  UPDATE Stock_Item_T
+  SET Qty_On_Hand = Qty_On_Hand + NEW.qty_nu,
+      Value_On_Hand = Value_On_Hand + (SELECT Line_Value FROM Temp_Stock_T WHERE Row_ID = NEW.Row_ID)
+  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC;
+END;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/DataClass.h"
+
+namespace orv {
+
+// The data class of the stock adjustment. A journal is one Document_T row
+// with the employee and the posting date, whose DocID numbers it, and one
+// Stock_Adj_T row per counted stock row; the database sets each row to its
+// counted quantity against the line's account.
+class clsStk_Adj : public DataClass {
+public:
+    static inline const QString kFailureText = QStringLiteral("COA Code does not exist in Chart of Account");
+
+    clsStk_Adj();
+
+    // The account set with that Acctset_ID, every column of its row.
+    Recordset Get_Customer_Details(const QString& id);
+    // The stock rows offered for the set (stock_balance_adjustment): Doc_ID,
+    // item code, quantity, unit price, item name, read by position.
+    Recordset Get_Customer_Order(const QString& id);
+    // Writes the journal: the journal number, or kFailureText with nothing kept.
+    QString Send_Order(const Recordset& header, Recordset lines);
+};
+
+} // namespace orv

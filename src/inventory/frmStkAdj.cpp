@@ -1,0 +1,208 @@
+#include "frmStkAdj.h"
+
+#include "ui/Controls.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orv {
+
+namespace {
+
+bool blank(const Variant& v) {
+    return v.isBlank() || v.toString().trimmed().isEmpty();
+}
+
+} // namespace
+
+frmStkAdj::frmStkAdj(QWidget* parent)
+    : EntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
+      txtAcctset(makeControl<QLineEdit>(this, QStringLiteral("txtAcctset"))),
+      txtStock(makeControl<QLineEdit>(this, QStringLiteral("txtStock"))),
+      txtCosting(makeControl<QLineEdit>(this, QStringLiteral("txtCosting"))),
+      Label8(makeControl<QLabel>(this, QStringLiteral("Label8"))),
+      Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))),
+      Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
+    setWindowTitle(QStringLiteral("Stock Adjustment"));
+    cboCompany->setEditable(true);
+    cboCompany->setInsertPolicy(QComboBox::NoInsert);
+    for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
+        box->setReadOnly(true);
+    Label8->setText(QStringLiteral("Stock Item"));
+    Label9->setText(QStringLiteral("Journal Entry"));
+    cmdNew->setText(QStringLiteral("NEW"));
+    cmdSend->setText(QStringLiteral("POST"));
+    txtSubTotal->setText(QStringLiteral("$0.00"));
+    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    layOut();
+}
+
+frmStkAdj::~frmStkAdj() = default;
+
+void frmStkAdj::layOut() {
+    Frame1->setTitle(QStringLiteral("Inventory Account Setting"));
+    auto* set = new QFormLayout(Frame1);
+    set->addRow(QStringLiteral("Acct Set ID :"), cboCompany);
+    set->addRow(QStringLiteral("Acctset :"), txtAcctset);
+    set->addRow(QStringLiteral("Stock :"), txtStock);
+    set->addRow(QStringLiteral("Costing :"), txtCosting);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(Frame1);
+    auto* pickHead = new QHBoxLayout;
+    pickHead->addWidget(Label8);
+    pickHead->addWidget(Image1);
+    pickHead->addStretch(1);
+    page->addLayout(pickHead);
+    page->addWidget(hfgProducts, 1);
+    page->addWidget(Label9);
+    page->addWidget(dgrOrderDetails, 1);
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(dtpOrder);
+    totals->addWidget(new QLabel(QStringLiteral("Employee"), this));
+    totals->addWidget(cboEmployee, 1);
+    totals->addWidget(new QLabel(QStringLiteral(" Total"), this));
+    totals->addWidget(txtSubTotal);
+    page->addLayout(totals);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdNew);
+    buttons->addWidget(cmdSend);
+    buttons->addStretch(1);
+    buttons->addWidget(new QLabel(QStringLiteral("Journal  Number :"), this));
+    buttons->addWidget(txtOrderID);
+    page->addLayout(buttons);
+    resize(760, 600);
+}
+
+// --- load ----------------------------------------------------------------
+
+void frmStkAdj::createDataClass() {
+    m_adjustment = std::make_unique<clsStk_Adj>();
+}
+
+Recordset frmStkAdj::readTable(const QString& table) {
+    return m_adjustment->Get_Table_Recordset(table);
+}
+
+QString frmStkAdj::lookupId(const QString& table, const QString& value) {
+    return m_adjustment->Get_ID(table, Variant(value));
+}
+
+QString frmStkAdj::sendOrder() {
+    return m_adjustment->Send_Order(m_header, m_lines);
+}
+
+void frmStkAdj::fillLists() {
+    cboCompany->clear();
+    Recordset sets = m_adjustment->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
+    for (sets.moveFirst(); !sets.eof(); sets.moveNext())
+        cboCompany->addItem(sets.value(QStringLiteral("Acctset_ID")).toString());
+    cboCompany->setCurrentIndex(-1);
+}
+
+std::vector<FieldDef> frmStkAdj::headerFields() const {
+    return {{QStringLiteral("EmployeeID"), DataType::BigInt},
+            {QStringLiteral("stock_in"), DataType::Integer},
+            {QStringLiteral("Date"), DataType::Date}};
+}
+
+std::vector<EntryWindow::LineColumn> frmStkAdj::lineColumns() const {
+    return {
+        {QStringLiteral("Doc_ID"), DataType::Text, 10, 800, true},
+        {QStringLiteral("Pdt_ID_VC"), DataType::Text, 20, 1000, true},
+        {QStringLiteral("Qty_NU"), DataType::Integer, 0, 800, false},
+        {QStringLiteral("Unit_Price_TI"), DataType::Currency, 0, 1000, false},
+        {QStringLiteral("Pdt_Name_VC"), DataType::Text, 30, 1000, true},
+        {QStringLiteral("Description"), DataType::Text, 30, 0, false},
+        {QStringLiteral("GL_ID"), DataType::Integer, 0, 0, false},
+    };
+}
+
+// --- the account set --------------------------------------------------------
+
+void frmStkAdj::cboCompany_Click() {
+    Recordset set = m_adjustment->Get_Customer_Details(cboCompany->currentText());
+    if (set.recordCount() > 0) {
+        set.moveFirst();
+        txtAcctset->setText(set.value(QStringLiteral("pdt_acctset_vc")).toString());
+        txtCosting->setText(set.value(QStringLiteral("Cost_method_vc")).toString());
+        txtStock->setText(set.value(QStringLiteral("Stock_in")).toString());
+    }
+    cmdNew_Click();
+}
+
+void frmStkAdj::reloadPickAfterNew() {
+    showPickRows(m_adjustment->Get_Customer_Order(cboCompany->currentText()));
+}
+
+// --- lines and total ---------------------------------------------------------
+
+void frmStkAdj::fillNewLine(Recordset& lines) {
+    const QStringList& cell = copiedCells();
+    lines.setValue(QStringLiteral("Doc_ID"), Variant(cell.value(0)));
+    lines.setValue(QStringLiteral("Pdt_ID_VC"), Variant(cell.value(1)));
+    lines.setValue(QStringLiteral("Qty_NU"), Variant(cell.value(2)));
+    lines.setValue(QStringLiteral("Unit_Price_TI"), Variant(cell.value(3)));
+    lines.setValue(QStringLiteral("Pdt_Name_VC"), Variant(cell.value(4)));
+}
+
+Currency frmStkAdj::computeLine(const RowView& line) {
+    // The counted quantity at the line's unit price, exact.
+    if (blank(line.value(QStringLiteral("Qty_NU"))))
+        return Currency();
+    return line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_NU"));
+}
+
+// --- post ------------------------------------------------------------------------
+
+std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
+    for (int row = 0; row < hfgProducts->rows(); ++row)
+        if (hfgProducts->cellText(row, 0) == docId)
+            return hfgProducts->cellText(row, 2).toLongLong();
+    return 0;
+}
+
+CheckList frmStkAdj::postChecks() {
+    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
+    return {
+        Check::empty(cboCompany, kSelectSet),
+        // A typed number that is no set's leaves no stock account to post to.
+        Check::when([this] { return txtStock->text().isEmpty(); }, kSelectSet, cboCompany),
+        Check::empty(cboEmployee, kSpecifyEmployee),
+        Check::when(
+            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
+            kSpecifyEmployee, cboEmployee),
+        Check::eachLine(
+            m_lines,
+            {
+                Check::when([=] { return blank(value("GL_ID")); }, kSpecifyAccount),
+                Check::when([=] { return blank(value("Description")); }, kSpecifyDescription),
+                // Stock never falls below nothing, and what comes in has a price.
+                Check::when([=] { return blank(value("Qty_NU")) || value("Qty_NU").toInt64() < 0; },
+                            kNegativeCount),
+                Check::when(
+                    [=, this] {
+                        const bool raised =
+                            value("Qty_NU").toInt64() > offeredQuantity(value("Doc_ID").toString());
+                        return raised && (blank(value("Unit_Price_TI")) ||
+                                          value("Unit_Price_TI").toCurrency().raw() < 0);
+                    },
+                    kNegativePrice),
+            }),
+        Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
+    };
+}
+
+void frmStkAdj::fillHeader(Recordset& header) {
+    assignText(header, QStringLiteral("Stock_IN"), txtStock->text());
+    header.setValue(QStringLiteral("Date"), Variant(dtpOrder->date()));
+}
+
+} // namespace orv

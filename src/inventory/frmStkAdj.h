@@ -1,0 +1,78 @@
+#pragma once
+
+#include "clsStk_Adj.h"
+#include "ui/EntryWindow.h"
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+
+namespace orv {
+
+// "Stock Adjustment": the clerk chooses an account set, drags the stock rows
+// to correct into the journal, types each row's counted quantity, unit price,
+// description and ledger account, and posts. Each line sets its stock row to
+// the quantity counted: the database brings a rise in at the line's price and
+// takes a fall out at cost, against the line's account.
+class frmStkAdj : public EntryWindow {
+    Q_OBJECT
+public:
+    static inline const QString kPostedMessage =
+        QStringLiteral("Stock Adjustment Journal has been posted. The Journal Number is: ");
+    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
+    static inline const QString kItemExists = QStringLiteral("Item already exists!");
+    static inline const QString kSelectSet = QStringLiteral("Select an Account Set ID first!");
+    static inline const QString kSpecifyEmployee = QStringLiteral(" Specify Employee Name ");
+    static inline const QString kSpecifyAccount =
+        QStringLiteral("Specify GL_ID Code to post for this stock item");
+    static inline const QString kSpecifyDescription = QStringLiteral("Specify Description for this journal");
+    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
+    static inline const QString kNegativeCount =
+        QStringLiteral("The counted quantity must be 0 or more: stock cannot fall below nothing");
+    static inline const QString kNegativePrice =
+        QStringLiteral("Stock counted up comes in at the unit price: enter a price of 0 or more");
+
+    explicit frmStkAdj(QWidget* parent = nullptr);
+    ~frmStkAdj() override;
+
+    QComboBox* cboCompany; // the account sets by Acctset_ID
+    QLineEdit* txtAcctset;
+    QLineEdit* txtStock;
+    QLineEdit* txtCosting;
+    QLabel* Label8;    // over the pick grid
+    QLabel* Label9;    // over the line grid
+    QGroupBox* Frame1; // "Inventory Account Setting"
+
+    void cboCompany_Click();
+
+protected:
+    void createDataClass() override;
+    Recordset readTable(const QString& table) override;
+    QString lookupId(const QString& table, const QString& value) override;
+    QString sendOrder() override;
+
+    std::vector<FieldDef> headerFields() const override;
+    std::vector<LineColumn> lineColumns() const override;
+    std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
+    std::optional<DuplicateTest> duplicateTest() const override {
+        return DuplicateTest{QStringLiteral("Doc_ID"), 0, kItemExists};
+    }
+    void fillNewLine(Recordset& lines) override;
+    Currency computeLine(const RowView& line) override;
+    CheckList postChecks() override;
+    void fillHeader(Recordset& header) override;
+    QString postedMessage() const override { return kPostedMessage; }
+    QString noEmployeeMessage() const override { return kNoEmployee; }
+    void fillLists() override;
+    void reloadPickAfterNew() override;
+    std::vector<int> pickColumnWidths() const override { return {1100, 1100, 1100, 1100, 1300}; }
+
+private:
+    void layOut();
+    // What the line's stock row holds now, as the pick grid offered it.
+    std::int64_t offeredQuantity(const QString& docId) const;
+    std::unique_ptr<clsStk_Adj> m_adjustment;
+};
+
+} // namespace orv

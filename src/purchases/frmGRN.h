@@ -1,0 +1,83 @@
+#pragma once
+
+#include "clsGRN.h"
+#include "ui/EntryWindow.h"
+
+#include <memory>
+
+class QGroupBox;
+
+namespace orv {
+
+// "Goods Received Note": the clerk picks the supplier and the employee, types
+// the purchase order number (and a foreign supplier's rate), drags items from
+// the stock list, types each line's quantity and unit cost and posts; the
+// database brings the goods into stock at cost. Shown modal.
+class frmGRN : public EntryWindow {
+    Q_OBJECT
+public:
+    static inline const QString kPostedMessage =
+        QStringLiteral("Your GRN has been issued. The confirmation number is: ");
+    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
+    static inline const QString kItemExists = QStringLiteral("Item already exists!");
+    static inline const QString kEnterDescription = QStringLiteral("Please enter description for this item");
+    static inline const QString kSpecifyEmployee = QStringLiteral("Specify Employee Name!");
+    static inline const QString kCompanyInvalid = QStringLiteral("Company Name must be valid!");
+    static inline const QString kSpecifyPO = QStringLiteral(" Specify PO Number! ");
+    static inline const QString kEnterRate = QStringLiteral("Enter Currency Rate for this transaction");
+    static inline const QString kRateNotNumber =
+        QStringLiteral("Enter numerical, up to 3 decimal points and not character");
+    static inline const QString kRateNotPositive = QStringLiteral("Currency rate must not be negative");
+    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
+    static inline const QString kNegativeQuantity = QStringLiteral("Negative Quantity is disallowed");
+    static inline const QString kNegativePricing = QStringLiteral("Negative Pricing is disallowed");
+    static inline const QString kOneYear = QStringLiteral(
+        "All lines of a note must fall in one year: post each year's lines on a note of their own");
+
+    explicit frmGRN(QWidget* parent = nullptr);
+    ~frmGRN() override;
+
+    QComboBox* cboCompany;
+    QLineEdit* txtAddress;
+    QLineEdit* txtCity;
+    QLineEdit* txtRegion;
+    QLineEdit* txtCountry;
+    QLineEdit* txtPostal;
+    QLineEdit* txtPhone;
+    QLineEdit* cboCreditor; // "FOREIGN" or "LOCAL"
+    QLineEdit* txtCurType;
+    QLineEdit* txtCurRate;
+    QLineEdit* txtPO;
+    QGroupBox* Frame1; // "Creditor Detail"
+
+    void cboCompany_Click();
+
+protected:
+    void createDataClass() override;
+    Recordset readTable(const QString& table) override;
+    QString lookupId(const QString& table, const QString& value) override;
+    QString sendOrder() override;
+
+    std::vector<FieldDef> headerFields() const override;
+    std::vector<LineColumn> lineColumns() const override;
+    std::vector<int> copiedColumns() const override { return {1, 2, 3, 4}; }
+    std::optional<DuplicateTest> duplicateTest() const override {
+        return DuplicateTest{QStringLiteral("Product_No"), 0, kItemExists};
+    }
+    void fillNewLine(Recordset& lines) override;
+    Currency computeLine(const RowView& line) override;
+    CheckList postChecks() override;
+    void fillHeader(Recordset& header) override;
+    QString postedMessage() const override { return kPostedMessage; }
+    QString noEmployeeMessage() const override { return kNoEmployee; }
+    void fillLists() override;
+    void loadPickGrid() override;
+    void reloadPickAfterPost() override;
+    std::vector<int> pickColumnWidths() const override { return {1200, 800, 2000, 800, 800}; }
+
+private:
+    void layOut();
+    std::unique_ptr<clsGRN> m_grn;
+};
+
+} // namespace orv

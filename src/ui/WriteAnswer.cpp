@@ -1,0 +1,30 @@
+#include "WriteAnswer.h"
+
+#include "data/DataClass.h"
+
+#include <QWidget>
+
+namespace orv {
+
+WriteAnswer sendToBooks(const std::function<QString()>& writer) {
+    DataClass::forgetRefusal();
+    WriteAnswer answer{writer(), DataClass::lastRefusal()};
+    DataClass::forgetRefusal();
+    if (answer.refusal && !answer.refusal->sentence.isEmpty())
+        answer.text += QLatin1Char('\n') + answer.refusal->sentence;
+    return answer;
+}
+
+bool focusNamedBox(const db::Refusal& refusal, const std::vector<FieldBox>& boxes) {
+    for (const QString& field : refusal.fields) {
+        for (const auto& [name, box] : boxes) {
+            if (box && name.compare(field, Qt::CaseInsensitive) == 0 && box->isEnabled()) {
+                box->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace orv

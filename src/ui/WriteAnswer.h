@@ -1,0 +1,34 @@
+#pragma once
+
+#include "db/RefusalReasons.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace orv {
+
+// What the books answered one write of a window: the text the clerk reads
+// and, when they refused it, the refusal.
+struct WriteAnswer {
+    QString text;
+    std::optional<db::Refusal> refusal;
+    bool refused() const { return refusal.has_value(); }
+};
+
+// Runs one writer of a data class (its answer: a sentence of success or its
+// failure text). On a refusal the clerk reads the failure text and, on the
+// next line, the reason in the clerk's words.
+WriteAnswer sendToBooks(const std::function<QString()>& writer);
+
+// A staging field and the box its text comes from.
+using FieldBox = std::pair<QString, QWidget*>;
+// Puts the focus on the first box of a field the refusal names; false when
+// it names none of them.
+bool focusNamedBox(const db::Refusal& refusal, const std::vector<FieldBox>& boxes);
+
+} // namespace orv

@@ -1,0 +1,135 @@
+// The stock adjustment window: an account set chosen, its stock rows dragged
+// into the journal, counted, checked and posted.
+#include "inventory/frmStkAdj.h"
+#include "support/StockBook.h"
+#include "support/gui/EntryGestures.h"
+#include "support/gui/WindowTest.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace orv;
+
+namespace {
+
+class frmStkAdjTest : public test::WindowTest<test::StockBook, frmStkAdj> {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_EQ(receive({{"A100", 10, "2.5"}, {"B200", 2, "3"}}), QStringLiteral("1"));
+        open();
+    }
+    void drop(const QString& docId) {
+        const int row = test::pickRowOf(*window, 0, docId);
+        ASSERT_GE(row, 0) << docId.toStdString();
+        test::dropPickRow(*window, row);
+    }
+    void edit(int row, const char* field, const QString& text) {
+        test::editLineCell(*window, row, QString::fromLatin1(field), text);
+    }
+    // A counted line ready to post against stock adjustments (5100).
+    void counted(const QString& docId, const QString& qty) {
+        drop(docId);
+        const int row = window->lines().recordCount() - 1;
+        edit(row, "Qty_NU", qty);
+        edit(row, "Description", QStringLiteral("count"));
+        edit(row, "GL_ID", QStringLiteral("5100"));
+    }
+    QString post() {
+        ui.clear();
+        window->cmdSend->click();
+        return ui.lastText();
+    }
+};
+
+} // namespace
+
+TEST_F(frmStkAdjTest, ChoosingASetShowsItsAccountsAndOffersItsStockRows) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stock Adjustment"));
+    EXPECT_EQ(items(window->cboCompany), (QStringList{"1", "2"}));
+    EXPECT_EQ(window->hfgProducts->rows(), 0) << "nothing is offered before a set is chosen";
+    choose(window->cboCompany, QStringLiteral("1"));
+    EXPECT_EQ(window->txtAcctset->text(), QStringLiteral("STANDARD"));
+    EXPECT_EQ(window->txtStock->text(), QStringLiteral("1300"));
+    EXPECT_EQ(window->txtCosting->text(), QStringLiteral("FIFO"));
+    EXPECT_EQ(window->hfgProducts->rows(), 2) << "both items of one note";
+    EXPECT_EQ(window->hfgProducts->cellText(1, 0), QStringLiteral("1/2"));
+
+    drop(QStringLiteral("1/1"));
+    drop(QStringLiteral("1/2"));
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Qty_NU")), QStringLiteral("10"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 31.00"));
+    ui.clear();
+    drop(QStringLiteral("1/1"));
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(ui.texts(), QStringList(frmStkAdj::kItemExists));
+    EXPECT_EQ(window->lines().recordCount(), 2);
+
+    choose(window->cboCompany, QStringLiteral("2"));
+    EXPECT_EQ(window->lines().recordCount(), 0) << "a new set discards the lines not posted";
+    EXPECT_EQ(window->txtCosting->text(), QStringLiteral("AVEG"));
+}
+
+TEST_F(frmStkAdjTest, TheChecksRunInOrderAndACountBelowNothingNeverLeaves) {
+    EXPECT_EQ(post(), frmStkAdj::kSelectSet);
+    type(window->cboCompany, QStringLiteral("9"));
+    EXPECT_EQ(post(), frmStkAdj::kSelectSet) << "a typed set with no stock account";
+    choose(window->cboCompany, QStringLiteral("1"));
+    EXPECT_EQ(post(), frmStkAdj::kSpecifyEmployee);
+    type(window->cboEmployee, QStringLiteral("Tan Mary"));
+    EXPECT_EQ(post(), frmStkAdj::kSpecifyEmployee) << "an employee text without a comma";
+    EXPECT_TRUE(focusedIn(window->cboEmployee));
+    window->cboEmployee->setCurrentIndex(0);
+    EXPECT_EQ(post(), frmStkAdj::kNoLines);
+
+    drop(QStringLiteral("1/1"));
+    EXPECT_EQ(post(), frmStkAdj::kSpecifyAccount) << "the account is asked for before the description";
+    edit(0, "GL_ID", QStringLiteral("5100"));
+    EXPECT_EQ(post(), frmStkAdj::kSpecifyDescription);
+    edit(0, "Description", QStringLiteral("count"));
+    edit(0, "Qty_NU", QStringLiteral("-1"));
+    EXPECT_EQ(post(), frmStkAdj::kNegativeCount);
+    edit(0, "Qty_NU", QStringLiteral("12"));
+    edit(0, "Unit_Price_TI", QStringLiteral("-1"));
+    EXPECT_EQ(post(), frmStkAdj::kNegativePrice);
+    edit(0, "Qty_NU", QStringLiteral("8"));
+    EXPECT_EQ(post(), frmStkAdj::kPostedMessage + QStringLiteral("2"))
+        << "a count down leaves at cost, not at the price";
+    EXPECT_EQ(balance(5100), QStringLiteral("5.00"));
+}
+
+TEST_F(frmStkAdjTest, APostedJournalIsNumberedDatedAndLocked) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    window->dtpOrder->setDate(QDate(2010, 6, 12));
+    counted(QStringLiteral("1/1"), QStringLiteral("9"));
+    counted(QStringLiteral("1/2"), QStringLiteral("2"));
+    EXPECT_EQ(post(), frmStkAdj::kPostedMessage + QStringLiteral("2"));
+    EXPECT_EQ(window->txtOrderID->text(), QStringLiteral("2"));
+    EXPECT_TRUE(test::isPosted(*window));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT date_dt FROM Document_T WHERE DocID = 2")),
+              QStringLiteral("2010-06-12"));
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT group_concat(DocID || '/' || Doc_ID || '/' || date_dt || '/' || Stock_IN "
+                  "|| '/' || doc_type, ' ') FROM Stock_Adj_T")),
+              QStringLiteral("2/1/1/2010-06-12/1300/ADJ 2/1/2/2010-06-12/1300/ADJ"));
+    EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("9/22.50"));
+
+    window->cmdNew->click();
+    EXPECT_FALSE(test::isPosted(*window));
+    EXPECT_EQ(window->hfgProducts->cellText(0, 2), QStringLiteral("9")) << "New reads the stock rows again";
+}
+
+TEST_F(frmStkAdjTest, ARefusedJournalKeepsItsLines) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    drop(QStringLiteral("1/1"));
+    edit(0, "Description", QStringLiteral("count"));
+    edit(0, "GL_ID", QStringLiteral("1300")); // the stock account itself
+    EXPECT_EQ(post(), clsStk_Adj::kFailureText);
+    EXPECT_FALSE(test::isPosted(*window));
+    EXPECT_EQ(window->lines().recordCount(), 1);
+    EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
+}

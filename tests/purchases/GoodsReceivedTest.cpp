@@ -1,0 +1,90 @@
+// Goods received notes as the database posts them, written through the note's
+// own data class: stock comes in at cost as one layer per line, the received-
+// not-billed account holds what the supplier has yet to bill, and a refused
+// note leaves nothing.
+#include "inventory/IVRecords.h"
+#include "inventory/clsIVSetup.h"
+#include "support/StockBook.h"
+
+using namespace orv;
+
+namespace {
+
+class GoodsReceivedTest : public test::StockBook {
+protected:
+    void expectRefused(const QString& result, const char* reason) {
+        EXPECT_EQ(result, clsGRN::kFailureText);
+        EXPECT_TRUE(lastReason.contains(QLatin1String(reason)))
+            << reason << " / " << lastReason.toStdString();
+        EXPECT_EQ(count(QStringLiteral("Document_T")), 0) << "nothing of a refused note stays";
+        EXPECT_EQ(count(QStringLiteral("Stock_Layer_T")), 0);
+    }
+};
+
+} // namespace
+
+TEST_F(GoodsReceivedTest, EachLineComesInAtCostAsALayerOfItsNote) {
+    ASSERT_EQ(receive({{"A100", 10, "10.5"}, {"B200", 2, "3"}}), QStringLiteral("1"));
+    ASSERT_EQ(receive({{"A100", 5, "20"}}), QStringLiteral("2"));
+
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT group_concat(Layer_Ref || ':' || Pdt_ID_VC || ':' || Qty_Left, ' ') "
+                              "FROM Stock_Layer_T")),
+        QStringLiteral("1/1:A100:10 1/2:B200:2 2/1:A100:5"))
+        << "two items of one note show two references; two notes of one item make two layers";
+    EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("15/205.00"));
+    EXPECT_EQ(balance(1300), QStringLiteral("211.00"));
+    EXPECT_EQ(balance(2100), QStringLiteral("-211.00"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(Doc_Kind) FROM Document_T")),
+              QStringLiteral("GRN,GRN"));
+    // Each line waits for the supplier's invoice with its quantity and value.
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT group_concat(Open_Qty || '/' || (Open_Value / 10000) || '/' || Clear_GL, "
+                  "' ') FROM Temp_Stock_T")),
+              QStringLiteral("10/105/2100 2/6/2100 5/100/2100"));
+}
+
+TEST_F(GoodsReceivedTest, AnAverageCostItemComesInOnItsOwnSetsAccounts) {
+    ASSERT_EQ(receive({{"P300", 3, "1.005"}}), QStringLiteral("1"));
+    // 3 x 1.005 = 3.015, to the cent 3.02.
+    EXPECT_EQ(balance(kAvegStock), QStringLiteral("3.02"));
+    EXPECT_EQ(balance(kAvegReceived), QStringLiteral("-3.02"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COALESCE(Value_Left, 'none') FROM Stock_Layer_T")),
+              QStringLiteral("none"))
+        << "an average-cost layer keeps its quantity only";
+}
+
+TEST_F(GoodsReceivedTest, ALineOfNothingOrBelowNothingIsRefused) {
+    expectRefused(receive({{"A100", 0, "2"}}), "Temp_Stock_T: quantity not above 0");
+    expectRefused(receive({{"A100", 2, "-1"}}), "Temp_Stock_T: unit cost missing or negative");
+    expectRefused(receive({{"A100", 1, "1"}, {"B200", 1, "1", QDate(2011, 1, 3)}}),
+                  "Temp_Stock_T: document spans two years");
+    expectRefused(receive({{"NOPE", 1, "1"}}), "Temp_Stock_T: unknown item");
+}
+
+TEST_F(GoodsReceivedTest, TheStockListOffersEveryItemWithItsVatRateAsAFraction) {
+    ASSERT_EQ(receive({{"B200", 4, "1"}}), QStringLiteral("1"));
+    Recordset list = grn.Get_Products();
+    ASSERT_EQ(list.recordCount(), 3) << "items without stock are offered too";
+    QStringList rows;
+    for (list.moveFirst(); !list.eof(); list.moveNext())
+        rows << QStringList{list.value(0).toString(), list.value(1).toString(), list.value(2).toString(),
+                            list.value(3).toString(), list.value(4).toString(), list.value(5).toString()}
+                    .join(QLatin1Char('|'));
+    EXPECT_EQ(rows, (QStringList{"GEN|A100|Anchor bolt|1|0.07|0", "GEN|B200|Bracket|1|0.07|4",
+                                 "GEN|P300|Pump seal|1|0.07|0"}));
+}
+
+TEST_F(GoodsReceivedTest, AnItemHoldingStockKeepsItsSetAndStays) {
+    ASSERT_EQ(receive({{"A100", 1, "1"}}), QStringLiteral("1"));
+    clsIVSetup setup;
+    Recordset item = buildRecord(itemRecordFields(), true);
+    assignText(item, QStringLiteral("Pdt_ID_VC"), QStringLiteral("A100"));
+    EXPECT_EQ(setup.Delete_Item(item), clsIVSetup::kItemDeleteFailed);
+    EXPECT_TRUE(setup.lastFailureReason().contains(QLatin1String("Temp_Product_T: item holds stock")));
+    // Moved to the other set while its received line is unbilled: refused.
+    assignText(item, QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("PARTS"));
+    EXPECT_EQ(setup.Update_Item(item), clsIVSetup::kItemUpdateFailed);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Pdt_Acctset_VC FROM Product_T WHERE Pdt_ID_VC = 'A100'")),
+              QStringLiteral("STANDARD"));
+}

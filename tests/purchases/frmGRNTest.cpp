@@ -1,0 +1,188 @@
+// The goods received note: a supplier picked, items dragged from the stock
+// list, quantities and costs typed, the note checked and posted.
+#include "purchases/frmGRN.h"
+#include "data/PartyRequest.h"
+#include "purchases/clsAPSetup.h"
+#include "support/PartyStaging.h"
+#include "support/StockBook.h"
+#include "support/gui/EntryGestures.h"
+#include "support/gui/WindowTest.h"
+#include "ui/WindowRegistry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace orv;
+
+namespace {
+
+class frmGRNTest : public test::WindowTest<test::StockBook, frmGRN> {
+protected:
+    static constexpr int kForeign = 2020;
+
+    void SetUp() override {
+        WindowTest::SetUp();
+        addAccount(kForeign, QStringLiteral("Pacific Traders"));
+        clsAPSetup suppliers;
+        ASSERT_NE(
+            suppliers.Send_Order(test::partyStaging(
+                test::with(test::foreignParty(kForeign, QStringLiteral("Pacific Traders")), "VAT_Reg", "X1"),
+                true)),
+            clsAPSetup::kCreateFailed);
+        open();
+    }
+    void pickSupplier(const QString& name) { choose(window->cboCompany, name); }
+    void drop(const QString& item) {
+        const int row = test::pickRowOf(*window, 1, item);
+        ASSERT_GE(row, 0) << item.toStdString();
+        test::dropPickRow(*window, row);
+    }
+    void edit(int row, const char* field, const QString& text) {
+        test::editLineCell(*window, row, QString::fromLatin1(field), text);
+    }
+    // A local note ready to post: employee, supplier, order number.
+    void localNote() {
+        window->cboEmployee->setCurrentIndex(0);
+        pickSupplier(QStringLiteral("Harbour Supplies"));
+        type(window->txtPO, QStringLiteral("PO-77"));
+    }
+    QString post() {
+        ui.clear();
+        window->cmdSend->click();
+        return ui.lastText();
+    }
+    QString lastTitle() const { return ui.messages().empty() ? QString() : ui.messages().back().title; }
+};
+
+} // namespace
+
+TEST_F(frmGRNTest, ALocalSupplierPostsAtRateOneAndAForeignOneAsksForItsRate) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Goods Received Note"));
+    EXPECT_EQ(window->cmdSend->text(), QStringLiteral("Create GRN"));
+    EXPECT_EQ(items(window->cboCompany), (QStringList{"Harbour Supplies", "Pacific Traders"}));
+    pickSupplier(QStringLiteral("Harbour Supplies"));
+    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("LOCAL"));
+    EXPECT_EQ(window->txtCurRate->text(), QStringLiteral("1"));
+    EXPECT_FALSE(window->txtCurRate->isEnabled());
+    EXPECT_EQ(window->txtCurType->text(), QStringLiteral("SGD"));
+    EXPECT_EQ(window->txtCity->text(), QStringLiteral("Singapore"));
+
+    pickSupplier(QStringLiteral("Pacific Traders"));
+    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("FOREIGN"));
+    EXPECT_TRUE(window->txtCurRate->text().isEmpty());
+    EXPECT_TRUE(window->txtCurRate->isEnabled());
+}
+
+TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
+    EXPECT_EQ(post(), frmGRN::kSpecifyEmployee) << "every box empty";
+    type(window->cboEmployee, QStringLiteral("Nobody"));
+    EXPECT_EQ(post(), frmGRN::kSpecifyEmployee) << "a typed name that is no employee's";
+    EXPECT_TRUE(focusedIn(window->cboEmployee));
+    window->cboEmployee->setCurrentIndex(0);
+    EXPECT_EQ(post(), frmGRN::kCompanyInvalid);
+    type(window->cboCompany, QStringLiteral("Unknown Traders"));
+    EXPECT_EQ(post(), frmGRN::kCompanyInvalid) << "a typed name that is no supplier's";
+    EXPECT_TRUE(focusedIn(window->cboCompany));
+
+    pickSupplier(QStringLiteral("Pacific Traders"));
+    EXPECT_EQ(post(), frmGRN::kSpecifyPO);
+    type(window->txtPO, QStringLiteral("PO-12345678901"));
+    EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567")) << "ten characters at most";
+    EXPECT_EQ(post(), frmGRN::kEnterRate);
+    EXPECT_EQ(lastTitle(), QStringLiteral("Missing field"));
+    type(window->txtCurRate, QStringLiteral("abc"));
+    EXPECT_EQ(post(), frmGRN::kRateNotNumber);
+    EXPECT_EQ(lastTitle(), QStringLiteral("Invalid Input"));
+    EXPECT_EQ(window->txtCurRate->selectedText(), QStringLiteral("abc"));
+    for (const char* rate : {"0", "-2"}) {
+        window->txtCurRate->setText(QString::fromLatin1(rate));
+        EXPECT_EQ(post(), frmGRN::kRateNotPositive) << rate;
+    }
+    window->txtCurRate->setText(QStringLiteral("1.29"));
+    EXPECT_EQ(post(), frmGRN::kNoLines);
+
+    drop(QStringLiteral("A100"));
+    edit(0, "Qty_Order", QStringLiteral("0"));
+    EXPECT_EQ(post(), frmGRN::kNegativeQuantity);
+    edit(0, "Qty_Order", QStringLiteral("2"));
+    edit(0, "Unit_Price_TI", QStringLiteral("0"));
+    EXPECT_EQ(post(), frmGRN::kNegativePricing);
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+}
+
+TEST_F(frmGRNTest, LinesTotalExactlyAndADuplicateDropChangesNothing) {
+    localNote();
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.00"));
+    drop(QStringLiteral("A100"));
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Qty_Order")), QStringLiteral("1"));
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Description")), QStringLiteral("Anchor bolt"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 1.00"));
+    edit(0, "Unit_Price_TI", QStringLiteral("10.5"));
+    drop(QStringLiteral("B200"));
+    edit(1, "Qty_Order", QStringLiteral("4"));
+    edit(1, "Unit_Price_TI", QStringLiteral("0.5"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 12.50"));
+
+    ui.clear();
+    drop(QStringLiteral("A100"));
+    EXPECT_EQ(ui.beeps(), 1);
+    EXPECT_EQ(ui.texts(), QStringList(frmGRN::kItemExists));
+    EXPECT_EQ(window->lines().recordCount(), 2);
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 12.50"));
+
+    edit(1, "Qty_Order", QStringLiteral("x"));
+    EXPECT_EQ(test::lineCell(*window, 1, QStringLiteral("Qty_Order")), QStringLiteral("4"))
+        << "a cell that is not a number is refused and keeps its value";
+}
+
+TEST_F(frmGRNTest, APostedNoteIsNumberedAndEachLineKeepsTheDayItCameIn) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    edit(0, "Qty_Order", QStringLiteral("3"));
+    edit(0, "Unit_Price_TI", QStringLiteral("2.5"));
+    drop(QStringLiteral("P300"));
+    // A line dragged in yesterday keeps yesterday.
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    Recordset lines = window->lines();
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(yesterday));
+    if (yesterday.year() != QDate::currentDate().year())
+        lines.setValueAt(1, lines.fieldIndex(QStringLiteral("Date")), Variant(yesterday));
+
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(window->txtOrderID->text(), QStringLiteral("1"));
+    EXPECT_TRUE(test::isPosted(*window));
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 1);
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT group_concat(Doc_No_VC || '/' || Order_No || '/' || customerid || '/' || PO "
+                  "|| '/' || cur_rate, ' ') FROM Temp_Stock_T")),
+              QStringLiteral("1/1/2010/PO-77/1.0 1/1/2010/PO-77/1.0"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT date_dt FROM Temp_Stock_T WHERE Pdt_ID_VC = 'A100'")),
+              yesterday.toString(Qt::ISODate));
+    // The supplier boxes are emptied and the stock list shows the goods.
+    EXPECT_TRUE(window->cboCompany->currentText().isEmpty());
+    EXPECT_TRUE(window->txtPO->text().isEmpty());
+    EXPECT_TRUE(window->txtCurRate->text().isEmpty());
+    EXPECT_EQ(window->hfgProducts->cellText(test::pickRowOf(*window, 1, QStringLiteral("A100")), 5),
+              QStringLiteral("3"));
+    EXPECT_EQ(window->lines().recordCount(), 2) << "the posted lines stay on screen";
+}
+
+TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    drop(QStringLiteral("B200"));
+    Recordset lines = window->lines();
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(QDate::currentDate().addYears(-1)));
+    EXPECT_EQ(post(), frmGRN::kOneYear);
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+    EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
+}
+
+TEST_F(frmGRNTest, TheMainMenuShowsTheNoteModal) {
+    frmGRN* shown = WindowRegistry::shared().showModal<frmGRN>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->windowModality(), Qt::ApplicationModal) << "other windows refuse input while it is open";
+    shown->close();
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "MasterBook.h"
+#include "data/Recordset.h"
+#include "inventory/clsStk_Adj.h"
+#include "purchases/clsGRN.h"
+#include "ui/RecordFields.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace orv::test {
+
+// A book with a local supplier, an employee and stock items on two account
+// sets, one costed FIFO (the starter set STANDARD: stock 1300, received not
+// billed 2100) and one AVEG (stock 1320, received not billed 2110); goods
+// come in through the goods received note's own data class and are counted
+// through the stock adjustment's.
+class StockBook : public MasterBook {
+protected:
+    static constexpr int kSupplier = 2010;
+    static constexpr int kAvegStock = 1320;
+    static constexpr int kAvegReceived = 2110;
+    static constexpr int kAvegShipped = 1330;
+
+    struct Received {
+        QString item;
+        int qty;
+        QString unitCost;
+        QDate date = QDate(2010, 6, 1);
+    };
+
+    void SetUp() override {
+        MasterBook::SetUp();
+        addAccount(kSupplier, QStringLiteral("Harbour Supplies"));
+        addLocalSupplier(kSupplier, QStringLiteral("Harbour Supplies"));
+        employee = addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+        addAccount(kAvegStock, QStringLiteral("Parts Stock"));
+        addAccount(kAvegReceived, QStringLiteral("Parts Not Billed"));
+        addAccount(kAvegShipped, QStringLiteral("Parts Shipped"));
+        addAccountSet(QStringLiteral("PARTS"), kAvegStock, kAvegReceived, kAvegShipped,
+                      QStringLiteral("AVEG"));
+        addItem(QStringLiteral("A100"), QStringLiteral("Anchor bolt"));
+        addItem(QStringLiteral("B200"), QStringLiteral("Bracket"));
+        addItem(QStringLiteral("P300"), QStringLiteral("Pump seal"), QStringLiteral("GEN"),
+                QStringLiteral("PARTS"));
+    }
+
+    // A goods received note from the supplier at rate 1; its number, or the
+    // data class's failure text.
+    QString receive(const std::vector<Received>& lines, const QString& po = QStringLiteral("PO-1")) {
+        Recordset header = buildRecord({{QStringLiteral("CustomerID"), DataType::Text, 8},
+                                        {QStringLiteral("EmployeeID"), DataType::BigInt},
+                                        {QStringLiteral("PO"), DataType::Text, 10},
+                                        {QStringLiteral("Cur_Type"), DataType::Text, 10},
+                                        {QStringLiteral("Cur_Rate"), DataType::Currency}},
+                                       true);
+        assignText(header, QStringLiteral("CustomerID"), QString::number(kSupplier));
+        assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
+        assignText(header, QStringLiteral("PO"), po);
+        assignText(header, QStringLiteral("Cur_Type"), QStringLiteral("SGD"));
+        assignText(header, QStringLiteral("Cur_Rate"), QStringLiteral("1"));
+        Recordset rows = buildRecord({{QStringLiteral("Date"), DataType::Date},
+                                      {QStringLiteral("Product_No"), DataType::Text, 20},
+                                      {QStringLiteral("Qty_Order"), DataType::Integer},
+                                      {QStringLiteral("Description"), DataType::Text, 30},
+                                      {QStringLiteral("Doc_Type"), DataType::Text, 5},
+                                      {QStringLiteral("Unit_Price_TI"), DataType::Currency},
+                                      {QStringLiteral("Order_Type"), DataType::Text, 4},
+                                      {QStringLiteral("vat_code"), DataType::Integer},
+                                      {QStringLiteral("vat_rate"), DataType::Currency}},
+                                     false);
+        for (const Received& r : lines) {
+            rows.addNew();
+            rows.setValue(QStringLiteral("Date"), Variant(r.date));
+            assignText(rows, QStringLiteral("Product_No"), r.item);
+            assignText(rows, QStringLiteral("Qty_Order"), QString::number(r.qty));
+            assignText(rows, QStringLiteral("Description"), QStringLiteral("received ") + r.item);
+            assignText(rows, QStringLiteral("Doc_Type"), QStringLiteral("GRN"));
+            assignText(rows, QStringLiteral("Unit_Price_TI"), r.unitCost);
+            assignText(rows, QStringLiteral("Order_Type"), QStringLiteral("PO"));
+            assignText(rows, QStringLiteral("vat_code"), QStringLiteral("1"));
+            assignText(rows, QStringLiteral("vat_rate"), QStringLiteral("0.07"));
+        }
+        const QString result = grn.Send_Order(header, rows);
+        lastReason = grn.lastFailureReason();
+        return result;
+    }
+
+    // A stock adjustment dated 10 June 2010 through its own data class: each
+    // line sets a stock row (Doc_ID) to the quantity counted.
+    struct Counted {
+        QString docId;
+        QString item;
+        QString qty;
+        QString price;
+        int glId = 5100;
+    };
+
+    QString adjust(const std::vector<Counted>& lines, int stockAccount = 1300) {
+        Recordset header = buildRecord({{QStringLiteral("EmployeeID"), DataType::BigInt},
+                                        {QStringLiteral("stock_in"), DataType::Integer},
+                                        {QStringLiteral("Date"), DataType::Date}},
+                                       true);
+        assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
+        assignText(header, QStringLiteral("Stock_IN"), QString::number(stockAccount));
+        header.setValue(QStringLiteral("Date"), Variant(QDate(2010, 6, 10)));
+        Recordset rows = buildRecord({{QStringLiteral("Doc_ID"), DataType::Text, 10},
+                                      {QStringLiteral("Pdt_ID_VC"), DataType::Text, 20},
+                                      {QStringLiteral("Qty_NU"), DataType::Integer},
+                                      {QStringLiteral("Unit_Price_TI"), DataType::Currency},
+                                      {QStringLiteral("Pdt_Name_VC"), DataType::Text, 30},
+                                      {QStringLiteral("Description"), DataType::Text, 30},
+                                      {QStringLiteral("GL_ID"), DataType::Integer}},
+                                     false);
+        for (const Counted& c : lines) {
+            rows.addNew();
+            assignText(rows, QStringLiteral("Doc_ID"), c.docId);
+            assignText(rows, QStringLiteral("Pdt_ID_VC"), c.item);
+            assignText(rows, QStringLiteral("Qty_NU"), c.qty);
+            assignText(rows, QStringLiteral("Unit_Price_TI"), c.price);
+            assignText(rows, QStringLiteral("Description"), QStringLiteral("stock count"));
+            assignText(rows, QStringLiteral("GL_ID"), QString::number(c.glId));
+        }
+        const QString result = adjustment.Send_Order(header, rows);
+        lastReason = adjustment.lastFailureReason();
+        return result;
+    }
+    // The sum of the postings on an account.
+    QString balance(int glId) {
+        return scalar(
+            QStringLiteral(
+                "SELECT printf('%.2f', COALESCE(SUM(Amount_NU), 0) / 10000.0) FROM Ledger_T WHERE GL_ID = %1")
+                .arg(glId));
+    }
+    // An item's quantity and value on hand, "qty/value".
+    QString onHand(const QString& item) {
+        return scalar(
+            QStringLiteral(
+                "SELECT Qty_On_Hand || '/' || printf('%.2f', Value_On_Hand / 10000.0) FROM Stock_Item_T "
+                "WHERE Pdt_ID_VC = '%1'")
+                .arg(item));
+    }
+
+    clsGRN grn;
+    clsStk_Adj adjustment;
+    qint64 employee = 0;
+    QString lastReason;
+};
+
+} // namespace orv::test
