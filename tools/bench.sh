@@ -13,7 +13,7 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 work=$ORV_BENCH_DIR
 mkdir -p "$work"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login >/dev/null
+cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login bench_upgrade >/dev/null
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # name,median-ms from a Google Benchmark csv with aggregates.
@@ -30,6 +30,7 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
         --benchmark_format=csv 2>&1 >"$work/reports-$size.csv" | grep -v '^\*\*\*WARNING' >&2 || true
     ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal-$size.csv"
     "$build/bin/bench_login" --benchmark_format=csv 2>/dev/null >"$work/login-$size.csv"
+    "$build/bin/bench_upgrade" --benchmark_format=csv 2>/dev/null >"$work/upgrade-$size.csv"
 
     # The book as a ledger-cli journal: one transaction per document, one
     # posting per leg, account "<type>:<code> <name>", two decimals.
@@ -74,6 +75,8 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
         | awk -F, '{ printf "%-44s %8.2f / %.2f / %.2f ms\n", "20-line journal p50 / p95 / p99", $1, $2, $3 }'
     grep -h '^"BM_LoginGeneratedBook' "$work/login-$size.csv" | cut -d, -f3 \
         | awk '{ printf "%-44s %11.1f ms\n", "login window on screen (mean of 10)", $1 }'
+    grep -h '^"BM_UpgradeToKeptBalances' "$work/upgrade-$size.csv" | cut -d, -f3 \
+        | awk '{ printf "%-44s %11.0f ms\n", "upgrade of a book without kept balances", $1 }'
 done
 
 echo

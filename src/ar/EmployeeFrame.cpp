@@ -170,16 +170,12 @@ void EmployeeFrame::request(Request request) {
         }
         return m_data->Delete_Employee(m_staging);
     });
-    UiServices& ui = UiServices::current();
-    ui.setPointer(window(), Pointer::Arrow);
-    ui.message(answer.text);
-    if (answer.refused()) {
-        focusNamedBox(*answer.refusal, {{QStringLiteral("LastName"), cboEmployee},
-                                        {QStringLiteral("FirstName"), txtfirstname},
-                                        {QStringLiteral("Address"), txtEmpAdd},
-                                        {QStringLiteral("HomePhone"), txtEmpNo}});
+    if (!showAnswer(window(), answer,
+                    {{QStringLiteral("LastName"), cboEmployee},
+                     {QStringLiteral("FirstName"), txtfirstname},
+                     {QStringLiteral("Address"), txtEmpAdd},
+                     {QStringLiteral("HomePhone"), txtEmpNo}}))
         return;
-    }
     guarded(m_reloadList);
     Clear_Employee_Fields();
 }

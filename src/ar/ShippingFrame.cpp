@@ -120,15 +120,11 @@ void ShippingFrame::request(Request request) {
         }
         return m_data->Delete_Ship(m_staging);
     });
-    UiServices& ui = UiServices::current();
-    ui.setPointer(window(), Pointer::Arrow);
-    ui.message(answer.text);
-    if (answer.refused()) {
-        focusNamedBox(*answer.refusal, {{QStringLiteral("CompanyName"), cboShipcode},
-                                        {QStringLiteral("Phone"), txtshipphone},
-                                        {QStringLiteral("Shipaddr"), txtshipaddr}});
+    if (!showAnswer(window(), answer,
+                    {{QStringLiteral("CompanyName"), cboShipcode},
+                     {QStringLiteral("Phone"), txtshipphone},
+                     {QStringLiteral("Shipaddr"), txtshipaddr}}))
         return;
-    }
     guarded(m_reloadList);
     Clear_Shipper_Fields();
 }

@@ -1,9 +1,11 @@
 #include "frmIVSetup.h"
 
 #include "IVRecords.h"
+#include "data/DataError.h"
 #include "ui/Controls.h"
 #include "ui/SetupWindow.h"
 #include "ui/UiServices.h"
+#include "ui/WriteAnswer.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -243,7 +245,7 @@ void frmIVSetup::Form_Load() {
         guarded([&] { fillList(box, table, column); });
     guarded([&] {
         Combo1->clear();
-        for (RowView row : m_data->Get_Table_Recordset(coa).rows())
+        for (RowView row : data().Get_Table_Recordset(coa).rows())
             Combo1->addItem(row.text(glId) + QStringLiteral("-") + row.text(QStringLiteral("GL_Name_VC")));
     });
     Create_New_Stock();
@@ -251,9 +253,16 @@ void frmIVSetup::Form_Load() {
     Create_New_Item();
 }
 
+clsIVSetup& frmIVSetup::data() {
+    if (!m_data)
+        throw DataError(
+            QStringLiteral("The inventory data could not be opened; close the window and open it again"));
+    return *m_data;
+}
+
 void frmIVSetup::fillList(QComboBox* box, const QString& table, const QString& column) {
     QStringList entries;
-    for (RowView row : m_data->Get_Table_Recordset(table).rows())
+    for (RowView row : data().Get_Table_Recordset(table).rows())
         entries << row.text(column);
     box->clear();
     box->addItems(entries);
@@ -324,19 +333,21 @@ CheckList frmIVSetup::fitChecks(const Step& step) {
 void frmIVSetup::request(const Step& step, Request request, QPushButton* pressed) {
     if (!validate(step) || !runChecks(fitChecks(step)))
         return;
-    QString text;
+    WriteAnswer answer;
+    std::vector<FieldBox> boxes;
     // A text the request record cannot hold stops the request with its
     // reason before anything is sent, like a failed check.
     const bool written = guarded([&] {
-        for (const StepField& f : step.fields)
+        for (const StepField& f : step.fields) {
             assignText(*step.record, f.field, fieldText(f.box));
-        text = (m_data.get()->*step.writers[request])(*step.record);
+            boxes.emplace_back(f.field, f.box);
+        }
+        answer = sendToBooks([&] { return (data().*step.writers[request])(*step.record); });
     });
     if (!written)
         return;
-    UiServices& ui = UiServices::current();
-    ui.setPointer(this, Pointer::Arrow);
-    ui.message(text);
+    if (!showAnswer(this, answer, boxes))
+        return;
     guarded([&] { fillList(step.keyList, step.keyTable, step.keyColumn); });
     Reset_Setup_Fields();
     pressed->setEnabled(false);
@@ -386,7 +397,7 @@ bool frmIVSetup::loadPick(Recordset record, const QString& missing, const QStrin
 
 void frmIVSetup::cboCategory_Click() {
     const QString name = cboCategory->currentText();
-    loadPick(m_data->Get_Stock_Details(name), kNoCategory, name,
+    loadPick(data().Get_Stock_Details(name), kNoCategory, name,
              {{cboSales, QStringLiteral("Sales_IN")},
               {cboCOS, QStringLiteral("COS_IN")},
               {txtCategoryID, QStringLiteral("Pdt_Category_VC")}});
@@ -394,7 +405,7 @@ void frmIVSetup::cboCategory_Click() {
 
 void frmIVSetup::cboAcctSet_Click() {
     const QString name = cboAcctSet->currentText();
-    if (loadPick(m_data->Get_AcctSet_Details(name), kNoAccountSet, name,
+    if (loadPick(data().Get_AcctSet_Details(name), kNoAccountSet, name,
                  {{cboCosting, QStringLiteral("cost_method_vc")},
                   {cboInventory, QStringLiteral("stock_in")},
                   {cboPayable, QStringLiteral("payable_in")},
@@ -404,7 +415,7 @@ void frmIVSetup::cboAcctSet_Click() {
 
 void frmIVSetup::cboPdtCode_Click() {
     const QString code = cboPdtCode->currentText();
-    if (loadPick(m_data->Get_Item_Details(code), kNoItem, code,
+    if (loadPick(data().Get_Item_Details(code), kNoItem, code,
                  {{cboPdtName, QStringLiteral("Pdt_Name_VC")},
                   {cboPdtDescrip, QStringLiteral("Pdt_Descrip_VC")},
                   {cboPdtCategory, QStringLiteral("Pdt_Category_VC")},

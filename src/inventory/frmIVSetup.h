@@ -17,9 +17,10 @@ namespace orv {
 
 // "INVENTORY SET-UP": product categories, account sets and items in three
 // steps, one below the other. Each step has its own fields, check, request
-// record and buttons; a request empties the fields of all three steps,
-// reads again only its own step's key list and disables its button until
-// step 1's "New" (pressed by the clerk or by a pick) enables all nine.
+// record and buttons; a request the books take empties the fields of all
+// three steps, reads again only its own step's key list and disables its
+// button until step 1's "New" (pressed by the clerk or by a pick) enables all
+// nine. A refused request keeps what was typed and says why.
 class frmIVSetup : public Window {
     Q_OBJECT
 public:
@@ -110,6 +111,8 @@ private:
 
     void layOut();
     void wire();
+    // The data class; an error when it could not be created at load.
+    clsIVSetup& data();
     void fillList(QComboBox* list, const QString& table, const QString& column);
     static bool validate(const Step& step);
     // What the request record cannot hold: a number field that is no whole

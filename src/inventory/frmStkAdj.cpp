@@ -23,7 +23,7 @@ bool blank(const Variant& v) {
 } // namespace
 
 frmStkAdj::frmStkAdj(QWidget* parent)
-    : EntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
+    : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
       txtAcctset(makeControl<QLineEdit>(this, QStringLiteral("txtAcctset"))),
       txtStock(makeControl<QLineEdit>(this, QStringLiteral("txtStock"))),
       txtCosting(makeControl<QLineEdit>(this, QStringLiteral("txtCosting"))),
@@ -83,25 +83,9 @@ void frmStkAdj::layOut() {
 
 // --- load ----------------------------------------------------------------
 
-void frmStkAdj::createDataClass() {
-    m_adjustment = std::make_unique<clsStk_Adj>();
-}
-
-Recordset frmStkAdj::readTable(const QString& table) {
-    return m_adjustment->Get_Table_Recordset(table);
-}
-
-QString frmStkAdj::lookupId(const QString& table, const QString& value) {
-    return m_adjustment->Get_ID(table, Variant(value));
-}
-
-QString frmStkAdj::sendOrder() {
-    return m_adjustment->Send_Order(m_header, m_lines);
-}
-
 void frmStkAdj::fillLists() {
     cboCompany->clear();
-    Recordset sets = m_adjustment->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
+    Recordset sets = m_data->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
     for (sets.moveFirst(); !sets.eof(); sets.moveNext())
         cboCompany->addItem(sets.value(QStringLiteral("Acctset_ID")).toString());
     cboCompany->setCurrentIndex(-1);
@@ -128,7 +112,7 @@ std::vector<EntryWindow::LineColumn> frmStkAdj::lineColumns() const {
 // --- the account set --------------------------------------------------------
 
 void frmStkAdj::cboCompany_Click() {
-    Recordset set = m_adjustment->Get_Customer_Details(cboCompany->currentText());
+    Recordset set = m_data->Get_Customer_Details(cboCompany->currentText());
     if (set.recordCount() > 0) {
         set.moveFirst();
         txtAcctset->setText(set.value(QStringLiteral("pdt_acctset_vc")).toString());
@@ -139,7 +123,7 @@ void frmStkAdj::cboCompany_Click() {
 }
 
 void frmStkAdj::reloadPickAfterNew() {
-    showPickRows(m_adjustment->Get_Customer_Order(cboCompany->currentText()));
+    showPickRows(m_data->Get_Customer_Order(cboCompany->currentText()));
 }
 
 // --- lines and total ---------------------------------------------------------

@@ -3,8 +3,6 @@
 #include "clsStk_Adj.h"
 #include "ui/EntryWindow.h"
 
-#include <memory>
-
 class QGroupBox;
 class QLabel;
 
@@ -15,7 +13,7 @@ namespace orv {
 // description and ledger account, and posts. Each line sets its stock row to
 // the quantity counted: the database brings a rise in at the line's price and
 // takes a fall out at cost, against the line's account.
-class frmStkAdj : public EntryWindow {
+class frmStkAdj : public DataEntryWindow<clsStk_Adj> {
     Q_OBJECT
 public:
     static inline const QString kPostedMessage =
@@ -47,11 +45,6 @@ public:
     void cboCompany_Click();
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    QString lookupId(const QString& table, const QString& value) override;
-    QString sendOrder() override;
-
     std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
     std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
@@ -72,7 +65,6 @@ private:
     void layOut();
     // What the line's stock row holds now, as the pick grid offered it.
     std::int64_t offeredQuantity(const QString& docId) const;
-    std::unique_ptr<clsStk_Adj> m_adjustment;
 };
 
 } // namespace orv

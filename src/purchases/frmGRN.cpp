@@ -25,7 +25,7 @@ bool blank(const Variant& v) {
 } // namespace
 
 frmGRN::frmGRN(QWidget* parent)
-    : EntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
+    : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
       txtAddress(makeControl<QLineEdit>(this, QStringLiteral("txtAddress"))),
       txtCity(makeControl<QLineEdit>(this, QStringLiteral("txtCity"))),
       txtRegion(makeControl<QLineEdit>(this, QStringLiteral("txtRegion"))),
@@ -92,32 +92,16 @@ void frmGRN::layOut() {
 
 // --- load ----------------------------------------------------------------
 
-void frmGRN::createDataClass() {
-    m_grn = std::make_unique<clsGRN>();
-}
-
-Recordset frmGRN::readTable(const QString& table) {
-    return m_grn->Get_Table_Recordset(table);
-}
-
-QString frmGRN::lookupId(const QString& table, const QString& value) {
-    return m_grn->Get_ID(table, Variant(value));
-}
-
-QString frmGRN::sendOrder() {
-    return m_grn->Send_Order(m_header, m_lines);
-}
-
 void frmGRN::fillLists() {
     cboCompany->clear();
-    Recordset suppliers = m_grn->Get_Table_Recordset(QStringLiteral("creditors"));
+    Recordset suppliers = m_data->Get_Table_Recordset(QStringLiteral("creditors"));
     for (suppliers.moveFirst(); !suppliers.eof(); suppliers.moveNext())
         cboCompany->addItem(suppliers.value(QStringLiteral("CompanyName")).toString());
     cboCompany->setCurrentIndex(-1);
 }
 
 void frmGRN::loadPickGrid() {
-    showPickRows(m_grn->Get_Products());
+    showPickRows(m_data->Get_Products());
 }
 
 std::vector<FieldDef> frmGRN::headerFields() const {
@@ -147,7 +131,7 @@ std::vector<EntryWindow::LineColumn> frmGRN::lineColumns() const {
 // --- the supplier --------------------------------------------------------------
 
 void frmGRN::cboCompany_Click() {
-    Recordset supplier = m_grn->Get_Customer_Details(cboCompany->currentText());
+    Recordset supplier = m_data->Get_Customer_Details(cboCompany->currentText());
     if (supplier.recordCount() > 0) {
         supplier.moveFirst();
         const auto text = [&supplier](const char* field) {

@@ -3,8 +3,6 @@
 #include "clsGRN.h"
 #include "ui/EntryWindow.h"
 
-#include <memory>
-
 class QGroupBox;
 
 namespace orv {
@@ -13,7 +11,7 @@ namespace orv {
 // the purchase order number (and a foreign supplier's rate), drags items from
 // the stock list, types each line's quantity and unit cost and posts; the
 // database brings the goods into stock at cost. Shown modal.
-class frmGRN : public EntryWindow {
+class frmGRN : public DataEntryWindow<clsGRN> {
     Q_OBJECT
 public:
     static inline const QString kPostedMessage =
@@ -53,11 +51,6 @@ public:
     void cboCompany_Click();
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    QString lookupId(const QString& table, const QString& value) override;
-    QString sendOrder() override;
-
     std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
     std::vector<int> copiedColumns() const override { return {1, 2, 3, 4}; }
@@ -77,7 +70,6 @@ protected:
 
 private:
     void layOut();
-    std::unique_ptr<clsGRN> m_grn;
 };
 
 } // namespace orv

@@ -23,8 +23,7 @@ bool ReportLauncher::launch(const ReportButton& button) {
             return false;
         source.run(button.command, values);
         const ReportLayout& layout = button.layout();
-        showReport(layout, layoutRows(source, layout));
-        return true;
+        return showReport(layout, layoutRows(source, layout));
     } catch (const std::exception& e) {
         ReportServices::showMessage(ReportServices::describe(e));
         return false;
@@ -83,8 +82,22 @@ ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const Repor
     return rows;
 }
 
-void ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
-    ReportPreview::present(layout.name(), ReportPaginator::paginate(layout, rows), layout.previewGeometry());
+bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
+    ReportPaginator::Options options;
+    std::unique_ptr<ReportProgress> progress;
+    options.progress = [&](int done, int total) {
+        if (!progress)
+            progress = ReportServices::beginProgress(
+                nullptr, QStringLiteral("Preparing %1...").arg(layout.caption()), total);
+        return progress->advance(done);
+    };
+    try {
+        ReportDocument doc = ReportPaginator::paginate(layout, rows, options);
+        ReportPreview::present(layout.name(), std::move(doc), layout.previewGeometry());
+        return true;
+    } catch (const ReportCancelled&) {
+        return false; // the clerk stopped it: no preview, nothing to say
+    }
 }
 
 void ReportLauncher::applyTint(QWidget* box) {

@@ -49,8 +49,9 @@ public:
     // True when the report was shown.
     static bool launch(const ReportButton& button);
 
-    // Opens the layout's preview with the rows, or brings it forward with them.
-    static void showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows);
+    // Opens the layout's preview with the rows, or brings it forward with them;
+    // false when the clerk cancelled the laying out of a long report.
+    static bool showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows);
     // The rows a layout prints: its command's result, or a child level of it.
     static ShapedRows::Ptr layoutRows(ReportDataSource& source, const ReportLayout& layout);
 

@@ -1,6 +1,7 @@
 #include "ReportPaginator.h"
 
 #include "ReportFormat.h"
+#include "ReportServices.h"
 #include "data/DataError.h"
 
 #include <QLocale>
@@ -133,15 +134,29 @@ void ReportPaginator::run() {
     m_bodyBottom = m_doc.pageSize.height() - m_layout.margin() - (footer.present ? footer.height : 0);
     startPage();
     const int count = m_rows->rowCount();
+    // Progress counts the details, the bulk of the work.
+    int details = count;
+    if (m_grouped) {
+        details = 0;
+        for (int g = 0; g < count; ++g)
+            details += m_rows->children(g)->rowCount();
+    }
+    int done = 0;
+    const auto detail = [&](const Context& ctx) {
+        if (m_options.progress && !m_options.progress(done, details))
+            throw ReportCancelled();
+        ++done;
+        place(SectionKind::Detail, ctx);
+    };
     for (int g = 0; g < count; ++g) {
         if (!m_grouped) {
-            place(SectionKind::Detail, Context{g, -1});
+            detail(Context{g, -1});
             continue;
         }
         place(SectionKind::GroupHeader, Context{g, -1});
         const int lines = m_rows->children(g)->rowCount();
         for (int l = 0; l < lines; ++l)
-            place(SectionKind::Detail, Context{g, l});
+            detail(Context{g, l});
         place(SectionKind::GroupFooter, Context{g, -1});
     }
     place(SectionKind::ReportFooter, m_last);

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QPageSize>
+#include <functional>
 #include <memory>
 
 namespace orv::reports {
@@ -22,6 +23,9 @@ public:
     struct Options {
         QDate today; // "%d"; invalid: the current date
         QPageSize::PageSizeId paper = localePaper();
+        // Told before each detail how many of all details are laid out;
+        // false stops the work with ReportCancelled.
+        std::function<bool(int rowsDone, int rowCount)> progress;
     };
 
     static ReportDocument paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows);

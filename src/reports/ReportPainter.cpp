@@ -1,5 +1,6 @@
 #include "ReportPainter.h"
 
+#include "ReportServices.h"
 #include "data/DataError.h"
 
 #include <QFont>
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QtMath>
 #include <map>
 #include <mutex>
@@ -123,31 +125,49 @@ void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int 
 }
 
 void ReportPainter::paintAll(QPainter& painter, const ReportDocument& doc,
-                             const std::function<bool()>& newPage, const QRectF& target) {
+                             const std::function<bool()>& newPage, const QRectF& target,
+                             const Progress& progress) {
     for (int p = 0; p < int(doc.pages.size()); ++p) {
+        if (progress && !progress(p))
+            throw ReportCancelled();
         if (p > 0 && !newPage())
             throw DataError(QStringLiteral("The report could not start page %1.").arg(p + 1));
         paintPage(painter, doc, p, target);
     }
+    if (progress)
+        progress(int(doc.pages.size()));
 }
 
-void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path) {
+void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path, const Progress& progress) {
     keepPageBuffersInHeap();
-    QPdfWriter writer(path);
+    const QString failed = QStringLiteral("The file %1 could not be written.").arg(path);
+    // Written beside the file and put in its place only when whole; an
+    // export that stops on the way discards its part.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw DataError(failed);
+    QPdfWriter writer(&file);
     writer.setPageLayout(doc.pageLayout());
     writer.setResolution(1200);
     writer.setTitle(doc.caption);
     writer.setCreator(QStringLiteral("Orvanwise"));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw DataError(QStringLiteral("The file %1 could not be written.").arg(path));
-    paintAll(
-        painter, doc, [&] { return writer.newPage(); }, QRectF(0, 0, writer.width(), writer.height()));
-    if (!painter.end())
-        throw DataError(QStringLiteral("The file %1 could not be written.").arg(path));
+        throw DataError(failed);
+    try {
+        paintAll(
+            painter, doc, [&] { return writer.newPage(); }, QRectF(0, 0, writer.width(), writer.height()),
+            progress);
+    } catch (...) {
+        file.cancelWriting();
+        painter.end();
+        throw;
+    }
+    if (!painter.end() || !file.commit())
+        throw DataError(failed);
 }
 
-void ReportPainter::print(const ReportDocument& doc, QPrinter& printer) {
+void ReportPainter::print(const ReportDocument& doc, QPrinter& printer, const Progress& progress) {
     keepPageBuffersInHeap();
     printer.setFullPage(true);
     printer.setPageLayout(doc.pageLayout());
@@ -155,8 +175,14 @@ void ReportPainter::print(const ReportDocument& doc, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw DataError(QStringLiteral("The printer could not be started."));
-    paintAll(
-        painter, doc, [&] { return printer.newPage(); }, QRectF(0, 0, printer.width(), printer.height()));
+    try {
+        paintAll(
+            painter, doc, [&] { return printer.newPage(); }, QRectF(0, 0, printer.width(), printer.height()),
+            progress);
+    } catch (const ReportCancelled&) {
+        printer.abort();
+        throw;
+    }
     painter.end();
 }
 

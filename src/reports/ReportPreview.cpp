@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -96,12 +97,15 @@ void ReportPreview::buildControls() {
     m_zoom->setCurrentIndex(2);
     auto* print = navButton(QStringLiteral("cmdPrint"), QStringLiteral("Print..."), this);
     auto* pdf = navButton(QStringLiteral("cmdExportPdf"), QStringLiteral("Export PDF..."), this);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
 
     auto* bar = new QHBoxLayout;
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_first, m_previous, m_pageLabel, m_next, m_last, m_zoom})
         bar->addWidget(w);
     bar->addStretch();
+    bar->addWidget(m_status);
     bar->addWidget(print);
     bar->addWidget(pdf);
 
@@ -179,8 +183,11 @@ void ReportPreview::printReport() {
     printer.setPageLayout(m_doc->pageLayout());
     if (!ReportServices::askPrinter(this, printer))
         return;
+    m_status->clear();
     try {
-        ReportPainter::print(*m_doc, printer);
+        const auto progress = ReportServices::beginProgress(this, QStringLiteral("Printing..."), pageCount());
+        ReportPainter::print(*m_doc, printer, [&](int done) { return progress->advance(done); });
+    } catch (const ReportCancelled&) {
     } catch (const std::exception& e) {
         ReportServices::showMessage(ReportServices::describe(e));
     }
@@ -193,8 +200,15 @@ void ReportPreview::exportPdf() {
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
+    m_status->clear();
     try {
-        ReportPainter::exportPdf(*m_doc, path);
+        {
+            const auto progress =
+                ReportServices::beginProgress(this, QStringLiteral("Exporting to PDF..."), pageCount());
+            ReportPainter::exportPdf(*m_doc, path, [&](int done) { return progress->advance(done); });
+        }
+        m_status->setText(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    } catch (const ReportCancelled&) {
     } catch (const std::exception& e) {
         ReportServices::showMessage(ReportServices::describe(e));
     }

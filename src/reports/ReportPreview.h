@@ -54,6 +54,7 @@ private:
     QPushButton* m_last = nullptr;
     QLabel* m_pageLabel = nullptr;
     QComboBox* m_zoom = nullptr;
+    QLabel* m_status = nullptr; // what became of the last export
 };
 
 } // namespace orv::reports

@@ -2,11 +2,13 @@
 
 #include "data/DataError.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 namespace orv::reports {
 
@@ -16,6 +18,37 @@ struct Hooks {
     ReportServices::MessageHook message;
     ReportServices::SaveFileHook saveFile;
     ReportServices::PrinterHook printer;
+    ReportServices::ProgressHook progress;
+};
+
+// Qt's progress dialog, shown only once the work has run half a second; it
+// also keeps the program painting while the work runs.
+class DialogProgress : public ReportProgress {
+public:
+    DialogProgress(QWidget* parent, const QString& label, int total)
+        : m_dialog(label, QStringLiteral("Cancel"), 0, total,
+                   parent ? parent : QApplication::activeWindow()) {
+        m_dialog.setWindowTitle(QCoreApplication::applicationName());
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~DialogProgress() override { QApplication::restoreOverrideCursor(); }
+    bool advance(int done) override {
+        // The dialog is told a few times a second: telling it every row
+        // would cost more than the work.
+        if (!m_told.isValid() || m_told.elapsed() >= 50) {
+            m_dialog.setValue(done);
+            m_told.start();
+        }
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    QElapsedTimer m_told;
 };
 
 Hooks& hooks() {
@@ -33,6 +66,9 @@ void ReportServices::setSaveFileHook(SaveFileHook hook) {
 }
 void ReportServices::setPrinterHook(PrinterHook hook) {
     hooks().printer = std::move(hook);
+}
+void ReportServices::setProgressHook(ProgressHook hook) {
+    hooks().progress = std::move(hook);
 }
 void ReportServices::reset() {
     hooks() = Hooks{};
@@ -57,6 +93,13 @@ bool ReportServices::askPrinter(QWidget* parent, QPrinter& printer) {
         return hooks().printer(parent, printer);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<ReportProgress> ReportServices::beginProgress(QWidget* parent, const QString& label,
+                                                              int total) {
+    if (hooks().progress)
+        return hooks().progress(parent, label, total);
+    return std::make_unique<DialogProgress>(parent, label, total);
 }
 
 QString ReportServices::describe(const std::exception& e) {

@@ -8,6 +8,7 @@
 #include "data/Currency.h"
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -137,6 +138,23 @@ private:
     void fillEmployees();
     void setPeriodFromPicker();
     bool isDuplicate() const;
+};
+
+// An entry window whose data class serves the frame directly: the class's
+// Get_Table_Recordset, Get_ID and Send_Order(header, lines).
+template <class Data> class DataEntryWindow : public EntryWindow {
+public:
+    using EntryWindow::EntryWindow;
+
+protected:
+    void createDataClass() override { m_data = std::make_unique<Data>(); }
+    Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
+    QString lookupId(const QString& table, const QString& value) override {
+        return m_data->Get_ID(table, Variant(value));
+    }
+    QString sendOrder() override { return m_data->Send_Order(m_header, m_lines); }
+
+    std::unique_ptr<Data> m_data;
 };
 
 } // namespace orv

@@ -28,14 +28,8 @@ bool runRequest(QWidget* window, const RequestSteps& steps) {
     });
     if (!written)
         return false;
-    UiServices& ui = UiServices::current();
-    ui.setPointer(window, Pointer::Arrow);
-    ui.message(answer.text);
-    if (answer.refused()) {
-        // Nothing changed in the books: the clerk corrects what was typed.
-        focusNamedBox(*answer.refusal, boxes);
+    if (!showAnswer(window, answer, boxes))
         return false;
-    }
     if (steps.reload)
         guarded(steps.reload);
     steps.clear();

@@ -1,5 +1,6 @@
 #include "WriteAnswer.h"
 
+#include "UiServices.h"
 #include "data/DataClass.h"
 
 #include <QWidget>
@@ -13,6 +14,18 @@ WriteAnswer sendToBooks(const std::function<QString()>& writer) {
     if (answer.refusal && !answer.refusal->sentence.isEmpty())
         answer.text += QLatin1Char('\n') + answer.refusal->sentence;
     return answer;
+}
+
+bool showAnswer(QWidget* window, const WriteAnswer& answer, const std::vector<FieldBox>& boxes) {
+    UiServices& ui = UiServices::current();
+    ui.setPointer(window, Pointer::Arrow);
+    ui.message(answer.text);
+    if (answer.refused()) {
+        // Nothing changed in the books: the clerk corrects what was typed.
+        focusNamedBox(*answer.refusal, boxes);
+        return false;
+    }
+    return true;
 }
 
 bool focusNamedBox(const db::Refusal& refusal, const std::vector<FieldBox>& boxes) {

@@ -27,6 +27,10 @@ WriteAnswer sendToBooks(const std::function<QString()>& writer);
 
 // A staging field and the box its text comes from.
 using FieldBox = std::pair<QString, QWidget*>;
+// Shows the answer to the clerk, the pointer of `window` back to the arrow;
+// on a refusal the focus goes to the first box the reason names. True when
+// the books took the write.
+bool showAnswer(QWidget* window, const WriteAnswer& answer, const std::vector<FieldBox>& boxes);
 // Puts the focus on the first box of a field the refusal names; false when
 // it names none of them.
 bool focusNamedBox(const db::Refusal& refusal, const std::vector<FieldBox>& boxes);

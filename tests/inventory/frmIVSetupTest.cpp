@@ -166,7 +166,7 @@ TEST_F(frmIVSetupTest, ARequestEmptiesEveryStepReloadsOnlyItsKeyListAndDisablesI
     EXPECT_EQ(items(window->cboPdtName), QStringList{"Widget"});
 }
 
-TEST_F(frmIVSetupTest, RefusedRequestsShowTheirFailureAndEndLikeASuccess) {
+TEST_F(frmIVSetupTest, RefusedRequestsSayWhyAndKeepWhatWasTyped) {
     addCategory(QStringLiteral("HW"), QStringLiteral("Hardware"));
     addItem(QStringLiteral("W-1"), QStringLiteral("Widget"), QStringLiteral("HW"));
     open();
@@ -174,25 +174,32 @@ TEST_F(frmIVSetupTest, RefusedRequestsShowTheirFailureAndEndLikeASuccess) {
         std::function<void()> fill;
         QPushButton* button;
         QString failure;
+        QWidget* named; // the box the reason names
     } cases[] = {
-        {[&] { fillItem(QStringLiteral("w-1")); }, window->cmdItemInsert, clsIVSetup::kItemCreateFailed},
+        {[&] { fillItem(QStringLiteral("w-1")); }, window->cmdItemInsert, clsIVSetup::kItemCreateFailed,
+         window->cboPdtCode},
         {[&] { fillItem(QStringLiteral("W-2"), QStringLiteral("NOPE")); }, window->cmdItemInsert,
-         clsIVSetup::kItemCreateFailed},
+         clsIVSetup::kItemCreateFailed, window->cboPdtCategory},
         {[&] { fillItem(QStringLiteral("W-1"), QStringLiteral("HW"), QStringLiteral("NOPE")); },
-         window->cmdItemUpdate, clsIVSetup::kItemUpdateFailed},
+         window->cmdItemUpdate, clsIVSetup::kItemUpdateFailed, window->cboAccountSet},
         {[&] { fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("FIFO"), "1300", "1300"); },
-         window->cmdAcctInsert, clsIVSetup::kAcctsetCreateFailed},
+         window->cmdAcctInsert, clsIVSetup::kAcctsetCreateFailed, window->cboInventory},
         {[&] { fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("LIFO")); }, window->cmdAcctInsert,
-         clsIVSetup::kAcctsetCreateFailed},
+         clsIVSetup::kAcctsetCreateFailed, window->cboCosting},
         {[&] { fillCategory(QStringLiteral("Hardware"), QStringLiteral("HW")); }, window->cmdStkDelete,
-         clsIVSetup::kStockDeleteFailed},
+         clsIVSetup::kStockDeleteFailed, window->txtCategoryID},
     };
     for (const auto& c : cases) {
-        window->cmdNew->click();
         c.fill();
-        EXPECT_EQ(press(c.button), c.failure);
-        expectAllFieldsEmpty();
-        EXPECT_FALSE(c.button->isEnabled());
+        const QString typed = fieldText(c.named);
+        const QStringList answer = press(c.button).split(QLatin1Char('\n'));
+        ASSERT_EQ(answer.size(), 2);
+        EXPECT_EQ(answer[0], c.failure) << "never a sentence of success";
+        EXPECT_FALSE(answer[1].isEmpty()) << "the clerk reads why";
+        EXPECT_EQ(fieldText(c.named), typed) << "nothing typed is lost";
+        EXPECT_TRUE(focusedIn(c.named)) << c.named->objectName().toStdString();
+        EXPECT_TRUE(c.button->isEnabled());
+        window->Reset_Setup_Fields();
     }
     EXPECT_EQ(count(QStringLiteral("Product_AccountSet_T")), 1);
     EXPECT_EQ(count(QStringLiteral("Product_Category_T")), 2);
@@ -205,8 +212,9 @@ TEST_F(frmIVSetupTest, PicksFillTheirStepAndOnlySetAndItemPicksPressNew) {
     addItem(QStringLiteral("W-1"), QStringLiteral("Widget"), QStringLiteral("HW"), QStringLiteral("PARTS"),
             2);
     open();
-    fillCategory(QStringLiteral("x"), QStringLiteral("x"));
-    press(window->cmdStkUpdate); // refused; all fields emptied, button disabled
+    fillCategory(QStringLiteral("O'Hara Tools"), QStringLiteral("HW"), QStringLiteral("4100"),
+                 QStringLiteral("5100"));
+    press(window->cmdStkUpdate); // all fields emptied, the button disabled
     ASSERT_EQ(enabledButtons(), 8);
 
     choose(window->cboCategory, QStringLiteral("O'Hara Tools"));
@@ -289,8 +297,8 @@ TEST_F(frmIVSetupTest, APickRemovedSinceLoadingSaysSoAndChangesNothing) {
     assignText(gone, QStringLiteral("Pdt_ID_VC"), QStringLiteral("W-1"));
     ASSERT_NE(other.Delete_Item(gone), clsIVSetup::kItemDeleteFailed);
 
-    fillCategory(QStringLiteral("x"), QStringLiteral("x"));
-    press(window->cmdStkUpdate); // refused; its button disabled
+    fillCategory(QStringLiteral("Tools"), QStringLiteral("TL"));
+    press(window->cmdStkInsert); // its button disabled
     setFieldText(window->cboPdtName, QStringLiteral("typed"));
     ui.clear();
     choose(window->cboPdtCode, QStringLiteral("W-1"));

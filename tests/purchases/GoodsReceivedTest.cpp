@@ -88,3 +88,13 @@ TEST_F(GoodsReceivedTest, AnItemHoldingStockKeepsItsSetAndStays) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT Pdt_Acctset_VC FROM Product_T WHERE Pdt_ID_VC = 'A100'")),
               QStringLiteral("STANDARD"));
 }
+
+TEST_F(GoodsReceivedTest, TheSupplierIsFoundOnlyUnderTheNotesSpellingOfItsTable) {
+    EXPECT_EQ(grn.Get_ID(QStringLiteral("creditors"), Variant(QStringLiteral("Harbour Supplies"))),
+              QString::number(kSupplier));
+    EXPECT_TRUE(
+        grn.Get_ID(QStringLiteral("Creditors"), Variant(QStringLiteral("Harbour Supplies"))).isEmpty());
+    EXPECT_TRUE(grn.Get_ID(QStringLiteral("creditors"), Variant(QStringLiteral("O'Brien"))).isEmpty())
+        << "a quote in the name finds nothing and breaks nothing";
+    EXPECT_EQ(grn.Get_Customer_Details(QStringLiteral("O'Brien")).recordCount(), 0);
+}

@@ -7,7 +7,6 @@
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
 #include "support/gui/WindowTest.h"
-#include "ui/WindowRegistry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -179,10 +178,17 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
 }
 
-TEST_F(frmGRNTest, TheMainMenuShowsTheNoteModal) {
-    frmGRN* shown = WindowRegistry::shared().showModal<frmGRN>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->windowModality(), Qt::ApplicationModal) << "other windows refuse input while it is open";
-    shown->close();
-    QCoreApplication::processEvents();
+TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
+    window->cboEmployee->setCurrentIndex(0);
+    pickSupplier(QStringLiteral("Pacific Traders"));
+    type(window->txtPO, QStringLiteral("PO-9"));
+    type(window->txtCurRate, QStringLiteral("1.2345"));
+    drop(QStringLiteral("A100"));
+    edit(0, "Qty_Order", QStringLiteral("2"));
+    edit(0, "Unit_Price_TI", QStringLiteral("10"));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    // 20.00 at 1.2345 is 24.69 in the books' own currency.
+    EXPECT_EQ(balance(1300), QStringLiteral("24.69"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Cur_Type || ' ' || cur_rate FROM Temp_Stock_T")),
+              QStringLiteral("USD 1.2345"));
 }

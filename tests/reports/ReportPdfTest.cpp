@@ -1,5 +1,6 @@
 #include "ReportTestSupport.h"
 
+#include "reports/ReportLauncher.h"
 #include "reports/ReportPaginator.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportPreview.h"
@@ -7,7 +8,9 @@
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -133,4 +136,106 @@ TEST_F(PdfTest, PageKeysTurnThePreviewsPages) {
     EXPECT_EQ(preview->currentPage(), preview->pageCount() - 2);
     QTest::keyClick(inside, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(preview->currentPage(), 0);
+}
+
+namespace {
+
+// Long work as a test follows it: every step is noted, and the clerk presses
+// Cancel when the work reaches `cancelAt`.
+struct NotedProgress {
+    QString label;
+    int total = -1;
+    std::vector<int> steps;
+    int cancelAt = -1;
+
+    void install() {
+        ReportServices::setProgressHook([this](QWidget*, const QString& l, int t) {
+            label = l;
+            total = t;
+            struct Step : ReportProgress {
+                NotedProgress* p;
+                explicit Step(NotedProgress* owner) : p(owner) {}
+                bool advance(int done) override {
+                    p->steps.push_back(done);
+                    return done != p->cancelAt;
+                }
+            };
+            return std::unique_ptr<ReportProgress>(std::make_unique<Step>(this));
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(PdfTest, ExportFollowsItsPagesAndSaysWhereTheFileWasSaved) {
+    ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
+    NotedProgress progress;
+    progress.install();
+    ReportServices::setSaveFileHook(
+        [&](QWidget*, const QString&, const QString&) { return path("long.pdf"); });
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    EXPECT_EQ(progress.total, preview->pageCount());
+    ASSERT_FALSE(progress.steps.empty());
+    EXPECT_EQ(progress.steps.front(), 0);
+    EXPECT_EQ(progress.steps.back(), preview->pageCount()) << "the dialog reaches its end";
+    EXPECT_EQ(preview->findChild<QLabel*>("lblStatus")->text(),
+              QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path("long.pdf"))));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"long.pdf"})
+        << "nothing else left beside it";
+}
+
+TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
+    ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
+    ASSERT_GT(preview->pageCount(), 3);
+    QLabel* status = preview->findChild<QLabel*>("lblStatus");
+    NotedProgress progress;
+    progress.install();
+    progress.cancelAt = 2;
+    QString target = path("new.pdf");
+    ReportServices::setSaveFileHook([&](QWidget*, const QString&, const QString&) { return target; });
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    EXPECT_EQ(progress.steps.back(), 2) << "the export stops at the Cancel";
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(messages.isEmpty()) << "a cancel is no failure";
+    EXPECT_TRUE(status->text().isEmpty());
+
+    // A file already there stays as it was.
+    target = path("old.pdf");
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the earlier export");
+    }
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the earlier export"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+
+    // Run to its end, the export replaces it.
+    progress.cancelAt = -1;
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
+    EXPECT_TRUE(poppler("pdftotext", {target, "-"}).contains("SAMPLE LISTING"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+}
+
+TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
+    const auto rows = ShapeGrouper::group(ShapeParser::parse(test::sampleListingShape()),
+                                          ShapedRows::fromRecordset(test::ledgerRows(300, 1000)));
+    NotedProgress progress;
+    progress.install();
+    progress.cancelAt = 10;
+    const ReportLayout layout = test::sampleListing();
+    EXPECT_FALSE(ReportLauncher::showReport(layout, rows));
+    EXPECT_EQ(progress.total, 300) << "every line of every group";
+    EXPECT_EQ(progress.steps.back(), 10);
+    EXPECT_EQ(ReportPreview::find(layout.name()), nullptr);
+    EXPECT_TRUE(messages.isEmpty());
+
+    progress.cancelAt = -1;
+    progress.steps.clear();
+    EXPECT_TRUE(ReportLauncher::showReport(layout, rows));
+    EXPECT_EQ(progress.steps.size(), 300u);
+    ASSERT_NE(ReportPreview::find(layout.name()), nullptr);
 }

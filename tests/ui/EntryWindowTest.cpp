@@ -1,4 +1,5 @@
 #include "TestEntryWindow.h"
+#include "support/gui/EntryGestures.h"
 #include "support/gui/UiTest.h"
 #include "ui/CursorPictures.h"
 
@@ -35,31 +36,10 @@ protected:
         QTest::mousePress(pick->viewport(), Qt::LeftButton, {}, cell.center());
     }
     // The pressed row released over the line grid.
-    void drop(int row) {
-        pressPick(row);
-        window->dgrOrderDetails_DragDrop();
-    }
-    QString line(int row, const QString& field) const {
-        const Recordset& lines = window->lines();
-        return lines.valueAt(row, lines.fieldIndex(field)).toString();
-    }
+    void drop(int row) { dropPickRow(*window, row); }
+    QString line(int row, const QString& field) const { return lineCell(*window, row, field); }
     void chooseEmployee() { window->cboEmployee->setCurrentIndex(0); }
-    void editCell(int row, int column, const QString& text) {
-        LineGrid* grid = window->dgrOrderDetails;
-        const QModelIndex cell = grid->model()->index(row, column);
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = grid->viewport()->findChild<QLineEdit*>();
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The editor commits on the next turn of the event loop, and the
-        // grid reports the edit on the turn after.
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
+    void editCell(int row, int column, const QString& text) { editLineCellAt(*window, row, column, text); }
 
     FakeEntryData book;
     std::unique_ptr<TestEntryWindow> window;

@@ -31,9 +31,9 @@ inline void dropPickRow(EntryWindow& window, int row) {
 }
 
 // Types a line cell's new text and commits it.
-inline void editLineCell(EntryWindow& window, int row, const QString& field, const QString& text) {
+inline void editLineCellAt(EntryWindow& window, int row, int column, const QString& text) {
     LineGrid* grid = window.dgrOrderDetails;
-    const QModelIndex cell = grid->model()->index(row, window.lines().fieldIndex(field));
+    const QModelIndex cell = grid->model()->index(row, column);
     grid->setCurrentIndex(cell);
     grid->edit(cell);
     auto* editor = grid->viewport()->findChild<QLineEdit*>();
@@ -42,8 +42,14 @@ inline void editLineCell(EntryWindow& window, int row, const QString& field, con
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
+    // The editor commits on the next turn of the event loop, and the grid
+    // reports the edit on the turn after.
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+inline void editLineCell(EntryWindow& window, int row, const QString& field, const QString& text) {
+    editLineCellAt(window, row, window.lines().fieldIndex(field), text);
 }
 
 // A line field's value as text.

@@ -1,0 +1,51 @@
+// Opening a company file written before the account balances were kept: the
+// upgrade works out every balance from the postings, inside one transaction,
+// while the program shows that it is busy. Timed on a copy of the generated
+// book (see BenchBook.h) put back into that older form. Run:
+//   build/bin/bench_upgrade
+#include "BenchBook.h"
+#include "db/CompanyDatabase.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using orv::db::CompanyDatabase;
+
+void BM_UpgradeToKeptBalances(benchmark::State& state) {
+    const QString book = orv::bench::generatedBook(orv::bench::requestedPostings());
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("orvan.sqlite"));
+        if (!QFile::copy(book, path))
+            state.SkipWithError("the generated book could not be copied");
+        CompanyDatabase::setPath(path);
+        // The book as the program before the balances left it.
+        CompanyDatabase::exec(QStringLiteral(
+            "DROP TRIGGER Ledger_T_balance_insert; DROP TRIGGER Ledger_T_balance_update; "
+            "DROP TRIGGER Ledger_T_balance_delete; DROP TABLE Ledger_Balance_T; "
+            "DROP INDEX Ledger_Acct; CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, Amount_NU); "
+            "PRAGMA user_version = 1"));
+        CompanyDatabase::closeConnection();
+        CompanyDatabase::setUpgradeProgress([&ticks] { ++ticks; });
+        state.ResumeTiming();
+
+        CompanyDatabase::handle();
+
+        state.PauseTiming();
+        CompanyDatabase::setUpgradeProgress({});
+        CompanyDatabase::closeConnection();
+        state.ResumeTiming();
+    }
+    // How often the progress window could have been repainted.
+    state.counters["progress_calls"] = benchmark::Counter(double(ticks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_UpgradeToKeptBalances)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,43 @@
+// The goods received note opens modal from "GRN" of Accounts Payable, the
+// stock adjustment from "Adjust" of Inventory.
+#include "app/Orvan.h"
+#include "inventory/frmStkAdj.h"
+#include "purchases/frmGRN.h"
+#include "support/MasterBook.h"
+#include "ui/RecordingUiServices.h"
+#include "ui/WindowRegistry.h"
+
+#include <QPushButton>
+
+using namespace orv;
+
+namespace {
+
+class StockMenuTest : public test::MasterBook {
+protected:
+    void TearDown() override {
+        WindowRegistry::shared().discardAll();
+        MasterBook::TearDown();
+    }
+    RecordingUiServices ui;
+};
+
+TEST_F(StockMenuTest, GrnOpensTheNoteModalAndAdjustTheStockAdjustment) {
+    Orvan* menu = WindowRegistry::shared().show<Orvan>();
+    QPushButton* grn = menu->button(QStringLiteral("cmdCall_GRN"));
+    ASSERT_TRUE(grn->isEnabled());
+    grn->click();
+    frmGRN* note = WindowRegistry::shared().find<frmGRN>();
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->windowModality(), Qt::ApplicationModal);
+    note->close();
+
+    QPushButton* adjust = menu->button(QStringLiteral("cmd_Stk_Adj"));
+    ASSERT_TRUE(adjust->isEnabled());
+    adjust->click();
+    frmStkAdj* journal = WindowRegistry::shared().find<frmStkAdj>();
+    ASSERT_NE(journal, nullptr);
+    EXPECT_EQ(journal->windowModality(), Qt::NonModal);
+}
+
+} // namespace
