@@ -3,7 +3,6 @@
 #include "data/Connection.h"
 #include "data/DataError.h"
 #include "frmLogin.h"
-#include "reports/ReportServices.h"
 #include "ui/UiServices.h"
 
 #include "db/CompanyDatabase.h"
@@ -94,8 +93,6 @@ int runApplication(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    // Report windows' messages go through the same ui services as every other box.
-    reports::ReportServices::setMessageHook([](const QString& text) { UiServices::current().message(text); });
     try {
         // Connect once, so a new company file exists before the first window.
         openCompanyFile();

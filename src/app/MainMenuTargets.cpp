@@ -8,6 +8,7 @@
 #include "gl/frmREEntry.h"
 #include "inventory/frmIVSetup.h"
 #include "inventory/frmStkAdj.h"
+#include "inventory/frmStockReport.h"
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
 #include "ui/WindowRegistry.h"
@@ -23,6 +24,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
         {QStringLiteral("cmdCallBank_Setup"), [&r] { r.show<frmCashSetup>(); }},
         {QStringLiteral("cmdCallStk_Setup"), [&r] { r.show<frmIVSetup>(); }},
+        {QStringLiteral("cmdCallStk_Report"), [&r] { r.show<frmStockReport>(); }},
         {QStringLiteral("cmdCall_GRN"), [&r] { r.showModal<frmGRN>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},

@@ -87,6 +87,9 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
                 found = f;
         if (found.isEmpty())
             throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
+        // Every step says it has begun, however short it turns out.
+        if (progress)
+            progress();
         inTransaction(db, [&] {
             run(db, readResource(dir.filePath(found)), found);
             run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));

@@ -238,6 +238,11 @@ void frmGRN::fillHeader(Recordset& header) {
 
 void frmGRN::reloadPickAfterPost() {
     loadPickGrid();
+    // A note the books refused keeps its supplier, order number and rate, so
+    // the clerk can mend the lines and post again: picking the supplier anew
+    // would discard them, and a local supplier's rate box is locked.
+    if (cmdSend->isEnabled())
+        return;
     for (QLineEdit* box : {txtPO, txtAddress, txtCountry, txtCity, txtPostal, txtRegion, txtPhone, txtCurType,
                            txtCurRate, cboCreditor})
         box->clear();

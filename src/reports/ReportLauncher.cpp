@@ -5,6 +5,7 @@
 #include "ReportPreview.h"
 #include "ReportServices.h"
 #include "data/DataError.h"
+#include "ui/UiServices.h"
 
 #include <QWidget>
 
@@ -16,7 +17,7 @@ bool ReportLauncher::launch(const ReportButton& button) {
         ReportResultSet& result = source.resultSet(button.command);
         if (result.isOpen())
             result.close();
-        if (!checkBoxes(button))
+        if (!runChecks(button.checks))
             return false;
         std::vector<Variant> values;
         if (!convertInputs(button, source.command(button.command), &values))
@@ -25,21 +26,9 @@ bool ReportLauncher::launch(const ReportButton& button) {
         const ReportLayout& layout = button.layout();
         return showReport(layout, layoutRows(source, layout));
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
         return false;
     }
-}
-
-bool ReportLauncher::checkBoxes(const ReportButton& button) {
-    for (const LauncherCheck& check : button.checks) {
-        if (!ParameterConversion::boxText(check.box).isEmpty())
-            continue;
-        refuse(check.box, check.message);
-        if (check.tint)
-            applyTint(check.box);
-        return false;
-    }
-    return true;
 }
 
 bool ReportLauncher::convertInputs(const ReportButton& button, const ReportCommand& command,
@@ -70,7 +59,7 @@ bool ReportLauncher::convertInputs(const ReportButton& button, const ReportComma
 }
 
 void ReportLauncher::refuse(QWidget* box, const QString& message) {
-    ReportServices::showMessage(message);
+    UiServices::current().message(message);
     if (box)
         box->setFocus(Qt::OtherFocusReason);
 }
@@ -98,18 +87,6 @@ bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Pt
     } catch (const ReportCancelled&) {
         return false; // the clerk stopped it: no preview, nothing to say
     }
-}
-
-void ReportLauncher::applyTint(QWidget* box) {
-    if (!box)
-        return;
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, tintColour());
-    box->setPalette(pal);
-}
-
-bool ReportLauncher::isTinted(const QWidget* box) {
-    return box && box->palette().color(QPalette::Base) == tintColour();
 }
 
 } // namespace orv::reports

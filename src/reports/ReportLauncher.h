@@ -3,8 +3,8 @@
 #include "ReportDataSource.h"
 #include "ReportLayout.h"
 #include "ShapedRows.h"
+#include "ui/Check.h"
 
-#include <QColor>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -12,14 +12,6 @@
 class QWidget;
 
 namespace orv::reports {
-
-// A box that must not be exactly empty, with its message. A box of blanks
-// passes.
-struct LauncherCheck {
-    QWidget* box = nullptr;
-    QString message;
-    bool tint = false; // a failing box turns light blue and stays so
-};
 
 // Where one input of the command comes from, in call order: a box's text
 // (or a picker's date, a check box's state) converted to the parameter's
@@ -34,7 +26,7 @@ struct LauncherInput {
 struct ReportButton {
     std::function<ReportDataSource&()> dataSource; // created on first use
     QString command;
-    std::vector<LauncherCheck> checks; // in checking order
+    CheckList checks;                  // the boxes checked before anything runs, in checking order
     std::vector<LauncherInput> inputs; // in call order
     std::function<const ReportLayout&()> layout;
 };
@@ -55,13 +47,7 @@ public:
     // The rows a layout prints: its command's result, or a child level of it.
     static ShapedRows::Ptr layoutRows(ReportDataSource& source, const ReportLayout& layout);
 
-    // Light blue, RGB(192, 192, 255).
-    static QColor tintColour() { return QColor(192, 192, 255); }
-    static void applyTint(QWidget* box);
-    static bool isTinted(const QWidget* box);
-
 private:
-    static bool checkBoxes(const ReportButton& button);
     static bool convertInputs(const ReportButton& button, const ReportCommand& command,
                               std::vector<Variant>* values);
     static void refuse(QWidget* box, const QString& message);

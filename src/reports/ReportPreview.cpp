@@ -3,6 +3,7 @@
 #include "ReportPageView.h"
 #include "ReportPainter.h"
 #include "ReportServices.h"
+#include "ui/UiServices.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -181,7 +182,7 @@ void ReportPreview::refreshControls() {
 void ReportPreview::printReport() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(m_doc->pageLayout());
-    if (!ReportServices::askPrinter(this, printer))
+    if (!UiServices::current().askPrinter(this, printer))
         return;
     m_status->clear();
     try {
@@ -189,13 +190,13 @@ void ReportPreview::printReport() {
         ReportPainter::print(*m_doc, printer, [&](int done) { return progress->advance(done); });
     } catch (const ReportCancelled&) {
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
     }
 }
 
 void ReportPreview::exportPdf() {
     QString path =
-        ReportServices::askSaveFileName(this, QStringLiteral("Export to PDF"), m_doc->caption + ".pdf");
+        UiServices::current().askSaveFileName(this, QStringLiteral("Export to PDF"), m_doc->caption + ".pdf");
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -210,7 +211,7 @@ void ReportPreview::exportPdf() {
         m_status->setText(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));
     } catch (const ReportCancelled&) {
     } catch (const std::exception& e) {
-        ReportServices::showMessage(ReportServices::describe(e));
+        UiServices::current().reportError(e);
     }
 }
 

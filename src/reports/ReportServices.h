@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-class QPrinter;
 class QWidget;
 
 namespace orv::reports {
@@ -26,36 +25,20 @@ struct ReportCancelled : std::exception {
     const char* what() const noexcept override { return "cancelled"; }
 };
 
-// The message boxes and dialogs of the report engine. The program wires them
-// to its ui services; tests replace them so that nothing waits for a click.
-// Unwired, they open Qt's own boxes and dialogs.
+// How the report engine's long work is followed. Tests replace it so that
+// no dialog opens; unwired, it is Qt's progress dialog. Messages and the
+// file and printer dialogs go through the ui services like every window's.
 class ReportServices {
 public:
-    // A message box with an OK button and the application title.
-    using MessageHook = std::function<void(const QString& text)>;
-    // The name of a new file; the empty text when the clerk cancels.
-    using SaveFileHook =
-        std::function<QString(QWidget* parent, const QString& caption, const QString& suggested)>;
-    // Lets the clerk choose and set up the printer; false when cancelled.
-    using PrinterHook = std::function<bool(QWidget* parent, QPrinter& printer)>;
     // Starts following a piece of long work of `total` steps.
     using ProgressHook =
         std::function<std::unique_ptr<ReportProgress>(QWidget* parent, const QString& label, int total)>;
 
-    static void setMessageHook(MessageHook hook);
-    static void setSaveFileHook(SaveFileHook hook);
-    static void setPrinterHook(PrinterHook hook);
     static void setProgressHook(ProgressHook hook);
-    // Back to Qt's own boxes and dialogs.
+    // Back to Qt's own progress dialog.
     static void reset();
 
-    static void showMessage(const QString& text);
-    static QString askSaveFileName(QWidget* parent, const QString& caption, const QString& suggested);
-    static bool askPrinter(QWidget* parent, QPrinter& printer);
     static std::unique_ptr<ReportProgress> beginProgress(QWidget* parent, const QString& label, int total);
-
-    // The text of a failure, as a message shows it.
-    static QString describe(const std::exception& e);
 };
 
 } // namespace orv::reports

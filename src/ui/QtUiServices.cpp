@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDrag>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 #include <QWidget>
 
@@ -51,6 +54,15 @@ void QtUiServices::endProgram() {
 
 Qt::DropAction QtUiServices::runDrag(QDrag* drag) {
     return drag->exec(Qt::CopyAction);
+}
+
+QString QtUiServices::askSaveFileName(QWidget* window, const QString& caption, const QString& suggested) {
+    return QFileDialog::getSaveFileName(window, caption, suggested, QStringLiteral("PDF files (*.pdf)"));
+}
+
+bool QtUiServices::askPrinter(QWidget* window, QPrinter& printer) {
+    QPrintDialog dialog(&printer, window);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace orv

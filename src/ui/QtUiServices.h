@@ -13,6 +13,8 @@ public:
     void openAddress(QWidget* window, const QString& address) override;
     void endProgram() override;
     Qt::DropAction runDrag(QDrag* drag) override;
+    QString askSaveFileName(QWidget* window, const QString& caption, const QString& suggested) override;
+    bool askPrinter(QWidget* window, QPrinter& printer) override;
 };
 
 } // namespace orv

@@ -23,6 +23,14 @@ Qt::DropAction RecordingUiServices::runDrag(QDrag* drag) {
     return m_mover ? m_mover(drag) : Qt::IgnoreAction;
 }
 
+QString RecordingUiServices::askSaveFileName(QWidget*, const QString& caption, const QString& suggested) {
+    return m_saveFile ? m_saveFile(caption, suggested) : QString();
+}
+
+bool RecordingUiServices::askPrinter(QWidget*, QPrinter& printer) {
+    return m_printer && m_printer(printer);
+}
+
 QStringList RecordingUiServices::texts() const {
     QStringList out;
     for (const auto& m : m_messages) {

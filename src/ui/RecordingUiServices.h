@@ -35,6 +35,8 @@ public:
     void openAddress(QWidget*, const QString& address) override { m_addresses << address; }
     void endProgram() override { ++m_endings; }
     Qt::DropAction runDrag(QDrag* drag) override;
+    QString askSaveFileName(QWidget*, const QString& caption, const QString& suggested) override;
+    bool askPrinter(QWidget*, QPrinter& printer) override;
 
     // Called for every message while it is "on screen": the test answers it
     // (reads the windows, presses something) before the handler goes on.
@@ -42,6 +44,14 @@ public:
     // Called when a drag starts, in place of the clerk moving the mouse; the
     // returned action is what the drag reports.
     void onDrag(std::function<Qt::DropAction(QDrag*)> mover) { m_mover = std::move(mover); }
+
+    // Answers the file dialog in place of the clerk: the file name given for
+    // the suggested one. Without an answer the dialog is cancelled.
+    void onSaveFile(std::function<QString(const QString& caption, const QString& suggested)> answer) {
+        m_saveFile = std::move(answer);
+    }
+    // Sets up the printer in place of the clerk; without it the dialog is cancelled.
+    void onPrinter(std::function<bool(QPrinter&)> answer) { m_printer = std::move(answer); }
 
     const std::vector<Message>& messages() const { return m_messages; }
     QStringList texts() const;
@@ -64,6 +74,8 @@ private:
     int m_drags = 0;
     std::function<void(const Message&)> m_responder;
     std::function<Qt::DropAction(QDrag*)> m_mover;
+    std::function<QString(const QString&, const QString&)> m_saveFile;
+    std::function<bool(QPrinter&)> m_printer;
 };
 
 } // namespace orv

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 class QDrag;
+class QPrinter;
 class QWidget;
 
 namespace orv {
@@ -20,7 +21,8 @@ enum class MessageIcon { None, Information };
 enum class Pointer { Default, Arrow, Hourglass };
 
 // Everything a window does to the clerk outside its own controls: message
-// boxes, beeps, the mouse pointer, drags, the browser and ending the program.
+// boxes, beeps, the mouse pointer, drags, the file and printer dialogs, the
+// browser and ending the program.
 // Windows reach it through UiServices::current(); tests install a recorder so
 // that no modal box or drag ever blocks a run.
 class UiServices {
@@ -39,6 +41,10 @@ public:
     virtual void endProgram() = 0;
     // Runs a drag to its end and returns what the target did with it.
     virtual Qt::DropAction runDrag(QDrag* drag) = 0;
+    // Asks for the name of a new PDF file; the empty text when the clerk cancels.
+    virtual QString askSaveFileName(QWidget* window, const QString& caption, const QString& suggested) = 0;
+    // Lets the clerk choose and set up the printer; false when cancelled.
+    virtual bool askPrinter(QWidget* window, QPrinter& printer) = 0;
 
     // An error nobody expected, shown as a message box instead of ending the program.
     void reportError(const std::exception& error);

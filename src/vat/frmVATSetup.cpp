@@ -161,6 +161,16 @@ CheckList frmVATSetup::validateChecks() {
             },
             kCodeRange, txtCreditTerm)
             .selectingText();
+    // A rate that reads as a number yet not as an amount ("1e1", twenty
+    // digits) is out of range too, never sent.
+    QPointer<QLineEdit> rate(txtCreditLimit);
+    Check rateUnreadable = Check::when(
+                               [rate] {
+                                   Currency value;
+                                   return isNumericText(fieldText(rate)) && !fieldNumber(rate, &value);
+                               },
+                               kRateRange, txtCreditLimit)
+                               .selectingText();
     return {
         Check::empty(cboCompany, kEnterName).tinted(),
         Check::empty(txtAddress, kEnterDescription).tinted(),
@@ -170,6 +180,7 @@ CheckList frmVATSetup::validateChecks() {
         codeOutOfRange.tinted(),
         Check::emptyNumber(txtCreditLimit, kEnterRate).tinted(),
         Check::notNumber(txtCreditLimit).tinted(),
+        rateUnreadable.tinted(),
         Check::below(txtCreditLimit, Currency(), kRateRange).tinted(),
         Check::above(txtCreditLimit, Currency::fromUnits(100), kRateRange).tinted(),
         Check::empty(cboCOA, kSelectControl).tinted(),

@@ -1,7 +1,6 @@
 #include "GlReportBook.h"
 
 #include "gl/clsCOASetup.h"
-#include "reports/ReportServices.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "ui/UiServices.h"
 
@@ -9,13 +8,10 @@ namespace orv::test {
 
 void GlReportBook::SetUp() {
     GlBook::SetUp();
-    // As the program does: the report engine's messages go through the ui services.
-    reports::ReportServices::setMessageHook([](const QString& text) { UiServices::current().message(text); });
     employee = addEmployee(QStringLiteral("Lim"), QStringLiteral("Ann"));
 }
 
 void GlReportBook::TearDown() {
-    reports::ReportServices::reset();
     GlBook::TearDown();
 }
 

@@ -2,6 +2,7 @@
 // totals once after the last account however many pages it runs to, and each
 // report exported to PDF with its title and its amounts as the clerk reads them.
 #include "GlReportBook.h"
+#include "support/gui/ReportPrint.h"
 
 #include "reports/ReportFormat.h"
 #include "reports/ReportLauncher.h"
@@ -10,8 +11,6 @@
 #include "reports/gl/DE_GL_Report.h"
 #include "reports/gl/GlReportLayouts.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -31,15 +30,9 @@ protected:
         return ReportPaginator::paginate(layout, ReportLauncher::layoutRows(DE_GL_Report::shared(), layout),
                                          o);
     }
-    // The text of the report exported to PDF, as pdftotext reads it (laid
-    // out, or with -bbox every word and its box).
+    // The text of the report exported to PDF, as pdftotext reads it.
     QString pdfText(const ReportLayout& layout, const QString& mode = QStringLiteral("-layout")) {
-        const QString file = dir.filePath(layout.name() + QStringLiteral(".pdf"));
-        ReportPainter::exportPdf(print(layout), file);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {mode, file, QStringLiteral("-")});
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return QString::fromUtf8(p.readAllStandardOutput());
+        return test::pdfText(print(layout), dir.filePath(layout.name() + QStringLiteral(".pdf")), mode);
     }
 
     QTemporaryDir dir;
@@ -51,41 +44,6 @@ std::vector<const DisplayItem*> itemsIn(const ReportPage& page, SectionKind sect
         if (item.section == section && item.kind == DisplayItem::Kind::Text)
             out.push_back(&item);
     return out;
-}
-
-// What is wrong with the printed words of a "pdftotext -bbox" page list: two
-// words whose boxes overlap, or a figure that is not a whole formatted amount.
-QStringList printFaults(const QString& bbox) {
-    struct Word {
-        double x0, y0, x1, y1;
-        QString text;
-    };
-    static const QRegularExpression wordRe(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    static const QRegularExpression amountRe(QStringLiteral(R"re(^\(?-?\d{1,3}(,\d{3})*\.\d\d\)?$)re"));
-    QStringList faults;
-    for (const QString& page : bbox.split(QStringLiteral("<page "))) {
-        std::vector<Word> words;
-        for (auto m = wordRe.globalMatch(page); m.hasNext();) {
-            const auto w = m.next();
-            words.push_back({w.captured(1).toDouble(), w.captured(2).toDouble(), w.captured(3).toDouble(),
-                             w.captured(4).toDouble(), w.captured(5)});
-            const QString& t = words.back().text;
-            if (t.contains(QLatin1Char('.')) && t.contains(QRegularExpression(QStringLiteral("\\d"))) &&
-                !amountRe.match(t).hasMatch())
-                faults << QStringLiteral("not a whole amount: ") + t;
-        }
-        constexpr double kTouch = 0.3; // points: neighbours may touch
-        for (size_t i = 0; i < words.size(); ++i)
-            for (size_t j = i + 1; j < words.size(); ++j) {
-                const Word& a = words[i];
-                const Word& b = words[j];
-                if (a.x0 + kTouch < b.x1 && b.x0 + kTouch < a.x1 && a.y0 + kTouch < b.y1 &&
-                    b.y0 + kTouch < a.y1)
-                    faults << QStringLiteral("%1 overlaps %2").arg(a.text, b.text);
-            }
-    }
-    return faults;
 }
 
 } // namespace
@@ -164,7 +122,7 @@ TEST_F(GlReportPrint, EveryReportExportsItsTitleAndFormattedAmounts) {
                 << r.layout.name().toStdString() << " lacks " << t.toStdString() << "\n"
                 << text.toStdString();
         // Every word on its own, every amount whole.
-        EXPECT_EQ(printFaults(pdfText(r.layout, QStringLiteral("-bbox"))), QStringList())
+        EXPECT_EQ(test::printFaults(pdfText(r.layout, QStringLiteral("-bbox"))), QStringList())
             << r.layout.name().toStdString();
     }
 }

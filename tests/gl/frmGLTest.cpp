@@ -3,10 +3,10 @@
 // and the previews the buttons open.
 #include "gl/frmGL.h"
 #include "GlReportBook.h"
-#include "reports/ReportLauncher.h"
 #include "reports/ReportPreview.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "support/gui/UiTest.h"
+#include "ui/Controls.h"
 #include "ui/RecordingUiServices.h"
 #include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
@@ -45,7 +45,7 @@ protected:
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
     void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
-    bool tinted(const char* name) { return ReportLauncher::isTinted(box(name)); }
+    bool tinted(const char* name) { return orv::isTinted(box(name)); }
     bool focused(const char* name) { return box(name)->hasFocus(); }
     bool resultOpen(const QString& command) { return DE_GL_Report::shared().resultSet(command).isOpen(); }
     void fillListing(const char* from, const char* to) {
@@ -213,14 +213,14 @@ TEST_F(frmGLTest, ReopenedWindowStartsAgainFrom2010WithoutTints) {
     ASSERT_NE(first, nullptr);
     first->findChild<QLineEdit*>("txtYear")->clear();
     first->findChild<QPushButton*>("Command1")->click();
-    EXPECT_TRUE(ReportLauncher::isTinted(first->findChild<QLineEdit*>("txtYear")));
+    EXPECT_TRUE(orv::isTinted(first->findChild<QLineEdit*>("txtYear")));
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     frmGL* second = WindowRegistry::shared().show<frmGL>();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->findChild<QLineEdit*>("txtYear")->text(), "2010");
-    EXPECT_FALSE(ReportLauncher::isTinted(second->findChild<QLineEdit*>("txtYear")));
+    EXPECT_FALSE(orv::isTinted(second->findChild<QLineEdit*>("txtYear")));
     second->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -192,3 +192,23 @@ TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT Cur_Type || ' ' || cur_rate FROM Temp_Stock_T")),
               QStringLiteral("USD 1.2345"));
 }
+
+TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    // The item is gone from the books by the time the note is posted.
+    Recordset lines = window->lines();
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("Z999")));
+    EXPECT_EQ(post(),
+              clsGRN::kFailureText + QStringLiteral("\nA line names an item that is not in the books."));
+    EXPECT_FALSE(test::isPosted(*window));
+    EXPECT_EQ(window->cboCompany->currentText(), QStringLiteral("Harbour Supplies"));
+    EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-77"));
+    EXPECT_EQ(window->txtCurRate->text(), QStringLiteral("1"))
+        << "a local rate box stays filled, though locked";
+    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("LOCAL"));
+
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("A100")));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(count(QStringLiteral("Temp_Stock_T")), 1);
+}

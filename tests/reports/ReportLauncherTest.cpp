@@ -2,7 +2,8 @@
 
 #include "reports/ReportLauncher.h"
 #include "reports/ReportPreview.h"
-#include "reports/ReportServices.h"
+#include "ui/Controls.h"
+#include "ui/RecordingUiServices.h"
 
 #include "data/Connection.h"
 #include "data/DataError.h"
@@ -26,7 +27,6 @@ class LauncherTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::ensureApplication();
-        ReportServices::setMessageHook([this](const QString& text) { messages << text; });
         source.addCommand(ReportCommand("cmGListing_Grouping", "select_general_ledger_listing",
                                         "RETURN_VALUE",
                                         {{"year", ParameterType::SmallInt, 0},
@@ -52,17 +52,14 @@ protected:
 
         button.dataSource = [this]() -> ReportDataSource& { return source; };
         button.command = "cmGListing_Grouping";
-        button.checks = {{&txtYear, "Specify a Year", true},
-                         {&txtAcctCode, "Specify starting GL Code", true},
-                         {&txtAcctCode2, "Specify Ending GL Code", true}};
+        button.checks = {Check::empty(&txtYear, "Specify a Year").tinted(),
+                         Check::empty(&txtAcctCode, "Specify starting GL Code").tinted(),
+                         Check::empty(&txtAcctCode2, "Specify Ending GL Code").tinted()};
         button.inputs = {
             {&txtYear, "the reporting year", {}}, {&txtAcctCode, {}, {}}, {&txtAcctCode2, {}, {}}};
         button.layout = [this]() -> const ReportLayout& { return layout; };
     }
-    void TearDown() override {
-        ReportPreview::destroyAll();
-        ReportServices::reset();
-    }
+    void TearDown() override { ReportPreview::destroyAll(); }
     bool press() { return ReportLauncher::launch(button); }
     bool resultOpen() { return source.resultSet("cmGListing_Grouping").isOpen(); }
 
@@ -72,7 +69,7 @@ protected:
     QWidget window;
     QLineEdit txtYear, txtAcctCode, txtAcctCode2;
     ReportButton button;
-    QStringList messages;
+    RecordingUiServices ui;
     std::vector<std::vector<Variant>> calls;
     int rowsToReturn = 20;
     QString failure;
@@ -94,53 +91,53 @@ TEST_F(LauncherTest, ClosesTheEarlierResultBeforeItChecksTheBoxes) {
     EXPECT_FALSE(press());
     EXPECT_FALSE(resultOpen()); // closed although nothing ran
     EXPECT_EQ(calls.size(), 1u);
-    EXPECT_EQ(messages, QStringList{"Specify a Year"}); // the first failing box only
+    EXPECT_EQ(ui.texts(), QStringList{"Specify a Year"}); // the first failing box only
     EXPECT_TRUE(txtYear.hasFocus());
-    EXPECT_TRUE(ReportLauncher::isTinted(&txtYear));
-    EXPECT_FALSE(ReportLauncher::isTinted(&txtAcctCode));
+    EXPECT_TRUE(isTinted(&txtYear));
+    EXPECT_FALSE(isTinted(&txtAcctCode));
 }
 
 TEST_F(LauncherTest, TintStaysAfterTheBoxIsFilledAndTheReportRuns) {
     EXPECT_FALSE(press());
-    EXPECT_EQ(messages, QStringList{"Specify starting GL Code"});
+    EXPECT_EQ(ui.texts(), QStringList{"Specify starting GL Code"});
     EXPECT_TRUE(txtAcctCode.hasFocus());
-    EXPECT_TRUE(ReportLauncher::isTinted(&txtAcctCode));
-    EXPECT_FALSE(ReportLauncher::isTinted(&txtAcctCode2)); // not reached
+    EXPECT_TRUE(isTinted(&txtAcctCode));
+    EXPECT_FALSE(isTinted(&txtAcctCode2)); // not reached
 
     txtAcctCode.setText("1000");
     txtAcctCode2.setText("1999");
     EXPECT_TRUE(press());
-    EXPECT_TRUE(ReportLauncher::isTinted(&txtAcctCode));
+    EXPECT_TRUE(isTinted(&txtAcctCode));
     EXPECT_EQ(txtAcctCode.palette().color(QPalette::Base), QColor(192, 192, 255));
 
     // A button whose check does not tint leaves the colour as it is.
-    button.checks[0].tint = false;
+    button.checks[0] = Check::empty(&txtYear, "Specify a Year");
     txtYear.clear();
     EXPECT_FALSE(press());
-    EXPECT_FALSE(ReportLauncher::isTinted(&txtYear));
+    EXPECT_FALSE(isTinted(&txtYear));
 }
 
 TEST_F(LauncherTest, BoxThatIsNotAWholeNumberInRangeIsRefusedByName) {
     txtAcctCode.setText("1000");
     txtAcctCode2.setText("1999");
     for (const QString bad : {"20x0", "2010.6", "40000", "   "}) {
-        messages.clear();
+        ui.clear();
         txtYear.setText(bad);
         EXPECT_FALSE(press()) << bad.toStdString();
-        ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(
-            messages[0].startsWith("the reporting year must hold a whole number from -32768 to 32767"))
-            << messages[0].toStdString();
+        ASSERT_EQ(ui.messages().size(), 1u);
+        EXPECT_TRUE(ui.messages()[0].text.startsWith(
+            "the reporting year must hold a whole number from -32768 to 32767"))
+            << ui.messages()[0].text.toStdString();
         EXPECT_TRUE(txtYear.hasFocus());
     }
     EXPECT_TRUE(calls.empty());
 
     txtYear.setText(" 2011 "); // blanks around a number pass the check and the conversion
     txtAcctCode2.setText("99999");
-    messages.clear();
+    ui.clear();
     EXPECT_FALSE(press());
     EXPECT_EQ(
-        messages,
+        ui.texts(),
         QStringList{"txtAcctCode2 must hold a whole number from -32768 to 32767; \"99999\" is not one."});
     txtAcctCode2.setText("-32768");
     EXPECT_TRUE(press());
@@ -153,7 +150,7 @@ TEST_F(LauncherTest, FailingProcedureIsShownAndTheWindowStaysUsable) {
     txtAcctCode2.setText("1999");
     failure = "unknown procedure select_general_ledger_listing";
     EXPECT_FALSE(press());
-    EXPECT_EQ(messages, QStringList{failure});
+    EXPECT_EQ(ui.texts(), QStringList{failure});
     EXPECT_FALSE(resultOpen());
     EXPECT_EQ(ReportPreview::find("rptSample"), nullptr);
 
@@ -203,8 +200,8 @@ TEST_F(LauncherTest, PickerAndCheckBoxGiveTheirOwnValues) {
     ReportLayout plain("rptPlain", "Plain");
     plain.setDataMember("cmdVAT");
     button.command = "cmdVAT";
-    button.checks = {{&dtpStart, "Specify a starting date", false},
-                     {&dtpEnd, "Specify an ending date", false}};
+    button.checks = {Check::empty(&dtpStart, "Specify a starting date"),
+                     Check::empty(&dtpEnd, "Specify an ending date")};
     button.inputs = {{nullptr, {}, [&] { return Variant(!chkvatbox.isChecked()); }},
                      {&dtpStart, {}, {}},
                      {&dtpEnd, {}, {}}};

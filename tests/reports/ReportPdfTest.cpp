@@ -7,6 +7,7 @@
 #include "reports/ReportServices.h"
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
+#include "ui/RecordingUiServices.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,16 +49,15 @@ protected:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(dir.isValid());
-        ReportServices::setMessageHook([this](const QString& text) { messages << text; });
     }
     void TearDown() override {
         ReportPreview::destroyAll();
-        ReportServices::reset();
+        ReportServices::reset(); // the progress hook
     }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    QStringList messages;
+    RecordingUiServices ui;
 };
 
 } // namespace
@@ -98,7 +98,7 @@ TEST_F(PdfTest, WideReportPrintsLandscape) {
 TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(10));
     QString suggested;
-    ReportServices::setSaveFileHook([&](QWidget*, const QString&, const QString& s) {
+    ui.onSaveFile([&](const QString&, const QString& s) {
         suggested = s;
         return path("exported"); // the extension is added
     });
@@ -106,7 +106,7 @@ TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     EXPECT_EQ(suggested, "Sample Listing.pdf");
     EXPECT_TRUE(poppler("pdftotext", {path("exported.pdf"), "-"}).contains("SAMPLE LISTING"));
 
-    ReportServices::setPrinterHook([&](QWidget*, QPrinter& printer) {
+    ui.onPrinter([&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path("printed.pdf"));
         return true;
@@ -115,11 +115,10 @@ TEST_F(PdfTest, PreviewExportsAndPrintsThroughTheServices) {
     EXPECT_TRUE(poppler("pdftotext", {path("printed.pdf"), "-"}).contains("1,234.56"));
 
     // A file that cannot be written is a message, not a crash.
-    ReportServices::setSaveFileHook(
-        [&](QWidget*, const QString&, const QString&) { return path("no such folder/x.pdf"); });
+    ui.onSaveFile([&](const QString&, const QString&) { return path("no such folder/x.pdf"); });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains("could not be written"));
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_TRUE(ui.lastText().contains("could not be written"));
 }
 
 TEST_F(PdfTest, PageKeysTurnThePreviewsPages) {
@@ -171,8 +170,7 @@ TEST_F(PdfTest, ExportFollowsItsPagesAndSaysWhereTheFileWasSaved) {
     ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
     NotedProgress progress;
     progress.install();
-    ReportServices::setSaveFileHook(
-        [&](QWidget*, const QString&, const QString&) { return path("long.pdf"); });
+    ui.onSaveFile([&](const QString&, const QString&) { return path("long.pdf"); });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
     EXPECT_EQ(progress.total, preview->pageCount());
     ASSERT_FALSE(progress.steps.empty());
@@ -180,7 +178,7 @@ TEST_F(PdfTest, ExportFollowsItsPagesAndSaysWhereTheFileWasSaved) {
     EXPECT_EQ(progress.steps.back(), preview->pageCount()) << "the dialog reaches its end";
     EXPECT_EQ(preview->findChild<QLabel*>("lblStatus")->text(),
               QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path("long.pdf"))));
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"long.pdf"})
         << "nothing else left beside it";
 }
@@ -193,11 +191,11 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     progress.install();
     progress.cancelAt = 2;
     QString target = path("new.pdf");
-    ReportServices::setSaveFileHook([&](QWidget*, const QString&, const QString&) { return target; });
+    ui.onSaveFile([&](const QString&, const QString&) { return target; });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
     EXPECT_EQ(progress.steps.back(), 2) << "the export stops at the Cancel";
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(messages.isEmpty()) << "a cancel is no failure";
+    EXPECT_TRUE(ui.messages().empty()) << "a cancel is no failure";
     EXPECT_TRUE(status->text().isEmpty());
 
     // A file already there stays as it was.
@@ -218,6 +216,18 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
     EXPECT_TRUE(poppler("pdftotext", {target, "-"}).contains("SAMPLE LISTING"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+
+    // A print cancelled on the way is aborted quietly.
+    ui.onPrinter([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        return true;
+    });
+    progress.cancelAt = 1;
+    progress.steps.clear();
+    QTest::mouseClick(preview->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+    EXPECT_EQ(progress.steps, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
@@ -231,7 +241,7 @@ TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
     EXPECT_EQ(progress.total, 300) << "every line of every group";
     EXPECT_EQ(progress.steps.back(), 10);
     EXPECT_EQ(ReportPreview::find(layout.name()), nullptr);
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(ui.messages().empty());
 
     progress.cancelAt = -1;
     progress.steps.clear();

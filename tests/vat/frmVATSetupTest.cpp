@@ -151,6 +151,9 @@ TEST_F(frmVATSetupTest, TheCodeBoxTakesDigitsAndLowerCaseAndOnlyNumbersPass) {
         {"0", "12.5", frmVATSetup::kCodeRange, window->txtCreditTerm},
         {"2147483648", "12.5", frmVATSetup::kCodeRange, window->txtCreditTerm},
         {"4", "twelve", QStringLiteral("Enter numerical and not character"), window->txtCreditLimit},
+        // Number-like texts the rate field cannot take: a power of ten, too many digits.
+        {"4", "1e1", frmVATSetup::kRateRange, window->txtCreditLimit},
+        {"4", "99999999999999999999", frmVATSetup::kRateRange, window->txtCreditLimit},
         {"4", "100.5", frmVATSetup::kRateRange, window->txtCreditLimit},
         {"4", "-1", frmVATSetup::kRateRange, window->txtCreditLimit},
     };
@@ -159,6 +162,7 @@ TEST_F(frmVATSetupTest, TheCodeBoxTakesDigitsAndLowerCaseAndOnlyNumbersPass) {
         window->txtCreditTerm->setText(QString::fromLatin1(c.code));
         window->txtCreditLimit->setText(QString::fromLatin1(c.rate));
         EXPECT_EQ(press(window->cmdSend), c.message);
+        EXPECT_EQ(ui.messages().size(), 1u);
         EXPECT_TRUE(focusedIn(c.box));
         EXPECT_EQ(c.box->selectedText(), c.box->text());
     }
