@@ -5,7 +5,7 @@
 #include "SqlFunctions.h"
 #include "Statement.h"
 #include "TableWriter.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,8 +100,10 @@ sqlite3* openPhysical(const QString& path) {
         registerSqlFunctions(db);
         if (fresh)
             SchemaBuilder::create(db);
-        else
+        else {
             SchemaBuilder::migrate(db, static_cast<int>(version), state().upgradeProgress);
+            SchemaBuilder::refreshRules(db);
+        }
     } catch (const DataError& e) {
         refuse(db, QStringLiteral("Cannot prepare the company file %1: %2").arg(path, e.message()));
     }

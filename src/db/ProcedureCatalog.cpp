@@ -1,6 +1,6 @@
 #include "ProcedureCatalog.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>

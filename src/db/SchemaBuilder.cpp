@@ -1,8 +1,9 @@
 #include "SchemaBuilder.h"
 
 #include "CompanyDatabase.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <sqlite3.h>
@@ -45,12 +46,66 @@ template <typename F> void inTransaction(sqlite3* db, F&& body) {
     }
 }
 
+const QString kViewsFile = QStringLiteral(":/db/schema/095_views.sql");
+const QString kTriggers = QStringLiteral(":/db/triggers");
+
+// The views file and every trigger file, in the order they are run.
+QString rulesFingerprint() {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(readResource(kViewsFile).toUtf8());
+    const QDir dir(kTriggers);
+    for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
+        hash.addData(file.toUtf8());
+        hash.addData(readResource(dir.filePath(file)).toUtf8());
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+void markRules(sqlite3* db) {
+    run(db, QStringLiteral("CREATE VIEW v_Book_Rules AS SELECT '%1' AS Fingerprint").arg(rulesFingerprint()),
+        QStringLiteral("rules"));
+}
+
+QString bookRules(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    QString found;
+    if (sqlite3_prepare_v2(db, "SELECT Fingerprint FROM v_Book_Rules", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        found = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return found;
+}
+
 } // namespace
+
+void SchemaBuilder::refreshRules(sqlite3* db) {
+    if (bookRules(db) == rulesFingerprint())
+        return;
+    inTransaction(db, [db] {
+        // Triggers first: a view's own triggers go with it.
+        for (const char* type : {"trigger", "view"}) {
+            QStringList names;
+            sqlite3_stmt* st = nullptr;
+            sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = ?", -1, &st, nullptr);
+            sqlite3_bind_text(st, 1, type, -1, SQLITE_STATIC);
+            while (sqlite3_step(st) == SQLITE_ROW)
+                names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            sqlite3_finalize(st);
+            for (const QString& name : names)
+                run(db, QStringLiteral("DROP %1 IF EXISTS \"%2\"").arg(QLatin1String(type), name),
+                    QStringLiteral("rules"));
+        }
+        run(db, readResource(kViewsFile), kViewsFile);
+        runFolder(db, kTriggers);
+        markRules(db);
+    });
+}
 
 void SchemaBuilder::create(sqlite3* db) {
     inTransaction(db, [db] {
         runFolder(db, QStringLiteral(":/db/schema"));
-        runFolder(db, QStringLiteral(":/db/triggers"));
+        runFolder(db, kTriggers);
+        markRules(db);
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
             run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));
         run(db,

@@ -16,6 +16,11 @@ public:
     // Each missing migrations/NNNN_*.sql in its own transaction, calling
     // progress now and then while it works (it may take long on a large book).
     static void migrate(sqlite3* db, int fromVersion, const std::function<void()>& progress = {});
+    // The book's rules (its views and triggers) are the program's own: a
+    // book last written by another version of the program gets this
+    // version's rules, in one transaction, when opened. A fingerprint of the
+    // rules, kept in the view v_Book_Rules, tells whether they differ.
+    static void refreshRules(sqlite3* db);
 };
 
 } // namespace orv::db

@@ -1,5 +1,6 @@
 #include "frmStkAdj.h"
 
+#include "values/DataError.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
@@ -18,6 +19,18 @@ namespace {
 
 bool blank(const Variant& v) {
     return v.isBlank() || v.toString().trimmed().isEmpty();
+}
+
+// Whether quantity times price can be kept as an amount at all.
+bool amountFits(const Variant& quantity, const Variant& price) {
+    if (blank(quantity) || blank(price))
+        return true;
+    try {
+        (void)(price.toCurrency() * quantity.toInt64());
+        return true;
+    } catch (const DataError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -41,6 +54,12 @@ frmStkAdj::frmStkAdj(QWidget* parent)
     cmdSend->setText(QStringLiteral("POST"));
     txtSubTotal->setText(QStringLiteral("$0.00"));
     connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    // The boxes show the set last chosen; once the clerk types over it they
+    // would name another set's accounts, so they empty until a set is chosen.
+    connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
+            box->clear();
+    });
     layOut();
 }
 
@@ -141,7 +160,13 @@ Currency frmStkAdj::computeLine(const RowView& line) {
     // The counted quantity at the line's unit price, exact.
     if (blank(line.value(QStringLiteral("Qty_NU"))))
         return Currency();
-    return line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_NU"));
+    try {
+        return line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_NU"));
+    } catch (const DataError&) {
+        // No total rather than the one before this edit.
+        txtSubTotal->clear();
+        throw;
+    }
 }
 
 // --- post ------------------------------------------------------------------------
@@ -179,6 +204,8 @@ CheckList frmStkAdj::postChecks() {
                                           value("Unit_Price_TI").toCurrency().raw() < 0);
                     },
                     kNegativePrice),
+                Check::when([=] { return !amountFits(value("Qty_NU"), value("Unit_Price_TI")); },
+                            kAmountTooLarge),
             }),
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
     };

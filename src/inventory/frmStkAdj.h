@@ -28,6 +28,8 @@ public:
     static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
     static inline const QString kNegativeCount =
         QStringLiteral("The counted quantity must be 0 or more: stock cannot fall below nothing");
+    static inline const QString kAmountTooLarge =
+        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
     static inline const QString kNegativePrice =
         QStringLiteral("Stock counted up comes in at the unit price: enter a price of 0 or more");
 

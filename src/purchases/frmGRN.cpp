@@ -1,5 +1,6 @@
 #include "frmGRN.h"
 
+#include "values/DataError.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
 
@@ -20,6 +21,18 @@ namespace {
 
 bool blank(const Variant& v) {
     return v.isBlank() || v.toString().trimmed().isEmpty();
+}
+
+// Whether quantity times price can be kept as an amount at all.
+bool amountFits(const Variant& quantity, const Variant& price) {
+    if (blank(quantity) || blank(price))
+        return true;
+    try {
+        (void)(price.toCurrency() * quantity.toInt64());
+        return true;
+    } catch (const DataError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -171,10 +184,16 @@ void frmGRN::fillNewLine(Recordset& lines) {
 
 Currency frmGRN::computeLine(const RowView& line) {
     // Quantity times unit cost, exact to the ten-thousandth.
-    const Currency amount =
-        blank(line.value(QStringLiteral("Qty_Order")))
-            ? Currency()
-            : line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_Order"));
+    Currency amount;
+    try {
+        if (!blank(line.value(QStringLiteral("Qty_Order"))))
+            amount =
+                line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_Order"));
+    } catch (const DataError&) {
+        // No total rather than the one before this edit.
+        txtSubTotal->clear();
+        throw;
+    }
     line.set(QStringLiteral("ExtendedPrice"), Variant(amount));
     if (blank(line.value(QStringLiteral("Description"))))
         UiServices::current().message(kEnterDescription);
@@ -210,12 +229,15 @@ CheckList frmGRN::postChecks() {
             kRateNotPositive, txtCurRate)
             .selectingText(),
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
-        Check::eachLine(m_lines,
-                        {
-                            Check::when([=] { return !positive(value("Qty_Order")); }, kNegativeQuantity),
-                            Check::when([=] { return !positive(value("Unit_Price_TI")); }, kNegativePricing),
-                            Check::when([=] { return blank(value("Description")); }, kEnterDescription),
-                        }),
+        Check::eachLine(
+            m_lines,
+            {
+                Check::when([=] { return !positive(value("Qty_Order")); }, kNegativeQuantity),
+                Check::when([=] { return !positive(value("Unit_Price_TI")); }, kNegativePricing),
+                Check::when([=] { return blank(value("Description")); }, kEnterDescription),
+                Check::when([=] { return !amountFits(value("Qty_Order"), value("Unit_Price_TI")); },
+                            kAmountTooLarge),
+            }),
         // The books keep each note within one year.
         Check::when(
             [this] {

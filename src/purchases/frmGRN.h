@@ -29,6 +29,8 @@ public:
     static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
     static inline const QString kNegativeQuantity = QStringLiteral("Negative Quantity is disallowed");
     static inline const QString kNegativePricing = QStringLiteral("Negative Pricing is disallowed");
+    static inline const QString kAmountTooLarge =
+        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
     static inline const QString kOneYear = QStringLiteral(
         "All lines of a note must fall in one year: post each year's lines on a note of their own");
 

@@ -3,7 +3,7 @@
 #include "Controls.h"
 #include "KeyFilter.h"
 #include "UiServices.h"
-#include "data/Currency.h"
+#include "values/Currency.h"
 
 #include <QComboBox>
 #include <QGridLayout>

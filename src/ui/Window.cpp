@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -49,6 +50,21 @@ void Window::orderTabsByReading() {
         QWidget* widget;
         QPoint at;
         bool button;
+        int section; // top of the frame that holds both boxes and buttons, else -1
+    };
+    // A frame holding its own boxes and buttons (one step of several) is
+    // walked whole, boxes then buttons, before the next frame.
+    auto sectionOf = [this](QWidget* w) {
+        QGroupBox* outer = nullptr;
+        for (QWidget* p = w->parentWidget(); p && p != this; p = p->parentWidget())
+            if (auto* frame = qobject_cast<QGroupBox*>(p))
+                outer = frame;
+        if (!outer || outer->findChildren<QAbstractButton*>().isEmpty())
+            return -1;
+        for (QWidget* child : outer->findChildren<QWidget*>())
+            if (!qobject_cast<QAbstractButton*>(child) && (child->focusPolicy() & Qt::TabFocus))
+                return outer->mapTo(this, QPoint(0, 0)).y();
+        return -1;
     };
     std::vector<Stop> stops;
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -59,11 +75,14 @@ void Window::orderTabsByReading() {
             continue;
         if (w->parentWidget() && qobject_cast<QAbstractItemView*>(w->parentWidget()))
             continue; // an item view's own viewport or editor
-        stops.push_back({w, w->mapTo(this, QPoint(0, 0)), qobject_cast<QAbstractButton*>(w) != nullptr});
+        stops.push_back(
+            {w, w->mapTo(this, QPoint(0, 0)), qobject_cast<QAbstractButton*>(w) != nullptr, sectionOf(w)});
     }
     // Boxes whose tops lie within half a row of each other stand in one row.
     const int rowTolerance = 12;
     std::stable_sort(stops.begin(), stops.end(), [rowTolerance](const Stop& a, const Stop& b) {
+        if (a.section != b.section)
+            return a.section < b.section;
         if (a.button != b.button)
             return !a.button;
         if (std::abs(a.at.y() - b.at.y()) > rowTolerance)

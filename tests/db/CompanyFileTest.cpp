@@ -1,5 +1,5 @@
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
 
@@ -16,6 +16,13 @@ protected:
         QFile f(bookPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
+    }
+    // Every view and trigger of the book with its text.
+    QStringList rulesOf() {
+        return scalar(QStringLiteral("SELECT group_concat(type || ' ' || name || ': ' || sql, char(10)) FROM "
+                                     "(SELECT * FROM sqlite_master WHERE type IN ('view', 'trigger') "
+                                     "ORDER BY type, name)"))
+            .split(QLatin1Char('\n'));
     }
     QByteArray fileBytes() {
         QFile f(bookPath());
@@ -99,4 +106,31 @@ TEST_F(CompanyFileTest, UnknownConnectionStringsAreRefused) {
     EXPECT_THROW(c.open(), DataError);
     Connection report(kShapeReportConnection);
     EXPECT_NO_THROW(report.open());
+}
+
+TEST_F(CompanyFileTest, ABookWithAnotherVersionsRulesGetsThisVersionsWhenOpened) {
+    Connection c(kDataClassConnection);
+    c.open();
+    const QStringList fresh = rulesOf();
+    ASSERT_GT(fresh.size(), 30);
+    // The rules as an earlier program left them: a rule it did not have, one
+    // it wrote otherwise, one it had that is gone since, and no fingerprint.
+    sql(QStringLiteral("DROP TRIGGER Temp_VAT_apply; DROP VIEW v_Book_Rules; DROP VIEW v_Closing_Doc; "
+                       "CREATE VIEW v_Closing_Doc AS SELECT 1 AS DocID; "
+                       "CREATE TRIGGER Old_Rule AFTER INSERT ON Temp_VAT BEGIN SELECT 1; END"));
+    c.close();
+    db::CompanyDatabase::closeConnection();
+
+    c.open();
+    EXPECT_EQ(rulesOf(), fresh);
+}
+
+TEST_F(CompanyFileTest, ABookWithThisVersionsRulesIsOpenedWithoutWritingThem) {
+    Connection c(kDataClassConnection);
+    c.open();
+    const QString schema = scalar(QStringLiteral("PRAGMA schema_version"));
+    c.close();
+    db::CompanyDatabase::closeConnection();
+    c.open();
+    EXPECT_EQ(scalar(QStringLiteral("PRAGMA schema_version")), schema);
 }

@@ -7,9 +7,11 @@
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 using namespace orv;
 
@@ -240,6 +242,27 @@ TEST_F(frmIVSetupTest, PicksFillTheirStepAndOnlySetAndItemPicksPressNew) {
     press(window->cmdItemDelete);
     choose(window->cboCred, QStringLiteral("3"));
     EXPECT_EQ(enabledButtons(), 9) << "a VAT code pick presses New too";
+}
+
+TEST_F(frmIVSetupTest, TabFinishesEachStepWithItsOwnButtonsBeforeTheNext) {
+    open();
+    window->orderTabsByReading();
+    QApplication::setActiveWindow(window.get());
+    window->cboCategory->setFocus(Qt::TabFocusReason);
+    QStringList walked;
+    for (int i = 0; i < 19; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && qobject_cast<QComboBox*>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        walked << (focus ? focus->objectName() : QStringLiteral("(none)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(walked.mid(4, 5),
+              (QStringList{"Combo1", "cmdStkInsert", "cmdStkDelete", "cmdNew", "cmdStkUpdate"}))
+        << walked.join(' ').toStdString();
+    EXPECT_EQ(walked.mid(9, 1), QStringList{"cboAcctSet"});
+    EXPECT_EQ(walked.mid(14, 5),
+              (QStringList{"cmdAcctInsert", "cmdAcctUpdate", "cmdAcctDelete", "Command1", "cboPdtCode"}));
 }
 
 TEST_F(frmIVSetupTest, ThirdStepsNewRemindsToReopenBeforeEmptyingItsFields) {

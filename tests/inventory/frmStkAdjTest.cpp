@@ -136,3 +136,31 @@ TEST_F(frmStkAdjTest, ARefusedJournalKeepsItsLines) {
     EXPECT_EQ(window->lines().recordCount(), 1);
     EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
 }
+
+TEST_F(frmStkAdjTest, ACountTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    counted(QStringLiteral("1/1"), QStringLiteral("2000000000"));
+    ui.clear();
+    edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
+    EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
+    EXPECT_EQ(post(), frmStkAdj::kAmountTooLarge);
+    EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
+    EXPECT_EQ(window->lines().recordCount(), 1);
+}
+
+TEST_F(frmStkAdjTest, TypingOverAChosenSetClearsItsAccountsSoNoJournalPostsAgainstThem) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    window->cboCompany->lineEdit()->selectAll();
+    type(window->cboCompany, QStringLiteral("2"));
+    EXPECT_TRUE(window->txtStock->text().isEmpty()) << "set 1's stock account no longer shows under set 2";
+    EXPECT_TRUE(window->txtAcctset->text().isEmpty());
+    EXPECT_TRUE(window->txtCosting->text().isEmpty());
+    window->cmdNew->click();
+    counted(window->hfgProducts->cellText(0, 0), QStringLiteral("0"));
+    EXPECT_EQ(post(), frmStkAdj::kSelectSet);
+    EXPECT_TRUE(focusedIn(window->cboCompany));
+    EXPECT_EQ(window->lines().recordCount(), 1);
+}

@@ -212,3 +212,20 @@ TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
     EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("Temp_Stock_T")), 1);
 }
+
+TEST_F(frmGRNTest, ALineTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    edit(0, "Description", QStringLiteral("bulk"));
+    edit(0, "Qty_Order", QStringLiteral("2000000000"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 2000000000.00"));
+    ui.clear();
+    edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
+    EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
+    EXPECT_EQ(post(), frmGRN::kAmountTooLarge);
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+    edit(0, "Qty_Order", QStringLiteral("2"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 199999998.00"));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+}
