@@ -38,7 +38,7 @@
 #include "Check.h"
 #include "RecordFields.h"
 #include "WriteAnswer.h"
-#include "data/Currency.h"
+#include "values/Currency.h"
 
 #include <QObject>
 #include <QString>
