@@ -1,6 +1,6 @@
 #include "BenchBook.h"
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 #include "gl/clsGLEntry.h"
 

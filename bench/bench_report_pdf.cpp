@@ -7,7 +7,7 @@
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 
 #include <QApplication>
 #include <QFile>

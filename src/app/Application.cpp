@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "frmLogin.h"
 #include "ui/UiServices.h"
 

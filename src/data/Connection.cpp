@@ -1,6 +1,6 @@
 #include "Connection.h"
 
-#include "DataError.h"
+#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 
 namespace orv {

@@ -1,7 +1,7 @@
 #include "DataClass.h"
 
-#include "DataError.h"
 #include "db/SqlFunctions.h"
+#include "values/DataError.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Connection.h"
-#include "Recordset.h"
 #include "db/RefusalReasons.h"
+#include "values/Recordset.h"
 
 #include <QString>
 #include <QStringList>

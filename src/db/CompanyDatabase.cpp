@@ -5,7 +5,7 @@
 #include "SqlFunctions.h"
 #include "Statement.h"
 #include "TableWriter.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,6 +107,9 @@ sqlite3* openPhysical(const QString& path) {
     } catch (const DataError& e) {
         refuse(db, QStringLiteral("Cannot prepare the company file %1: %2").arg(path, e.message()));
     }
+    if (!ProcedureCatalog::find(QStringLiteral("commit_checks")))
+        refuse(db,
+               QStringLiteral("Cannot prepare the company file %1: its commit checks are missing").arg(path));
     return db;
 }
 
@@ -250,8 +253,11 @@ void CompanyDatabase::commitWrite() {
     if (!state().inWrite)
         throw DataError(QStringLiteral("No write is under way"));
     try {
-        if (const Procedure* checks = ProcedureCatalog::find(QStringLiteral("commit_checks")))
-            ProcedureDispatcher::run(db, *checks, {});
+        // Without its checks a commit would store whatever the write left.
+        const Procedure* checks = ProcedureCatalog::find(QStringLiteral("commit_checks"));
+        if (!checks)
+            throw DataError(QStringLiteral("The book's commit checks are missing; nothing was written"));
+        ProcedureDispatcher::run(db, *checks, {});
         execRaw(db, QStringLiteral("COMMIT"));
         state().inWrite = false;
     } catch (const DataError& e) {

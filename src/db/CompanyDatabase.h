@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Recordset.h"
-#include "data/Variant.h"
+#include "values/Recordset.h"
+#include "values/Variant.h"
 
 #include <QDate>
 #include <QString>
@@ -18,7 +18,7 @@ namespace orv::db {
 // database, or one newer than this program, is refused with DataError.
 class CompanyDatabase {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kApplicationId = 0x4F52564E;
 
     // $XDG_DATA_HOME/orvanwise/orvan.sqlite (default ~/.local/share/orvanwise/).

@@ -1,6 +1,6 @@
 #include "ProcedureCatalog.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +125,10 @@ const Procedure* ProcedureCatalog::find(const QString& name) {
     auto& r = registry();
     const auto it = r.find(name.toLower());
     return it == r.end() ? nullptr : &it->second;
+}
+
+bool ProcedureCatalog::remove(const QString& name) {
+    return registry().erase(name.toLower()) > 0;
 }
 
 void ProcedureCatalog::add(const QString& fileText) {

@@ -1,7 +1,7 @@
 #include "ProcedureDispatcher.h"
 
 #include "Statement.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ProcedureCatalog.h"
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 
 #include <QString>
 #include <optional>

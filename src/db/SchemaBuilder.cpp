@@ -1,7 +1,7 @@
 #include "SchemaBuilder.h"
 
 #include "CompanyDatabase.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "SqlFunctions.h"
 
 #include "CompanyDatabase.h"
-#include "data/Money.h"
+#include "values/Money.h"
 
 #include <QByteArray>
 #include <cmath>

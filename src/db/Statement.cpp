@@ -1,6 +1,6 @@
 #include "Statement.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <map>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Recordset.h"
-#include "data/Variant.h"
+#include "values/Recordset.h"
+#include "values/Variant.h"
 
 #include <QByteArray>
 #include <QString>

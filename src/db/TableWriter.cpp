@@ -1,7 +1,7 @@
 #include "TableWriter.h"
 
 #include "Statement.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QStringList>
 #include <sqlite3.h>

@@ -1,7 +1,7 @@
 #include "frmIVSetup.h"
 
 #include "IVRecords.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "ui/Controls.h"
 #include "ui/SetupWindow.h"
 #include "ui/UiServices.h"

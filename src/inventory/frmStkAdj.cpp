@@ -1,6 +1,6 @@
 #include "frmStkAdj.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "frmGRN.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
 

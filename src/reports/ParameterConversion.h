@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReportParameter.h"
-#include "data/Variant.h"
+#include "values/Variant.h"
 
 #include <QString>
 #include <optional>

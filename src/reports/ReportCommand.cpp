@@ -1,7 +1,7 @@
 #include "ReportCommand.h"
 
 #include "ShapeParser.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv::reports {
 

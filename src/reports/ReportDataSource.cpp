@@ -2,7 +2,7 @@
 
 #include "ShapeGrouper.h"
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv::reports {
 

@@ -3,8 +3,8 @@
 #include "ReportCommand.h"
 #include "ReportResultSet.h"
 
-#include "data/Recordset.h"
-#include "data/Variant.h"
+#include "values/Recordset.h"
+#include "values/Variant.h"
 
 #include <QString>
 #include <functional>

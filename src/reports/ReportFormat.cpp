@@ -1,6 +1,6 @@
 #include "ReportFormat.h"
 
-#include "data/Format.h"
+#include "values/Format.h"
 
 #include <QLocale>
 

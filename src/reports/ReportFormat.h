@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Variant.h"
+#include "values/Variant.h"
 
 #include <QDate>
 #include <QString>

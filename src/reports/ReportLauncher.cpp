@@ -4,8 +4,8 @@
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
 #include "ReportServices.h"
-#include "data/DataError.h"
 #include "ui/UiServices.h"
+#include "values/DataError.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 #include "ReportFormat.h"
 #include "ReportServices.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QLocale>
 #include <QtMath>

@@ -1,7 +1,7 @@
 #include "ReportPainter.h"
 
 #include "ReportServices.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QFont>
 #include <QFontMetricsF>

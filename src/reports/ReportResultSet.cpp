@@ -1,6 +1,6 @@
 #include "ReportResultSet.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv::reports {
 

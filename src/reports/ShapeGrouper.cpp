@@ -1,6 +1,6 @@
 #include "ShapeGrouper.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "ShapeParser.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QRegularExpression>
 

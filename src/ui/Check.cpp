@@ -2,8 +2,8 @@
 
 #include "Controls.h"
 #include "UiServices.h"
-#include "data/DataError.h"
-#include "data/Variant.h"
+#include "values/DataError.h"
+#include "values/Variant.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Currency.h"
-#include "data/Recordset.h"
+#include "values/Currency.h"
+#include "values/Recordset.h"
 
 #include <QPointer>
 #include <QString>

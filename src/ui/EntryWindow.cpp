@@ -4,8 +4,8 @@
 #include "CursorPictures.h"
 #include "UiServices.h"
 #include "WriteAnswer.h"
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "values/DataError.h"
+#include "values/Format.h"
 
 #include <QComboBox>
 #include <QDateEdit>

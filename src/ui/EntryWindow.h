@@ -5,7 +5,7 @@
 #include "PickGrid.h"
 #include "RecordFields.h"
 #include "Window.h"
-#include "data/Currency.h"
+#include "values/Currency.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 
 #include <QString>
 #include <vector>

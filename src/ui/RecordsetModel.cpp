@@ -1,6 +1,6 @@
 #include "RecordsetModel.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv {
 

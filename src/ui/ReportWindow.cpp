@@ -1,7 +1,7 @@
 #include "ReportWindow.h"
 
 #include "Controls.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

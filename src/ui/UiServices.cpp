@@ -1,7 +1,7 @@
 #include "UiServices.h"
 
 #include "QtUiServices.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv {
 

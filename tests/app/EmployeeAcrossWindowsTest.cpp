@@ -4,11 +4,11 @@
 #include "app/Orvan.h"
 #include "ar/EmployeeFrame.h"
 #include "ar/frmARSetup.h"
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 #include "gl/frmGLEntry.h"
 #include "support/TestBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "inventory/frmIVSetup.h"
 #include "inventory/frmStockReport.h"
 #include "support/MasterBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
 #include <QComboBox>

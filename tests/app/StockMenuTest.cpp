@@ -4,7 +4,7 @@
 #include "inventory/frmStkAdj.h"
 #include "purchases/frmGRN.h"
 #include "support/MasterBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
 #include <QPushButton>

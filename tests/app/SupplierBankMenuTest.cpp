@@ -4,7 +4,7 @@
 #include "cash/frmCashSetup.h"
 #include "purchases/frmAPSetup.h"
 #include "support/MasterBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "gl/frmGLEntry.h"
 #include "purchases/frmAPSetup.h"
 #include "support/TestBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 #include "vat/frmVATSetup.h"
 

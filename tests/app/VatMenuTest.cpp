@@ -2,7 +2,7 @@
 // listed when the window opens again.
 #include "app/Orvan.h"
 #include "support/MasterBook.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 #include "vat/frmVATSetup.h"
 

@@ -6,7 +6,7 @@
 #include "ar/frmARSetup.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

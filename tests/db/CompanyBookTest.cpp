@@ -2,7 +2,7 @@
 // the document header and journal line rules, and the checks every write
 // passes before COMMIT.
 #include "data/DataClass.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
 

@@ -1,5 +1,5 @@
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
 

@@ -1,7 +1,7 @@
 // A line's figures computed on the screen against the database's own money
 // functions: both must agree to the cent on awkward amounts.
-#include "data/DataError.h"
-#include "data/Money.h"
+#include "values/DataError.h"
+#include "values/Money.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
 

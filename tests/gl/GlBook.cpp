@@ -1,6 +1,6 @@
 #include "GlBook.h"
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 #include "db/ProcedureCatalog.h"
 

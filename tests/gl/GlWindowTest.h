@@ -2,7 +2,7 @@
 
 #include "GlBook.h"
 #include "support/gui/WindowTest.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

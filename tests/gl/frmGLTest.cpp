@@ -6,8 +6,8 @@
 #include "reports/ReportPreview.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "support/gui/UiTest.h"
+#include "support/gui/RecordingUiServices.h"
 #include "ui/Controls.h"
-#include "ui/RecordingUiServices.h"
 #include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
 

@@ -3,7 +3,7 @@
 #include "reports/ReportDataSource.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "db/ProcedureCatalog.h"
 
 #include <gtest/gtest.h>

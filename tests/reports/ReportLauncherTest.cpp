@@ -3,10 +3,10 @@
 #include "reports/ReportLauncher.h"
 #include "reports/ReportPreview.h"
 #include "ui/Controls.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

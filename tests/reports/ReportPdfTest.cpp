@@ -7,7 +7,7 @@
 #include "reports/ReportServices.h"
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include <QDir>
 #include <QFile>

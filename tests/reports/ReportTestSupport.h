@@ -3,7 +3,7 @@
 #include "reports/ReportLayout.h"
 #include "reports/ShapedRows.h"
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "reports/ShapeParser.h"
 
 #include "data/Connection.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "MasterBook.h"
 
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 
 namespace orv::test {

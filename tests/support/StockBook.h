@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MasterBook.h"
-#include "data/Recordset.h"
+#include "values/Recordset.h"
 #include "inventory/clsStk_Adj.h"
 #include "purchases/clsGRN.h"
 #include "ui/RecordFields.h"

@@ -1,6 +1,6 @@
 #include "FakeEntryData.h"
 
-#include "data/DataError.h"
+#include "values/DataError.h"
 
 namespace orv::test {
 

@@ -1,5 +1,5 @@
 #include "ui/UiServices.h"
-#include "data/DataError.h"
+#include "values/DataError.h"
 #include "support/gui/UiTest.h"
 #include "ui/Check.h"
 #include "ui/ScreenUnits.h"

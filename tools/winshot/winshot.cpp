@@ -11,7 +11,7 @@
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/QtPrinters.h"
-#include "ui/RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include <QApplication>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "data/Currency.h"
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "values/Currency.h"
+#include "values/DataError.h"
+#include "values/Format.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "RecordingUiServices.h"
+#include "support/gui/RecordingUiServices.h"
 
 namespace orv {
 

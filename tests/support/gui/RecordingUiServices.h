@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UiServices.h"
+#include "ui/UiServices.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "data/Recordset.h"
-#include "data/DataError.h"
+#include "values/Recordset.h"
+#include "values/DataError.h"
 
 #include <gtest/gtest.h>
 
