@@ -35,7 +35,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     txtCustName->setVisible(false);
     KeyFilter::installDigits(txtBank_Contact_VC, kNumberOnly);
     layOut();
-    connect(cboCOA, &QComboBox::activated, this, [this] { guarded([&] { cboCOA_Click(); }); });
+    onChoice(cboCOA, [this] { cboCOA_Click(); });
     followAccountName(cboCOA, txtGLName);
 }
 

@@ -282,6 +282,9 @@ sqlite3* openPhysical(const QString& path) {
         refuse(db, causeText(sqlite3_extended_errcode(db), path,
                              QStringLiteral("cannot prepare it: %1").arg(e.message())));
     }
+    if (!ProcedureCatalog::find(QStringLiteral("commit_checks")))
+        refuse(db,
+               QStringLiteral("Cannot prepare the company file %1: its commit checks are missing").arg(path));
     if (!fresh && !readOnly)
         startPageCheck(path);
     return db;
@@ -456,8 +459,11 @@ void CompanyDatabase::commitWrite() {
     if (!state().inWrite)
         throw DataError(QStringLiteral("No write is under way"));
     try {
-        if (const Procedure* checks = ProcedureCatalog::find(QStringLiteral("commit_checks")))
-            ProcedureDispatcher::run(db, *checks, {});
+        // Without its checks a commit would store whatever the write left.
+        const Procedure* checks = ProcedureCatalog::find(QStringLiteral("commit_checks"));
+        if (!checks)
+            throw DataError(QStringLiteral("The book's commit checks are missing; nothing was written"));
+        ProcedureDispatcher::run(db, *checks, {});
         execRaw(db, QStringLiteral("COMMIT"));
         state().inWrite = false;
     } catch (const DataError& e) {

@@ -127,6 +127,10 @@ const Procedure* ProcedureCatalog::find(const QString& name) {
     return it == r.end() ? nullptr : &it->second;
 }
 
+bool ProcedureCatalog::remove(const QString& name) {
+    return registry().erase(name.toLower()) > 0;
+}
+
 void ProcedureCatalog::add(const QString& fileText) {
     Procedure p = parse(fileText);
     registry()[p.name.toLower()] = std::move(p);

@@ -29,6 +29,8 @@ public:
     static const Procedure* find(const QString& name);
     // Adds or replaces a procedure (the program's own files load on first use).
     static void add(const QString& fileText);
+    // Takes a procedure out of the catalog; false if there was none.
+    static bool remove(const QString& name);
     static std::vector<QString> names();
 };
 

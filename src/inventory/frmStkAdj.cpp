@@ -21,18 +21,6 @@ bool blank(const Variant& v) {
     return v.isBlank() || v.toString().trimmed().isEmpty();
 }
 
-// Whether quantity times price can be kept as an amount at all.
-bool amountFits(const Variant& quantity, const Variant& price) {
-    if (blank(quantity) || blank(price))
-        return true;
-    try {
-        (void)(price.toCurrency() * quantity.toInt64());
-        return true;
-    } catch (const DataError&) {
-        return false;
-    }
-}
-
 } // namespace
 
 frmStkAdj::frmStkAdj(QWidget* parent)
@@ -204,8 +192,12 @@ CheckList frmStkAdj::postChecks() {
                                           value("Unit_Price_TI").toCurrency().raw() < 0);
                     },
                     kNegativePrice),
-                Check::when([=] { return !amountFits(value("Qty_NU"), value("Unit_Price_TI")); },
-                            kAmountTooLarge),
+                Check::when(
+                    [=] {
+                        return !blank(value("Unit_Price_TI")) &&
+                               !value("Unit_Price_TI").toCurrency().fitsTimes(value("Qty_NU").toInt64());
+                    },
+                    kAmountTooLarge),
             }),
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
     };

@@ -23,18 +23,6 @@ bool blank(const Variant& v) {
     return v.isBlank() || v.toString().trimmed().isEmpty();
 }
 
-// Whether quantity times price can be kept as an amount at all.
-bool amountFits(const Variant& quantity, const Variant& price) {
-    if (blank(quantity) || blank(price))
-        return true;
-    try {
-        (void)(price.toCurrency() * quantity.toInt64());
-        return true;
-    } catch (const DataError&) {
-        return false;
-    }
-}
-
 } // namespace
 
 frmGRN::frmGRN(QWidget* parent)
@@ -235,8 +223,11 @@ CheckList frmGRN::postChecks() {
                 Check::when([=] { return !positive(value("Qty_Order")); }, kNegativeQuantity),
                 Check::when([=] { return !positive(value("Unit_Price_TI")); }, kNegativePricing),
                 Check::when([=] { return blank(value("Description")); }, kEnterDescription),
-                Check::when([=] { return !amountFits(value("Qty_Order"), value("Unit_Price_TI")); },
-                            kAmountTooLarge),
+                Check::when(
+                    [=] {
+                        return !value("Unit_Price_TI").toCurrency().fitsTimes(value("Qty_Order").toInt64());
+                    },
+                    kAmountTooLarge),
             }),
         // The books keep each note within one year.
         Check::when(

@@ -64,9 +64,9 @@ PartySetupWindow::PartySetupWindow(PartyTexts texts, QWidget* parent)
     KeyFilter::install(txtCreditLimit);
     for (int column : {1, 3, 5})
         m_grid->setColumnStretch(column, 1);
-    connect(cboCOA, &QComboBox::activated, this, [this] { guarded([&] { cboCOA_Click(); }); });
+    onChoice(cboCOA, [this] { cboCOA_Click(); });
     followAccountName(cboCOA, txtGLName);
-    connect(cboForex, &QComboBox::activated, this, [this] { guarded([&] { cboForex_Click(); }); });
+    onChoice(cboForex, [this] { cboForex_Click(); });
 }
 
 // --- layout -----------------------------------------------------------------------------

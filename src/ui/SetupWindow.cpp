@@ -30,7 +30,7 @@ SetupWindow::SetupWindow(QWidget* parent)
     cmdDelete->setText(QStringLiteral("DELETE"));
     cmdClear->setText(QStringLiteral("CLEAR ALL"));
 
-    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    onChoice(cboCompany, [this] { cboCompany_Click(); });
     onClick(cmdNew, [this] { cmdNew_Click(); });
     onClick(cmdSend, [this] { cmdSend_Click(); });
     onClick(cmdUpdate, [this] { cmdUpdate_Click(); });
@@ -142,28 +142,59 @@ void SetupWindow::cmdClear_Click() {
 }
 
 void SetupWindow::request(Request request, QPushButton* pressed) {
-    if (!Validate() || !runChecks(requestChecks(request))) {
+    if (!Validate())
         return;
+    const bool sent = runRequest(this, {requestChecks(request),
+                                        [&] {
+                                            std::vector<FieldBox> boxes;
+                                            for (const Assignment& a : assignments(request)) {
+                                                assignText(m_staging, a.field, a.text());
+                                                boxes.emplace_back(a.field, a.box);
+                                            }
+                                            return boxes;
+                                        },
+                                        [&] { return write(request); }, [&] { fillList(nameList()); },
+                                        [&] { cmdClear_Click(); }});
+    if (sent)
+        pressed->setEnabled(false);
+}
+
+// --- the record as a field table ----------------------------------------------------------
+
+SetupSection* SetupWindow::setRecord(std::vector<SetupField> fields) {
+    m_record = new SetupSection(this, std::move(fields));
+    return m_record;
+}
+
+std::vector<FieldDef> SetupWindow::stagingFields() const {
+    return m_record ? m_record->stagingFields() : std::vector<FieldDef>{};
+}
+
+void SetupWindow::showDetails(const Recordset& record) {
+    if (m_record)
+        m_record->show(record);
+}
+
+CheckList SetupWindow::validateChecks() {
+    if (!m_record)
+        return {};
+    CheckList checks = m_record->checks();
+    for (Check& check : m_record->fitChecks())
+        checks.push_back(std::move(check));
+    return checks;
+}
+
+std::vector<SetupWindow::Assignment> SetupWindow::assignments(Request request) {
+    std::vector<Assignment> fields;
+    if (m_record) {
+        for (const auto& [column, box] : m_record->carried(request))
+            fields.push_back(fromControl(column, box));
     }
-    WriteAnswer answer;
-    std::vector<FieldBox> boxes;
-    // A text the staging field cannot hold stops the request with its
-    // reason before anything is sent, like a failed check.
-    const bool written = guarded([&] {
-        for (const Assignment& a : assignments(request)) {
-            assignText(m_staging, a.field, a.text());
-            boxes.emplace_back(a.field, a.box);
-        }
-        answer = sendToBooks([&] { return write(request); });
-    });
-    if (!written) {
-        return;
-    }
-    if (!showAnswer(this, answer, boxes))
-        return;
-    guarded([&] { fillList(nameList()); });
-    cmdClear_Click();
-    pressed->setEnabled(false);
+    return fields;
+}
+
+std::vector<QWidget*> SetupWindow::clearedFields() const {
+    return m_record ? m_record->cleared() : std::vector<QWidget*>{};
 }
 
 Recordset SetupWindow::account(const QString& code) {

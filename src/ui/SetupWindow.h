@@ -2,10 +2,12 @@
 
 #include "Check.h"
 #include "RecordFields.h"
+#include "SetupSection.h"
 #include "Window.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -19,12 +21,15 @@ namespace orv {
 // to its data class, which adds one request row; the window shows the text
 // returned, reloads the name list, empties the fields and disables the button
 // pressed until the next pick. A refused request changes nothing on the
-// window: the clerk reads why and finds the focus on the box to change. A window gives its own lists, fields,
-// checks, mapping and writers by overriding the hooks below and lays out the controls.
+// window: the clerk reads why and finds the focus on the box to change. A
+// window gives its own lists, fields, checks, mapping and writers by
+// overriding the hooks below and lays out the controls; a window that
+// declares its record as a field table (setRecord) takes the staging record,
+// show, assignments, CLEAR ALL and checks from it.
 class SetupWindow : public Window {
     Q_OBJECT
 public:
-    enum class Request { Create, Update, Delete };
+    using Request = SetupRequest;
 
     explicit SetupWindow(QWidget* parent = nullptr);
 
@@ -91,17 +96,22 @@ protected:
     virtual std::vector<ListFill> lists() const = 0;
     // The name list, read again after every request.
     virtual ListFill nameList() const = 0;
-    virtual std::vector<FieldDef> stagingFields() const = 0;
+    virtual std::vector<FieldDef> stagingFields() const;
     // Copies the picked record into the fields.
-    virtual void showDetails(const Recordset& record) = 0;
-    virtual CheckList validateChecks() = 0;
+    virtual void showDetails(const Recordset& record);
+    // The field table's checks, then what the staging record cannot hold.
+    virtual CheckList validateChecks();
     // Checks one request needs beyond Validate (what only it carries, or
     // what must exist before it is sent); they run after Validate, in order.
     virtual CheckList requestChecks(Request) { return {}; }
     // The staging fields a request carries.
-    virtual std::vector<Assignment> assignments(Request request) = 0;
+    virtual std::vector<Assignment> assignments(Request request);
     // The fields CLEAR ALL empties, in order.
-    virtual std::vector<QWidget*> clearedFields() const = 0;
+    virtual std::vector<QWidget*> clearedFields() const;
+
+    // The window's record declared as a field table; the hooks above default to it.
+    SetupSection* setRecord(std::vector<SetupField> fields);
+    SetupSection* record() const { return m_record; }
 
     void Form_Load() override;
     void fillList(const ListFill& fill);
@@ -129,7 +139,38 @@ protected:
     Recordset m_staging;
 
 private:
+    SetupSection* m_record = nullptr;
     bool m_hasDataClass = false;
+};
+
+// A set-up window over its data class: the window owns it, and its reads and
+// the three writers of the record come from the class's member functions.
+template <class Data> class SetupWindowOver : public SetupWindow {
+protected:
+    using Read = Recordset (Data::*)(const QString&);
+    using Writer = QString (Data::*)(const Recordset&);
+    struct Writers {
+        Read details;
+        Writer create;
+        Writer update;
+        Writer remove;
+    };
+    SetupWindowOver(Writers writers, QWidget* parent) : SetupWindow(parent), m_writers(writers) {}
+
+    void createDataClass() override { m_data = std::make_unique<Data>(); }
+    Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
+    Recordset readDetails(const QString& name) override { return (m_data.get()->*m_writers.details)(name); }
+    QString write(Request request) override {
+        const Writer writer = request == Request::Create   ? m_writers.create
+                              : request == Request::Update ? m_writers.update
+                                                           : m_writers.remove;
+        return (m_data.get()->*writer)(m_staging);
+    }
+
+    std::unique_ptr<Data> m_data;
+
+private:
+    Writers m_writers;
 };
 
 } // namespace orv

@@ -139,4 +139,29 @@ bool Window::event(QEvent* event) {
     return handled;
 }
 
+namespace {
+
+// Hands a press of the mouse into a box to its handler; the box still gets it.
+class PressFilter : public QObject {
+public:
+    PressFilter(QObject* parent, std::function<void()> handler)
+        : QObject(parent), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            guarded(m_handler);
+        return false;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+} // namespace
+
+void Window::onPress(QWidget* box, std::function<void()> handler) {
+    box->installEventFilter(new PressFilter(box, std::move(handler)));
+}
+
 } // namespace orv

@@ -3,8 +3,10 @@
 #include "UiServices.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace orv {
@@ -40,6 +42,13 @@ protected:
     // clerk as a message instead of ending the program.
     template <class Handler> void onClick(QAbstractButton* button, Handler handler) {
         connect(button, &QAbstractButton::clicked, this, [handler] { guarded(handler); });
+    }
+    // Wires a press of the mouse into a box to its handler, guarded as a click.
+    void onPress(QWidget* box, std::function<void()> handler);
+    // Wires the clerk's choice of an entry of a list to its handler, guarded
+    // as a click.
+    template <class Handler> void onChoice(QComboBox* list, Handler handler) {
+        connect(list, &QComboBox::activated, this, [handler] { guarded(handler); });
     }
 
     // The load procedure: fills the lists and prepares the first document.

@@ -219,6 +219,11 @@ Currency Currency::operator*(std::int64_t quantity) const {
     return fromRaw(checked(static_cast<i128>(m_raw) * quantity));
 }
 
+bool Currency::fitsTimes(std::int64_t quantity) const {
+    const i128 product = static_cast<i128>(m_raw) * quantity;
+    return product <= kMax && product >= kMin;
+}
+
 Currency Currency::mul(Currency factor) const {
     return fromRaw(checked(divRound(static_cast<i128>(m_raw) * factor.m_raw, kScale)));
 }

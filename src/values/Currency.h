@@ -51,6 +51,8 @@ public:
     Currency& operator-=(Currency o) { return *this = *this - o; }
     // Multiplication by a whole quantity is exact.
     Currency operator*(std::int64_t quantity) const;
+    // Whether that product can be held at all.
+    bool fitsTimes(std::int64_t quantity) const;
     // Product with another currency-scaled value (a rate or a fractional
     // quantity held as Currency), rounded half away from zero to 4 decimals.
     Currency mul(Currency factor) const;

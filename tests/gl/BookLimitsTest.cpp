@@ -83,7 +83,7 @@ TEST_F(BookLimits, ABookFromBeforeTheLimitsGetsItsLedgerSizeWhenOpened) {
     sql(QStringLiteral(
         "DROP TRIGGER Ledger_T_limit_insert; DROP TRIGGER Ledger_T_limit_update; "
         "DROP TRIGGER Ledger_T_size_insert; DROP TRIGGER Ledger_T_size_update; "
-        "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; PRAGMA user_version = 2"));
+        "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; PRAGMA user_version = 3"));
     db::CompanyDatabase::closeConnection();
     QStringList upgraded;
     auto rs = db::CompanyDatabase::execute(schema);

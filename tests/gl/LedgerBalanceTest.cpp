@@ -4,6 +4,7 @@
 // book written before the balances existed gets them on opening; and a
 // balance changed by hand is reported by the invariant check.
 #include "GlReportBook.h"
+#include "support/StockBook.h"
 
 #include "db/CompanyDatabase.h"
 
@@ -148,4 +149,25 @@ TEST_F(LedgerBalance, ABookWrittenBeforeTheBalancesGetsThemWhenOpened) {
     post({{1000, "10", "cash sales", QDate(2012, 12, 31)}, {4000, "-10", "cash sales", QDate(2012, 12, 31)}});
     EXPECT_EQ(balanceFaults(), QStringList());
     expectBooksSound();
+}
+
+namespace {
+
+class LedgerBalanceWithStock : public test::StockBook {};
+
+} // namespace
+
+TEST_F(LedgerBalanceWithStock, GoodsReceivedAndCountsGiveTheFiguresOfTheFormerQueries) {
+    // Notes on a FIFO and an average-cost set, a count down, a count up and
+    // one left as it was.
+    ASSERT_EQ(receive({{"A100", 10, "10.5"}, {"B200", 2, "3"}}), QStringLiteral("1"));
+    ASSERT_EQ(receive({{"A100", 5, "20"}, {"P300", 3, "1.005"}}), QStringLiteral("2"));
+    ASSERT_EQ(adjust({{"2/1", "A100", "1", "20"}, {"1/2", "B200", "4", "3"}, {"1/1", "A100", "10", "10.5"}}),
+              QStringLiteral("3"));
+    ASSERT_EQ(adjust({{"2/2", "P300", "1", "0"}}, kAvegStock), QStringLiteral("4"));
+    ASSERT_NE(scalar(QStringLiteral("SELECT count(*) FROM Ledger_T")), QStringLiteral("0"));
+    for (const char* name : kBalanceReports)
+        for (int year = 2009; year <= 2011; ++year)
+            EXPECT_EQ(rowsOf(reportQuery(name, year, false)), rowsOf(reportQuery(name, year, true)))
+                << name << " " << year;
 }

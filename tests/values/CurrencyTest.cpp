@@ -81,6 +81,9 @@ TEST(Currency, OverflowIsRefusedNeverWrapped) {
     EXPECT_THROW(max + Currency::fromRaw(1), DataError);
     EXPECT_THROW(-Currency::fromRaw(std::numeric_limits<std::int64_t>::min()), DataError);
     EXPECT_THROW(max * 2, DataError);
+    EXPECT_FALSE(max.fitsTimes(2));
+    EXPECT_FALSE(Currency::fromUnits(-2).fitsTimes(std::numeric_limits<std::int64_t>::max()));
+    EXPECT_TRUE(max.fitsTimes(-1));
     EXPECT_THROW(Currency::parse(QStringLiteral("999999999999999999")), DataError);
     EXPECT_THROW(Currency::fromDouble(1e300), DataError);
     EXPECT_THROW(Currency::fromUnits(1).div(Currency()), DataError);

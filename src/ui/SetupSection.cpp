@@ -1,0 +1,356 @@
+#include "SetupSection.h"
+
+#include "Controls.h"
+#include "KeyFilter.h"
+#include "SetupWindow.h"
+#include "UiServices.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <limits>
+
+namespace orv {
+
+bool runRequest(QWidget* window, const RequestSteps& steps) {
+    if (!runChecks(steps.checks))
+        return false;
+    WriteAnswer answer;
+    std::vector<FieldBox> boxes;
+    // A text the staging field cannot hold stops the request with its reason
+    // before anything is sent, like a failed check.
+    const bool written = guarded([&] {
+        boxes = steps.assign();
+        answer = sendToBooks(steps.write);
+    });
+    if (!written)
+        return false;
+    if (!showAnswer(window, answer, boxes))
+        return false;
+    if (steps.reload)
+        guarded(steps.reload);
+    steps.clear();
+    return true;
+}
+
+namespace {
+
+bool isNumber(const SetupField& field) {
+    if (field.checkAs != CheckAs::Column)
+        return field.checkAs == CheckAs::Number;
+    return field.type == DataType::Integer || field.type == DataType::BigInt ||
+           field.type == DataType::Currency || field.type == DataType::Double;
+}
+
+QWidget* makeBox(QWidget* parent, const SetupField& field) {
+    switch (field.box) {
+    case Box::List: {
+        auto* list = makeControl<QComboBox>(parent, field.control);
+        SetupWindow::makeTypedList(list);
+        return list;
+    }
+    case Box::Date: {
+        auto* picker = makeControl<QDateEdit>(parent, field.control);
+        picker->setCalendarPopup(true);
+        picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        return picker;
+    }
+    case Box::Text:
+        break;
+    }
+    return makeControl<QLineEdit>(parent, field.control);
+}
+
+QLineEdit* lineOf(QWidget* box) {
+    if (auto* list = qobject_cast<QComboBox*>(box))
+        return list->lineEdit();
+    return qobject_cast<QLineEdit*>(box);
+}
+
+// A number that its integer field cannot hold: not whole, or out of range.
+bool notWhole(const QString& text, DataType type) {
+    bool ok = false;
+    if (type == DataType::Integer)
+        text.trimmed().toInt(&ok);
+    else
+        text.trimmed().toLongLong(&ok);
+    return !ok;
+}
+
+} // namespace
+
+SetupField SetupField::text(const QString& control, const QString& caption, Cell cell) {
+    SetupField field;
+    field.control = control;
+    field.caption = caption;
+    field.cell = cell;
+    if (!caption.isEmpty())
+        field.label = QStringLiteral("lbl") + control.mid(3);
+    return field;
+}
+
+SetupField SetupField::list(const QString& control, const QString& caption, Cell cell) {
+    SetupField field = text(control, caption, cell);
+    field.box = Box::List;
+    return field;
+}
+
+SetupField SetupField::date(const QString& control, const QString& caption, Cell cell) {
+    SetupField field = text(control, caption, cell);
+    field.box = Box::Date;
+    return field;
+}
+
+SetupField& SetupField::labelled(const QString& labelName) {
+    label = labelName;
+    return *this;
+}
+
+SetupField& SetupField::feeds(const QString& stagingField, DataType fieldType, int fieldWidth) {
+    column = stagingField;
+    type = fieldType;
+    width = fieldWidth;
+    return *this;
+}
+
+SetupField& SetupField::carriedBy(Requests carried) {
+    requests = carried;
+    return *this;
+}
+
+SetupField& SetupField::whenEmpty(const QString& message) {
+    empty = message;
+    return *this;
+}
+
+SetupField& SetupField::within(std::optional<Currency> lowest, std::optional<Currency> highest,
+                               const QString& message) {
+    minimum = lowest;
+    maximum = highest;
+    range = message;
+    return *this;
+}
+
+SetupField& SetupField::filtered(Keys filter, const QString& message) {
+    keys = filter;
+    keysMessage = message;
+    return *this;
+}
+
+SetupField& SetupField::withEntries(const QStringList& fixed) {
+    entries = fixed;
+    return *this;
+}
+
+SetupField& SetupField::checkedAs(CheckAs how) {
+    checkAs = how;
+    return *this;
+}
+
+SetupField& SetupField::typingLimited() {
+    limitTyping = true;
+    return *this;
+}
+
+SetupField& SetupField::notShown() {
+    shown = false;
+    return *this;
+}
+
+SetupField& SetupField::called(const QString& name) {
+    what = name;
+    return *this;
+}
+
+SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
+    : QObject(parent), m_parent(parent), m_fields(std::move(fields)) {
+    for (const SetupField& field : m_fields) {
+        QWidget* box = parent->findChild<QWidget*>(field.control);
+        if (!box)
+            box = makeBox(parent, field);
+        m_boxes.push_back(box);
+        if (auto* list = qobject_cast<QComboBox*>(box); list && !field.entries.isEmpty()) {
+            list->addItems(field.entries);
+            list->setCurrentIndex(-1);
+        }
+        if (QLineEdit* line = lineOf(box); line && field.limitTyping && field.width > 0)
+            line->setMaxLength(field.width);
+        if (field.keys == Keys::Filtered)
+            KeyFilter::install(box, field.keysMessage.isEmpty() ? KeyFilter::kSpecialCharacter
+                                                                : field.keysMessage);
+        else if (field.keys == Keys::Digits)
+            KeyFilter::installDigits(box, field.keysMessage);
+    }
+}
+
+QWidget* SetupSection::box(const QString& control) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].control == control)
+            return m_boxes[i];
+    }
+    return nullptr;
+}
+
+QString SetupSection::whatOf(const SetupField& field) {
+    if (!field.what.isEmpty())
+        return field.what;
+    QString what = field.caption.trimmed();
+    if (what.endsWith(QLatin1Char(':')))
+        what.chop(1);
+    return what.trimmed();
+}
+
+void SetupSection::layOut(QGridLayout* grid) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const SetupField& field = m_fields[i];
+        if (field.cell.row < 0)
+            continue;
+        // Three grid columns per column of fields: the label, the box, and
+        // room for what a window sets beside a box.
+        if (!field.label.isEmpty()) {
+            auto* label = makeControl<QLabel>(m_parent, field.label);
+            label->setText(field.caption);
+            grid->addWidget(label, field.cell.row, field.cell.column * 3);
+        }
+        grid->addWidget(m_boxes[i], field.cell.row, field.cell.column * 3 + 1);
+    }
+}
+
+std::vector<FieldDef> SetupSection::stagingFields() const {
+    std::vector<FieldDef> defs;
+    for (const SetupField& field : m_fields) {
+        if (!field.column.isEmpty())
+            defs.push_back({field.column, field.type, field.width});
+    }
+    return defs;
+}
+
+void SetupSection::buildStaging() {
+    m_staging = buildRecord(stagingFields(), true);
+}
+
+void SetupSection::show(const Recordset& record) const {
+    if (record.recordCount() == 0)
+        return;
+    Recordset row = record;
+    row.moveFirst();
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const SetupField& field = m_fields[i];
+        if (!field.shown || field.column.isEmpty() || !row.hasField(field.column))
+            continue;
+        const Variant value = row.value(field.column);
+        if (auto* picker = qobject_cast<QDateEdit*>(m_boxes[i])) {
+            // A date the record lacks leaves the picker as it is.
+            if (!value.isBlank())
+                picker->setDate(value.toDate());
+            continue;
+        }
+        setFieldText(m_boxes[i], value.toString());
+    }
+}
+
+std::vector<FieldBox> SetupSection::carried(SetupRequest request) const {
+    std::vector<FieldBox> fields;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const SetupField& field = m_fields[i];
+        if (!field.column.isEmpty() && (field.requests & requestBit(request)) != 0)
+            fields.emplace_back(field.column, m_boxes[i]);
+    }
+    return fields;
+}
+
+std::vector<FieldBox> SetupSection::assign(SetupRequest request) {
+    std::vector<FieldBox> fields = carried(request);
+    for (const auto& [column, box] : fields)
+        assignText(m_staging, column, fieldText(box));
+    return fields;
+}
+
+std::vector<QWidget*> SetupSection::cleared() const {
+    std::vector<QWidget*> boxes;
+    for (QWidget* box : m_boxes) {
+        if (!qobject_cast<QDateEdit*>(box))
+            boxes.push_back(box);
+    }
+    return boxes;
+}
+
+void SetupSection::clear() const {
+    for (QWidget* box : cleared())
+        setFieldText(box, QString());
+}
+
+CheckList SetupSection::fieldChecks(const SetupField& field) const {
+    QWidget* b = box(field.control);
+    CheckList checks;
+    if (!isNumber(field)) {
+        if (!field.empty.isEmpty())
+            checks.push_back(Check::empty(b, field.empty));
+        return checks;
+    }
+    if (!field.empty.isEmpty())
+        checks.push_back(Check::emptyNumber(b, field.empty));
+    checks.push_back(Check::notNumber(b));
+    if (field.minimum)
+        checks.push_back(Check::below(b, *field.minimum, field.range));
+    if (field.maximum)
+        checks.push_back(Check::above(b, *field.maximum, field.range));
+    return checks;
+}
+
+CheckList SetupSection::checks() const {
+    CheckList checks;
+    for (const SetupField& field : m_fields) {
+        for (Check& check : fieldChecks(field))
+            checks.push_back(std::move(check));
+    }
+    return checks;
+}
+
+CheckList SetupSection::checksOf(const QString& control) const {
+    for (const SetupField& field : m_fields) {
+        if (field.control == control)
+            return fieldChecks(field);
+    }
+    return {};
+}
+
+CheckList SetupSection::fitChecks() const {
+    CheckList checks;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const SetupField& field = m_fields[i];
+        if (field.column.isEmpty())
+            continue;
+        QPointer<QWidget> b(m_boxes[i]);
+        const DataType type = field.type;
+        if (type == DataType::Integer || type == DataType::BigInt) {
+            const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
+                                                               .arg(std::numeric_limits<std::int32_t>::min())
+                                                               .arg(std::numeric_limits<std::int32_t>::max())
+                                                         : QStringLiteral("from %1 to %2")
+                                                               .arg(std::numeric_limits<std::int64_t>::min())
+                                                               .arg(std::numeric_limits<std::int64_t>::max());
+            // A field with a range of its own names it; others name the field's.
+            const QString message = field.range.isEmpty()
+                                        ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
+                                        : field.range;
+            checks.push_back(
+                Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, m_boxes[i])
+                    .selectingText());
+        } else if (type == DataType::Text && field.width > 0) {
+            const int width = field.width;
+            checks.push_back(
+                Check::when([b, width] { return b && fieldText(b).size() > width; },
+                            whatOf(field) +
+                                QStringLiteral(" must not be longer than %1 characters").arg(width),
+                            m_boxes[i])
+                    .selectingText());
+        }
+    }
+    return checks;
+}
+
+} // namespace orv

@@ -1,0 +1,179 @@
+#pragma once
+
+// A set-up section: one kind of master record, its fields declared once.
+//
+// A window declares each field of the record in one table, in the order of
+// the staging record (the label's name is the box's with "lbl" for its prefix):
+//
+//   using F = SetupField;
+//   setRecord({
+//       F::list("cboCompany", "Filter By Name :", {0, 0}),
+//       F::text("txtAcctCode", "Account Code :", {1, 0}).feeds("GL_ID", DataType::Integer)
+//           .carriedBy(kCreate).whenEmpty("Enter Account Code"),
+//       F::text("txtAcctName", "Account Name : ", {2, 0}).feeds("GL_Name_VC", DataType::Text, 20)
+//           .whenEmpty("Enter Account Name"),
+//       F::text("txtStatus", "Account Status :", {2, 1}).feeds("Status_bt", DataType::BigInt)
+//           .whenEmpty("Enter Status").within(Currency(), Currency::fromUnits(1), kStatusMessage)
+//           .filtered(Keys::Filtered),
+//   });
+//
+// From it the section builds the boxes (or adopts one the window already has,
+// such as the frame's cboCompany), their labels, maxLength (where typing is
+// limited) and key filters, and derives:
+//   layOut(grid)     labels and boxes in their cells;
+//   buildStaging()   the one-row staging record, a field per column, in order;
+//   show(record)     a picked record's columns into their boxes;
+//   assign(request)  the boxes into the staging fields the request carries;
+//   clear()          every box of the table emptied (a date keeps its date);
+//   checks()         the checks the columns call for, in field order: empty,
+//                    number, range, with the window's texts;
+//   fitChecks()      what the staging record cannot hold: a number that is no
+//                    whole number of its integer field, a text longer than
+//                    its field; a window runs them after its own checks.
+// The window keeps only its own rules: extra checks, the order of its checks
+// where it differs, its texts, and reads and writers of its data class.
+// SetupWindow::setRecord makes the table the window's record; addSection
+// wires a further section (name list, buttons, writers) into a window.
+
+#include "Check.h"
+#include "RecordFields.h"
+#include "WriteAnswer.h"
+#include "values/Currency.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QGridLayout;
+class QWidget;
+
+namespace orv {
+
+enum class SetupRequest { Create, Update, Delete };
+
+// Which requests carry a field, as a set of bits.
+using Requests = unsigned;
+inline constexpr Requests kCreate = 1U;
+inline constexpr Requests kUpdate = 2U;
+inline constexpr Requests kDelete = 4U;
+inline constexpr Requests kAllRequests = kCreate | kUpdate | kDelete;
+inline constexpr Requests requestBit(SetupRequest request) {
+    return request == SetupRequest::Create ? kCreate : request == SetupRequest::Update ? kUpdate : kDelete;
+}
+
+// The kind of box a field is shown in.
+enum class Box { Text, List, Date };
+// The key filter of a box: any key, the filtered set (digits, lower-case
+// letters, backspace) or digits alone.
+enum class Keys { Any, Filtered, Digits };
+
+// How the checks read a field: as its column's type calls for, as a text
+// (only the empty check) or as a number (a text column holding a number).
+enum class CheckAs { Column, Text, Number };
+
+// Where a field sits in its section's grid; a row below 0 is not placed.
+struct Cell {
+    int row = -1;
+    int column = 0;
+};
+
+// One field of a set-up section.
+struct SetupField {
+    QString control;                // the box's name: "txtAcctCode"
+    Box box = Box::Text;            // a list takes typed text as well as a choice
+    QString caption;                // the label's caption
+    Cell cell;                      // where the label and box sit
+    QString label;                  // the label's name; none for an empty name
+    QString column;                 // the staging field it feeds; empty for none
+    DataType type = DataType::Text; // the staging field's type
+    int width = 0;                  // the length of a text field
+    Requests requests = kAllRequests;
+    QString empty;                   // the message for an empty box; none: no check
+    std::optional<Currency> minimum; // a number below it fails with the range message
+    std::optional<Currency> maximum; // a number above it fails with the range message
+    QString range;
+    Keys keys = Keys::Any;
+    QString keysMessage; // the key filter's message, where it has its own
+    QStringList entries; // the fixed entries of a list
+    CheckAs checkAs = CheckAs::Column;
+    bool limitTyping = false; // the box takes no more than width characters
+    bool shown = true;        // a pick copies the record's column into the box
+    QString what;             // the field in messages; the caption without its colon by default
+
+    static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
+    static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
+    static SetupField date(const QString& control, const QString& caption = {}, Cell cell = {});
+
+    SetupField& labelled(const QString& labelName);
+    SetupField& feeds(const QString& stagingField, DataType fieldType = DataType::Text, int fieldWidth = 0);
+    SetupField& carriedBy(Requests carried);
+    SetupField& whenEmpty(const QString& message);
+    SetupField& within(std::optional<Currency> lowest, std::optional<Currency> highest,
+                       const QString& message);
+    SetupField& filtered(Keys filter, const QString& message = {});
+    SetupField& withEntries(const QStringList& fixed);
+    SetupField& checkedAs(CheckAs how);
+    SetupField& typingLimited();
+    SetupField& notShown();
+    SetupField& called(const QString& name);
+};
+
+// The steps of every request of a set-up window: the checks, the staging
+// fields, the writer; then the arrow pointer and the writer's text in a
+// message; then, unless the books refused it, the name list read again and
+// the fields emptied. A refusal puts the focus on the box of a field it
+// names and changes nothing else. True when the books took the request.
+struct RequestSteps {
+    CheckList checks;
+    std::function<std::vector<FieldBox>()> assign; // assigns; the fields and their boxes
+    std::function<QString()> write;
+    std::function<void()> reload;
+    std::function<void()> clear;
+};
+bool runRequest(QWidget* window, const RequestSteps& steps);
+
+class SetupSection : public QObject {
+    Q_OBJECT
+public:
+    // The boxes are children of parent; a box the window already holds under
+    // the field's name is taken as it is.
+    SetupSection(QWidget* parent, std::vector<SetupField> fields);
+
+    const std::vector<SetupField>& fields() const { return m_fields; }
+    QWidget* box(const QString& control) const;
+    template <class T> T* box(const QString& control) const { return qobject_cast<T*>(box(control)); }
+
+    void layOut(QGridLayout* grid) const;
+    std::vector<FieldDef> stagingFields() const;
+    void buildStaging();
+    Recordset& staging() { return m_staging; }
+    const Recordset& staging() const { return m_staging; }
+    void show(const Recordset& record) const;
+    // The staging fields a request carries, each with its box, in order.
+    std::vector<FieldBox> carried(SetupRequest request) const;
+    std::vector<FieldBox> assign(SetupRequest request);
+    // The boxes CLEAR ALL empties, in order: all but the date pickers.
+    std::vector<QWidget*> cleared() const;
+    void clear() const;
+    CheckList checks() const;
+    CheckList fitChecks() const;
+    // The checks of one field alone, for a window that orders its checks
+    // otherwise than its fields.
+    CheckList checksOf(const QString& control) const;
+
+    static QString whatOf(const SetupField& field);
+
+private:
+    CheckList fieldChecks(const SetupField& field) const;
+
+    QWidget* m_parent;
+    std::vector<SetupField> m_fields;
+    std::vector<QWidget*> m_boxes;
+    Recordset m_staging;
+};
+
+} // namespace orv

@@ -1,0 +1,112 @@
+#include "db/CompanyDatabase.h"
+#include "support/TestBook.h"
+#include "values/Recordset.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+using namespace orv;
+
+namespace {
+
+class ReferenceIndexes : public test::TestBook {
+protected:
+    QStringList rows(const QString& query) {
+        QStringList out;
+        Recordset rs = db::CompanyDatabase::execute(query);
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            out << rs.value(0).toString();
+        return out;
+    }
+
+    // "table.column" of every reference to another table whose column leads
+    // no index (a rowid key is its own index).
+    QStringList unindexedReferences() {
+        return rows(QStringLiteral(
+            "SELECT DISTINCT m.name || '.' || f.\"from\" FROM sqlite_master m, "
+            "pragma_foreign_key_list(m.name) f "
+            "WHERE m.type = 'table' AND f.seq = 0 "
+            "AND NOT EXISTS (SELECT 1 FROM pragma_index_list(m.name) il, pragma_index_info(il.name) ii "
+            "                WHERE ii.seqno = 0 AND ii.name = f.\"from\") "
+            "AND NOT EXISTS (SELECT 1 FROM pragma_table_info(m.name) t "
+            "                WHERE t.name = f.\"from\" AND t.pk = 1 AND upper(t.type) = 'INTEGER') "
+            "ORDER BY 1"));
+    }
+
+    QStringList schema() {
+        return rows(QStringLiteral(
+            "SELECT type || ' ' || name || ': ' || ifnull(sql, '') FROM sqlite_master ORDER BY type, name"));
+    }
+};
+
+} // namespace
+
+TEST_F(ReferenceIndexes, EveryReferenceOfANewBookIsIndexed) {
+    EXPECT_EQ(unindexedReferences(), QStringList());
+}
+
+TEST_F(ReferenceIndexes, ABookMadeBeforeTheIndexesGetsThemWhenOpened) {
+    const QStringList fresh = schema();
+    QFile upgrade(QStringLiteral(":/db/migrations/0003_reference_indexes.sql"));
+    ASSERT_TRUE(upgrade.open(QIODevice::ReadOnly));
+    const QRegularExpression indexName(QStringLiteral("CREATE INDEX IF NOT EXISTS (\\w+)"));
+    int dropped = 0;
+    for (const auto& m : indexName.globalMatch(QString::fromUtf8(upgrade.readAll()))) {
+        sql(QStringLiteral("DROP INDEX ") + m.captured(1));
+        ++dropped;
+    }
+    ASSERT_GT(dropped, 0);
+    // Nor had it the ledger's size, which came after.
+    sql(QStringLiteral("DROP TRIGGER Ledger_T_limit_insert; DROP TRIGGER Ledger_T_limit_update; "
+                       "DROP TRIGGER Ledger_T_size_insert; DROP TRIGGER Ledger_T_size_update; "
+                       "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; PRAGMA user_version = 2"));
+    ASSERT_FALSE(unindexedReferences().isEmpty());
+    db::CompanyDatabase::closeConnection();
+
+    EXPECT_EQ(unindexedReferences(), QStringList());
+    EXPECT_EQ(schema(), fresh) << "an upgraded book differs from a new one";
+}
+
+// The staging rules ask "has this master been used?" before a change or a
+// delete; each question must find its rows through an index, never by
+// reading a whole table of lines.
+TEST_F(ReferenceIndexes, HistoryProbesSearchAnIndex) {
+    const QStringList probes = {
+        "Document_T WHERE customerid = 1",
+        "Document_T WHERE EmployeeID = 1",
+        "Orders WHERE customerid = 1",
+        "Orders WHERE EmployeeID = 1",
+        "Orders WHERE ShipVia = 1",
+        "Ledger_T WHERE GL_ID = 1",
+        "Ledger_T WHERE Party_Kind = 'C' AND Party_ID = 1",
+        "Journal_T WHERE GL_ID = 1",
+        "Sales_T WHERE customerid = 1",
+        "Sales_Adj_T WHERE customerid = 1",
+        "Purchases_T WHERE customerid = 1",
+        "Purchases_Adj_T WHERE customerid = 1",
+        "Forex_Unrealised_T WHERE creditorid = 1",
+        "Forex_Unrealised_AR_T WHERE creditorid = 1",
+        "Forex_Master_T WHERE Cur_Type = 'USD'",
+        "VAT_Control WHERE customerid = 1",
+        "VAT_Control WHERE vat_code = 1",
+        "Temp_VAT_Control WHERE vat_code = 1",
+        "Sales_T WHERE vat_code = 1",
+        "Purchases_T WHERE vat_code = 1",
+        "Product_T WHERE vat_code = 1",
+        "Temp_Stock_T WHERE vat_code = 1",
+        "Temp_Stock_T WHERE Pdt_ID_VC = 'A'",
+        "Product_T WHERE Pdt_Category_VC = 'GEN'",
+        "Product_T WHERE Pdt_Acctset_VC = 'STANDARD'",
+        "Cash_T WHERE Bank_Code_VC = 1",
+    };
+    for (const QString& probe : probes) {
+        Recordset rs =
+            db::CompanyDatabase::execute(QStringLiteral("EXPLAIN QUERY PLAN SELECT 1 FROM ") + probe);
+        QStringList details;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            details << rs.value(3).toString();
+        EXPECT_TRUE(details.size() == 1 && details.first().startsWith(QLatin1String("SEARCH")))
+            << probe.toStdString() << ": " << details.join(QLatin1String("; ")).toStdString();
+    }
+}

@@ -1,0 +1,226 @@
+// The set-up section: what a field table derives (checks, staging record,
+// assignments per request, show, CLEAR ALL) and the steps of a request.
+#include "ui/SetupSection.h"
+#include "support/gui/UiTest.h"
+#include "ui/Controls.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <memory>
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+using F = SetupField;
+
+class SetupSectionTest : public UiTest {
+protected:
+    void SetUp() override {
+        parent = std::make_unique<QWidget>();
+        // A box the window made itself is adopted, not made twice.
+        makeControl<QComboBox>(parent.get(), QStringLiteral("cboCompany"))->setEditable(true);
+        section = std::make_unique<SetupSection>(
+            parent.get(),
+            std::vector<SetupField>{
+                F::list("cboCompany", "Name :", {0, 0})
+                    .feeds("Name", DataType::Text, 8)
+                    .whenEmpty("Enter Name"),
+                F::text("txtCode", "Code :", {1, 0})
+                    .feeds("Code", DataType::Integer)
+                    .carriedBy(kCreate)
+                    .whenEmpty("Enter Code"),
+                F::text("txtCity").feeds("City", DataType::Text, 4).typingLimited(),
+                F::text("txtPhone", "Phone :").feeds("Phone", DataType::Text, 24).checkedAs(CheckAs::Number),
+                F::text("txtLevel", "Level :")
+                    .feeds("Level", DataType::BigInt)
+                    .carriedBy(kCreate | kUpdate)
+                    .whenEmpty("Enter Level")
+                    .within(Currency(), Currency::fromUnits(3), QStringLiteral("Level is 0 to 3")),
+                F::date("dtpHired", "Hired :").feeds("Hired", DataType::Date),
+                F::list("cboKind", "Kind :").withEntries({"A", "B"}).filtered(Keys::Filtered),
+            });
+        section->buildStaging();
+    }
+    void TearDown() override {
+        section.reset();
+        parent.reset();
+    }
+    void set(const char* control, const QString& text) {
+        setFieldText(section->box(QString::fromLatin1(control)), text);
+    }
+    // The first failing check's message, or the empty text when all pass.
+    QString firstFailure(const CheckList& checks) {
+        ui.clear();
+        if (runChecks(checks))
+            return {};
+        return ui.lastText();
+    }
+
+    std::unique_ptr<QWidget> parent;
+    std::unique_ptr<SetupSection> section;
+};
+
+TEST_F(SetupSectionTest, BuildsItsBoxesLabelsAndStagingRecordFromTheTable) {
+    EXPECT_EQ(parent->findChildren<QComboBox*>(QStringLiteral("cboCompany")).size(), 1);
+    EXPECT_EQ(parent->findChild<QLabel*>(QStringLiteral("lblCode")), nullptr)
+        << "labels come with the layout";
+    EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtCity"))->maxLength(), 4);
+    EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtPhone"))->maxLength(), 32767)
+        << "typing is not limited";
+    EXPECT_EQ(section->box<QComboBox>(QStringLiteral("cboKind"))->count(), 2);
+    EXPECT_TRUE(section->box<QComboBox>(QStringLiteral("cboKind"))->currentText().isEmpty());
+    ASSERT_NE(section->box<QDateEdit>(QStringLiteral("dtpHired")), nullptr);
+
+    const Recordset& staging = section->staging();
+    ASSERT_EQ(staging.fieldCount(), 6);
+    const QStringList names = {"Name", "Code", "City", "Phone", "Level", "Hired"};
+    const DataType types[] = {DataType::Text, DataType::Integer, DataType::Text,
+                              DataType::Text, DataType::BigInt,  DataType::Date};
+    for (int i = 0; i < staging.fieldCount(); ++i) {
+        EXPECT_EQ(staging.field(i).name, names.at(i));
+        EXPECT_EQ(staging.field(i).type, types[i]) << names.at(i).toStdString();
+    }
+    EXPECT_EQ(staging.field(0).size, 8);
+    EXPECT_EQ(staging.recordCount(), 1);
+}
+
+TEST_F(SetupSectionTest, ChecksFollowTheFieldsInOrderWithTheWindowsTexts) {
+    const CheckList checks = section->checks();
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter Name"));
+    EXPECT_EQ(ui.messages().back().title, QStringLiteral("Orvanwise"));
+    set("cboCompany", QStringLiteral("Tan"));
+    // The code is a number: empty is a missing field, letters are no number.
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter Code"));
+    EXPECT_EQ(ui.messages().back().title, QStringLiteral("Missing field"));
+    set("txtCode", QStringLiteral("abc"));
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter numerical and not character"));
+    EXPECT_EQ(ui.messages().back().title, QStringLiteral("Invalid Input"));
+    set("txtCode", QStringLiteral("12"));
+    // A text column checked as a number has no empty check of its own.
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter numerical and not character"));
+    set("txtPhone", QStringLiteral("5551234"));
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter Level"));
+    set("txtLevel", QStringLiteral("-1"));
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Level is 0 to 3"));
+    set("txtLevel", QStringLiteral("4"));
+    EXPECT_EQ(firstFailure(checks), QStringLiteral("Level is 0 to 3"));
+    set("txtLevel", QStringLiteral("3"));
+    EXPECT_EQ(firstFailure(checks), QString()) << "dates and lists without a message are not checked";
+
+    EXPECT_EQ(section->checksOf(QStringLiteral("txtLevel")).size(), 4u);
+    EXPECT_TRUE(section->checksOf(QStringLiteral("cboKind")).empty());
+}
+
+TEST_F(SetupSectionTest, FitChecksRefuseWhatTheStagingRecordCannotHold) {
+    const CheckList fit = section->fitChecks();
+    set("txtCode", QStringLiteral("12"));
+    set("txtLevel", QStringLiteral("1"));
+    EXPECT_EQ(firstFailure(fit), QString());
+
+    set("cboCompany", QStringLiteral("Tan Ah Kow"));
+    EXPECT_EQ(firstFailure(fit), QStringLiteral("Name must not be longer than 8 characters"));
+    set("cboCompany", QStringLiteral("Tan"));
+    for (const char* code : {"2147483648", "12.5", "1e3"}) {
+        set("txtCode", QString::fromLatin1(code));
+        EXPECT_EQ(firstFailure(fit),
+                  QStringLiteral("Code must be a whole number from -2147483648 to 2147483647"))
+            << code;
+    }
+    set("txtCode", QStringLiteral("-2147483648"));
+    // A field with a range of its own names it for a fraction too.
+    set("txtLevel", QStringLiteral("0.5"));
+    EXPECT_EQ(firstFailure(fit), QStringLiteral("Level is 0 to 3"));
+    EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtLevel"))->selectedText(), QStringLiteral("0.5"));
+}
+
+TEST_F(SetupSectionTest, EachRequestCarriesItsOwnFields) {
+    set("cboCompany", QStringLiteral("Tan"));
+    set("txtCode", QStringLiteral("12"));
+    set("txtCity", QStringLiteral("Ipoh"));
+    set("txtPhone", QStringLiteral("555"));
+    set("txtLevel", QStringLiteral("2"));
+    section->box<QDateEdit>(QStringLiteral("dtpHired"))->setDate(QDate(2010, 5, 3));
+
+    auto carried = [this](SetupRequest request) {
+        QStringList columns;
+        for (const auto& [column, box] : section->carried(request))
+            columns << column;
+        return columns;
+    };
+    EXPECT_EQ(carried(SetupRequest::Create),
+              QStringList({"Name", "Code", "City", "Phone", "Level", "Hired"}));
+    EXPECT_EQ(carried(SetupRequest::Update), QStringList({"Name", "City", "Phone", "Level", "Hired"}));
+    EXPECT_EQ(carried(SetupRequest::Delete), QStringList({"Name", "City", "Phone", "Hired"}));
+
+    section->assign(SetupRequest::Delete);
+    Recordset& staging = section->staging();
+    EXPECT_EQ(staging.value(QStringLiteral("Name")).toString(), QStringLiteral("Tan"));
+    EXPECT_TRUE(staging.value(QStringLiteral("Code")).isBlank()) << "a field not carried keeps what it held";
+    EXPECT_EQ(staging.value(QStringLiteral("Hired")).toDate(), QDate(2010, 5, 3));
+    section->assign(SetupRequest::Create);
+    EXPECT_EQ(staging.value(QStringLiteral("Code")).type(), DataType::Integer);
+    EXPECT_EQ(staging.value(QStringLiteral("Level")).type(), DataType::BigInt);
+}
+
+TEST_F(SetupSectionTest, ShowFillsTheBoxesOfTheColumnsAndClearEmptiesAllButTheDates) {
+    Recordset record = buildRecord({{QStringLiteral("Code"), DataType::Integer},
+                                    {QStringLiteral("City"), DataType::Text, 4},
+                                    {QStringLiteral("Hired"), DataType::Date}},
+                                   true);
+    record.setValue(QStringLiteral("Code"), Variant(QStringLiteral("7")));
+    record.setValue(QStringLiteral("City"), Variant(QStringLiteral("Ipoh")));
+    auto* hired = section->box<QDateEdit>(QStringLiteral("dtpHired"));
+    hired->setDate(QDate(2011, 1, 1));
+    set("txtPhone", QStringLiteral("555"));
+    section->show(record);
+    EXPECT_EQ(fieldText(section->box(QStringLiteral("txtCode"))), QStringLiteral("7"));
+    EXPECT_EQ(fieldText(section->box(QStringLiteral("txtCity"))), QStringLiteral("Ipoh"));
+    EXPECT_EQ(hired->date(), QDate(2011, 1, 1)) << "a date the record lacks leaves the picker";
+    EXPECT_EQ(fieldText(section->box(QStringLiteral("txtPhone"))), QStringLiteral("555"))
+        << "a column the record lacks leaves its box";
+
+    section->clear();
+    for (const char* control : {"cboCompany", "txtCode", "txtCity", "txtPhone", "cboKind"})
+        EXPECT_TRUE(fieldText(section->box(QString::fromLatin1(control))).isEmpty()) << control;
+    EXPECT_EQ(hired->date(), QDate(2011, 1, 1));
+}
+
+TEST_F(SetupSectionTest, ARequestStopsAtAFailedCheckOrAFieldThatCannotHoldItsText) {
+    int written = 0;
+    int cleared = 0;
+    auto steps = [&](CheckList checks) {
+        return RequestSteps{std::move(checks),
+                            [&] { return section->assign(SetupRequest::Create); },
+                            [&] {
+                                ++written;
+                                return QStringLiteral("sent");
+                            },
+                            {},
+                            [&] { ++cleared; }};
+    };
+    EXPECT_FALSE(runRequest(parent.get(), steps(section->checks())));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Enter Name")));
+
+    // Unchecked, a code of letters cannot go into its number field: the
+    // clerk learns why and nothing is written or cleared.
+    set("txtCode", QStringLiteral("abc"));
+    ui.clear();
+    EXPECT_FALSE(runRequest(parent.get(), steps({})));
+    EXPECT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(cleared, 0);
+    EXPECT_EQ(fieldText(section->box(QStringLiteral("txtCode"))), QStringLiteral("abc"));
+
+    set("txtCode", QStringLiteral("12"));
+    ui.clear();
+    EXPECT_TRUE(runRequest(parent.get(), steps({})));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("sent")));
+    EXPECT_EQ(written, 1);
+    EXPECT_EQ(cleared, 1);
+}
+
+} // namespace
