@@ -1,6 +1,6 @@
 // Opening a company file written before the account balances were kept: the
-// upgrade works out every balance from the postings, inside one transaction,
-// while the program shows that it is busy. Timed on a copy of the generated
+// upgrades work out every balance and the ledger's size from the postings and
+// index the references, while the program shows that it is busy. Timed on a copy of the generated
 // book (see BenchBook.h) put back into that older form. Run:
 //   build/bin/bench_upgrade
 #include "BenchBook.h"
@@ -29,6 +29,9 @@ void BM_UpgradeToKeptBalances(benchmark::State& state) {
             "DROP TRIGGER Ledger_T_balance_insert; DROP TRIGGER Ledger_T_balance_update; "
             "DROP TRIGGER Ledger_T_balance_delete; DROP TABLE Ledger_Balance_T; "
             "DROP INDEX Ledger_Acct; CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, Amount_NU); "
+            "DROP TRIGGER Ledger_T_limit_insert; DROP TRIGGER Ledger_T_limit_update; "
+            "DROP TRIGGER Ledger_T_size_insert; DROP TRIGGER Ledger_T_size_update; "
+            "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; "
             "PRAGMA user_version = 1"));
         CompanyDatabase::closeConnection();
         CompanyDatabase::setUpgradeProgress([&ticks] { ++ticks; });
