@@ -49,9 +49,12 @@ TEST_F(UiServicesTest, LineChecksKeepTheClerksPlaceUnlessALineIsRefused) {
         lines.setValue(0, QString::fromLatin1(amount));
     }
     lines.moveTo(2);
-    const Check positive = Check::when([lines] { return lines.value(0).toCurrency().raw() <= 0; },
-                                       QStringLiteral("Amount must be more than 0"));
-    const Check known = Check::when([lines] { return lines.value(0).isNull(); }, QStringLiteral("No amount"));
+    const Check positive =
+        Check::onLine([](const RowView& line) { return line.currency(QStringLiteral("Amount")).raw() <= 0; },
+                      QStringLiteral("Amount must be more than 0"));
+    const Check known =
+        Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Amount")); },
+                      QStringLiteral("No amount"));
     EXPECT_TRUE(runChecks({Check::eachLine(lines, {known})}));
     EXPECT_EQ(lines.position(), 2) << "a passing run moved the grid's current line";
     EXPECT_FALSE(runChecks({Check::eachLine(lines, {known, positive})}));
