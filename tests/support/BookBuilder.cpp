@@ -6,6 +6,7 @@
 #include "cash/clsCashSetup.h"
 #include "data/DataClass.h"
 #include "db/CompanyDatabase.h"
+#include "db/SqlFunctions.h"
 #include "gl/clsCOASetup.h"
 #include "gl/clsGLEntry.h"
 #include "inventory/IVRecords.h"
@@ -25,7 +26,9 @@ namespace {
 void expectWritten(const DataClass& writer, const QString& result) {
     if (!writer.lastFailureReason().isEmpty())
         throw std::runtime_error(
-            ("the book refused a set-up write: " + result + ": " + writer.lastFailureReason()).toStdString());
+            ("the book refused a write of the builder: " + result + ": " +
+             QString(writer.lastFailureReason()).replace(QChar(db::kDetailSeparator), QLatin1Char('|')))
+                .toStdString());
 }
 
 QString firstValue(const QString& query, const std::vector<Variant>& params = {}) {

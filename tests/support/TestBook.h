@@ -12,7 +12,7 @@ namespace orv::test {
 
 // A fresh company file in a temporary folder for one test: created on the
 // first connection, closed and removed when the test ends. "Today" is pinned
-// so dated results do not depend on the calendar. When the test has opened
+// so dated results do not depend on the calendar. When the test has made
 // the book, tear-down fails it if check_invariants reports a broken rule or
 // SQLite finds a dangling reference or a damaged page: a test need not ask.
 // Its masters and histories are made by the book builder.
@@ -32,14 +32,19 @@ protected:
 
     static QDate pinnedToday() { return QDate(2010, 6, 15); }
 
-    // For the tests that damage the books by hand to see a check fire, or that
-    // write by hand a history no landed document can make yet.
+    // For the tests that break a rule of the books by hand to see a check
+    // fire, or that write by hand a history no landed document can make yet:
+    // check_invariants is not asked, but every reference must still hold and
+    // the file must still be sound.
     void skipBookChecks() { m_skipBookChecks = true; }
+    // For the tests that damage the file itself: no check at all.
+    void skipFileChecks() { m_skipFileChecks = true; }
 
 private:
     void expectSoundFile();
 
     bool m_skipBookChecks = false;
+    bool m_skipFileChecks = false;
     QTemporaryDir m_dir;
 };
 
