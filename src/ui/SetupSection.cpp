@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <algorithm>
 #include <limits>
 
 namespace orv {
@@ -140,6 +141,11 @@ SetupField& SetupField::filtered(Keys filter, const QString& message) {
     return *this;
 }
 
+SetupField& SetupField::positive(const QString& message) {
+    notPositive = message;
+    return *this;
+}
+
 SetupField& SetupField::withEntries(const QStringList& fixed) {
     entries = fixed;
     return *this;
@@ -157,6 +163,21 @@ SetupField& SetupField::typingLimited() {
 
 SetupField& SetupField::notShown() {
     shown = false;
+    return *this;
+}
+
+SetupField& SetupField::showing(const QString& column) {
+    shownColumn = column;
+    return *this;
+}
+
+SetupField& SetupField::tinted() {
+    tint = true;
+    return *this;
+}
+
+SetupField& SetupField::checkedOnlyIf(std::function<bool()> condition) {
+    applies = std::move(condition);
     return *this;
 }
 
@@ -222,7 +243,10 @@ void SetupSection::layOut(QGridLayout* grid) const {
 std::vector<FieldDef> SetupSection::stagingFields() const {
     std::vector<FieldDef> defs;
     for (const SetupField& field : m_fields) {
-        if (!field.column.isEmpty())
+        // Two boxes may feed one field on different requests; it is defined once.
+        const bool defined = std::any_of(defs.begin(), defs.end(),
+                                         [&field](const FieldDef& def) { return def.name == field.column; });
+        if (!field.column.isEmpty() && !defined)
             defs.push_back({field.column, field.type, field.width});
     }
     return defs;
@@ -239,9 +263,10 @@ void SetupSection::show(const Recordset& record) const {
     row.moveFirst();
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const SetupField& field = m_fields[i];
-        if (!field.shown || field.column.isEmpty() || !row.hasField(field.column))
+        const QString& column = field.shownColumn.isEmpty() ? field.column : field.shownColumn;
+        if (!field.shown || column.isEmpty() || !row.hasField(column))
             continue;
-        const Variant value = row.value(field.column);
+        const Variant value = row.value(column);
         if (auto* picker = qobject_cast<QDateEdit*>(m_boxes[i])) {
             // A date the record lacks leaves the picker as it is.
             if (!value.isBlank())
@@ -289,15 +314,23 @@ CheckList SetupSection::fieldChecks(const SetupField& field) const {
     if (!isNumber(field)) {
         if (!field.empty.isEmpty())
             checks.push_back(Check::empty(b, field.empty));
-        return checks;
+    } else {
+        if (!field.empty.isEmpty())
+            checks.push_back(Check::emptyNumber(b, field.empty));
+        checks.push_back(Check::notNumber(b));
+        if (!field.notPositive.isEmpty())
+            checks.push_back(Check::notPositive(b, field.notPositive));
+        if (field.minimum)
+            checks.push_back(Check::below(b, *field.minimum, field.range));
+        if (field.maximum)
+            checks.push_back(Check::above(b, *field.maximum, field.range));
     }
-    if (!field.empty.isEmpty())
-        checks.push_back(Check::emptyNumber(b, field.empty));
-    checks.push_back(Check::notNumber(b));
-    if (field.minimum)
-        checks.push_back(Check::below(b, *field.minimum, field.range));
-    if (field.maximum)
-        checks.push_back(Check::above(b, *field.maximum, field.range));
+    for (Check& check : checks) {
+        if (field.applies)
+            check.onlyIf(field.applies);
+        if (field.tint)
+            check.tinted();
+    }
     return checks;
 }
 

@@ -99,10 +99,14 @@ struct SetupField {
     Keys keys = Keys::Any;
     QString keysMessage; // the key filter's message, where it has its own
     QStringList entries; // the fixed entries of a list
+    QString notPositive; // a number of zero or less fails with it; none: no check
     CheckAs checkAs = CheckAs::Column;
-    bool limitTyping = false; // the box takes no more than width characters
-    bool shown = true;        // a pick copies the record's column into the box
-    QString what;             // the field in messages; the caption without its colon by default
+    bool limitTyping = false;      // the box takes no more than width characters
+    bool shown = true;             // a pick copies the record's column into the box
+    QString shownColumn;           // the column a pick shows, where it is not the staging field
+    bool tint = false;             // a failing check turns the box light blue
+    std::function<bool()> applies; // the field's checks run only while it holds; none: always
+    QString what;                  // the field in messages; the caption without its colon by default
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
@@ -115,10 +119,14 @@ struct SetupField {
     SetupField& within(std::optional<Currency> lowest, std::optional<Currency> highest,
                        const QString& message);
     SetupField& filtered(Keys filter, const QString& message = {});
+    SetupField& positive(const QString& message);
     SetupField& withEntries(const QStringList& fixed);
     SetupField& checkedAs(CheckAs how);
     SetupField& typingLimited();
     SetupField& notShown();
+    SetupField& showing(const QString& column);
+    SetupField& tinted();
+    SetupField& checkedOnlyIf(std::function<bool()> condition);
     SetupField& called(const QString& name);
 };
 
