@@ -95,19 +95,7 @@ void SetupWindow::Form_Load() {
 }
 
 void SetupWindow::fillList(const ListFill& fill) {
-    Recordset rows = readTable(fill.table);
-    QStringList entries;
-    for (int row = 0; row < rows.recordCount(); ++row) {
-        entries << rows.valueAt(row, rows.fieldIndex(fill.column)).toString();
-    }
-    if (fill.alphabetical) {
-        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
-    }
-    fill.list->clear();
-    fill.list->addItems(entries);
-    fill.list->setCurrentIndex(-1);
+    fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
 }
 
 void SetupWindow::Create_New_Customer() {
@@ -205,28 +193,16 @@ SetupWindow::ListFill SetupWindow::namesOf(const SetupSection* section) const {
 
 void SetupWindow::pickInSection(const Section& section) {
     const QString name = fieldText(namesOf(section.fields).list);
-    const Recordset record = section.requests.details(name);
-    // A record removed since the list was read: nothing is loaded.
-    if (record.recordCount() == 0) {
-        UiServices::current().message(section.requests.missing.arg(name));
-        return;
-    }
-    section.fields->show(record);
-    cmdNew->click();
+    if (section.fields->showPicked(section.requests.details(name), section.requests.missing, name))
+        cmdNew->click();
 }
 
 void SetupWindow::sectionRequest(const Section& section, Request request) {
     SetupSection* fields = section.fields;
-    CheckList checks = fields->checks();
-    if (section.requests.ownChecks) {
-        for (Check& check : section.requests.ownChecks())
-            checks.push_back(std::move(check));
-    }
-    for (Check& check : fields->fitChecks())
-        checks.push_back(std::move(check));
-    runRequest(this, {std::move(checks), [fields, request] { return fields->assign(request); },
-                      [&] { return section.requests.write(request, fields->staging()); },
-                      [&] { fillList(namesOf(fields)); }, [fields] { fields->clear(); }});
+    fields->request(
+        request, [&](const Recordset& staging) { return section.requests.write(request, staging); },
+        [&] { fillList(namesOf(fields)); }, [fields] { fields->clear(); },
+        section.requests.ownChecks ? section.requests.ownChecks() : CheckList{});
 }
 
 // --- the record as a field table ----------------------------------------------------------
