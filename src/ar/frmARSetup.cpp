@@ -34,7 +34,7 @@ std::vector<SetupField> customerFields() {
 
 frmARSetup::frmARSetup(QWidget* parent)
     : SetupWindowOver({&clsARSetup::Get_Customer_Details, &clsARSetup::Send_Order, &clsARSetup::Update_Order,
-                       &clsARSetup::Delete_Order},
+                       &clsARSetup::Delete_Order, &clsARSetup::Get_COA_Details},
                       PartyTexts{QStringLiteral("Customers"), QStringLiteral("Customer Code"), kNoCustomer,
                                  kNothingToDelete},
                       customerFields(), parent),

@@ -37,7 +37,7 @@ std::vector<SetupField> supplierFields() {
 
 frmAPSetup::frmAPSetup(QWidget* parent)
     : SetupWindowOver({&clsAPSetup::Get_Creditor_Details, &clsAPSetup::Send_Order, &clsAPSetup::Update_Order,
-                       &clsAPSetup::Delete_Order},
+                       &clsAPSetup::Delete_Order, &clsAPSetup::Get_COA_Details},
                       PartyTexts{QStringLiteral("Creditors"), QStringLiteral("Creditor Code"), kNoSupplier,
                                  kNothingToDelete},
                       supplierFields(), parent),

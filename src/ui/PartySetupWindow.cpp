@@ -35,11 +35,15 @@ std::vector<SetupField> partyFields() {
     const auto account = [](const char* control, const char* caption, Cell cell, const char* column,
                             const QString& empty) {
         SetupField f = F::list(control, caption, cell).feeds(column, DataType::Integer).carriedBy(kSent);
-        return f.whenEmpty(empty).tinted().checkedAs(CheckAs::Text);
+        return f.whenEmpty(empty).tinting().checkedAs(CheckAs::Text);
     };
     using P = PartySetupWindow;
     return {
-        F::list("cboCOA").feeds("GL_ID", DataType::Integer).carriedBy(kSent).checkedAs(CheckAs::Text),
+        F::list("cboCOA")
+            .feeds("GL_ID", DataType::Integer)
+            .carriedBy(kSent)
+            .checkedAs(CheckAs::Text)
+            .keyOf("COA_T"),
         F::list("cboCompany")
             .feeds("CompanyName", DataType::Text, 40)
             .carriedBy(kSent)
@@ -71,8 +75,8 @@ std::vector<SetupField> partyFields() {
             .carriedBy(kCreate)
             .withEntries({P::kForeign, P::kLocal})
             .checkedAs(CheckAs::Text)
-            .tinted(),
-        F::text("txtGLName").showing("GL_Name_VC"),
+            .tinting(),
+        F::text("txtGLName").shownFrom("GL_Name_VC"),
     };
 }
 
@@ -294,9 +298,7 @@ std::vector<SetupWindow::Assignment> PartySetupWindow::assignments(Request reque
     const bool foreign = isForeign();
     const std::vector<QComboBox*> accounts = accountBoxes();
     for (Assignment& a : fields) {
-        if (a.box == cboCOA)
-            a.text = [this] { return accountKey(cboCOA->currentText()); };
-        else if (a.box == cboForex)
+        if (a.box == cboForex)
             a.text = [foreign] { return foreign ? QStringLiteral("1") : QStringLiteral("0"); };
         else if (local && std::find(accounts.begin(), accounts.end(), a.box) != accounts.end())
             a.text = [] { return QStringLiteral("1"); };
