@@ -81,6 +81,45 @@ TEST_F(UiServicesTest, AButtonWhoseHandlerFailsTellsTheClerkAndTheWindowGoesOn) 
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("The company file is busy"));
 }
 
+TEST_F(UiServicesTest, APressWhileItsHandlerRunsIsIgnoredAndTheNextOneCounts) {
+    QPushButton button;
+    int runs = 0;
+    // The clerk clicks again while the handler's message box waits.
+    onClick(&button, [&] {
+        ++runs;
+        button.click();
+    });
+    button.click();
+    EXPECT_EQ(runs, 1);
+    button.click();
+    EXPECT_EQ(runs, 2) << "the press after the handler ended runs it again";
+
+    // A failed handler does not leave the button deaf.
+    QPushButton failing;
+    int tries = 0;
+    onClick(&failing, [&] {
+        ++tries;
+        throw std::runtime_error("disk full");
+    });
+    failing.click();
+    failing.click();
+    EXPECT_EQ(tries, 2);
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("disk full"), QStringLiteral("disk full")}));
+}
+
+TEST_F(UiServicesTest, AHandlerMayDestroyItsOwnButton) {
+    auto* window = new QWidget;
+    auto* button = new QPushButton(window);
+    bool ran = false;
+    onClick(button, [&] {
+        ran = true;
+        delete window;
+    });
+    button->click();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(ui.messages().empty());
+}
+
 TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {
     QWidget widget;
     const double scale = widget.logicalDpiX() / 96.0;
