@@ -1,7 +1,7 @@
 #include "frmStkAdj.h"
 
-#include "values/DataError.h"
 #include "ui/Controls.h"
+#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,14 +14,6 @@
 #include <QVBoxLayout>
 
 namespace orv {
-
-namespace {
-
-bool blank(const Variant& v) {
-    return v.isBlank() || v.toString().trimmed().isEmpty();
-}
-
-} // namespace
 
 frmStkAdj::frmStkAdj(QWidget* parent)
     : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
@@ -41,7 +33,7 @@ frmStkAdj::frmStkAdj(QWidget* parent)
     cmdNew->setText(QStringLiteral("NEW"));
     cmdSend->setText(QStringLiteral("POST"));
     txtSubTotal->setText(QStringLiteral("$0.00"));
-    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    onChoice(cboCompany, [this] { cboCompany_Click(); });
     // The boxes show the set last chosen; once the clerk types over it they
     // would name another set's accounts, so they empty until a set is chosen.
     connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] {
@@ -145,16 +137,12 @@ void frmStkAdj::fillNewLine(Recordset& lines) {
 }
 
 Currency frmStkAdj::computeLine(const RowView& line) {
-    // The counted quantity at the line's unit price, exact.
-    if (blank(line.value(QStringLiteral("Qty_NU"))))
+    // The counted quantity at the line's unit price, to the cent as the books
+    // value a line.
+    if (isBlankCell(line.value(QStringLiteral("Qty_NU"))))
         return Currency();
-    try {
-        return line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_NU"));
-    } catch (const DataError&) {
-        // No total rather than the one before this edit.
-        txtSubTotal->clear();
-        throw;
-    }
+    return line::extended(line.currency(QStringLiteral("Unit_Price_TI")),
+                          line.integer(QStringLiteral("Qty_NU")));
 }
 
 // --- post ------------------------------------------------------------------------
@@ -167,7 +155,9 @@ std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
 }
 
 CheckList frmStkAdj::postChecks() {
-    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
+    const auto cell = [](const RowView& line, const char* field) {
+        return line.value(QString::fromLatin1(field));
+    };
     return {
         Check::empty(cboCompany, kSelectSet),
         // A typed number that is no set's leaves no stock account to post to.
@@ -179,23 +169,30 @@ CheckList frmStkAdj::postChecks() {
         Check::eachLine(
             m_lines,
             {
-                Check::when([=] { return blank(value("GL_ID")); }, kSpecifyAccount),
-                Check::when([=] { return blank(value("Description")); }, kSpecifyDescription),
+                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
+                              kSpecifyAccount),
+                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
+                              kSpecifyDescription),
                 // Stock never falls below nothing, and what comes in has a price.
-                Check::when([=] { return blank(value("Qty_NU")) || value("Qty_NU").toInt64() < 0; },
-                            kNegativeCount),
-                Check::when(
-                    [=, this] {
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
+                    },
+                    kNegativeCount),
+                Check::onLine(
+                    [=, this](const RowView& line) {
                         const bool raised =
-                            value("Qty_NU").toInt64() > offeredQuantity(value("Doc_ID").toString());
-                        return raised && (blank(value("Unit_Price_TI")) ||
-                                          value("Unit_Price_TI").toCurrency().raw() < 0);
+                            cell(line, "Qty_NU").toInt64() > offeredQuantity(cell(line, "Doc_ID").toString());
+                        return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
+                                          cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
                     },
                     kNegativePrice),
-                Check::when(
-                    [=] {
-                        return !blank(value("Unit_Price_TI")) &&
-                               !value("Unit_Price_TI").toCurrency().fitsTimes(value("Qty_NU").toInt64());
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return !isBlankCell(cell(line, "Unit_Price_TI")) &&
+                               !cell(line, "Unit_Price_TI")
+                                    .toCurrency()
+                                    .fitsTimes(cell(line, "Qty_NU").toInt64());
                     },
                     kAmountTooLarge),
             }),

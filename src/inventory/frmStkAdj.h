@@ -18,18 +18,13 @@ class frmStkAdj : public DataEntryWindow<clsStk_Adj> {
 public:
     static inline const QString kPostedMessage =
         QStringLiteral("Stock Adjustment Journal has been posted. The Journal Number is: ");
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
-    static inline const QString kItemExists = QStringLiteral("Item already exists!");
     static inline const QString kSelectSet = QStringLiteral("Select an Account Set ID first!");
     static inline const QString kSpecifyEmployee = QStringLiteral(" Specify Employee Name ");
     static inline const QString kSpecifyAccount =
         QStringLiteral("Specify GL_ID Code to post for this stock item");
     static inline const QString kSpecifyDescription = QStringLiteral("Specify Description for this journal");
-    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
     static inline const QString kNegativeCount =
         QStringLiteral("The counted quantity must be 0 or more: stock cannot fall below nothing");
-    static inline const QString kAmountTooLarge =
-        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
     static inline const QString kNegativePrice =
         QStringLiteral("Stock counted up comes in at the unit price: enter a price of 0 or more");
 
@@ -44,7 +39,7 @@ public:
     QLabel* Label9;    // over the line grid
     QGroupBox* Frame1; // "Inventory Account Setting"
 
-    void cboCompany_Click();
+    void cboCompany_Click() override;
 
 protected:
     std::vector<FieldDef> headerFields() const override;
@@ -58,7 +53,6 @@ protected:
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPostedMessage; }
-    QString noEmployeeMessage() const override { return kNoEmployee; }
     void fillLists() override;
     void reloadPickAfterNew() override;
     std::vector<int> pickColumnWidths() const override { return {1100, 1100, 1100, 1100, 1300}; }

@@ -3,8 +3,6 @@
 #include "clsGRN.h"
 #include "ui/EntryWindow.h"
 
-class QGroupBox;
-
 namespace orv {
 
 // "Goods Received Note": the clerk picks the supplier and the employee, types
@@ -16,8 +14,6 @@ class frmGRN : public DataEntryWindow<clsGRN> {
 public:
     static inline const QString kPostedMessage =
         QStringLiteral("Your GRN has been issued. The confirmation number is: ");
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
-    static inline const QString kItemExists = QStringLiteral("Item already exists!");
     static inline const QString kEnterDescription = QStringLiteral("Please enter description for this item");
     static inline const QString kSpecifyEmployee = QStringLiteral("Specify Employee Name!");
     static inline const QString kCompanyInvalid = QStringLiteral("Company Name must be valid!");
@@ -26,31 +22,15 @@ public:
     static inline const QString kRateNotNumber =
         QStringLiteral("Enter numerical, up to 3 decimal points and not character");
     static inline const QString kRateNotPositive = QStringLiteral("Currency rate must not be negative");
-    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
     static inline const QString kNegativeQuantity = QStringLiteral("Negative Quantity is disallowed");
     static inline const QString kNegativePricing = QStringLiteral("Negative Pricing is disallowed");
-    static inline const QString kAmountTooLarge =
-        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
     static inline const QString kOneYear = QStringLiteral(
         "All lines of a note must fall in one year: post each year's lines on a note of their own");
 
     explicit frmGRN(QWidget* parent = nullptr);
     ~frmGRN() override;
 
-    QComboBox* cboCompany;
-    QLineEdit* txtAddress;
-    QLineEdit* txtCity;
-    QLineEdit* txtRegion;
-    QLineEdit* txtCountry;
-    QLineEdit* txtPostal;
-    QLineEdit* txtPhone;
-    QLineEdit* cboCreditor; // "FOREIGN" or "LOCAL"
-    QLineEdit* txtCurType;
-    QLineEdit* txtCurRate;
     QLineEdit* txtPO;
-    QGroupBox* Frame1; // "Creditor Detail"
-
-    void cboCompany_Click();
 
 protected:
     std::vector<FieldDef> headerFields() const override;
@@ -64,8 +44,6 @@ protected:
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPostedMessage; }
-    QString noEmployeeMessage() const override { return kNoEmployee; }
-    void fillLists() override;
     void loadPickGrid() override;
     void reloadPickAfterPost() override;
     std::vector<int> pickColumnWidths() const override { return {1200, 800, 2000, 800, 800}; }
