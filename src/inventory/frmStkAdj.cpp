@@ -23,16 +23,16 @@ frmStkAdj::frmStkAdj(QWidget* parent)
       Label8(makeControl<QLabel>(this, QStringLiteral("Label8"))),
       Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
-    setWindowTitle(QStringLiteral("Stock Adjustment"));
+    setWindowTitle(qtext(kText["Caption"]));
     cboCompany->setEditable(true);
     cboCompany->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
         box->setReadOnly(true);
-    Label8->setText(QStringLiteral("Stock Item"));
-    Label9->setText(QStringLiteral("Journal Entry"));
-    cmdNew->setText(QStringLiteral("NEW"));
-    cmdSend->setText(QStringLiteral("POST"));
-    txtSubTotal->setText(QStringLiteral("$0.00"));
+    Label8->setText(qtext(kText["Label8"]));
+    Label9->setText(qtext(kText["Label9"]));
+    cmdNew->setText(qtext(kText["cmdNew"]));
+    cmdSend->setText(qtext(kText["cmdSend"]));
+    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     onChoice(cboCompany, [this] { cboCompany_Click(); });
     // The boxes show the set last chosen; once the clerk types over it they
     // would name another set's accounts, so they empty until a set is chosen.
@@ -46,12 +46,12 @@ frmStkAdj::frmStkAdj(QWidget* parent)
 frmStkAdj::~frmStkAdj() = default;
 
 void frmStkAdj::layOut() {
-    Frame1->setTitle(QStringLiteral("Inventory Account Setting"));
+    Frame1->setTitle(qtext(kText["Frame1"]));
     auto* set = new QFormLayout(Frame1);
-    set->addRow(QStringLiteral("Acct Set ID :"), cboCompany);
-    set->addRow(QStringLiteral("Acctset :"), txtAcctset);
-    set->addRow(QStringLiteral("Stock :"), txtStock);
-    set->addRow(QStringLiteral("Costing :"), txtCosting);
+    set->addRow(qtext(kText["cboCompany"]), cboCompany);
+    set->addRow(qtext(kText["txtAcctset"]), txtAcctset);
+    set->addRow(qtext(kText["txtStock"]), txtStock);
+    set->addRow(qtext(kText["txtCosting"]), txtCosting);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(Frame1);
@@ -65,16 +65,16 @@ void frmStkAdj::layOut() {
     page->addWidget(dgrOrderDetails, 1);
     auto* totals = new QHBoxLayout;
     totals->addWidget(dtpOrder);
-    totals->addWidget(new QLabel(QStringLiteral("Employee"), this));
+    totals->addWidget(new QLabel(qtext(kText["cboEmployee"]), this));
     totals->addWidget(cboEmployee, 1);
-    totals->addWidget(new QLabel(QStringLiteral(" Total"), this));
+    totals->addWidget(new QLabel(qtext(kText["txtSubTotal"]), this));
     totals->addWidget(txtSubTotal);
     page->addLayout(totals);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdNew);
     buttons->addWidget(cmdSend);
     buttons->addStretch(1);
-    buttons->addWidget(new QLabel(QStringLiteral("Journal  Number :"), this));
+    buttons->addWidget(new QLabel(qtext(kText["txtOrderID"]), this));
     buttons->addWidget(txtOrderID);
     page->addLayout(buttons);
     resize(760, 600);

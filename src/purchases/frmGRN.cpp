@@ -18,14 +18,14 @@ namespace orv {
 
 frmGRN::frmGRN(QWidget* parent)
     : DataEntryWindow(parent), txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))) {
-    setWindowTitle(QStringLiteral("Goods Received Note"));
+    setWindowTitle(qtext(kText["Caption"]));
     useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
     txtPO->setMaxLength(10);
-    cmdNew->setText(QStringLiteral("New GRN"));
-    cmdSend->setText(QStringLiteral("Create GRN"));
-    txtSubTotal->setText(QStringLiteral("$0.00"));
-    hfgProducts->setToolTip(QStringLiteral("Below are the available items in inventory"));
+    cmdNew->setText(qtext(kText["cmdNew"]));
+    cmdSend->setText(qtext(kText["cmdSend"]));
+    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
+    hfgProducts->setToolTip(qtext(kText["PickHint"]));
     // A note has no date of its own: each line keeps the day it was dragged in.
     dtpOrder->hide();
     layOut();
@@ -34,30 +34,30 @@ frmGRN::frmGRN(QWidget* parent)
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    party->setTitle(QStringLiteral("Creditor Detail"));
-    party->layOut({QStringLiteral("Supplier :"), QStringLiteral("Address"), QStringLiteral("City"),
-                   QStringLiteral("Region"), QStringLiteral("Country"), QStringLiteral("Postal"),
-                   QStringLiteral("Phone"), QStringLiteral("Supplier Type :"), QStringLiteral("Cur Type"),
-                   QStringLiteral("Cur Rate")});
-    party->form()->addRow(QStringLiteral("PO No :"), txtPO);
+    party->setTitle(qtext(kText["Frame1"]));
+    party->layOut({qtext(kText["cboCompany"]), qtext(kText["txtAddress"]), qtext(kText["txtCity"]),
+                   qtext(kText["txtRegion"]), qtext(kText["txtCountry"]), qtext(kText["txtPostal"]),
+                   qtext(kText["txtPhone"]), qtext(kText["cboCreditor"]), qtext(kText["txtCurType"]),
+                   qtext(kText["txtCurRate"])});
+    party->form()->addRow(qtext(kText["txtPO"]), txtPO);
 
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     top->addWidget(party);
     auto* side = new QFormLayout;
-    side->addRow(QStringLiteral("Employee"), cboEmployee);
-    side->addRow(QStringLiteral("GRN Number"), txtOrderID);
-    side->addRow(QStringLiteral(" Total"), txtSubTotal);
+    side->addRow(qtext(kText["cboEmployee"]), cboEmployee);
+    side->addRow(qtext(kText["txtOrderID"]), txtOrderID);
+    side->addRow(qtext(kText["txtSubTotal"]), txtSubTotal);
     side->addRow(cmdNew, cmdSend);
     top->addLayout(side);
     page->addLayout(top);
     auto* pickHead = new QHBoxLayout;
-    pickHead->addWidget(new QLabel(QStringLiteral("Available Products"), this));
+    pickHead->addWidget(new QLabel(qtext(kText["hfgProducts"]), this));
     pickHead->addWidget(Image1);
     pickHead->addStretch(1);
     page->addLayout(pickHead);
     page->addWidget(hfgProducts, 1);
-    page->addWidget(new QLabel(QStringLiteral("Received Items"), this));
+    page->addWidget(new QLabel(qtext(kText["dgrOrderDetails"]), this));
     page->addWidget(dgrOrderDetails, 1);
     resize(820, 640);
 }
@@ -132,10 +132,8 @@ CheckList frmGRN::postChecks() {
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
             kSpecifyEmployee, cboEmployee),
         Check::empty(txtPO, kSpecifyPO),
-        Check::when([rate] { return rate->text().isEmpty(); }, kEnterRate, rate,
-                    QStringLiteral("Missing field")),
-        Check::when([rate] { return !isNumericText(rate->text()); }, kRateNotNumber, rate,
-                    QStringLiteral("Invalid Input"))
+        Check::when([rate] { return rate->text().isEmpty(); }, kEnterRate, rate, kTitleMissingField),
+        Check::when([rate] { return !isNumericText(rate->text()); }, kRateNotNumber, rate, kTitleInvalidInput)
             .selectingText(),
         Check::when(
             [rate] {

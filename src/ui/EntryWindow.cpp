@@ -210,7 +210,7 @@ void EntryWindow::dgrOrderDetails_DragDrop() {
 void EntryWindow::Total_All() {
     m_totalKnown = true;
     if (m_lines.recordCount() == 0) {
-        txtSubTotal->setText(QStringLiteral("$ 0.00"));
+        txtSubTotal->setText(qtext(kSharedText["NoTotal"]));
         return;
     }
     // A line or a sum beyond what the books can hold leaves no total rather

@@ -5,6 +5,7 @@
 #include "PartyHeader.h"
 #include "PickGrid.h"
 #include "RecordFields.h"
+#include "TextTable.h"
 #include "Window.h"
 #include "values/Currency.h"
 
@@ -31,16 +32,25 @@ namespace orv {
 class EntryWindow : public Window {
     Q_OBJECT
 public:
-    static inline const QString kHintText = QStringLiteral("Left click mouse on a row and drag to bottom");
+    // The texts of the frame, and those that several entry windows share.
+    static constexpr auto kSharedText = makeTextTable({
+        {"Image1", "Left click mouse on a row and drag to bottom"},
+        {"NoTotal", "$ 0.00"},
+        {"NoEmployee", " No records was found in Employees Table "},
+        {"ItemExists", "Item already exists!"},
+        {"NoLines", "No items listed in the order detail section!"},
+        {"AmountTooLarge",
+         "The amount of this line is too large to be kept: enter a smaller quantity or price"},
+        {"TotalTooLarge",
+         "The lines are too large to be added up: enter smaller quantities or prices, or post fewer lines"},
+    });
+    static inline const QString kHintText = qtext(kSharedText["Image1"]);
     static inline const QString kTotalPicture = QStringLiteral("$ ##0.00");
-    // Texts that several entry windows share.
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
-    static inline const QString kItemExists = QStringLiteral("Item already exists!");
-    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
-    static inline const QString kAmountTooLarge =
-        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
-    static inline const QString kTotalTooLarge = QStringLiteral(
-        "The lines are too large to be added up: enter smaller quantities or prices, or post fewer lines");
+    static inline const QString kNoEmployee = qtext(kSharedText["NoEmployee"]);
+    static inline const QString kItemExists = qtext(kSharedText["ItemExists"]);
+    static inline const QString kNoLines = qtext(kSharedText["NoLines"]);
+    static inline const QString kAmountTooLarge = qtext(kSharedText["AmountTooLarge"]);
+    static inline const QString kTotalTooLarge = qtext(kSharedText["TotalTooLarge"]);
 
     explicit EntryWindow(QWidget* parent = nullptr);
 

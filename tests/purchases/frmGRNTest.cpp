@@ -6,6 +6,7 @@
 #include "support/PartyStaging.h"
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 
 #include <QComboBox>
@@ -291,4 +292,45 @@ TEST_F(frmGRNTest, TheTotalIsTheSumOfTheLinesAsTheBooksValueThem) {
     EXPECT_EQ(scalar(QStringLiteral(
                   "SELECT printf('%.2f', SUM(Amount_NU) / 10000.0) FROM Ledger_T WHERE Leg = 'STOCK'")),
               QStringLiteral("0.03"));
+}
+
+TEST(frmGRNTexts, TheNoteShowsTheTextsAsWritten) {
+    test::expectPinnedTexts(
+        frmGRN::kText,
+        {
+            {"Caption", "Goods Received Note"},
+            {"Frame1", "Creditor Detail"},
+            {"cboCompany", "Supplier :"},
+            {"txtAddress", "Address"},
+            {"txtCity", "City"},
+            {"txtRegion", "Region"},
+            {"txtCountry", "Country"},
+            {"txtPostal", "Postal"},
+            {"txtPhone", "Phone"},
+            {"cboCreditor", "Supplier Type :"},
+            {"txtCurType", "Cur Type"},
+            {"txtCurRate", "Cur Rate"},
+            {"txtPO", "PO No :"},
+            {"cboEmployee", "Employee"},
+            {"txtOrderID", "GRN Number"},
+            {"txtSubTotal", " Total"},
+            {"SubTotalAtDesign", "$0.00"},
+            {"hfgProducts", "Available Products"},
+            {"PickHint", "Below are the available items in inventory"},
+            {"dgrOrderDetails", "Received Items"},
+            {"cmdNew", "New GRN"},
+            {"cmdSend", "Create GRN"},
+            {"Posted", "Your GRN has been issued. The confirmation number is: "},
+            {"EnterDescription", "Please enter description for this item"},
+            {"SpecifyEmployee", "Specify Employee Name!"},
+            {"CompanyInvalid", "Company Name must be valid!"},
+            {"SpecifyPO", " Specify PO Number! "},
+            {"EnterRate", "Enter Currency Rate for this transaction"},
+            {"RateNotNumber", "Enter numerical, up to 3 decimal points and not character"},
+            {"RateNotPositive", "Currency rate must not be negative"},
+            {"NegativeQuantity", "Negative Quantity is disallowed"},
+            {"NegativePricing", "Negative Pricing is disallowed"},
+            {"OneYear",
+             "All lines of a note must fall in one year: post each year's lines on a note of their own"},
+        });
 }
