@@ -49,7 +49,7 @@ public:
     QPushButton* DeleteEmp; // DELETE
     QPushButton* Command2;  // CLEAR
 
-    void setDataClass(clsARSetup* data) { m_data = data; }
+    void setDataClass(clsARSetup* dataClass) { m_data = dataClass; }
     const Recordset& staging() const { return m_staging; }
 
     // Builds the employee staging record (again).

@@ -39,7 +39,7 @@ public:
     QPushButton* DeleteShip; // DELETE
     QPushButton* Command1;   // CLEAR
 
-    void setDataClass(clsARSetup* data) { m_data = data; }
+    void setDataClass(clsARSetup* dataClass) { m_data = dataClass; }
     const Recordset& staging() const { return m_staging; }
 
     // Builds the shipper staging record (again).
