@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace orv {
@@ -34,6 +36,20 @@ bool runRequest(QWidget* window, const RequestSteps& steps) {
         guarded(steps.reload);
     steps.clear();
     return true;
+}
+
+void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical) {
+    QStringList entries;
+    for (RowView row : rows.rows())
+        entries << row.text(column);
+    if (alphabetical) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
 }
 
 namespace {
@@ -78,6 +94,11 @@ bool notWhole(const QString& text, DataType type) {
     else
         text.trimmed().toLongLong(&ok);
     return !ok;
+}
+
+bool digitsOnly(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    return digits.match(text.trimmed()).hasMatch();
 }
 
 } // namespace
@@ -160,6 +181,11 @@ SetupField& SetupField::notShown() {
     return *this;
 }
 
+SetupField& SetupField::refusingLetters() {
+    lettersFirst = true;
+    return *this;
+}
+
 SetupField& SetupField::called(const QString& name) {
     what = name;
     return *this;
@@ -184,6 +210,27 @@ SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
         else if (field.keys == Keys::Digits)
             KeyFilter::installDigits(box, field.keysMessage);
     }
+}
+
+namespace {
+
+std::vector<SetupField> typedBy(const std::vector<FieldDef>& record, std::vector<SetupField> fields) {
+    for (SetupField& field : fields) {
+        for (const FieldDef& def : record) {
+            if (!field.column.isEmpty() && def.name.compare(field.column, Qt::CaseInsensitive) == 0) {
+                field.type = def.type;
+                field.width = def.size;
+            }
+        }
+    }
+    return fields;
+}
+
+} // namespace
+
+SetupSection::SetupSection(QWidget* parent, std::vector<FieldDef> record, std::vector<SetupField> fields)
+    : SetupSection(parent, typedBy(record, std::move(fields))) {
+    m_record = std::move(record);
 }
 
 QWidget* SetupSection::box(const QString& control) const {
@@ -220,6 +267,8 @@ void SetupSection::layOut(QGridLayout* grid) const {
 }
 
 std::vector<FieldDef> SetupSection::stagingFields() const {
+    if (!m_record.empty())
+        return m_record;
     std::vector<FieldDef> defs;
     for (const SetupField& field : m_fields) {
         if (!field.column.isEmpty())
@@ -250,6 +299,25 @@ void SetupSection::show(const Recordset& record) const {
         }
         setFieldText(m_boxes[i], value.toString());
     }
+}
+
+bool SetupSection::showPicked(const Recordset& record, const QString& missingMessage,
+                              const QString& key) const {
+    if (record.recordCount() == 0) {
+        UiServices::current().message(missingMessage.arg(key));
+        return false;
+    }
+    show(record);
+    return true;
+}
+
+bool SetupSection::request(SetupRequest request, const std::function<QString(const Recordset&)>& write,
+                           const std::function<void()>& reload, const std::function<void()>& clear) {
+    CheckList all = checks();
+    for (Check& check : fitChecks())
+        all.push_back(std::move(check));
+    return runRequest(m_parent, {std::move(all), [this, request] { return assign(request); },
+                                 [this, &write] { return write(m_staging); }, reload, clear});
 }
 
 std::vector<FieldBox> SetupSection::carried(SetupRequest request) const {
@@ -333,6 +401,12 @@ CheckList SetupSection::fitChecks() const {
                                                          : QStringLiteral("from %1 to %2")
                                                                .arg(std::numeric_limits<std::int64_t>::min())
                                                                .arg(std::numeric_limits<std::int64_t>::max());
+            if (field.lettersFirst)
+                checks.push_back(
+                    Check::when([b] { return b && !digitsOnly(fieldText(b)); },
+                                whatOf(field) + QStringLiteral(" : Enter numerical and not character"),
+                                m_boxes[i], kTitleInvalidInput)
+                        .selectingText());
             // A field with a range of its own names it; others name the field's.
             const QString message = field.range.isEmpty()
                                         ? whatOf(field) + QStringLiteral(" must be a whole number ") + range

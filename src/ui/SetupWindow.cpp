@@ -92,19 +92,7 @@ void SetupWindow::Form_Load() {
 }
 
 void SetupWindow::fillList(const ListFill& fill) {
-    Recordset rows = readTable(fill.table);
-    QStringList entries;
-    for (int row = 0; row < rows.recordCount(); ++row) {
-        entries << rows.valueAt(row, rows.fieldIndex(fill.column)).toString();
-    }
-    if (fill.alphabetical) {
-        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
-    }
-    fill.list->clear();
-    fill.list->addItems(entries);
-    fill.list->setCurrentIndex(-1);
+    fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
 }
 
 void SetupWindow::Create_New_Customer() {

@@ -5,6 +5,7 @@
 #include "inventory/IVRecords.h"
 #include "inventory/clsIVSetup.h"
 #include "support/MasterBook.h"
+#include "support/Refusal.h"
 
 using namespace orv;
 
@@ -31,10 +32,9 @@ protected:
                           const QString& name = "Widget") {
         return record(itemRecordFields(), {code, name, "A small widget", category, vat, set});
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText) << reason;
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
     // Stock on hand that no landed document can bring in yet.
     void putOnHand(const QString& code) {

@@ -5,6 +5,7 @@
 #include "purchases/clsAPSetup.h"
 #include "support/MasterBook.h"
 #include "support/PartyStaging.h"
+#include "support/Refusal.h"
 
 using namespace orv;
 
@@ -35,10 +36,9 @@ protected:
     QString column(const QString& name, const QString& columns) {
         return scalar(QStringLiteral("SELECT %1 FROM Creditors WHERE CompanyName = '%2'").arg(columns, name));
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText);
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
 
     clsAPSetup data;

@@ -223,4 +223,70 @@ TEST_F(SetupSectionTest, ARequestStopsAtAFailedCheckOrAFieldThatCannotHoldItsTex
     EXPECT_EQ(cleared, 1);
 }
 
+// A section whose staging record is declared apart, as a window of several
+// steps keeps it: types and widths come from the record, its own request runs
+// the emptiness checks before what the record cannot hold, and a pick of a
+// key that has gone names it.
+TEST_F(SetupSectionTest, ARecordDeclaredApartTypesTheFieldsAndItsRequestRunsAlone) {
+    QWidget window;
+    SetupSection step(&window,
+                      {{QStringLiteral("Code_VC"), DataType::Text, 5},
+                       {QStringLiteral("Name_VC"), DataType::Text, 10},
+                       {QStringLiteral("Acct_IN"), DataType::Integer}},
+                      {F::list("cboName", "Name :").feeds("name_vc").whenEmpty("Enter Name").typingLimited(),
+                       F::text("txtCode", "Code :").feeds("Code_VC").whenEmpty("Enter Code").typingLimited(),
+                       F::list("cboAcct", "Acct Code :")
+                           .feeds("acct_in")
+                           .whenEmpty("Enter Acct")
+                           .checkedAs(CheckAs::Text)
+                           .refusingLetters()});
+    step.buildStaging();
+    EXPECT_EQ(step.box<QLineEdit>(QStringLiteral("txtCode"))->maxLength(), 5);
+    EXPECT_EQ(step.box<QComboBox>(QStringLiteral("cboName"))->lineEdit()->maxLength(), 10);
+    ASSERT_EQ(step.staging().fieldCount(), 3);
+    EXPECT_EQ(step.staging().field(0).name, QStringLiteral("Code_VC")) << "the record's order";
+
+    QString sent;
+    int reloaded = 0;
+    auto press = [&] {
+        ui.clear();
+        return step.request(
+            SetupRequest::Delete,
+            [&](const Recordset& record) {
+                sent = record.value(QStringLiteral("Code_VC")).toString() + QLatin1Char('|') +
+                       record.value(QStringLiteral("Acct_IN")).toString();
+                return QStringLiteral("deleted");
+            },
+            [&] { ++reloaded; }, [&] { step.clear(); });
+    };
+    EXPECT_FALSE(press());
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Enter Name")));
+    setFieldText(step.box(QStringLiteral("cboName")), QStringLiteral("Tools"));
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("TL"));
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral(" "));
+    EXPECT_FALSE(press()) << "a blank passes the emptiness check, not the number's";
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Acct Code : Enter numerical and not character"));
+    EXPECT_EQ(ui.messages().back().title, kTitleInvalidInput);
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral("3000000000"));
+    EXPECT_FALSE(press());
+    EXPECT_EQ(ui.lastText(),
+              QStringLiteral("Acct Code must be a whole number from -2147483648 to 2147483647"));
+    EXPECT_EQ(reloaded, 0);
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("TL"))
+        << "nothing typed is lost";
+
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral("4100"));
+    EXPECT_TRUE(press());
+    EXPECT_EQ(sent, QStringLiteral("TL|4100"));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("deleted")));
+    EXPECT_EQ(reloaded, 1);
+    EXPECT_TRUE(fieldText(step.box(QStringLiteral("txtCode"))).isEmpty());
+
+    ui.clear();
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("kept"));
+    EXPECT_FALSE(step.showPicked(Recordset(), QStringLiteral("No \"%1\" now"), QStringLiteral("Tools")));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("No \"Tools\" now")));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("kept"));
+}
+
 } // namespace

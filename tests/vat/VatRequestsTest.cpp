@@ -2,6 +2,7 @@
 // VAT window's data class: a refused request leaves no row, the writer returns
 // its failure text and the data class keeps the database's reason.
 #include "support/MasterBook.h"
+#include "support/Refusal.h"
 #include "support/VatStaging.h"
 #include "vat/clsVATSetup.h"
 
@@ -26,10 +27,9 @@ protected:
     QString column(const QString& name, const QString& columns) {
         return scalar(QStringLiteral("SELECT %1 FROM VAT_T WHERE VAT_Name = '%2'").arg(columns, name));
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText);
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
     // A VAT record of a code, as a posted invoice line leaves one.
     void addVatRecord(int code) {
