@@ -186,6 +186,21 @@ SetupField& SetupField::refusingLetters() {
     return *this;
 }
 
+SetupField& SetupField::tinting() {
+    tint = true;
+    return *this;
+}
+
+SetupField& SetupField::shownFrom(const QString& column) {
+    source = column;
+    return *this;
+}
+
+SetupField& SetupField::keyOf(const QString& table) {
+    keyTable = table;
+    return *this;
+}
+
 SetupField& SetupField::called(const QString& name) {
     what = name;
     return *this;
@@ -269,10 +284,14 @@ void SetupSection::layOut(QGridLayout* grid) const {
 std::vector<FieldDef> SetupSection::stagingFields() const {
     if (!m_record.empty())
         return m_record;
+    // A column that two boxes feed (each for its own requests) is one field.
     std::vector<FieldDef> defs;
     for (const SetupField& field : m_fields) {
-        if (!field.column.isEmpty())
-            defs.push_back({field.column, field.type, field.width});
+        if (field.column.isEmpty() || std::any_of(defs.begin(), defs.end(), [&](const FieldDef& def) {
+                return def.name.compare(field.column, Qt::CaseInsensitive) == 0;
+            }))
+            continue;
+        defs.push_back({field.column, field.type, field.width});
     }
     return defs;
 }
@@ -288,9 +307,10 @@ void SetupSection::show(const Recordset& record) const {
     row.moveFirst();
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const SetupField& field = m_fields[i];
-        if (!field.shown || field.column.isEmpty() || !row.hasField(field.column))
+        const QString column = field.source.isEmpty() ? field.column : field.source;
+        if (!field.shown || column.isEmpty() || !row.hasField(column))
             continue;
-        const Variant value = row.value(field.column);
+        const Variant value = row.value(column);
         if (auto* picker = qobject_cast<QDateEdit*>(m_boxes[i])) {
             // A date the record lacks leaves the picker as it is.
             if (!value.isBlank())
@@ -352,6 +372,15 @@ void SetupSection::clear() const {
 }
 
 CheckList SetupSection::fieldChecks(const SetupField& field) const {
+    CheckList checks = untintedChecks(field);
+    if (field.tint) {
+        for (Check& check : checks)
+            check.tinted();
+    }
+    return checks;
+}
+
+CheckList SetupSection::untintedChecks(const SetupField& field) const {
     QWidget* b = box(field.control);
     CheckList checks;
     if (!isNumber(field)) {
@@ -389,40 +418,62 @@ CheckList SetupSection::checksOf(const QString& control) const {
 CheckList SetupSection::fitChecks() const {
     CheckList checks;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const SetupField& field = m_fields[i];
-        if (field.column.isEmpty())
-            continue;
-        QPointer<QWidget> b(m_boxes[i]);
-        const DataType type = field.type;
-        if (type == DataType::Integer || type == DataType::BigInt) {
-            const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
-                                                               .arg(std::numeric_limits<std::int32_t>::min())
-                                                               .arg(std::numeric_limits<std::int32_t>::max())
-                                                         : QStringLiteral("from %1 to %2")
-                                                               .arg(std::numeric_limits<std::int64_t>::min())
-                                                               .arg(std::numeric_limits<std::int64_t>::max());
-            if (field.lettersFirst)
-                checks.push_back(
-                    Check::when([b] { return b && !digitsOnly(fieldText(b)); },
-                                whatOf(field) + QStringLiteral(" : Enter numerical and not character"),
-                                m_boxes[i], kTitleInvalidInput)
-                        .selectingText());
-            // A field with a range of its own names it; others name the field's.
-            const QString message = field.range.isEmpty()
-                                        ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
-                                        : field.range;
-            checks.push_back(
-                Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, m_boxes[i])
-                    .selectingText());
-        } else if (type == DataType::Text && field.width > 0) {
-            const int width = field.width;
-            checks.push_back(
-                Check::when([b, width] { return b && fieldText(b).size() > width; },
-                            whatOf(field) +
-                                QStringLiteral(" must not be longer than %1 characters").arg(width),
-                            m_boxes[i])
-                    .selectingText());
+        for (Check& check : fitChecksOf(i)) {
+            if (m_fields[i].tint)
+                check.tinted();
+            checks.push_back(std::move(check));
         }
+    }
+    return checks;
+}
+
+CheckList SetupSection::fitChecksOf(std::size_t index) const {
+    const SetupField& field = m_fields[index];
+    QWidget* box = m_boxes[index];
+    QPointer<QWidget> b(box);
+    const DataType type = field.type;
+    CheckList checks;
+    // A code carried as its key is read through its table, not as typed.
+    if (field.column.isEmpty() || !field.keyTable.isEmpty())
+        return checks;
+    if (type == DataType::Integer || type == DataType::BigInt) {
+        const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
+                                                           .arg(std::numeric_limits<std::int32_t>::min())
+                                                           .arg(std::numeric_limits<std::int32_t>::max())
+                                                     : QStringLiteral("from %1 to %2")
+                                                           .arg(std::numeric_limits<std::int64_t>::min())
+                                                           .arg(std::numeric_limits<std::int64_t>::max());
+        if (field.lettersFirst)
+            checks.push_back(
+                Check::when([b] { return b && !digitsOnly(fieldText(b)); },
+                            whatOf(field) + QStringLiteral(" : Enter numerical and not character"), box,
+                            kTitleInvalidInput)
+                    .selectingText());
+        // A field with a range of its own names it; others name the field's.
+        const QString message = field.range.isEmpty()
+                                    ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
+                                    : field.range;
+        checks.push_back(Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, box)
+                             .selectingText());
+    } else if (type == DataType::Currency || type == DataType::Double) {
+        // A text that reads as a number yet not as an amount ("1e1", twenty
+        // digits) is out of the field's range.
+        const QString message =
+            field.range.isEmpty() ? whatOf(field) + QStringLiteral(" must be an amount") : field.range;
+        checks.push_back(Check::when(
+                             [b] {
+                                 Currency value;
+                                 return b && !fieldText(b).trimmed().isEmpty() && !fieldNumber(b, &value);
+                             },
+                             message, box)
+                             .selectingText());
+    } else if (type == DataType::Text && field.width > 0) {
+        const int width = field.width;
+        checks.push_back(
+            Check::when([b, width] { return b && fieldText(b).size() > width; },
+                        whatOf(field) + QStringLiteral(" must not be longer than %1 characters").arg(width),
+                        box)
+                .selectingText());
     }
     return checks;
 }

@@ -104,6 +104,9 @@ struct SetupField {
     bool limitTyping = false;  // the box takes no more than width characters
     bool shown = true;         // a pick copies the record's column into the box
     bool lettersFirst = false; // a whole-number field refuses a text of no number on its own first
+    bool tint = false;         // a failing check tints the box light blue
+    QString source;            // the picked record's column shown in the box; the staging column by default
+    QString keyTable;          // the box's text is a code of this table, carried as its key
     QString what;              // the field in messages; the caption without its colon by default
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
@@ -125,6 +128,13 @@ struct SetupField {
     // "<what> : Enter numerical and not character", titled "Invalid Input",
     // before the field's range.
     SetupField& refusingLetters();
+    // Every check of the field tints its box when it fails.
+    SetupField& tinting();
+    // A pick shows the record's column of this name in the box.
+    SetupField& shownFrom(const QString& column);
+    // The box holds a code of a table; the request carries the key the data
+    // class's Get_ID finds for it, and no fit check reads the box's text.
+    SetupField& keyOf(const QString& table);
     SetupField& called(const QString& name);
 };
 
@@ -192,6 +202,8 @@ public:
 
 private:
     CheckList fieldChecks(const SetupField& field) const;
+    CheckList untintedChecks(const SetupField& field) const;
+    CheckList fitChecksOf(std::size_t index) const;
 
     QWidget* m_parent;
     std::vector<SetupField> m_fields;

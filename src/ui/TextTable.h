@@ -27,10 +27,12 @@ inline void textKeyIsInTheTableTwice() {}
 template <std::size_t N> struct TextTable {
     std::array<PinnedText, N> entries;
 
-    consteval std::string_view operator[](std::string_view key) const {
-        for (const PinnedText& entry : entries)
-            if (entry.key == key)
-                return entry.text;
+    consteval std::string_view operator[](std::string_view key) const { return entry(key).text; }
+    // The key with its text, for a control whose name is its key.
+    consteval PinnedText entry(std::string_view key) const {
+        for (const PinnedText& pinned : entries)
+            if (pinned.key == key)
+                return pinned;
         detail::textKeyIsNotInTheTable();
         return {};
     }

@@ -81,12 +81,11 @@ TEST_F(PartyRequestsTest, CustomersAreCreatedOnTheirOwnAccount) {
 
 TEST_F(PartyRequestsTest, ACustomerCreateIsRefusedForEveryBrokenRule) {
     addLocalCustomer(kAcme, QStringLiteral("Acme Trading"));
-    addAccount(1230, QStringLiteral("Closed Debtor"), QStringLiteral("BS"), 0);
-    addAccount(1240, QStringLiteral("Used Debtor"));
-    addAccount(100000000, QStringLiteral("Huge Debtor"));
-    postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
-    skipBookChecks(); // the journal's leg is moved by hand below
-    sql(QStringLiteral("UPDATE Ledger_T SET GL_ID = 1240 WHERE GL_ID = 1010"));
+    addDebtorAccount(1230, QStringLiteral("Closed Debtor"));
+    setAccountActive(1230, false);
+    addDebtorAccount(1240, QStringLiteral("Used Debtor"));
+    addDebtorAccount(100000000, QStringLiteral("Huge Debtor"));
+    postJournal(1240, 0, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     const struct {
         Values request;
         const char* reason;
@@ -142,12 +141,12 @@ TEST_F(PartyRequestsTest, AnUpdateKeepsKeyFieldsOnceTheCustomerHasHistory) {
               clsARSetup::kCustomerUpdateFailed)
         << "a local customer trades in the home currency";
 
-    postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")), kGlobex);
+    postJournal(kPettyCash, kGlobex, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     Values moved = with(acme, "GL_ID", "1210");
     moved["City"] = "Jurong";
     EXPECT_NE(data.Update_Order(customer(moved)), clsARSetup::kCustomerUpdateFailed) << "descriptive fields";
     EXPECT_EQ(customerColumn("Acme Trading", "City"), QStringLiteral("Jurong"));
-    addAccount(1250, QStringLiteral("Spare Debtor"));
+    addDebtorAccount(1250, QStringLiteral("Spare Debtor"));
     test::expectRefused(data, data.Update_Order(customer(with(moved, "GL_ID", "1250"))),
                         clsARSetup::kCustomerUpdateFailed,
                         QStringLiteral("customer code or currency of a customer with transaction history"));
@@ -167,7 +166,7 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
     addLocalCustomer(kGlobex, QStringLiteral("Globex"));
     addForeignCustomer(kInitech, QStringLiteral("Initech"), QStringLiteral("USD"));
     const qint64 tan = addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
-    postJournal(tan, kAcme);
+    postJournal(kPettyCash, kAcme, tan);
 
     test::expectRefused(data, data.Delete_Order(customer(local(kAcme, "Acme Trading"))),
                         clsARSetup::kCustomerDeleteFailed,
@@ -241,6 +240,7 @@ TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
     EXPECT_EQ(data.Update_Employee(employee("Tan", "Nobody")), clsARSetup::kEmployeeUpdateFailed);
 
     postJournal(
+        kPettyCash, 0,
         scalar(QStringLiteral("SELECT EmployeeID FROM Employees WHERE FirstName = 'Mary'")).toLongLong());
     test::expectRefused(data, data.Delete_Employee(employee("Tan", "Mary")),
                         clsARSetup::kEmployeeDeleteFailed,

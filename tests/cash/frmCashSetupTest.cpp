@@ -1,8 +1,8 @@
 // The bank register: requests as the database applies or refuses them, and
 // the bank set-up window's checks, key filter, requests and buttons.
 #include "cash/frmCashSetup.h"
-#include "support/MasterBook.h"
 #include "support/Refusal.h"
+#include "support/TestBook.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 #include "ui/RecordFields.h"
@@ -15,7 +15,7 @@ using namespace orv;
 
 namespace {
 
-class frmCashSetupTest : public test::WindowTest<test::MasterBook, frmCashSetup> {
+class frmCashSetupTest : public test::WindowTest<test::TestBook, frmCashSetup> {
 protected:
     void SetUp() override {
         WindowTest::SetUp();

@@ -4,14 +4,14 @@
 // class keeps the database's reason.
 #include "inventory/IVRecords.h"
 #include "inventory/clsIVSetup.h"
-#include "support/MasterBook.h"
 #include "support/Refusal.h"
+#include "support/TestBook.h"
 
 using namespace orv;
 
 namespace {
 
-class InventoryRequestsTest : public test::MasterBook {
+class InventoryRequestsTest : public test::TestBook {
 protected:
     static Recordset record(const std::vector<FieldDef>& fields, const QStringList& texts) {
         Recordset r = buildRecord(fields, true);

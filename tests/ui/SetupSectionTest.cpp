@@ -289,4 +289,44 @@ TEST_F(SetupSectionTest, ARecordDeclaredApartTypesTheFieldsAndItsRequestRunsAlon
     EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("kept"));
 }
 
+// What a field declares beyond its column: a tint on every failing check, a
+// picked record's column of another name, two boxes feeding one column for
+// different requests, and an amount the staging field could not hold.
+TEST_F(SetupSectionTest, TintsShownColumnsSharedColumnsAndAmounts) {
+    QWidget window;
+    SetupSection bank(&window, {F::text("txtRate", "Rate :")
+                                    .feeds("Rate", DataType::Currency)
+                                    .shownFrom("VAT_Rate")
+                                    .whenEmpty("Enter Rate")
+                                    .tinting(),
+                                F::text("txtName").feeds("Name", DataType::Text, 10).carriedBy(kCreate),
+                                F::text("txtPicked").feeds("name", DataType::Text, 10).carriedBy(kDelete),
+                                F::text("txtGLName").shownFrom("GL_Name_VC")});
+    bank.buildStaging();
+    ASSERT_EQ(bank.staging().fieldCount(), 2) << "one staging field for the shared column";
+    EXPECT_EQ(bank.carried(SetupRequest::Delete).back().second, bank.box(QStringLiteral("txtPicked")));
+
+    Recordset picked = buildRecord({{QStringLiteral("VAT_Rate"), DataType::Text, 8},
+                                    {QStringLiteral("Rate"), DataType::Text, 8},
+                                    {QStringLiteral("GL_Name_VC"), DataType::Text, 20}},
+                                   true);
+    picked.setValue(QStringLiteral("VAT_Rate"), Variant(QStringLiteral("5.5")));
+    picked.setValue(QStringLiteral("Rate"), Variant(QStringLiteral("wrong")));
+    picked.setValue(QStringLiteral("GL_Name_VC"), Variant(QStringLiteral("Output VAT")));
+    bank.show(picked);
+    EXPECT_EQ(fieldText(bank.box(QStringLiteral("txtRate"))), QStringLiteral("5.5"));
+    EXPECT_EQ(fieldText(bank.box(QStringLiteral("txtGLName"))), QStringLiteral("Output VAT"));
+
+    QWidget* rate = bank.box(QStringLiteral("txtRate"));
+    setFieldText(rate, QString());
+    EXPECT_EQ(firstFailure(bank.checks()), QStringLiteral("Enter Rate"));
+    EXPECT_TRUE(isTinted(rate));
+    // Number-like texts that are no amount: a power of ten, too many digits.
+    for (const char* text : {"1e1", "99999999999999999999"}) {
+        setFieldText(rate, QString::fromLatin1(text));
+        EXPECT_EQ(firstFailure(bank.checks()), QString()) << text;
+        EXPECT_EQ(firstFailure(bank.fitChecks()), QStringLiteral("Rate must be an amount")) << text;
+    }
+}
+
 } // namespace

@@ -6,6 +6,8 @@ inline constexpr auto kText = orv::makeTextTable({{"NoCode", "Enter VAT code"}, 
 
 #if defined(MISUSE_UNKNOWN_KEY)
 inline constexpr auto kRead = kText["NoCodes"];
+#elif defined(MISUSE_UNKNOWN_ENTRY)
+inline constexpr auto kEntry = kText.entry("Save");
 #elif defined(MISUSE_DUPLICATE_KEY)
 inline constexpr auto kTwice = orv::makeTextTable({{"Saved", "Record saved"}, {"Saved", "Saved"}});
 #else

@@ -18,6 +18,7 @@ inline constexpr auto kText = makeTextTable({
 static_assert(kText["NoCode"] == "Enter VAT code");
 static_assert(kText["Saved"] == "Record saved");
 static_assert(kText.size() == 3);
+static_assert(kText.entry("Saved").key == "Saved" && kText.entry("Saved").text == "Record saved");
 
 TEST(TextTable, QtextKeepsNonAsciiTexts) {
     const QString text = qtext(kText["Accented"]);

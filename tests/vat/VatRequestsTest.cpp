@@ -1,8 +1,8 @@
 // VAT code requests as the database applies or refuses them, sent through the
 // VAT window's data class: a refused request leaves no row, the writer returns
 // its failure text and the data class keeps the database's reason.
-#include "support/MasterBook.h"
 #include "support/Refusal.h"
+#include "support/TestBook.h"
 #include "support/VatStaging.h"
 #include "vat/clsVATSetup.h"
 
@@ -10,12 +10,12 @@ using namespace orv;
 
 namespace {
 
-class VatRequestsTest : public test::MasterBook {
+class VatRequestsTest : public test::TestBook {
 protected:
     using Values = test::VatValues;
 
     void SetUp() override {
-        MasterBook::SetUp();
+        TestBook::SetUp();
         addAccount(kOutput, QStringLiteral("Output VAT"));
         addAccount(kInput, QStringLiteral("Input VAT"));
     }
@@ -87,9 +87,7 @@ TEST_F(VatRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     addAccount(1020, QStringLiteral("OCBC Current"));
     addBank(1020, QStringLiteral("OCBC")); // 1020 holds the bank role
     addAccount(1021, QStringLiteral("Old Control"));
-    sql(QStringLiteral(
-        "INSERT INTO Temp_COA (GL_Name_VC, Acct_Type, BS_Category_VC, Sub_Category_VC, Status_bt, "
-        "Function_type) VALUES ('Old Control', 'BS', 'LIABILITIES', 'CURRENT LIABILITIES', 0, 'U')"));
+    setAccountActive(1021, false);
     postJournal(kInput); // postings other than VAT
     const struct {
         Values request;
