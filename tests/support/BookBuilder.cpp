@@ -136,15 +136,7 @@ void BookBuilder::setAccountActive(int glId, bool active) {
 
 qint64 BookBuilder::addEmployee(const QString& last, const QString& first) {
     clsARSetup data;
-    expectWritten(data, data.Send_Employee(
-                            record({{QStringLiteral("LastName"), DataType::Text, 20},
-                                    {QStringLiteral("FirstName"), DataType::Text, 10},
-                                    {QStringLiteral("BirthDate"), DataType::Date},
-                                    {QStringLiteral("HireDate"), DataType::Date},
-                                    {QStringLiteral("Address"), DataType::Text, 60},
-                                    {QStringLiteral("HomePhone"), DataType::Text, 24}},
-                                   {last, first, QStringLiteral("1980-07-21"), QStringLiteral("2009-03-01"),
-                                    QStringLiteral("3 Hill St"), QStringLiteral("61112222")})));
+    expectWritten(data, data.Send_Employee(employeeRecord(last, first)));
     return firstValue(QStringLiteral("SELECT EmployeeID FROM Employees WHERE LastName = ? AND FirstName = ?"),
                       {Variant(last), Variant(first)})
         .toLongLong();
