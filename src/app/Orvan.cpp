@@ -77,60 +77,48 @@ void Orvan::buildInventory(QVBoxLayout* page) {
     page->addWidget(section);
 }
 
-void Orvan::buildPayables(QVBoxLayout* page) {
-    auto* section = frame(T.entry("fraAP"), this);
-    auto* row = new QHBoxLayout(section);
+QGroupBox* Orvan::addEntrySection(QVBoxLayout* page, PinnedText section, PinnedText setUp, PinnedText report,
+                                  PinnedText entry) {
+    auto* box = frame(section, this);
+    auto* row = new QHBoxLayout(box);
     auto* left = new QVBoxLayout;
-    left->addWidget(addButton(T.entry("cmdCallAP_Setup")));
-    left->addWidget(addButton(T.entry("cmdCallAP_Report")));
+    left->addWidget(addButton(setUp));
+    left->addWidget(addButton(report));
     row->addLayout(left);
-    auto* entry = frame(T.entry("fraAPEntry"), section);
-    auto* g = new QGridLayout(entry);
-    g->addWidget(addButton(T.entry("cmdCall_GRN")), 0, 0);
-    g->addWidget(addButton(T.entry("cmdCallPur_Inv")), 0, 1);
-    g->addWidget(addButton(T.entry("cmdPur_CN")), 0, 2);
-    g->addWidget(addButton(T.entry("cmdPurInv_Adj")), 0, 3);
-    g->addWidget(addButton(T.entry("Command2")), 1, 0);
-    g->addWidget(addButton(T.entry("cmdAP_Adjust")), 1, 1);
-    g->addWidget(addButton(T.entry("cmdForex")), 1, 2, 1, 2);
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    auto* entryFrame = frame(entry, box);
+    row->addWidget(entryFrame, 1);
+    page->addWidget(box);
+    return entryFrame;
+}
+
+void Orvan::addDocumentRows(QGroupBox* entry, const std::array<PinnedText, 7>& buttons) {
+    auto* grid = new QGridLayout(entry);
+    for (int i = 0; i < 6; ++i)
+        grid->addWidget(addButton(buttons[i]), i / 4, i % 4);
+    grid->addWidget(addButton(buttons[6]), 1, 2, 1, 2);
+}
+
+void Orvan::buildPayables(QVBoxLayout* page) {
+    QGroupBox* entry = addEntrySection(page, T.entry("fraAP"), T.entry("cmdCallAP_Setup"),
+                                       T.entry("cmdCallAP_Report"), T.entry("fraAPEntry"));
+    addDocumentRows(entry, {T.entry("cmdCall_GRN"), T.entry("cmdCallPur_Inv"), T.entry("cmdPur_CN"),
+                            T.entry("cmdPurInv_Adj"), T.entry("Command2"), T.entry("cmdAP_Adjust"),
+                            T.entry("cmdForex")});
 }
 
 void Orvan::buildReceivables(QVBoxLayout* page) {
-    auto* section = frame(T.entry("fraAR"), this);
-    auto* row = new QHBoxLayout(section);
-    auto* left = new QVBoxLayout;
-    left->addWidget(addButton(T.entry("cmdCallAR_Setup")));
-    left->addWidget(addButton(T.entry("cmdCallAR_Report")));
-    row->addLayout(left);
-    auto* entry = frame(T.entry("fraAREntry"), section);
-    auto* g = new QGridLayout(entry);
-    g->addWidget(addButton(T.entry("cmdCallDO_Entry")), 0, 0);
-    g->addWidget(addButton(T.entry("cmdCallSales_Entry")), 0, 1);
-    g->addWidget(addButton(T.entry("cmdCallSales_CN")), 0, 2);
-    g->addWidget(addButton(T.entry("cmdSales_Adj")), 0, 3);
-    g->addWidget(addButton(T.entry("cmdFX_AR")), 1, 0);
-    g->addWidget(addButton(T.entry("cmdAR_Adjust")), 1, 1);
-    g->addWidget(addButton(T.entry("cmdAR_UnRG")), 1, 2, 1, 2);
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    QGroupBox* entry = addEntrySection(page, T.entry("fraAR"), T.entry("cmdCallAR_Setup"),
+                                       T.entry("cmdCallAR_Report"), T.entry("fraAREntry"));
+    addDocumentRows(entry, {T.entry("cmdCallDO_Entry"), T.entry("cmdCallSales_Entry"),
+                            T.entry("cmdCallSales_CN"), T.entry("cmdSales_Adj"), T.entry("cmdFX_AR"),
+                            T.entry("cmdAR_Adjust"), T.entry("cmdAR_UnRG")});
 }
 
 void Orvan::buildBank(QVBoxLayout* page) {
-    auto* section = frame(T.entry("fraBank"), this);
-    auto* row = new QHBoxLayout(section);
-    auto* left = new QVBoxLayout;
-    left->addWidget(addButton(T.entry("cmdCallBank_Setup")));
-    left->addWidget(addButton(T.entry("cmdCallBank_Report")));
-    row->addLayout(left);
-    auto* entry = frame(T.entry("fraBankEntry"), section);
-    auto* h = new QHBoxLayout(entry);
-    h->addWidget(addButton(T.entry("cmdCall_Receipt")));
-    h->addWidget(addButton(T.entry("cmdCall_Pymnt")));
-    h->addWidget(addButton(T.entry("cmdCash_Adj")));
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    auto* row = new QHBoxLayout(addEntrySection(page, T.entry("fraBank"), T.entry("cmdCallBank_Setup"),
+                                                T.entry("cmdCallBank_Report"), T.entry("fraBankEntry")));
+    for (PinnedText button : {T.entry("cmdCall_Receipt"), T.entry("cmdCall_Pymnt"), T.entry("cmdCash_Adj")})
+        row->addWidget(addButton(button));
 }
 
 void Orvan::buildLedger(QVBoxLayout* page) {

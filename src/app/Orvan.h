@@ -4,9 +4,11 @@
 #include "ui/Window.h"
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <map>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -96,6 +98,13 @@ protected:
 
 private:
     QPushButton* addButton(PinnedText caption);
+    // A section with its "Set Up" button above its "Report" button at the
+    // left and its "Data Entry" frame filling the rest; returns that frame.
+    QGroupBox* addEntrySection(QVBoxLayout* page, PinnedText section, PinnedText setUp, PinnedText report,
+                               PinnedText entry);
+    // The two document rows of a payables or receivables "Data Entry" frame:
+    // four documents, then three buttons, the last spanning two columns.
+    void addDocumentRows(QGroupBox* entry, const std::array<PinnedText, 7>& buttons);
     void buildInventory(QVBoxLayout* page);
     void buildPayables(QVBoxLayout* page);
     void buildReceivables(QVBoxLayout* page);
