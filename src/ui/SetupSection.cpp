@@ -211,9 +211,9 @@ SetupField& SetupField::keyOf(const QString& table) {
     return *this;
 }
 
-SetupField& SetupField::listedFrom(const QString& table, const QString& column) {
+SetupField& SetupField::listedFrom(const QString& table, const QString& tableColumn) {
     listTable = table;
-    listColumn = column;
+    listColumn = tableColumn;
     return *this;
 }
 
