@@ -132,3 +132,34 @@ TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
     }
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 }
+
+// A request is a creation, an update or a deletion; the set-up windows never
+// send anything else, but a request table takes no other kind either.
+TEST_F(WriteProtocolTest, EveryRequestTableRefusesAnUnknownKindOfRequest) {
+    for (const char* table : {"Temp_Bank", "Temp_COA", "Temp_Creditors", "Temp_Customers", "Temp_Employees",
+                              "Temp_Product_Accountset_T", "Temp_Product_Category_T", "Temp_Product_T",
+                              "Temp_Shippers", "Temp_VAT"}) {
+        const QString refused = refusal([&] {
+            sql(QStringLiteral("INSERT INTO %1 (Function_type) VALUES ('X')").arg(QLatin1String(table)));
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(table) + QStringLiteral(": request is not C, U or D")))
+            << table << " / " << refused.toStdString();
+    }
+}
+
+// Stock leaves only in a quantity above nothing and no larger than what is on
+// hand; the stock count issues only what a row holds beyond the count.
+TEST_F(WriteProtocolTest, StockIssuesOnlyWhatIsOnHand) {
+    const struct {
+        const char* qty;
+        const char* reason;
+    } cases[] = {{"0", "Stock: issue of no quantity"}, {"1", "Stock: issue exceeds stock on hand"}};
+    for (const auto& c : cases) {
+        const QString refused = refusal([&] {
+            header();
+            sql(QStringLiteral("INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty) VALUES ('NONE', %1)")
+                    .arg(QLatin1String(c.qty)));
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(c.reason))) << c.reason << " / " << refused.toStdString();
+    }
+}

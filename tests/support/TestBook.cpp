@@ -19,7 +19,7 @@ void TestBook::TearDown() {
     if (!m_skipFileChecks && (db::CompanyDatabase::isOpen() || QFile::exists(bookPath())))
         expectSoundFile();
     db::CompanyDatabase::closeConnection();
-    db::CompanyDatabase::setToday(QDate());
+    db::CompanyDatabase::setToday(pinnedToday());
 }
 
 namespace {
