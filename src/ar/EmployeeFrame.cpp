@@ -46,10 +46,10 @@ EmployeeFrame::EmployeeFrame(QPushButton* refresh, std::function<void()> reloadL
     cboEmployee->setEditable(true);
     cboEmployee->setInsertPolicy(QComboBox::NoInsert);
     // What the clerk types stays within the columns of Employees.
-    cboEmployee->lineEdit()->setMaxLength(20);
-    txtfirstname->setMaxLength(10);
-    txtEmpAdd->setMaxLength(60);
-    txtEmpNo->setMaxLength(24);
+    limitLength(cboEmployee, 20);
+    limitLength(txtfirstname, 10);
+    limitLength(txtEmpAdd, 60);
+    limitLength(txtEmpNo, 24);
     cmdEmp->setText(QStringLiteral("CREATE NEW"));
     UpdateEmp->setText(QStringLiteral("UPDATE"));
     DeleteEmp->setText(QStringLiteral("DELETE"));

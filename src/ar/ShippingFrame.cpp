@@ -29,9 +29,9 @@ ShippingFrame::ShippingFrame(QPushButton* refresh, std::function<void()> reloadL
     cboShipcode->setEditable(true);
     cboShipcode->setInsertPolicy(QComboBox::NoInsert);
     // What the clerk types stays within the columns of Shippers.
-    cboShipcode->lineEdit()->setMaxLength(40);
-    txtshipphone->setMaxLength(24);
-    txtshipaddr->setMaxLength(40);
+    limitLength(cboShipcode, 40);
+    limitLength(txtshipphone, 24);
+    limitLength(txtshipaddr, 40);
     cmdShip->setText(QStringLiteral("CREATE NEW"));
     UpdateShip->setText(QStringLiteral("UPDATE"));
     DeleteShip->setText(QStringLiteral("DELETE"));

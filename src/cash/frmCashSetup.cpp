@@ -26,10 +26,10 @@ frmCashSetup::frmCashSetup(QWidget* parent)
       txtCustName(makeControl<QLineEdit>(this, QStringLiteral("txtCustName"))) {
     setWindowTitle(QStringLiteral("Cash Master"));
     // Typing stops at the lengths of the bank's columns.
-    cboCompany->lineEdit()->setMaxLength(40);
-    txtBank_Add_VC->setMaxLength(60);
-    txtBank_Contact_VC->setMaxLength(15);
-    txtCustName->setMaxLength(40);
+    limitLength(cboCompany, 40);
+    limitLength(txtBank_Add_VC, 60);
+    limitLength(txtBank_Contact_VC, 15);
+    limitLength(txtCustName, 40);
     makeTypedList(cboCOA);
     txtGLName->setEnabled(false);
     txtCustName->setVisible(false);

@@ -29,7 +29,7 @@ constexpr int kNumberWidth = 11;
 QComboBox* list(QWidget* parent, const QString& name, int width) {
     auto* box = makeControl<QComboBox>(parent, name);
     SetupWindow::makeTypedList(box);
-    box->lineEdit()->setMaxLength(width);
+    limitLength(box, width);
     return box;
 }
 
@@ -86,7 +86,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
       cmdItemDelete(button(this, QStringLiteral("cmdItemDelete"), QStringLiteral("Delete"))),
       cmdItemNew(button(this, QStringLiteral("cmdItemNew"), QStringLiteral("New"))) {
     setWindowTitle(QStringLiteral("INVENTORY SET-UP"));
-    txtCategoryID->setMaxLength(20);
+    limitLength(txtCategoryID, 20);
     cboCosting->addItems({QStringLiteral("FIFO"), QStringLiteral("AVEG")});
     cboCosting->setCurrentIndex(-1);
 

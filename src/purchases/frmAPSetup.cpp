@@ -17,7 +17,7 @@ frmAPSetup::frmAPSetup(QWidget* parent)
           parent),
       txtVAT_Reg(makeControl<QLineEdit>(this, QStringLiteral("txtVAT_Reg"))) {
     setWindowTitle(QStringLiteral("Creditor Set-Up"));
-    txtVAT_Reg->setMaxLength(20);
+    limitLength(txtVAT_Reg, 20);
     layOut();
 }
 

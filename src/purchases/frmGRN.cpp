@@ -42,7 +42,7 @@ frmGRN::frmGRN(QWidget* parent)
     cboCompany->setEditable(true);
     cboCompany->setInsertPolicy(QComboBox::NoInsert);
     // The header keeps ten characters of the order number: no more can be typed.
-    txtPO->setMaxLength(10);
+    limitLength(txtPO, 10);
     cmdNew->setText(QStringLiteral("New GRN"));
     cmdSend->setText(QStringLiteral("Create GRN"));
     txtSubTotal->setText(QStringLiteral("$0.00"));

@@ -27,7 +27,7 @@ QComboBox* typedList(QWidget* parent, const QString& name) {
 QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength = 0) {
     auto* box = makeControl<QLineEdit>(parent, name);
     if (maxLength > 0)
-        box->setMaxLength(maxLength); // the length of the party's column
+        limitLength(box, maxLength); // the length of the party's column
     return box;
 }
 
@@ -54,8 +54,8 @@ PartySetupWindow::PartySetupWindow(PartyTexts texts, QWidget* parent)
       cboRealisedGain(typedList(this, QStringLiteral("cboRealisedGain"))),
       cboRealisedLoss(typedList(this, QStringLiteral("cboRealisedLoss"))), m_texts(std::move(texts)),
       m_grid(new QGridLayout(Frame1)) {
-    cboCompany->lineEdit()->setMaxLength(40);
-    cboCurrency->lineEdit()->setMaxLength(10);
+    limitLength(cboCompany, 40);
+    limitLength(cboCurrency, 10);
     txtCustName->setVisible(false);
     txtGLName->setEnabled(false);
     cboForex->addItems({kForeign, kLocal});

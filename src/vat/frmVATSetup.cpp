@@ -28,9 +28,9 @@ frmVATSetup::frmVATSetup(QWidget* parent)
       txtGLName(makeControl<QLineEdit>(this, QStringLiteral("txtGLName"))) {
     setWindowTitle(QStringLiteral("Value Added Tax Set-Up"));
     // Typing stops at the lengths the code's columns hold.
-    cboCompany->lineEdit()->setMaxLength(30);
-    txtAddress->setMaxLength(60);
-    txtCity->setMaxLength(30);
+    limitLength(cboCompany, 30);
+    limitLength(txtAddress, 60);
+    limitLength(txtCity, 30);
     makeTypedList(cboCOA);
     txtGLName->setEnabled(false);
     KeyFilter::install(txtCreditTerm);
