@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-liberation2 fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
