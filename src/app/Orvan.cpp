@@ -148,7 +148,7 @@ void Orvan::wireButtons() {
     const auto targets = mainMenuTargets();
     for (const auto& [name, b] : m_buttons) {
         if (name == QLatin1String("cmdExit_Main")) {
-            connect(b, &QPushButton::clicked, this, [this] { cmdExit_Main_Click(); });
+            onClick(b, [this] { cmdExit_Main_Click(); });
             continue;
         }
         const auto it = targets.find(name);
@@ -156,8 +156,7 @@ void Orvan::wireButtons() {
             b->setEnabled(false);
             continue;
         }
-        const std::function<void()> open = it->second;
-        connect(b, &QPushButton::clicked, this, [open] { guarded(open); });
+        onClick(b, it->second);
     }
 }
 

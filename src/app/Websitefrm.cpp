@@ -29,9 +29,9 @@ Websitefrm::Websitefrm() {
     grid->addWidget(Label2, 1, 1);
     grid->addWidget(Command2, 2, 0, 1, 2);
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    onClick(Command1, [this] { Command1_Click(); });
+    onClick(Command2, [this] { Command2_Click(); });
+    onClick(Command3, [this] { Command3_Click(); });
 }
 
 void Websitefrm::Command1_Click() {

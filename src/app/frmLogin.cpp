@@ -51,8 +51,8 @@ frmLogin::frmLogin() {
     setTabOrder(txtPassword, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
-    connect(cmdOK, &QPushButton::clicked, this, [this] { guarded([this] { cmdOK_Click(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { guarded([this] { cmdCancel_Click(); }); });
+    onClick(cmdOK, [this] { cmdOK_Click(); });
+    onClick(cmdCancel, [this] { cmdCancel_Click(); });
     // Enter in either box presses OK; Esc presses Cancel.
     connect(txtUserName, &QLineEdit::returnPressed, cmdOK, &QPushButton::click);
     connect(txtPassword, &QLineEdit::returnPressed, cmdOK, &QPushButton::click);

@@ -2,6 +2,7 @@
 
 #include "clsARSetup.h"
 #include "ui/Controls.h"
+#include "ui/OnClick.h"
 #include "ui/RecordFields.h"
 #include "ui/UiServices.h"
 #include "ui/WriteAnswer.h"
@@ -57,10 +58,10 @@ EmployeeFrame::EmployeeFrame(QPushButton* refresh, std::function<void()> reloadL
     layOut();
 
     connect(cboEmployee, &QComboBox::activated, this, [this] { guarded([&] { cboEmployee_Click(); }); });
-    connect(cmdEmp, &QPushButton::clicked, this, [this] { guarded([&] { cmdEmp_Click(); }); });
-    connect(UpdateEmp, &QPushButton::clicked, this, [this] { guarded([&] { UpdateEmp_Click(); }); });
-    connect(DeleteEmp, &QPushButton::clicked, this, [this] { guarded([&] { DeleteEmp_Click(); }); });
-    connect(Command2, &QPushButton::clicked, this, [this] { guarded([&] { Command2_Click(); }); });
+    onClick(cmdEmp, [this] { cmdEmp_Click(); });
+    onClick(UpdateEmp, [this] { UpdateEmp_Click(); });
+    onClick(DeleteEmp, [this] { DeleteEmp_Click(); });
+    onClick(Command2, [this] { Command2_Click(); });
 }
 
 void EmployeeFrame::layOut() {

@@ -2,6 +2,7 @@
 
 #include "clsARSetup.h"
 #include "ui/Controls.h"
+#include "ui/OnClick.h"
 #include "ui/RecordFields.h"
 #include "ui/UiServices.h"
 #include "ui/WriteAnswer.h"
@@ -39,10 +40,10 @@ ShippingFrame::ShippingFrame(QPushButton* refresh, std::function<void()> reloadL
     layOut();
 
     connect(cboShipcode, &QComboBox::activated, this, [this] { guarded([&] { cboShipcode_Click(); }); });
-    connect(cmdShip, &QPushButton::clicked, this, [this] { guarded([&] { cmdShip_Click(); }); });
-    connect(UpdateShip, &QPushButton::clicked, this, [this] { guarded([&] { UpdateShip_Click(); }); });
-    connect(DeleteShip, &QPushButton::clicked, this, [this] { guarded([&] { DeleteShip_Click(); }); });
-    connect(Command1, &QPushButton::clicked, this, [this] { guarded([&] { Command1_Click(); }); });
+    onClick(cmdShip, [this] { cmdShip_Click(); });
+    onClick(UpdateShip, [this] { UpdateShip_Click(); });
+    onClick(DeleteShip, [this] { DeleteShip_Click(); });
+    onClick(Command1, [this] { Command1_Click(); });
 }
 
 void ShippingFrame::layOut() {

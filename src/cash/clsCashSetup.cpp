@@ -5,12 +5,13 @@ namespace orv {
 namespace {
 
 const QString kBank = QStringLiteral("Temp_Bank");
+const QString kName = QStringLiteral("Bank_name");
 
 DataClass::Mapping bankMapping(bool withCode) {
     DataClass::Mapping mapping;
     if (withCode)
         mapping.emplace_back(QStringLiteral("GL_ID"), QStringLiteral("Bank_Code_VC"));
-    mapping.emplace_back(QStringLiteral("Bank_name"), QStringLiteral("Bank_name"));
+    mapping.emplace_back(kName, kName);
     mapping.emplace_back(QStringLiteral("Bank_Add_VC"), QStringLiteral("Bank_Add_VC"));
     mapping.emplace_back(QStringLiteral("Bank_Contact_VC"), QStringLiteral("Bank_Contact_VC"));
     return mapping;
@@ -42,14 +43,12 @@ QString clsCashSetup::Send_Order(const Recordset& rsNewBank) {
 
 QString clsCashSetup::Update_Order(const Recordset& rsNewBank) {
     return stagingRequest(rsNewBank, bankMapping(false),
-                          {kBank, QStringLiteral("U"), kUpdateFailed, QString(), QStringLiteral("Bank_name"),
-                           QStringLiteral(" have been updated")});
+                          usualKind(kBank, QStringLiteral("U"), kUpdateFailed, kName));
 }
 
 QString clsCashSetup::Delete_Order(const Recordset& rsNewBank) {
     return stagingRequest(rsNewBank, bankMapping(false),
-                          {kBank, QStringLiteral("D"), kDeleteFailed, QString(), QStringLiteral("Bank_name"),
-                           QStringLiteral(" would be Deleted if there is no transaction history")});
+                          usualKind(kBank, QStringLiteral("D"), kDeleteFailed, kName));
 }
 
 } // namespace orv

@@ -3,8 +3,6 @@
 #include "clsCashSetup.h"
 #include "ui/SetupWindow.h"
 
-#include <memory>
-
 class QGroupBox;
 class QLineEdit;
 
@@ -14,7 +12,7 @@ namespace orv {
 // bank is an account of the chart: its code is the account's code, chosen
 // in the code list when the bank is created; afterwards only its address
 // and contact change.
-class frmCashSetup : public SetupWindow {
+class frmCashSetup : public SetupWindowOver<clsCashSetup> {
     Q_OBJECT
 public:
     static inline const QString kSpecifyName = QStringLiteral("Specify Bank Name!");
@@ -27,7 +25,6 @@ public:
     static inline const QString kNoBank = QStringLiteral("No bank is named \"%1\"");
 
     explicit frmCashSetup(QWidget* parent = nullptr);
-    ~frmCashSetup() override;
 
     QGroupBox* Frame1; // "Cash Detail"
     QGroupBox* Frame2; // "Function"
@@ -37,29 +34,13 @@ public:
     QLineEdit* txtGLName;
     QLineEdit* txtCustName; // never visible: the bank last picked, the name DELETE sends
 
-    void cboCompany_Click() override;
-    void cboCOA_Click();
+    void cboCompany_Click() override { pickRecord(kNoBank); }
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    Recordset readDetails(const QString& name) override;
-    Recordset readAccount(std::int32_t code) override;
-    QString write(Request request) override;
-
     std::vector<ListFill> lists() const override;
     ListFill nameList() const override;
-    std::vector<FieldDef> stagingFields() const override;
     void showDetails(const Recordset& record) override;
-    CheckList validateChecks() override;
     CheckList requestChecks(Request request) override;
-    std::vector<Assignment> assignments(Request request) override;
-    std::vector<QWidget*> clearedFields() const override;
-
-private:
-    void layOut();
-
-    std::unique_ptr<clsCashSetup> m_cash;
 };
 
 } // namespace orv

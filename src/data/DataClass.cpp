@@ -152,6 +152,21 @@ QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mappi
     return text;
 }
 
+DataClass::RequestKind DataClass::usualKind(const QString& table, const QString& functionType,
+                                            const QString& failureText, const QString& column,
+                                            const QString& created) {
+    if (functionType == QLatin1String("C"))
+        return {table, functionType, failureText, created, column, QString()};
+    return {table,
+            functionType,
+            failureText,
+            QString(),
+            column,
+            functionType == QLatin1String("U")
+                ? QStringLiteral(" have been updated")
+                : QStringLiteral(" would be Deleted if there is no transaction history")};
+}
+
 DataClass::Mapping DataClass::sameNames(const QStringList& fields) {
     Mapping mapping;
     for (const QString& f : fields)

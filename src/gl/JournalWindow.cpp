@@ -131,16 +131,21 @@ CheckList JournalWindow::employeeChecks(const QString& message) {
 }
 
 CheckList JournalWindow::lineChecks() {
-    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
     return {
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
         Check::eachLine(
             m_lines,
             {
-                Check::when([value] { return blank(value("Amount")); }, kSpecifyAmount),
-                Check::when([value] { return blank(value("Descrip")); }, kSpecifyDescription),
-                Check::warning([this, value] { return value("Date").toDate() != dtpOrder->date(); },
-                               kDateMustBeSame),
+                Check::onLine([](const RowView& line) { return blank(line.value(QStringLiteral("Amount"))); },
+                              kSpecifyAmount),
+                Check::onLine(
+                    [](const RowView& line) { return blank(line.value(QStringLiteral("Descrip"))); },
+                    kSpecifyDescription),
+                Check::warningOnLine(
+                    [this](const RowView& line) {
+                        return line.value(QStringLiteral("Date")).toDate() != dtpOrder->date();
+                    },
+                    kDateMustBeSame),
             }),
         // Before any total is taken: the books keep every sum inside their
         // limits, and a line beyond its limit would be refused at the post.

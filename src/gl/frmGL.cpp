@@ -9,51 +9,52 @@ namespace orv {
 
 using reports::DE_GL_Report;
 using Item = ReportItem;
-
 namespace {
+
+constexpr auto& T = frmGL::kText;
 
 // A report over the reporting year alone; the balance sheet without codes
 // focuses an empty year box but leaves its colour.
-ReportRow yearReport(const QString& label, const QString& caption, const QString& button,
-                     const QString& buttonCaption, const QString& command,
+ReportRow yearReport(PinnedText label, PinnedText button, const QString& command,
                      const reports::ReportLayout& (*layout)(), bool tint = true) {
-    ReportLaunch launch{
-        command, layout, {{"txtYear", frmGL::kSpecifyYear, tint}}, {{"txtYear", frmGL::kYearBoxName}}};
-    return {{Item::label(label, caption), Item::button(button, buttonCaption, std::move(launch))}};
+    ReportLaunch launch{command,
+                        layout,
+                        {{"txtYear", qtext(T["SpecifyYear"]), tint}},
+                        {{"txtYear", qtext(T["YearBoxName"])}}};
+    return {{Item::label(label), Item::button(button, std::move(launch))}};
 }
 
 } // namespace
 
 frmGL::frmGL(QWidget* parent)
-    : ReportWindow(QStringLiteral("frmGL"), QStringLiteral("GL Reports"), &DE_GL_Report::shared, parent) {
-    const ReportLaunch listing{
-        DE_GL_Report::cmGListing_Grouping,
-        &reports::rptGLListing,
-        {{"txtYear", kSpecifyYear}, {"txtAcctCode", kSpecifyStartCode}, {"txtAcctCode2", kSpecifyEndCode}},
-        {{"txtYear", kYearBoxName}, {"txtAcctCode", kStartCodeBoxName}, {"txtAcctCode2", kEndCodeBoxName}}};
-    build({{"Frame2",
-            "FINANCIAL REPORTS",
-            {yearReport("Label4", "PRINT PREVIEW - TRIAL BALANCE", "Command1", "Print TB",
-                        DE_GL_Report::TB_Bal, &reports::rptCOA),
-             yearReport("Label5", "PRINT PREVIEW - BALANCE SHEET WITH ACCT CODE", "Command2", "Print BS",
-                        DE_GL_Report::cmBS, &reports::rptBS),
-             yearReport("Label14", "PRINT PREVIEW - BALANCE SHEET", "Command9", "Print BS",
-                        DE_GL_Report::cmdBS_NoCode, &reports::rptBS_No_Acctcode, false),
-             yearReport("Label6", "PRINT PREVIEW - PROFIT/ (LOSS)", "Command3", "Print PL",
-                        DE_GL_Report::cmPL, &reports::rptPL),
-             yearReport("Label7", "PRINT PREVIEW - 12 MTHS PROFT/ (LOSS)", "Command4", "Print 12mth YTD",
-                        DE_GL_Report::cm12_YTD, &reports::rpt12_YTD)}},
-           {"Frame1",
-            "TRANSACTION LISTING",
-            {{{Item::label("Label9", "PRINT PREVIEW - TRANSACTION LISTING"),
-               Item::button("Command6", "Print GL Listing", listing)}},
-             {{Item::label("Label10", "STARTING GL CODE"), Item::box("txtAcctCode"),
-               Item::label("Label11", "ENDING GL CODE"), Item::box("txtAcctCode2")},
-              true}}},
-           {{},
-            {},
-            {{{Item::button("Command8", "REFRESH", [this] { Command8_Click(); }), Item::stretch(),
-               Item::label("Label13", "SPECIFY REPORTING YEAR :"), Item::box("txtYear", "2010")}}}}});
+    : ReportWindow(QStringLiteral("frmGL"), qtext(T["frmGL"]), &DE_GL_Report::shared, parent) {
+    const ReportLaunch listing{DE_GL_Report::cmGListing_Grouping,
+                               &reports::rptGLListing,
+                               {{"txtYear", qtext(T["SpecifyYear"])},
+                                {"txtAcctCode", qtext(T["SpecifyStartCode"])},
+                                {"txtAcctCode2", qtext(T["SpecifyEndCode"])}},
+                               {{"txtYear", qtext(T["YearBoxName"])},
+                                {"txtAcctCode", qtext(T["StartCodeBoxName"])},
+                                {"txtAcctCode2", qtext(T["EndCodeBoxName"])}}};
+    build(
+        {{"Frame2",
+          qtext(T["Frame2"]),
+          {yearReport(T.entry("Label4"), T.entry("Command1"), DE_GL_Report::TB_Bal, &reports::rptCOA),
+           yearReport(T.entry("Label5"), T.entry("Command2"), DE_GL_Report::cmBS, &reports::rptBS),
+           yearReport(T.entry("Label14"), T.entry("Command9"), DE_GL_Report::cmdBS_NoCode,
+                      &reports::rptBS_No_Acctcode, false),
+           yearReport(T.entry("Label6"), T.entry("Command3"), DE_GL_Report::cmPL, &reports::rptPL),
+           yearReport(T.entry("Label7"), T.entry("Command4"), DE_GL_Report::cm12_YTD, &reports::rpt12_YTD)}},
+         {"Frame1",
+          qtext(T["Frame1"]),
+          {{{Item::label(T.entry("Label9")), Item::button(T.entry("Command6"), listing)}},
+           {{Item::label(T.entry("Label10")), Item::box("txtAcctCode"), Item::label(T.entry("Label11")),
+             Item::box("txtAcctCode2")},
+            true}}},
+         {{},
+          {},
+          {{{Item::button(T.entry("Command8"), [this] { Command8_Click(); }), Item::stretch(),
+             Item::label(T.entry("Label13")), Item::box(T.entry("txtYear"))}}}}});
 }
 
 // REFRESH empties the three boxes; their colours stay and nothing runs.

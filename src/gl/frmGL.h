@@ -12,13 +12,36 @@ namespace orv {
 class frmGL : public ReportWindow {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyYear = QStringLiteral("Specify a Year");
-    static inline const QString kSpecifyStartCode = QStringLiteral("Specify starting GL Code");
-    static inline const QString kSpecifyEndCode = QStringLiteral("Specify Ending GL Code");
-    // How the messages name the boxes when their text is not a number in range.
-    static inline const QString kYearBoxName = QStringLiteral("The reporting year");
-    static inline const QString kStartCodeBoxName = QStringLiteral("The starting GL code");
-    static inline const QString kEndCodeBoxName = QStringLiteral("The ending GL code");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmGL", "GL Reports"},
+        {"Frame2", "FINANCIAL REPORTS"},
+        {"Label4", "PRINT PREVIEW - TRIAL BALANCE"},
+        {"Command1", "Print TB"},
+        {"Label5", "PRINT PREVIEW - BALANCE SHEET WITH ACCT CODE"},
+        {"Command2", "Print BS"},
+        {"Label14", "PRINT PREVIEW - BALANCE SHEET"},
+        {"Command9", "Print BS"},
+        {"Label6", "PRINT PREVIEW - PROFIT/ (LOSS)"},
+        {"Command3", "Print PL"},
+        {"Label7", "PRINT PREVIEW - 12 MTHS PROFT/ (LOSS)"},
+        {"Command4", "Print 12mth YTD"},
+        {"Frame1", "TRANSACTION LISTING"},
+        {"Label9", "PRINT PREVIEW - TRANSACTION LISTING"},
+        {"Command6", "Print GL Listing"},
+        {"Label10", "STARTING GL CODE"},
+        {"Label11", "ENDING GL CODE"},
+        {"Command8", "REFRESH"},
+        {"Label13", "SPECIFY REPORTING YEAR :"},
+        {"txtYear", "2010"},
+        {"SpecifyYear", "Specify a Year"},
+        {"SpecifyStartCode", "Specify starting GL Code"},
+        {"SpecifyEndCode", "Specify Ending GL Code"},
+        // How the messages name the boxes when their text is not a number in range.
+        {"YearBoxName", "The reporting year"},
+        {"StartCodeBoxName", "The starting GL code"},
+        {"EndCodeBoxName", "The ending GL code"},
+    });
 
     explicit frmGL(QWidget* parent = nullptr);
 

@@ -2,20 +2,14 @@
 
 namespace orv {
 
-namespace {
-
-const QString kCreated = QStringLiteral(" created under : ");
-const QString kUpdated = QStringLiteral(" have been updated");
-const QString kDeleted = QStringLiteral(" would be Deleted if there is no transaction history");
-
-// The fixed text before and after the key of each kind of request.
-std::pair<QString, QString> sentence(const QString& type, const QString& created) {
-    if (type == QLatin1String("C"))
-        return {created + kCreated, QString()};
-    return {QString(), type == QLatin1String("U") ? kUpdated : kDeleted};
-}
-
-} // namespace
+// One master table of the window: its staging twin, the columns every request
+// carries (a delete too), the column the sentence names and a create's text.
+struct clsIVSetup::Master {
+    QString table;
+    QStringList columns;
+    QString key;
+    QString created;
+};
 
 clsIVSetup::clsIVSetup() {
     Class_Initialize();
@@ -35,63 +29,60 @@ Recordset clsIVSetup::Get_Item_Details(const QString& Pdt_ID_VC) {
     return read(QStringLiteral("EXEC  select_item_setup   '") + sqlQuote(Pdt_ID_VC) + QStringLiteral("'"));
 }
 
-QString clsIVSetup::category(const Recordset& record, const QString& type, const QString& failure) {
-    const auto [before, after] = sentence(type, QStringLiteral("Product Category code"));
-    return stagingRequest(record,
-                          sameNames({QStringLiteral("Pdt_Category_VC"), QStringLiteral("Category_Name_VC"),
-                                     QStringLiteral("Sales_IN"), QStringLiteral("COS_IN")}),
-                          {QStringLiteral("Temp_Product_Category_T"), type, failure, before,
-                           QStringLiteral("Category_Name_VC"), after});
-}
-
-QString clsIVSetup::accountSet(const Recordset& record, const QString& type, const QString& failure) {
-    const auto [before, after] = sentence(type, QStringLiteral("Product Account code"));
+QString clsIVSetup::request(const Recordset& record, const Master& master, const char* type,
+                            const QString& failure) {
     return stagingRequest(
-        record,
-        sameNames({QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("cost_method_VC"),
-                   QStringLiteral("Stock_IN"), QStringLiteral("payable_IN"), QStringLiteral("shipment_IN")}),
-        {QStringLiteral("Temp_Product_Accountset_T"), type, failure, before, QStringLiteral("Pdt_Acctset_VC"),
-         after});
+        record, sameNames(master.columns),
+        usualKind(master.table, QString::fromLatin1(type), failure, master.key, master.created));
 }
 
-QString clsIVSetup::item(const Recordset& record, const QString& type, const QString& failure) {
-    const auto [before, after] = sentence(type, QStringLiteral("Item code"));
-    return stagingRequest(
-        record,
-        sameNames({QStringLiteral("Pdt_ID_VC"), QStringLiteral("Pdt_Name_VC"),
-                   QStringLiteral("Pdt_Descrip_VC"), QStringLiteral("Pdt_Category_VC"),
-                   QStringLiteral("vat_code"), QStringLiteral("Pdt_Acctset_VC")}),
-        {QStringLiteral("Temp_Product_T"), type, failure, before, QStringLiteral("Pdt_ID_VC"), after});
+namespace {
+
+using Master = clsIVSetup::Master;
+
+// The category's sentences name it by its name, never by its code.
+const Master& category() {
+    static const Master master{QStringLiteral("Temp_Product_Category_T"),
+                               {QStringLiteral("Pdt_Category_VC"), QStringLiteral("Category_Name_VC"),
+                                QStringLiteral("Sales_IN"), QStringLiteral("COS_IN")},
+                               QStringLiteral("Category_Name_VC"),
+                               QStringLiteral("Product Category code created under : ")};
+    return master;
 }
 
-QString clsIVSetup::Send_Stock(const Recordset& rsNewStock) {
-    return category(rsNewStock, QStringLiteral("C"), kStockCreateFailed);
-}
-QString clsIVSetup::Update_Stock(const Recordset& rsNewStock) {
-    return category(rsNewStock, QStringLiteral("U"), kStockUpdateFailed);
-}
-QString clsIVSetup::Delete_Stock(const Recordset& rsNewStock) {
-    return category(rsNewStock, QStringLiteral("D"), kStockDeleteFailed);
-}
-
-QString clsIVSetup::Send_Acctset(const Recordset& rsNewAcctset) {
-    return accountSet(rsNewAcctset, QStringLiteral("C"), kAcctsetCreateFailed);
-}
-QString clsIVSetup::Update_Acctset(const Recordset& rsNewAcctset) {
-    return accountSet(rsNewAcctset, QStringLiteral("U"), kAcctsetUpdateFailed);
-}
-QString clsIVSetup::Delete_Acctset(const Recordset& rsNewAcctset) {
-    return accountSet(rsNewAcctset, QStringLiteral("D"), kAcctsetDeleteFailed);
+// Never Acctset_ID, which the database gives.
+const Master& accountSet() {
+    static const Master master{QStringLiteral("Temp_Product_Accountset_T"),
+                               {QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("cost_method_VC"),
+                                QStringLiteral("Stock_IN"), QStringLiteral("payable_IN"),
+                                QStringLiteral("shipment_IN")},
+                               QStringLiteral("Pdt_Acctset_VC"),
+                               QStringLiteral("Product Account code created under : ")};
+    return master;
 }
 
-QString clsIVSetup::Send_Item(const Recordset& rsNewItem) {
-    return item(rsNewItem, QStringLiteral("C"), kItemCreateFailed);
+const Master& item() {
+    static const Master master{QStringLiteral("Temp_Product_T"),
+                               {QStringLiteral("Pdt_ID_VC"), QStringLiteral("Pdt_Name_VC"),
+                                QStringLiteral("Pdt_Descrip_VC"), QStringLiteral("Pdt_Category_VC"),
+                                QStringLiteral("vat_code"), QStringLiteral("Pdt_Acctset_VC")},
+                               QStringLiteral("Pdt_ID_VC"),
+                               QStringLiteral("Item code created under : ")};
+    return master;
 }
-QString clsIVSetup::Update_Item(const Recordset& rsNewItem) {
-    return item(rsNewItem, QStringLiteral("U"), kItemUpdateFailed);
-}
-QString clsIVSetup::Delete_Item(const Recordset& rsNewItem) {
-    return item(rsNewItem, QStringLiteral("D"), kItemDeleteFailed);
-}
+
+} // namespace
+
+// clang-format off
+QString clsIVSetup::Send_Stock(const Recordset& r) { return request(r, category(), "C", kStockCreateFailed); }
+QString clsIVSetup::Update_Stock(const Recordset& r) { return request(r, category(), "U", kStockUpdateFailed); }
+QString clsIVSetup::Delete_Stock(const Recordset& r) { return request(r, category(), "D", kStockDeleteFailed); }
+QString clsIVSetup::Send_Acctset(const Recordset& r) { return request(r, accountSet(), "C", kAcctsetCreateFailed); }
+QString clsIVSetup::Update_Acctset(const Recordset& r) { return request(r, accountSet(), "U", kAcctsetUpdateFailed); }
+QString clsIVSetup::Delete_Acctset(const Recordset& r) { return request(r, accountSet(), "D", kAcctsetDeleteFailed); }
+QString clsIVSetup::Send_Item(const Recordset& r) { return request(r, item(), "C", kItemCreateFailed); }
+QString clsIVSetup::Update_Item(const Recordset& r) { return request(r, item(), "U", kItemUpdateFailed); }
+QString clsIVSetup::Delete_Item(const Recordset& r) { return request(r, item(), "D", kItemDeleteFailed); }
+// clang-format on
 
 } // namespace orv

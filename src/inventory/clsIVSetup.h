@@ -45,10 +45,11 @@ public:
     QString Update_Item(const Recordset& rsNewItem);
     QString Delete_Item(const Recordset& rsNewItem);
 
+    // One master table of the window and the shape of its requests.
+    struct Master;
+
 private:
-    QString category(const Recordset& record, const QString& type, const QString& failure);
-    QString accountSet(const Recordset& record, const QString& type, const QString& failure);
-    QString item(const Recordset& record, const QString& type, const QString& failure);
+    QString request(const Recordset& record, const Master& master, const char* type, const QString& failure);
 };
 
 } // namespace orv

@@ -1,11 +1,9 @@
 #include "frmIVSetup.h"
 
 #include "IVRecords.h"
-#include "values/DataError.h"
 #include "ui/Controls.h"
-#include "ui/SetupWindow.h"
 #include "ui/UiServices.h"
-#include "ui/WriteAnswer.h"
+#include "values/DataError.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,213 +11,149 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
-#include <limits>
 
 namespace orv {
 
 namespace {
 
-// The longest text a 32-bit number field takes: a sign and ten digits.
-constexpr int kNumberWidth = 11;
+using F = SetupField;
 
-QComboBox* list(QWidget* parent, const QString& name, int width) {
-    auto* box = makeControl<QComboBox>(parent, name);
-    SetupWindow::makeTypedList(box);
-    limitLength(box, width);
-    return box;
+// A field of a step: checked for emptiness alone (a blank passes), typing
+// stopped at its record field's width, a number field refusing letters.
+SetupField stepField(SetupField field, const char* column, const char* emptyMessage) {
+    return field.feeds(QString::fromLatin1(column))
+        .whenEmpty(QString::fromLatin1(emptyMessage))
+        .checkedAs(CheckAs::Text)
+        .typingLimited()
+        .refusingLetters();
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = makeControl<QPushButton>(parent, name);
-    b->setText(caption);
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = makeControl<QPushButton>(parent, QString::fromLatin1(name));
+    b->setText(QString::fromLatin1(caption));
     return b;
-}
-
-bool wholeNumber(const QString& text, bool* inRange) {
-    const QString t = text.trimmed();
-    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!digits.match(t).hasMatch())
-        return false;
-    bool ok = false;
-    const qlonglong v = t.toLongLong(&ok);
-    *inRange =
-        ok && v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
-    return true;
 }
 
 } // namespace
 
 frmIVSetup::frmIVSetup(QWidget* parent)
     : Window(parent), Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
-      cboCategory(list(this, QStringLiteral("cboCategory"), 15)),
-      txtCategoryID(makeControl<QLineEdit>(this, QStringLiteral("txtCategoryID"))),
-      cboSales(list(this, QStringLiteral("cboSales"), kNumberWidth)),
-      cboCOS(list(this, QStringLiteral("cboCOS"), kNumberWidth)),
       Combo1(makeControl<QComboBox>(this, QStringLiteral("Combo1"))),
-      cmdStkInsert(button(this, QStringLiteral("cmdStkInsert"), QStringLiteral("Insert"))),
-      cmdStkUpdate(button(this, QStringLiteral("cmdStkUpdate"), QStringLiteral("Update"))),
-      cmdStkDelete(button(this, QStringLiteral("cmdStkDelete"), QStringLiteral("Delete"))),
-      cmdNew(button(this, QStringLiteral("cmdNew"), QStringLiteral("New"))),
+      cmdStkInsert(button(this, "cmdStkInsert", "Insert")),
+      cmdStkUpdate(button(this, "cmdStkUpdate", "Update")),
+      cmdStkDelete(button(this, "cmdStkDelete", "Delete")), cmdNew(button(this, "cmdNew", "New")),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))),
-      cboAcctSet(list(this, QStringLiteral("cboAcctSet"), 20)),
-      cboCosting(list(this, QStringLiteral("cboCosting"), 5)),
-      cboInventory(list(this, QStringLiteral("cboInventory"), kNumberWidth)),
-      cboPayable(list(this, QStringLiteral("cboPayable"), kNumberWidth)),
-      cboShipment(list(this, QStringLiteral("cboShipment"), kNumberWidth)),
-      cmdAcctInsert(button(this, QStringLiteral("cmdAcctInsert"), QStringLiteral("Insert"))),
-      cmdAcctUpdate(button(this, QStringLiteral("cmdAcctUpdate"), QStringLiteral("Update"))),
-      cmdAcctDelete(button(this, QStringLiteral("cmdAcctDelete"), QStringLiteral("Delete"))),
-      Command1(button(this, QStringLiteral("Command1"), QStringLiteral("New"))),
+      cmdAcctInsert(button(this, "cmdAcctInsert", "Insert")),
+      cmdAcctUpdate(button(this, "cmdAcctUpdate", "Update")),
+      cmdAcctDelete(button(this, "cmdAcctDelete", "Delete")), Command1(button(this, "Command1", "New")),
       Frame3(makeControl<QGroupBox>(this, QStringLiteral("Frame3"))),
-      cboPdtCode(list(this, QStringLiteral("cboPdtCode"), 20)),
-      cboPdtName(list(this, QStringLiteral("cboPdtName"), 30)),
-      cboPdtDescrip(list(this, QStringLiteral("cboPdtDescrip"), 40)),
-      cboPdtCategory(list(this, QStringLiteral("cboPdtCategory"), 20)),
-      cboCred(list(this, QStringLiteral("cboCred"), kNumberWidth)),
-      cboAccountSet(list(this, QStringLiteral("cboAccountSet"), 20)),
-      cmdItemInsert(button(this, QStringLiteral("cmdItemInsert"), QStringLiteral("Insert"))),
-      cmdItemUpdate(button(this, QStringLiteral("cmdItemUpdate"), QStringLiteral("Update"))),
-      cmdItemDelete(button(this, QStringLiteral("cmdItemDelete"), QStringLiteral("Delete"))),
-      cmdItemNew(button(this, QStringLiteral("cmdItemNew"), QStringLiteral("New"))) {
+      cmdItemInsert(button(this, "cmdItemInsert", "Insert")),
+      cmdItemUpdate(button(this, "cmdItemUpdate", "Update")),
+      cmdItemDelete(button(this, "cmdItemDelete", "Delete")), cmdItemNew(button(this, "cmdItemNew", "New")) {
     setWindowTitle(QStringLiteral("INVENTORY SET-UP"));
-    limitLength(txtCategoryID, 20);
-    cboCosting->addItems({QStringLiteral("FIFO"), QStringLiteral("AVEG")});
-    cboCosting->setCurrentIndex(-1);
-
-    m_category = {
-        {{cboCategory, QStringLiteral("Category_Name_VC"), QStringLiteral("Enter Category Name"), {}},
-         {txtCategoryID, QStringLiteral("Pdt_Category_VC"), QStringLiteral("Enter Category Code"), {}},
-         {cboSales, QStringLiteral("Sales_IN"), QStringLiteral("Enter Sales Code"),
-          QStringLiteral("Sales Code")},
-         {cboCOS, QStringLiteral("COS_IN"), QStringLiteral("Enter COS Code"), QStringLiteral("COS Code")}},
-        &rsNewStock,
-        cboCategory,
-        QStringLiteral("Product_Category_T"),
-        QStringLiteral("Category_Name_VC"),
-        {&clsIVSetup::Send_Stock, &clsIVSetup::Update_Stock, &clsIVSetup::Delete_Stock}};
-    m_accountSet = {
-        {{cboAcctSet, QStringLiteral("Pdt_AcctSet_VC"), QStringLiteral("Enter Account Set"), {}},
-         {cboCosting, QStringLiteral("cost_method_VC"), QStringLiteral("Enter Costing Method"), {}},
-         {cboInventory, QStringLiteral("stock_IN"), QStringLiteral("Enter stock Code"),
-          QStringLiteral("Inventory AcctCode")},
-         {cboPayable, QStringLiteral("payable_IN"), QStringLiteral("Enter Payable Code"),
-          QStringLiteral("Payable AcctCode")},
-         {cboShipment, QStringLiteral("shipment_IN"), QStringLiteral("Enter Shipment Code"),
-          QStringLiteral("Shipment AcctCode")}},
-        &rsNewAcctset,
-        cboAcctSet,
-        QStringLiteral("Product_Accountset_T"),
-        QStringLiteral("Pdt_Acctset_VC"),
-        {&clsIVSetup::Send_Acctset, &clsIVSetup::Update_Acctset, &clsIVSetup::Delete_Acctset}};
-    m_item = {
-        {{cboPdtCode, QStringLiteral("Pdt_ID_VC"), QStringLiteral("Enter Item Code"), {}},
-         {cboPdtName, QStringLiteral("Pdt_Name_VC"), QStringLiteral("Enter Item Name"), {}},
-         {cboPdtDescrip, QStringLiteral("Pdt_Descrip_VC"), QStringLiteral("Enter Description"), {}},
-         {cboPdtCategory, QStringLiteral("Pdt_Category_VC"), QStringLiteral("Enter Category Code"), {}},
-         {cboCred, QStringLiteral("vat_code"), QStringLiteral("Enter VAT Code"), QStringLiteral("VAT Code")},
-         {cboAccountSet, QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("Enter Account Setting Code"), {}}},
-        &rsNewItem,
-        cboPdtCode,
-        QStringLiteral("Product_T"),
-        QStringLiteral("Pdt_ID_VC"),
-        {&clsIVSetup::Send_Item, &clsIVSetup::Update_Item, &clsIVSetup::Delete_Item}};
-
-    layOut();
-    wire();
-}
-
-frmIVSetup::~frmIVSetup() = default;
-
-void frmIVSetup::layOut() {
-    // Two columns of labelled fields, the buttons in a row beneath.
-    auto frame =
-        [](QGroupBox* box, const QString& title, const std::vector<std::pair<QString, QWidget*>>& left,
-           const std::vector<std::pair<QString, QWidget*>>& right, const std::vector<QWidget*>& buttons) {
-            box->setTitle(title);
-            auto* grid = new QGridLayout;
-            auto place = [&](const std::vector<std::pair<QString, QWidget*>>& column, int at) {
-                for (int row = 0; row < static_cast<int>(column.size()); ++row) {
-                    auto* label = new QLabel(column[row].first, box);
-                    label->setObjectName(QStringLiteral("lbl") + column[row].second->objectName());
-                    grid->addWidget(label, row, at);
-                    grid->addWidget(column[row].second, row, at + 1);
-                }
-            };
-            place(left, 0);
-            place(right, 2);
-            grid->setColumnStretch(1, 1);
-            grid->setColumnStretch(3, 1);
-            auto* row = new QHBoxLayout;
-            for (QWidget* b : buttons)
-                row->addWidget(b);
-            row->addStretch(1);
-            auto* v = new QVBoxLayout(box);
-            v->addLayout(grid);
-            v->addLayout(row);
-        };
     auto* viewer = new QLabel(QStringLiteral("[ VIEW A/C NAME ]"), Frame1);
     viewer->setObjectName(QStringLiteral("lblCombo1"));
     Combo1->setMinimumContentsLength(24);
-    frame(Frame1, QStringLiteral("[ STEP 1 ]  RODUCT CATEGORY SET UP"),
-          {{QStringLiteral("Category Name :"), cboCategory},
-           {QStringLiteral("Category Code :"), txtCategoryID}},
-          {{QStringLiteral("Sales Code :"), cboSales}, {QStringLiteral("COS Code :"), cboCOS}},
-          {cmdStkInsert, cmdStkDelete, cmdNew, cmdStkUpdate, viewer, Combo1});
-    frame(Frame2, QStringLiteral("[ STEP 2 ]  ACCOUNTING CODE SET UP"),
-          {{QStringLiteral("Product Account Set :"), cboAcctSet},
-           {QStringLiteral("Costing Method :"), cboCosting}},
-          {{QStringLiteral("Inventory AcctCode :"), cboInventory},
-           {QStringLiteral("Payable AcctCode :"), cboPayable},
-           {QStringLiteral("Shipment AcctCode :"), cboShipment}},
-          {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete, Command1});
-    frame(Frame3, QStringLiteral("[ STEP 3 ]  ITEM CODE SET UP"),
-          {{QStringLiteral("Product Code :"), cboPdtCode},
-           {QStringLiteral("Product Name :"), cboPdtName},
-           {QStringLiteral("Product Descrip :"), cboPdtDescrip}},
-          {{QStringLiteral("VAT Code :"), cboCred},
-           {QStringLiteral("Product Category :"), cboPdtCategory},
-           {QStringLiteral("Account Set :"), cboAccountSet}},
-          {cmdItemInsert, cmdItemUpdate, cmdItemDelete, cmdItemNew});
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(Frame1);
-    page->addWidget(Frame2);
-    page->addWidget(Frame3);
-    page->addStretch(1);
-    resize(760, 520);
-}
-
-void frmIVSetup::wire() {
-    const std::pair<QPushButton*, std::pair<const Step*, Request>> requests[] = {
-        {cmdStkInsert, {&m_category, Insert}},    {cmdStkUpdate, {&m_category, Update}},
-        {cmdStkDelete, {&m_category, Delete}},    {cmdAcctInsert, {&m_accountSet, Insert}},
-        {cmdAcctUpdate, {&m_accountSet, Update}}, {cmdAcctDelete, {&m_accountSet, Delete}},
-        {cmdItemInsert, {&m_item, Insert}},       {cmdItemUpdate, {&m_item, Update}},
-        {cmdItemDelete, {&m_item, Delete}}};
-    for (const auto& [b, what] : requests) {
-        QPushButton* pressed = b;
-        const Step* step = what.first;
-        const Request kind = what.second;
-        onClick(pressed, [this, step, kind, pressed] { request(*step, kind, pressed); });
+    // clang-format off
+    m_steps = {{{nullptr, nullptr, QStringLiteral("Product_Category_T"), QStringLiteral("Category_Name_VC"),
+                 {cmdStkInsert, cmdStkUpdate, cmdStkDelete},
+                 {&clsIVSetup::Send_Stock, &clsIVSetup::Update_Stock, &clsIVSetup::Delete_Stock}},
+                {nullptr, nullptr, QStringLiteral("Product_Accountset_T"), QStringLiteral("Pdt_Acctset_VC"),
+                 {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete},
+                 {&clsIVSetup::Send_Acctset, &clsIVSetup::Update_Acctset, &clsIVSetup::Delete_Acctset}},
+                {nullptr, nullptr, QStringLiteral("Product_T"), QStringLiteral("Pdt_ID_VC"),
+                 {cmdItemInsert, cmdItemUpdate, cmdItemDelete},
+                 {&clsIVSetup::Send_Item, &clsIVSetup::Update_Item, &clsIVSetup::Delete_Item}}}};
+    // clang-format on
+    // Each step's fields in the order its check tests them.
+    buildStep(Category, Frame1, QStringLiteral("[ STEP 1 ]  RODUCT CATEGORY SET UP"), categoryRecordFields(),
+              {stepField(F::list("cboCategory", "Category Name :", {0, 0}), "Category_Name_VC",
+                         "Enter Category Name")
+                   .notShown(),
+               stepField(F::text("txtCategoryID", "Category Code :", {1, 0}), "Pdt_Category_VC",
+                         "Enter Category Code"),
+               stepField(F::list("cboSales", "Sales Code :", {0, 1}), "Sales_IN", "Enter Sales Code"),
+               stepField(F::list("cboCOS", "COS Code :", {1, 1}), "COS_IN", "Enter COS Code")},
+              {cmdStkInsert, cmdStkDelete, cmdNew, cmdStkUpdate, viewer, Combo1});
+    buildStep(
+        AccountSet, Frame2, QStringLiteral("[ STEP 2 ]  ACCOUNTING CODE SET UP"), accountSetRecordFields(),
+        {stepField(F::list("cboAcctSet", "Product Account Set :", {0, 0}), "Pdt_AcctSet_VC",
+                   "Enter Account Set")
+             .notShown(),
+         stepField(F::list("cboCosting", "Costing Method :", {1, 0}), "cost_method_VC",
+                   "Enter Costing Method")
+             .withEntries({QStringLiteral("FIFO"), QStringLiteral("AVEG")}),
+         stepField(F::list("cboInventory", "Inventory AcctCode :", {0, 1}), "stock_IN", "Enter stock Code"),
+         stepField(F::list("cboPayable", "Payable AcctCode :", {1, 1}), "payable_IN", "Enter Payable Code"),
+         stepField(F::list("cboShipment", "Shipment AcctCode :", {2, 1}), "shipment_IN",
+                   "Enter Shipment Code")},
+        {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete, Command1});
+    buildStep(Item, Frame3, QStringLiteral("[ STEP 3 ]  ITEM CODE SET UP"), itemRecordFields(),
+              {stepField(F::list("cboPdtCode", "Product Code :", {0, 0}), "Pdt_ID_VC", "Enter Item Code")
+                   .notShown(),
+               stepField(F::list("cboPdtName", "Product Name :", {1, 0}), "Pdt_Name_VC", "Enter Item Name"),
+               stepField(F::list("cboPdtDescrip", "Product Descrip :", {2, 0}), "Pdt_Descrip_VC",
+                         "Enter Description"),
+               stepField(F::list("cboPdtCategory", "Product Category :", {1, 1}), "Pdt_Category_VC",
+                         "Enter Category Code"),
+               stepField(F::list("cboCred", "VAT Code :", {0, 1}), "vat_code", "Enter VAT Code"),
+               stepField(F::list("cboAccountSet", "Account Set :", {2, 1}), "Pdt_Acctset_VC",
+                         "Enter Account Setting Code")},
+              {cmdItemInsert, cmdItemUpdate, cmdItemDelete, cmdItemNew});
+    txtCategoryID = findChild<QLineEdit*>(QStringLiteral("txtCategoryID"));
+    // clang-format off
+    for (const auto& [list, name] : std::initializer_list<std::pair<QComboBox**, const char*>>{
+             {&cboCategory, "cboCategory"}, {&cboSales, "cboSales"}, {&cboCOS, "cboCOS"},
+             {&cboAcctSet, "cboAcctSet"}, {&cboCosting, "cboCosting"}, {&cboInventory, "cboInventory"},
+             {&cboPayable, "cboPayable"}, {&cboShipment, "cboShipment"}, {&cboPdtCode, "cboPdtCode"},
+             {&cboPdtName, "cboPdtName"}, {&cboPdtDescrip, "cboPdtDescrip"}, {&cboPdtCategory, "cboPdtCategory"},
+             {&cboCred, "cboCred"}, {&cboAccountSet, "cboAccountSet"}})
+        *list = findChild<QComboBox*>(QString::fromLatin1(name));
+    // clang-format on
+    for (const Step& step : m_steps) {
+        for (const SetupRequest kind : {SetupRequest::Create, SetupRequest::Update, SetupRequest::Delete})
+            onClick(step.buttons[static_cast<int>(kind)], [this, &step, kind] { request(step, kind); });
     }
     onClick(cmdNew, [this] { cmdNew_Click(); });
     onClick(Command1, [this] { Command1_Click(); });
     onClick(cmdItemNew, [this] { cmdItemNew_Click(); });
-
-    auto onPick = [this](QComboBox* box, auto handler) {
-        connect(box, &QComboBox::activated, this, [handler] { guarded(handler); });
-    };
-    onPick(cboCategory, [this] { cboCategory_Click(); });
-    onPick(cboAcctSet, [this] { cboAcctSet_Click(); });
-    onPick(cboPdtCode, [this] { cboPdtCode_Click(); });
+    onChoice(cboCategory, [this] { cboCategory_Click(); });
+    onChoice(cboAcctSet, [this] { cboAcctSet_Click(); });
+    onChoice(cboPdtCode, [this] { cboPdtCode_Click(); });
     for (QComboBox* box : {cboInventory, cboCred, cboPdtCategory, cboAccountSet})
-        onPick(box, [this] { cmdNew->click(); });
+        onChoice(box, [this] { cmdNew->click(); });
+
+    auto* page = new QVBoxLayout(this);
+    for (QWidget* frame : {Frame1, Frame2, Frame3})
+        page->addWidget(frame);
+    page->addStretch(1);
+    resize(760, 520);
 }
 
-// --- loading ----------------------------------------------------------------------------
+frmIVSetup::~frmIVSetup() = default;
+
+void frmIVSetup::buildStep(int step, QGroupBox* frame, const QString& title, std::vector<FieldDef> record,
+                           std::vector<SetupField> fields, const std::vector<QWidget*>& row) {
+    // Two columns of labelled fields, the buttons in a row beneath.
+    // The key list, read again after the step's requests, is its first field.
+    m_steps[step].section = new SetupSection(this, std::move(record), std::move(fields));
+    m_steps[step].keyList =
+        qobject_cast<QComboBox*>(m_steps[step].section->box(m_steps[step].section->fields().front().control));
+    frame->setTitle(title);
+    auto* grid = new QGridLayout;
+    m_steps[step].section->layOut(grid);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w : row)
+        buttons->addWidget(w);
+    buttons->addStretch(1);
+    auto* v = new QVBoxLayout(frame);
+    v->addLayout(grid);
+    v->addLayout(buttons);
+}
 
 void frmIVSetup::Form_Load() {
     guarded([&] { m_data = std::make_unique<clsIVSetup>(); });
@@ -261,166 +195,65 @@ clsIVSetup& frmIVSetup::data() {
 }
 
 void frmIVSetup::fillList(QComboBox* box, const QString& table, const QString& column) {
-    QStringList entries;
-    for (RowView row : data().Get_Table_Recordset(table).rows())
-        entries << row.text(column);
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(-1);
+    fillListFrom(box, data().Get_Table_Recordset(table), column);
 }
 
-void frmIVSetup::Create_New_Stock() {
-    rsNewStock = buildRecord(categoryRecordFields(), true);
-}
+// clang-format off
+void frmIVSetup::Create_New_Stock() { m_steps[Category].section->buildStaging(); }
+void frmIVSetup::Create_New_Acctset() { m_steps[AccountSet].section->buildStaging(); }
+void frmIVSetup::Create_New_Item() { m_steps[Item].section->buildStaging(); }
+bool frmIVSetup::Validate_Product_Category() { return runChecks(m_steps[Category].section->checks()); }
+bool frmIVSetup::Validate_Acctset() { return runChecks(m_steps[AccountSet].section->checks()); }
+bool frmIVSetup::Validate_Item() { return runChecks(m_steps[Item].section->checks()); }
+// clang-format on
 
-void frmIVSetup::Create_New_Acctset() {
-    rsNewAcctset = buildRecord(accountSetRecordFields(), true);
-}
-
-void frmIVSetup::Create_New_Item() {
-    rsNewItem = buildRecord(itemRecordFields(), true);
-}
-
-// --- checks and requests -------------------------------------------------------------------
-
-bool frmIVSetup::validate(const Step& step) {
-    CheckList checks;
-    for (const StepField& f : step.fields)
-        checks.push_back(Check::empty(f.box, f.emptyMessage));
-    return runChecks(checks);
-}
-
-bool frmIVSetup::Validate_Product_Category() {
-    return validate(m_category);
-}
-
-bool frmIVSetup::Validate_Acctset() {
-    return validate(m_accountSet);
-}
-
-bool frmIVSetup::Validate_Item() {
-    return validate(m_item);
-}
-
-CheckList frmIVSetup::fitChecks(const Step& step) {
-    CheckList checks;
-    for (const StepField& f : step.fields) {
-        if (f.number.isEmpty())
-            continue;
-        QPointer<QWidget> b(f.box);
-        checks.push_back(Check::when(
-                             [b] {
-                                 bool inRange = false;
-                                 return b && !wholeNumber(fieldText(b), &inRange);
-                             },
-                             f.number + QStringLiteral(" : Enter numerical and not character"), f.box,
-                             kTitleInvalidInput)
-                             .selectingText());
-        checks.push_back(Check::when(
-                             [b] {
-                                 bool inRange = false;
-                                 return b && wholeNumber(fieldText(b), &inRange) && !inRange;
-                             },
-                             f.number + QStringLiteral(" must be a whole number from %1 to %2")
-                                            .arg(std::numeric_limits<std::int32_t>::min())
-                                            .arg(std::numeric_limits<std::int32_t>::max()),
-                             f.box)
-                             .selectingText());
-    }
-    return checks;
-}
-
-void frmIVSetup::request(const Step& step, Request request, QPushButton* pressed) {
-    if (!validate(step) || !runChecks(fitChecks(step)))
-        return;
-    WriteAnswer answer;
-    std::vector<FieldBox> boxes;
-    // A text the request record cannot hold stops the request with its
-    // reason before anything is sent, like a failed check.
-    const bool written = guarded([&] {
-        for (const StepField& f : step.fields) {
-            assignText(*step.record, f.field, fieldText(f.box));
-            boxes.emplace_back(f.field, f.box);
-        }
-        answer = sendToBooks([&] { return (data().*step.writers[request])(*step.record); });
-    });
-    if (!written)
-        return;
-    if (!showAnswer(this, answer, boxes))
-        return;
-    guarded([&] { fillList(step.keyList, step.keyTable, step.keyColumn); });
-    Reset_Setup_Fields();
-    pressed->setEnabled(false);
+void frmIVSetup::request(const Step& step, SetupRequest request) {
+    const Writer writer = step.writers[static_cast<int>(request)];
+    if (step.section->request(
+            request, [&](const Recordset& record) { return (data().*writer)(record); },
+            [&] { fillList(step.keyList, step.keyTable, step.keyColumn); }, [this] { Reset_Setup_Fields(); }))
+        step.buttons[static_cast<int>(request)]->setEnabled(false);
 }
 
 void frmIVSetup::Reset_Setup_Fields() {
-    for (const Step* step : {&m_category, &m_accountSet, &m_item})
-        for (const StepField& f : step->fields)
-            setFieldText(f.box, QString());
+    for (const Step& step : m_steps)
+        step.section->clear();
 }
 
-// --- the "New" buttons and the picks ---------------------------------------------------------
-
 void frmIVSetup::cmdNew_Click() {
-    for (const StepField& f : m_category.fields)
-        setFieldText(f.box, QString());
-    for (QPushButton* b : {cmdStkInsert, cmdStkUpdate, cmdStkDelete, cmdAcctInsert, cmdAcctUpdate,
-                           cmdAcctDelete, cmdItemInsert, cmdItemUpdate, cmdItemDelete})
-        b->setEnabled(true);
+    m_steps[Category].section->clear();
+    for (const Step& step : m_steps) {
+        for (QPushButton* b : step.buttons)
+            b->setEnabled(true);
+    }
     Create_New_Stock();
     Create_New_Acctset();
     Create_New_Item();
 }
 
 void frmIVSetup::Command1_Click() {
-    for (const StepField& f : m_accountSet.fields)
-        setFieldText(f.box, QString());
+    m_steps[AccountSet].section->clear();
 }
 
 void frmIVSetup::cmdItemNew_Click() {
     UiServices::current().message(kReopen);
-    for (const StepField& f : m_item.fields)
-        setFieldText(f.box, QString());
-}
-
-bool frmIVSetup::loadPick(Recordset record, const QString& missing, const QString& key,
-                          const std::vector<std::pair<QWidget*, QString>>& into) {
-    if (record.recordCount() == 0) {
-        UiServices::current().message(missing.arg(key));
-        return false;
-    }
-    record.moveFirst();
-    for (const auto& [box, column] : into)
-        setFieldText(box, record.value(column).toString());
-    return true;
+    m_steps[Item].section->clear();
 }
 
 void frmIVSetup::cboCategory_Click() {
     const QString name = cboCategory->currentText();
-    loadPick(data().Get_Stock_Details(name), kNoCategory, name,
-             {{cboSales, QStringLiteral("Sales_IN")},
-              {cboCOS, QStringLiteral("COS_IN")},
-              {txtCategoryID, QStringLiteral("Pdt_Category_VC")}});
+    m_steps[Category].section->showPicked(data().Get_Stock_Details(name), kNoCategory, name);
 }
 
 void frmIVSetup::cboAcctSet_Click() {
     const QString name = cboAcctSet->currentText();
-    if (loadPick(data().Get_AcctSet_Details(name), kNoAccountSet, name,
-                 {{cboCosting, QStringLiteral("cost_method_vc")},
-                  {cboInventory, QStringLiteral("stock_in")},
-                  {cboPayable, QStringLiteral("payable_in")},
-                  {cboShipment, QStringLiteral("shipment_in")}}))
+    if (m_steps[AccountSet].section->showPicked(data().Get_AcctSet_Details(name), kNoAccountSet, name))
         cmdNew->click();
 }
 
 void frmIVSetup::cboPdtCode_Click() {
     const QString code = cboPdtCode->currentText();
-    if (loadPick(data().Get_Item_Details(code), kNoItem, code,
-                 {{cboPdtName, QStringLiteral("Pdt_Name_VC")},
-                  {cboPdtDescrip, QStringLiteral("Pdt_Descrip_VC")},
-                  {cboPdtCategory, QStringLiteral("Pdt_Category_VC")},
-                  {cboCred, QStringLiteral("vat_code")},
-                  {cboAccountSet, QStringLiteral("Pdt_Acctset_VC")}}))
+    if (m_steps[Item].section->showPicked(data().Get_Item_Details(code), kNoItem, code))
         cmdNew->click();
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "clsIVSetup.h"
-#include "ui/Check.h"
-#include "ui/RecordFields.h"
+#include "ui/SetupSection.h"
 #include "ui/Window.h"
 
+#include <array>
 #include <memory>
-#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -16,9 +15,9 @@ class QPushButton;
 namespace orv {
 
 // "INVENTORY SET-UP": product categories, account sets and items in three
-// steps, one below the other. Each step has its own fields, check, request
-// record and buttons; a request the books take empties the fields of all
-// three steps, reads again only its own step's key list and disables its
+// steps, one below the other, each a set-up section with its own key list,
+// buttons and request record. A request the books take empties the fields of
+// all three steps, reads again only its own step's key list and disables its
 // button until step 1's "New" (pressed by the clerk or by a pick) enables all
 // nine. A refused request keeps what was typed and says why.
 class frmIVSetup : public Window {
@@ -87,50 +86,28 @@ protected:
     void Form_Load() override;
 
 private:
-    // One field of a step: its box, the request record's field it fills, its
-    // empty-field message and, for a number field, the name its number
-    // message gives it.
-    struct StepField {
-        QWidget* box;
-        QString field;
-        QString emptyMessage;
-        QString number;
-    };
-    // A step: its fields in check order, its request record, the key list
-    // read again after its requests, and its three writers.
+    // A step: its section, the key list read again after its requests, and
+    // its request buttons with their writers (create, update, delete).
     using Writer = QString (clsIVSetup::*)(const Recordset&);
     struct Step {
-        std::vector<StepField> fields;
-        Recordset* record;
-        QComboBox* keyList;
+        SetupSection* section = nullptr;
+        QComboBox* keyList = nullptr;
         QString keyTable;
         QString keyColumn;
-        Writer writers[3];
+        std::array<QPushButton*, 3> buttons{};
+        std::array<Writer, 3> writers{};
     };
-    enum Request { Insert, Update, Delete };
+    enum { Category, AccountSet, Item };
 
-    void layOut();
-    void wire();
+    void buildStep(int step, QGroupBox* frame, const QString& title, std::vector<FieldDef> record,
+                   std::vector<SetupField> fields, const std::vector<QWidget*>& row);
     // The data class; an error when it could not be created at load.
     clsIVSetup& data();
     void fillList(QComboBox* list, const QString& table, const QString& column);
-    static bool validate(const Step& step);
-    // What the request record cannot hold: a number field that is no whole
-    // number of 32 bits.
-    static CheckList fitChecks(const Step& step);
-    void request(const Step& step, Request request, QPushButton* pressed);
-    // Copies the columns of a detail read's first row into their boxes; when
-    // the key is no longer there, a message names it and nothing changes.
-    static bool loadPick(Recordset record, const QString& missing, const QString& key,
-                         const std::vector<std::pair<QWidget*, QString>>& into);
+    void request(const Step& step, SetupRequest request);
 
     std::unique_ptr<clsIVSetup> m_data;
-    Recordset rsNewStock;
-    Recordset rsNewAcctset;
-    Recordset rsNewItem;
-    Step m_category;
-    Step m_accountSet;
-    Step m_item;
+    std::array<Step, 3> m_steps;
 };
 
 } // namespace orv

@@ -1,7 +1,7 @@
 #include "frmStkAdj.h"
 
-#include "values/DataError.h"
 #include "ui/Controls.h"
+#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -15,14 +15,6 @@
 
 namespace orv {
 
-namespace {
-
-bool blank(const Variant& v) {
-    return v.isBlank() || v.toString().trimmed().isEmpty();
-}
-
-} // namespace
-
 frmStkAdj::frmStkAdj(QWidget* parent)
     : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
       txtAcctset(makeControl<QLineEdit>(this, QStringLiteral("txtAcctset"))),
@@ -31,17 +23,17 @@ frmStkAdj::frmStkAdj(QWidget* parent)
       Label8(makeControl<QLabel>(this, QStringLiteral("Label8"))),
       Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
-    setWindowTitle(QStringLiteral("Stock Adjustment"));
+    setWindowTitle(qtext(kText["Caption"]));
     cboCompany->setEditable(true);
     cboCompany->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
         box->setReadOnly(true);
-    Label8->setText(QStringLiteral("Stock Item"));
-    Label9->setText(QStringLiteral("Journal Entry"));
-    cmdNew->setText(QStringLiteral("NEW"));
-    cmdSend->setText(QStringLiteral("POST"));
-    txtSubTotal->setText(QStringLiteral("$0.00"));
-    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
+    Label8->setText(qtext(kText["Label8"]));
+    Label9->setText(qtext(kText["Label9"]));
+    cmdNew->setText(qtext(kText["cmdNew"]));
+    cmdSend->setText(qtext(kText["cmdSend"]));
+    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
+    onChoice(cboCompany, [this] { cboCompany_Click(); });
     // The boxes show the set last chosen; once the clerk types over it they
     // would name another set's accounts, so they empty until a set is chosen.
     connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] {
@@ -54,12 +46,12 @@ frmStkAdj::frmStkAdj(QWidget* parent)
 frmStkAdj::~frmStkAdj() = default;
 
 void frmStkAdj::layOut() {
-    Frame1->setTitle(QStringLiteral("Inventory Account Setting"));
+    Frame1->setTitle(qtext(kText["Frame1"]));
     auto* set = new QFormLayout(Frame1);
-    set->addRow(QStringLiteral("Acct Set ID :"), cboCompany);
-    set->addRow(QStringLiteral("Acctset :"), txtAcctset);
-    set->addRow(QStringLiteral("Stock :"), txtStock);
-    set->addRow(QStringLiteral("Costing :"), txtCosting);
+    set->addRow(qtext(kText["cboCompany"]), cboCompany);
+    set->addRow(qtext(kText["txtAcctset"]), txtAcctset);
+    set->addRow(qtext(kText["txtStock"]), txtStock);
+    set->addRow(qtext(kText["txtCosting"]), txtCosting);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(Frame1);
@@ -73,16 +65,16 @@ void frmStkAdj::layOut() {
     page->addWidget(dgrOrderDetails, 1);
     auto* totals = new QHBoxLayout;
     totals->addWidget(dtpOrder);
-    totals->addWidget(new QLabel(QStringLiteral("Employee"), this));
+    totals->addWidget(new QLabel(qtext(kText["cboEmployee"]), this));
     totals->addWidget(cboEmployee, 1);
-    totals->addWidget(new QLabel(QStringLiteral(" Total"), this));
+    totals->addWidget(new QLabel(qtext(kText["txtSubTotal"]), this));
     totals->addWidget(txtSubTotal);
     page->addLayout(totals);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdNew);
     buttons->addWidget(cmdSend);
     buttons->addStretch(1);
-    buttons->addWidget(new QLabel(QStringLiteral("Journal  Number :"), this));
+    buttons->addWidget(new QLabel(qtext(kText["txtOrderID"]), this));
     buttons->addWidget(txtOrderID);
     page->addLayout(buttons);
     resize(760, 600);
@@ -145,16 +137,12 @@ void frmStkAdj::fillNewLine(Recordset& lines) {
 }
 
 Currency frmStkAdj::computeLine(const RowView& line) {
-    // The counted quantity at the line's unit price, exact.
-    if (blank(line.value(QStringLiteral("Qty_NU"))))
+    // The counted quantity at the line's unit price, to the cent as the books
+    // value a line.
+    if (isBlankCell(line.value(QStringLiteral("Qty_NU"))))
         return Currency();
-    try {
-        return line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_NU"));
-    } catch (const DataError&) {
-        // No total rather than the one before this edit.
-        txtSubTotal->clear();
-        throw;
-    }
+    return line::extended(line.currency(QStringLiteral("Unit_Price_TI")),
+                          line.integer(QStringLiteral("Qty_NU")));
 }
 
 // --- post ------------------------------------------------------------------------
@@ -167,7 +155,9 @@ std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
 }
 
 CheckList frmStkAdj::postChecks() {
-    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
+    const auto cell = [](const RowView& line, const char* field) {
+        return line.value(QString::fromLatin1(field));
+    };
     return {
         Check::empty(cboCompany, kSelectSet),
         // A typed number that is no set's leaves no stock account to post to.
@@ -179,23 +169,30 @@ CheckList frmStkAdj::postChecks() {
         Check::eachLine(
             m_lines,
             {
-                Check::when([=] { return blank(value("GL_ID")); }, kSpecifyAccount),
-                Check::when([=] { return blank(value("Description")); }, kSpecifyDescription),
+                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
+                              kSpecifyAccount),
+                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
+                              kSpecifyDescription),
                 // Stock never falls below nothing, and what comes in has a price.
-                Check::when([=] { return blank(value("Qty_NU")) || value("Qty_NU").toInt64() < 0; },
-                            kNegativeCount),
-                Check::when(
-                    [=, this] {
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
+                    },
+                    kNegativeCount),
+                Check::onLine(
+                    [=, this](const RowView& line) {
                         const bool raised =
-                            value("Qty_NU").toInt64() > offeredQuantity(value("Doc_ID").toString());
-                        return raised && (blank(value("Unit_Price_TI")) ||
-                                          value("Unit_Price_TI").toCurrency().raw() < 0);
+                            cell(line, "Qty_NU").toInt64() > offeredQuantity(cell(line, "Doc_ID").toString());
+                        return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
+                                          cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
                     },
                     kNegativePrice),
-                Check::when(
-                    [=] {
-                        return !blank(value("Unit_Price_TI")) &&
-                               !value("Unit_Price_TI").toCurrency().fitsTimes(value("Qty_NU").toInt64());
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return !isBlankCell(cell(line, "Unit_Price_TI")) &&
+                               !cell(line, "Unit_Price_TI")
+                                    .toCurrency()
+                                    .fitsTimes(cell(line, "Qty_NU").toInt64());
                     },
                     kAmountTooLarge),
             }),

@@ -2,6 +2,7 @@
 
 #include "clsStk_Adj.h"
 #include "ui/EntryWindow.h"
+#include "ui/TextTable.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,22 +17,37 @@ namespace orv {
 class frmStkAdj : public DataEntryWindow<clsStk_Adj> {
     Q_OBJECT
 public:
-    static inline const QString kPostedMessage =
-        QStringLiteral("Stock Adjustment Journal has been posted. The Journal Number is: ");
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
-    static inline const QString kItemExists = QStringLiteral("Item already exists!");
-    static inline const QString kSelectSet = QStringLiteral("Select an Account Set ID first!");
-    static inline const QString kSpecifyEmployee = QStringLiteral(" Specify Employee Name ");
-    static inline const QString kSpecifyAccount =
-        QStringLiteral("Specify GL_ID Code to post for this stock item");
-    static inline const QString kSpecifyDescription = QStringLiteral("Specify Description for this journal");
-    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
-    static inline const QString kNegativeCount =
-        QStringLiteral("The counted quantity must be 0 or more: stock cannot fall below nothing");
-    static inline const QString kAmountTooLarge =
-        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
-    static inline const QString kNegativePrice =
-        QStringLiteral("Stock counted up comes in at the unit price: enter a price of 0 or more");
+    // Every text the journal shows, under the key the code reads it by.
+    static constexpr auto kText = makeTextTable({
+        {"Caption", "Stock Adjustment"},
+        {"Frame1", "Inventory Account Setting"},
+        {"cboCompany", "Acct Set ID :"},
+        {"txtAcctset", "Acctset :"},
+        {"txtStock", "Stock :"},
+        {"txtCosting", "Costing :"},
+        {"Label8", "Stock Item"},
+        {"Label9", "Journal Entry"},
+        {"cboEmployee", "Employee"},
+        {"txtSubTotal", " Total"},
+        {"SubTotalAtDesign", "$0.00"},
+        {"txtOrderID", "Journal  Number :"},
+        {"cmdNew", "NEW"},
+        {"cmdSend", "POST"},
+        {"Posted", "Stock Adjustment Journal has been posted. The Journal Number is: "},
+        {"SelectSet", "Select an Account Set ID first!"},
+        {"SpecifyEmployee", " Specify Employee Name "},
+        {"SpecifyAccount", "Specify GL_ID Code to post for this stock item"},
+        {"SpecifyDescription", "Specify Description for this journal"},
+        {"NegativeCount", "The counted quantity must be 0 or more: stock cannot fall below nothing"},
+        {"NegativePrice", "Stock counted up comes in at the unit price: enter a price of 0 or more"},
+    });
+    static inline const QString kPostedMessage = qtext(kText["Posted"]);
+    static inline const QString kSelectSet = qtext(kText["SelectSet"]);
+    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
+    static inline const QString kSpecifyAccount = qtext(kText["SpecifyAccount"]);
+    static inline const QString kSpecifyDescription = qtext(kText["SpecifyDescription"]);
+    static inline const QString kNegativeCount = qtext(kText["NegativeCount"]);
+    static inline const QString kNegativePrice = qtext(kText["NegativePrice"]);
 
     explicit frmStkAdj(QWidget* parent = nullptr);
     ~frmStkAdj() override;
@@ -44,7 +60,7 @@ public:
     QLabel* Label9;    // over the line grid
     QGroupBox* Frame1; // "Inventory Account Setting"
 
-    void cboCompany_Click();
+    void cboCompany_Click() override;
 
 protected:
     std::vector<FieldDef> headerFields() const override;
@@ -58,7 +74,6 @@ protected:
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPostedMessage; }
-    QString noEmployeeMessage() const override { return kNoEmployee; }
     void fillLists() override;
     void reloadPickAfterNew() override;
     std::vector<int> pickColumnWidths() const override { return {1100, 1100, 1100, 1100, 1300}; }

@@ -1,13 +1,12 @@
 #include "frmGRN.h"
 
-#include "values/DataError.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
+#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,89 +16,53 @@
 
 namespace orv {
 
-namespace {
-
-bool blank(const Variant& v) {
-    return v.isBlank() || v.toString().trimmed().isEmpty();
-}
-
-} // namespace
-
 frmGRN::frmGRN(QWidget* parent)
-    : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
-      txtAddress(makeControl<QLineEdit>(this, QStringLiteral("txtAddress"))),
-      txtCity(makeControl<QLineEdit>(this, QStringLiteral("txtCity"))),
-      txtRegion(makeControl<QLineEdit>(this, QStringLiteral("txtRegion"))),
-      txtCountry(makeControl<QLineEdit>(this, QStringLiteral("txtCountry"))),
-      txtPostal(makeControl<QLineEdit>(this, QStringLiteral("txtPostal"))),
-      txtPhone(makeControl<QLineEdit>(this, QStringLiteral("txtPhone"))),
-      cboCreditor(makeControl<QLineEdit>(this, QStringLiteral("cboCreditor"))),
-      txtCurType(makeControl<QLineEdit>(this, QStringLiteral("txtCurType"))),
-      txtCurRate(makeControl<QLineEdit>(this, QStringLiteral("txtCurRate"))),
-      txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))),
-      Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
-    setWindowTitle(QStringLiteral("Goods Received Note"));
-    cboCompany->setEditable(true);
-    cboCompany->setInsertPolicy(QComboBox::NoInsert);
+    : DataEntryWindow(parent), txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))) {
+    setWindowTitle(qtext(kText["Caption"]));
+    useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
     limitLength(txtPO, 10);
-    cmdNew->setText(QStringLiteral("New GRN"));
-    cmdSend->setText(QStringLiteral("Create GRN"));
-    txtSubTotal->setText(QStringLiteral("$0.00"));
-    hfgProducts->setToolTip(QStringLiteral("Below are the available items in inventory"));
+    cmdNew->setText(qtext(kText["cmdNew"]));
+    cmdSend->setText(qtext(kText["cmdSend"]));
+    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
+    hfgProducts->setToolTip(qtext(kText["PickHint"]));
     // A note has no date of its own: each line keeps the day it was dragged in.
     dtpOrder->hide();
-    connect(cboCompany, &QComboBox::activated, this, [this] { guarded([&] { cboCompany_Click(); }); });
     layOut();
 }
 
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    auto* details = new QFormLayout(Frame1);
-    Frame1->setTitle(QStringLiteral("Creditor Detail"));
-    details->addRow(QStringLiteral("Supplier :"), cboCompany);
-    details->addRow(QStringLiteral("Address"), txtAddress);
-    details->addRow(QStringLiteral("City"), txtCity);
-    details->addRow(QStringLiteral("Region"), txtRegion);
-    details->addRow(QStringLiteral("Country"), txtCountry);
-    details->addRow(QStringLiteral("Postal"), txtPostal);
-    details->addRow(QStringLiteral("Phone"), txtPhone);
-    details->addRow(QStringLiteral("Supplier Type :"), cboCreditor);
-    details->addRow(QStringLiteral("Cur Type"), txtCurType);
-    details->addRow(QStringLiteral("Cur Rate"), txtCurRate);
-    details->addRow(QStringLiteral("PO No :"), txtPO);
+    party->setTitle(qtext(kText["Frame1"]));
+    party->layOut({qtext(kText["cboCompany"]), qtext(kText["txtAddress"]), qtext(kText["txtCity"]),
+                   qtext(kText["txtRegion"]), qtext(kText["txtCountry"]), qtext(kText["txtPostal"]),
+                   qtext(kText["txtPhone"]), qtext(kText["cboCreditor"]), qtext(kText["txtCurType"]),
+                   qtext(kText["txtCurRate"])});
+    party->form()->addRow(qtext(kText["txtPO"]), txtPO);
 
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(Frame1);
+    top->addWidget(party);
     auto* side = new QFormLayout;
-    side->addRow(QStringLiteral("Employee"), cboEmployee);
-    side->addRow(QStringLiteral("GRN Number"), txtOrderID);
-    side->addRow(QStringLiteral(" Total"), txtSubTotal);
+    side->addRow(qtext(kText["cboEmployee"]), cboEmployee);
+    side->addRow(qtext(kText["txtOrderID"]), txtOrderID);
+    side->addRow(qtext(kText["txtSubTotal"]), txtSubTotal);
     side->addRow(cmdNew, cmdSend);
     top->addLayout(side);
     page->addLayout(top);
     auto* pickHead = new QHBoxLayout;
-    pickHead->addWidget(new QLabel(QStringLiteral("Available Products"), this));
+    pickHead->addWidget(new QLabel(qtext(kText["hfgProducts"]), this));
     pickHead->addWidget(Image1);
     pickHead->addStretch(1);
     page->addLayout(pickHead);
     page->addWidget(hfgProducts, 1);
-    page->addWidget(new QLabel(QStringLiteral("Received Items"), this));
+    page->addWidget(new QLabel(qtext(kText["dgrOrderDetails"]), this));
     page->addWidget(dgrOrderDetails, 1);
     resize(820, 640);
 }
 
 // --- load ----------------------------------------------------------------
-
-void frmGRN::fillLists() {
-    cboCompany->clear();
-    Recordset suppliers = m_data->Get_Table_Recordset(QStringLiteral("creditors"));
-    for (suppliers.moveFirst(); !suppliers.eof(); suppliers.moveNext())
-        cboCompany->addItem(suppliers.value(QStringLiteral("CompanyName")).toString());
-    cboCompany->setCurrentIndex(-1);
-}
 
 void frmGRN::loadPickGrid() {
     showPickRows(m_data->Get_Products());
@@ -129,31 +92,6 @@ std::vector<EntryWindow::LineColumn> frmGRN::lineColumns() const {
     };
 }
 
-// --- the supplier --------------------------------------------------------------
-
-void frmGRN::cboCompany_Click() {
-    Recordset supplier = m_data->Get_Customer_Details(cboCompany->currentText());
-    if (supplier.recordCount() > 0) {
-        supplier.moveFirst();
-        const auto text = [&supplier](const char* field) {
-            const Variant v = supplier.value(QString::fromLatin1(field));
-            return v.isBlank() ? QString() : v.toString();
-        };
-        txtAddress->setText(text("Address"));
-        txtCity->setText(text("City"));
-        txtPhone->setText(text("Phone"));
-        txtCountry->setText(text("Country"));
-        txtPostal->setText(text("PostalCode"));
-        txtCurType->setText(text("Cur_Type"));
-        txtRegion->setText(text("Region"));
-        const bool foreign = text("Forex").trimmed() == QLatin1String("1");
-        cboCreditor->setText(foreign ? QStringLiteral("FOREIGN") : QStringLiteral("LOCAL"));
-        txtCurRate->setText(foreign ? QString() : QStringLiteral("1"));
-        txtCurRate->setEnabled(foreign);
-    }
-    cmdNew_Click();
-}
-
 // --- lines and total ---------------------------------------------------------
 
 void frmGRN::fillNewLine(Recordset& lines) {
@@ -171,19 +109,13 @@ void frmGRN::fillNewLine(Recordset& lines) {
 }
 
 Currency frmGRN::computeLine(const RowView& line) {
-    // Quantity times unit cost, exact to the ten-thousandth.
+    // Quantity times unit cost, to the cent, as the books value the line.
     Currency amount;
-    try {
-        if (!blank(line.value(QStringLiteral("Qty_Order"))))
-            amount =
-                line.currency(QStringLiteral("Unit_Price_TI")) * line.integer(QStringLiteral("Qty_Order"));
-    } catch (const DataError&) {
-        // No total rather than the one before this edit.
-        txtSubTotal->clear();
-        throw;
-    }
+    if (!isBlankCell(line.value(QStringLiteral("Qty_Order"))))
+        amount = line::extended(line.currency(QStringLiteral("Unit_Price_TI")),
+                                line.integer(QStringLiteral("Qty_Order")));
     line.set(QStringLiteral("ExtendedPrice"), Variant(amount));
-    if (blank(line.value(QStringLiteral("Description"))))
+    if (isBlankCell(line.value(QStringLiteral("Description"))))
         UiServices::current().message(kEnterDescription);
     return amount;
 }
@@ -191,41 +123,46 @@ Currency frmGRN::computeLine(const RowView& line) {
 // --- post ------------------------------------------------------------------------
 
 CheckList frmGRN::postChecks() {
-    auto value = [this](const char* field) { return m_lines.value(QString::fromLatin1(field)); };
-    auto positive = [](const Variant& v) { return !blank(v) && v.toCurrency().raw() > 0; };
-    return {
+    auto positive = [](const Variant& v) { return !isBlankCell(v) && v.toCurrency().raw() > 0; };
+    QLineEdit* rate = party->txtCurRate;
+    CheckList checks{
         Check::empty(cboEmployee, kSpecifyEmployee),
         // A typed name that is no employee's (or has no comma) cannot post.
         Check::when(
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
             kSpecifyEmployee, cboEmployee),
-        Check::empty(cboCompany, kCompanyInvalid),
-        Check::when(
-            [this] { return lookupId(QStringLiteral("creditors"), cboCompany->currentText()).isEmpty(); },
-            kCompanyInvalid, cboCompany),
         Check::empty(txtPO, kSpecifyPO),
-        Check::when([this] { return txtCurRate->text().isEmpty(); }, kEnterRate, txtCurRate,
-                    QStringLiteral("Missing field")),
-        Check::when([this] { return !isNumericText(txtCurRate->text()); }, kRateNotNumber, txtCurRate,
-                    QStringLiteral("Invalid Input"))
+        Check::when([rate] { return rate->text().isEmpty(); }, kEnterRate, rate, kTitleMissingField),
+        Check::when([rate] { return !isNumericText(rate->text()); }, kRateNotNumber, rate, kTitleInvalidInput)
             .selectingText(),
         Check::when(
-            [this] {
-                Currency rate;
-                return !fieldNumber(txtCurRate, &rate) || rate.raw() <= 0;
+            [rate] {
+                Currency value;
+                return !fieldNumber(rate, &value) || value.raw() <= 0;
             },
-            kRateNotPositive, txtCurRate)
+            kRateNotPositive, rate)
             .selectingText(),
         Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
         Check::eachLine(
             m_lines,
             {
-                Check::when([=] { return !positive(value("Qty_Order")); }, kNegativeQuantity),
-                Check::when([=] { return !positive(value("Unit_Price_TI")); }, kNegativePricing),
-                Check::when([=] { return blank(value("Description")); }, kEnterDescription),
-                Check::when(
-                    [=] {
-                        return !value("Unit_Price_TI").toCurrency().fitsTimes(value("Qty_Order").toInt64());
+                Check::onLine(
+                    [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
+                    kNegativeQuantity),
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return !positive(line.value(QStringLiteral("Unit_Price_TI")));
+                    },
+                    kNegativePricing),
+                Check::onLine(
+                    [](const RowView& line) {
+                        return isBlankCell(line.value(QStringLiteral("Description")));
+                    },
+                    kEnterDescription),
+                Check::onLine(
+                    [](const RowView& line) {
+                        return !line.currency(QStringLiteral("Unit_Price_TI"))
+                                    .fitsTimes(line.integer(QStringLiteral("Qty_Order")));
                     },
                     kAmountTooLarge),
             }),
@@ -239,14 +176,17 @@ CheckList frmGRN::postChecks() {
             },
             kOneYear),
     };
+    // The supplier comes between the employee and the order number.
+    const CheckList supplier = party->checks(kCompanyInvalid);
+    checks.insert(checks.begin() + 2, supplier.begin(), supplier.end());
+    return checks;
 }
 
 void frmGRN::fillHeader(Recordset& header) {
-    assignText(header, QStringLiteral("CustomerID"),
-               lookupId(QStringLiteral("creditors"), cboCompany->currentText()));
+    assignText(header, QStringLiteral("CustomerID"), party->id());
     assignText(header, QStringLiteral("PO"), txtPO->text());
-    assignText(header, QStringLiteral("Cur_Type"), txtCurType->text());
-    assignText(header, QStringLiteral("Cur_Rate"), txtCurRate->text());
+    assignText(header, QStringLiteral("Cur_Type"), party->txtCurType->text());
+    assignText(header, QStringLiteral("Cur_Rate"), party->txtCurRate->text());
 }
 
 void frmGRN::reloadPickAfterPost() {
@@ -256,11 +196,8 @@ void frmGRN::reloadPickAfterPost() {
     // would discard them, and a local supplier's rate box is locked.
     if (cmdSend->isEnabled())
         return;
-    for (QLineEdit* box : {txtPO, txtAddress, txtCountry, txtCity, txtPostal, txtRegion, txtPhone, txtCurType,
-                           txtCurRate, cboCreditor})
-        box->clear();
-    cboCompany->setCurrentIndex(-1);
-    cboCompany->setEditText(QString());
+    txtPO->clear();
+    party->clear();
 }
 
 } // namespace orv

@@ -2,8 +2,7 @@
 
 #include "clsGRN.h"
 #include "ui/EntryWindow.h"
-
-class QGroupBox;
+#include "ui/TextTable.h"
 
 namespace orv {
 
@@ -14,43 +13,59 @@ namespace orv {
 class frmGRN : public DataEntryWindow<clsGRN> {
     Q_OBJECT
 public:
-    static inline const QString kPostedMessage =
-        QStringLiteral("Your GRN has been issued. The confirmation number is: ");
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
-    static inline const QString kItemExists = QStringLiteral("Item already exists!");
-    static inline const QString kEnterDescription = QStringLiteral("Please enter description for this item");
-    static inline const QString kSpecifyEmployee = QStringLiteral("Specify Employee Name!");
-    static inline const QString kCompanyInvalid = QStringLiteral("Company Name must be valid!");
-    static inline const QString kSpecifyPO = QStringLiteral(" Specify PO Number! ");
-    static inline const QString kEnterRate = QStringLiteral("Enter Currency Rate for this transaction");
-    static inline const QString kRateNotNumber =
-        QStringLiteral("Enter numerical, up to 3 decimal points and not character");
-    static inline const QString kRateNotPositive = QStringLiteral("Currency rate must not be negative");
-    static inline const QString kNoLines = QStringLiteral("No items listed in the order detail section!");
-    static inline const QString kNegativeQuantity = QStringLiteral("Negative Quantity is disallowed");
-    static inline const QString kNegativePricing = QStringLiteral("Negative Pricing is disallowed");
-    static inline const QString kAmountTooLarge =
-        QStringLiteral("The amount of this line is too large to be kept: enter a smaller quantity or price");
-    static inline const QString kOneYear = QStringLiteral(
-        "All lines of a note must fall in one year: post each year's lines on a note of their own");
+    // Every text the note shows, under the key the code reads it by.
+    static constexpr auto kText = makeTextTable({
+        {"Caption", "Goods Received Note"},
+        {"Frame1", "Creditor Detail"},
+        {"cboCompany", "Supplier :"},
+        {"txtAddress", "Address"},
+        {"txtCity", "City"},
+        {"txtRegion", "Region"},
+        {"txtCountry", "Country"},
+        {"txtPostal", "Postal"},
+        {"txtPhone", "Phone"},
+        {"cboCreditor", "Supplier Type :"},
+        {"txtCurType", "Cur Type"},
+        {"txtCurRate", "Cur Rate"},
+        {"txtPO", "PO No :"},
+        {"cboEmployee", "Employee"},
+        {"txtOrderID", "GRN Number"},
+        {"txtSubTotal", " Total"},
+        {"SubTotalAtDesign", "$0.00"},
+        {"hfgProducts", "Available Products"},
+        {"PickHint", "Below are the available items in inventory"},
+        {"dgrOrderDetails", "Received Items"},
+        {"cmdNew", "New GRN"},
+        {"cmdSend", "Create GRN"},
+        {"Posted", "Your GRN has been issued. The confirmation number is: "},
+        {"EnterDescription", "Please enter description for this item"},
+        {"SpecifyEmployee", "Specify Employee Name!"},
+        {"CompanyInvalid", "Company Name must be valid!"},
+        {"SpecifyPO", " Specify PO Number! "},
+        {"EnterRate", "Enter Currency Rate for this transaction"},
+        {"RateNotNumber", "Enter numerical, up to 3 decimal points and not character"},
+        {"RateNotPositive", "Currency rate must not be negative"},
+        {"NegativeQuantity", "Negative Quantity is disallowed"},
+        {"NegativePricing", "Negative Pricing is disallowed"},
+        {"OneYear",
+         "All lines of a note must fall in one year: post each year's lines on a note of their own"},
+    });
+    static inline const QString kPostedMessage = qtext(kText["Posted"]);
+    static inline const QString kEnterDescription = qtext(kText["EnterDescription"]);
+    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
+    static inline const QString kCompanyInvalid = qtext(kText["CompanyInvalid"]);
+    static inline const QString kSpecifyPO = qtext(kText["SpecifyPO"]);
+    static inline const QString kEnterRate = qtext(kText["EnterRate"]);
+    static inline const QString kRateNotNumber = qtext(kText["RateNotNumber"]);
+    static inline const QString kRateNotPositive = qtext(kText["RateNotPositive"]);
+    static inline const QString kNegativeQuantity = qtext(kText["NegativeQuantity"]);
+    static inline const QString kNegativePricing = qtext(kText["NegativePricing"]);
+    static inline const QString kOneYear = qtext(kText["OneYear"]);
 
     explicit frmGRN(QWidget* parent = nullptr);
     ~frmGRN() override;
 
-    QComboBox* cboCompany;
-    QLineEdit* txtAddress;
-    QLineEdit* txtCity;
-    QLineEdit* txtRegion;
-    QLineEdit* txtCountry;
-    QLineEdit* txtPostal;
-    QLineEdit* txtPhone;
-    QLineEdit* cboCreditor; // "FOREIGN" or "LOCAL"
-    QLineEdit* txtCurType;
-    QLineEdit* txtCurRate;
     QLineEdit* txtPO;
-    QGroupBox* Frame1; // "Creditor Detail"
-
-    void cboCompany_Click();
 
 protected:
     std::vector<FieldDef> headerFields() const override;
@@ -64,8 +79,6 @@ protected:
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPostedMessage; }
-    QString noEmployeeMessage() const override { return kNoEmployee; }
-    void fillLists() override;
     void loadPickGrid() override;
     void reloadPickAfterPost() override;
     std::vector<int> pickColumnWidths() const override { return {1200, 800, 2000, 800, 800}; }

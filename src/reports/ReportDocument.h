@@ -7,9 +7,15 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <exception>
 #include <vector>
 
 namespace orv::reports {
+
+// Thrown out of long work the clerk cancelled; it is no failure to report.
+struct ReportCancelled : std::exception {
+    const char* what() const noexcept override { return "cancelled"; }
+};
 
 // One thing printed on a page, positioned in twips from the page's top-left
 // corner. Text boxes print one line cut at their edges; labels wrap.

@@ -3,7 +3,6 @@
 #include "ParameterConversion.h"
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
-#include "ReportServices.h"
 #include "ui/UiServices.h"
 #include "values/DataError.h"
 
@@ -73,10 +72,10 @@ ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const Repor
 
 bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
     ReportPaginator::Options options;
-    std::unique_ptr<ReportProgress> progress;
+    std::unique_ptr<Progress> progress;
     options.progress = [&](int done, int total) {
         if (!progress)
-            progress = ReportServices::beginProgress(
+            progress = UiServices::current().beginProgress(
                 nullptr, QStringLiteral("Preparing %1...").arg(layout.caption()), total);
         return progress->advance(done);
     };

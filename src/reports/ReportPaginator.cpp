@@ -1,7 +1,6 @@
 #include "ReportPaginator.h"
 
 #include "ReportFormat.h"
-#include "ReportServices.h"
 #include "values/DataError.h"
 
 #include <QLocale>

@@ -1,6 +1,5 @@
 #include "ReportPainter.h"
 
-#include "ReportServices.h"
 #include "values/DataError.h"
 
 #include <QFont>

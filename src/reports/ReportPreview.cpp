@@ -2,7 +2,7 @@
 
 #include "ReportPageView.h"
 #include "ReportPainter.h"
-#include "ReportServices.h"
+#include "ui/OnClick.h"
 #include "ui/UiServices.h"
 
 #include <QApplication>
@@ -121,10 +121,10 @@ void ReportPreview::buildControls() {
     box->addLayout(bar);
     box->addWidget(m_scroll, 1);
 
-    connect(m_first, &QPushButton::clicked, this, [this] { showPage(0); });
-    connect(m_previous, &QPushButton::clicked, this, [this] { showPage(currentPage() - 1); });
-    connect(m_next, &QPushButton::clicked, this, [this] { showPage(currentPage() + 1); });
-    connect(m_last, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
+    onClick(m_first, [this] { showPage(0); });
+    onClick(m_previous, [this] { showPage(currentPage() - 1); });
+    onClick(m_next, [this] { showPage(currentPage() + 1); });
+    onClick(m_last, [this] { showPage(pageCount() - 1); });
     connect(m_zoom, &QComboBox::currentIndexChanged, this,
             [this](int i) { m_view->setZoom(m_zoom->itemData(i).toInt()); });
     // The page keys turn pages wherever the focus is in the preview.
@@ -137,8 +137,8 @@ void ReportPreview::buildControls() {
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
     }
-    connect(print, &QPushButton::clicked, this, &ReportPreview::printReport);
-    connect(pdf, &QPushButton::clicked, this, &ReportPreview::exportPdf);
+    onClick(print, [this] { printReport(); });
+    onClick(pdf, [this] { exportPdf(); });
 }
 
 void ReportPreview::setDocument(ReportDocument doc) {
@@ -186,7 +186,8 @@ void ReportPreview::printReport() {
         return;
     m_status->clear();
     try {
-        const auto progress = ReportServices::beginProgress(this, QStringLiteral("Printing..."), pageCount());
+        const auto progress =
+            UiServices::current().beginProgress(this, QStringLiteral("Printing..."), pageCount());
         ReportPainter::print(*m_doc, printer, [&](int done) { return progress->advance(done); });
     } catch (const ReportCancelled&) {
     } catch (const std::exception& e) {
@@ -205,7 +206,7 @@ void ReportPreview::exportPdf() {
     try {
         {
             const auto progress =
-                ReportServices::beginProgress(this, QStringLiteral("Exporting to PDF..."), pageCount());
+                UiServices::current().beginProgress(this, QStringLiteral("Exporting to PDF..."), pageCount());
             ReportPainter::exportPdf(*m_doc, path, [&](int done) { return progress->advance(done); });
         }
         m_status->setText(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path)));

@@ -81,27 +81,39 @@ Check Check::warning(Condition fails, const QString& message, const QString& tit
     return check;
 }
 
+Check Check::onLine(LineCondition fails, const QString& message) {
+    Check check;
+    check.m_lineFails = std::move(fails);
+    check.m_message = message;
+    return check;
+}
+
+Check Check::warningOnLine(LineCondition fails, const QString& message) {
+    Check check = onLine(std::move(fails), message);
+    check.m_warning = true;
+    return check;
+}
+
 Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine) {
     Check check;
     check.m_custom = [lines = Recordset(lines), perLine = std::move(perLine)]() mutable {
-        if (lines.recordCount() == 0) {
-            return true;
-        }
-        // The per-line checks read the current row. A refused line stays
-        // current so the clerk is shown it; otherwise the place is put back.
-        const int place = lines.position();
-        for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
+        for (const RowView line : lines.rows()) {
             for (const Check& c : perLine) {
-                if (!c.run()) {
+                if (!c.runOn(line)) {
+                    lines.moveTo(line.index());
                     return false;
                 }
             }
         }
-        if (place >= 0)
-            lines.moveTo(place);
         return true;
     };
     return check;
+}
+
+bool Check::runOn(const RowView& line) const {
+    if (!m_lineFails)
+        return run();
+    return !m_lineFails(line) || fail();
 }
 
 Check& Check::tinted() {
@@ -118,9 +130,16 @@ bool Check::run() const {
     if (m_custom) {
         return m_custom();
     }
+    if (m_lineFails) {
+        throw DataError(QStringLiteral("A line check runs only over the lines"));
+    }
     if (!m_fails()) {
         return true;
     }
+    return fail();
+}
+
+bool Check::fail() const {
     UiServices::current().message(m_message, m_title);
     if (m_warning) {
         return true;

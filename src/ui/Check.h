@@ -18,6 +18,7 @@ namespace orv {
 class Check {
 public:
     using Condition = std::function<bool()>; // true when the check fails
+    using LineCondition = std::function<bool(const RowView& line)>;
 
     // The field's text is exactly the empty text (a text of blanks passes).
     static Check empty(QWidget* field, const QString& message, const QString& title = {});
@@ -36,9 +37,13 @@ public:
                       const QString& title = {});
     // Shows its message when the condition holds, but lets the checks go on.
     static Check warning(Condition fails, const QString& message, const QString& title = {});
-    // Runs perLine for every line of a record set from the first, with the
-    // line as the current record; the first failing line check ends the run
-    // with that line current. A run that passes puts the current line back.
+    // A check of one line, which it reads through the row it is given.
+    static Check onLine(LineCondition fails, const QString& message);
+    static Check warningOnLine(LineCondition fails, const QString& message);
+    // Runs the line checks for every line of a record set from the first.
+    // The walk reads the rows without the record set's cursor; the first
+    // failing line check ends the run and makes its line the current one,
+    // for the clerk to be shown. A run that passes leaves the cursor alone.
     static Check eachLine(const Recordset& lines, std::vector<Check> perLine);
 
     // On failure the field turns light blue (and stays so).
@@ -51,7 +56,11 @@ public:
     bool run() const;
 
 private:
+    bool runOn(const RowView& line) const;
+    bool fail() const; // shows the message; true when the run may go on
+
     Condition m_fails;
+    LineCondition m_lineFails;
     std::function<bool()> m_custom; // replaces the whole run (eachLine)
     QString m_message;
     QString m_title;

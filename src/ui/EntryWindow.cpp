@@ -49,7 +49,11 @@ void EntryWindow::Form_Load() {
     // Each step on its own: a list that cannot be read leaves the rest of
     // the window usable.
     guarded([&] { createDataClass(); });
-    guarded([&] { fillLists(); });
+    guarded([&] {
+        if (party)
+            party->fillList();
+        fillLists();
+    });
     guarded([&] { fillEmployees(); });
     guarded([&] { loadPickGrid(); });
     guarded([&] {
@@ -106,6 +110,18 @@ void EntryWindow::bindLines() {
     }
     dgrOrderDetails->setColumnWidthsTwips(widths);
     dgrOrderDetails->setLockedColumns(locked);
+}
+
+// --- the party -----------------------------------------------------------
+
+void EntryWindow::useParty(PartyHeader* header) {
+    party = header;
+    onChoice(party->cboCompany, [this] { cboCompany_Click(); });
+}
+
+void EntryWindow::cboCompany_Click() {
+    party->load();
+    cmdNew_Click();
 }
 
 // --- period boxes --------------------------------------------------------
@@ -192,14 +208,25 @@ void EntryWindow::dgrOrderDetails_DragDrop() {
 // --- total -----------------------------------------------------------------
 
 void EntryWindow::Total_All() {
+    m_totalKnown = true;
     if (m_lines.recordCount() == 0) {
-        txtSubTotal->setText(QStringLiteral("$ 0.00"));
+        txtSubTotal->setText(qtext(kSharedText["NoTotal"]));
         return;
     }
+    // A line or a sum beyond what the books can hold leaves no total rather
+    // than the one before this change.
+    m_totalKnown = false;
+    txtSubTotal->clear();
     Currency total;
     for (const RowView line : m_lines.rows()) {
-        total += computeLine(line);
+        const Currency amount = computeLine(line);
+        try {
+            total += amount;
+        } catch (const DataError&) {
+            throw DataError(kTotalTooLarge);
+        }
     }
+    m_totalKnown = true;
     txtSubTotal->setText(formatNumber(Variant(total), kTotalPicture));
 }
 
@@ -221,7 +248,8 @@ void EntryWindow::cmdNew_Click() {
 }
 
 void EntryWindow::cmdSend_Click() {
-    if (!runChecks(postChecks())) {
+    if (!runChecks(postChecks()) ||
+        !runChecks({Check::when([this] { return !m_totalKnown; }, kTotalTooLarge)})) {
         return;
     }
     UiServices& ui = UiServices::current();

@@ -2,8 +2,10 @@
 
 #include "Check.h"
 #include "LineGrid.h"
+#include "PartyHeader.h"
 #include "PickGrid.h"
 #include "RecordFields.h"
+#include "TextTable.h"
 #include "Window.h"
 #include "values/Currency.h"
 
@@ -30,8 +32,25 @@ namespace orv {
 class EntryWindow : public Window {
     Q_OBJECT
 public:
-    static inline const QString kHintText = QStringLiteral("Left click mouse on a row and drag to bottom");
+    // The texts of the frame, and those that several entry windows share.
+    static constexpr auto kSharedText = makeTextTable({
+        {"Image1", "Left click mouse on a row and drag to bottom"},
+        {"NoTotal", "$ 0.00"},
+        {"NoEmployee", " No records was found in Employees Table "},
+        {"ItemExists", "Item already exists!"},
+        {"NoLines", "No items listed in the order detail section!"},
+        {"AmountTooLarge",
+         "The amount of this line is too large to be kept: enter a smaller quantity or price"},
+        {"TotalTooLarge",
+         "The lines are too large to be added up: enter smaller quantities or prices, or post fewer lines"},
+    });
+    static inline const QString kHintText = qtext(kSharedText["Image1"]);
     static inline const QString kTotalPicture = QStringLiteral("$ ##0.00");
+    static inline const QString kNoEmployee = qtext(kSharedText["NoEmployee"]);
+    static inline const QString kItemExists = qtext(kSharedText["ItemExists"]);
+    static inline const QString kNoLines = qtext(kSharedText["NoLines"]);
+    static inline const QString kAmountTooLarge = qtext(kSharedText["AmountTooLarge"]);
+    static inline const QString kTotalTooLarge = qtext(kSharedText["TotalTooLarge"]);
 
     explicit EntryWindow(QWidget* parent = nullptr);
 
@@ -48,6 +67,8 @@ public:
     // The period boxes of the journal windows (null unless the window uses them).
     QLineEdit* txtMonth = nullptr;
     QLineEdit* txtYear = nullptr;
+    // The document's party (null unless the window has one).
+    PartyHeader* party = nullptr;
 
     const Recordset& header() const { return m_header; }
     const Recordset& lines() const { return m_lines; }
@@ -63,6 +84,8 @@ public:
     void dgrOrderDetails_DragDrop();
     void cmdNew_Click();
     void cmdSend_Click();
+    // The clerk chose a party: its details are read and a new document starts.
+    virtual void cboCompany_Click();
 
 protected:
     // A line field: its type and size, and its column in the line grid.
@@ -108,7 +131,7 @@ protected:
     // The text that precedes the posting number.
     virtual QString postedMessage() const = 0;
     // Shown at load when there is no employee.
-    virtual QString noEmployeeMessage() const = 0;
+    virtual QString noEmployeeMessage() const { return kNoEmployee; }
     // The party or key lists, filled at load before the employees.
     virtual void fillLists() {}
     // Fills the pick grid where the window does so at load / New / after posting.
@@ -129,10 +152,16 @@ protected:
     // The document can be changed and posted (after load and New) or not
     // (after a successful posting).
     void setEditing(bool editing);
+    // Takes the party header the window composes and wires its list.
+    void useParty(PartyHeader* header);
+    // A cell that holds nothing, or only blanks.
+    static bool isBlankCell(const Variant& v) { return v.isBlank() || v.toString().trimmed().isEmpty(); }
 
     Recordset m_header;
     Recordset m_lines;
     QStringList m_copied;
+    // False while the lines cannot be added up; such a document is not posted.
+    bool m_totalKnown = true;
 
 private:
     void fillEmployees();
@@ -153,6 +182,23 @@ protected:
         return m_data->Get_ID(table, Variant(value));
     }
     QString sendOrder() override { return m_data->Send_Order(m_header, m_lines); }
+    // The party reads of the data class over a table of parties: its
+    // Get_Table_Recordset, Get_Customer_Details, Get_ID and, where it has one,
+    // Get_Balance (the first row's outstanding_amt).
+    PartyReads partyReads(const QString& table) {
+        PartyReads reads;
+        reads.list = [this, table] { return m_data->Get_Table_Recordset(table); };
+        reads.details = [this](const QString& name) { return m_data->Get_Customer_Details(name); };
+        reads.id = [this, table](const QString& name) { return m_data->Get_ID(table, Variant(name)); };
+        if constexpr (requires(Data & d) { d.Get_Balance(QString()); }) {
+            reads.balance = [this](const QString& name) {
+                const Recordset rows = m_data->Get_Balance(name);
+                return rows.recordCount() > 0 ? RowView(rows, 0).value(QStringLiteral("outstanding_amt"))
+                                              : Variant();
+            };
+        }
+        return reads;
+    }
 
     std::unique_ptr<Data> m_data;
 };

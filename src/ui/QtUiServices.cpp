@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QUrl>
 #include <QWidget>
 
@@ -63,6 +65,44 @@ QString QtUiServices::askSaveFileName(QWidget* window, const QString& caption, c
 bool QtUiServices::askPrinter(QWidget* window, QPrinter& printer) {
     QPrintDialog dialog(&printer, window);
     return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+// Qt's progress dialog, shown only once the work has run half a second; it
+// also keeps the program painting while the work runs.
+class DialogProgress : public Progress {
+public:
+    DialogProgress(QWidget* parent, const QString& label, int total)
+        : m_dialog(label, QStringLiteral("Cancel"), 0, total,
+                   parent ? parent : QApplication::activeWindow()) {
+        m_dialog.setWindowTitle(QCoreApplication::applicationName());
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~DialogProgress() override { QApplication::restoreOverrideCursor(); }
+    bool advance(int done) override {
+        // The dialog is told a few times a second: telling it every row
+        // would cost more than the work.
+        if (!m_told.isValid() || m_told.elapsed() >= 50) {
+            m_dialog.setValue(done);
+            m_told.start();
+        }
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    QElapsedTimer m_told;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> QtUiServices::beginProgress(QWidget* window, const QString& label, int total) {
+    return std::make_unique<DialogProgress>(window, label, total);
 }
 
 } // namespace orv

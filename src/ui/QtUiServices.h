@@ -15,6 +15,7 @@ public:
     Qt::DropAction runDrag(QDrag* drag) override;
     QString askSaveFileName(QWidget* window, const QString& caption, const QString& suggested) override;
     bool askPrinter(QWidget* window, QPrinter& printer) override;
+    std::unique_ptr<Progress> beginProgress(QWidget* window, const QString& label, int total) override;
 };
 
 } // namespace orv

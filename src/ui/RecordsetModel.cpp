@@ -109,6 +109,11 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
     const int row = index.row();
     const int column = index.column();
     const QString text = value.toString();
+    if (m_recordset.field(column).type == DataType::Date && text.trimmed().isEmpty()) {
+        // A line's date is never left out: the cell keeps the date it had.
+        emit refused(kDateRequired.arg(m_recordset.field(column).name));
+        return false;
+    }
     try {
         // The record set converts the text to the field's type (an emptied
         // cell of a number or date field holds no value) and refuses what

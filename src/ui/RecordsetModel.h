@@ -16,6 +16,10 @@ namespace orv {
 class RecordsetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // Refuses emptying a date cell (%1: the field's name).
+    static inline const QString kDateRequired =
+        QStringLiteral("%1 cannot be left empty: enter a date such as 31/12/2026");
+
     explicit RecordsetModel(QObject* parent = nullptr);
     ~RecordsetModel() override;
 

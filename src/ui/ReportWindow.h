@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TextTable.h"
 #include "Window.h"
 #include "reports/ReportLauncher.h"
 
@@ -44,6 +45,15 @@ struct ReportItem {
     static ReportItem button(const QString& name, const QString& caption, ReportLaunch launch);
     static ReportItem button(const QString& name, const QString& caption, std::function<void()> handler);
     static ReportItem stretch();
+    // The same from a window's text table, whose keys name the controls.
+    static ReportItem label(PinnedText caption) { return label(qtext(caption.key), qtext(caption.text)); }
+    static ReportItem box(PinnedText text) { return box(qtext(text.key), qtext(text.text)); }
+    static ReportItem button(PinnedText caption, ReportLaunch launch) {
+        return button(qtext(caption.key), qtext(caption.text), std::move(launch));
+    }
+    static ReportItem button(PinnedText caption, std::function<void()> handler) {
+        return button(qtext(caption.key), qtext(caption.text), std::move(handler));
+    }
 
     Kind kind = Kind::Stretch;
     QString name;

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace orv {
@@ -34,6 +36,20 @@ bool runRequest(QWidget* window, const RequestSteps& steps) {
         guarded(steps.reload);
     steps.clear();
     return true;
+}
+
+void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical) {
+    QStringList entries;
+    for (RowView row : rows.rows())
+        entries << row.text(column);
+    if (alphabetical) {
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
 }
 
 namespace {
@@ -78,6 +94,11 @@ bool notWhole(const QString& text, DataType type) {
     else
         text.trimmed().toLongLong(&ok);
     return !ok;
+}
+
+bool digitsOnly(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    return digits.match(text.trimmed()).hasMatch();
 }
 
 } // namespace
@@ -160,6 +181,26 @@ SetupField& SetupField::notShown() {
     return *this;
 }
 
+SetupField& SetupField::refusingLetters() {
+    lettersFirst = true;
+    return *this;
+}
+
+SetupField& SetupField::tinting() {
+    tint = true;
+    return *this;
+}
+
+SetupField& SetupField::shownFrom(const QString& column) {
+    source = column;
+    return *this;
+}
+
+SetupField& SetupField::keyOf(const QString& table) {
+    keyTable = table;
+    return *this;
+}
+
 SetupField& SetupField::called(const QString& name) {
     what = name;
     return *this;
@@ -184,6 +225,27 @@ SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
         else if (field.keys == Keys::Digits)
             KeyFilter::installDigits(box, field.keysMessage);
     }
+}
+
+namespace {
+
+std::vector<SetupField> typedBy(const std::vector<FieldDef>& record, std::vector<SetupField> fields) {
+    for (SetupField& field : fields) {
+        for (const FieldDef& def : record) {
+            if (!field.column.isEmpty() && def.name.compare(field.column, Qt::CaseInsensitive) == 0) {
+                field.type = def.type;
+                field.width = def.size;
+            }
+        }
+    }
+    return fields;
+}
+
+} // namespace
+
+SetupSection::SetupSection(QWidget* parent, std::vector<FieldDef> record, std::vector<SetupField> fields)
+    : SetupSection(parent, typedBy(record, std::move(fields))) {
+    m_record = std::move(record);
 }
 
 QWidget* SetupSection::box(const QString& control) const {
@@ -220,10 +282,16 @@ void SetupSection::layOut(QGridLayout* grid) const {
 }
 
 std::vector<FieldDef> SetupSection::stagingFields() const {
+    if (!m_record.empty())
+        return m_record;
+    // A column that two boxes feed (each for its own requests) is one field.
     std::vector<FieldDef> defs;
     for (const SetupField& field : m_fields) {
-        if (!field.column.isEmpty())
-            defs.push_back({field.column, field.type, field.width});
+        if (field.column.isEmpty() || std::any_of(defs.begin(), defs.end(), [&](const FieldDef& def) {
+                return def.name.compare(field.column, Qt::CaseInsensitive) == 0;
+            }))
+            continue;
+        defs.push_back({field.column, field.type, field.width});
     }
     return defs;
 }
@@ -239,9 +307,10 @@ void SetupSection::show(const Recordset& record) const {
     row.moveFirst();
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const SetupField& field = m_fields[i];
-        if (!field.shown || field.column.isEmpty() || !row.hasField(field.column))
+        const QString column = field.source.isEmpty() ? field.column : field.source;
+        if (!field.shown || column.isEmpty() || !row.hasField(column))
             continue;
-        const Variant value = row.value(field.column);
+        const Variant value = row.value(column);
         if (auto* picker = qobject_cast<QDateEdit*>(m_boxes[i])) {
             // A date the record lacks leaves the picker as it is.
             if (!value.isBlank())
@@ -250,6 +319,25 @@ void SetupSection::show(const Recordset& record) const {
         }
         setFieldText(m_boxes[i], value.toString());
     }
+}
+
+bool SetupSection::showPicked(const Recordset& record, const QString& missingMessage,
+                              const QString& key) const {
+    if (record.recordCount() == 0) {
+        UiServices::current().message(missingMessage.arg(key));
+        return false;
+    }
+    show(record);
+    return true;
+}
+
+bool SetupSection::request(SetupRequest request, const std::function<QString(const Recordset&)>& write,
+                           const std::function<void()>& reload, const std::function<void()>& clear) {
+    CheckList all = checks();
+    for (Check& check : fitChecks())
+        all.push_back(std::move(check));
+    return runRequest(m_parent, {std::move(all), [this, request] { return assign(request); },
+                                 [this, &write] { return write(m_staging); }, reload, clear});
 }
 
 std::vector<FieldBox> SetupSection::carried(SetupRequest request) const {
@@ -284,6 +372,15 @@ void SetupSection::clear() const {
 }
 
 CheckList SetupSection::fieldChecks(const SetupField& field) const {
+    CheckList checks = untintedChecks(field);
+    if (field.tint) {
+        for (Check& check : checks)
+            check.tinted();
+    }
+    return checks;
+}
+
+CheckList SetupSection::untintedChecks(const SetupField& field) const {
     QWidget* b = box(field.control);
     CheckList checks;
     if (!isNumber(field)) {
@@ -321,34 +418,62 @@ CheckList SetupSection::checksOf(const QString& control) const {
 CheckList SetupSection::fitChecks() const {
     CheckList checks;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        const SetupField& field = m_fields[i];
-        if (field.column.isEmpty())
-            continue;
-        QPointer<QWidget> b(m_boxes[i]);
-        const DataType type = field.type;
-        if (type == DataType::Integer || type == DataType::BigInt) {
-            const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
-                                                               .arg(std::numeric_limits<std::int32_t>::min())
-                                                               .arg(std::numeric_limits<std::int32_t>::max())
-                                                         : QStringLiteral("from %1 to %2")
-                                                               .arg(std::numeric_limits<std::int64_t>::min())
-                                                               .arg(std::numeric_limits<std::int64_t>::max());
-            // A field with a range of its own names it; others name the field's.
-            const QString message = field.range.isEmpty()
-                                        ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
-                                        : field.range;
-            checks.push_back(
-                Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, m_boxes[i])
-                    .selectingText());
-        } else if (type == DataType::Text && field.width > 0) {
-            const int width = field.width;
-            checks.push_back(
-                Check::when([b, width] { return b && characterCount(fieldText(b)) > width; },
-                            whatOf(field) +
-                                QStringLiteral(" must not be longer than %1 characters").arg(width),
-                            m_boxes[i])
-                    .selectingText());
+        for (Check& check : fitChecksOf(i)) {
+            if (m_fields[i].tint)
+                check.tinted();
+            checks.push_back(std::move(check));
         }
+    }
+    return checks;
+}
+
+CheckList SetupSection::fitChecksOf(std::size_t index) const {
+    const SetupField& field = m_fields[index];
+    QWidget* box = m_boxes[index];
+    QPointer<QWidget> b(box);
+    const DataType type = field.type;
+    CheckList checks;
+    // A code carried as its key is read through its table, not as typed.
+    if (field.column.isEmpty() || !field.keyTable.isEmpty())
+        return checks;
+    if (type == DataType::Integer || type == DataType::BigInt) {
+        const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
+                                                           .arg(std::numeric_limits<std::int32_t>::min())
+                                                           .arg(std::numeric_limits<std::int32_t>::max())
+                                                     : QStringLiteral("from %1 to %2")
+                                                           .arg(std::numeric_limits<std::int64_t>::min())
+                                                           .arg(std::numeric_limits<std::int64_t>::max());
+        if (field.lettersFirst)
+            checks.push_back(
+                Check::when([b] { return b && !digitsOnly(fieldText(b)); },
+                            whatOf(field) + QStringLiteral(" : Enter numerical and not character"), box,
+                            kTitleInvalidInput)
+                    .selectingText());
+        // A field with a range of its own names it; others name the field's.
+        const QString message = field.range.isEmpty()
+                                    ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
+                                    : field.range;
+        checks.push_back(Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, box)
+                             .selectingText());
+    } else if (type == DataType::Currency || type == DataType::Double) {
+        // A text that reads as a number yet not as an amount ("1e1", twenty
+        // digits) is out of the field's range.
+        const QString message =
+            field.range.isEmpty() ? whatOf(field) + QStringLiteral(" must be an amount") : field.range;
+        checks.push_back(Check::when(
+                             [b] {
+                                 Currency value;
+                                 return b && !fieldText(b).trimmed().isEmpty() && !fieldNumber(b, &value);
+                             },
+                             message, box)
+                             .selectingText());
+    } else if (type == DataType::Text && field.width > 0) {
+        const int width = field.width;
+        checks.push_back(
+            Check::when([b, width] { return b && characterCount(fieldText(b)) > width; },
+                        whatOf(field) + QStringLiteral(" must not be longer than %1 characters").arg(width),
+                        box)
+                .selectingText());
     }
     return checks;
 }

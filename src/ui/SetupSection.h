@@ -48,6 +48,7 @@
 #include <utility>
 #include <vector>
 
+class QComboBox;
 class QGridLayout;
 class QWidget;
 
@@ -100,9 +101,13 @@ struct SetupField {
     QString keysMessage; // the key filter's message, where it has its own
     QStringList entries; // the fixed entries of a list
     CheckAs checkAs = CheckAs::Column;
-    bool limitTyping = false; // the box takes no more than width characters
-    bool shown = true;        // a pick copies the record's column into the box
-    QString what;             // the field in messages; the caption without its colon by default
+    bool limitTyping = false;  // the box takes no more than width characters
+    bool shown = true;         // a pick copies the record's column into the box
+    bool lettersFirst = false; // a whole-number field refuses a text of no number on its own first
+    bool tint = false;         // a failing check tints the box light blue
+    QString source;            // the picked record's column shown in the box; the staging column by default
+    QString keyTable;          // the box's text is a code of this table, carried as its key
+    QString what;              // the field in messages; the caption without its colon by default
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
@@ -119,6 +124,17 @@ struct SetupField {
     SetupField& checkedAs(CheckAs how);
     SetupField& typingLimited();
     SetupField& notShown();
+    // What fitChecks says of a whole-number field that holds no number at all:
+    // "<what> : Enter numerical and not character", titled "Invalid Input",
+    // before the field's range.
+    SetupField& refusingLetters();
+    // Every check of the field tints its box when it fails.
+    SetupField& tinting();
+    // A pick shows the record's column of this name in the box.
+    SetupField& shownFrom(const QString& column);
+    // The box holds a code of a table; the request carries the key the data
+    // class's Get_ID finds for it, and no fit check reads the box's text.
+    SetupField& keyOf(const QString& table);
     SetupField& called(const QString& name);
 };
 
@@ -136,12 +152,19 @@ struct RequestSteps {
 };
 bool runRequest(QWidget* window, const RequestSteps& steps);
 
+// A list given one entry per row, the column's text, in the rows' order (or
+// alphabetical), with nothing chosen.
+void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical = false);
+
 class SetupSection : public QObject {
     Q_OBJECT
 public:
     // The boxes are children of parent; a box the window already holds under
     // the field's name is taken as it is.
     SetupSection(QWidget* parent, std::vector<SetupField> fields);
+    // A section whose staging record is declared apart: each field takes its
+    // column's type and width from it, and the staging record keeps its order.
+    SetupSection(QWidget* parent, std::vector<FieldDef> record, std::vector<SetupField> fields);
 
     const std::vector<SetupField>& fields() const { return m_fields; }
     QWidget* box(const QString& control) const;
@@ -165,14 +188,27 @@ public:
     // otherwise than its fields.
     CheckList checksOf(const QString& control) const;
 
+    // A record read for a key chosen in a list, shown; a key no longer there
+    // is named in missingMessage (its %1) and nothing changes. True when shown.
+    bool showPicked(const Recordset& record, const QString& missingMessage, const QString& key) const;
+    // One request of a section that has buttons of its own: the section's
+    // checks, then what its staging record cannot hold, the staging fields
+    // the request carries, the writer; then as runRequest. True when the
+    // books took it.
+    bool request(SetupRequest request, const std::function<QString(const Recordset&)>& write,
+                 const std::function<void()>& reload, const std::function<void()>& clear);
+
     static QString whatOf(const SetupField& field);
 
 private:
     CheckList fieldChecks(const SetupField& field) const;
+    CheckList untintedChecks(const SetupField& field) const;
+    CheckList fitChecksOf(std::size_t index) const;
 
     QWidget* m_parent;
     std::vector<SetupField> m_fields;
     std::vector<QWidget*> m_boxes;
+    std::vector<FieldDef> m_record; // the staging record when declared apart
     Recordset m_staging;
 };
 

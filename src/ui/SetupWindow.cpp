@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "UiServices.h"
 #include "WriteAnswer.h"
+#include "values/DataError.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -92,19 +93,7 @@ void SetupWindow::Form_Load() {
 }
 
 void SetupWindow::fillList(const ListFill& fill) {
-    Recordset rows = readTable(fill.table);
-    QStringList entries;
-    for (int row = 0; row < rows.recordCount(); ++row) {
-        entries << rows.valueAt(row, rows.fieldIndex(fill.column)).toString();
-    }
-    if (fill.alphabetical) {
-        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
-    }
-    fill.list->clear();
-    fill.list->addItems(entries);
-    fill.list->setCurrentIndex(-1);
+    fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
 }
 
 void SetupWindow::Create_New_Customer() {
@@ -166,6 +155,11 @@ SetupSection* SetupWindow::setRecord(std::vector<SetupField> fields) {
     return m_record;
 }
 
+SetupSection* SetupWindow::setRecord(std::vector<FieldDef> staging, std::vector<SetupField> fields) {
+    m_record = new SetupSection(this, std::move(staging), std::move(fields));
+    return m_record;
+}
+
 std::vector<FieldDef> SetupWindow::stagingFields() const {
     return m_record ? m_record->stagingFields() : std::vector<FieldDef>{};
 }
@@ -186,11 +180,24 @@ CheckList SetupWindow::validateChecks() {
 
 std::vector<SetupWindow::Assignment> SetupWindow::assignments(Request request) {
     std::vector<Assignment> fields;
-    if (m_record) {
-        for (const auto& [column, box] : m_record->carried(request))
-            fields.push_back(fromControl(column, box));
+    if (!m_record)
+        return fields;
+    for (const SetupField& field : m_record->fields()) {
+        if (field.column.isEmpty() || (field.requests & requestBit(request)) == 0)
+            continue;
+        QWidget* box = m_record->box(field.control);
+        if (field.keyTable.isEmpty())
+            fields.push_back(fromControl(field.column, box));
+        else
+            fields.push_back({field.column,
+                              [this, box, table = field.keyTable] { return readId(table, fieldText(box)); },
+                              box});
     }
     return fields;
+}
+
+QString SetupWindow::readId(const QString& table, const QString&) {
+    throw DataError(QStringLiteral("No key of ") + table + QStringLiteral(" can be read here"));
 }
 
 std::vector<QWidget*> SetupWindow::clearedFields() const {
@@ -231,6 +238,12 @@ void SetupWindow::followAccountName(QComboBox* codeBox, QWidget* nameBox) {
             setFieldText(nameBox, name);
         });
     });
+}
+
+void SetupWindow::showAccountName(QComboBox* codeBox, QWidget* nameBox, const QString& what) {
+    nameBox->setEnabled(false);
+    onChoice(codeBox, [this, codeBox, nameBox, what] { pickAccount(codeBox, nameBox, what); });
+    followAccountName(codeBox, nameBox);
 }
 
 Check SetupWindow::inChart(QComboBox* box, const QString& what) {

@@ -85,6 +85,8 @@ protected:
     virtual Recordset readAccount(std::int32_t) { return Recordset(); }
     // Every row of a table (Get_Table_Recordset).
     virtual Recordset readTable(const QString& table) = 0;
+    // The key of a code or name of a table (Get_ID), for a field carried as a key.
+    virtual QString readId(const QString& table, const QString& value);
     // The record of the name picked (the window's details read).
     virtual Recordset readDetails(const QString& name) = 0;
     // The request's writer with the staging record: a sentence or the
@@ -111,6 +113,8 @@ protected:
 
     // The window's record declared as a field table; the hooks above default to it.
     SetupSection* setRecord(std::vector<SetupField> fields);
+    // The same, with the staging record declared apart (types, widths, order).
+    SetupSection* setRecord(std::vector<FieldDef> staging, std::vector<SetupField> fields);
     SetupSection* record() const { return m_record; }
 
     void Form_Load() override;
@@ -132,6 +136,10 @@ protected:
     void followAccountName(QComboBox* codeBox, QWidget* nameBox);
     // A typed code that is no account of the chart stops a request.
     Check inChart(QComboBox* box, const QString& what);
+    // A code list of the chart with the account's name beside it: the name
+    // box is disabled and follows the code; a choice in the list is picked
+    // as pickAccount does.
+    void showAccountName(QComboBox* codeBox, QWidget* nameBox, const QString& what);
     // Runs one request: checks, staging fields, writer, message; then, unless
     // the books refused it, reload, CLEAR ALL, and the pressed button disabled.
     void request(Request request, QPushButton* pressed);
@@ -149,17 +157,25 @@ template <class Data> class SetupWindowOver : public SetupWindow {
 protected:
     using Read = Recordset (Data::*)(const QString&);
     using Writer = QString (Data::*)(const Recordset&);
+    using ReadAccount = Recordset (Data::*)(std::int32_t);
     struct Writers {
         Read details;
         Writer create;
         Writer update;
         Writer remove;
+        ReadAccount account = nullptr; // the chart's account of a code, where the window shows one
     };
     SetupWindowOver(Writers writers, QWidget* parent) : SetupWindow(parent), m_writers(writers) {}
 
     void createDataClass() override { m_data = std::make_unique<Data>(); }
     Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
     Recordset readDetails(const QString& name) override { return (m_data.get()->*m_writers.details)(name); }
+    Recordset readAccount(std::int32_t code) override {
+        return m_writers.account ? (m_data.get()->*m_writers.account)(code) : Recordset();
+    }
+    QString readId(const QString& table, const QString& value) override {
+        return m_data->Get_ID(table, value);
+    }
     QString write(Request request) override {
         const Writer writer = request == Request::Create   ? m_writers.create
                               : request == Request::Update ? m_writers.update

@@ -3,6 +3,7 @@
 #include <QString>
 #include <Qt>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 class QDrag;
@@ -20,9 +21,20 @@ inline const QString kTitleInvalidInput = QStringLiteral("Invalid Input");
 enum class MessageIcon { None, Information };
 enum class Pointer { Default, Arrow, Hourglass };
 
+// Long work (laying out, exporting, printing a report) as the clerk follows
+// it: the busy pointer while it runs, and once it takes longer than about half
+// a second a dialog with the steps done of the total and a Cancel button. It
+// ends when the object goes.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` of the total are finished; false once the clerk has cancelled.
+    virtual bool advance(int done) = 0;
+};
+
 // Everything a window does to the clerk outside its own controls: message
 // boxes, beeps, the mouse pointer, drags, the file and printer dialogs, the
-// browser and ending the program.
+// progress of long work, the browser and ending the program.
 // Windows reach it through UiServices::current(); tests install a recorder so
 // that no modal box or drag ever blocks a run.
 class UiServices {
@@ -45,6 +57,8 @@ public:
     virtual QString askSaveFileName(QWidget* window, const QString& caption, const QString& suggested) = 0;
     // Lets the clerk choose and set up the printer; false when cancelled.
     virtual bool askPrinter(QWidget* window, QPrinter& printer) = 0;
+    // Starts following a piece of long work of `total` steps.
+    virtual std::unique_ptr<Progress> beginProgress(QWidget* window, const QString& label, int total) = 0;
 
     // An error nobody expected, shown as a message box instead of ending the program.
     void reportError(const std::exception& error);

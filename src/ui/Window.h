@@ -1,8 +1,8 @@
 #pragma once
 
+#include "OnClick.h"
 #include "UiServices.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QPointer>
 #include <QWidget>
@@ -38,11 +38,6 @@ public:
     bool isUnloaded() const { return m_unloaded; }
 
 protected:
-    // Wires a button to its handler; whatever the handler throws reaches the
-    // clerk as a message instead of ending the program.
-    template <class Handler> void onClick(QAbstractButton* button, Handler handler) {
-        connect(button, &QAbstractButton::clicked, this, [handler] { guarded(handler); });
-    }
     // Wires a press of the mouse into a box to its handler, guarded as a click.
     void onPress(QWidget* box, std::function<void()> handler);
     // Wires the clerk's choice of an entry of a list to its handler, guarded

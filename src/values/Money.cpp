@@ -55,6 +55,13 @@ Currency amount(double quantity, Currency price) {
     return checked(money::timesRate(price.raw(), rateOf(quantity, "quantity")));
 }
 
+Currency extended(Currency price, std::int64_t quantity) {
+    const Wide rounded = money::roundToCents(static_cast<Wide>(price.raw()) * quantity);
+    if (!money::fits(rounded))
+        throw DataError(QStringLiteral("Amount out of range"));
+    return Currency::fromRaw(static_cast<std::int64_t>(rounded));
+}
+
 Currency vat(Currency amount, double percent) {
     return checked(money::percentOf(amount.raw(), rateOf(percent, "VAT rate")));
 }

@@ -63,6 +63,10 @@ namespace line {
 
 // Quantity x unit price.
 Currency amount(double quantity, Currency price);
+// A stock line's value: a whole quantity at a unit price, to whole cents, as
+// the database values the line (money_round of quantity x price). Throws
+// "Amount out of range" when the product is beyond the money range.
+Currency extended(Currency price, std::int64_t quantity);
 // The VAT on an amount at a percentage (17.5 for 17.5 %).
 Currency vat(Currency amount, double percent);
 // A foreign amount in the local currency at an exchange rate.

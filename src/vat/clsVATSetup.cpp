@@ -37,9 +37,8 @@ Recordset clsVATSetup::Get_COA_Details(std::int32_t GL_ID) {
 
 QString clsVATSetup::Send_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, vatMapping(),
-                          {kVat, QStringLiteral("C"), kCreateFailed,
-                           QStringLiteral("VAT code created under : "), QStringLiteral("vat_name"),
-                           QString()});
+                          usualKind(kVat, QStringLiteral("C"), kCreateFailed, QStringLiteral("vat_name"),
+                                    QStringLiteral("VAT code created under : ")));
 }
 
 QString clsVATSetup::Update_Order(const Recordset& rsNewCreditor) {

@@ -3,8 +3,6 @@
 #include "clsVATSetup.h"
 #include "ui/SetupWindow.h"
 
-#include <memory>
-
 class QGroupBox;
 class QLineEdit;
 
@@ -16,7 +14,7 @@ namespace orv {
 // cent and a control account of the chart. The staging record keeps the
 // field names of the party windows; the data class sends them under the VAT
 // columns. CLEAR ALL here also enables CREATE NEW.
-class frmVATSetup : public SetupWindow {
+class frmVATSetup : public SetupWindowOver<clsVATSetup> {
     Q_OBJECT
 public:
     static inline const QString kEnterName = QStringLiteral("Enter VAT Name");
@@ -32,7 +30,6 @@ public:
     static inline const QString kControlWhat = QStringLiteral("VAT Control A/C");
 
     explicit frmVATSetup(QWidget* parent = nullptr);
-    ~frmVATSetup() override;
 
     QGroupBox* Frame1;         // "VAT Master Detail"
     QGroupBox* Frame2;         // "Function"
@@ -43,30 +40,13 @@ public:
     QComboBox* cboCOA;         // control account code
     QLineEdit* txtGLName;      // the control account's name
 
-    void cboCompany_Click() override;
-    void cboCOA_Click();
+    void cboCompany_Click() override { pickRecord(kNoVat); }
     void cmdClear_Click() override;
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    Recordset readDetails(const QString& name) override;
-    Recordset readAccount(std::int32_t code) override;
-    QString write(Request request) override;
-
     std::vector<ListFill> lists() const override;
     ListFill nameList() const override;
-    std::vector<FieldDef> stagingFields() const override;
-    void showDetails(const Recordset& record) override;
-    CheckList validateChecks() override;
-    CheckList requestChecks(Request request) override;
-    std::vector<Assignment> assignments(Request request) override;
-    std::vector<QWidget*> clearedFields() const override;
-
-private:
-    void layOut();
-
-    std::unique_ptr<clsVATSetup> m_vat;
+    CheckList requestChecks(Request) override { return {inChart(cboCOA, kControlWhat).tinted()}; }
 };
 
 } // namespace orv

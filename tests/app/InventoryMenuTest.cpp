@@ -3,7 +3,7 @@
 #include "app/Orvan.h"
 #include "inventory/frmIVSetup.h"
 #include "inventory/frmStockReport.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
@@ -15,11 +15,11 @@ using namespace orv;
 
 namespace {
 
-class InventoryMenuTest : public test::MasterBook {
+class InventoryMenuTest : public test::TestBook {
 protected:
     void TearDown() override {
         WindowRegistry::shared().discardAll();
-        MasterBook::TearDown();
+        TestBook::TearDown();
     }
     RecordingUiServices ui;
 };

@@ -3,7 +3,7 @@
 #include "app/Orvan.h"
 #include "inventory/frmStkAdj.h"
 #include "purchases/frmGRN.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
@@ -13,11 +13,11 @@ using namespace orv;
 
 namespace {
 
-class StockMenuTest : public test::MasterBook {
+class StockMenuTest : public test::TestBook {
 protected:
     void TearDown() override {
         WindowRegistry::shared().discardAll();
-        MasterBook::TearDown();
+        TestBook::TearDown();
     }
     RecordingUiServices ui;
 };

@@ -3,7 +3,7 @@
 #include "app/Orvan.h"
 #include "cash/frmCashSetup.h"
 #include "purchases/frmAPSetup.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 
@@ -15,16 +15,16 @@ using namespace orv;
 
 namespace {
 
-class SupplierBankMenuTest : public test::MasterBook {
+class SupplierBankMenuTest : public test::TestBook {
 protected:
     void SetUp() override {
-        MasterBook::SetUp();
+        TestBook::SetUp();
         addAccount(1020, QStringLiteral("OCBC Current"));
         menu = WindowRegistry::shared().show<Orvan>();
     }
     void TearDown() override {
         WindowRegistry::shared().discardAll();
-        MasterBook::TearDown();
+        TestBook::TearDown();
     }
     QStringList names(const QComboBox* list) {
         QStringList out;

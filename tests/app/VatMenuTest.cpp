@@ -1,7 +1,7 @@
 // The VAT "Set Up" button opens the VAT code window; a code created there is
 // listed when the window opens again.
 #include "app/Orvan.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
 #include "vat/frmVATSetup.h"
@@ -14,11 +14,11 @@ using namespace orv;
 
 namespace {
 
-class VatMenuTest : public test::MasterBook {
+class VatMenuTest : public test::TestBook {
 protected:
     void TearDown() override {
         WindowRegistry::shared().discardAll();
-        MasterBook::TearDown();
+        TestBook::TearDown();
     }
     RecordingUiServices ui;
 };

@@ -209,7 +209,7 @@ TEST_F(SetUpFramesTest, EmployeesCarryThePickersDatesWhichStayAfterClear) {
 }
 
 TEST_F(SetUpFramesTest, AnEmployeeWithPostingsStaysAndARemovedOneLoadsNothing) {
-    postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
+    postJournal(kPettyCash, 0, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     addEmployee(QStringLiteral("Lim"), QStringLiteral("Bob"));
     open();
     EmployeeFrame* e = window->employee;

@@ -2,7 +2,9 @@
 // order, and the create, update and delete requests with their sentences.
 #include "ArWindowTest.h"
 
+#include "ar/clsARSetup.h"
 #include "db/CompanyDatabase.h"
+#include "support/PartyStaging.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -294,9 +296,11 @@ TEST_F(frmARSetupTest, ARefusedCreateSaysWhyAndKeepsWhatWasTyped) {
 }
 
 TEST_F(frmARSetupTest, APickFillsEveryBoxAndSetsTheAccountBoxesByCurrencyType) {
-    addLocalCustomer(kAcme, QStringLiteral("Acme Trading"));
+    test::PartyValues acme = test::localParty(kAcme, QStringLiteral("Acme Trading"));
+    acme.erase(QStringLiteral("Region")); // a customer saved without a region
+    ASSERT_EQ(clsARSetup().Send_Order(test::partyStaging(acme)),
+              QStringLiteral("Customer only created for unassigned Code 1200"));
     addForeignCustomer(kGlobex, QStringLiteral("Globex"), QStringLiteral("USD"));
-    sql(QStringLiteral("UPDATE Customers SET Region = NULL WHERE CustomerID = 1200"));
     open();
     window->txtAddress->setFocus();
     type(window->txtAddress, QStringLiteral("typed"));
@@ -384,7 +388,7 @@ TEST_F(frmARSetupTest, DeleteNamesTheCustomerLastLoaded) {
     EXPECT_TRUE(window->cmdDelete->isEnabled());
 
     // A customer with transaction history stays.
-    postJournal(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")), kGlobex);
+    postJournal(kPettyCash, kGlobex, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     choose(window->cboCompany, QStringLiteral("Globex"));
     EXPECT_EQ(press(window->cmdDelete),
               clsARSetup::kCustomerDeleteFailed +
@@ -395,7 +399,7 @@ TEST_F(frmARSetupTest, DeleteNamesTheCustomerLastLoaded) {
 }
 
 TEST_F(frmARSetupTest, ACodeThatIsNoAccountOfTheChartIsReportedNotSent) {
-    addAccount(40000, QStringLiteral("Big Debtor"));
+    addDebtorAccount(40000, QStringLiteral("Big Debtor"));
     open();
     fillLocal(QStringLiteral("Acme Trading"), 1299);
     EXPECT_EQ(press(window->cmdSend), frmARSetup::kNotAnAccount.arg(QStringLiteral("Customer Code"), "1299"));

@@ -1,7 +1,7 @@
 #include "data/DataClass.h"
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 using namespace orv;
 
@@ -67,11 +67,8 @@ protected:
             "CHECK (Amount IS NULL OR typeof(Amount) = 'integer'));"
             "CREATE TABLE Party_X (PartyID INTEGER PRIMARY KEY, Name TEXT COLLATE NOCASE);"
             "INSERT INTO Party_X VALUES (3000, 'O''Neil Trading'), (3001, 'Acme');"));
-        if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'Employees'")) == "0")
-            sql(QStringLiteral("CREATE TABLE Employees (EmployeeID INTEGER PRIMARY KEY AUTOINCREMENT, "
-                               "LastName TEXT COLLATE NOCASE, FirstName TEXT COLLATE NOCASE)"));
-        sql(QStringLiteral(
-            "INSERT INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary'), ('O''Neil', 'Pat')"));
+        addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+        addEmployee(QStringLiteral("O'Neil"), QStringLiteral("Pat"));
         header.appendField(QStringLiteral("Note"), DataType::Text, 50);
         header.open();
         header.addNew();

@@ -2,9 +2,9 @@
 // the document header and journal line rules, and the checks every write
 // passes before COMMIT.
 #include "data/DataClass.h"
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 #include <QDate>
 #include <QStringList>
@@ -70,7 +70,7 @@ class CompanyBookTest : public test::TestBook {
 protected:
     void SetUp() override {
         TestBook::SetUp();
-        sql(QStringLiteral("INSERT INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary')"));
+        addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
     }
 
     // Every rule check_invariants finds broken, one "rule: detail" per row.
@@ -250,7 +250,7 @@ TEST_F(CompanyBookTest, HeaderAndJournalLineRulesLeaveNothingOfARefusedWrite) {
     writer.periodSkew = 0;
     EXPECT_EQ(writer.post({{2200, "1", jan}, {3000, "-1", jan}}), failed); // the VAT control account
     EXPECT_EQ(writer.post({{9999, "1", jan}, {3000, "-1", jan}}), failed); // no such account
-    sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 6200"));
+    setAccountActive(6200, false);
     EXPECT_EQ(writer.post({{6200, "1", jan}, {3000, "-1", jan}}), failed); // inactive
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(count(QStringLiteral("Journal_T")), 0);
@@ -267,7 +267,7 @@ TEST_F(CompanyBookTest, AClosingTransfersTheResidualToRetainedEarningsOnce) {
     ASSERT_EQ(writer.post({{4000, "-800", jan}, {6100, "500", jan}, {3000, "300", jan}}),
               QStringLiteral("1"));
     // the account was set inactive with a balance: the closing may still empty it
-    sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 6100"));
+    setAccountActive(6100, false);
     const std::vector<JournalLine> closing = {{4000, "800", dec}, {6100, "-500", dec}};
     EXPECT_EQ(writer.post(closing, true), QStringLiteral("2"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT GL_ID || ' ' || Descrip_VC || ' ' || date_dt "

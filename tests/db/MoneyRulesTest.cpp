@@ -1,9 +1,9 @@
 // A line's figures computed on the screen against the database's own money
 // functions: both must agree to the cent on awkward amounts.
-#include "values/DataError.h"
-#include "values/Money.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
+#include "values/Money.h"
 
 #include <limits>
 
@@ -68,5 +68,38 @@ TEST_F(MoneyRules, KnownRoundingsAndRefusals) {
         ADD_FAILURE() << "an amount beyond the range was computed";
     } catch (const DataError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("amount out of range"));
+    }
+}
+
+TEST_F(MoneyRules, AStockLineIsValuedOnTheScreenAsTheBooksValueIt) {
+    // The books value a stock line as money_round(quantity x unit price).
+    struct StockCase {
+        const char* price;
+        std::int64_t quantity;
+    };
+    const StockCase cases[] = {
+        {"0.005", 1},    {"0.005", 3},   {"-0.005", 1},     {"0.0049", 1},     {"-0.0051", 1},
+        {"0.0025", 2},   {"0.0025", -2}, {"1.2345", 7},     {"19.995", 1},     {"-19.995", 13},
+        {"333.3333", 3}, {"0.0001", 50}, {"0.0001", 49},    {"7.77", 0},       {"99999.9999", 99999},
+        {"2.675", 1},    {"2.675", -1},  {"0.3333", 10000}, {"1", 2000000000}, {"0.015", 1},
+    };
+    for (const StockCase& c : cases) {
+        const Currency price = Currency::parse(QString::fromLatin1(c.price));
+        SCOPED_TRACE(testing::Message() << c.quantity << " x " << c.price);
+        Recordset rs = db::CompanyDatabase::execute(QStringLiteral("SELECT money_round(? * ?)"),
+                                                    {Variant(c.quantity), Variant(price.raw())});
+        rs.moveFirst();
+        EXPECT_EQ(line::extended(price, c.quantity).raw(), rs.value(0).toInt64());
+        EXPECT_TRUE(line::extended(price, c.quantity).isWholeCents());
+    }
+    EXPECT_EQ(line::extended(Currency::parse(QStringLiteral("0.005")), 1),
+              Currency::parse(QStringLiteral("0.01")));
+    EXPECT_EQ(line::extended(Currency::parse(QStringLiteral("-0.005")), 1),
+              Currency::parse(QStringLiteral("-0.01")));
+    try {
+        line::extended(Currency::fromUnits(900000000000), 2000);
+        ADD_FAILURE() << "a value beyond the range was computed";
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Amount out of range"));
     }
 }

@@ -4,6 +4,7 @@
 #include "GlReportBook.h"
 
 #include "db/CompanyDatabase.h"
+#include "gl/clsGLEntry.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "values/Money.h"
 
@@ -26,6 +27,7 @@ protected:
         return {{1000, amount, QStringLiteral("in"), QDate(2010, 3, 1)},
                 {3000, QLatin1Char('-') + amount, QStringLiteral("out"), QDate(2010, 3, 1)}};
     }
+    clsGLEntry journal;
     // The ledger's size in money units.
     QString ledgerSize() { return scalar(QStringLiteral("SELECT Amount_NU FROM Ledger_Size_T")); }
 };

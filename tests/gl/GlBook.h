@@ -1,22 +1,17 @@
 #pragma once
 
+#include "support/TestBook.h"
 #include "values/Currency.h"
 #include "values/Recordset.h"
-#include "support/TestBook.h"
 
 #include <QDate>
 
 namespace orv::test {
 
-// A test book for the general ledger: journal records built as the journal
-// windows build them, and the ledger checks every scenario ends with.
+// A test book for the general ledger, with the ledger checks every scenario
+// ends with.
 class GlBook : public TestBook {
 protected:
-    static Recordset journalHeader(qint64 employeeId);
-    static Recordset journalLines();
-    static void addLine(Recordset& lines, int glId, const QString& amount, const QString& descrip,
-                        const QDate& date);
-
     // Σ Ledger_T.Amount_NU over the rows matching the condition.
     Currency ledgerSum(const QString& where = QStringLiteral("1"));
     // Balance of one account in one year.

@@ -1,6 +1,5 @@
 #include "GlReportBook.h"
 
-#include "gl/clsCOASetup.h"
 #include "reports/gl/DE_GL_Report.h"
 #include "ui/UiServices.h"
 
@@ -8,19 +7,7 @@ namespace orv::test {
 
 void GlReportBook::SetUp() {
     GlBook::SetUp();
-    employee = addEmployee(QStringLiteral("Lim"), QStringLiteral("Ann"));
-}
-
-void GlReportBook::TearDown() {
-    GlBook::TearDown();
-}
-
-void GlReportBook::post(const std::vector<Line>& lines) {
-    Recordset rs = journalLines();
-    for (const Line& l : lines)
-        addLine(rs, l.glId, l.amount, l.descrip, l.date);
-    const QString answer = journal.Send_Order(journalHeader(employee), rs);
-    ASSERT_TRUE(isNumericText(answer)) << answer.toStdString();
+    employee = clerk();
 }
 
 void GlReportBook::closeYear(int y) {
@@ -49,28 +36,6 @@ void GlReportBook::postTradingBook() {
     post({{1000, "1500", "cash sales", QDate(2011, 1, 20)},
           {4000, "-1500", "cash sales", QDate(2011, 1, 20)}});
     post({{6100, "600", "rent", QDate(2011, 3, 10)}, {1000, "-600", "rent", QDate(2011, 3, 10)}});
-}
-
-void GlReportBook::addAccount(int glId, const QString& name, const QString& type, const QString& category,
-                              const QString& subCategory) {
-    Recordset rs;
-    rs.appendField(QStringLiteral("GL_ID"), DataType::Integer);
-    rs.appendField(QStringLiteral("GL_Name_VC"), DataType::Text, 20);
-    rs.appendField(QStringLiteral("Acct_Type"), DataType::Text, 10);
-    rs.appendField(QStringLiteral("BS_Category_VC"), DataType::Text, 20);
-    rs.appendField(QStringLiteral("Sub_Category_VC"), DataType::Text, 20);
-    rs.appendField(QStringLiteral("Status_bt"), DataType::BigInt);
-    rs.open();
-    rs.addNew();
-    rs.setValue(QStringLiteral("GL_ID"), Variant(std::int32_t(glId)));
-    rs.setValue(QStringLiteral("GL_Name_VC"), name);
-    rs.setValue(QStringLiteral("Acct_Type"), type);
-    rs.setValue(QStringLiteral("BS_Category_VC"), category);
-    rs.setValue(QStringLiteral("Sub_Category_VC"), subCategory);
-    rs.setValue(QStringLiteral("Status_bt"), Variant(std::int64_t(1)));
-    clsCOASetup coa;
-    const QString answer = coa.Send_Order(rs);
-    ASSERT_EQ(answer, QStringLiteral("Account code created under : %1").arg(glId));
 }
 
 reports::ShapedRows::Ptr GlReportBook::run(const QString& command, const std::vector<Variant>& inputs) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GlBook.h"
-#include "gl/clsGLEntry.h"
 #include "gl/clsREEntry.h"
 #include "reports/ShapedRows.h"
 
@@ -18,24 +17,11 @@ namespace orv::test {
 //   2011  sales 1,500.00 and rent 600.00, not closed.
 class GlReportBook : public GlBook {
 protected:
-    struct Line {
-        int glId;
-        QString amount; // debit positive
-        QString descrip;
-        QDate date;
-    };
-
     void SetUp() override;
-    void TearDown() override;
 
-    // Posts a journal; fails the test when the database refuses it.
-    void post(const std::vector<Line>& lines);
     // Closes the year with the lines the year-end window offers, dated its last day.
     void closeYear(int year);
     void postTradingBook();
-    // Creates an account through the chart-of-accounts requests.
-    void addAccount(int glId, const QString& name, const QString& type, const QString& category,
-                    const QString& subCategory);
 
     // Runs a command of DE_GL_Report as its button does and returns its rows.
     reports::ShapedRows::Ptr run(const QString& command, const std::vector<Variant>& inputs);
@@ -43,7 +29,6 @@ protected:
     static Variant year(int y) { return Variant::smallInt(std::int16_t(y)); }
 
     qint64 employee = 0;
-    clsGLEntry journal;
     clsREEntry yearEnd;
 };
 

@@ -166,7 +166,7 @@ TEST_F(JournalWriteTest, AClosingMustKeepTheClosingRules) {
 }
 
 TEST_F(JournalWriteTest, AccountsListActiveAccountsByCode) {
-    sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 1510"));
+    setAccountActive(1510, false);
     Recordset accounts = gl.Get_GL_Code();
     ASSERT_GE(accounts.fieldCount(), 4);
     EXPECT_EQ(accounts.field(0).name, QStringLiteral("GL_ID"));

@@ -72,7 +72,7 @@ protected:
               {1000, "-40", "small tools", QDate(2011, 6, 1)}});
         post({{6300, "-40", "small tools returned", QDate(2011, 6, 3)},
               {1000, "40", "small tools returned", QDate(2011, 6, 3)}});
-        sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 6300"));
+        setAccountActive(6300, false);
         closeYear(2011);
         post({{1000, "725.10", "cash sales", QDate(2012, 12, 31)},
               {4000, "-725.10", "cash sales", QDate(2012, 12, 31)}});

@@ -216,7 +216,7 @@ TEST_F(frmGLEntryTest, ARefusedJournalStaysEditableAndTheAccountsAreReadAgain) {
     line(6100, QStringLiteral("100"), QStringLiteral("rent"));
     line(2000, QStringLiteral("-100"), QStringLiteral("accrued"));
     // The chart changes meanwhile: the account is set inactive.
-    sql(QStringLiteral("UPDATE COA_T SET Status_bt = 0 WHERE GL_ID = 2000"));
+    setAccountActive(2000, false);
     EXPECT_EQ(post(), QStringLiteral("Error Entering Journal\n"
                                      "Line 2: account 2000 is not an active account of the chart."));
     EXPECT_FALSE(posted());

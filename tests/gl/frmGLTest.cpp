@@ -5,8 +5,9 @@
 #include "GlReportBook.h"
 #include "reports/ReportPreview.h"
 #include "reports/gl/DE_GL_Report.h"
-#include "support/gui/UiTest.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/RecordingUiServices.h"
+#include "support/gui/UiTest.h"
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
@@ -61,6 +62,37 @@ const char* const kYearButtons[] = {"Command1", "Command2", "Command9", "Command
 
 } // namespace
 
+TEST(frmGLTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(frmGL::kText, {
+                                              {"frmGL", "GL Reports"},
+                                              {"Frame2", "FINANCIAL REPORTS"},
+                                              {"Label4", "PRINT PREVIEW - TRIAL BALANCE"},
+                                              {"Command1", "Print TB"},
+                                              {"Label5", "PRINT PREVIEW - BALANCE SHEET WITH ACCT CODE"},
+                                              {"Command2", "Print BS"},
+                                              {"Label14", "PRINT PREVIEW - BALANCE SHEET"},
+                                              {"Command9", "Print BS"},
+                                              {"Label6", "PRINT PREVIEW - PROFIT/ (LOSS)"},
+                                              {"Command3", "Print PL"},
+                                              {"Label7", "PRINT PREVIEW - 12 MTHS PROFT/ (LOSS)"},
+                                              {"Command4", "Print 12mth YTD"},
+                                              {"Frame1", "TRANSACTION LISTING"},
+                                              {"Label9", "PRINT PREVIEW - TRANSACTION LISTING"},
+                                              {"Command6", "Print GL Listing"},
+                                              {"Label10", "STARTING GL CODE"},
+                                              {"Label11", "ENDING GL CODE"},
+                                              {"Command8", "REFRESH"},
+                                              {"Label13", "SPECIFY REPORTING YEAR :"},
+                                              {"txtYear", "2010"},
+                                              {"SpecifyYear", "Specify a Year"},
+                                              {"SpecifyStartCode", "Specify starting GL Code"},
+                                              {"SpecifyEndCode", "Specify Ending GL Code"},
+                                              {"YearBoxName", "The reporting year"},
+                                              {"StartCodeBoxName", "The starting GL code"},
+                                              {"EndCodeBoxName", "The ending GL code"},
+                                          });
+}
+
 TEST_F(frmGLTest, OpensWithTheYear2010AndBoldFrameCaptionsOnly) {
     EXPECT_EQ(window->windowTitle(), "GL Reports");
     EXPECT_EQ(box("txtYear")->text(), "2010");
@@ -84,7 +116,7 @@ TEST_F(frmGLTest, EmptyYearStopsEveryButtonAndOnlyTheThirdRowLeavesItsColour) {
 
     // The balance sheet without codes first, while the box has its own colour.
     press("Command9");
-    EXPECT_EQ(ui.lastText(), frmGL::kSpecifyYear);
+    EXPECT_EQ(ui.lastText(), qtext(frmGL::kText["SpecifyYear"]));
     EXPECT_TRUE(focused("txtYear"));
     EXPECT_FALSE(tinted("txtYear"));
 
@@ -92,7 +124,7 @@ TEST_F(frmGLTest, EmptyYearStopsEveryButtonAndOnlyTheThirdRowLeavesItsColour) {
         ui.clear();
         box("txtAcctCode")->setFocus();
         press(button);
-        ASSERT_EQ(ui.texts(), QStringList{frmGL::kSpecifyYear}) << button;
+        ASSERT_EQ(ui.texts(), QStringList{qtext(frmGL::kText["SpecifyYear"])}) << button;
         EXPECT_EQ(ui.messages()[0].title, kAppTitle);
         EXPECT_TRUE(focused("txtYear")) << button;
     }
@@ -106,7 +138,7 @@ TEST_F(frmGLTest, EmptyYearStopsEveryButtonAndOnlyTheThirdRowLeavesItsColour) {
 
 TEST_F(frmGLTest, ListingReportsTheFirstMissingCodeAndTintsIt) {
     press("Command6");
-    EXPECT_EQ(ui.texts(), QStringList{frmGL::kSpecifyStartCode});
+    EXPECT_EQ(ui.texts(), QStringList{qtext(frmGL::kText["SpecifyStartCode"])});
     EXPECT_TRUE(focused("txtAcctCode"));
     EXPECT_TRUE(tinted("txtAcctCode"));
     EXPECT_FALSE(tinted("txtAcctCode2"));
@@ -115,7 +147,7 @@ TEST_F(frmGLTest, ListingReportsTheFirstMissingCodeAndTintsIt) {
     ui.clear();
     box("txtAcctCode")->setText("1000");
     press("Command6");
-    EXPECT_EQ(ui.texts(), QStringList{frmGL::kSpecifyEndCode});
+    EXPECT_EQ(ui.texts(), QStringList{qtext(frmGL::kText["SpecifyEndCode"])});
     EXPECT_TRUE(focused("txtAcctCode2"));
     EXPECT_TRUE(tinted("txtAcctCode2"));
 
@@ -145,7 +177,7 @@ TEST_F(frmGLTest, RefreshEmptiesTheBoxesKeepsTheirColoursAndRunsNothing) {
     EXPECT_TRUE(ui.texts().isEmpty());
 
     press("Command3");
-    EXPECT_EQ(ui.texts(), QStringList{frmGL::kSpecifyYear});
+    EXPECT_EQ(ui.texts(), QStringList{qtext(frmGL::kText["SpecifyYear"])});
 }
 
 TEST_F(frmGLTest, TextThatIsNotANumberInRangeIsRefusedNamingItsBox) {

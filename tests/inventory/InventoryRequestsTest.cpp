@@ -4,13 +4,14 @@
 // class keeps the database's reason.
 #include "inventory/IVRecords.h"
 #include "inventory/clsIVSetup.h"
-#include "support/MasterBook.h"
+#include "support/Refusal.h"
+#include "support/TestBook.h"
 
 using namespace orv;
 
 namespace {
 
-class InventoryRequestsTest : public test::MasterBook {
+class InventoryRequestsTest : public test::TestBook {
 protected:
     static Recordset record(const std::vector<FieldDef>& fields, const QStringList& texts) {
         Recordset r = buildRecord(fields, true);
@@ -31,10 +32,9 @@ protected:
                           const QString& name = "Widget") {
         return record(itemRecordFields(), {code, name, "A small widget", category, vat, set});
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText) << reason;
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
     // Stock on hand that no landed document can bring in yet.
     void putOnHand(const QString& code) {

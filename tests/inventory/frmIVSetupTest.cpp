@@ -3,7 +3,7 @@
 // the window refuses before anything reaches its records.
 #include "inventory/frmIVSetup.h"
 #include "inventory/IVRecords.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 
@@ -17,7 +17,7 @@ using namespace orv;
 
 namespace {
 
-class frmIVSetupTest : public test::WindowTest<test::MasterBook, frmIVSetup> {
+class frmIVSetupTest : public test::WindowTest<test::TestBook, frmIVSetup> {
 protected:
     QString press(QPushButton* button) {
         ui.clear();

@@ -3,6 +3,7 @@
 #include "inventory/frmStkAdj.h"
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 
 #include <QComboBox>
@@ -163,4 +164,32 @@ TEST_F(frmStkAdjTest, TypingOverAChosenSetClearsItsAccountsSoNoJournalPostsAgain
     EXPECT_EQ(post(), frmStkAdj::kSelectSet);
     EXPECT_TRUE(focusedIn(window->cboCompany));
     EXPECT_EQ(window->lines().recordCount(), 1);
+}
+
+TEST(frmStkAdjTexts, TheJournalShowsTheTextsAsWritten) {
+    test::expectPinnedTexts(
+        frmStkAdj::kText,
+        {
+            {"Caption", "Stock Adjustment"},
+            {"Frame1", "Inventory Account Setting"},
+            {"cboCompany", "Acct Set ID :"},
+            {"txtAcctset", "Acctset :"},
+            {"txtStock", "Stock :"},
+            {"txtCosting", "Costing :"},
+            {"Label8", "Stock Item"},
+            {"Label9", "Journal Entry"},
+            {"cboEmployee", "Employee"},
+            {"txtSubTotal", " Total"},
+            {"SubTotalAtDesign", "$0.00"},
+            {"txtOrderID", "Journal  Number :"},
+            {"cmdNew", "NEW"},
+            {"cmdSend", "POST"},
+            {"Posted", "Stock Adjustment Journal has been posted. The Journal Number is: "},
+            {"SelectSet", "Select an Account Set ID first!"},
+            {"SpecifyEmployee", " Specify Employee Name "},
+            {"SpecifyAccount", "Specify GL_ID Code to post for this stock item"},
+            {"SpecifyDescription", "Specify Description for this journal"},
+            {"NegativeCount", "The counted quantity must be 0 or more: stock cannot fall below nothing"},
+            {"NegativePrice", "Stock counted up comes in at the unit price: enter a price of 0 or more"},
+        });
 }

@@ -3,19 +3,20 @@
 // returns its failure text and the data class keeps the database's reason.
 #include "db/CompanyDatabase.h"
 #include "purchases/clsAPSetup.h"
-#include "support/MasterBook.h"
 #include "support/PartyStaging.h"
+#include "support/Refusal.h"
+#include "support/TestBook.h"
 
 using namespace orv;
 
 namespace {
 
-class SupplierRequestsTest : public test::MasterBook {
+class SupplierRequestsTest : public test::TestBook {
 protected:
     using Values = test::PartyValues;
 
     void SetUp() override {
-        MasterBook::SetUp();
+        TestBook::SetUp();
         addAccount(kHarbour, QStringLiteral("Harbour Supplies"));
         addAccount(kPacific, QStringLiteral("Pacific Traders"));
         addAccount(kSpare, QStringLiteral("Spare Creditor"));
@@ -35,10 +36,9 @@ protected:
     QString column(const QString& name, const QString& columns) {
         return scalar(QStringLiteral("SELECT %1 FROM Creditors WHERE CompanyName = '%2'").arg(columns, name));
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText);
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
 
     clsAPSetup data;
@@ -67,14 +67,7 @@ TEST_F(SupplierRequestsTest, SuppliersAreCreatedOnTheirOwnAccountWithTheirVatNum
 TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
     addAccount(1299, QStringLiteral("Customer Account"));
-    db::CompanyDatabase::beginWrite();
-    db::CompanyDatabase::execute(QStringLiteral("INSERT INTO Temp_Customers (customerid, CompanyName, "
-                                                "Address, City, Region, PostalCode, Country, Phone, "
-                                                "Credit_Term, Credit_Limit, Cur_Type, UnRG, UnRL, RG, RL, "
-                                                "Forex, Function_type) VALUES (1299, 'Acme', "
-                                                "'1 Main St', 'Singapore', 'Central', '123456', 'Singapore', "
-                                                "'65551234', 30, 5000, 'SGD', 1, 1, 1, 1, 0, 'C')"));
-    db::CompanyDatabase::commitWrite();
+    addLocalCustomer(1299, QStringLiteral("Acme"));
     postJournal(kSpare); // the spare account now has postings
     addAccount(100000000, QStringLiteral("Huge Creditor"));
     const struct {

@@ -1,7 +1,7 @@
 // The supplier set-up window: its checks in order, the requests it sends for
 // each kind of supplier, the buttons after each request, and the picks.
 #include "purchases/frmAPSetup.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilter.h"
@@ -15,7 +15,7 @@ using namespace orv;
 
 namespace {
 
-class frmAPSetupTest : public test::WindowTest<test::MasterBook, frmAPSetup> {
+class frmAPSetupTest : public test::WindowTest<test::TestBook, frmAPSetup> {
 protected:
     void SetUp() override {
         WindowTest::SetUp();

@@ -6,6 +6,7 @@
 #include "support/PartyStaging.h"
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 
 #include <QComboBox>
@@ -31,7 +32,7 @@ protected:
             clsAPSetup::kCreateFailed);
         open();
     }
-    void pickSupplier(const QString& name) { choose(window->cboCompany, name); }
+    void pickSupplier(const QString& name) { choose(window->party->cboCompany, name); }
     void drop(const QString& item) {
         const int row = test::pickRowOf(*window, 1, item);
         ASSERT_GE(row, 0) << item.toStdString();
@@ -59,18 +60,18 @@ protected:
 TEST_F(frmGRNTest, ALocalSupplierPostsAtRateOneAndAForeignOneAsksForItsRate) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Goods Received Note"));
     EXPECT_EQ(window->cmdSend->text(), QStringLiteral("Create GRN"));
-    EXPECT_EQ(items(window->cboCompany), (QStringList{"Harbour Supplies", "Pacific Traders"}));
+    EXPECT_EQ(items(window->party->cboCompany), (QStringList{"Harbour Supplies", "Pacific Traders"}));
     pickSupplier(QStringLiteral("Harbour Supplies"));
-    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("LOCAL"));
-    EXPECT_EQ(window->txtCurRate->text(), QStringLiteral("1"));
-    EXPECT_FALSE(window->txtCurRate->isEnabled());
-    EXPECT_EQ(window->txtCurType->text(), QStringLiteral("SGD"));
-    EXPECT_EQ(window->txtCity->text(), QStringLiteral("Singapore"));
+    EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("LOCAL"));
+    EXPECT_EQ(window->party->txtCurRate->text(), QStringLiteral("1"));
+    EXPECT_FALSE(window->party->txtCurRate->isEnabled());
+    EXPECT_EQ(window->party->txtCurType->text(), QStringLiteral("SGD"));
+    EXPECT_EQ(window->party->txtCity->text(), QStringLiteral("Singapore"));
 
     pickSupplier(QStringLiteral("Pacific Traders"));
-    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("FOREIGN"));
-    EXPECT_TRUE(window->txtCurRate->text().isEmpty());
-    EXPECT_TRUE(window->txtCurRate->isEnabled());
+    EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("FOREIGN"));
+    EXPECT_TRUE(window->party->txtCurRate->text().isEmpty());
+    EXPECT_TRUE(window->party->txtCurRate->isEnabled());
 }
 
 TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
@@ -80,9 +81,9 @@ TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     window->cboEmployee->setCurrentIndex(0);
     EXPECT_EQ(post(), frmGRN::kCompanyInvalid);
-    type(window->cboCompany, QStringLiteral("Unknown Traders"));
+    type(window->party->cboCompany, QStringLiteral("Unknown Traders"));
     EXPECT_EQ(post(), frmGRN::kCompanyInvalid) << "a typed name that is no supplier's";
-    EXPECT_TRUE(focusedIn(window->cboCompany));
+    EXPECT_TRUE(focusedIn(window->party->cboCompany));
 
     pickSupplier(QStringLiteral("Pacific Traders"));
     EXPECT_EQ(post(), frmGRN::kSpecifyPO);
@@ -90,15 +91,15 @@ TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
     EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567")) << "ten characters at most";
     EXPECT_EQ(post(), frmGRN::kEnterRate);
     EXPECT_EQ(lastTitle(), QStringLiteral("Missing field"));
-    type(window->txtCurRate, QStringLiteral("abc"));
+    type(window->party->txtCurRate, QStringLiteral("abc"));
     EXPECT_EQ(post(), frmGRN::kRateNotNumber);
     EXPECT_EQ(lastTitle(), QStringLiteral("Invalid Input"));
-    EXPECT_EQ(window->txtCurRate->selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(window->party->txtCurRate->selectedText(), QStringLiteral("abc"));
     for (const char* rate : {"0", "-2"}) {
-        window->txtCurRate->setText(QString::fromLatin1(rate));
+        window->party->txtCurRate->setText(QString::fromLatin1(rate));
         EXPECT_EQ(post(), frmGRN::kRateNotPositive) << rate;
     }
-    window->txtCurRate->setText(QStringLiteral("1.29"));
+    window->party->txtCurRate->setText(QStringLiteral("1.29"));
     EXPECT_EQ(post(), frmGRN::kNoLines);
 
     drop(QStringLiteral("A100"));
@@ -159,9 +160,9 @@ TEST_F(frmGRNTest, APostedNoteIsNumberedAndEachLineKeepsTheDayItCameIn) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT date_dt FROM Temp_Stock_T WHERE Pdt_ID_VC = 'A100'")),
               yesterday.toString(Qt::ISODate));
     // The supplier boxes are emptied and the stock list shows the goods.
-    EXPECT_TRUE(window->cboCompany->currentText().isEmpty());
+    EXPECT_TRUE(window->party->cboCompany->currentText().isEmpty());
     EXPECT_TRUE(window->txtPO->text().isEmpty());
-    EXPECT_TRUE(window->txtCurRate->text().isEmpty());
+    EXPECT_TRUE(window->party->txtCurRate->text().isEmpty());
     EXPECT_EQ(window->hfgProducts->cellText(test::pickRowOf(*window, 1, QStringLiteral("A100")), 5),
               QStringLiteral("3"));
     EXPECT_EQ(window->lines().recordCount(), 2) << "the posted lines stay on screen";
@@ -182,7 +183,7 @@ TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
     window->cboEmployee->setCurrentIndex(0);
     pickSupplier(QStringLiteral("Pacific Traders"));
     type(window->txtPO, QStringLiteral("PO-9"));
-    type(window->txtCurRate, QStringLiteral("1.2345"));
+    type(window->party->txtCurRate, QStringLiteral("1.2345"));
     drop(QStringLiteral("A100"));
     edit(0, "Qty_Order", QStringLiteral("2"));
     edit(0, "Unit_Price_TI", QStringLiteral("10"));
@@ -202,11 +203,11 @@ TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
     EXPECT_EQ(post(),
               clsGRN::kFailureText + QStringLiteral("\nA line names an item that is not in the books."));
     EXPECT_FALSE(test::isPosted(*window));
-    EXPECT_EQ(window->cboCompany->currentText(), QStringLiteral("Harbour Supplies"));
+    EXPECT_EQ(window->party->cboCompany->currentText(), QStringLiteral("Harbour Supplies"));
     EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-77"));
-    EXPECT_EQ(window->txtCurRate->text(), QStringLiteral("1"))
+    EXPECT_EQ(window->party->txtCurRate->text(), QStringLiteral("1"))
         << "a local rate box stays filled, though locked";
-    EXPECT_EQ(window->cboCreditor->text(), QStringLiteral("LOCAL"));
+    EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("LOCAL"));
 
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("A100")));
     EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
@@ -228,4 +229,108 @@ TEST_F(frmGRNTest, ALineTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal
     edit(0, "Qty_Order", QStringLiteral("2"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 199999998.00"));
     EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+}
+
+TEST_F(frmGRNTest, ASupplierTypedOverAChosenOneKeepsNoneOfItsDetailsAndCannotPost) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    window->party->cboCompany->lineEdit()->selectAll();
+    type(window->party->cboCompany, QStringLiteral("Pacific Traders"));
+    EXPECT_TRUE(window->party->txtCity->text().isEmpty()) << "the former supplier's address is gone";
+    EXPECT_TRUE(window->party->txtCurType->text().isEmpty());
+    EXPECT_TRUE(window->party->cboCreditor->text().isEmpty());
+    EXPECT_EQ(post(), frmGRN::kCompanyInvalid) << "the typed supplier's details were never read";
+    EXPECT_TRUE(focusedIn(window->party->cboCompany));
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+
+    // Enter takes the typed supplier as chosen: its own details come in.
+    QTest::keyClick(window->party->cboCompany->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("FOREIGN"));
+    EXPECT_EQ(window->party->txtCurType->text(), QStringLiteral("USD"));
+}
+
+TEST_F(frmGRNTest, AnEmptiedDateCellIsRefusedWithAClearMessageAndKeepsItsDate) {
+    localNote();
+    drop(QStringLiteral("A100"));
+    edit(0, "Description", QStringLiteral("bolts"));
+    const QString dropped = test::lineCell(*window, 0, QStringLiteral("Date"));
+    ui.clear();
+    edit(0, "Date", QString());
+    EXPECT_EQ(ui.lastText(), RecordsetModel::kDateRequired.arg(QStringLiteral("Date")));
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Date")), dropped);
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+}
+
+TEST_F(frmGRNTest, LinesThatEachFitButTogetherCannotBeSummedShowNoTotalAndAreNotPosted) {
+    localNote();
+    for (const char* item : {"A100", "B200"})
+        drop(QString::fromLatin1(item));
+    for (int row = 0; row < 2; ++row) {
+        edit(row, "Qty_Order", QStringLiteral("2000000000"));
+        edit(row, "Unit_Price_TI", QStringLiteral("300000"));
+    }
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("ExtendedPrice")), QStringLiteral("600000000000000"));
+    EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
+    EXPECT_EQ(ui.lastText(), EntryWindow::kTotalTooLarge);
+    EXPECT_EQ(post(), EntryWindow::kTotalTooLarge);
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+
+    edit(1, "Qty_Order", QStringLiteral("1"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 600000000300000.00"));
+}
+
+TEST_F(frmGRNTest, TheTotalIsTheSumOfTheLinesAsTheBooksValueThem) {
+    localNote();
+    for (const char* item : {"A100", "B200", "P300"}) {
+        drop(QString::fromLatin1(item));
+        edit(window->lines().recordCount() - 1, "Unit_Price_TI", QStringLiteral("0.005"));
+    }
+    // Each line is worth a cent in the books: three lines, three cents.
+    EXPECT_EQ(test::lineCell(*window, 2, QStringLiteral("ExtendedPrice")), QStringLiteral("0.01"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.03"));
+    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral(
+                  "SELECT printf('%.2f', SUM(Amount_NU) / 10000.0) FROM Ledger_T WHERE Leg = 'STOCK'")),
+              QStringLiteral("0.03"));
+}
+
+TEST(frmGRNTexts, TheNoteShowsTheTextsAsWritten) {
+    test::expectPinnedTexts(
+        frmGRN::kText,
+        {
+            {"Caption", "Goods Received Note"},
+            {"Frame1", "Creditor Detail"},
+            {"cboCompany", "Supplier :"},
+            {"txtAddress", "Address"},
+            {"txtCity", "City"},
+            {"txtRegion", "Region"},
+            {"txtCountry", "Country"},
+            {"txtPostal", "Postal"},
+            {"txtPhone", "Phone"},
+            {"cboCreditor", "Supplier Type :"},
+            {"txtCurType", "Cur Type"},
+            {"txtCurRate", "Cur Rate"},
+            {"txtPO", "PO No :"},
+            {"cboEmployee", "Employee"},
+            {"txtOrderID", "GRN Number"},
+            {"txtSubTotal", " Total"},
+            {"SubTotalAtDesign", "$0.00"},
+            {"hfgProducts", "Available Products"},
+            {"PickHint", "Below are the available items in inventory"},
+            {"dgrOrderDetails", "Received Items"},
+            {"cmdNew", "New GRN"},
+            {"cmdSend", "Create GRN"},
+            {"Posted", "Your GRN has been issued. The confirmation number is: "},
+            {"EnterDescription", "Please enter description for this item"},
+            {"SpecifyEmployee", "Specify Employee Name!"},
+            {"CompanyInvalid", "Company Name must be valid!"},
+            {"SpecifyPO", " Specify PO Number! "},
+            {"EnterRate", "Enter Currency Rate for this transaction"},
+            {"RateNotNumber", "Enter numerical, up to 3 decimal points and not character"},
+            {"RateNotPositive", "Currency rate must not be negative"},
+            {"NegativeQuantity", "Negative Quantity is disallowed"},
+            {"NegativePricing", "Negative Pricing is disallowed"},
+            {"OneYear",
+             "All lines of a note must fall in one year: post each year's lines on a note of their own"},
+        });
 }

@@ -4,7 +4,6 @@
 #include "reports/ReportPaginator.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportPreview.h"
-#include "reports/ReportServices.h"
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
 #include "support/gui/RecordingUiServices.h"
@@ -50,10 +49,7 @@ protected:
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(dir.isValid());
     }
-    void TearDown() override {
-        ReportPreview::destroyAll();
-        ReportServices::reset(); // the progress hook
-    }
+    void TearDown() override { ReportPreview::destroyAll(); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -139,43 +135,22 @@ TEST_F(PdfTest, PageKeysTurnThePreviewsPages) {
 
 namespace {
 
-// Long work as a test follows it: every step is noted, and the clerk presses
-// Cancel when the work reaches `cancelAt`.
-struct NotedProgress {
-    QString label;
-    int total = -1;
-    std::vector<int> steps;
-    int cancelAt = -1;
-
-    void install() {
-        ReportServices::setProgressHook([this](QWidget*, const QString& l, int t) {
-            label = l;
-            total = t;
-            struct Step : ReportProgress {
-                NotedProgress* p;
-                explicit Step(NotedProgress* owner) : p(owner) {}
-                bool advance(int done) override {
-                    p->steps.push_back(done);
-                    return done != p->cancelAt;
-                }
-            };
-            return std::unique_ptr<ReportProgress>(std::make_unique<Step>(this));
-        });
-    }
-};
+// The long work the recorder followed last.
+const RecordingUiServices::FollowedWork& lastWork(const RecordingUiServices& ui) {
+    static const RecordingUiServices::FollowedWork none;
+    return ui.followedWork().empty() ? none : ui.followedWork().back();
+}
 
 } // namespace
 
 TEST_F(PdfTest, ExportFollowsItsPagesAndSaysWhereTheFileWasSaved) {
     ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
-    NotedProgress progress;
-    progress.install();
     ui.onSaveFile([&](const QString&, const QString&) { return path("long.pdf"); });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
-    EXPECT_EQ(progress.total, preview->pageCount());
-    ASSERT_FALSE(progress.steps.empty());
-    EXPECT_EQ(progress.steps.front(), 0);
-    EXPECT_EQ(progress.steps.back(), preview->pageCount()) << "the dialog reaches its end";
+    EXPECT_EQ(lastWork(ui).total, preview->pageCount());
+    ASSERT_FALSE(lastWork(ui).steps.empty());
+    EXPECT_EQ(lastWork(ui).steps.front(), 0);
+    EXPECT_EQ(lastWork(ui).steps.back(), preview->pageCount()) << "the dialog reaches its end";
     EXPECT_EQ(preview->findChild<QLabel*>("lblStatus")->text(),
               QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path("long.pdf"))));
     EXPECT_TRUE(ui.messages().empty());
@@ -187,13 +162,11 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     ReportPreview* preview = ReportPreview::present("rptSample", sampleDocument(200));
     ASSERT_GT(preview->pageCount(), 3);
     QLabel* status = preview->findChild<QLabel*>("lblStatus");
-    NotedProgress progress;
-    progress.install();
-    progress.cancelAt = 2;
+    ui.cancelProgressAt(2);
     QString target = path("new.pdf");
     ui.onSaveFile([&](const QString&, const QString&) { return target; });
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
-    EXPECT_EQ(progress.steps.back(), 2) << "the export stops at the Cancel";
+    EXPECT_EQ(lastWork(ui).steps.back(), 2) << "the export stops at the Cancel";
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(ui.messages().empty()) << "a cancel is no failure";
     EXPECT_TRUE(status->text().isEmpty());
@@ -212,7 +185,7 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
 
     // Run to its end, the export replaces it.
-    progress.cancelAt = -1;
+    ui.cancelProgressAt(-1);
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdExportPdf"), Qt::LeftButton);
     EXPECT_TRUE(poppler("pdftotext", {target, "-"}).contains("SAMPLE LISTING"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.pdf"});
@@ -223,29 +196,25 @@ TEST_F(PdfTest, ACancelledOrFailedExportLeavesNoPartOfAFile) {
         printer.setOutputFileName(path("printed.pdf"));
         return true;
     });
-    progress.cancelAt = 1;
-    progress.steps.clear();
+    ui.cancelProgressAt(1);
     QTest::mouseClick(preview->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
-    EXPECT_EQ(progress.steps, (std::vector<int>{0, 1}));
+    EXPECT_EQ(lastWork(ui).steps, (std::vector<int>{0, 1}));
     EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(PdfTest, LayingOutALongReportCanBeCancelledBeforeThePreviewOpens) {
     const auto rows = ShapeGrouper::group(ShapeParser::parse(test::sampleListingShape()),
                                           ShapedRows::fromRecordset(test::ledgerRows(300, 1000)));
-    NotedProgress progress;
-    progress.install();
-    progress.cancelAt = 10;
+    ui.cancelProgressAt(10);
     const ReportLayout layout = test::sampleListing();
     EXPECT_FALSE(ReportLauncher::showReport(layout, rows));
-    EXPECT_EQ(progress.total, 300) << "every line of every group";
-    EXPECT_EQ(progress.steps.back(), 10);
+    EXPECT_EQ(lastWork(ui).total, 300) << "every line of every group";
+    EXPECT_EQ(lastWork(ui).steps.back(), 10);
     EXPECT_EQ(ReportPreview::find(layout.name()), nullptr);
     EXPECT_TRUE(ui.messages().empty());
 
-    progress.cancelAt = -1;
-    progress.steps.clear();
+    ui.cancelProgressAt(-1);
     EXPECT_TRUE(ReportLauncher::showReport(layout, rows));
-    EXPECT_EQ(progress.steps.size(), 300u);
+    EXPECT_EQ(lastWork(ui).steps.size(), 300u);
     ASSERT_NE(ReportPreview::find(layout.name()), nullptr);
 }

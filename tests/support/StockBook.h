@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MasterBook.h"
-#include "values/Recordset.h"
+#include "TestBook.h"
 #include "inventory/clsStk_Adj.h"
 #include "purchases/clsGRN.h"
 #include "ui/RecordFields.h"
+#include "values/Recordset.h"
 
 #include <QDate>
 #include <QString>
@@ -17,7 +17,7 @@ namespace orv::test {
 // billed 2100) and one AVEG (stock 1320, received not billed 2110); goods
 // come in through the goods received note's own data class and are counted
 // through the stock adjustment's.
-class StockBook : public MasterBook {
+class StockBook : public TestBook {
 protected:
     static constexpr int kSupplier = 2010;
     static constexpr int kAvegStock = 1320;
@@ -32,7 +32,7 @@ protected:
     };
 
     void SetUp() override {
-        MasterBook::SetUp();
+        TestBook::SetUp();
         addAccount(kSupplier, QStringLiteral("Harbour Supplies"));
         addLocalSupplier(kSupplier, QStringLiteral("Harbour Supplies"));
         employee = addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));

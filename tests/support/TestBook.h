@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BookBuilder.h"
 #include "QtPrinters.h"
 
 #include <QDate>
@@ -14,7 +15,8 @@ namespace orv::test {
 // so dated results do not depend on the calendar. When the test has opened
 // the book, tear-down fails it if check_invariants reports a broken rule or
 // SQLite finds a dangling reference or a damaged page: a test need not ask.
-class TestBook : public ::testing::Test {
+// Its masters and histories are made by the book builder.
+class TestBook : public ::testing::Test, public BookBuilder {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -25,10 +27,8 @@ protected:
     // The first column of the first row of a query, as text ("" if none).
     QString scalar(const QString& query);
     qint64 count(const QString& table);
-    // An employee created the way the customer master window creates one: a
-    // "C" request in Temp_Employees, applied by the book's own rules inside
-    // one write. Returns the new employee's key.
-    qint64 addEmployee(const QString& last, const QString& first);
+    // check_invariants finds nothing broken now (tear-down checks again).
+    void expectBooksSound();
 
     static QDate pinnedToday() { return QDate(2010, 6, 15); }
 

@@ -1,5 +1,6 @@
 #include "TestEntryWindow.h"
 #include "support/gui/EntryGestures.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/UiTest.h"
 #include "ui/CursorPictures.h"
 
@@ -326,3 +327,19 @@ TEST_F(EntryWindowTest, PeriodBoxesFollowThePicker) {
 }
 
 } // namespace
+
+TEST(EntryWindowTexts, TheSharedTextsAreAsWritten) {
+    expectPinnedTexts(
+        EntryWindow::kSharedText,
+        {
+            {"Image1", "Left click mouse on a row and drag to bottom"},
+            {"NoTotal", "$ 0.00"},
+            {"NoEmployee", " No records was found in Employees Table "},
+            {"ItemExists", "Item already exists!"},
+            {"NoLines", "No items listed in the order detail section!"},
+            {"AmountTooLarge",
+             "The amount of this line is too large to be kept: enter a smaller quantity or price"},
+            {"TotalTooLarge", "The lines are too large to be added up: enter smaller quantities or prices, "
+                              "or post fewer lines"},
+        });
+}

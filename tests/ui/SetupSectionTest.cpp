@@ -260,4 +260,115 @@ TEST_F(SetupSectionTest, ARequestStopsAtAFailedCheckOrAFieldThatCannotHoldItsTex
     EXPECT_EQ(cleared, 1);
 }
 
+// A section whose staging record is declared apart, as a window of several
+// steps keeps it: types and widths come from the record, its own request runs
+// the emptiness checks before what the record cannot hold, and a pick of a
+// key that has gone names it.
+TEST_F(SetupSectionTest, ARecordDeclaredApartTypesTheFieldsAndItsRequestRunsAlone) {
+    QWidget window;
+    SetupSection step(&window,
+                      {{QStringLiteral("Code_VC"), DataType::Text, 5},
+                       {QStringLiteral("Name_VC"), DataType::Text, 10},
+                       {QStringLiteral("Acct_IN"), DataType::Integer}},
+                      {F::list("cboName", "Name :").feeds("name_vc").whenEmpty("Enter Name").typingLimited(),
+                       F::text("txtCode", "Code :").feeds("Code_VC").whenEmpty("Enter Code").typingLimited(),
+                       F::list("cboAcct", "Acct Code :")
+                           .feeds("acct_in")
+                           .whenEmpty("Enter Acct")
+                           .checkedAs(CheckAs::Text)
+                           .refusingLetters()});
+    step.buildStaging();
+    // Typing stops at the record's widths.
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("123456"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("12345"));
+    setFieldText(step.box(QStringLiteral("cboName")), QStringLiteral("Tan Ah Kow Ltd"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("cboName"))), QStringLiteral("Tan Ah Kow"));
+    setFieldText(step.box(QStringLiteral("cboName")), QString());
+    setFieldText(step.box(QStringLiteral("txtCode")), QString());
+    ASSERT_EQ(step.staging().fieldCount(), 3);
+    EXPECT_EQ(step.staging().field(0).name, QStringLiteral("Code_VC")) << "the record's order";
+
+    QString sent;
+    int reloaded = 0;
+    auto press = [&] {
+        ui.clear();
+        return step.request(
+            SetupRequest::Delete,
+            [&](const Recordset& record) {
+                sent = record.value(QStringLiteral("Code_VC")).toString() + QLatin1Char('|') +
+                       record.value(QStringLiteral("Acct_IN")).toString();
+                return QStringLiteral("deleted");
+            },
+            [&] { ++reloaded; }, [&] { step.clear(); });
+    };
+    EXPECT_FALSE(press());
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Enter Name")));
+    setFieldText(step.box(QStringLiteral("cboName")), QStringLiteral("Tools"));
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("TL"));
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral(" "));
+    EXPECT_FALSE(press()) << "a blank passes the emptiness check, not the number's";
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Acct Code : Enter numerical and not character"));
+    EXPECT_EQ(ui.messages().back().title, kTitleInvalidInput);
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral("3000000000"));
+    EXPECT_FALSE(press());
+    EXPECT_EQ(ui.lastText(),
+              QStringLiteral("Acct Code must be a whole number from -2147483648 to 2147483647"));
+    EXPECT_EQ(reloaded, 0);
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("TL"))
+        << "nothing typed is lost";
+
+    setFieldText(step.box(QStringLiteral("cboAcct")), QStringLiteral("4100"));
+    EXPECT_TRUE(press());
+    EXPECT_EQ(sent, QStringLiteral("TL|4100"));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("deleted")));
+    EXPECT_EQ(reloaded, 1);
+    EXPECT_TRUE(fieldText(step.box(QStringLiteral("txtCode"))).isEmpty());
+
+    ui.clear();
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("kept"));
+    EXPECT_FALSE(step.showPicked(Recordset(), QStringLiteral("No \"%1\" now"), QStringLiteral("Tools")));
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("No \"Tools\" now")));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("kept"));
+}
+
+// What a field declares beyond its column: a tint on every failing check, a
+// picked record's column of another name, two boxes feeding one column for
+// different requests, and an amount the staging field could not hold.
+TEST_F(SetupSectionTest, TintsShownColumnsSharedColumnsAndAmounts) {
+    QWidget window;
+    SetupSection bank(&window, {F::text("txtRate", "Rate :")
+                                    .feeds("Rate", DataType::Currency)
+                                    .shownFrom("VAT_Rate")
+                                    .whenEmpty("Enter Rate")
+                                    .tinting(),
+                                F::text("txtName").feeds("Name", DataType::Text, 10).carriedBy(kCreate),
+                                F::text("txtPicked").feeds("name", DataType::Text, 10).carriedBy(kDelete),
+                                F::text("txtGLName").shownFrom("GL_Name_VC")});
+    bank.buildStaging();
+    ASSERT_EQ(bank.staging().fieldCount(), 2) << "one staging field for the shared column";
+    EXPECT_EQ(bank.carried(SetupRequest::Delete).back().second, bank.box(QStringLiteral("txtPicked")));
+
+    Recordset picked = buildRecord({{QStringLiteral("VAT_Rate"), DataType::Text, 8},
+                                    {QStringLiteral("Rate"), DataType::Text, 8},
+                                    {QStringLiteral("GL_Name_VC"), DataType::Text, 20}},
+                                   true);
+    picked.setValue(QStringLiteral("VAT_Rate"), Variant(QStringLiteral("5.5")));
+    picked.setValue(QStringLiteral("Rate"), Variant(QStringLiteral("wrong")));
+    picked.setValue(QStringLiteral("GL_Name_VC"), Variant(QStringLiteral("Output VAT")));
+    bank.show(picked);
+    EXPECT_EQ(fieldText(bank.box(QStringLiteral("txtRate"))), QStringLiteral("5.5"));
+    EXPECT_EQ(fieldText(bank.box(QStringLiteral("txtGLName"))), QStringLiteral("Output VAT"));
+
+    QWidget* rate = bank.box(QStringLiteral("txtRate"));
+    setFieldText(rate, QString());
+    EXPECT_EQ(firstFailure(bank.checks()), QStringLiteral("Enter Rate"));
+    EXPECT_TRUE(isTinted(rate));
+    // Number-like texts that are no amount: a power of ten, too many digits.
+    for (const char* text : {"1e1", "99999999999999999999"}) {
+        setFieldText(rate, QString::fromLatin1(text));
+        EXPECT_EQ(firstFailure(bank.checks()), QString()) << text;
+        EXPECT_EQ(firstFailure(bank.fitChecks()), QStringLiteral("Rate must be an amount")) << text;
+    }
+}
+
 } // namespace

@@ -89,10 +89,11 @@ CheckList TestEntryWindow::postChecks() {
         Check::eachLine(
             rs,
             {
-                Check::when([rs] { return rs.value(QStringLiteral("Quantity")).isBlank(); },
-                            QStringLiteral("Specify Quantity")),
-                Check::warning([rs] { return rs.value(QStringLiteral("Quantity")).toInt64() > 100; },
-                               kLargeQuantity),
+                Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Quantity")); },
+                              QStringLiteral("Specify Quantity")),
+                Check::warningOnLine(
+                    [](const RowView& line) { return line.integer(QStringLiteral("Quantity")) > 100; },
+                    kLargeQuantity),
             }),
     };
 }

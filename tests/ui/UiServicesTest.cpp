@@ -1,9 +1,9 @@
 #include "ui/UiServices.h"
-#include "values/DataError.h"
 #include "support/gui/UiTest.h"
 #include "ui/Check.h"
 #include "ui/ScreenUnits.h"
 #include "ui/Window.h"
+#include "values/DataError.h"
 
 #include <QPushButton>
 
@@ -49,9 +49,12 @@ TEST_F(UiServicesTest, LineChecksKeepTheClerksPlaceUnlessALineIsRefused) {
         lines.setValue(0, QString::fromLatin1(amount));
     }
     lines.moveTo(2);
-    const Check positive = Check::when([lines] { return lines.value(0).toCurrency().raw() <= 0; },
-                                       QStringLiteral("Amount must be more than 0"));
-    const Check known = Check::when([lines] { return lines.value(0).isNull(); }, QStringLiteral("No amount"));
+    const Check positive =
+        Check::onLine([](const RowView& line) { return line.currency(QStringLiteral("Amount")).raw() <= 0; },
+                      QStringLiteral("Amount must be more than 0"));
+    const Check known =
+        Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Amount")); },
+                      QStringLiteral("No amount"));
     EXPECT_TRUE(runChecks({Check::eachLine(lines, {known})}));
     EXPECT_EQ(lines.position(), 2) << "a passing run moved the grid's current line";
     EXPECT_FALSE(runChecks({Check::eachLine(lines, {known, positive})}));
@@ -76,6 +79,45 @@ TEST_F(UiServicesTest, AButtonWhoseHandlerFailsTellsTheClerkAndTheWindowGoesOn) 
     EXPECT_EQ(window.clicks, 2);
     ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("The company file is busy"));
+}
+
+TEST_F(UiServicesTest, APressWhileItsHandlerRunsIsIgnoredAndTheNextOneCounts) {
+    QPushButton button;
+    int runs = 0;
+    // The clerk clicks again while the handler's message box waits.
+    onClick(&button, [&] {
+        ++runs;
+        button.click();
+    });
+    button.click();
+    EXPECT_EQ(runs, 1);
+    button.click();
+    EXPECT_EQ(runs, 2) << "the press after the handler ended runs it again";
+
+    // A failed handler does not leave the button deaf.
+    QPushButton failing;
+    int tries = 0;
+    onClick(&failing, [&] {
+        ++tries;
+        throw std::runtime_error("disk full");
+    });
+    failing.click();
+    failing.click();
+    EXPECT_EQ(tries, 2);
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("disk full"), QStringLiteral("disk full")}));
+}
+
+TEST_F(UiServicesTest, AHandlerMayDestroyItsOwnButton) {
+    auto* window = new QWidget;
+    auto* button = new QPushButton(window);
+    bool ran = false;
+    onClick(button, [&] {
+        ran = true;
+        delete window;
+    });
+    button->click();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {

@@ -1,7 +1,8 @@
 // VAT code requests as the database applies or refuses them, sent through the
 // VAT window's data class: a refused request leaves no row, the writer returns
 // its failure text and the data class keeps the database's reason.
-#include "support/MasterBook.h"
+#include "support/Refusal.h"
+#include "support/TestBook.h"
 #include "support/VatStaging.h"
 #include "vat/clsVATSetup.h"
 
@@ -9,12 +10,12 @@ using namespace orv;
 
 namespace {
 
-class VatRequestsTest : public test::MasterBook {
+class VatRequestsTest : public test::TestBook {
 protected:
     using Values = test::VatValues;
 
     void SetUp() override {
-        MasterBook::SetUp();
+        TestBook::SetUp();
         addAccount(kOutput, QStringLiteral("Output VAT"));
         addAccount(kInput, QStringLiteral("Input VAT"));
     }
@@ -26,10 +27,9 @@ protected:
     QString column(const QString& name, const QString& columns) {
         return scalar(QStringLiteral("SELECT %1 FROM VAT_T WHERE VAT_Name = '%2'").arg(columns, name));
     }
-    void expectRefused(const QString& result, const QString& failureText, const char* reason) {
-        EXPECT_EQ(result, failureText);
-        EXPECT_TRUE(data.lastFailureReason().contains(QLatin1String(reason)))
-            << reason << " / " << data.lastFailureReason().toStdString();
+    void expectRefused(const QString& result, const QString& failureText, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(data, result, failureText, QLatin1String(reason), at);
     }
     // A VAT record of a code, as a posted invoice line leaves one.
     void addVatRecord(int code) {
@@ -87,9 +87,7 @@ TEST_F(VatRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     addAccount(1020, QStringLiteral("OCBC Current"));
     addBank(1020, QStringLiteral("OCBC")); // 1020 holds the bank role
     addAccount(1021, QStringLiteral("Old Control"));
-    sql(QStringLiteral(
-        "INSERT INTO Temp_COA (GL_Name_VC, Acct_Type, BS_Category_VC, Sub_Category_VC, Status_bt, "
-        "Function_type) VALUES ('Old Control', 'BS', 'LIABILITIES', 'CURRENT LIABILITIES', 0, 'U')"));
+    setAccountActive(1021, false);
     postJournal(kInput); // postings other than VAT
     const struct {
         Values request;

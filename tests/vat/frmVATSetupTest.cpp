@@ -2,7 +2,7 @@
 // tint, the key filter of the code box, the picks, and the three requests
 // with their sentences and buttons.
 #include "vat/frmVATSetup.h"
-#include "support/MasterBook.h"
+#include "support/TestBook.h"
 #include "support/VatStaging.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
@@ -15,7 +15,7 @@ using namespace orv;
 
 namespace {
 
-class frmVATSetupTest : public test::WindowTest<test::MasterBook, frmVATSetup> {
+class frmVATSetupTest : public test::WindowTest<test::TestBook, frmVATSetup> {
 protected:
     void SetUp() override {
         WindowTest::SetUp();

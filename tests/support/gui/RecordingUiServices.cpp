@@ -31,6 +31,21 @@ bool RecordingUiServices::askPrinter(QWidget*, QPrinter& printer) {
     return m_printer && m_printer(printer);
 }
 
+std::unique_ptr<Progress> RecordingUiServices::beginProgress(QWidget*, const QString& label, int total) {
+    // Follows the work by its place in the list, which grows meanwhile.
+    struct Noted : Progress {
+        RecordingUiServices* services;
+        std::size_t index;
+        Noted(RecordingUiServices* s, std::size_t i) : services(s), index(i) {}
+        bool advance(int done) override {
+            services->m_work[index].steps.push_back(done);
+            return done != services->m_cancelAt;
+        }
+    };
+    m_work.push_back({label, total, {}});
+    return std::make_unique<Noted>(this, m_work.size() - 1);
+}
+
 QStringList RecordingUiServices::texts() const {
     QStringList out;
     for (const auto& m : m_messages) {
@@ -50,6 +65,7 @@ void RecordingUiServices::clear() {
     m_beeps = 0;
     m_endings = 0;
     m_drags = 0;
+    m_work.clear();
 }
 
 } // namespace orv

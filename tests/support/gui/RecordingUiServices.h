@@ -19,6 +19,12 @@ public:
         QString title; // the title the clerk would see (never empty)
         MessageIcon icon = MessageIcon::None;
     };
+    // A piece of long work as it was followed: every step it reported.
+    struct FollowedWork {
+        QString label;
+        int total = 0;
+        std::vector<int> steps;
+    };
     struct PointerChange {
         QWidget* window;
         Pointer pointer;
@@ -37,6 +43,7 @@ public:
     Qt::DropAction runDrag(QDrag* drag) override;
     QString askSaveFileName(QWidget*, const QString& caption, const QString& suggested) override;
     bool askPrinter(QWidget*, QPrinter& printer) override;
+    std::unique_ptr<Progress> beginProgress(QWidget*, const QString& label, int total) override;
 
     // Called for every message while it is "on screen": the test answers it
     // (reads the windows, presses something) before the handler goes on.
@@ -52,6 +59,8 @@ public:
     }
     // Sets up the printer in place of the clerk; without it the dialog is cancelled.
     void onPrinter(std::function<bool(QPrinter&)> answer) { m_printer = std::move(answer); }
+    // Presses Cancel when long work reaches `done` steps; -1: never.
+    void cancelProgressAt(int done) { m_cancelAt = done; }
 
     const std::vector<Message>& messages() const { return m_messages; }
     QStringList texts() const;
@@ -62,6 +71,7 @@ public:
     const QStringList& addresses() const { return m_addresses; }
     int endings() const { return m_endings; }
     int drags() const { return m_drags; }
+    const std::vector<FollowedWork>& followedWork() const { return m_work; }
     // Forgets everything recorded so far.
     void clear();
 
@@ -72,6 +82,8 @@ private:
     int m_beeps = 0;
     int m_endings = 0;
     int m_drags = 0;
+    std::vector<FollowedWork> m_work;
+    int m_cancelAt = -1;
     std::function<void(const Message&)> m_responder;
     std::function<Qt::DropAction(QDrag*)> m_mover;
     std::function<QString(const QString&, const QString&)> m_saveFile;
