@@ -16,9 +16,11 @@ namespace orv {
 
 namespace {
 
-QGroupBox* frame(const QString& caption, const QString& name, QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
+constexpr auto& T = Orvan::kText;
+
+QGroupBox* frame(PinnedText caption, QWidget* parent) {
+    auto* box = new QGroupBox(qtext(caption.text), parent);
+    box->setObjectName(qtext(caption.key));
     return box;
 }
 
@@ -26,7 +28,7 @@ QGroupBox* frame(const QString& caption, const QString& name, QWidget* parent) {
 
 Orvan::Orvan() {
     setObjectName(QStringLiteral("Orvan"));
-    setWindowTitle(QStringLiteral("Orvan"));
+    setWindowTitle(qtext(T["Orvan"]));
     auto* page = new QVBoxLayout(this);
     buildInventory(page);
     buildPayables(page);
@@ -36,10 +38,10 @@ Orvan::Orvan() {
     wireButtons();
 }
 
-QPushButton* Orvan::addButton(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    m_buttons[name] = b;
+QPushButton* Orvan::addButton(PinnedText caption) {
+    auto* b = new QPushButton(qtext(caption.text), this);
+    b->setObjectName(qtext(caption.key));
+    m_buttons[b->objectName()] = b;
     return b;
 }
 
@@ -49,22 +51,21 @@ QPushButton* Orvan::button(const QString& name) const {
 }
 
 void Orvan::buildInventory(QVBoxLayout* page) {
-    auto* section = frame(QStringLiteral("Inventory"), QStringLiteral("fraInventory"), this);
+    auto* section = frame(T.entry("fraInventory"), this);
     auto* grid = new QGridLayout(section);
-    auto* setUp = frame(QStringLiteral("Set Up"), QStringLiteral("fraStkSetUp"), section);
-    (new QVBoxLayout(setUp))
-        ->addWidget(addButton(QStringLiteral("cmdCallStk_Setup"), QStringLiteral("Set Up")));
-    auto* report = frame(QStringLiteral("Report"), QStringLiteral("fraStkReport"), section);
+    auto* setUp = frame(T.entry("fraStkSetUp"), section);
+    (new QVBoxLayout(setUp))->addWidget(addButton(T.entry("cmdCallStk_Setup")));
+    auto* report = frame(T.entry("fraStkReport"), section);
     auto* reportRow = new QVBoxLayout(report);
-    reportRow->addWidget(addButton(QStringLiteral("cmd_Stk_Adj"), QStringLiteral("Adjust")));
-    reportRow->addWidget(addButton(QStringLiteral("cmdCallStk_Report"), QStringLiteral("Report")));
-    auto* vat = frame(QStringLiteral("VAT"), QStringLiteral("fraVAT"), section);
+    reportRow->addWidget(addButton(T.entry("cmd_Stk_Adj")));
+    reportRow->addWidget(addButton(T.entry("cmdCallStk_Report")));
+    auto* vat = frame(T.entry("fraVAT"), section);
     auto* vatGrid = new QGridLayout(vat);
-    vatGrid->addWidget(addButton(QStringLiteral("cmdVAT"), QStringLiteral("Set Up")), 0, 0);
-    vatGrid->addWidget(addButton(QStringLiteral("Command3"), QStringLiteral("Adjust")), 0, 1);
-    vatGrid->addWidget(addButton(QStringLiteral("Command5"), QStringLiteral("Recon")), 1, 0);
-    vatGrid->addWidget(addButton(QStringLiteral("Command4"), QStringLiteral("Report")), 1, 1);
-    Label1 = new QLabel(QStringLiteral("Help"), section);
+    vatGrid->addWidget(addButton(T.entry("cmdVAT")), 0, 0);
+    vatGrid->addWidget(addButton(T.entry("Command3")), 0, 1);
+    vatGrid->addWidget(addButton(T.entry("Command5")), 1, 0);
+    vatGrid->addWidget(addButton(T.entry("Command4")), 1, 1);
+    Label1 = new QLabel(qtext(T["Label1"]), section);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
@@ -72,75 +73,63 @@ void Orvan::buildInventory(QVBoxLayout* page) {
     grid->addWidget(setUp, 1, 0);
     grid->addWidget(report, 1, 1);
     grid->addWidget(vat, 1, 2, 1, 2);
-    grid->addWidget(addButton(QStringLiteral("Command6"), QStringLiteral("Website")), 2, 0, 1, 4);
+    grid->addWidget(addButton(T.entry("Command6")), 2, 0, 1, 4);
     page->addWidget(section);
+}
+
+QGroupBox* Orvan::addEntrySection(QVBoxLayout* page, PinnedText section, PinnedText setUp, PinnedText report,
+                                  PinnedText entry) {
+    auto* box = frame(section, this);
+    auto* row = new QHBoxLayout(box);
+    auto* left = new QVBoxLayout;
+    left->addWidget(addButton(setUp));
+    left->addWidget(addButton(report));
+    row->addLayout(left);
+    auto* entryFrame = frame(entry, box);
+    row->addWidget(entryFrame, 1);
+    page->addWidget(box);
+    return entryFrame;
+}
+
+void Orvan::addDocumentRows(QGroupBox* entry, const std::array<PinnedText, 7>& buttons) {
+    auto* grid = new QGridLayout(entry);
+    for (int i = 0; i < 6; ++i)
+        grid->addWidget(addButton(buttons[i]), i / 4, i % 4);
+    grid->addWidget(addButton(buttons[6]), 1, 2, 1, 2);
 }
 
 void Orvan::buildPayables(QVBoxLayout* page) {
-    auto* section = frame(QStringLiteral("Accounts Payable"), QStringLiteral("fraAP"), this);
-    auto* row = new QHBoxLayout(section);
-    auto* left = new QVBoxLayout;
-    left->addWidget(addButton(QStringLiteral("cmdCallAP_Setup"), QStringLiteral("Set Up")));
-    left->addWidget(addButton(QStringLiteral("cmdCallAP_Report"), QStringLiteral("Report")));
-    row->addLayout(left);
-    auto* entry = frame(QStringLiteral("Data Entry"), QStringLiteral("fraAPEntry"), section);
-    auto* g = new QGridLayout(entry);
-    g->addWidget(addButton(QStringLiteral("cmdCall_GRN"), QStringLiteral("GRN")), 0, 0);
-    g->addWidget(addButton(QStringLiteral("cmdCallPur_Inv"), QStringLiteral("INV")), 0, 1);
-    g->addWidget(addButton(QStringLiteral("cmdPur_CN"), QStringLiteral("CN")), 0, 2);
-    g->addWidget(addButton(QStringLiteral("cmdPurInv_Adj"), QStringLiteral("JE")), 0, 3);
-    g->addWidget(addButton(QStringLiteral("Command2"), QStringLiteral("FOREX Reversal")), 1, 0);
-    g->addWidget(addButton(QStringLiteral("cmdAP_Adjust"), QStringLiteral("ADJUST")), 1, 1);
-    g->addWidget(addButton(QStringLiteral("cmdForex"), QStringLiteral("FOREX Translation")), 1, 2, 1, 2);
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    QGroupBox* entry = addEntrySection(page, T.entry("fraAP"), T.entry("cmdCallAP_Setup"),
+                                       T.entry("cmdCallAP_Report"), T.entry("fraAPEntry"));
+    addDocumentRows(entry, {T.entry("cmdCall_GRN"), T.entry("cmdCallPur_Inv"), T.entry("cmdPur_CN"),
+                            T.entry("cmdPurInv_Adj"), T.entry("Command2"), T.entry("cmdAP_Adjust"),
+                            T.entry("cmdForex")});
 }
 
 void Orvan::buildReceivables(QVBoxLayout* page) {
-    auto* section = frame(QStringLiteral("Accounts Receivable"), QStringLiteral("fraAR"), this);
-    auto* row = new QHBoxLayout(section);
-    auto* left = new QVBoxLayout;
-    left->addWidget(addButton(QStringLiteral("cmdCallAR_Setup"), QStringLiteral("Set Up")));
-    left->addWidget(addButton(QStringLiteral("cmdCallAR_Report"), QStringLiteral("Report")));
-    row->addLayout(left);
-    auto* entry = frame(QStringLiteral("Data Entry"), QStringLiteral("fraAREntry"), section);
-    auto* g = new QGridLayout(entry);
-    g->addWidget(addButton(QStringLiteral("cmdCallDO_Entry"), QStringLiteral("DO")), 0, 0);
-    g->addWidget(addButton(QStringLiteral("cmdCallSales_Entry"), QStringLiteral("INV")), 0, 1);
-    g->addWidget(addButton(QStringLiteral("cmdCallSales_CN"), QStringLiteral("CN")), 0, 2);
-    g->addWidget(addButton(QStringLiteral("cmdSales_Adj"), QStringLiteral("JE")), 0, 3);
-    g->addWidget(addButton(QStringLiteral("cmdFX_AR"), QStringLiteral("FOREX Reversal")), 1, 0);
-    g->addWidget(addButton(QStringLiteral("cmdAR_Adjust"), QStringLiteral("ADJUST")), 1, 1);
-    g->addWidget(addButton(QStringLiteral("cmdAR_UnRG"), QStringLiteral("FOREX Translation")), 1, 2, 1, 2);
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    QGroupBox* entry = addEntrySection(page, T.entry("fraAR"), T.entry("cmdCallAR_Setup"),
+                                       T.entry("cmdCallAR_Report"), T.entry("fraAREntry"));
+    addDocumentRows(entry, {T.entry("cmdCallDO_Entry"), T.entry("cmdCallSales_Entry"),
+                            T.entry("cmdCallSales_CN"), T.entry("cmdSales_Adj"), T.entry("cmdFX_AR"),
+                            T.entry("cmdAR_Adjust"), T.entry("cmdAR_UnRG")});
 }
 
 void Orvan::buildBank(QVBoxLayout* page) {
-    auto* section = frame(QStringLiteral("Bank"), QStringLiteral("fraBank"), this);
-    auto* row = new QHBoxLayout(section);
-    auto* left = new QVBoxLayout;
-    left->addWidget(addButton(QStringLiteral("cmdCallBank_Setup"), QStringLiteral("Set Up")));
-    left->addWidget(addButton(QStringLiteral("cmdCallBank_Report"), QStringLiteral("Report")));
-    row->addLayout(left);
-    auto* entry = frame(QStringLiteral("Data Entry"), QStringLiteral("fraBankEntry"), section);
-    auto* h = new QHBoxLayout(entry);
-    h->addWidget(addButton(QStringLiteral("cmdCall_Receipt"), QStringLiteral("Collection")));
-    h->addWidget(addButton(QStringLiteral("cmdCall_Pymnt"), QStringLiteral("Payment")));
-    h->addWidget(addButton(QStringLiteral("cmdCash_Adj"), QStringLiteral("Adjustment")));
-    row->addWidget(entry, 1);
-    page->addWidget(section);
+    auto* row = new QHBoxLayout(addEntrySection(page, T.entry("fraBank"), T.entry("cmdCallBank_Setup"),
+                                                T.entry("cmdCallBank_Report"), T.entry("fraBankEntry")));
+    for (PinnedText button : {T.entry("cmdCall_Receipt"), T.entry("cmdCall_Pymnt"), T.entry("cmdCash_Adj")})
+        row->addWidget(addButton(button));
 }
 
 void Orvan::buildLedger(QVBoxLayout* page) {
-    auto* section = frame(QStringLiteral("General Ledger"), QStringLiteral("fraGL"), this);
+    auto* section = frame(T.entry("fraGL"), this);
     auto* h = new QHBoxLayout(section);
-    h->addWidget(addButton(QStringLiteral("cmdCallGL_Setup"), QStringLiteral("Set Up")));
-    h->addWidget(addButton(QStringLiteral("Command1"), QStringLiteral("Forex")));
-    h->addWidget(addButton(QStringLiteral("cmdCallGL_Entry"), QStringLiteral("Journal")));
-    h->addWidget(addButton(QStringLiteral("cmdGL_Report"), QStringLiteral("Report")));
-    h->addWidget(addButton(QStringLiteral("cmdRE_Entry"), QStringLiteral("Close A/C")));
-    h->addWidget(addButton(QStringLiteral("cmdExit_Main"), QStringLiteral("EXIT")));
+    h->addWidget(addButton(T.entry("cmdCallGL_Setup")));
+    h->addWidget(addButton(T.entry("Command1")));
+    h->addWidget(addButton(T.entry("cmdCallGL_Entry")));
+    h->addWidget(addButton(T.entry("cmdGL_Report")));
+    h->addWidget(addButton(T.entry("cmdRE_Entry")));
+    h->addWidget(addButton(T.entry("cmdExit_Main")));
     page->addWidget(section);
 }
 
@@ -174,16 +163,11 @@ QString Orvan::helpTitle() {
     const QStringList version = QCoreApplication::applicationVersion().split(QLatin1Char('.'));
     const QString major = version.value(0, QStringLiteral("1"));
     const QString minor = version.value(1, QStringLiteral("0"));
-    return QStringLiteral("About ") + kAppTitle + QStringLiteral(" v") + major + QStringLiteral(".2") + minor;
+    return qtext(T["HelpTitle"]) + kAppTitle + qtext(T["HelpMajor"]) + major + qtext(T["HelpMinor"]) + minor;
 }
 
 void Orvan::Label1_Click() {
-    UiServices::current().message(
-        QStringLiteral(
-            "Orvanwise keeps the books of a small trading company: the chart of accounts, customers "
-            "and suppliers, stock, VAT, cash and bank, and the documents and reports that go with "
-            "them. Every document is posted whole or not at all, and the books always balance."),
-        helpTitle(), MessageIcon::Information);
+    UiServices::current().message(qtext(T["Help"]), helpTitle(), MessageIcon::Information);
 }
 
 void Orvan::cmdExit_Main_Click() {

@@ -10,16 +10,16 @@ namespace orv {
 
 Websitefrm::Websitefrm() {
     setObjectName(QStringLiteral("Websitefrm"));
-    setWindowTitle(QStringLiteral("Website"));
-    Command1 = new QPushButton(QStringLiteral("Orvanwise"), this);
+    setWindowTitle(qtext(kText["Websitefrm"]));
+    Command1 = new QPushButton(qtext(kText["Command1"]), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Label1 = new QLabel(QStringLiteral("Visit Our Site"), this);
+    Label1 = new QLabel(qtext(kText["Label1"]), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Command3 = new QPushButton(QStringLiteral("Blog"), this);
+    Command3 = new QPushButton(qtext(kText["Command3"]), this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Label2 = new QLabel(QStringLiteral("Visit Our Blog"), this);
+    Label2 = new QLabel(qtext(kText["Label2"]), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Command2 = new QPushButton(QStringLiteral("Place Your Website Link Here"), this);
+    Command2 = new QPushButton(qtext(kText["Command2"]), this);
     Command2->setObjectName(QStringLiteral("Command2"));
 
     auto* grid = new QGridLayout(this);

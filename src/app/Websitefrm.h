@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/TextTable.h"
 #include "ui/Window.h"
 
 class QLabel;
@@ -11,6 +12,15 @@ namespace orv {
 class Websitefrm : public Window {
     Q_OBJECT
 public:
+    // The captions under their controls' names.
+    static constexpr auto kText = makeTextTable({
+        {"Websitefrm", "Website"},
+        {"Command1", "Orvanwise"},
+        {"Label1", "Visit Our Site"},
+        {"Command3", "Blog"},
+        {"Label2", "Visit Our Blog"},
+        {"Command2", "Place Your Website Link Here"},
+    });
     static inline const QString kSiteAddress = QStringLiteral("https://www.orvanwise.example/");
     static inline const QString kBlogAddress = QStringLiteral("https://blog.orvanwise.example/");
 

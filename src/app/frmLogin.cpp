@@ -16,12 +16,12 @@ namespace orv {
 
 frmLogin::frmLogin() {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Login"));
+    setWindowTitle(qtext(kText["frmLogin"]));
     // a fixed dialog: no minimise or maximise box
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    lblLabels[0] = new QLabel(QStringLiteral("&User Name:"), this);
-    lblLabels[1] = new QLabel(QStringLiteral("&Password:"), this);
+    lblLabels[0] = new QLabel(qtext(kText["lblLabels_0"]), this);
+    lblLabels[1] = new QLabel(qtext(kText["lblLabels_1"]), this);
     lblLabels[0]->setObjectName(QStringLiteral("lblLabels_0"));
     lblLabels[1]->setObjectName(QStringLiteral("lblLabels_1"));
     txtUserName = new QLineEdit(this);
@@ -31,10 +31,10 @@ frmLogin::frmLogin() {
     txtPassword->setEchoMode(QLineEdit::Password);
     lblLabels[0]->setBuddy(txtUserName);
     lblLabels[1]->setBuddy(txtPassword);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(qtext(kText["cmdOK"]), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(qtext(kText["cmdCancel"]), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* grid = new QGridLayout(this);
@@ -73,17 +73,13 @@ void frmLogin::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmLogin::cmdOK_Click() {
-    if (txtUserName->text() == kHiddenName) {
-        UiServices::current().message(
-            QStringLiteral("Orvanwise was written by its founding engineers for the clerks of a small "
-                           "trading company."),
-            QStringLiteral("Authors"));
+    if (txtUserName->text() == qtext(kText["HiddenName"])) {
+        UiServices::current().message(qtext(kText["Authors"]), qtext(kText["AuthorsTitle"]));
         return;
     }
     // exact comparisons: case matters, blanks count
-    if (txtUserName->text() != kUserName || txtPassword->text() != kPassword) {
-        UiServices::current().message(QStringLiteral("Invalid Password, try again!"),
-                                      QStringLiteral("Login"));
+    if (txtUserName->text() != qtext(kText["UserName"]) || txtPassword->text() != qtext(kText["Password"])) {
+        UiServices::current().message(qtext(kText["InvalidPassword"]), qtext(kText["InvalidPasswordTitle"]));
         txtPassword->setFocus();
         txtPassword->selectAll();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/TextTable.h"
 #include "ui/Window.h"
 
 class QKeyEvent;
@@ -13,9 +14,23 @@ namespace orv {
 class frmLogin : public Window {
     Q_OBJECT
 public:
-    static inline const QString kUserName = QStringLiteral("pelrin");
-    static inline const QString kPassword = QStringLiteral("mossgate");
-    static inline const QString kHiddenName = QStringLiteral("lanternkeepers");
+    // The captions under their controls' names, the fixed login values and
+    // the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmLogin", "Login"},
+        {"lblLabels_0", "&User Name:"},
+        {"lblLabels_1", "&Password:"},
+        {"cmdOK", "OK"},
+        {"cmdCancel", "Cancel"},
+        {"UserName", "pelrin"},
+        {"Password", "mossgate"},
+        {"HiddenName", "lanternkeepers"},
+        {"Authors",
+         "Orvanwise was written by its founding engineers for the clerks of a small trading company."},
+        {"AuthorsTitle", "Authors"},
+        {"InvalidPassword", "Invalid Password, try again!"},
+        {"InvalidPasswordTitle", "Login"},
+    });
 
     frmLogin();
 

@@ -3,20 +3,17 @@
 #include "clsARSetup.h"
 #include "ui/PartySetupWindow.h"
 
-#include <memory>
+#include <QDate>
 
 namespace orv {
 
-class EmployeeFrame;
-class ShippingFrame;
-
-// "Customer Master": customers, shippers and employees, each in a frame of
-// its own. A customer is also an account of the chart: its key is the code of
-// its own account, chosen in the customer code list. The customer frame
-// follows the set-up frame; the shipping and employee frames check inside
-// each button and never disable one. REFRESH, pressed after every pick,
-// rebuilds the staging records of all three frames.
-class frmARSetup : public PartySetupWindow {
+// "Customer Master": customers, shippers and employees, each a section of its
+// own. A customer is also an account of the chart: its key is the code of its
+// own account, chosen in the customer code list. The customer section follows
+// the set-up frame; the shipping and employee sections run their own checks,
+// clear their own boxes and never disable a button. REFRESH, pressed after
+// every pick, rebuilds the staging records of all three sections.
+class frmARSetup : public SetupWindowOver<clsARSetup, PartySetupWindow> {
     Q_OBJECT
 public:
     static inline const QString kSpecifyCurType =
@@ -27,35 +24,36 @@ public:
     static inline const QString kNothingToDelete =
         QStringLiteral("Select the Customer to delete from the CompanyName list!");
     static inline const QString kNoCustomer = QStringLiteral("No customer is named \"%1\"");
+    static inline const QString kSpecifyShipName = QStringLiteral("Specify Shipping Name!");
+    static inline const QString kSpecifyShipPhone = QStringLiteral("Specify Shipping Contact Number!");
+    static inline const QString kSpecifyShipAddress = QStringLiteral("Specify Shipping Address!");
+    static inline const QString kNoShipper = QStringLiteral("No shipper is named \"%1\"");
+    static inline const QString kSpecifyLastName = QStringLiteral("Specify Last Name!");
+    static inline const QString kSpecifyFirstName = QStringLiteral("Specify First Name!");
+    static inline const QString kSpecifyEmpAddress = QStringLiteral("Specify Employee Address!");
+    static inline const QString kSpecifyContact = QStringLiteral("Specify Employee Contact Number!");
+    // Every posting window lists an employee as "Last, First" and finds the
+    // key again by splitting at the first comma.
+    static inline const QString kCommaInLastName = QStringLiteral("Last Name must not contain a comma!");
+    static inline const QString kCommaInFirstName = QStringLiteral("First Name must not contain a comma!");
+    static inline const QString kNoEmployee = QStringLiteral("No employee has the last name \"%1\"");
+    // The date both employee pickers show when the window opens.
+    static QDate startDate() { return QDate(2010, 1, 4); }
 
     explicit frmARSetup(QWidget* parent = nullptr);
-    ~frmARSetup() override;
 
-    ShippingFrame* shipping;
-    EmployeeFrame* employee;
-
-    // REFRESH: enables the customer requests and rebuilds all three staging records.
-    void cmdNew_Click() override;
-    void Create_New_Shipper();
-    void Create_New_Employee();
+    QGroupBox* fraShipping;
+    QGroupBox* fraEmployee;
+    SetupSection* shipping;
+    SetupSection* employee;
 
 protected:
-    void Form_Load() override;
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    Recordset readDetails(const QString& name) override;
-    QString write(Request request) override;
-
-    Recordset readAccount(std::int32_t code) override;
-    QString accountKey(const QString& code) override;
-
     std::vector<ListFill> lists() const override;
     CheckList validateChecks() override;
 
 private:
-    void layOut();
-
-    std::unique_ptr<clsARSetup> m_ar;
+    SetupSection* addShipping();
+    SetupSection* addEmployees();
 };
 
 } // namespace orv

@@ -31,19 +31,19 @@ bool blank(const Variant& v) {
 
 JournalWindow::JournalWindow(const Captions& captions, std::vector<int> lineWidths, QWidget* parent)
     : EntryWindow(parent), Label8(caption(this, QStringLiteral("Label8"), captions.pickGrid)),
-      Label17(caption(this, QStringLiteral("Label17"), QStringLiteral("Journal No :"))),
+      Label17(caption(this, QStringLiteral("Label17"), qtext(kJournalText["Label17"]))),
       Label9(caption(this, QStringLiteral("Label9"), captions.lineGrid)),
-      Label2(caption(this, QStringLiteral("Label2"), QStringLiteral("Period :"))),
-      Label1(caption(this, QStringLiteral("Label1"), QStringLiteral("Year :"))),
-      Label11(caption(this, QStringLiteral("Label11"), QStringLiteral("Entry Date"))),
-      Label14(caption(this, QStringLiteral("Label14"), QStringLiteral("Total :"))),
-      Label13(caption(this, QStringLiteral("Label13"), QStringLiteral("Employee"))),
+      Label2(caption(this, QStringLiteral("Label2"), qtext(kJournalText["Label2"]))),
+      Label1(caption(this, QStringLiteral("Label1"), qtext(kJournalText["Label1"]))),
+      Label11(caption(this, QStringLiteral("Label11"), qtext(kJournalText["Label11"]))),
+      Label14(caption(this, QStringLiteral("Label14"), qtext(kJournalText["Label14"]))),
+      Label13(caption(this, QStringLiteral("Label13"), qtext(kJournalText["Label13"]))),
       m_lineWidths(std::move(lineWidths)) {
     setWindowTitle(captions.window);
     usePeriodBoxes();
     txtOrderID->setReadOnly(true);
-    cmdNew->setText(QStringLiteral("NEW ENTRY"));
-    cmdSend->setText(QStringLiteral("POST"));
+    cmdNew->setText(qtext(kJournalText["cmdNew"]));
+    cmdSend->setText(qtext(kJournalText["cmdSend"]));
     layOut(captions);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/EntryWindow.h"
+#include "ui/TextTable.h"
 
 class QLabel;
 
@@ -13,21 +14,35 @@ namespace orv {
 class JournalWindow : public EntryWindow {
     Q_OBJECT
 public:
-    static inline const QString kPostedMessage =
-        QStringLiteral("Your Journal Entries has been posted. The posting number is: ");
-    static inline const QString kNoLines = QStringLiteral("No items listed in Journal Entry Listbox!");
-    static inline const QString kSpecifyAmount = QStringLiteral("Specify Amount to post");
-    static inline const QString kSpecifyDescription =
-        QStringLiteral("Specify Description for each journal entry");
-    static inline const QString kDateMustBeSame = QStringLiteral("Date must be the same");
-    static inline const QString kAmountZero =
-        QStringLiteral("Amount must be specified for this account code");
-    static inline const QString kWholeCents =
-        QStringLiteral("Amounts can have at most two decimals (dollars and cents)");
-    static inline const QString kLineLimit =
-        QStringLiteral("An amount can be at most %1 either way on one line");
-    static inline const QString kOneYear =
-        QStringLiteral("All lines of a journal must fall in one year: post each year's lines separately");
+    // The texts both journal windows show, under the key the code reads them by.
+    static constexpr auto kJournalText = makeTextTable({
+        {"Label17", "Journal No :"},
+        {"Label2", "Period :"},
+        {"Label1", "Year :"},
+        {"Label11", "Entry Date"},
+        {"Label14", "Total :"},
+        {"Label13", "Employee"},
+        {"cmdNew", "NEW ENTRY"},
+        {"cmdSend", "POST"},
+        {"Posted", "Your Journal Entries has been posted. The posting number is: "},
+        {"NoLines", "No items listed in Journal Entry Listbox!"},
+        {"SpecifyAmount", "Specify Amount to post"},
+        {"SpecifyDescription", "Specify Description for each journal entry"},
+        {"DateMustBeSame", "Date must be the same"},
+        {"AmountZero", "Amount must be specified for this account code"},
+        {"WholeCents", "Amounts can have at most two decimals (dollars and cents)"},
+        {"LineLimit", "An amount can be at most %1 either way on one line"},
+        {"OneYear", "All lines of a journal must fall in one year: post each year's lines separately"},
+    });
+    static inline const QString kPostedMessage = qtext(kJournalText["Posted"]);
+    static inline const QString kNoLines = qtext(kJournalText["NoLines"]);
+    static inline const QString kSpecifyAmount = qtext(kJournalText["SpecifyAmount"]);
+    static inline const QString kSpecifyDescription = qtext(kJournalText["SpecifyDescription"]);
+    static inline const QString kDateMustBeSame = qtext(kJournalText["DateMustBeSame"]);
+    static inline const QString kAmountZero = qtext(kJournalText["AmountZero"]);
+    static inline const QString kWholeCents = qtext(kJournalText["WholeCents"]);
+    static inline const QString kLineLimit = qtext(kJournalText["LineLimit"]);
+    static inline const QString kOneYear = qtext(kJournalText["OneYear"]);
 
     QLabel* Label8;  // over the pick grid
     QLabel* Label17; // "Journal No :"

@@ -16,36 +16,37 @@ namespace orv {
 namespace {
 
 using F = SetupField;
+constexpr auto& T = frmCOASetup::kText;
 
 // The account: the name list, then the staging record's fields in order.
 std::vector<SetupField> accountFields() {
     return {
-        F::list("cboCompany", "Filter By Name :", {0, 0}),
-        F::text("txtAcctCode", "Account Code :", {1, 0})
+        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0}),
+        F::text("txtAcctCode", qtext(T["lblAcctCode"]), {1, 0})
             .feeds("GL_ID", DataType::Integer)
             .carriedBy(kCreate)
-            .whenEmpty("Enter Account Code")
+            .whenEmpty(qtext(T["NoAcctCode"]))
             .checkedAs(CheckAs::Text),
         // The name comes from the list on a pick.
-        F::text("txtAcctName", "Account Name : ", {2, 0})
+        F::text("txtAcctName", qtext(T["lblAcctName"]), {2, 0})
             .feeds("GL_Name_VC", DataType::Text, 20)
-            .whenEmpty("Enter Account Name")
+            .whenEmpty(qtext(T["NoAcctName"]))
             .notShown(),
-        F::list("cboAcctType", "Account Type : ", {3, 0})
+        F::list("cboAcctType", qtext(T["lblAcctType"]), {3, 0})
             .feeds("Acct_Type", DataType::Text, 10)
-            .whenEmpty("Select Account Type")
-            .withEntries({"BS", "PL"}),
-        F::list("cboAcctCategory", "Account Category : ", {0, 1})
+            .whenEmpty(qtext(T["NoAcctType"]))
+            .withEntries({qtext(T["TypeBS"]), qtext(T["TypePL"])}),
+        F::list("cboAcctCategory", qtext(T["lblAcctCategory"]), {0, 1})
             .feeds("BS_Category_VC", DataType::Text, 20)
-            .whenEmpty("Select an Account Category"),
-        F::list("cboSubCat", "Sub Category :", {1, 1})
+            .whenEmpty(qtext(T["NoAcctCategory"])),
+        F::list("cboSubCat", qtext(T["lblSubCat"]), {1, 1})
             .feeds("Sub_Category_VC", DataType::Text, 20)
-            .whenEmpty("Select a Sub Category"),
-        F::text("txtStatus", "Account Status :", {2, 1})
+            .whenEmpty(qtext(T["NoSubCat"])),
+        F::text("txtStatus", qtext(T["lblStatus"]), {2, 1})
             .feeds("Status_bt", DataType::BigInt)
             .carriedBy(kCreate | kUpdate)
-            .whenEmpty("Enter Status")
-            .within(Currency(), Currency::fromUnits(1), frmCOASetup::kStatusMessage)
+            .whenEmpty(qtext(T["NoStatus"]))
+            .within(Currency(), Currency::fromUnits(1), qtext(T["StatusRange"]))
             .filtered(Keys::Filtered),
     };
 }
@@ -61,7 +62,7 @@ frmCOASetup::frmCOASetup(QWidget* parent)
       cmdNewSubCat(makeControl<QPushButton>(this, QStringLiteral("cmdNewSubCat"))),
       fraAccount(makeControl<QGroupBox>(this, QStringLiteral("fraAccount"))),
       fraFunction(makeControl<QGroupBox>(this, QStringLiteral("fraFunction"))) {
-    setWindowTitle(QStringLiteral("COA Master"));
+    setWindowTitle(qtext(T["frmCOASetup"]));
     const SetupSection* account = setRecord(accountFields());
     txtAcctCode = account->box<QLineEdit>(QStringLiteral("txtAcctCode"));
     txtAcctName = account->box<QLineEdit>(QStringLiteral("txtAcctName"));
@@ -69,8 +70,8 @@ frmCOASetup::frmCOASetup(QWidget* parent)
     cboAcctCategory = account->box<QComboBox>(QStringLiteral("cboAcctCategory"));
     cboSubCat = account->box<QComboBox>(QStringLiteral("cboSubCat"));
     txtStatus = account->box<QLineEdit>(QStringLiteral("txtStatus"));
-    cmdCreate->setText(QStringLiteral("CREATE"));
-    cmdNewSubCat->setText(QStringLiteral("CREATE"));
+    cmdCreate->setText(qtext(T["cmdCreate"]));
+    cmdNewSubCat->setText(qtext(T["cmdNewSubCat"]));
     // Categories are kept in the database; the strip only lists them.
     cmdCreate->setEnabled(false);
     cmdNewSubCat->setEnabled(false);
@@ -83,25 +84,26 @@ frmCOASetup::frmCOASetup(QWidget* parent)
 }
 
 void frmCOASetup::layOut() {
-    fraStep1->setTitle(QStringLiteral("STEP 1 [CREATE SUB-TYPE]"));
+    fraStep1->setTitle(qtext(T["fraStep1"]));
     auto* strip = new QGridLayout(fraStep1);
     // The strip of categories, which only lists them.
-    const auto* categories = new SetupSection(this, {F::list("cboAcctCat", "Account Category : ", {0, 0}),
-                                                     F::list("cboCreateSubCat", "Sub Category :", {0, 1})});
+    const auto* categories =
+        new SetupSection(this, {F::list("cboAcctCat", qtext(T["lblAcctCat"]), {0, 0}),
+                                F::list("cboCreateSubCat", qtext(T["lblCreateSubCat"]), {0, 1})});
     categories->layOut(strip);
     cboAcctCat = categories->box<QComboBox>(QStringLiteral("cboAcctCat"));
     cboCreateSubCat = categories->box<QComboBox>(QStringLiteral("cboCreateSubCat"));
     strip->addWidget(cmdCreate, 0, 2);
     strip->addWidget(cmdNewSubCat, 0, 5);
 
-    fraAccount->setTitle(QStringLiteral(" [CREATE CHART OF ACCOUNTS"));
+    fraAccount->setTitle(qtext(T["fraAccount"]));
     auto* columns = new QGridLayout(fraAccount);
     record()->layOut(columns);
     auto* hint = makeControl<QLabel>(fraAccount, QStringLiteral("lblStatusHint"));
-    hint->setText(QStringLiteral("[ 1 = Active | 0 = Inactive ]"));
+    hint->setText(qtext(T["lblStatusHint"]));
     columns->addWidget(hint, 2, 5);
 
-    fraFunction->setTitle(QStringLiteral("Function"));
+    fraFunction->setTitle(qtext(T["fraFunction"]));
     auto* buttons = new QHBoxLayout(fraFunction);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdSend, cmdClear, cmdUpdate, cmdDelete, cmdNew})
         buttons->addWidget(w);

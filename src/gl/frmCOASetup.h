@@ -2,6 +2,7 @@
 
 #include "clsCOASetup.h"
 #include "ui/SetupWindow.h"
+#include "ui/TextTable.h"
 
 #include <QPushButton>
 
@@ -15,8 +16,34 @@ namespace orv {
 class frmCOASetup : public SetupWindowOver<clsCOASetup> {
     Q_OBJECT
 public:
-    static inline const QString kStatusMessage =
-        QStringLiteral("Status : Specify 1 as ACTIVE ; 0 as INACTIVE");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmCOASetup", "COA Master"},
+        {"fraStep1", "STEP 1 [CREATE SUB-TYPE]"},
+        {"lblAcctCat", "Account Category : "},
+        {"cmdCreate", "CREATE"},
+        {"lblCreateSubCat", "Sub Category :"},
+        {"cmdNewSubCat", "CREATE"},
+        {"fraAccount", " [CREATE CHART OF ACCOUNTS"},
+        {"lblCompany", "Filter By Name :"},
+        {"lblAcctCode", "Account Code :"},
+        {"lblAcctName", "Account Name : "},
+        {"lblAcctType", "Account Type : "},
+        {"TypeBS", "BS"},
+        {"TypePL", "PL"},
+        {"lblAcctCategory", "Account Category : "},
+        {"lblSubCat", "Sub Category :"},
+        {"lblStatus", "Account Status :"},
+        {"lblStatusHint", "[ 1 = Active | 0 = Inactive ]"},
+        {"fraFunction", "Function"},
+        {"NoAcctCode", "Enter Account Code"},
+        {"NoAcctName", "Enter Account Name"},
+        {"NoAcctType", "Select Account Type"},
+        {"NoAcctCategory", "Select an Account Category"},
+        {"NoSubCat", "Select a Sub Category"},
+        {"NoStatus", "Enter Status"},
+        {"StatusRange", "Status : Specify 1 as ACTIVE ; 0 as INACTIVE"},
+    });
 
     explicit frmCOASetup(QWidget* parent = nullptr);
 

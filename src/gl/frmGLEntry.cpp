@@ -3,8 +3,7 @@
 namespace orv {
 
 frmGLEntry::frmGLEntry(QWidget* parent)
-    : JournalWindow({QStringLiteral("Journal Entry"), QStringLiteral("Available GL Code"),
-                     QStringLiteral("Journal Entry : [Do not post to stock/cash/AR/AP code]")},
+    : JournalWindow({qtext(kText["Caption"]), qtext(kText["Label8"]), qtext(kText["Label9"])},
                     {800, 1400, 1500, 1600, 1000, 800, 800}, parent) {}
 
 frmGLEntry::~frmGLEntry() = default;

@@ -13,10 +13,18 @@ namespace orv {
 class frmGLEntry : public JournalWindow {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyEmployee = QStringLiteral("Specify Employee Name");
-    static inline const QString kNotBalanced = QStringLiteral("Debit and Credit must be zero");
-    static inline const QString kNoEmployee =
-        QStringLiteral(" No Employee Name was created yet in AR Set-Up ");
+    // The journal's own texts; JournalWindow::kJournalText holds the shared ones.
+    static constexpr auto kText = makeTextTable({
+        {"Caption", "Journal Entry"},
+        {"Label8", "Available GL Code"},
+        {"Label9", "Journal Entry : [Do not post to stock/cash/AR/AP code]"},
+        {"SpecifyEmployee", "Specify Employee Name"},
+        {"NotBalanced", "Debit and Credit must be zero"},
+        {"NoEmployee", " No Employee Name was created yet in AR Set-Up "},
+    });
+    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
+    static inline const QString kNotBalanced = qtext(kText["NotBalanced"]);
+    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
 
     explicit frmGLEntry(QWidget* parent = nullptr);
     ~frmGLEntry() override;

@@ -8,8 +8,7 @@
 namespace orv {
 
 frmREEntry::frmREEntry(QWidget* parent)
-    : JournalWindow({QStringLiteral("Retained Earnings Entry"), QStringLiteral("Amount Available to Post"),
-                     QStringLiteral("Amount to transfer to Retained Earnings")},
+    : JournalWindow({qtext(kText["Caption"]), qtext(kText["Label8"]), qtext(kText["Label9"])},
                     {800, 1000, 1500, 1500, 1000, 800, 800}, parent) {
     // The accounts offered are those of the year the window shows: a clerk
     // who dates the transfer back into last year is offered last year's.

@@ -15,8 +15,16 @@ namespace orv {
 class frmREEntry : public JournalWindow {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyEmployee = QStringLiteral(" Specify Employee Name ");
-    static inline const QString kNoEmployee = QStringLiteral(" No records was found in Employees Table ");
+    // The transfer's own texts; JournalWindow::kJournalText holds the shared ones.
+    static constexpr auto kText = makeTextTable({
+        {"Caption", "Retained Earnings Entry"},
+        {"Label8", "Amount Available to Post"},
+        {"Label9", "Amount to transfer to Retained Earnings"},
+        {"SpecifyEmployee", " Specify Employee Name "},
+        {"NoEmployee", " No records was found in Employees Table "},
+    });
+    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
+    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
 
     explicit frmREEntry(QWidget* parent = nullptr);
     ~frmREEntry() override;

@@ -84,9 +84,9 @@ void frmStkAdj::layOut() {
 
 void frmStkAdj::fillLists() {
     cboCompany->clear();
-    Recordset sets = m_data->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
-    for (sets.moveFirst(); !sets.eof(); sets.moveNext())
-        cboCompany->addItem(sets.value(QStringLiteral("Acctset_ID")).toString());
+    const Recordset sets = m_data->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
+    for (const RowView set : sets.rows())
+        cboCompany->addItem(set.text(QStringLiteral("Acctset_ID")));
     cboCompany->setCurrentIndex(-1);
 }
 

@@ -9,20 +9,20 @@ using reports::DE_Stk_Report;
 using Item = ReportItem;
 
 frmStockReport::frmStockReport(QWidget* parent)
-    : ReportWindow(QStringLiteral("frmStockReport"), QStringLiteral("Stock Report"), &DE_Stk_Report::shared,
+    : ReportWindow(QStringLiteral("frmStockReport"), qtext(kText["frmStockReport"]), &DE_Stk_Report::shared,
                    parent) {
     // Only the movements read the year; a year of blanks counts as missing.
     const ReportLaunch movements{DE_Stk_Report::cmStock_Movement,
                                  &reports::rptStock_Mvmt,
-                                 {{"txtYear", kSpecifyYear, true, true}},
-                                 {{"txtYear", kYearBoxName}}};
+                                 {{"txtYear", qtext(kText["SpecifyYear"]), true, true}},
+                                 {{"txtYear", qtext(kText["YearBoxName"])}}};
     build({{{},
             {},
-            {{{Item::label("Label1", "Specify a YEAR"), Item::box("txtYear", "2010")}},
-             {{Item::button("cmdStock_Mvmt", "Stock Movement", movements),
-               Item::button("cmdStock_Age", "Stock Ageing",
+            {{{Item::label(kText.entry("Label1")), Item::box(kText.entry("txtYear"))}},
+             {{Item::button(kText.entry("cmdStock_Mvmt"), movements),
+               Item::button(kText.entry("cmdStock_Age"),
                             ReportLaunch{DE_Stk_Report::cmStock_Age, &reports::rptStock_Age, {}, {}}),
-               Item::button("cmdStock_Balance", "Stock Balance",
+               Item::button(kText.entry("cmdStock_Balance"),
                             ReportLaunch{DE_Stk_Report::cmStock_Bal, &reports::rptStock_Bal, {}, {}})}}}}});
 }
 

@@ -10,9 +10,18 @@ namespace orv {
 class frmStockReport : public ReportWindow {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyYear = QStringLiteral("Please Specify YEAR");
-    // How a message names the year box when its text is not a whole number in range.
-    static inline const QString kYearBoxName = QStringLiteral("The year");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmStockReport", "Stock Report"},
+        {"Label1", "Specify a YEAR"},
+        {"txtYear", "2010"},
+        {"cmdStock_Mvmt", "Stock Movement"},
+        {"cmdStock_Age", "Stock Ageing"},
+        {"cmdStock_Balance", "Stock Balance"},
+        {"SpecifyYear", "Please Specify YEAR"},
+        // How a message names the year box when its text is not a whole number in range.
+        {"YearBoxName", "The year"},
+    });
 
     explicit frmStockReport(QWidget* parent = nullptr);
 };

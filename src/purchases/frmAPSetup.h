@@ -3,14 +3,13 @@
 #include "clsAPSetup.h"
 #include "ui/PartySetupWindow.h"
 
-#include <memory>
-
 namespace orv {
 
 // "Creditor Set-Up": the suppliers of the books. A supplier is also an
 // account of the chart (its key is the code of its own account), trades in
 // one currency, LOCAL or FOREIGN, and carries its VAT registration number.
-class frmAPSetup : public PartySetupWindow {
+// Every box a check fails on turns light blue.
+class frmAPSetup : public SetupWindowOver<clsAPSetup, PartySetupWindow> {
     Q_OBJECT
 public:
     static inline const QString kSpecifyCurType = QStringLiteral("Specify Currency Type for this Supplier");
@@ -24,7 +23,6 @@ public:
     static inline const QString kNoSupplier = QStringLiteral("No supplier is named \"%1\"");
 
     explicit frmAPSetup(QWidget* parent = nullptr);
-    ~frmAPSetup() override;
 
     QLineEdit* txtVAT_Reg;
 
@@ -32,23 +30,8 @@ public:
     void cmdClear_Click() override;
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    Recordset readDetails(const QString& name) override;
-    QString write(Request request) override;
-    Recordset readAccount(std::int32_t code) override;
-    QString accountKey(const QString& code) override;
-
-    std::vector<FieldDef> stagingFields() const override;
-    void showDetails(const Recordset& record) override;
     CheckList validateChecks() override;
     std::vector<Assignment> assignments(Request request) override;
-    std::vector<QWidget*> clearedFields() const override;
-
-private:
-    void layOut();
-
-    std::unique_ptr<clsAPSetup> m_ap;
 };
 
 } // namespace orv

@@ -66,6 +66,23 @@ Check Check::above(QWidget* field, Currency maximum, const QString& message) {
     return check.selectingText();
 }
 
+Check Check::notPositive(QWidget* field, const QString& message) {
+    QPointer<QWidget> f(field);
+    // A number the amount type cannot hold is read as a double.
+    Check check = when(
+        [f] {
+            const QString text = fieldText(f);
+            if (!isNumericText(text))
+                return false;
+            Currency value;
+            if (fieldNumber(f, &value))
+                return value.raw() <= 0;
+            return !(text.trimmed().toDouble() > 0);
+        },
+        message, field);
+    return check.selectingText();
+}
+
 Check Check::when(Condition fails, const QString& message, QWidget* focus, const QString& title) {
     Check check;
     check.m_fails = std::move(fails);
@@ -123,6 +140,12 @@ Check& Check::tinted() {
 
 Check& Check::selectingText() {
     m_select = true;
+    return *this;
+}
+
+Check& Check::onlyIf(const std::function<bool()>& condition) {
+    Condition fails = std::move(m_fails);
+    m_fails = [fails, condition] { return condition() && fails(); };
     return *this;
 }
 

@@ -32,6 +32,9 @@ public:
     // number check comes first).
     static Check below(QWidget* field, Currency minimum, const QString& message);
     static Check above(QWidget* field, Currency maximum, const QString& message);
+    // A number of zero or less: the window's message, the whole text selected.
+    // A text that is not a number passes (the number check comes first).
+    static Check notPositive(QWidget* field, const QString& message);
     // Any other condition, with the field (if any) that receives the focus.
     static Check when(Condition fails, const QString& message, QWidget* focus = nullptr,
                       const QString& title = {});
@@ -50,6 +53,8 @@ public:
     Check& tinted();
     // On failure the field's whole text is selected before it gets the focus.
     Check& selectingText();
+    // The check fails only while the condition holds as well.
+    Check& onlyIf(const std::function<bool()>& condition);
 
     // Shows the message and moves the focus when the check fails. Returns
     // true when the run may go on (the check passed, or it only warns).

@@ -68,14 +68,14 @@ void EntryWindow::Form_Load() {
 
 void EntryWindow::fillEmployees() {
     cboEmployee->clear();
-    Recordset employees = readTable(QStringLiteral("Employees"));
+    const Recordset employees = readTable(QStringLiteral("Employees"));
     if (employees.recordCount() == 0) {
         UiServices::current().message(noEmployeeMessage());
         return;
     }
-    for (employees.moveFirst(); !employees.eof(); employees.moveNext()) {
-        cboEmployee->addItem(employees.value(QStringLiteral("LastName")).toString() + QStringLiteral(", ") +
-                             employees.value(QStringLiteral("FirstName")).toString());
+    for (const RowView employee : employees.rows()) {
+        cboEmployee->addItem(employee.text(QStringLiteral("LastName")) + QStringLiteral(", ") +
+                             employee.text(QStringLiteral("FirstName")));
     }
     cboEmployee->setCurrentIndex(-1);
 }

@@ -1,9 +1,6 @@
 #include "PartySetupWindow.h"
 
 #include "Controls.h"
-#include "KeyFilter.h"
-#include "UiServices.h"
-#include "values/Currency.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,74 +10,154 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace orv {
 
 namespace {
 
-QComboBox* typedList(QWidget* parent, const QString& name) {
-    auto* list = makeControl<QComboBox>(parent, name);
-    SetupWindow::makeTypedList(list); // every list takes typed text as well as a choice
-    return list;
+using F = SetupField;
+const Requests kSent = kCreate | kUpdate; // what the delete does not carry
+
+// The party's record in the order of its staging record, with the captions
+// and cells both party windows give a box; the boxes the requests do not
+// carry come last.
+std::vector<SetupField> partyFields() {
+    const auto text = [](const char* control, const char* caption, Cell cell, const char* column, int width) {
+        return F::text(control, caption, cell).feeds(column, DataType::Text, width).typingLimited();
+    };
+    // A text column holds a number as typed, limited to its width.
+    const auto number = [](const char* control, const char* caption, Cell cell, const char* column,
+                           DataType type, int width, const QString& empty, const QString& notPositive) {
+        SetupField f = F::text(control, caption, cell).feeds(column, type, width).whenEmpty(empty);
+        return f.checkedAs(CheckAs::Number).positive(notPositive);
+    };
+    const auto account = [](const char* control, const char* caption, Cell cell, const char* column,
+                            const QString& empty) {
+        SetupField f = F::list(control, caption, cell).feeds(column, DataType::Integer).carriedBy(kSent);
+        return f.whenEmpty(empty).tinting().checkedAs(CheckAs::Text);
+    };
+    using P = PartySetupWindow;
+    return {
+        F::list("cboCOA")
+            .feeds("GL_ID", DataType::Integer)
+            .carriedBy(kSent)
+            .checkedAs(CheckAs::Text)
+            .keyOf("COA_T"),
+        F::list("cboCompany")
+            .feeds("CompanyName", DataType::Text, 40)
+            .carriedBy(kSent)
+            .typingLimited()
+            .notShown(),
+        text("txtCustName", "", {}, "CompanyName", 40).carriedBy(kDelete).notShown(),
+        text("txtAddress", "Address", {1, 0}, "Address", 60).whenEmpty(P::kEnterAddress),
+        text("txtCity", "City", {3, 0}, "City", 15).whenEmpty(P::kEnterCity),
+        text("txtRegion", "Region", {2, 1}, "Region", 15).whenEmpty(P::kEnterRegion),
+        number("txtPostal", "PostalCode", {1, 1}, "PostalCode", DataType::Text, 10, P::kEnterPostal,
+               P::kPostalNegative)
+            .typingLimited(),
+        text("txtCountry", "Country", {2, 0}, "Country", 15).whenEmpty(P::kEnterCountry),
+        number("txtPhone", "Phone", {3, 1}, "Phone", DataType::Text, 24, P::kEnterPhone, P::kPhoneNegative)
+            .typingLimited(),
+        number("txtCreditTerm", "Credit term :", {}, "Credit_Term", DataType::Integer, 0, P::kEnterCreditTerm,
+               P::kCreditTermNegative)
+            .filtered(Keys::Filtered),
+        number("txtCreditLimit", "Credit Limit :", {}, "Credit_Limit", DataType::Integer, 0,
+               P::kEnterCreditLimit, P::kCreditLimitNegative)
+            .filtered(Keys::Filtered),
+        F::list("cboCurrency", "Currency :").feeds("Cur_Type", DataType::Text, 10).typingLimited(),
+        account("cboUnrealisedGain", "Unrealised Gain", {4, 0}, "UnRG", P::kSelectUnrealisedGain),
+        account("cboUnrealisedLoss", "Unrealised Loss", {5, 0}, "UnRL", P::kSelectUnrealisedLoss),
+        account("cboRealisedGain", "Realised Gain", {4, 1}, "RG", P::kSelectRealisedGain),
+        account("cboRealisedLoss", "Realised Loss", {5, 1}, "RL", P::kSelectRealisedLoss),
+        F::list("cboForex")
+            .feeds("Forex", DataType::Integer)
+            .carriedBy(kCreate)
+            .withEntries({P::kForeign, P::kLocal})
+            .checkedAs(CheckAs::Text)
+            .tinting(),
+        F::text("txtGLName").shownFrom("GL_Name_VC"),
+    };
 }
 
-QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength = 0) {
-    auto* box = makeControl<QLineEdit>(parent, name);
-    if (maxLength > 0)
-        limitLength(box, maxLength); // the length of the party's column
-    return box;
+const std::vector<SetupField>& party() {
+    static const std::vector<SetupField> fields = partyFields();
+    return fields;
 }
 
 } // namespace
 
-PartySetupWindow::PartySetupWindow(PartyTexts texts, QWidget* parent)
+SetupField PartySetupWindow::field(const QString& control, const QString& caption, Cell cell) {
+    for (SetupField field : party()) {
+        if (field.control == control) {
+            // A window's caption replaces the party's, where it gives one.
+            if (!caption.isEmpty()) {
+                const SetupField placed = F::text(control, caption, cell);
+                field.caption = placed.caption;
+                field.label = placed.label;
+            }
+            field.cell = cell;
+            return field;
+        }
+    }
+    return F::text(control, caption, cell);
+}
+
+std::vector<SetupField> PartySetupWindow::partyRecord(std::vector<SetupField> own) {
+    std::vector<SetupField> fields;
+    for (const SetupField& field : party()) {
+        auto mine = std::find_if(own.begin(), own.end(),
+                                 [&field](const SetupField& f) { return f.control == field.control; });
+        if (mine == own.end()) {
+            fields.push_back(field);
+            continue;
+        }
+        fields.push_back(std::move(*mine));
+        own.erase(mine);
+    }
+    for (SetupField& field : own)
+        fields.push_back(std::move(field));
+    return fields;
+}
+
+PartySetupWindow::PartySetupWindow(PartyTexts texts, std::vector<SetupField> own, QWidget* parent)
     : SetupWindow(parent), Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
-      Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))),
-      txtCustName(textBox(this, QStringLiteral("txtCustName"), 40)),
-      txtAddress(textBox(this, QStringLiteral("txtAddress"), 60)),
-      txtCity(textBox(this, QStringLiteral("txtCity"), 15)),
-      txtRegion(textBox(this, QStringLiteral("txtRegion"), 15)),
-      txtCountry(textBox(this, QStringLiteral("txtCountry"), 15)),
-      txtPostal(textBox(this, QStringLiteral("txtPostal"), 10)),
-      txtPhone(textBox(this, QStringLiteral("txtPhone"), 24)),
-      txtCreditTerm(textBox(this, QStringLiteral("txtCreditTerm"))),
-      txtCreditLimit(textBox(this, QStringLiteral("txtCreditLimit"))),
-      cboCOA(typedList(this, QStringLiteral("cboCOA"))),
-      txtGLName(textBox(this, QStringLiteral("txtGLName"))),
-      cboCurrency(typedList(this, QStringLiteral("cboCurrency"))),
-      cboForex(typedList(this, QStringLiteral("cboForex"))),
-      cboUnrealisedGain(typedList(this, QStringLiteral("cboUnrealisedGain"))),
-      cboUnrealisedLoss(typedList(this, QStringLiteral("cboUnrealisedLoss"))),
-      cboRealisedGain(typedList(this, QStringLiteral("cboRealisedGain"))),
-      cboRealisedLoss(typedList(this, QStringLiteral("cboRealisedLoss"))), m_texts(std::move(texts)),
-      m_grid(new QGridLayout(Frame1)) {
-    limitLength(cboCompany, 40);
-    limitLength(cboCurrency, 10);
+      Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))), m_texts(std::move(texts)) {
+    std::vector<SetupField> fields = partyRecord(std::move(own));
+    // The four conversion accounts are asked for only of a FOREIGN party.
+    for (SetupField& f : fields) {
+        if (f.column == "UnRG" || f.column == "UnRL" || f.column == "RG" || f.column == "RL")
+            f.checkedOnlyIf([this] { return isForeign(); });
+    }
+    const SetupSection* party = setRecord(std::move(fields));
+    const std::pair<QLineEdit**, const char*> textBoxes[] = {
+        {&txtCustName, "txtCustName"}, {&txtAddress, "txtAddress"},       {&txtCity, "txtCity"},
+        {&txtRegion, "txtRegion"},     {&txtCountry, "txtCountry"},       {&txtPostal, "txtPostal"},
+        {&txtPhone, "txtPhone"},       {&txtCreditTerm, "txtCreditTerm"}, {&txtCreditLimit, "txtCreditLimit"},
+        {&txtGLName, "txtGLName"}};
+    for (const auto& [member, name] : textBoxes)
+        *member = party->box<QLineEdit>(QString::fromLatin1(name));
+    const std::pair<QComboBox**, const char*> lists[] = {{&cboCOA, "cboCOA"},
+                                                         {&cboCurrency, "cboCurrency"},
+                                                         {&cboForex, "cboForex"},
+                                                         {&cboUnrealisedGain, "cboUnrealisedGain"},
+                                                         {&cboUnrealisedLoss, "cboUnrealisedLoss"},
+                                                         {&cboRealisedGain, "cboRealisedGain"},
+                                                         {&cboRealisedLoss, "cboRealisedLoss"}};
+    for (const auto& [member, name] : lists)
+        *member = party->box<QComboBox>(QString::fromLatin1(name));
+
+    auto* grid = new QGridLayout(Frame1);
+    party->layOut(grid);
+    for (int column : {1, 4, 7})
+        grid->setColumnStretch(column, 1);
     txtCustName->setVisible(false);
+    if (auto* label = findChild<QLabel*>(QStringLiteral("lblCustName")))
+        label->setVisible(false);
     txtGLName->setEnabled(false);
-    cboForex->addItems({kForeign, kLocal});
-    cboForex->setCurrentIndex(-1);
-    KeyFilter::install(txtCreditTerm);
-    KeyFilter::install(txtCreditLimit);
-    for (int column : {1, 3, 5})
-        m_grid->setColumnStretch(column, 1);
     onChoice(cboCOA, [this] { cboCOA_Click(); });
     followAccountName(cboCOA, txtGLName);
     onChoice(cboForex, [this] { cboForex_Click(); });
-}
-
-// --- layout -----------------------------------------------------------------------------
-
-void PartySetupWindow::place(int row, int column, const QString& labelName, const QString& caption,
-                             QWidget* box) {
-    if (!labelName.isEmpty()) {
-        auto* label = makeControl<QLabel>(Frame1, labelName);
-        label->setText(caption);
-        m_grid->addWidget(label, row, column * 2);
-        if (box == txtCustName)
-            label->setVisible(false);
-    }
-    m_grid->addWidget(box, row, column * 2 + 1);
 }
 
 QHBoxLayout* PartySetupWindow::buttonRow() {
@@ -121,26 +198,8 @@ void PartySetupWindow::cboCompany_Click() {
 }
 
 void PartySetupWindow::showDetails(const Recordset& record) {
-    Recordset row = record;
-    row.moveFirst();
-    auto text = [&row](const char* column) { return row.value(QString::fromLatin1(column)).toString(); };
-    txtAddress->setText(text("Address"));
-    txtCity->setText(text("City"));
-    txtPhone->setText(text("Phone"));
-    txtCountry->setText(text("Country"));
-    txtPostal->setText(text("PostalCode"));
-    txtRegion->setText(text("Region"));
-    txtCreditTerm->setText(text("Credit_Term"));
-    txtCreditLimit->setText(text("Credit_Limit"));
+    SetupWindow::showDetails(record);
     txtCustName->setText(cboCompany->currentText());
-    setFieldText(cboCOA, text("GL_ID"));
-    txtGLName->setText(text("GL_Name_VC"));
-    setFieldText(cboCurrency, text("Cur_Type"));
-    setFieldText(cboUnrealisedGain, text("UnRG"));
-    setFieldText(cboUnrealisedLoss, text("UnRL"));
-    setFieldText(cboRealisedGain, text("RG"));
-    setFieldText(cboRealisedLoss, text("RL"));
-    setFieldText(cboForex, text("Forex"));
     enableAccountBoxes();
 }
 
@@ -166,28 +225,7 @@ void PartySetupWindow::cboForex_Click() {
     enableAccountBoxes();
 }
 
-// --- the party record, its checks and the requests ------------------------------------------------
-
-std::vector<FieldDef> PartySetupWindow::stagingFields() const {
-    return {
-        {QStringLiteral("GL_ID"), DataType::Integer},
-        {QStringLiteral("CompanyName"), DataType::Text, 40},
-        {QStringLiteral("Address"), DataType::Text, 60},
-        {QStringLiteral("City"), DataType::Text, 15},
-        {QStringLiteral("Region"), DataType::Text, 15},
-        {QStringLiteral("PostalCode"), DataType::Text, 10},
-        {QStringLiteral("Country"), DataType::Text, 15},
-        {QStringLiteral("Phone"), DataType::Text, 24},
-        {QStringLiteral("Credit_Term"), DataType::Integer},
-        {QStringLiteral("Credit_Limit"), DataType::Integer},
-        {QStringLiteral("Cur_Type"), DataType::Text, 10},
-        {QStringLiteral("UnRG"), DataType::Integer},
-        {QStringLiteral("UnRL"), DataType::Integer},
-        {QStringLiteral("RG"), DataType::Integer},
-        {QStringLiteral("RL"), DataType::Integer},
-        {QStringLiteral("Forex"), DataType::Integer},
-    };
-}
+// --- checks and requests ----------------------------------------------------------------------
 
 Check PartySetupWindow::conversionAccountsMissing() {
     QPointer<PartySetupWindow> self(this);
@@ -208,34 +246,16 @@ Check PartySetupWindow::conversionAccountsMissing() {
         kSpecifyConversionAccounts);
 }
 
-CheckList PartySetupWindow::numberChecks(QLineEdit* box, const QString& emptyMessage,
-                                         const QString& negativeMessage) {
-    QPointer<QWidget> f(box);
-    // Zero or less; a text that is no number passes (the number check comes first).
-    Check notPositive = Check::when(
-                            [f] {
-                                const QString text = fieldText(f);
-                                if (!isNumericText(text))
-                                    return false;
-                                Currency value;
-                                if (fieldNumber(f, &value))
-                                    return value.raw() <= 0;
-                                return !(text.trimmed().toDouble() > 0);
-                            },
-                            negativeMessage, box)
-                            .selectingText();
-    return {Check::emptyNumber(box, emptyMessage), Check::notNumber(box), notPositive};
-}
-
-Check PartySetupWindow::foreignAccountEmpty(QComboBox* box, const QString& message) {
-    QPointer<PartySetupWindow> self(this);
-    QPointer<QComboBox> b(box);
-    return Check::when([self, b] { return self && self->isForeign() && fieldText(b).isEmpty(); }, message,
-                       box)
-        .tinted();
-}
-
-CheckList PartySetupWindow::wholeNumberChecks() {
+CheckList PartySetupWindow::partyChecks(const QStringList& controls, CheckList own) {
+    CheckList checks = record()->checksOf(QStringLiteral("cboForex"));
+    checks.push_back(conversionAccountsMissing());
+    auto append = [&checks](CheckList more) {
+        for (Check& c : more)
+            checks.push_back(std::move(c));
+    };
+    for (const QString& control : controls)
+        append(record()->checksOf(control));
+    append(std::move(own));
     auto notWhole = [](QWidget* field, const QString& message) {
         QPointer<QWidget> f(field);
         return Check::when(
@@ -247,7 +267,8 @@ CheckList PartySetupWindow::wholeNumberChecks() {
                    message, field)
             .selectingText();
     };
-    return {notWhole(txtCreditTerm, kCreditTermWhole), notWhole(txtCreditLimit, kCreditLimitWhole)};
+    append({notWhole(txtCreditTerm, kCreditTermWhole), notWhole(txtCreditLimit, kCreditLimitWhole)});
+    return checks;
 }
 
 CheckList PartySetupWindow::requestChecks(Request request) {
@@ -270,50 +291,19 @@ CheckList PartySetupWindow::requestChecks(Request request) {
 }
 
 std::vector<SetupWindow::Assignment> PartySetupWindow::assignments(Request request) {
-    std::vector<Assignment> fields;
-    if (request != Request::Delete)
-        fields.push_back(
-            {QStringLiteral("GL_ID"), [this] { return accountKey(cboCOA->currentText()); }, cboCOA});
-    fields.push_back(fromControl(QStringLiteral("CompanyName"), request == Request::Delete
-                                                                    ? static_cast<QWidget*>(txtCustName)
-                                                                    : static_cast<QWidget*>(cboCompany)));
-    fields.push_back(fromControl(QStringLiteral("Address"), txtAddress));
-    fields.push_back(fromControl(QStringLiteral("City"), txtCity));
-    fields.push_back(fromControl(QStringLiteral("Region"), txtRegion));
-    fields.push_back(fromControl(QStringLiteral("PostalCode"), txtPostal));
-    fields.push_back(fromControl(QStringLiteral("Country"), txtCountry));
-    fields.push_back(fromControl(QStringLiteral("Phone"), txtPhone));
-    fields.push_back(fromControl(QStringLiteral("Credit_Term"), txtCreditTerm));
-    fields.push_back(fromControl(QStringLiteral("Credit_Limit"), txtCreditLimit));
-    fields.push_back(fromControl(QStringLiteral("Cur_Type"), cboCurrency));
-    if (request == Request::Delete)
-        return fields;
+    std::vector<Assignment> fields = SetupWindow::assignments(request);
     // A LOCAL party carries the placeholder 1 in its four conversion
     // accounts, on an update as on a create.
     const bool local = cboForex->currentText() == kLocal;
-    const std::pair<const char*, QComboBox*> accounts[] = {{"UnRG", cboUnrealisedGain},
-                                                           {"UnRL", cboUnrealisedLoss},
-                                                           {"RG", cboRealisedGain},
-                                                           {"RL", cboRealisedLoss}};
-    for (const auto& [field, box] : accounts) {
-        if (local)
-            fields.push_back({QString::fromLatin1(field), [] { return QStringLiteral("1"); }, box});
-        else
-            fields.push_back(fromControl(QString::fromLatin1(field), box));
-    }
-    if (request == Request::Create) {
-        const bool foreign = isForeign();
-        fields.push_back({QStringLiteral("Forex"),
-                          [foreign] { return foreign ? QStringLiteral("1") : QStringLiteral("0"); },
-                          cboForex});
+    const bool foreign = isForeign();
+    const std::vector<QComboBox*> accounts = accountBoxes();
+    for (Assignment& a : fields) {
+        if (a.box == cboForex)
+            a.text = [foreign] { return foreign ? QStringLiteral("1") : QStringLiteral("0"); };
+        else if (local && std::find(accounts.begin(), accounts.end(), a.box) != accounts.end())
+            a.text = [] { return QStringLiteral("1"); };
     }
     return fields;
-}
-
-std::vector<QWidget*> PartySetupWindow::clearedFields() const {
-    return {cboCompany,  txtAddress,        txtCity,           txtPhone,        txtCountry,      txtPostal,
-            txtRegion,   txtCreditTerm,     txtCreditLimit,    txtCustName,     cboCOA,          txtGLName,
-            cboCurrency, cboUnrealisedGain, cboUnrealisedLoss, cboRealisedGain, cboRealisedLoss, cboForex};
 }
 
 } // namespace orv

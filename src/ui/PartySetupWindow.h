@@ -2,7 +2,6 @@
 
 #include "SetupWindow.h"
 
-class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
@@ -12,9 +11,10 @@ namespace orv {
 // The set-up frame of a trading party, a customer or a supplier: a party is
 // also an account of the chart (its key is the code of its own account,
 // chosen in the code list), trades in one currency, LOCAL or FOREIGN, and a
-// foreign party names four exchange gain and loss accounts. The window gives
-// its texts, lays the fields out, orders its checks from the blocks below and
-// reads through its data class.
+// foreign party names four exchange gain and loss accounts. The window
+// declares its record as a field table of the party's fields (field() gives
+// each its column, type and key filter), with its captions, cells and texts,
+// and gives the order of its checks.
 class PartySetupWindow : public SetupWindow {
     Q_OBJECT
 public:
@@ -45,8 +45,16 @@ public:
         QStringLiteral("Credit Term must be a whole number of days, at most 2147483647");
     static inline const QString kCreditLimitWhole =
         QStringLiteral("Credit Limit must be a whole number, at most 2147483647");
-    static inline const QString kNotAnAccount =
-        QStringLiteral("%1 %2 is not an account of the Chart of Accounts");
+
+    // A field of the party record, by its box's name: the box's kind, the
+    // staging field it feeds and the requests that carry it, its width, key
+    // filter and the checks both party windows give it; placed in the cell
+    // given, under the caption given or the party's own.
+    static SetupField field(const QString& control, const QString& caption = {}, Cell cell = {});
+    // The party's record: its fields in the order of the staging record,
+    // each as the window declares it or else as both windows have it, and
+    // the window's further fields last.
+    static std::vector<SetupField> partyRecord(std::vector<SetupField> own);
 
     QGroupBox* Frame1;      // the party's fields
     QGroupBox* Frame2;      // "Function"
@@ -80,44 +88,31 @@ protected:
         QString noParty;         // a picked name no longer on record, with %1
         QString nothingToDelete; // DELETE with no party loaded
     };
-    PartySetupWindow(PartyTexts texts, QWidget* parent);
+    // own: the fields the window declares itself (partyRecord).
+    PartySetupWindow(PartyTexts texts, std::vector<SetupField> own, QWidget* parent);
 
-    // --- the data class ---------------------------------------------------
-    // Get_ID("COA_T", text): the code of the account, or the empty text.
-    virtual QString accountKey(const QString& code) = 0;
-
-    // --- layout -------------------------------------------------------------
-    // A label and its box in the fields' grid; no label for an empty name.
-    void place(int row, int column, const QString& labelName, const QString& caption, QWidget* box);
     // The buttons: CREATE NEW beside the frame "Function" (CLEAR ALL, UPDATE,
     // DELETE), REFRESH hidden at the end.
     QHBoxLayout* buttonRow();
-
-    // --- check blocks, in the words of both windows -------------------------
-    // Four empty conversion accounts of a FOREIGN party: all four tinted.
-    Check conversionAccountsMissing();
-    // A number box: empty, not a number, zero or less.
-    CheckList numberChecks(QLineEdit* box, const QString& emptyMessage, const QString& negativeMessage);
-    // One conversion account empty while the party is FOREIGN.
-    Check foreignAccountEmpty(QComboBox* box, const QString& message);
-    // Credit term and limit whole numbers of 32 bits, as the record holds them.
-    CheckList wholeNumberChecks();
+    // The currency type's check, the four conversion accounts missing, the
+    // checks of the named boxes in order, the window's own, and last what
+    // the record cannot hold (credit term and limit whole numbers of 32 bits).
+    CheckList partyChecks(const QStringList& controls, CheckList own = {});
 
     std::vector<ListFill> lists() const override;
     ListFill nameList() const override;
-    std::vector<FieldDef> stagingFields() const override;
     void showDetails(const Recordset& record) override;
     CheckList requestChecks(Request request) override;
     std::vector<Assignment> assignments(Request request) override;
-    std::vector<QWidget*> clearedFields() const override;
 
     bool isForeign() const;
     std::vector<QComboBox*> accountBoxes() const;
     void enableAccountBoxes();
 
 private:
+    Check conversionAccountsMissing();
+
     PartyTexts m_texts;
-    QGridLayout* m_grid;
 };
 
 } // namespace orv

@@ -161,6 +161,11 @@ SetupField& SetupField::filtered(Keys filter, const QString& message) {
     return *this;
 }
 
+SetupField& SetupField::positive(const QString& message) {
+    notPositive = message;
+    return *this;
+}
+
 SetupField& SetupField::withEntries(const QStringList& fixed) {
     entries = fixed;
     return *this;
@@ -178,6 +183,11 @@ SetupField& SetupField::typingLimited() {
 
 SetupField& SetupField::notShown() {
     shown = false;
+    return *this;
+}
+
+SetupField& SetupField::checkedOnlyIf(std::function<bool()> condition) {
+    applies = std::move(condition);
     return *this;
 }
 
@@ -332,8 +342,11 @@ bool SetupSection::showPicked(const Recordset& record, const QString& missingMes
 }
 
 bool SetupSection::request(SetupRequest request, const std::function<QString(const Recordset&)>& write,
-                           const std::function<void()>& reload, const std::function<void()>& clear) {
+                           const std::function<void()>& reload, const std::function<void()>& clear,
+                           CheckList own) {
     CheckList all = checks();
+    for (Check& check : own)
+        all.push_back(std::move(check));
     for (Check& check : fitChecks())
         all.push_back(std::move(check));
     return runRequest(m_parent, {std::move(all), [this, request] { return assign(request); },
@@ -386,15 +399,21 @@ CheckList SetupSection::untintedChecks(const SetupField& field) const {
     if (!isNumber(field)) {
         if (!field.empty.isEmpty())
             checks.push_back(Check::empty(b, field.empty));
-        return checks;
+    } else {
+        if (!field.empty.isEmpty())
+            checks.push_back(Check::emptyNumber(b, field.empty));
+        checks.push_back(Check::notNumber(b));
+        if (!field.notPositive.isEmpty())
+            checks.push_back(Check::notPositive(b, field.notPositive));
+        if (field.minimum)
+            checks.push_back(Check::below(b, *field.minimum, field.range));
+        if (field.maximum)
+            checks.push_back(Check::above(b, *field.maximum, field.range));
     }
-    if (!field.empty.isEmpty())
-        checks.push_back(Check::emptyNumber(b, field.empty));
-    checks.push_back(Check::notNumber(b));
-    if (field.minimum)
-        checks.push_back(Check::below(b, *field.minimum, field.range));
-    if (field.maximum)
-        checks.push_back(Check::above(b, *field.maximum, field.range));
+    if (field.applies) {
+        for (Check& check : checks)
+            check.onlyIf(field.applies);
+    }
     return checks;
 }
 

@@ -100,6 +100,7 @@ struct SetupField {
     Keys keys = Keys::Any;
     QString keysMessage; // the key filter's message, where it has its own
     QStringList entries; // the fixed entries of a list
+    QString notPositive; // a number of zero or less fails with it; none: no check
     CheckAs checkAs = CheckAs::Column;
     bool limitTyping = false;  // the box takes no more than width characters
     bool shown = true;         // a pick copies the record's column into the box
@@ -107,7 +108,8 @@ struct SetupField {
     bool tint = false;         // a failing check tints the box light blue
     QString source;            // the picked record's column shown in the box; the staging column by default
     QString keyTable;          // the box's text is a code of this table, carried as its key
-    QString what;              // the field in messages; the caption without its colon by default
+    std::function<bool()> applies; // the field's checks run only while it holds; none: always
+    QString what;                  // the field in messages; the caption without its colon by default
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
@@ -120,10 +122,13 @@ struct SetupField {
     SetupField& within(std::optional<Currency> lowest, std::optional<Currency> highest,
                        const QString& message);
     SetupField& filtered(Keys filter, const QString& message = {});
+    SetupField& positive(const QString& message);
     SetupField& withEntries(const QStringList& fixed);
     SetupField& checkedAs(CheckAs how);
     SetupField& typingLimited();
     SetupField& notShown();
+    // The field's checks fail only while the condition holds as well.
+    SetupField& checkedOnlyIf(std::function<bool()> condition);
     // What fitChecks says of a whole-number field that holds no number at all:
     // "<what> : Enter numerical and not character", titled "Invalid Input",
     // before the field's range.
@@ -192,11 +197,11 @@ public:
     // is named in missingMessage (its %1) and nothing changes. True when shown.
     bool showPicked(const Recordset& record, const QString& missingMessage, const QString& key) const;
     // One request of a section that has buttons of its own: the section's
-    // checks, then what its staging record cannot hold, the staging fields
-    // the request carries, the writer; then as runRequest. True when the
-    // books took it.
+    // checks, its own (own), then what its staging record cannot hold, the
+    // staging fields the request carries, the writer; then as runRequest.
+    // True when the books took it.
     bool request(SetupRequest request, const std::function<QString(const Recordset&)>& write,
-                 const std::function<void()>& reload, const std::function<void()>& clear);
+                 const std::function<void()>& reload, const std::function<void()>& clear, CheckList own = {});
 
     static QString whatOf(const SetupField& field);
 

@@ -7,6 +7,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -98,6 +101,8 @@ void SetupWindow::fillList(const ListFill& fill) {
 
 void SetupWindow::Create_New_Customer() {
     m_staging = buildRecord(stagingFields(), true);
+    for (const Section& section : m_sections)
+        section.fields->buildStaging();
 }
 
 void SetupWindow::cboCompany_Click() {
@@ -146,6 +151,59 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
                                         [&] { cmdClear_Click(); }});
     if (sent)
         pressed->setEnabled(false);
+}
+
+// --- further sections ----------------------------------------------------------------------
+
+SetupSection* SetupWindow::addSection(QGroupBox* frame, std::vector<SetupField> fields,
+                                      SectionRequests requests) {
+    auto* section = new SetupSection(frame, std::move(fields));
+    auto* grid = new QGridLayout(frame);
+    section->layOut(grid);
+    auto* buttons = new QHBoxLayout;
+    const std::pair<QString, const char*> captions[] = {{requests.create, "CREATE NEW"},
+                                                        {requests.update, "UPDATE"},
+                                                        {requests.remove, "DELETE"},
+                                                        {requests.clear, "CLEAR"}};
+    std::vector<QPushButton*> pressed;
+    for (const auto& [name, caption] : captions) {
+        pressed.push_back(makeControl<QPushButton>(frame, name));
+        pressed.back()->setText(QString::fromLatin1(caption));
+        buttons->addWidget(pressed.back());
+    }
+    buttons->addStretch(1);
+    grid->addLayout(buttons, grid->rowCount(), 0, 1, grid->columnCount());
+    m_sections.push_back({section, std::move(requests)});
+    const std::size_t index = m_sections.size() - 1;
+    onChoice(namesOf(section).list, [this, index] { pickInSection(m_sections[index]); });
+    const Request kinds[] = {Request::Create, Request::Update, Request::Delete};
+    for (int i = 0; i < 3; ++i)
+        onClick(pressed[i], [this, index, kind = kinds[i]] { sectionRequest(m_sections[index], kind); });
+    onClick(pressed[3], [section] { section->clear(); });
+    return section;
+}
+
+SetupWindow::ListFill SetupWindow::namesOf(const SetupSection* section) const {
+    for (const Section& s : m_sections) {
+        if (s.fields == section)
+            return {section->box<QComboBox>(section->fields().front().control), s.requests.table,
+                    s.requests.column};
+    }
+    return {};
+}
+
+void SetupWindow::pickInSection(const Section& section) {
+    const QString name = fieldText(namesOf(section.fields).list);
+    if (section.fields->showPicked(section.requests.details(name), section.requests.missing, name))
+        cmdNew->click();
+}
+
+void SetupWindow::sectionRequest(const Section& section, Request request) {
+    SetupSection* fields = section.fields;
+    fields->request(
+        request, [&](const Recordset& staging) { return section.requests.write(request, staging); },
+        [&] { fillList(namesOf(fields)); }, [fields] { fields->clear(); },
+        section.requests.ownChecks ? section.requests.ownChecks() : CheckList{});
 }
 
 // --- the record as a field table ----------------------------------------------------------

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QComboBox;
+class QGroupBox;
 class QPushButton;
 
 namespace orv {
@@ -117,6 +119,26 @@ protected:
     SetupSection* setRecord(std::vector<FieldDef> staging, std::vector<SetupField> fields);
     SetupSection* record() const { return m_record; }
 
+    // A further section of the window in a frame of its own, with its own
+    // name list (its first field) and buttons. Its requests run the field
+    // table's checks and then its own, assign, write and show the answer;
+    // unless the books refused it, its name list is read again and its boxes
+    // emptied (dates keep theirs). Its buttons are never disabled. A pick in
+    // its list loads the record and presses REFRESH, which rebuilds the
+    // staging record of every section.
+    struct SectionRequests {
+        QString create, update, remove, clear; // the buttons' names
+        QString table;                         // the name list's table and column
+        QString column;
+        QString missing; // a picked name no longer on record, with %1
+        std::function<Recordset(const QString&)> details;
+        std::function<QString(Request, const Recordset&)> write;
+        std::function<CheckList()> ownChecks; // after the table's
+    };
+    SetupSection* addSection(QGroupBox* frame, std::vector<SetupField> fields, SectionRequests requests);
+    // The fill of a section's name list.
+    ListFill namesOf(const SetupSection* section) const;
+
     void Form_Load() override;
     void fillList(const ListFill& fill);
 
@@ -147,14 +169,24 @@ protected:
     Recordset m_staging;
 
 private:
+    struct Section {
+        SetupSection* fields;
+        SectionRequests requests;
+    };
+    void sectionRequest(const Section& section, Request request);
+    void pickInSection(const Section& section);
+
     SetupSection* m_record = nullptr;
+    std::vector<Section> m_sections;
     bool m_hasDataClass = false;
 };
 
 // A set-up window over its data class: the window owns it, and its reads and
-// the three writers of the record come from the class's member functions.
-template <class Data> class SetupWindowOver : public SetupWindow {
+// the three writers of each record come from the class's member functions.
+// Base is the frame the window follows (SetupWindow or a frame built on it).
+template <class Data, class Base = SetupWindow> class SetupWindowOver : public Base {
 protected:
+    using Request = SetupRequest;
     using Read = Recordset (Data::*)(const QString&);
     using Writer = QString (Data::*)(const Recordset&);
     using ReadAccount = Recordset (Data::*)(std::int32_t);
@@ -165,7 +197,9 @@ protected:
         Writer remove;
         ReadAccount account = nullptr; // the chart's account of a code, where the window shows one
     };
-    SetupWindowOver(Writers writers, QWidget* parent) : SetupWindow(parent), m_writers(writers) {}
+    template <class... BaseArgs>
+    explicit SetupWindowOver(Writers writers, BaseArgs&&... baseArgs)
+        : Base(std::forward<BaseArgs>(baseArgs)...), m_writers(writers) {}
 
     void createDataClass() override { m_data = std::make_unique<Data>(); }
     Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
@@ -176,16 +210,27 @@ protected:
     QString readId(const QString& table, const QString& value) override {
         return m_data->Get_ID(table, value);
     }
-    QString write(Request request) override {
-        const Writer writer = request == Request::Create   ? m_writers.create
-                              : request == Request::Update ? m_writers.update
-                                                           : m_writers.remove;
-        return (m_data.get()->*writer)(m_staging);
+    QString write(Request request) override { return writeWith(m_writers, request, this->m_staging); }
+    // A further section's reads and writers (addSection) from the class's members.
+    void readsAndWriters(SetupWindow::SectionRequests& requests, Writers writers) {
+        requests.details = [this, writers](const QString& name) {
+            return (m_data.get()->*writers.details)(name);
+        };
+        requests.write = [this, writers](Request request, const Recordset& staging) {
+            return writeWith(writers, request, staging);
+        };
     }
 
     std::unique_ptr<Data> m_data;
 
 private:
+    QString writeWith(const Writers& writers, Request request, const Recordset& staging) {
+        const Writer writer = request == Request::Create   ? writers.create
+                              : request == Request::Update ? writers.update
+                                                           : writers.remove;
+        return (m_data.get()->*writer)(staging);
+    }
+
     Writers m_writers;
 };
 

@@ -2,14 +2,13 @@
 // window is listed by the journal window, and a journal posts under that
 // employee's key.
 #include "app/Orvan.h"
-#include "ar/EmployeeFrame.h"
 #include "ar/frmARSetup.h"
-#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 #include "gl/frmGLEntry.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
+#include "values/Recordset.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -66,13 +65,16 @@ TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal
     setUp->click();
     auto* master = WindowRegistry::shared().find<frmARSetup>();
     ASSERT_NE(master, nullptr);
-    EmployeeFrame* employees = master->employee;
-    employees->cboEmployee->setEditText(QStringLiteral("O'Brien"));
-    employees->txtfirstname->setText(QStringLiteral("Sean"));
-    employees->txtEmpAdd->setText(QStringLiteral("4 Quay St"));
-    employees->txtEmpNo->setText(QStringLiteral("63334444"));
+    const auto fillEmployee = [master] {
+        master->employee->box<QComboBox>(QStringLiteral("cboEmployee"))
+            ->setEditText(QStringLiteral("O'Brien"));
+        master->employee->box<QLineEdit>(QStringLiteral("txtfirstname"))->setText(QStringLiteral("Sean"));
+        master->employee->box<QLineEdit>(QStringLiteral("txtEmpAdd"))->setText(QStringLiteral("4 Quay St"));
+        master->employee->box<QLineEdit>(QStringLiteral("txtEmpNo"))->setText(QStringLiteral("63334444"));
+    };
+    fillEmployee();
     ui.clear();
-    employees->cmdEmp->click();
+    master->findChild<QPushButton*>(QStringLiteral("cmdEmp"))->click();
     EXPECT_EQ(ui.lastText(), QStringLiteral("Employee created for  O'Brien"));
 
     // The journal window, opened again, lists the employee as "Last, First".
@@ -91,11 +93,8 @@ TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal
               scalar(QStringLiteral("SELECT EmployeeID FROM Employees WHERE LastName = 'O''Brien'")));
 
     // Now the employee has history and stays.
-    employees->cboEmployee->setEditText(QStringLiteral("O'Brien"));
-    employees->txtfirstname->setText(QStringLiteral("Sean"));
-    employees->txtEmpAdd->setText(QStringLiteral("4 Quay St"));
-    employees->txtEmpNo->setText(QStringLiteral("63334444"));
-    employees->DeleteEmp->click();
+    fillEmployee();
+    master->findChild<QPushButton*>(QStringLiteral("DeleteEmp"))->click();
     EXPECT_EQ(ui.lastText(), QStringLiteral("Employee Deletion Failed\n"
                                             "The employee has keyed in documents and cannot be deleted."));
     EXPECT_EQ(count(QStringLiteral("Employees")), 1);

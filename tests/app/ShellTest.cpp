@@ -3,6 +3,7 @@
 #include "app/frmLogin.h"
 #include "gl/frmGLEntry.h"
 #include "support/TestBook.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/UiTest.h"
 #include "ui/WindowRegistry.h"
 
@@ -46,6 +47,34 @@ protected:
 };
 
 } // namespace
+
+TEST(ShellTexts, LoginAndWebsiteCaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(
+        frmLogin::kText,
+        {
+            {"frmLogin", "Login"},
+            {"lblLabels_0", "&User Name:"},
+            {"lblLabels_1", "&Password:"},
+            {"cmdOK", "OK"},
+            {"cmdCancel", "Cancel"},
+            {"UserName", "pelrin"},
+            {"Password", "mossgate"},
+            {"HiddenName", "lanternkeepers"},
+            {"Authors", "Orvanwise was written by its founding engineers for the clerks of a "
+                        "small trading company."},
+            {"AuthorsTitle", "Authors"},
+            {"InvalidPassword", "Invalid Password, try again!"},
+            {"InvalidPasswordTitle", "Login"},
+        });
+    test::expectPinnedTexts(Websitefrm::kText, {
+                                                   {"Websitefrm", "Website"},
+                                                   {"Command1", "Orvanwise"},
+                                                   {"Label1", "Visit Our Site"},
+                                                   {"Command3", "Blog"},
+                                                   {"Label2", "Visit Our Blog"},
+                                                   {"Command2", "Place Your Website Link Here"},
+                                               });
+}
 
 TEST_F(LoginTest, WrongPairsAreRefusedWithThePasswordSelectedForRetyping) {
     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
@@ -128,50 +157,79 @@ protected:
 
 } // namespace
 
-TEST_F(MainMenuTest, EveryButtonIsThereWithItsCaption) {
-    const std::pair<const char*, const char*> buttons[] = {
-        {"cmdCallStk_Setup", "Set Up"},
-        {"cmd_Stk_Adj", "Adjust"},
-        {"cmdCallStk_Report", "Report"},
-        {"cmdVAT", "Set Up"},
-        {"Command3", "Adjust"},
-        {"Command5", "Recon"},
-        {"Command4", "Report"},
-        {"Command6", "Website"},
-        {"cmdCallAP_Setup", "Set Up"},
-        {"cmdCallAP_Report", "Report"},
-        {"cmdCall_GRN", "GRN"},
-        {"cmdCallPur_Inv", "INV"},
-        {"cmdPur_CN", "CN"},
-        {"cmdPurInv_Adj", "JE"},
-        {"Command2", "FOREX Reversal"},
-        {"cmdAP_Adjust", "ADJUST"},
-        {"cmdForex", "FOREX Translation"},
-        {"cmdCallAR_Setup", "Set Up"},
-        {"cmdCallAR_Report", "Report"},
-        {"cmdCallDO_Entry", "DO"},
-        {"cmdCallSales_Entry", "INV"},
-        {"cmdCallSales_CN", "CN"},
-        {"cmdSales_Adj", "JE"},
-        {"cmdFX_AR", "FOREX Reversal"},
-        {"cmdAR_Adjust", "ADJUST"},
-        {"cmdAR_UnRG", "FOREX Translation"},
-        {"cmdCallBank_Setup", "Set Up"},
-        {"cmdCallBank_Report", "Report"},
-        {"cmdCall_Receipt", "Collection"},
-        {"cmdCall_Pymnt", "Payment"},
-        {"cmdCash_Adj", "Adjustment"},
-        {"cmdCallGL_Setup", "Set Up"},
-        {"Command1", "Forex"},
-        {"cmdCallGL_Entry", "Journal"},
-        {"cmdGL_Report", "Report"},
-        {"cmdRE_Entry", "Close A/C"},
-        {"cmdExit_Main", "EXIT"},
+// The main menu's buttons under their names, with their captions.
+constexpr PinnedText kMenuButtons[] = {
+    {"cmdCallStk_Setup", "Set Up"},
+    {"cmd_Stk_Adj", "Adjust"},
+    {"cmdCallStk_Report", "Report"},
+    {"cmdVAT", "Set Up"},
+    {"Command3", "Adjust"},
+    {"Command5", "Recon"},
+    {"Command4", "Report"},
+    {"Command6", "Website"},
+    {"cmdCallAP_Setup", "Set Up"},
+    {"cmdCallAP_Report", "Report"},
+    {"cmdCall_GRN", "GRN"},
+    {"cmdCallPur_Inv", "INV"},
+    {"cmdPur_CN", "CN"},
+    {"cmdPurInv_Adj", "JE"},
+    {"Command2", "FOREX Reversal"},
+    {"cmdAP_Adjust", "ADJUST"},
+    {"cmdForex", "FOREX Translation"},
+    {"cmdCallAR_Setup", "Set Up"},
+    {"cmdCallAR_Report", "Report"},
+    {"cmdCallDO_Entry", "DO"},
+    {"cmdCallSales_Entry", "INV"},
+    {"cmdCallSales_CN", "CN"},
+    {"cmdSales_Adj", "JE"},
+    {"cmdFX_AR", "FOREX Reversal"},
+    {"cmdAR_Adjust", "ADJUST"},
+    {"cmdAR_UnRG", "FOREX Translation"},
+    {"cmdCallBank_Setup", "Set Up"},
+    {"cmdCallBank_Report", "Report"},
+    {"cmdCall_Receipt", "Collection"},
+    {"cmdCall_Pymnt", "Payment"},
+    {"cmdCash_Adj", "Adjustment"},
+    {"cmdCallGL_Setup", "Set Up"},
+    {"Command1", "Forex"},
+    {"cmdCallGL_Entry", "Journal"},
+    {"cmdGL_Report", "Report"},
+    {"cmdRE_Entry", "Close A/C"},
+    {"cmdExit_Main", "EXIT"},
+};
+
+TEST(ShellTexts, MainMenuCaptionsAndHelpAreAsWritten) {
+    std::vector<PinnedText> expected{
+        {"Orvan", "Orvan"},
+        {"fraInventory", "Inventory"},
+        {"fraStkSetUp", "Set Up"},
+        {"fraStkReport", "Report"},
+        {"fraVAT", "VAT"},
+        {"Label1", "Help"},
+        {"fraAP", "Accounts Payable"},
+        {"fraAPEntry", "Data Entry"},
+        {"fraAR", "Accounts Receivable"},
+        {"fraAREntry", "Data Entry"},
+        {"fraBank", "Bank"},
+        {"fraBankEntry", "Data Entry"},
+        {"fraGL", "General Ledger"},
+        {"HelpTitle", "About "},
+        {"HelpMajor", " v"},
+        {"HelpMinor", ".2"},
+        {"Help",
+         "Orvanwise keeps the books of a small trading company: the chart of accounts, customers and "
+         "suppliers, stock, VAT, cash and bank, and the documents and reports that go with them. Every "
+         "document is posted whole or not at all, and the books always balance."},
     };
-    for (const auto& [name, caption] : buttons) {
-        QPushButton* b = button(name);
+    expected.insert(expected.end(), std::begin(kMenuButtons), std::end(kMenuButtons));
+    test::expectPinnedTexts(Orvan::kText, std::span<const PinnedText>(expected));
+}
+
+TEST_F(MainMenuTest, EveryButtonIsThereWithItsCaption) {
+    for (const auto& [name, caption] : kMenuButtons) {
+        QPushButton* b = menu->button(qtext(name));
         ASSERT_NE(b, nullptr) << name;
-        EXPECT_EQ(b->text(), QString::fromLatin1(caption)) << name;
+        EXPECT_EQ(b->text(), qtext(caption)) << name;
     }
     EXPECT_TRUE(button("Command6")->isEnabled());
     EXPECT_TRUE(button("cmdExit_Main")->isEnabled());

@@ -195,14 +195,18 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
 TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
     EXPECT_EQ(data.Send_Ship(shipper("Speedy", "62223333", "5 Harbour Rd")),
               QStringLiteral("Shipper only created for unassigned Code Speedy"));
-    EXPECT_EQ(data.Send_Ship(shipper("SPEEDY", "1", "x")), clsARSetup::kShipperCreateFailed);
-    EXPECT_EQ(data.Send_Ship(shipper("   ", "1", "x")), clsARSetup::kShipperCreateFailed);
+    test::expectRefused(data, data.Send_Ship(shipper("SPEEDY", "1", "x")), clsARSetup::kShipperCreateFailed,
+                        QStringLiteral("shipper name exists"));
+    test::expectRefused(data, data.Send_Ship(shipper("   ", "1", "x")), clsARSetup::kShipperCreateFailed,
+                        QStringLiteral("shipper name blank"));
     EXPECT_EQ(data.Update_Ship(shipper("speedy", "69998888", "7 Pier Rd")),
               QStringLiteral("Shipper Updated for speedy"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT Phone || ' ' || Shipaddr FROM Shippers")),
               QStringLiteral("69998888 7 Pier Rd"));
-    EXPECT_EQ(data.Update_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperUpdateFailed);
-    EXPECT_EQ(data.Delete_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperDeleteFailed);
+    test::expectRefused(data, data.Update_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperUpdateFailed,
+                        QStringLiteral("no shipper of that name"));
+    test::expectRefused(data, data.Delete_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperDeleteFailed,
+                        QStringLiteral("no shipper of that name"));
     addShipper(QStringLiteral("Slowboat"));
     EXPECT_EQ(data.Delete_Ship(shipper("Slowboat", "1", "x")),
               QStringLiteral("Shipper deleted for Slowboat"));
@@ -222,11 +226,14 @@ TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
 TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
     EXPECT_EQ(data.Send_Employee(employee("Tan", "Mary")), QStringLiteral("Employee created for  Tan"));
     EXPECT_EQ(data.Send_Employee(employee("Tan", "John")), QStringLiteral("Employee created for  Tan"));
-    EXPECT_EQ(data.Send_Employee(employee("TAN", "mary")), clsARSetup::kEmployeeCreateFailed);
+    test::expectRefused(data, data.Send_Employee(employee("TAN", "mary")), clsARSetup::kEmployeeCreateFailed,
+                        QStringLiteral("employee name exists"));
     test::expectRefused(data, data.Send_Employee(employee("Lee, Jr", "Ken")),
                         clsARSetup::kEmployeeCreateFailed, QStringLiteral("a name holds a comma"));
-    EXPECT_EQ(data.Send_Employee(employee("Lee", "K,en")), clsARSetup::kEmployeeCreateFailed);
-    EXPECT_EQ(data.Send_Employee(employee("Lee", " ")), clsARSetup::kEmployeeCreateFailed);
+    test::expectRefused(data, data.Send_Employee(employee("Lee", "K,en")), clsARSetup::kEmployeeCreateFailed,
+                        QStringLiteral("a name holds a comma"));
+    test::expectRefused(data, data.Send_Employee(employee("Lee", " ")), clsARSetup::kEmployeeCreateFailed,
+                        QStringLiteral("last or first name blank"));
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT HireDate || ' ' || BirthDate FROM Employees WHERE FirstName = 'Mary'")),
         QStringLiteral("2010-01-04 1980-07-21"));
@@ -237,7 +244,8 @@ TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
               QStringLiteral("8 Bay Rd"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT Address FROM Employees WHERE FirstName = 'Mary'")),
               QStringLiteral("3 Hill St"));
-    EXPECT_EQ(data.Update_Employee(employee("Tan", "Nobody")), clsARSetup::kEmployeeUpdateFailed);
+    test::expectRefused(data, data.Update_Employee(employee("Tan", "Nobody")),
+                        clsARSetup::kEmployeeUpdateFailed, QStringLiteral("no employee of that name"));
 
     postJournal(
         kPettyCash, 0,

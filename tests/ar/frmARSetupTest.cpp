@@ -78,8 +78,8 @@ TEST_F(frmARSetupTest, LoadFillsEveryListAndBuildsTheThreeStagingRecords) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Customer Master"));
     EXPECT_EQ(window->Frame1->title(), QStringLiteral("Customer Set-Up"));
     EXPECT_EQ(window->Frame2->title(), QStringLiteral("Function"));
-    EXPECT_EQ(window->shipping->title(), QStringLiteral("Shipping Set-Up"));
-    EXPECT_EQ(window->employee->title(), QStringLiteral("Employee Set-Up"));
+    EXPECT_EQ(window->fraShipping->title(), QStringLiteral("Shipping Set-Up"));
+    EXPECT_EQ(window->fraEmployee->title(), QStringLiteral("Employee Set-Up"));
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblCreditTerm"))->text(),
               QStringLiteral("Credit term :"));
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblCOA"))->text(),
@@ -98,8 +98,8 @@ TEST_F(frmARSetupTest, LoadFillsEveryListAndBuildsTheThreeStagingRecords) {
         EXPECT_EQ(items(box), codes);
     EXPECT_EQ(items(window->cboCurrency), (QStringList{"SGD", "USD", "EUR", "JPY", "MYR", "USD"}));
     EXPECT_EQ(items(window->cboForex), (QStringList{"FOREIGN", "LOCAL"}));
-    EXPECT_EQ(items(window->shipping->cboShipcode), QStringList{"Speedy"});
-    EXPECT_EQ(items(window->employee->cboEmployee), QStringList{"Tan"});
+    EXPECT_EQ(items(shipping().cboShipcode), QStringList{"Speedy"});
+    EXPECT_EQ(items(employees().cboEmployee), QStringList{"Tan"});
 
     EXPECT_TRUE(boxesEmpty());
     EXPECT_FALSE(window->txtCustName->isVisible());

@@ -48,7 +48,18 @@ TEST_F(WriteProtocolTest, OneWriteHoldsOneDocument) {
     });
     EXPECT_TRUE(refused.contains(QLatin1String("Document_T: second header in one transaction")))
         << refused.toStdString();
+    // An order is a header too: it cannot join a document's write.
+    const QString order = refusal([this] {
+        header();
+        CompanyDatabase::execute(
+            QStringLiteral(
+                "INSERT INTO Orders (customerid, EmployeeID, OrderDate) VALUES (1200, ?, '2010-06-15')"),
+            {Variant(static_cast<std::int64_t>(employee))});
+    });
+    EXPECT_TRUE(order.contains(QLatin1String("Orders: second header in one transaction")))
+        << order.toStdString();
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+    EXPECT_EQ(count(QStringLiteral("Orders")), 0);
 }
 
 TEST_F(WriteProtocolTest, AWriteMixedWithAnotherIsRefusedAtCommit) {

@@ -3,6 +3,7 @@
 #include "GlBook.h"
 #include "gl/clsCOASetup.h"
 #include "gl/clsGLEntry.h"
+#include "support/Refusal.h"
 
 using namespace orv;
 
@@ -80,16 +81,22 @@ TEST_F(CoaRequestsTest, CreateAddsTheAccountAndAnswersWithItsCode) {
 
 TEST_F(CoaRequestsTest, CreateIsRefusedForAnExistingCodeOrNameOrBadValues) {
     const qint64 before = count(QStringLiteral("COA_T"));
-    EXPECT_EQ(coa.Send_Order(account(6100, QStringLiteral("Office Rent"))), clsCOASetup::kCreateFailed);
-    EXPECT_EQ(coa.Send_Order(account(6601, QStringLiteral("RENT"))), clsCOASetup::kCreateFailed);
-    EXPECT_EQ(coa.Send_Order(account(6602, QStringLiteral("   "))), clsCOASetup::kCreateFailed);
-    EXPECT_EQ(coa.Send_Order(account(6603, QStringLiteral("Gifts"), QStringLiteral("XX"))),
-              clsCOASetup::kCreateFailed);
-    EXPECT_EQ(coa.Send_Order(account(6604, QStringLiteral("Gifts"), QStringLiteral("PL"), 2)),
-              clsCOASetup::kCreateFailed);
-    EXPECT_EQ(coa.Send_Order(staging(Variant::null(), QStringLiteral("Gifts"), QStringLiteral("PL"),
-                                     QStringLiteral("X"), QStringLiteral("Y"), Variant(std::int64_t{1}))),
-              clsCOASetup::kCreateFailed);
+    const struct {
+        Recordset request;
+        const char* reason;
+    } cases[] = {
+        {account(6100, QStringLiteral("Office Rent")), "account code exists"},
+        {account(6601, QStringLiteral("RENT")), "account name exists"},
+        {account(6602, QStringLiteral("   ")), "account name blank"},
+        {account(6603, QStringLiteral("Gifts"), QStringLiteral("XX")), "account type is not BS or PL"},
+        {account(6604, QStringLiteral("Gifts"), QStringLiteral("PL"), 2), "status is not 1 or 0"},
+        {staging(Variant::null(), QStringLiteral("Gifts"), QStringLiteral("PL"), QStringLiteral("X"),
+                 QStringLiteral("Y"), Variant(std::int64_t{1})),
+         "account code missing"},
+    };
+    for (const auto& c : cases)
+        test::expectRefused(coa, coa.Send_Order(c.request), clsCOASetup::kCreateFailed,
+                            QLatin1String(c.reason));
     EXPECT_EQ(count(QStringLiteral("COA_T")), before);
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 0) << "a refused request leaves no row";
 }
@@ -105,22 +112,30 @@ TEST_F(CoaRequestsTest, UpdateFindsTheAccountByNameAndChangesTypeCategoriesAndSt
     EXPECT_EQ(column(QStringLiteral("Status_bt"), QStringLiteral("Petty Cash")), QStringLiteral("0"));
     EXPECT_EQ(column(QStringLiteral("GL_ID"), QStringLiteral("Petty Cash")), QStringLiteral("1010"));
 
-    // No account of that name, a bad status, retained earnings set inactive.
-    EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Nowhere"))), clsCOASetup::kUpdateFailed);
-    EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("PL"), 5)),
-              clsCOASetup::kUpdateFailed);
-    EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Retained Earnings"), QStringLiteral("BS"), 0)),
-              clsCOASetup::kUpdateFailed);
+    const struct {
+        Recordset request;
+        const char* reason;
+    } cases[] = {
+        {account(0, QStringLiteral("Nowhere")), "no account of that name"},
+        {account(0, QStringLiteral("Rent"), QStringLiteral("PL"), 5), "status is not 1 or 0"},
+        {account(0, QStringLiteral("Rent"), QStringLiteral("XX")), "account type is not BS or PL"},
+        {account(0, QStringLiteral("Retained Earnings"), QStringLiteral("BS"), 0),
+         "retained earnings account set inactive"},
+    };
+    for (const auto& c : cases)
+        test::expectRefused(coa, coa.Update_Order(c.request), clsCOASetup::kUpdateFailed,
+                            QLatin1String(c.reason));
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 1);
 }
 
 TEST_F(CoaRequestsTest, TheTypeOfAnAccountInUseIsFrozenItsOtherFieldsAreNot) {
     postRent();
-    EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("BS"))),
-              clsCOASetup::kUpdateFailed);
+    const QString inUse = QStringLiteral("account type of an account in use");
+    test::expectRefused(coa, coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("BS"))),
+                        clsCOASetup::kUpdateFailed, inUse);
     // The sales account of the GEN product category has no postings but is in use.
-    EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Sales"), QStringLiteral("BS"))),
-              clsCOASetup::kUpdateFailed);
+    test::expectRefused(coa, coa.Update_Order(account(0, QStringLiteral("Sales"), QStringLiteral("BS"))),
+                        clsCOASetup::kUpdateFailed, inUse);
     EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("PL"), 0)),
               QStringLiteral("Rent have been updated"));
     EXPECT_EQ(column(QStringLiteral("Status_bt"), QStringLiteral("Rent")), QStringLiteral("0"));
@@ -133,11 +148,19 @@ TEST_F(CoaRequestsTest, DeleteRemovesAnUnusedAccountAndRefusesOneInUse) {
     EXPECT_EQ(column(QStringLiteral("count(*)"), QStringLiteral("Freight")), QStringLiteral("0"));
 
     postRent();
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Rent"))), clsCOASetup::kDeleteFailed);
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Retained Earnings"))), clsCOASetup::kDeleteFailed);
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Sales"))), clsCOASetup::kDeleteFailed);
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Inventory"))), clsCOASetup::kDeleteFailed);
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Nowhere"))), clsCOASetup::kDeleteFailed);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"Rent", "account has transaction history"},
+        {"Retained Earnings", "account referred to by another record"}, // a designated role
+        {"Sales", "account referred to by another record"},             // a product category's
+        {"Inventory", "account referred to by another record"},
+        {"Nowhere", "no account of that name"},
+    };
+    for (const auto& c : cases)
+        test::expectRefused(coa, coa.Delete_Order(account(0, QLatin1String(c.name))),
+                            clsCOASetup::kDeleteFailed, QLatin1String(c.reason));
     EXPECT_EQ(column(QStringLiteral("count(*)"), QStringLiteral("Rent")), QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 1);
     expectBooksSound();
@@ -149,5 +172,6 @@ TEST_F(CoaRequestsTest, AnAccountWithOnlyAZeroJournalLineIsNotDeleted) {
     addLine(lines, 6200, QStringLiteral("0"), QStringLiteral("nothing yet"), QDate(2010, 6, 1));
     clsGLEntry gl;
     ASSERT_EQ(gl.Send_Order(journalHeader(emp), lines), QStringLiteral("1"));
-    EXPECT_EQ(coa.Delete_Order(account(0, QStringLiteral("Freight"))), clsCOASetup::kDeleteFailed);
+    test::expectRefused(coa, coa.Delete_Order(account(0, QStringLiteral("Freight"))),
+                        clsCOASetup::kDeleteFailed, QStringLiteral("account has transaction history"));
 }

@@ -2,6 +2,7 @@
 #include "GlBook.h"
 #include "gl/clsGLEntry.h"
 #include "gl/clsREEntry.h"
+#include "support/Refusal.h"
 
 using namespace orv;
 
@@ -61,47 +62,57 @@ TEST_F(JournalWriteTest, ABalancedJournalPostsEachLineWithItsOwnDate) {
 }
 
 TEST_F(JournalWriteTest, RefusedJournalsLeaveNothing) {
-    const auto refused = [&](Recordset lines, const char* why) {
-        EXPECT_EQ(post(std::move(lines)), clsGLEntry::kFailureText) << why;
-        EXPECT_EQ(count(QStringLiteral("Document_T")), 0) << why;
-        EXPECT_EQ(count(QStringLiteral("Journal_T")), 0) << why;
-        EXPECT_EQ(count(QStringLiteral("Ledger_T")), 0) << why;
+    const auto refused = [&](Recordset lines, const char* reason,
+                             std::source_location at = std::source_location::current()) {
+        test::expectRefused(gl, post(std::move(lines)), clsGLEntry::kFailureText, QLatin1String(reason), at);
+        EXPECT_EQ(count(QStringLiteral("Document_T")), 0) << reason;
+        EXPECT_EQ(count(QStringLiteral("Journal_T")), 0) << reason;
+        EXPECT_EQ(count(QStringLiteral("Ledger_T")), 0) << reason;
     };
     Recordset lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
     addLine(lines, 2000, QStringLiteral("-99.99"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "unbalanced");
+    refused(lines, "document does not balance or spans years");
 
     lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100.004"), QStringLiteral("a"), QDate(2010, 6, 1));
     addLine(lines, 2000, QStringLiteral("-100.004"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "fractions of a cent");
+    refused(lines, "Journal_T: amount not in whole cents");
 
     lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 12, 31));
     addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2011, 1, 1));
-    refused(lines, "two years");
+    refused(lines, "Journal_T: document spans two years");
 
     lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 12, 31));
     addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 12, 31));
     addLine(lines, 6200, QStringLiteral("0"), QStringLiteral("c"), QDate(2011, 1, 1));
-    refused(lines, "a line of 0 in another year");
+    refused(lines, "Journal_T: document spans two years"); // a line of 0 in another year
 
     lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
     addLine(lines, 2200, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "VAT control account");
+    refused(lines, "Journal_T: sub-ledger account"); // the VAT control account
+
+    lines = journalLines();
+    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
+    addLine(lines, 6999, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
+    refused(lines, "Journal_T: unknown or inactive account");
+
+    lines = journalLines();
+    addLine(lines, 6100, QStringLiteral("1000000000000.01"), QStringLiteral("a"), QDate(2010, 6, 1));
+    addLine(lines, 2000, QStringLiteral("-1000000000000.01"), QStringLiteral("b"), QDate(2010, 6, 1));
+    refused(lines, "Journal_T: amount over the limit");
 
     lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
     lines.setValue(QStringLiteral("Period"), Variant(std::int32_t{7}));
     lines.update();
     addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "period not the date's");
+    refused(lines, "Journal_T: period or year does not match the date");
 
-    EXPECT_EQ(post(journalLines()), clsGLEntry::kFailureText) << "a header without lines";
-    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+    refused(journalLines(), "document without lines");
     expectBooksSound();
 }
 
@@ -143,16 +154,20 @@ TEST_F(JournalWriteTest, AClosingMustKeepTheClosingRules) {
     tradeIn2010();
     Recordset partial = journalLines();
     addLine(partial, 4000, QStringLiteral("900"), QStringLiteral("not all"), QDate(2010, 12, 31));
-    EXPECT_EQ(close(partial), clsREEntry::kFailureText) << "an account not left at zero";
+    const QString closingRules = QStringLiteral("closing journal breaks the closing rules");
+    test::expectRefused(re, close(partial), clsREEntry::kFailureText,
+                        closingRules); // an account not left at zero
 
     Recordset balanceSheet = journalLines();
     addLine(balanceSheet, 4000, QStringLiteral("1000"), QStringLiteral("sales"), QDate(2010, 12, 31));
     addLine(balanceSheet, 1010, QStringLiteral("-1000"), QStringLiteral("cash"), QDate(2010, 12, 31));
-    EXPECT_EQ(close(balanceSheet), clsREEntry::kFailureText) << "a balance-sheet line";
+    test::expectRefused(re, close(balanceSheet), clsREEntry::kFailureText,
+                        closingRules); // a balance-sheet line
 
     Recordset ordinary = journalLines();
     addLine(ordinary, 4000, QStringLiteral("1000"), QStringLiteral("sales"), QDate(2010, 12, 31));
-    EXPECT_EQ(post(ordinary), clsGLEntry::kFailureText) << "an unbalanced journal that is no closing";
+    test::expectRefused(gl, post(ordinary), clsGLEntry::kFailureText,
+                        QStringLiteral("document does not balance")); // no closing: it must balance
     EXPECT_EQ(count(QStringLiteral("Document_T")), 2);
 
     // Closing lines may be changed by the clerk as long as each account ends at zero.

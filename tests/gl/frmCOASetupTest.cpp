@@ -2,6 +2,7 @@
 #include "gl/frmCOASetup.h"
 #include "GlWindowTest.h"
 #include "gl/clsGLEntry.h"
+#include "support/gui/PinnedTexts.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -43,6 +44,37 @@ protected:
 };
 
 } // namespace
+
+TEST(frmCOASetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(frmCOASetup::kText,
+                            {
+                                {"frmCOASetup", "COA Master"},
+                                {"fraStep1", "STEP 1 [CREATE SUB-TYPE]"},
+                                {"lblAcctCat", "Account Category : "},
+                                {"cmdCreate", "CREATE"},
+                                {"lblCreateSubCat", "Sub Category :"},
+                                {"cmdNewSubCat", "CREATE"},
+                                {"fraAccount", " [CREATE CHART OF ACCOUNTS"},
+                                {"lblCompany", "Filter By Name :"},
+                                {"lblAcctCode", "Account Code :"},
+                                {"lblAcctName", "Account Name : "},
+                                {"lblAcctType", "Account Type : "},
+                                {"TypeBS", "BS"},
+                                {"TypePL", "PL"},
+                                {"lblAcctCategory", "Account Category : "},
+                                {"lblSubCat", "Sub Category :"},
+                                {"lblStatus", "Account Status :"},
+                                {"lblStatusHint", "[ 1 = Active | 0 = Inactive ]"},
+                                {"fraFunction", "Function"},
+                                {"NoAcctCode", "Enter Account Code"},
+                                {"NoAcctName", "Enter Account Name"},
+                                {"NoAcctType", "Select Account Type"},
+                                {"NoAcctCategory", "Select an Account Category"},
+                                {"NoSubCat", "Select a Sub Category"},
+                                {"NoStatus", "Enter Status"},
+                                {"StatusRange", "Status : Specify 1 as ACTIVE ; 0 as INACTIVE"},
+                            });
+}
 
 TEST_F(frmCOASetupTest, LoadsItsListsAndButtons) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("COA Master"));
@@ -106,7 +138,7 @@ TEST_F(frmCOASetupTest, ChecksRunInOrderAndStopAtTheFirstFailure) {
     window->txtStatus->setText(QStringLiteral("2"));
     ui.clear();
     window->cmdDelete->click();
-    EXPECT_EQ(ui.lastText(), frmCOASetup::kStatusMessage);
+    EXPECT_EQ(ui.lastText(), qtext(frmCOASetup::kText["StatusRange"]));
     EXPECT_EQ(window->txtStatus->selectedText(), QStringLiteral("2"));
 
     // The minus sign and the point never reach the box.
@@ -154,7 +186,7 @@ TEST_F(frmCOASetupTest, WhatTheChartCannotHoldIsRefusedBeforeAnyRequest) {
     window->txtStatus->setText(QStringLiteral("0.5"));
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.texts(), QStringList(frmCOASetup::kStatusMessage));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(frmCOASetup::kText["StatusRange"])));
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 0);
     EXPECT_TRUE(window->cmdSend->isEnabled());
 }
@@ -282,7 +314,7 @@ TEST_F(frmCOASetupTest, DeleteNeedsEveryFieldAndRefusesAnAccountWithPostings) {
     window->txtStatus->setText(QStringLiteral("2"));
     ui.clear();
     window->cmdDelete->click();
-    EXPECT_EQ(ui.texts(), QStringList(frmCOASetup::kStatusMessage));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(frmCOASetup::kText["StatusRange"])));
 
     window->txtStatus->setText(QStringLiteral("1"));
     ui.clear();

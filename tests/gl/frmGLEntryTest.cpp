@@ -2,6 +2,7 @@
 // and posted.
 #include "gl/frmGLEntry.h"
 #include "JournalWindowTest.h"
+#include "support/gui/PinnedTexts.h"
 
 #include <QHeaderView>
 
@@ -262,4 +263,38 @@ TEST_F(frmGLEntryTest, ARefusalNamesTheLineAndItsAccountInTheClerksWords) {
     EXPECT_FALSE(shown.contains(QStringLiteral("Journal_T"))) << "no table reaches the clerk";
     EXPECT_EQ(window->lines().recordCount(), 2) << "the journal stays as typed";
     expectNothingWritten();
+}
+
+TEST(frmGLEntryTexts, TheJournalShowsTheTextsAsWritten) {
+    test::expectPinnedTexts(frmGLEntry::kText,
+                            {
+                                {"Caption", "Journal Entry"},
+                                {"Label8", "Available GL Code"},
+                                {"Label9", "Journal Entry : [Do not post to stock/cash/AR/AP code]"},
+                                {"SpecifyEmployee", "Specify Employee Name"},
+                                {"NotBalanced", "Debit and Credit must be zero"},
+                                {"NoEmployee", " No Employee Name was created yet in AR Set-Up "},
+                            });
+    // The texts the journal shares with the retained-earnings transfer.
+    test::expectPinnedTexts(
+        JournalWindow::kJournalText,
+        {
+            {"Label17", "Journal No :"},
+            {"Label2", "Period :"},
+            {"Label1", "Year :"},
+            {"Label11", "Entry Date"},
+            {"Label14", "Total :"},
+            {"Label13", "Employee"},
+            {"cmdNew", "NEW ENTRY"},
+            {"cmdSend", "POST"},
+            {"Posted", "Your Journal Entries has been posted. The posting number is: "},
+            {"NoLines", "No items listed in Journal Entry Listbox!"},
+            {"SpecifyAmount", "Specify Amount to post"},
+            {"SpecifyDescription", "Specify Description for each journal entry"},
+            {"DateMustBeSame", "Date must be the same"},
+            {"AmountZero", "Amount must be specified for this account code"},
+            {"WholeCents", "Amounts can have at most two decimals (dollars and cents)"},
+            {"LineLimit", "An amount can be at most %1 either way on one line"},
+            {"OneYear", "All lines of a journal must fall in one year: post each year's lines separately"},
+        });
 }

@@ -4,6 +4,7 @@
 #include "gl/frmREEntry.h"
 #include "JournalWindowTest.h"
 #include "gl/clsGLEntry.h"
+#include "support/gui/PinnedTexts.h"
 
 using namespace orv;
 
@@ -170,4 +171,15 @@ TEST_F(frmREEntryTest, WithoutEmployeesTheLoadSaysSo) {
     open();
     EXPECT_EQ(ui.texts(), QStringList(frmREEntry::kNoEmployee));
     EXPECT_EQ(window->hfgProducts->rows(), 0);
+}
+
+TEST(frmREEntryTexts, TheTransferShowsTheTextsAsWritten) {
+    test::expectPinnedTexts(frmREEntry::kText,
+                            {
+                                {"Caption", "Retained Earnings Entry"},
+                                {"Label8", "Amount Available to Post"},
+                                {"Label9", "Amount to transfer to Retained Earnings"},
+                                {"SpecifyEmployee", " Specify Employee Name "},
+                                {"NoEmployee", " No records was found in Employees Table "},
+                            });
 }

@@ -162,6 +162,9 @@ TEST_F(InventoryRequestsTest, AccountSetRequestsAreRefusedForEveryBrokenRule) {
         {accountSet("NEW", "FIFO", "1320", "2010", "1310"), "account holds another role"}, // a supplier's
         {accountSet("NEW", "FIFO", "1310", "2100", "1300"), "account holds another role"}, // roles swapped
         {accountSet("NEW", "FIFO", "1330", "2100", "1310"), "postings outside its role"},
+        // Where several rules break, the first in the rules' order speaks.
+        {accountSet("NEW", "FIFO", "1310", "9999", "9999"), "not a balance sheet account"},
+        {accountSet("NEW", "FIFO", "1310", "1330", "1330"), "not all different"},
     };
     const qint64 requests = count("Temp_Product_Accountset_T");
     for (const auto& c : creates)

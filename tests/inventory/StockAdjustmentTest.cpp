@@ -5,6 +5,7 @@
 // at the item's average.
 #include "inventory/IVRecords.h"
 #include "inventory/clsIVSetup.h"
+#include "support/Refusal.h"
 #include "support/StockBook.h"
 
 using namespace orv;
@@ -27,10 +28,9 @@ protected:
         return QStringLiteral("N") +
                scalar(QStringLiteral("SELECT Row_ID FROM Product_T WHERE Pdt_ID_VC = '%1'").arg(item));
     }
-    void expectRefused(const QString& result, const char* reason) {
-        EXPECT_EQ(result, clsStk_Adj::kFailureText);
-        EXPECT_TRUE(lastReason.contains(QLatin1String(reason)))
-            << reason << " / " << lastReason.toStdString();
+    void expectRefused(const QString& result, const char* reason,
+                       std::source_location at = std::source_location::current()) {
+        test::expectRefused(adjustment, result, clsStk_Adj::kFailureText, QLatin1String(reason), at);
         EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0) << "nothing of a refused journal stays";
     }
     QString parts() {
@@ -126,26 +126,23 @@ TEST_F(StockAdjustmentTest, ASetsAccountsAndAnItemsSetFreezeWhileItsStockOrUnbil
                                                           {"payable_IN", "2100"},
                                                           {"shipment_IN", "1310"}})
         assignText(set, QString::fromLatin1(field), QString::fromLatin1(text));
-    EXPECT_EQ(setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed);
-    EXPECT_TRUE(
-        setup.lastFailureReason().contains(QLatin1String("accounts of a set whose items hold stock")));
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+                        QStringLiteral("accounts of a set whose items hold stock"));
 
     // Counted to nothing, the received line is still unbilled: the accounts and the set stay.
     ASSERT_EQ(adjust({{"1/1", "A100", "0", "5"}}), QStringLiteral("2"));
-    EXPECT_EQ(setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed);
-    EXPECT_TRUE(setup.lastFailureReason().contains(QLatin1String("items have lines not yet billed")));
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+                        QStringLiteral("items have lines not yet billed"));
     assignText(set, QStringLiteral("stock_IN"), QStringLiteral("1300"));
     assignText(set, QStringLiteral("cost_method_VC"), QStringLiteral("AVEG"));
-    EXPECT_EQ(setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed);
-    EXPECT_TRUE(setup.lastFailureReason().contains(
-        QLatin1String("costing method of a set whose items have stock moves")));
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+                        QStringLiteral("costing method of a set whose items have stock moves"));
 
     Recordset item = buildRecord(itemRecordFields(), true);
     assignText(item, QStringLiteral("Pdt_ID_VC"), QStringLiteral("A100"));
     assignText(item, QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("PARTS"));
-    EXPECT_EQ(setup.Update_Item(item), clsIVSetup::kItemUpdateFailed);
-    EXPECT_TRUE(setup.lastFailureReason().contains(
-        QLatin1String("account set of an item with lines not yet billed")));
-    EXPECT_EQ(setup.Delete_Item(item), clsIVSetup::kItemDeleteFailed);
-    EXPECT_TRUE(setup.lastFailureReason().contains(QLatin1String("item has stock moves or document lines")));
+    test::expectRefused(setup, setup.Update_Item(item), clsIVSetup::kItemUpdateFailed,
+                        QStringLiteral("account set of an item with lines not yet billed"));
+    test::expectRefused(setup, setup.Delete_Item(item), clsIVSetup::kItemDeleteFailed,
+                        QStringLiteral("item has stock moves or document lines"));
 }

@@ -9,6 +9,7 @@
 #include "reports/inventory/DE_Stk_Report.h"
 #include "reports/inventory/StockReportLayouts.h"
 #include "support/StockBook.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/ReportPrint.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
@@ -68,6 +69,19 @@ protected:
 
 } // namespace
 
+TEST(frmStockReportTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(frmStockReport::kText, {
+                                                       {"frmStockReport", "Stock Report"},
+                                                       {"Label1", "Specify a YEAR"},
+                                                       {"txtYear", "2010"},
+                                                       {"cmdStock_Mvmt", "Stock Movement"},
+                                                       {"cmdStock_Age", "Stock Ageing"},
+                                                       {"cmdStock_Balance", "Stock Balance"},
+                                                       {"SpecifyYear", "Please Specify YEAR"},
+                                                       {"YearBoxName", "The year"},
+                                                   });
+}
+
 TEST_F(frmStockReportTest, OpensWithTheYear2010AboveItsThreeButtons) {
     EXPECT_EQ(window->windowTitle(), "Stock Report");
     EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Specify a YEAR");
@@ -114,7 +128,7 @@ TEST_F(frmStockReportTest, MovementsWantAYearThatIsNotBlankAndAWholeNumber) {
     // A year of blanks is missing: the earlier result is closed and nothing runs.
     year()->setText("   ");
     press("cmdStock_Mvmt");
-    ASSERT_EQ(ui.texts(), QStringList{frmStockReport::kSpecifyYear});
+    ASSERT_EQ(ui.texts(), QStringList{qtext(frmStockReport::kText["SpecifyYear"])});
     EXPECT_EQ(ui.messages()[0].title, kAppTitle);
     EXPECT_TRUE(year()->hasFocus());
     EXPECT_TRUE(isTinted(year()));

@@ -12,6 +12,17 @@
 
 namespace orv::test {
 
+// What a goods received note's header and lines carry besides the goods: by
+// default the book's supplier in its own currency at rate 1, goods received
+// lines of VAT code 1.
+struct GrnNote {
+    QString supplier = QString(); // empty: the book's supplier
+    QString currency = QStringLiteral("SGD");
+    QString rate = QStringLiteral("1");
+    QString docType = QStringLiteral("GRN");
+    QString vatCode = QStringLiteral("1");
+};
+
 // A book with a local supplier, an employee and stock items on two account
 // sets, one costed FIFO (the starter set STANDARD: stock 1300, received not
 // billed 2100) and one AVEG (stock 1320, received not billed 2110); goods
@@ -47,20 +58,21 @@ protected:
                 QStringLiteral("PARTS"));
     }
 
-    // A goods received note from the supplier at rate 1; its number, or the
-    // data class's failure text.
-    QString receive(const std::vector<Received>& lines, const QString& po = QStringLiteral("PO-1")) {
+    // A goods received note; its number, or the data class's failure text.
+    QString receive(const std::vector<Received>& lines, const QString& po = QStringLiteral("PO-1"),
+                    const GrnNote& note = GrnNote()) {
         Recordset header = buildRecord({{QStringLiteral("CustomerID"), DataType::Text, 8},
                                         {QStringLiteral("EmployeeID"), DataType::BigInt},
                                         {QStringLiteral("PO"), DataType::Text, 10},
                                         {QStringLiteral("Cur_Type"), DataType::Text, 10},
                                         {QStringLiteral("Cur_Rate"), DataType::Currency}},
                                        true);
-        assignText(header, QStringLiteral("CustomerID"), QString::number(kSupplier));
+        assignText(header, QStringLiteral("CustomerID"),
+                   note.supplier.isEmpty() ? QString::number(kSupplier) : note.supplier);
         assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
         assignText(header, QStringLiteral("PO"), po);
-        assignText(header, QStringLiteral("Cur_Type"), QStringLiteral("SGD"));
-        assignText(header, QStringLiteral("Cur_Rate"), QStringLiteral("1"));
+        assignText(header, QStringLiteral("Cur_Type"), note.currency);
+        assignText(header, QStringLiteral("Cur_Rate"), note.rate);
         Recordset rows = buildRecord({{QStringLiteral("Date"), DataType::Date},
                                       {QStringLiteral("Product_No"), DataType::Text, 20},
                                       {QStringLiteral("Qty_Order"), DataType::Integer},
@@ -77,10 +89,10 @@ protected:
             assignText(rows, QStringLiteral("Product_No"), r.item);
             assignText(rows, QStringLiteral("Qty_Order"), QString::number(r.qty));
             assignText(rows, QStringLiteral("Description"), QStringLiteral("received ") + r.item);
-            assignText(rows, QStringLiteral("Doc_Type"), QStringLiteral("GRN"));
+            assignText(rows, QStringLiteral("Doc_Type"), note.docType);
             assignText(rows, QStringLiteral("Unit_Price_TI"), r.unitCost);
             assignText(rows, QStringLiteral("Order_Type"), QStringLiteral("PO"));
-            assignText(rows, QStringLiteral("vat_code"), QStringLiteral("1"));
+            assignText(rows, QStringLiteral("vat_code"), note.vatCode);
             assignText(rows, QStringLiteral("vat_rate"), QStringLiteral("0.07"));
         }
         const QString result = grn.Send_Order(header, rows);

@@ -21,74 +21,50 @@ CREATE TRIGGER Temp_Product_Accountset_T_check BEFORE INSERT ON Temp_Product_Acc
   SELECT db_fail('Temp_Product_Accountset_T: costing method is not FIFO or AVEG')
     WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.cost_method_VC IS NOT NULL))
       AND (NEW.cost_method_VC IS NULL OR upper(NEW.cost_method_VC) NOT IN ('FIFO', 'AVEG'));
-  -- the accounts of a create, or the changed accounts of an update
-  SELECT db_fail('Temp_Product_Accountset_T: account is not a balance sheet account of the chart')
-    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
-      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
-                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
-                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
-                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
-                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
-                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
-      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
-        AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = g.a AND Acct_Type = 'BS'));
-  SELECT db_fail('Temp_Product_Accountset_T: stock, received and shipped accounts are not all different')
-    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
-      SELECT 1 FROM (SELECT COALESCE(NEW.Stock_IN, s.Stock_IN) AS st, COALESCE(NEW.payable_IN, s.payable_IN) AS gr,
-                            COALESCE(NEW.shipment_IN, s.shipment_IN) AS sh
-                     FROM (SELECT 1) LEFT JOIN Product_AccountSet_T s ON s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) e
-      WHERE e.st = e.gr OR e.st = e.sh OR e.gr = e.sh);
-  SELECT db_fail('Temp_Product_Accountset_T: account holds another role')
-    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
-      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
-                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
-                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
-                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
-                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
-                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
-      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
-        AND EXISTS (SELECT 1 FROM v_Account_Role v WHERE v.GL_ID = g.a AND v.Role <> g.r));
-  SELECT db_fail('Temp_Product_Accountset_T: account has postings outside its role')
-    WHERE upper(NEW.Function_type) IN ('C', 'U') AND EXISTS (
-      SELECT 1 FROM (SELECT NEW.Stock_IN AS a, 'STOCK' AS r,
-                            (SELECT Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) AS old
-                     UNION ALL SELECT NEW.payable_IN, 'GRNI',
-                            (SELECT payable_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)
-                     UNION ALL SELECT NEW.shipment_IN, 'SHIP',
-                            (SELECT shipment_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC)) g
-      WHERE (upper(NEW.Function_type) = 'C' OR (g.a IS NOT NULL AND g.a IS NOT g.old))
-        AND EXISTS (SELECT 1 FROM Ledger_T l WHERE l.GL_ID = g.a AND l.Leg <> g.r));
-  -- what freezes while an item of the set holds stock
-  SELECT db_fail('Temp_Product_Accountset_T: accounts of a set whose items hold stock')
-    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
-      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
-        AND (NEW.Stock_IN IS NOT NULL AND NEW.Stock_IN <> s.Stock_IN
-          OR NEW.payable_IN IS NOT NULL AND NEW.payable_IN <> s.payable_IN
-          OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
-        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
-                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0));
-  -- ... or while a goods received or delivery line of its items is not yet billed
-  SELECT db_fail('Temp_Product_Accountset_T: accounts of a set whose items have lines not yet billed')
-    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
-      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
-        AND (NEW.Stock_IN IS NOT NULL AND NEW.Stock_IN <> s.Stock_IN
-          OR NEW.payable_IN IS NOT NULL AND NEW.payable_IN <> s.payable_IN
-          OR NEW.shipment_IN IS NOT NULL AND NEW.shipment_IN <> s.shipment_IN)
-        AND EXISTS (SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
-                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND t.Open_Qty > 0));
-  -- the costing method freezes once an item of the set has moved: its layers and values were costed by it
-  SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items have stock moves')
-    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
-      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
-        AND NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
-        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC
-                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC));
-  SELECT db_fail('Temp_Product_Accountset_T: costing method of a set whose items hold stock')
-    WHERE upper(NEW.Function_type) = 'U' AND EXISTS (
-      SELECT 1 FROM Product_AccountSet_T s WHERE s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC
-        AND NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
-        AND EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
-                    WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0));
+  -- The rules on the accounts, then what freezes on an update, in this order, each tried over the three
+  -- accounts before the next: one row per account with its role, the account asked for (all three on a
+  -- create; on an update those it names and changes) and the set's account in that role before.
+  SELECT CASE
+    WHEN rule.k = 1 AND g.asked AND NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = g.a AND Acct_Type = 'BS')
+      THEN db_fail('Temp_Product_Accountset_T: account is not a balance sheet account of the chart')
+    WHEN rule.k = 2 AND (g.st = g.gr OR g.st = g.sh OR g.gr = g.sh)
+      THEN db_fail('Temp_Product_Accountset_T: stock, received and shipped accounts are not all different')
+    WHEN rule.k = 3 AND g.asked AND EXISTS (SELECT 1 FROM v_Account_Role v WHERE v.GL_ID = g.a AND v.Role <> g.r)
+      THEN db_fail('Temp_Product_Accountset_T: account holds another role')
+    WHEN rule.k = 4 AND g.asked AND EXISTS (SELECT 1 FROM Ledger_T l WHERE l.GL_ID = g.a AND l.Leg <> g.r)
+      THEN db_fail('Temp_Product_Accountset_T: account has postings outside its role')
+    -- an update freezes the accounts while an item of the set holds stock or has a goods received or
+    -- delivery line not yet billed, and the costing method once its items moved (their layers and values
+    -- were costed by it) or while they hold stock
+    WHEN rule.k = 5 AND g.is_update AND g.a <> g.old AND g.held
+      THEN db_fail('Temp_Product_Accountset_T: accounts of a set whose items hold stock')
+    WHEN rule.k = 6 AND g.is_update AND g.a <> g.old AND g.unbilled
+      THEN db_fail('Temp_Product_Accountset_T: accounts of a set whose items have lines not yet billed')
+    WHEN rule.k = 7 AND g.is_update AND g.method_changes AND g.moved
+      THEN db_fail('Temp_Product_Accountset_T: costing method of a set whose items have stock moves')
+    WHEN rule.k = 8 AND g.is_update AND g.method_changes AND g.held
+      THEN db_fail('Temp_Product_Accountset_T: costing method of a set whose items hold stock')
+    END
+  FROM (SELECT column1 AS k FROM (VALUES (1), (2), (3), (4), (5), (6), (7), (8))) rule
+  CROSS JOIN (
+    SELECT x.*, upper(NEW.Function_type) = 'U' AS is_update,
+           upper(NEW.Function_type) = 'C' OR (x.a IS NOT NULL AND x.a IS NOT x.old) AS asked
+    FROM (SELECT n.r, n.a,
+                 CASE n.r WHEN 'STOCK' THEN s.Stock_IN WHEN 'GRNI' THEN s.payable_IN ELSE s.shipment_IN END AS old,
+                 COALESCE(NEW.Stock_IN, s.Stock_IN) AS st, COALESCE(NEW.payable_IN, s.payable_IN) AS gr,
+                 COALESCE(NEW.shipment_IN, s.shipment_IN) AS sh,
+                 NEW.cost_method_VC IS NOT NULL AND NEW.cost_method_VC <> s.cost_method_VC COLLATE NOCASE
+                   AS method_changes,
+                 EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Item_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
+                         WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0) AS held,
+                 EXISTS (SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
+                         WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND t.Open_Qty > 0) AS unbilled,
+                 EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC
+                         WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC) AS moved
+          FROM (SELECT 'STOCK' AS r, NEW.Stock_IN AS a UNION ALL SELECT 'GRNI', NEW.payable_IN
+                UNION ALL SELECT 'SHIP', NEW.shipment_IN) n
+          LEFT JOIN Product_AccountSet_T s ON s.Pdt_Acctset_VC = NEW.Pdt_Acctset_VC) x) g
+  WHERE upper(NEW.Function_type) IN ('C', 'U');
   -- delete
   SELECT db_fail('Temp_Product_Accountset_T: account set used by items')
     WHERE upper(NEW.Function_type) = 'D'

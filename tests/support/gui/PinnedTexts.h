@@ -15,7 +15,7 @@ namespace orv::test {
 // named by its key, so a mistyped message fails even though the behaviour
 // tests read the same table.
 inline ::testing::AssertionResult pinnedTextsMatch(std::span<const PinnedText> table,
-                                                   std::initializer_list<PinnedText> expected) {
+                                                   std::span<const PinnedText> expected) {
     std::ostringstream faults;
     auto find = [](auto&& texts, std::string_view key) -> const PinnedText* {
         for (const PinnedText& entry : texts)
@@ -41,14 +41,22 @@ inline ::testing::AssertionResult pinnedTextsMatch(std::span<const PinnedText> t
 }
 
 template <std::size_t N>
+::testing::AssertionResult pinnedTextsMatch(const TextTable<N>& table, std::span<const PinnedText> expected) {
+    return pinnedTextsMatch(std::span<const PinnedText>(table.entries), expected);
+}
+template <std::size_t N>
 ::testing::AssertionResult pinnedTextsMatch(const TextTable<N>& table,
                                             std::initializer_list<PinnedText> expected) {
-    return pinnedTextsMatch(std::span<const PinnedText>(table.entries), expected);
+    return pinnedTextsMatch(table, std::span<const PinnedText>(expected.begin(), expected.size()));
 }
 
 // Checks a window's whole text table against the expected texts.
 template <std::size_t N>
 void expectPinnedTexts(const TextTable<N>& table, std::initializer_list<PinnedText> expected) {
+    EXPECT_TRUE(pinnedTextsMatch(table, expected));
+}
+template <std::size_t N>
+void expectPinnedTexts(const TextTable<N>& table, std::span<const PinnedText> expected) {
     EXPECT_TRUE(pinnedTextsMatch(table, expected));
 }
 
