@@ -109,11 +109,18 @@ def rules_of(tree):
     return found
 
 
-def rewritten(text, starts, prefix):
-    """text with the conditions of the rules at starts turned into prefix + (condition)."""
-    spans = sorted((condition_span(text, s) for s in starts), reverse=True)
-    for begin, end in spans:
-        text = text[:begin] + " " + prefix + " (" + text[begin:end] + ")" + text[end:]
+def rewritten(text, starts, prefix, reason=None):
+    """text with the conditions of the rules at starts turned into prefix + (condition), and their
+    reasons into reason when one is given."""
+    edits = []
+    for s in starts:
+        begin, end = condition_span(text, s)
+        edits.append((begin, end, " " + prefix + " (" + text[begin:end] + ")"))
+        if reason is not None:
+            call = CALL.match(text, s)
+            edits.append((call.end(), scan_to(text, call.end(), ")"), f"'{reason}'"))
+    for begin, end, new in sorted(edits, reverse=True):
+        text = text[:begin] + new + text[end:]
     return text
 
 
@@ -290,11 +297,12 @@ def main():
                 out.write(originals[path])
 
     began = time.monotonic()
-    # Which test programs run each rule file: every rule of it fires whenever it is evaluated.
+    # Which test programs run each rule file: every rule of it fires whenever it is evaluated, with
+    # a reason no test expects (a test that asserts a rule's refusal would pass with its own).
     runners = {}
     for f in files:
         starts = [m.start() for m in CALL.finditer(originals[f])]
-        runners[f] = with_text(f, rewritten(originals[f], starts, "1 OR"), everything, False)
+        runners[f] = with_text(f, rewritten(originals[f], starts, "1 OR", "mutation probe"), everything, False)
         print(f"{f}: run by {', '.join(sorted(runners[f])) or 'no test program'}", flush=True)
 
     if not any(runners.values()):

@@ -14,18 +14,19 @@ namespace {
 
 using F = SetupField;
 using P = PartySetupWindow;
+constexpr auto& T = frmARSetup::kText;
 
 // The customer's own boxes and texts; the other party boxes stand where both
 // party windows have them.
 std::vector<SetupField> customerFields() {
     return {
-        P::field("cboCOA", "Customer Code :", {4, 2}).whenEmpty(frmARSetup::kSpecifyCode),
-        P::field("cboCompany", "CompanyName", {0, 0}).whenEmpty(frmARSetup::kSpecifyName),
-        P::field("txtCustName", "CustName :", {0, 1}),
+        P::field("cboCOA", qtext(T["lblCOA"]), {4, 2}).whenEmpty(frmARSetup::kSpecifyCode),
+        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(frmARSetup::kSpecifyName),
+        P::field("txtCustName", qtext(T["lblCustName"]), {0, 1}),
         P::field("txtCreditTerm", {}, {0, 2}),
         P::field("txtCreditLimit", {}, {1, 2}),
         P::field("cboCurrency", {}, {2, 2}).whenEmpty(frmARSetup::kSpecifyCurrency),
-        P::field("cboForex", "Cur Type :", {3, 2}).whenEmpty(frmARSetup::kSpecifyCurType),
+        P::field("cboForex", qtext(T["lblForex"]), {3, 2}).whenEmpty(frmARSetup::kSpecifyCurType),
         P::field("txtGLName", {}, {5, 2}),
     };
 }
@@ -40,10 +41,10 @@ frmARSetup::frmARSetup(QWidget* parent)
                       customerFields(), parent),
       fraShipping(makeControl<QGroupBox>(this, QStringLiteral("fraShipping"))),
       fraEmployee(makeControl<QGroupBox>(this, QStringLiteral("fraEmployee"))) {
-    setWindowTitle(QStringLiteral("Customer Master"));
-    Frame1->setTitle(QStringLiteral("Customer Set-Up"));
-    fraShipping->setTitle(QStringLiteral("Shipping Set-Up"));
-    fraEmployee->setTitle(QStringLiteral("Employee Set-Up"));
+    setWindowTitle(qtext(T["frmARSetup"]));
+    Frame1->setTitle(qtext(T["Frame1"]));
+    fraShipping->setTitle(qtext(T["fraShipping"]));
+    fraEmployee->setTitle(qtext(T["fraEmployee"]));
     shipping = addShipping();
     employee = addEmployees();
 
@@ -62,17 +63,17 @@ SetupSection* frmARSetup::addShipping() {
                                &clsARSetup::Update_Ship, &clsARSetup::Delete_Ship});
     return addSection(fraShipping,
                       {
-                          F::list("cboShipcode", "ShipCode", {0, 0})
+                          F::list("cboShipcode", qtext(T["lblShipcode"]), {0, 0})
                               .feeds("CompanyName", DataType::Text, 40)
                               .whenEmpty(kSpecifyShipName)
                               .typingLimited()
                               .notShown(),
-                          F::text("txtshipphone", "Phone :", {1, 0})
+                          F::text("txtshipphone", qtext(T["lblShipphone"]), {1, 0})
                               .labelled("lblShipphone")
                               .feeds("Phone", DataType::Text, 24)
                               .whenEmpty(kSpecifyShipPhone)
                               .typingLimited(),
-                          F::text("txtshipaddr", "Shipping Address", {0, 1})
+                          F::text("txtshipaddr", qtext(T["lblShipaddr"]), {0, 1})
                               .labelled("lblShipaddr")
                               .feeds("Shipaddr", DataType::Text, 40)
                               .whenEmpty(kSpecifyShipAddress)
@@ -96,28 +97,28 @@ SetupSection* frmARSetup::addEmployees() {
     };
     SetupSection* section = addSection(fraEmployee,
                                        {
-                                           F::list("cboEmployee", "Last Name :", {0, 0})
+                                           F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
                                                .labelled("lblLastName")
                                                .feeds("LastName", DataType::Text, 20)
                                                .whenEmpty(kSpecifyLastName)
                                                .typingLimited()
                                                .notShown(),
-                                           F::text("txtfirstname", "First Name :", {1, 0})
+                                           F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
                                                .labelled("lblFirstName")
                                                .feeds("FirstName", DataType::Text, 10)
                                                .whenEmpty(kSpecifyFirstName)
                                                .typingLimited(),
-                                           F::date("DTPickerBirth", "Birth Date :", {1, 1})
+                                           F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
                                                .labelled("lblBirthDate")
                                                .feeds("BirthDate", DataType::Date),
-                                           F::date("DTPickerHire", "Hire Date :", {0, 1})
+                                           F::date("DTPickerHire", qtext(T["lblHireDate"]), {0, 1})
                                                .labelled("lblHireDate")
                                                .feeds("HireDate", DataType::Date),
-                                           F::text("txtEmpAdd", "Address :", {0, 2})
+                                           F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
                                                .feeds("Address", DataType::Text, 60)
                                                .whenEmpty(kSpecifyEmpAddress)
                                                .typingLimited(),
-                                           F::text("txtEmpNo", "Contact No :", {1, 2})
+                                           F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
                                                .feeds("HomePhone", DataType::Text, 24)
                                                .whenEmpty(kSpecifyContact)
                                                .typingLimited(),

@@ -16,27 +16,62 @@ namespace orv {
 class frmARSetup : public SetupWindowOver<clsARSetup, PartySetupWindow> {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyCurType =
-        QStringLiteral("Specify Customer Currency Type (FOREIGN or LOCAL)!");
-    static inline const QString kSpecifyName = QStringLiteral("Specify Customer Name!");
-    static inline const QString kSpecifyCode = QStringLiteral("Specify Customer Code");
-    static inline const QString kSpecifyCurrency = QStringLiteral("Specify Currency Type");
-    static inline const QString kNothingToDelete =
-        QStringLiteral("Select the Customer to delete from the CompanyName list!");
-    static inline const QString kNoCustomer = QStringLiteral("No customer is named \"%1\"");
-    static inline const QString kSpecifyShipName = QStringLiteral("Specify Shipping Name!");
-    static inline const QString kSpecifyShipPhone = QStringLiteral("Specify Shipping Contact Number!");
-    static inline const QString kSpecifyShipAddress = QStringLiteral("Specify Shipping Address!");
-    static inline const QString kNoShipper = QStringLiteral("No shipper is named \"%1\"");
-    static inline const QString kSpecifyLastName = QStringLiteral("Specify Last Name!");
-    static inline const QString kSpecifyFirstName = QStringLiteral("Specify First Name!");
-    static inline const QString kSpecifyEmpAddress = QStringLiteral("Specify Employee Address!");
-    static inline const QString kSpecifyContact = QStringLiteral("Specify Employee Contact Number!");
-    // Every posting window lists an employee as "Last, First" and finds the
-    // key again by splitting at the first comma.
-    static inline const QString kCommaInLastName = QStringLiteral("Last Name must not contain a comma!");
-    static inline const QString kCommaInFirstName = QStringLiteral("First Name must not contain a comma!");
-    static inline const QString kNoEmployee = QStringLiteral("No employee has the last name \"%1\"");
+    // The window's own captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmARSetup", "Customer Master"},
+        {"Frame1", "Customer Set-Up"},
+        {"lblCompany", "CompanyName"},
+        {"lblCustName", "CustName :"},
+        {"lblForex", "Cur Type :"},
+        {"lblCOA", "Customer Code :"},
+        {"fraShipping", "Shipping Set-Up"},
+        {"lblShipcode", "ShipCode"},
+        {"lblShipphone", "Phone :"},
+        {"lblShipaddr", "Shipping Address"},
+        {"fraEmployee", "Employee Set-Up"},
+        {"lblLastName", "Last Name :"},
+        {"lblFirstName", "First Name :"},
+        {"lblHireDate", "Hire Date :"},
+        {"lblBirthDate", "Birth Date :"},
+        {"lblEmpAdd", "Address :"},
+        {"lblEmpNo", "Contact No :"},
+        {"NoCurType", "Specify Customer Currency Type (FOREIGN or LOCAL)!"},
+        {"NoName", "Specify Customer Name!"},
+        {"NoCode", "Specify Customer Code"},
+        {"NoCurrency", "Specify Currency Type"},
+        {"NothingToDelete", "Select the Customer to delete from the CompanyName list!"},
+        {"NoCustomer", "No customer is named \"%1\""},
+        {"NoShipName", "Specify Shipping Name!"},
+        {"NoShipPhone", "Specify Shipping Contact Number!"},
+        {"NoShipAddress", "Specify Shipping Address!"},
+        {"NoShipper", "No shipper is named \"%1\""},
+        {"NoLastName", "Specify Last Name!"},
+        {"NoFirstName", "Specify First Name!"},
+        {"NoEmpAddress", "Specify Employee Address!"},
+        {"NoContact", "Specify Employee Contact Number!"},
+        // Every posting window lists an employee as "Last, First" and finds
+        // the key again by splitting at the first comma.
+        {"CommaInLastName", "Last Name must not contain a comma!"},
+        {"CommaInFirstName", "First Name must not contain a comma!"},
+        {"NoEmployee", "No employee has the last name \"%1\""},
+    });
+    static inline const QString kSpecifyCurType = qtext(kText["NoCurType"]);
+    static inline const QString kSpecifyName = qtext(kText["NoName"]);
+    static inline const QString kSpecifyCode = qtext(kText["NoCode"]);
+    static inline const QString kSpecifyCurrency = qtext(kText["NoCurrency"]);
+    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
+    static inline const QString kNoCustomer = qtext(kText["NoCustomer"]);
+    static inline const QString kSpecifyShipName = qtext(kText["NoShipName"]);
+    static inline const QString kSpecifyShipPhone = qtext(kText["NoShipPhone"]);
+    static inline const QString kSpecifyShipAddress = qtext(kText["NoShipAddress"]);
+    static inline const QString kNoShipper = qtext(kText["NoShipper"]);
+    static inline const QString kSpecifyLastName = qtext(kText["NoLastName"]);
+    static inline const QString kSpecifyFirstName = qtext(kText["NoFirstName"]);
+    static inline const QString kSpecifyEmpAddress = qtext(kText["NoEmpAddress"]);
+    static inline const QString kSpecifyContact = qtext(kText["NoContact"]);
+    static inline const QString kCommaInLastName = qtext(kText["CommaInLastName"]);
+    static inline const QString kCommaInFirstName = qtext(kText["CommaInFirstName"]);
+    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
     // The date both employee pickers show when the window opens.
     static QDate startDate() { return QDate(2010, 1, 4); }
 

@@ -24,10 +24,6 @@ public:
     QString Update_Order(const Recordset& rsNewCOA);
     // A delete request: the name finds the account.
     QString Delete_Order(const Recordset& rsNewCOA);
-
-private:
-    QString request(const Recordset& staging, const QStringList& fields, const QString& functionType,
-                    const QString& failureText, const std::function<QString(const Recordset&)>& sentence);
 };
 
 } // namespace orv

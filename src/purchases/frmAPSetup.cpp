@@ -13,20 +13,21 @@ namespace orv {
 namespace {
 
 using P = PartySetupWindow;
+constexpr auto& T = frmAPSetup::kText;
 
 // The supplier's own boxes and texts; the other party boxes stand where both
 // party windows have them.
 std::vector<SetupField> supplierFields() {
     return {
-        P::field("cboCOA", "Creditor Code :", {3, 2}).whenEmpty(frmAPSetup::kSelectCode),
-        P::field("cboCompany", "Supplier Name", {0, 0}).whenEmpty(frmAPSetup::kEnterName),
+        P::field("cboCOA", qtext(T["lblCOA"]), {3, 2}).whenEmpty(frmAPSetup::kSelectCode),
+        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(frmAPSetup::kEnterName),
         P::field("txtCustName", {}, {6, 0}),
         P::field("txtCreditTerm", {}, {1, 2}),
         P::field("txtCreditLimit", {}, {2, 2}),
         P::field("cboCurrency", {}, {0, 2}).whenEmpty(frmAPSetup::kEnterCurrency),
-        P::field("cboForex", "Cur Type", {0, 1}).whenEmpty(frmAPSetup::kSpecifyCurType),
+        P::field("cboForex", qtext(T["lblForex"]), {0, 1}).whenEmpty(frmAPSetup::kSpecifyCurType),
         P::field("txtGLName", {}, {4, 2}),
-        SetupField::text("txtVAT_Reg", "VAT Reg Number :", {5, 2})
+        SetupField::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
             .feeds("VAT_Reg", DataType::Text, 20)
             .carriedBy(kCreate | kUpdate)
             .typingLimited(),
@@ -42,8 +43,8 @@ frmAPSetup::frmAPSetup(QWidget* parent)
                                  kNothingToDelete},
                       supplierFields(), parent),
       txtVAT_Reg(record()->box<QLineEdit>(QStringLiteral("txtVAT_Reg"))) {
-    setWindowTitle(QStringLiteral("Creditor Set-Up"));
-    Frame1->setTitle(QStringLiteral("Creditor Detail"));
+    setWindowTitle(qtext(T["frmAPSetup"]));
+    Frame1->setTitle(qtext(T["Frame1"]));
     auto* page = new QVBoxLayout(this);
     page->addWidget(Frame1);
     page->addLayout(buttonRow());

@@ -12,15 +12,29 @@ namespace orv {
 class frmAPSetup : public SetupWindowOver<clsAPSetup, PartySetupWindow> {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyCurType = QStringLiteral("Specify Currency Type for this Supplier");
-    static inline const QString kEnterName = QStringLiteral("Enter Supplier Name");
-    static inline const QString kEnterCurrency = QStringLiteral("Enter Currency Type");
-    static inline const QString kSelectCode = QStringLiteral("Select Accout Code!");
-    static inline const QString kSpecifyVatReg =
-        QStringLiteral("Specify VAT Registration Number for the Supplier's Country");
-    static inline const QString kNothingToDelete =
-        QStringLiteral("Select the Supplier to delete from the Supplier Name list!");
-    static inline const QString kNoSupplier = QStringLiteral("No supplier is named \"%1\"");
+    // The window's own captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmAPSetup", "Creditor Set-Up"},
+        {"Frame1", "Creditor Detail"},
+        {"lblCompany", "Supplier Name"},
+        {"lblForex", "Cur Type"},
+        {"lblCOA", "Creditor Code :"},
+        {"lblVAT_Reg", "VAT Reg Number :"},
+        {"NoCurType", "Specify Currency Type for this Supplier"},
+        {"NoName", "Enter Supplier Name"},
+        {"NoCurrency", "Enter Currency Type"},
+        {"NoCode", "Select Accout Code!"},
+        {"NoVatReg", "Specify VAT Registration Number for the Supplier's Country"},
+        {"NothingToDelete", "Select the Supplier to delete from the Supplier Name list!"},
+        {"NoSupplier", "No supplier is named \"%1\""},
+    });
+    static inline const QString kSpecifyCurType = qtext(kText["NoCurType"]);
+    static inline const QString kEnterName = qtext(kText["NoName"]);
+    static inline const QString kEnterCurrency = qtext(kText["NoCurrency"]);
+    static inline const QString kSelectCode = qtext(kText["NoCode"]);
+    static inline const QString kSpecifyVatReg = qtext(kText["NoVatReg"]);
+    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
+    static inline const QString kNoSupplier = qtext(kText["NoSupplier"]);
 
     explicit frmAPSetup(QWidget* parent = nullptr);
 

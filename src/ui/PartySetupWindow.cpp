@@ -17,24 +17,27 @@ namespace orv {
 namespace {
 
 using F = SetupField;
+constexpr auto& T = PartySetupWindow::kText;
 const Requests kSent = kCreate | kUpdate; // what the delete does not carry
 
 // The party's record in the order of its staging record, with the captions
 // and cells both party windows give a box; the boxes the requests do not
 // carry come last.
 std::vector<SetupField> partyFields() {
-    const auto text = [](const char* control, const char* caption, Cell cell, const char* column, int width) {
-        return F::text(control, caption, cell).feeds(column, DataType::Text, width).typingLimited();
+    const auto text = [](const char* control, std::string_view caption, Cell cell, const char* column,
+                         int width) {
+        return F::text(control, qtext(caption), cell).feeds(column, DataType::Text, width).typingLimited();
     };
     // A text column holds a number as typed, limited to its width.
-    const auto number = [](const char* control, const char* caption, Cell cell, const char* column,
+    const auto number = [](const char* control, std::string_view caption, Cell cell, const char* column,
                            DataType type, int width, const QString& empty, const QString& notPositive) {
-        SetupField f = F::text(control, caption, cell).feeds(column, type, width).whenEmpty(empty);
+        SetupField f = F::text(control, qtext(caption), cell).feeds(column, type, width).whenEmpty(empty);
         return f.checkedAs(CheckAs::Number).positive(notPositive);
     };
-    const auto account = [](const char* control, const char* caption, Cell cell, const char* column,
+    const auto account = [](const char* control, std::string_view caption, Cell cell, const char* column,
                             const QString& empty) {
-        SetupField f = F::list(control, caption, cell).feeds(column, DataType::Integer).carriedBy(kSent);
+        SetupField f =
+            F::list(control, qtext(caption), cell).feeds(column, DataType::Integer).carriedBy(kSent);
         return f.whenEmpty(empty).tinting().checkedAs(CheckAs::Text);
     };
     using P = PartySetupWindow;
@@ -49,27 +52,28 @@ std::vector<SetupField> partyFields() {
             .carriedBy(kSent)
             .typingLimited()
             .notShown(),
-        text("txtCustName", "", {}, "CompanyName", 40).carriedBy(kDelete).notShown(),
-        text("txtAddress", "Address", {1, 0}, "Address", 60).whenEmpty(P::kEnterAddress),
-        text("txtCity", "City", {3, 0}, "City", 15).whenEmpty(P::kEnterCity),
-        text("txtRegion", "Region", {2, 1}, "Region", 15).whenEmpty(P::kEnterRegion),
-        number("txtPostal", "PostalCode", {1, 1}, "PostalCode", DataType::Text, 10, P::kEnterPostal,
+        text("txtCustName", {}, {}, "CompanyName", 40).carriedBy(kDelete).notShown(),
+        text("txtAddress", T["lblAddress"], {1, 0}, "Address", 60).whenEmpty(P::kEnterAddress),
+        text("txtCity", T["lblCity"], {3, 0}, "City", 15).whenEmpty(P::kEnterCity),
+        text("txtRegion", T["lblRegion"], {2, 1}, "Region", 15).whenEmpty(P::kEnterRegion),
+        number("txtPostal", T["lblPostal"], {1, 1}, "PostalCode", DataType::Text, 10, P::kEnterPostal,
                P::kPostalNegative)
             .typingLimited(),
-        text("txtCountry", "Country", {2, 0}, "Country", 15).whenEmpty(P::kEnterCountry),
-        number("txtPhone", "Phone", {3, 1}, "Phone", DataType::Text, 24, P::kEnterPhone, P::kPhoneNegative)
+        text("txtCountry", T["lblCountry"], {2, 0}, "Country", 15).whenEmpty(P::kEnterCountry),
+        number("txtPhone", T["lblPhone"], {3, 1}, "Phone", DataType::Text, 24, P::kEnterPhone,
+               P::kPhoneNegative)
             .typingLimited(),
-        number("txtCreditTerm", "Credit term :", {}, "Credit_Term", DataType::Integer, 0, P::kEnterCreditTerm,
-               P::kCreditTermNegative)
+        number("txtCreditTerm", T["lblCreditTerm"], {}, "Credit_Term", DataType::Integer, 0,
+               P::kEnterCreditTerm, P::kCreditTermNegative)
             .filtered(Keys::Filtered),
-        number("txtCreditLimit", "Credit Limit :", {}, "Credit_Limit", DataType::Integer, 0,
+        number("txtCreditLimit", T["lblCreditLimit"], {}, "Credit_Limit", DataType::Integer, 0,
                P::kEnterCreditLimit, P::kCreditLimitNegative)
             .filtered(Keys::Filtered),
-        F::list("cboCurrency", "Currency :").feeds("Cur_Type", DataType::Text, 10).typingLimited(),
-        account("cboUnrealisedGain", "Unrealised Gain", {4, 0}, "UnRG", P::kSelectUnrealisedGain),
-        account("cboUnrealisedLoss", "Unrealised Loss", {5, 0}, "UnRL", P::kSelectUnrealisedLoss),
-        account("cboRealisedGain", "Realised Gain", {4, 1}, "RG", P::kSelectRealisedGain),
-        account("cboRealisedLoss", "Realised Loss", {5, 1}, "RL", P::kSelectRealisedLoss),
+        F::list("cboCurrency", qtext(T["lblCurrency"])).feeds("Cur_Type", DataType::Text, 10).typingLimited(),
+        account("cboUnrealisedGain", T["lblUnrealisedGain"], {4, 0}, "UnRG", P::kSelectUnrealisedGain),
+        account("cboUnrealisedLoss", T["lblUnrealisedLoss"], {5, 0}, "UnRL", P::kSelectUnrealisedLoss),
+        account("cboRealisedGain", T["lblRealisedGain"], {4, 1}, "RG", P::kSelectRealisedGain),
+        account("cboRealisedLoss", T["lblRealisedLoss"], {5, 1}, "RL", P::kSelectRealisedLoss),
         F::list("cboForex")
             .feeds("Forex", DataType::Integer)
             .carriedBy(kCreate)
@@ -161,7 +165,7 @@ PartySetupWindow::PartySetupWindow(PartyTexts texts, std::vector<SetupField> own
 }
 
 QHBoxLayout* PartySetupWindow::buttonRow() {
-    Frame2->setTitle(QStringLiteral("Function"));
+    Frame2->setTitle(qtext(kText["Frame2"]));
     auto* functions = new QHBoxLayout(Frame2);
     for (QWidget* b : {cmdClear, cmdUpdate, cmdDelete})
         functions->addWidget(b);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetupWindow.h"
+#include "TextTable.h"
 
 class QGroupBox;
 class QHBoxLayout;
@@ -18,33 +19,67 @@ namespace orv {
 class PartySetupWindow : public SetupWindow {
     Q_OBJECT
 public:
-    static inline const QString kForeign = QStringLiteral("FOREIGN");
-    static inline const QString kLocal = QStringLiteral("LOCAL");
-    static inline const QString kSpecifyConversionAccounts =
-        QStringLiteral(" Specify Foreign Currency Conversion Accounting Code ");
-    static inline const QString kSelectUnrealisedGain =
-        QStringLiteral("Select Unrealised Gain Acccount Code!");
-    static inline const QString kSelectUnrealisedLoss =
-        QStringLiteral("Select Unrealised Loss Acccount Code!");
-    static inline const QString kSelectRealisedGain = QStringLiteral("Select Realised Gain Acccount Code!");
-    static inline const QString kSelectRealisedLoss = QStringLiteral("Select Realised Loss Acccount Code!");
-    static inline const QString kEnterAddress = QStringLiteral("Enter Address");
-    static inline const QString kEnterCity = QStringLiteral("Enter City");
-    static inline const QString kEnterPhone = QStringLiteral("Enter Phone Number");
-    static inline const QString kPhoneNegative = QStringLiteral("Phone number must not be negative");
-    static inline const QString kEnterCountry = QStringLiteral("Enter Country Name");
-    static inline const QString kEnterPostal = QStringLiteral("Enter Postal Number");
-    static inline const QString kPostalNegative = QStringLiteral("Postal number must not be negative");
-    static inline const QString kEnterRegion = QStringLiteral("Enter Region Name");
-    static inline const QString kEnterCreditTerm = QStringLiteral("Enter Credit Term");
-    static inline const QString kCreditTermNegative = QStringLiteral("Credit Term must not be negative");
-    static inline const QString kEnterCreditLimit = QStringLiteral("Enter Credit Limit");
-    static inline const QString kCreditLimitNegative = QStringLiteral("number must not be negative");
-    // What the party record and the chart of accounts cannot hold.
-    static inline const QString kCreditTermWhole =
-        QStringLiteral("Credit Term must be a whole number of days, at most 2147483647");
-    static inline const QString kCreditLimitWhole =
-        QStringLiteral("Credit Limit must be a whole number, at most 2147483647");
+    // The captions and messages both party windows share, under their
+    // controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"Frame2", "Function"},
+        {"lblAddress", "Address"},
+        {"lblCity", "City"},
+        {"lblRegion", "Region"},
+        {"lblPostal", "PostalCode"},
+        {"lblCountry", "Country"},
+        {"lblPhone", "Phone"},
+        {"lblCreditTerm", "Credit term :"},
+        {"lblCreditLimit", "Credit Limit :"},
+        {"lblCurrency", "Currency :"},
+        {"lblUnrealisedGain", "Unrealised Gain"},
+        {"lblUnrealisedLoss", "Unrealised Loss"},
+        {"lblRealisedGain", "Realised Gain"},
+        {"lblRealisedLoss", "Realised Loss"},
+        {"Foreign", "FOREIGN"},
+        {"Local", "LOCAL"},
+        {"NoConversionAccounts", " Specify Foreign Currency Conversion Accounting Code "},
+        {"NoUnrealisedGain", "Select Unrealised Gain Acccount Code!"},
+        {"NoUnrealisedLoss", "Select Unrealised Loss Acccount Code!"},
+        {"NoRealisedGain", "Select Realised Gain Acccount Code!"},
+        {"NoRealisedLoss", "Select Realised Loss Acccount Code!"},
+        {"NoAddress", "Enter Address"},
+        {"NoCity", "Enter City"},
+        {"NoPhone", "Enter Phone Number"},
+        {"PhoneNegative", "Phone number must not be negative"},
+        {"NoCountry", "Enter Country Name"},
+        {"NoPostal", "Enter Postal Number"},
+        {"PostalNegative", "Postal number must not be negative"},
+        {"NoRegion", "Enter Region Name"},
+        {"NoCreditTerm", "Enter Credit Term"},
+        {"CreditTermNegative", "Credit Term must not be negative"},
+        {"NoCreditLimit", "Enter Credit Limit"},
+        {"CreditLimitNegative", "number must not be negative"},
+        // What the party record cannot hold.
+        {"CreditTermWhole", "Credit Term must be a whole number of days, at most 2147483647"},
+        {"CreditLimitWhole", "Credit Limit must be a whole number, at most 2147483647"},
+    });
+    static inline const QString kForeign = qtext(kText["Foreign"]);
+    static inline const QString kLocal = qtext(kText["Local"]);
+    static inline const QString kSpecifyConversionAccounts = qtext(kText["NoConversionAccounts"]);
+    static inline const QString kSelectUnrealisedGain = qtext(kText["NoUnrealisedGain"]);
+    static inline const QString kSelectUnrealisedLoss = qtext(kText["NoUnrealisedLoss"]);
+    static inline const QString kSelectRealisedGain = qtext(kText["NoRealisedGain"]);
+    static inline const QString kSelectRealisedLoss = qtext(kText["NoRealisedLoss"]);
+    static inline const QString kEnterAddress = qtext(kText["NoAddress"]);
+    static inline const QString kEnterCity = qtext(kText["NoCity"]);
+    static inline const QString kEnterPhone = qtext(kText["NoPhone"]);
+    static inline const QString kPhoneNegative = qtext(kText["PhoneNegative"]);
+    static inline const QString kEnterCountry = qtext(kText["NoCountry"]);
+    static inline const QString kEnterPostal = qtext(kText["NoPostal"]);
+    static inline const QString kPostalNegative = qtext(kText["PostalNegative"]);
+    static inline const QString kEnterRegion = qtext(kText["NoRegion"]);
+    static inline const QString kEnterCreditTerm = qtext(kText["NoCreditTerm"]);
+    static inline const QString kCreditTermNegative = qtext(kText["CreditTermNegative"]);
+    static inline const QString kEnterCreditLimit = qtext(kText["NoCreditLimit"]);
+    static inline const QString kCreditLimitNegative = qtext(kText["CreditLimitNegative"]);
+    static inline const QString kCreditTermWhole = qtext(kText["CreditTermWhole"]);
+    static inline const QString kCreditLimitWhole = qtext(kText["CreditLimitWhole"]);
 
     // A field of the party record, by its box's name: the box's kind, the
     // staging field it feeds and the requests that carry it, its width, key

@@ -61,9 +61,9 @@ void PickGrid::startRowDrag() {
         return;
     }
     auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setData(kMimeType, QByteArray());
-    drag->setMimeData(data);
+    auto* mime = new QMimeData;
+    mime->setData(kMimeType, QByteArray());
+    drag->setMimeData(mime);
     m_drag = drag;
     setDragPicture(kDragPicture);
     UiServices::current().runDrag(drag);

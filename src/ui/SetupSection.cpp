@@ -201,8 +201,8 @@ SetupField& SetupField::tinting() {
     return *this;
 }
 
-SetupField& SetupField::shownFrom(const QString& column) {
-    source = column;
+SetupField& SetupField::shownFrom(const QString& sourceColumn) {
+    source = sourceColumn;
     return *this;
 }
 

@@ -171,7 +171,8 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
     test::expectRefused(data, data.Delete_Order(customer(local(kAcme, "Acme Trading"))),
                         clsARSetup::kCustomerDeleteFailed,
                         QStringLiteral("customer has transaction history"));
-    EXPECT_EQ(data.Delete_Order(customer(local(0, "Nobody"))), clsARSetup::kCustomerDeleteFailed);
+    test::expectRefused(data, data.Delete_Order(customer(local(0, "Nobody"))),
+                        clsARSetup::kCustomerDeleteFailed, QStringLiteral("no customer of that name"));
     EXPECT_EQ(data.Delete_Order(customer(local(0, "globex"))),
               QStringLiteral("Customer globex would be Deleted if there is no transaction history"));
     EXPECT_EQ(count(QStringLiteral("Customers")), 2);
@@ -183,12 +184,16 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
     handWritten(QStringLiteral("INSERT INTO Orders (customerid, EmployeeID, OrderDate) VALUES (70000, %1, "
                                "'2010-06-15')")
                     .arg(tan));
-    EXPECT_EQ(data.Delete_Order(customer(local(0, "Initech"))), clsARSetup::kCustomerDeleteFailed);
+    test::expectRefused(data, data.Delete_Order(customer(local(0, "Initech"))),
+                        clsARSetup::kCustomerDeleteFailed,
+                        QStringLiteral("customer has transaction history"));
     sql(QStringLiteral("DELETE FROM Orders"));
     sql(QStringLiteral(
         "INSERT INTO Forex_Unrealised_AR_T (creditorid, inv_no, Payable, allocated, Cur_Type, "
         "cur_rate, Clsg_Rate, Year_SI, Period_TI) VALUES (70000, 1, 0, 0, 'USD', 1.3, 1.29, 2010, 12)"));
-    EXPECT_EQ(data.Delete_Order(customer(local(0, "Initech"))), clsARSetup::kCustomerDeleteFailed);
+    test::expectRefused(data, data.Delete_Order(customer(local(0, "Initech"))),
+                        clsARSetup::kCustomerDeleteFailed,
+                        QStringLiteral("customer has transaction history"));
     EXPECT_EQ(count(QStringLiteral("Customers")), 2);
 }
 

@@ -5,6 +5,8 @@
 #include "ar/clsARSetup.h"
 #include "db/CompanyDatabase.h"
 #include "support/PartyStaging.h"
+#include "support/gui/PartyTexts.h"
+#include "support/gui/PinnedTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -65,6 +67,48 @@ protected:
         return true;
     }
 };
+
+TEST(frmARSetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(
+        frmARSetup::kText,
+        {
+            {"frmARSetup", "Customer Master"},
+            {"Frame1", "Customer Set-Up"},
+            {"lblCompany", "CompanyName"},
+            {"lblCustName", "CustName :"},
+            {"lblForex", "Cur Type :"},
+            {"lblCOA", "Customer Code :"},
+            {"fraShipping", "Shipping Set-Up"},
+            {"lblShipcode", "ShipCode"},
+            {"lblShipphone", "Phone :"},
+            {"lblShipaddr", "Shipping Address"},
+            {"fraEmployee", "Employee Set-Up"},
+            {"lblLastName", "Last Name :"},
+            {"lblFirstName", "First Name :"},
+            {"lblHireDate", "Hire Date :"},
+            {"lblBirthDate", "Birth Date :"},
+            {"lblEmpAdd", "Address :"},
+            {"lblEmpNo", "Contact No :"},
+            {"NoCurType", "Specify Customer Currency Type (FOREIGN or LOCAL)!"},
+            {"NoName", "Specify Customer Name!"},
+            {"NoCode", "Specify Customer Code"},
+            {"NoCurrency", "Specify Currency Type"},
+            {"NothingToDelete", "Select the Customer to delete from the CompanyName list!"},
+            {"NoCustomer", "No customer is named \"%1\""},
+            {"NoShipName", "Specify Shipping Name!"},
+            {"NoShipPhone", "Specify Shipping Contact Number!"},
+            {"NoShipAddress", "Specify Shipping Address!"},
+            {"NoShipper", "No shipper is named \"%1\""},
+            {"NoLastName", "Specify Last Name!"},
+            {"NoFirstName", "Specify First Name!"},
+            {"NoEmpAddress", "Specify Employee Address!"},
+            {"NoContact", "Specify Employee Contact Number!"},
+            {"CommaInLastName", "Last Name must not contain a comma!"},
+            {"CommaInFirstName", "First Name must not contain a comma!"},
+            {"NoEmployee", "No employee has the last name \"%1\""},
+        });
+    test::expectPinnedTexts(PartySetupWindow::kText, test::kPartyTexts);
+}
 
 TEST_F(frmARSetupTest, LoadFillsEveryListAndBuildsTheThreeStagingRecords) {
     addLocalCustomer(kAcme, QStringLiteral("Acme Trading"));

@@ -94,3 +94,72 @@ TEST_F(WriteProtocolTest, WithoutItsCommitChecksTheBookWritesNothingAndDoesNotOp
     EXPECT_TRUE(opening.contains(QLatin1String("commit checks are missing"))) << opening.toStdString();
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 }
+
+// A line names the document of its own write, with that document's party and
+// date, and one document holds one kind of line. The data classes always
+// write them so; the rules are there for a write that does not.
+TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
+    const QString ours = QStringLiteral("(SELECT Post_No FROM Write_Ctx_T)");
+    const struct {
+        bool withHeader;
+        QString line;
+        const char* reason;
+    } cases[] = {
+        {false,
+         "INSERT INTO Journal_T (Doc_No_VC, GL_ID, Amount_NU, Descrip_VC, date_dt, Period_TI, Year_SI) "
+         "VALUES ('999', 6100, 0, 'x', '2010-06-01', 6, 2010)",
+         "Journal_T: line without its document"},
+        {false, "INSERT INTO Temp_Stock_T (Doc_No_VC, Order_No, doc_type) VALUES (999, 999, 'GRN')",
+         "Temp_Stock_T: line without its document"},
+        {true,
+         "INSERT INTO Temp_Stock_T (Doc_No_VC, Order_No, doc_type, customerid) VALUES (" + ours + ", " +
+             ours + ", 'GRN', 2010)",
+         "Temp_Stock_T: supplier differs from the document's"},
+        {false, "INSERT INTO Stock_Adj_T (DocID, date_dt) VALUES (999, '2010-06-10')",
+         "Stock_Adj_T: line without its document"},
+        {true, "INSERT INTO Stock_Adj_T (DocID, date_dt) VALUES (" + ours + ", '1999-06-10')",
+         "Stock_Adj_T: date differs from the document's"},
+        {true, "INSERT INTO Touched_Doc_T VALUES ('DOC', " + ours + ", 'JNL'), ('DOC', " + ours + ", 'GRN')",
+         "document mixes line kinds"},
+    };
+    for (const auto& c : cases) {
+        const QString refused = refusal([&] {
+            if (c.withHeader)
+                header();
+            sql(c.line);
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(c.reason))) << c.reason << " / " << refused.toStdString();
+    }
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
+}
+
+// A request is a creation, an update or a deletion; the set-up windows never
+// send anything else, but a request table takes no other kind either.
+TEST_F(WriteProtocolTest, EveryRequestTableRefusesAnUnknownKindOfRequest) {
+    for (const char* table : {"Temp_Bank", "Temp_COA", "Temp_Creditors", "Temp_Customers", "Temp_Employees",
+                              "Temp_Product_Accountset_T", "Temp_Product_Category_T", "Temp_Product_T",
+                              "Temp_Shippers", "Temp_VAT"}) {
+        const QString refused = refusal([&] {
+            sql(QStringLiteral("INSERT INTO %1 (Function_type) VALUES ('X')").arg(QLatin1String(table)));
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(table) + QStringLiteral(": request is not C, U or D")))
+            << table << " / " << refused.toStdString();
+    }
+}
+
+// Stock leaves only in a quantity above nothing and no larger than what is on
+// hand; the stock count issues only what a row holds beyond the count.
+TEST_F(WriteProtocolTest, StockIssuesOnlyWhatIsOnHand) {
+    const struct {
+        const char* qty;
+        const char* reason;
+    } cases[] = {{"0", "Stock: issue of no quantity"}, {"1", "Stock: issue exceeds stock on hand"}};
+    for (const auto& c : cases) {
+        const QString refused = refusal([&] {
+            header();
+            sql(QStringLiteral("INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty) VALUES ('NONE', %1)")
+                    .arg(QLatin1String(c.qty)));
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(c.reason))) << c.reason << " / " << refused.toStdString();
+    }
+}

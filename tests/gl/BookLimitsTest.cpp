@@ -58,6 +58,7 @@ TEST_F(BookLimits, TheLedgerStopsAtItsLimitAndEveryReportStillRuns) {
     EXPECT_EQ(ledgerSize(), Currency::fromRaw(money::kLedgerLimitRaw).toString());
     const QString reason = refusal(pair(QStringLiteral("0.01")));
     EXPECT_TRUE(reason.contains(money::ledgerLimitText())) << reason.toStdString();
+    EXPECT_TRUE(reason.startsWith(QLatin1String("Ledger_T:"))) << "refused by the leg, not at commit";
     EXPECT_EQ(count(QStringLiteral("Document_T")), 10);
 
     const ShapedRows::Ptr tb = run(DE_GL_Report::TB_Bal, {Variant(std::int32_t(2010))});

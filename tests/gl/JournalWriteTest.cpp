@@ -62,57 +62,46 @@ TEST_F(JournalWriteTest, ABalancedJournalPostsEachLineWithItsOwnDate) {
 }
 
 TEST_F(JournalWriteTest, RefusedJournalsLeaveNothing) {
-    const auto refused = [&](Recordset lines, const char* reason,
-                             std::source_location at = std::source_location::current()) {
-        test::expectRefused(gl, post(std::move(lines)), clsGLEntry::kFailureText, QLatin1String(reason), at);
+    struct L {
+        int glId;
+        const char* amount;
+        QDate date = QDate(2010, 6, 1);
+    };
+    const QDate dec31(2010, 12, 31);
+    const QDate jan1(2011, 1, 1);
+    const struct {
+        std::vector<L> lines;
+        const char* reason;
+    } cases[] = {
+        {{{6100, "100"}, {2000, "-99.99"}}, "document does not balance or spans years"},
+        {{{6100, "100.004"}, {2000, "-100.004"}}, "Journal_T: amount not in whole cents"},
+        {{{6100, "100", dec31}, {2000, "-100", jan1}}, "Journal_T: document spans two years"},
+        {{{6100, "100", dec31}, {2000, "-100", dec31}, {6200, "0", jan1}},
+         "Journal_T: document spans two years"},
+        {{{6100, "100"}, {2200, "-100"}}, "Journal_T: sub-ledger account"}, // the VAT control account
+        {{{6100, "100"}, {6999, "-100"}}, "Journal_T: unknown or inactive account"},
+        {{{6100, "1000000000000.01"}, {2000, "-1000000000000.01"}}, "Journal_T: amount over the limit"},
+        {{}, "document without lines"},
+    };
+    const auto refused = [&](Recordset lines, const char* reason) {
+        test::expectRefused(gl, post(std::move(lines)), clsGLEntry::kFailureText, QLatin1String(reason));
         EXPECT_EQ(count(QStringLiteral("Document_T")), 0) << reason;
         EXPECT_EQ(count(QStringLiteral("Journal_T")), 0) << reason;
         EXPECT_EQ(count(QStringLiteral("Ledger_T")), 0) << reason;
     };
+    for (const auto& c : cases) {
+        Recordset lines = journalLines();
+        for (const L& l : c.lines)
+            addLine(lines, l.glId, QLatin1String(l.amount), QStringLiteral("line"), l.date);
+        refused(lines, c.reason);
+    }
+
     Recordset lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
-    addLine(lines, 2000, QStringLiteral("-99.99"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "document does not balance or spans years");
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100.004"), QStringLiteral("a"), QDate(2010, 6, 1));
-    addLine(lines, 2000, QStringLiteral("-100.004"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "Journal_T: amount not in whole cents");
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 12, 31));
-    addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2011, 1, 1));
-    refused(lines, "Journal_T: document spans two years");
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 12, 31));
-    addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 12, 31));
-    addLine(lines, 6200, QStringLiteral("0"), QStringLiteral("c"), QDate(2011, 1, 1));
-    refused(lines, "Journal_T: document spans two years"); // a line of 0 in another year
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
-    addLine(lines, 2200, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "Journal_T: sub-ledger account"); // the VAT control account
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
-    addLine(lines, 6999, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "Journal_T: unknown or inactive account");
-
-    lines = journalLines();
-    addLine(lines, 6100, QStringLiteral("1000000000000.01"), QStringLiteral("a"), QDate(2010, 6, 1));
-    addLine(lines, 2000, QStringLiteral("-1000000000000.01"), QStringLiteral("b"), QDate(2010, 6, 1));
-    refused(lines, "Journal_T: amount over the limit");
-
-    lines = journalLines();
     addLine(lines, 6100, QStringLiteral("100"), QStringLiteral("a"), QDate(2010, 6, 1));
     lines.setValue(QStringLiteral("Period"), Variant(std::int32_t{7}));
     lines.update();
     addLine(lines, 2000, QStringLiteral("-100"), QStringLiteral("b"), QDate(2010, 6, 1));
     refused(lines, "Journal_T: period or year does not match the date");
-
-    refused(journalLines(), "document without lines");
     expectBooksSound();
 }
 

@@ -111,6 +111,7 @@ TEST_F(StockAdjustmentTest, ALineTheBooksCannotTakeIsRefusedWithItsReason) {
                   "Stock_Adj_T: stock account is not the item's");
     expectRefused(adjust({{"1/1", "A100", "1", "1", 2100}}), "Stock_Adj_T: sub-ledger account");
     expectRefused(adjust({{"1/1", "A100", "1", "1", 9999}}), "Stock_Adj_T: unknown or inactive account");
+    expectRefused(adjust({{"1/1", "NOPE", "1", "1"}}), "Stock_Adj_T: unknown item");
     EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("4/10.00"));
 }
 

@@ -2,6 +2,8 @@
 // each kind of supplier, the buttons after each request, and the picks.
 #include "purchases/frmAPSetup.h"
 #include "support/TestBook.h"
+#include "support/gui/PartyTexts.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 #include "ui/KeyFilter.h"
@@ -58,6 +60,27 @@ protected:
             QStringLiteral("SELECT %1 FROM Temp_Creditors ORDER BY Req_ID DESC LIMIT 1").arg(columns));
     }
 };
+
+TEST(frmAPSetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(
+        frmAPSetup::kText,
+        {
+            {"frmAPSetup", "Creditor Set-Up"},
+            {"Frame1", "Creditor Detail"},
+            {"lblCompany", "Supplier Name"},
+            {"lblForex", "Cur Type"},
+            {"lblCOA", "Creditor Code :"},
+            {"lblVAT_Reg", "VAT Reg Number :"},
+            {"NoCurType", "Specify Currency Type for this Supplier"},
+            {"NoName", "Enter Supplier Name"},
+            {"NoCurrency", "Enter Currency Type"},
+            {"NoCode", "Select Accout Code!"},
+            {"NoVatReg", "Specify VAT Registration Number for the Supplier's Country"},
+            {"NothingToDelete", "Select the Supplier to delete from the Supplier Name list!"},
+            {"NoSupplier", "No supplier is named \"%1\""},
+        });
+    test::expectPinnedTexts(PartySetupWindow::kText, test::kPartyTexts);
+}
 
 TEST_F(frmAPSetupTest, OpensWithItsCaptionsListsAndAnEmptyStagingRecord) {
     addLocalSupplier(2010, QStringLiteral("O'Brien Supplies"));

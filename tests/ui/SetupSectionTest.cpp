@@ -372,3 +372,39 @@ TEST_F(SetupSectionTest, TintsShownColumnsSharedColumnsAndAmounts) {
 }
 
 } // namespace
+
+namespace {
+
+// A field that must hold a positive number, and one whose checks hold only
+// while a condition does: the number checks in order, and no check at all
+// of the conditional field while its condition is false.
+TEST_F(SetupSectionTest, APositiveNumberAndAConditionalFieldCheckInOrder) {
+    bool asked = false;
+    const SetupSection own(parent.get(),
+                           {F::text("txtLimit", "Limit :")
+                                .feeds("Limit", DataType::Integer)
+                                .whenEmpty("Enter Limit")
+                                .positive("Limit must be above zero"),
+                            F::list("cboGain", "Gain :")
+                                .feeds("Gain", DataType::Integer)
+                                .checkedAs(CheckAs::Text)
+                                .whenEmpty("Select Gain")
+                                .tinting()
+                                .checkedOnlyIf([&asked] { return asked; })});
+    auto failure = [&](const QString& limit) {
+        setFieldText(own.box(QStringLiteral("txtLimit")), limit);
+        return firstFailure(own.checks());
+    };
+    EXPECT_EQ(failure(""), QStringLiteral("Enter Limit"));
+    EXPECT_EQ(failure("x"), QStringLiteral("Enter numerical and not character"));
+    EXPECT_EQ(failure("0"), QStringLiteral("Limit must be above zero"));
+    EXPECT_EQ(failure("-0.5"), QStringLiteral("Limit must be above zero"));
+    EXPECT_EQ(failure("1e30"), QString()) << "a number beyond the amounts still counts as positive";
+    EXPECT_EQ(failure("0.0001"), QString());
+
+    asked = true;
+    EXPECT_EQ(failure("7"), QStringLiteral("Select Gain"));
+    EXPECT_TRUE(isTinted(own.box(QStringLiteral("cboGain"))));
+}
+
+} // namespace
