@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-liberation2 fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

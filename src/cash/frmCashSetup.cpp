@@ -15,29 +15,30 @@ namespace orv {
 namespace {
 
 using F = SetupField;
-const QString kCashCode = QStringLiteral("Cash Code");
+constexpr auto& T = frmCashSetup::kText;
+const QString kCashCode = qtext(T["CodeWhat"]);
 
 // The bank's fields in the order of its checks. Only a create carries the
 // code, as the key of the account chosen; a delete names the bank last
 // picked, not the name typed.
 std::vector<SetupField> bankFields() {
     return {
-        F::list("cboCompany", "Filter By Name :", {0, 0})
+        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("Bank_name", DataType::Text, 40)
             .carriedBy(kCreate | kUpdate)
             .whenEmpty(frmCashSetup::kSpecifyName)
             .typingLimited()
             .notShown(),
-        F::text("txtBank_Add_VC", "Address :", {1, 0})
+        F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
             .feeds("Bank_Add_VC", DataType::Text, 60)
             .whenEmpty(frmCashSetup::kEnterAddress)
             .typingLimited(),
-        F::text("txtBank_Contact_VC", "Contact :", {2, 0})
+        F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
             .feeds("Bank_Contact_VC", DataType::Text, 15)
             .whenEmpty(frmCashSetup::kEnterContact)
             .typingLimited()
             .filtered(Keys::Digits, frmCashSetup::kNumberOnly),
-        F::list("cboCOA", kCashCode + QStringLiteral(" :"), {3, 0})
+        F::list("cboCOA", qtext(T["lblCOA"]), {3, 0})
             .feeds("GL_ID", DataType::Integer)
             .keyOf("COA_T")
             .carriedBy(kCreate)
@@ -61,7 +62,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    setWindowTitle(QStringLiteral("Cash Master"));
+    setWindowTitle(qtext(T["frmCashSetup"]));
     const SetupSection* bank = setRecord(bankFields());
     txtBank_Add_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Add_VC"));
     txtBank_Contact_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Contact_VC"));
@@ -71,11 +72,11 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     txtCustName->setVisible(false);
     showAccountName(cboCOA, txtGLName, kCashCode);
 
-    Frame1->setTitle(QStringLiteral("Cash Detail"));
+    Frame1->setTitle(qtext(T["Frame1"]));
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
     grid->setColumnStretch(1, 1);
-    Frame2->setTitle(QStringLiteral("Function"));
+    Frame2->setTitle(qtext(T["Frame2"]));
     auto* functions = new QHBoxLayout(Frame2);
     for (QWidget* b : {cmdSend, cmdClear, cmdUpdate, cmdDelete, static_cast<QPushButton*>(cmdNew)})
         functions->addWidget(b);

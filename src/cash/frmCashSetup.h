@@ -2,6 +2,7 @@
 
 #include "clsCashSetup.h"
 #include "ui/SetupWindow.h"
+#include "ui/TextTable.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -15,14 +16,31 @@ namespace orv {
 class frmCashSetup : public SetupWindowOver<clsCashSetup> {
     Q_OBJECT
 public:
-    static inline const QString kSpecifyName = QStringLiteral("Specify Bank Name!");
-    static inline const QString kEnterAddress = QStringLiteral("Enter Address");
-    static inline const QString kEnterContact = QStringLiteral("Enter Contact Number");
-    static inline const QString kSelectCode = QStringLiteral("Select Accout Code!");
-    static inline const QString kNumberOnly = QStringLiteral("Number only allowed");
-    static inline const QString kNothingToDelete =
-        QStringLiteral("Select the Bank to delete from the Filter By Name list!");
-    static inline const QString kNoBank = QStringLiteral("No bank is named \"%1\"");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmCashSetup", "Cash Master"},
+        {"Frame1", "Cash Detail"},
+        {"Frame2", "Function"},
+        {"lblCompany", "Filter By Name :"},
+        {"lblBank_Add_VC", "Address :"},
+        {"lblBank_Contact_VC", "Contact :"},
+        {"lblCOA", "Cash Code :"},
+        {"NoName", "Specify Bank Name!"},
+        {"NoAddress", "Enter Address"},
+        {"NoContact", "Enter Contact Number"},
+        {"NoCode", "Select Accout Code!"},
+        {"NumberOnly", "Number only allowed"},
+        {"NothingToDelete", "Select the Bank to delete from the Filter By Name list!"},
+        {"BankGone", "No bank is named \"%1\""},
+        {"CodeWhat", "Cash Code"},
+    });
+    static inline const QString kSpecifyName = qtext(kText["NoName"]);
+    static inline const QString kEnterAddress = qtext(kText["NoAddress"]);
+    static inline const QString kEnterContact = qtext(kText["NoContact"]);
+    static inline const QString kSelectCode = qtext(kText["NoCode"]);
+    static inline const QString kNumberOnly = qtext(kText["NumberOnly"]);
+    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
+    static inline const QString kNoBank = qtext(kText["BankGone"]);
 
     explicit frmCashSetup(QWidget* parent = nullptr);
 

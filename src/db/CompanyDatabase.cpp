@@ -5,6 +5,7 @@
 #include "SqlFunctions.h"
 #include "Statement.h"
 #include "TableWriter.h"
+#include "values/Clock.h"
 #include "values/DataError.h"
 
 #include <QDir>
@@ -32,7 +33,6 @@ struct PageCheck {
 struct State {
     QString path;
     sqlite3* db = nullptr;
-    QDate today;
     bool inWrite = false;
     std::function<void()> upgradeProgress;
     QString condition; // why the book cannot be written to, in the clerk's words
@@ -391,10 +391,10 @@ void CompanyDatabase::setUpgradeProgress(std::function<void()> progress) {
 }
 
 void CompanyDatabase::setToday(const QDate& date) {
-    state().today = date;
+    orv::pinToday(date);
 }
 QDate CompanyDatabase::today() {
-    return state().today.isValid() ? state().today : QDate::currentDate();
+    return orv::today();
 }
 
 Recordset CompanyDatabase::execute(const QString& text, const std::vector<Variant>& params) {

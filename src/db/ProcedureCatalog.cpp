@@ -4,12 +4,36 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <map>
 
 namespace orv::db {
 
 namespace {
+
+QString readFile(const QDir& dir, const QString& file) {
+    QFile f(dir.filePath(file));
+    if (!f.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("Cannot read procedure %1").arg(file));
+    return QString::fromUtf8(f.readAll());
+}
+
+// A procedure made of parts: each file of the folder named after it (beside
+// its own file) is one query, and the procedure returns the rows of all of
+// them, in file-name order, after what its own file says first (helper tables
+// they share). A check gains a rule by a file, without editing the others.
+void addParts(Procedure& p, const QDir& folder) {
+    QStringList parts;
+    for (const QString& file : folder.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
+        QString part = readFile(folder, file).trimmed();
+        while (part.endsWith(QLatin1Char(';')))
+            part.chop(1);
+        parts << QStringLiteral("SELECT * FROM (\n%1\n)").arg(part);
+    }
+    if (!parts.isEmpty())
+        p.body += QLatin1Char('\n') + parts.join(QStringLiteral("\nUNION ALL\n"));
+}
 
 std::map<QString, Procedure>& registry() {
     static std::map<QString, Procedure> procedures;
@@ -18,10 +42,10 @@ std::map<QString, Procedure>& registry() {
         loaded = true;
         const QDir dir(QStringLiteral(":/db/procedures"));
         for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
-            QFile f(dir.filePath(file));
-            if (!f.open(QIODevice::ReadOnly))
-                throw DataError(QStringLiteral("Cannot read procedure %1").arg(file));
-            Procedure p = ProcedureCatalog::parse(QString::fromUtf8(f.readAll()));
+            Procedure p = ProcedureCatalog::parse(readFile(dir, file));
+            const QDir parts(dir.filePath(QFileInfo(file).completeBaseName()));
+            if (parts.exists())
+                addParts(p, parts);
             procedures[p.name.toLower()] = std::move(p);
         }
     }

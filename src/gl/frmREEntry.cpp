@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "ui/UiServices.h"
+#include "values/Clock.h"
 
 namespace orv {
 
@@ -22,7 +23,7 @@ frmREEntry::~frmREEntry() = default;
 
 void frmREEntry::Form_Load() {
     // The date comes first: the pick grid lists the year the window shows.
-    dtpOrder->setDate(QDate::currentDate());
+    dtpOrder->setDate(orv::today());
     JournalWindow::Form_Load();
 }
 

@@ -19,20 +19,37 @@ namespace orv {
 namespace {
 
 using F = SetupField;
+constexpr auto& T = frmIVSetup::kText;
 
-// A field of a step: checked for emptiness alone (a blank passes), typing
-// stopped at its record field's width, a number field refusing letters.
-SetupField stepField(SetupField field, const char* column, const char* emptyMessage) {
+// The text of a key known only at run time (a control's name).
+QString textOf(std::string_view key) {
+    for (const PinnedText& entry : T)
+        if (entry.key == key)
+            return qtext(entry.text);
+    return {};
+}
+
+// A list of a step captioned by its label, filled from a column of a table
+// at load, checked for emptiness alone (a blank passes), typing stopped at
+// its record field's width, a number field refusing letters.
+SetupField stepList(const char* control, Cell cell, const char* column, std::string_view emptyMessage,
+                    const char* table = nullptr, const char* listColumn = nullptr) {
+    const QString name = QString::fromLatin1(control);
+    SetupField field =
+        name.startsWith(QLatin1String("cbo")) ? F::list(name, {}, cell) : F::text(name, {}, cell);
+    field.caption = textOf((QStringLiteral("lbl") + name.mid(3)).toStdString());
+    if (table)
+        field.listedFrom(QString::fromLatin1(table), QString::fromLatin1(listColumn ? listColumn : column));
     return field.feeds(QString::fromLatin1(column))
-        .whenEmpty(QString::fromLatin1(emptyMessage))
+        .whenEmpty(qtext(emptyMessage))
         .checkedAs(CheckAs::Text)
         .typingLimited()
         .refusingLetters();
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, const char* name) {
     auto* b = makeControl<QPushButton>(parent, QString::fromLatin1(name));
-    b->setText(QString::fromLatin1(caption));
+    b->setText(textOf(name));
     return b;
 }
 
@@ -41,67 +58,54 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 frmIVSetup::frmIVSetup(QWidget* parent)
     : Window(parent), Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Combo1(makeControl<QComboBox>(this, QStringLiteral("Combo1"))),
-      cmdStkInsert(button(this, "cmdStkInsert", "Insert")),
-      cmdStkUpdate(button(this, "cmdStkUpdate", "Update")),
-      cmdStkDelete(button(this, "cmdStkDelete", "Delete")), cmdNew(button(this, "cmdNew", "New")),
+      cmdStkInsert(button(this, "cmdStkInsert")), cmdStkUpdate(button(this, "cmdStkUpdate")),
+      cmdStkDelete(button(this, "cmdStkDelete")), cmdNew(button(this, "cmdNew")),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))),
-      cmdAcctInsert(button(this, "cmdAcctInsert", "Insert")),
-      cmdAcctUpdate(button(this, "cmdAcctUpdate", "Update")),
-      cmdAcctDelete(button(this, "cmdAcctDelete", "Delete")), Command1(button(this, "Command1", "New")),
+      cmdAcctInsert(button(this, "cmdAcctInsert")), cmdAcctUpdate(button(this, "cmdAcctUpdate")),
+      cmdAcctDelete(button(this, "cmdAcctDelete")), Command1(button(this, "Command1")),
       Frame3(makeControl<QGroupBox>(this, QStringLiteral("Frame3"))),
-      cmdItemInsert(button(this, "cmdItemInsert", "Insert")),
-      cmdItemUpdate(button(this, "cmdItemUpdate", "Update")),
-      cmdItemDelete(button(this, "cmdItemDelete", "Delete")), cmdItemNew(button(this, "cmdItemNew", "New")) {
-    setWindowTitle(QStringLiteral("INVENTORY SET-UP"));
-    auto* viewer = new QLabel(QStringLiteral("[ VIEW A/C NAME ]"), Frame1);
+      cmdItemInsert(button(this, "cmdItemInsert")), cmdItemUpdate(button(this, "cmdItemUpdate")),
+      cmdItemDelete(button(this, "cmdItemDelete")), cmdItemNew(button(this, "cmdItemNew")) {
+    setWindowTitle(qtext(T["frmIVSetup"]));
+    auto* viewer = new QLabel(qtext(T["lblCombo1"]), Frame1);
     viewer->setObjectName(QStringLiteral("lblCombo1"));
     Combo1->setMinimumContentsLength(24);
-    // clang-format off
-    m_steps = {{{nullptr, nullptr, QStringLiteral("Product_Category_T"), QStringLiteral("Category_Name_VC"),
+    m_steps = {{{nullptr,
                  {cmdStkInsert, cmdStkUpdate, cmdStkDelete},
                  {&clsIVSetup::Send_Stock, &clsIVSetup::Update_Stock, &clsIVSetup::Delete_Stock}},
-                {nullptr, nullptr, QStringLiteral("Product_Accountset_T"), QStringLiteral("Pdt_Acctset_VC"),
+                {nullptr,
                  {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete},
                  {&clsIVSetup::Send_Acctset, &clsIVSetup::Update_Acctset, &clsIVSetup::Delete_Acctset}},
-                {nullptr, nullptr, QStringLiteral("Product_T"), QStringLiteral("Pdt_ID_VC"),
+                {nullptr,
                  {cmdItemInsert, cmdItemUpdate, cmdItemDelete},
                  {&clsIVSetup::Send_Item, &clsIVSetup::Update_Item, &clsIVSetup::Delete_Item}}}};
-    // clang-format on
-    // Each step's fields in the order its check tests them.
-    buildStep(Category, Frame1, QStringLiteral("[ STEP 1 ]  RODUCT CATEGORY SET UP"), categoryRecordFields(),
-              {stepField(F::list("cboCategory", "Category Name :", {0, 0}), "Category_Name_VC",
-                         "Enter Category Name")
+    // Each step's fields in the order its check tests them and its lists fill.
+    const char* coa = "COA_T";
+    buildStep(Category, Frame1, categoryRecordFields(),
+              {stepList("cboCategory", {0, 0}, "Category_Name_VC", T["NoCategoryName"], "Product_Category_T")
                    .notShown(),
-               stepField(F::text("txtCategoryID", "Category Code :", {1, 0}), "Pdt_Category_VC",
-                         "Enter Category Code"),
-               stepField(F::list("cboSales", "Sales Code :", {0, 1}), "Sales_IN", "Enter Sales Code"),
-               stepField(F::list("cboCOS", "COS Code :", {1, 1}), "COS_IN", "Enter COS Code")},
+               stepList("txtCategoryID", {1, 0}, "Pdt_Category_VC", T["NoCategoryCode"]),
+               stepList("cboSales", {0, 1}, "Sales_IN", T["NoSales"], coa, "GL_ID"),
+               stepList("cboCOS", {1, 1}, "COS_IN", T["NoCOS"], coa, "GL_ID")},
               {cmdStkInsert, cmdStkDelete, cmdNew, cmdStkUpdate, viewer, Combo1});
     buildStep(
-        AccountSet, Frame2, QStringLiteral("[ STEP 2 ]  ACCOUNTING CODE SET UP"), accountSetRecordFields(),
-        {stepField(F::list("cboAcctSet", "Product Account Set :", {0, 0}), "Pdt_AcctSet_VC",
-                   "Enter Account Set")
-             .notShown(),
-         stepField(F::list("cboCosting", "Costing Method :", {1, 0}), "cost_method_VC",
-                   "Enter Costing Method")
-             .withEntries({QStringLiteral("FIFO"), QStringLiteral("AVEG")}),
-         stepField(F::list("cboInventory", "Inventory AcctCode :", {0, 1}), "stock_IN", "Enter stock Code"),
-         stepField(F::list("cboPayable", "Payable AcctCode :", {1, 1}), "payable_IN", "Enter Payable Code"),
-         stepField(F::list("cboShipment", "Shipment AcctCode :", {2, 1}), "shipment_IN",
-                   "Enter Shipment Code")},
+        AccountSet, Frame2, accountSetRecordFields(),
+        {stepList("cboAcctSet", {0, 0}, "Pdt_Acctset_VC", T["NoAcctSet"], "Product_AccountSet_T").notShown(),
+         stepList("cboCosting", {1, 0}, "cost_method_VC", T["NoCosting"])
+             .withEntries({qtext(T["CostingFIFO"]), qtext(T["CostingAVEG"])}),
+         stepList("cboInventory", {0, 1}, "stock_IN", T["NoStock"], coa, "GL_ID"),
+         stepList("cboPayable", {1, 1}, "payable_IN", T["NoPayable"], coa, "GL_ID"),
+         stepList("cboShipment", {2, 1}, "shipment_IN", T["NoShipment"], coa, "GL_ID")},
         {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete, Command1});
-    buildStep(Item, Frame3, QStringLiteral("[ STEP 3 ]  ITEM CODE SET UP"), itemRecordFields(),
-              {stepField(F::list("cboPdtCode", "Product Code :", {0, 0}), "Pdt_ID_VC", "Enter Item Code")
-                   .notShown(),
-               stepField(F::list("cboPdtName", "Product Name :", {1, 0}), "Pdt_Name_VC", "Enter Item Name"),
-               stepField(F::list("cboPdtDescrip", "Product Descrip :", {2, 0}), "Pdt_Descrip_VC",
-                         "Enter Description"),
-               stepField(F::list("cboPdtCategory", "Product Category :", {1, 1}), "Pdt_Category_VC",
-                         "Enter Category Code"),
-               stepField(F::list("cboCred", "VAT Code :", {0, 1}), "vat_code", "Enter VAT Code"),
-               stepField(F::list("cboAccountSet", "Account Set :", {2, 1}), "Pdt_Acctset_VC",
-                         "Enter Account Setting Code")},
-              {cmdItemInsert, cmdItemUpdate, cmdItemDelete, cmdItemNew});
+    buildStep(
+        Item, Frame3, itemRecordFields(),
+        {stepList("cboPdtCode", {0, 0}, "Pdt_ID_VC", T["NoItemCode"], "Product_T").notShown(),
+         stepList("cboPdtName", {1, 0}, "Pdt_Name_VC", T["NoItemName"], "Product_T"),
+         stepList("cboPdtDescrip", {2, 0}, "Pdt_Descrip_VC", T["NoDescription"], "Product_T"),
+         stepList("cboPdtCategory", {1, 1}, "Pdt_Category_VC", T["NoItemCategory"], "Product_Category_T"),
+         stepList("cboCred", {0, 1}, "vat_code", T["NoVatCode"], "VAT_T"),
+         stepList("cboAccountSet", {2, 1}, "Pdt_Acctset_VC", T["NoItemAcctSet"], "Product_AccountSet_T")},
+        {cmdItemInsert, cmdItemUpdate, cmdItemDelete, cmdItemNew});
     txtCategoryID = findChild<QLineEdit*>(QStringLiteral("txtCategoryID"));
     // clang-format off
     for (const auto& [list, name] : std::initializer_list<std::pair<QComboBox**, const char*>>{
@@ -134,14 +138,11 @@ frmIVSetup::frmIVSetup(QWidget* parent)
 
 frmIVSetup::~frmIVSetup() = default;
 
-void frmIVSetup::buildStep(int step, QGroupBox* frame, const QString& title, std::vector<FieldDef> record,
+void frmIVSetup::buildStep(int step, QGroupBox* frame, std::vector<FieldDef> record,
                            std::vector<SetupField> fields, const std::vector<QWidget*>& row) {
     // Two columns of labelled fields, the buttons in a row beneath.
-    // The key list, read again after the step's requests, is its first field.
     m_steps[step].section = new SetupSection(this, std::move(record), std::move(fields));
-    m_steps[step].keyList =
-        qobject_cast<QComboBox*>(m_steps[step].section->box(m_steps[step].section->fields().front().control));
-    frame->setTitle(title);
+    frame->setTitle(textOf(frame->objectName().toStdString()));
     auto* grid = new QGridLayout;
     m_steps[step].section->layOut(grid);
     grid->setColumnStretch(1, 1);
@@ -157,30 +158,13 @@ void frmIVSetup::buildStep(int step, QGroupBox* frame, const QString& title, std
 
 void frmIVSetup::Form_Load() {
     guarded([&] { m_data = std::make_unique<clsIVSetup>(); });
-    const QString coa = QStringLiteral("COA_T");
-    const QString glId = QStringLiteral("GL_ID");
-    const std::tuple<QComboBox*, QString, QString> fills[] = {
-        {cboCategory, QStringLiteral("Product_Category_T"), QStringLiteral("Category_Name_VC")},
-        {cboSales, coa, glId},
-        {cboCOS, coa, glId},
-        {cboAcctSet, QStringLiteral("Product_AccountSet_T"), QStringLiteral("Pdt_Acctset_VC")},
-        {cboInventory, coa, glId},
-        {cboPayable, coa, glId},
-        {cboShipment, coa, glId},
-        {cboPdtCode, QStringLiteral("Product_T"), QStringLiteral("Pdt_ID_VC")},
-        {cboPdtName, QStringLiteral("Product_T"), QStringLiteral("Pdt_Name_VC")},
-        {cboPdtDescrip, QStringLiteral("Product_T"), QStringLiteral("Pdt_Descrip_VC")},
-        {cboPdtCategory, QStringLiteral("Product_Category_T"), QStringLiteral("Pdt_Category_VC")},
-        {cboCred, QStringLiteral("VAT_T"), QStringLiteral("vat_code")},
-        {cboAccountSet, QStringLiteral("Product_AccountSet_T"), QStringLiteral("Pdt_Acctset_VC")},
-    };
-    // Each list on its own: one that cannot be read leaves the rest usable.
-    for (const auto& [box, table, column] : fills)
-        guarded([&] { fillList(box, table, column); });
+    for (const Step& step : m_steps)
+        step.section->fillLists([this](const QString& table) { return readTable(table); });
     guarded([&] {
         Combo1->clear();
-        for (RowView row : data().Get_Table_Recordset(coa).rows())
-            Combo1->addItem(row.text(glId) + QStringLiteral("-") + row.text(QStringLiteral("GL_Name_VC")));
+        for (RowView row : readTable(QStringLiteral("COA_T")).rows())
+            Combo1->addItem(row.text(QStringLiteral("GL_ID")) + QStringLiteral("-") +
+                            row.text(QStringLiteral("GL_Name_VC")));
     });
     Create_New_Stock();
     Create_New_Acctset();
@@ -194,10 +178,6 @@ clsIVSetup& frmIVSetup::data() {
     return *m_data;
 }
 
-void frmIVSetup::fillList(QComboBox* box, const QString& table, const QString& column) {
-    fillListFrom(box, data().Get_Table_Recordset(table), column);
-}
-
 // clang-format off
 void frmIVSetup::Create_New_Stock() { m_steps[Category].section->buildStaging(); }
 void frmIVSetup::Create_New_Acctset() { m_steps[AccountSet].section->buildStaging(); }
@@ -209,9 +189,13 @@ bool frmIVSetup::Validate_Item() { return runChecks(m_steps[Item].section->check
 
 void frmIVSetup::request(const Step& step, SetupRequest request) {
     const Writer writer = step.writers[static_cast<int>(request)];
+    const QString keyList = step.section->fields().front().control;
     if (step.section->request(
             request, [&](const Recordset& record) { return (data().*writer)(record); },
-            [&] { fillList(step.keyList, step.keyTable, step.keyColumn); }, [this] { Reset_Setup_Fields(); }))
+            [&] {
+                step.section->fillList(keyList, [this](const QString& table) { return readTable(table); });
+            },
+            [this] { Reset_Setup_Fields(); }))
         step.buttons[static_cast<int>(request)]->setEnabled(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "clsIVSetup.h"
 #include "ui/SetupSection.h"
+#include "ui/TextTable.h"
 #include "ui/Window.h"
 
 #include <array>
@@ -23,11 +24,66 @@ namespace orv {
 class frmIVSetup : public Window {
     Q_OBJECT
 public:
-    static inline const QString kReopen =
-        QStringLiteral(" Reopen INVENTORY SET-UP screen,if you have just amended or created a New Category ");
-    static inline const QString kNoCategory = QStringLiteral("No product category is named \"%1\"");
-    static inline const QString kNoAccountSet = QStringLiteral("No account set is named \"%1\"");
-    static inline const QString kNoItem = QStringLiteral("No item has the code \"%1\"");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmIVSetup", "INVENTORY SET-UP"},
+        {"Frame1", "[ STEP 1 ]  RODUCT CATEGORY SET UP"},
+        {"lblCategory", "Category Name :"},
+        {"lblCategoryID", "Category Code :"},
+        {"lblSales", "Sales Code :"},
+        {"lblCOS", "COS Code :"},
+        {"lblCombo1", "[ VIEW A/C NAME ]"},
+        {"cmdStkInsert", "Insert"},
+        {"cmdStkUpdate", "Update"},
+        {"cmdStkDelete", "Delete"},
+        {"cmdNew", "New"},
+        {"Frame2", "[ STEP 2 ]  ACCOUNTING CODE SET UP"},
+        {"lblAcctSet", "Product Account Set :"},
+        {"lblCosting", "Costing Method :"},
+        {"CostingFIFO", "FIFO"},
+        {"CostingAVEG", "AVEG"},
+        {"lblInventory", "Inventory AcctCode :"},
+        {"lblPayable", "Payable AcctCode :"},
+        {"lblShipment", "Shipment AcctCode :"},
+        {"cmdAcctInsert", "Insert"},
+        {"cmdAcctUpdate", "Update"},
+        {"cmdAcctDelete", "Delete"},
+        {"Command1", "New"},
+        {"Frame3", "[ STEP 3 ]  ITEM CODE SET UP"},
+        {"lblPdtCode", "Product Code :"},
+        {"lblPdtName", "Product Name :"},
+        {"lblPdtDescrip", "Product Descrip :"},
+        {"lblCred", "VAT Code :"},
+        {"lblPdtCategory", "Product Category :"},
+        {"lblAccountSet", "Account Set :"},
+        {"cmdItemInsert", "Insert"},
+        {"cmdItemUpdate", "Update"},
+        {"cmdItemDelete", "Delete"},
+        {"cmdItemNew", "New"},
+        {"NoCategoryName", "Enter Category Name"},
+        {"NoCategoryCode", "Enter Category Code"},
+        {"NoSales", "Enter Sales Code"},
+        {"NoCOS", "Enter COS Code"},
+        {"NoAcctSet", "Enter Account Set"},
+        {"NoCosting", "Enter Costing Method"},
+        {"NoStock", "Enter stock Code"},
+        {"NoPayable", "Enter Payable Code"},
+        {"NoShipment", "Enter Shipment Code"},
+        {"NoItemCode", "Enter Item Code"},
+        {"NoItemName", "Enter Item Name"},
+        {"NoDescription", "Enter Description"},
+        {"NoItemCategory", "Enter Category Code"},
+        {"NoVatCode", "Enter VAT Code"},
+        {"NoItemAcctSet", "Enter Account Setting Code"},
+        {"Reopen", " Reopen INVENTORY SET-UP screen,if you have just amended or created a New Category "},
+        {"CategoryGone", "No product category is named \"%1\""},
+        {"AccountSetGone", "No account set is named \"%1\""},
+        {"ItemGone", "No item has the code \"%1\""},
+    });
+    static inline const QString kReopen = qtext(kText["Reopen"]);
+    static inline const QString kNoCategory = qtext(kText["CategoryGone"]);
+    static inline const QString kNoAccountSet = qtext(kText["AccountSetGone"]);
+    static inline const QString kNoItem = qtext(kText["ItemGone"]);
 
     explicit frmIVSetup(QWidget* parent = nullptr);
     ~frmIVSetup() override;
@@ -86,24 +142,21 @@ protected:
     void Form_Load() override;
 
 private:
-    // A step: its section, the key list read again after its requests, and
-    // its request buttons with their writers (create, update, delete).
+    // A step: its section (whose first field is the key list read again
+    // after its requests) and its request buttons with their writers.
     using Writer = QString (clsIVSetup::*)(const Recordset&);
     struct Step {
         SetupSection* section = nullptr;
-        QComboBox* keyList = nullptr;
-        QString keyTable;
-        QString keyColumn;
         std::array<QPushButton*, 3> buttons{};
         std::array<Writer, 3> writers{};
     };
     enum { Category, AccountSet, Item };
 
-    void buildStep(int step, QGroupBox* frame, const QString& title, std::vector<FieldDef> record,
-                   std::vector<SetupField> fields, const std::vector<QWidget*>& row);
+    void buildStep(int step, QGroupBox* frame, std::vector<FieldDef> record, std::vector<SetupField> fields,
+                   const std::vector<QWidget*>& row);
     // The data class; an error when it could not be created at load.
     clsIVSetup& data();
-    void fillList(QComboBox* list, const QString& table, const QString& column);
+    Recordset readTable(const QString& table) { return data().Get_Table_Recordset(table); }
     void request(const Step& step, SetupRequest request);
 
     std::unique_ptr<clsIVSetup> m_data;

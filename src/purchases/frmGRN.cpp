@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 #include "ui/UiServices.h"
+#include "values/Clock.h"
 #include "values/Money.h"
 
 #include <QComboBox>
@@ -96,7 +97,7 @@ std::vector<EntryWindow::LineColumn> frmGRN::lineColumns() const {
 
 void frmGRN::fillNewLine(Recordset& lines) {
     const QStringList& cell = copiedCells();
-    lines.setValue(QStringLiteral("Date"), Variant(QDate::currentDate()));
+    lines.setValue(QStringLiteral("Date"), Variant(orv::today()));
     lines.setValue(QStringLiteral("Product_No"), Variant(cell.value(0)));
     lines.setValue(QStringLiteral("Qty_Bal"), Variant(std::int32_t{1}));
     lines.setValue(QStringLiteral("Qty_Order"), Variant(std::int32_t{1}));

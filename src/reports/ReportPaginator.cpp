@@ -1,6 +1,7 @@
 #include "ReportPaginator.h"
 
 #include "ReportFormat.h"
+#include "values/Clock.h"
 #include "values/DataError.h"
 
 #include <QLocale>
@@ -92,7 +93,7 @@ ReportPaginator::ReportPaginator(const ReportLayout& layout, const ShapedRows::P
                                  const Options& options)
     : m_layout(layout), m_rows(rows ? rows : std::make_shared<ShapedRows>()), m_options(options) {
     if (!m_options.today.isValid())
-        m_options.today = QDate::currentDate();
+        m_options.today = orv::today();
     m_grouped = layout.isGrouped();
     if (m_grouped && m_rows->rowCount() > 0 && !m_rows->hasChildren())
         throw DataError(

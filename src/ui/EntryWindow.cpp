@@ -4,6 +4,7 @@
 #include "CursorPictures.h"
 #include "UiServices.h"
 #include "WriteAnswer.h"
+#include "values/Clock.h"
 #include "values/DataError.h"
 #include "values/Format.h"
 
@@ -62,7 +63,7 @@ void EntryWindow::Form_Load() {
         bindLines();
         Total_All();
     });
-    dtpOrder->setDate(QDate::currentDate());
+    dtpOrder->setDate(orv::today());
     setPeriodFromPicker();
 }
 

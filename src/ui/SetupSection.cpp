@@ -211,6 +211,12 @@ SetupField& SetupField::keyOf(const QString& table) {
     return *this;
 }
 
+SetupField& SetupField::listedFrom(const QString& table, const QString& tableColumn) {
+    listTable = table;
+    listColumn = tableColumn;
+    return *this;
+}
+
 SetupField& SetupField::called(const QString& name) {
     what = name;
     return *this;
@@ -288,6 +294,22 @@ void SetupSection::layOut(QGridLayout* grid) const {
             grid->addWidget(label, field.cell.row, field.cell.column * 3);
         }
         grid->addWidget(m_boxes[i], field.cell.row, field.cell.column * 3 + 1);
+    }
+}
+
+void SetupSection::fillLists(const std::function<Recordset(const QString&)>& readTable) const {
+    for (const SetupField& field : m_fields) {
+        if (!field.listTable.isEmpty())
+            guarded([&] { fillList(field.control, readTable); });
+    }
+}
+
+void SetupSection::fillList(const QString& control,
+                            const std::function<Recordset(const QString&)>& readTable) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].control == control && !m_fields[i].listTable.isEmpty())
+            fillListFrom(qobject_cast<QComboBox*>(m_boxes[i]), readTable(m_fields[i].listTable),
+                         m_fields[i].listColumn);
     }
 }
 

@@ -108,6 +108,8 @@ struct SetupField {
     bool tint = false;         // a failing check tints the box light blue
     QString source;            // the picked record's column shown in the box; the staging column by default
     QString keyTable;          // the box's text is a code of this table, carried as its key
+    QString listTable;         // the table whose column fills the list at load
+    QString listColumn;
     std::function<bool()> applies; // the field's checks run only while it holds; none: always
     QString what;                  // the field in messages; the caption without its colon by default
 
@@ -140,6 +142,8 @@ struct SetupField {
     // The box holds a code of a table; the request carries the key the data
     // class's Get_ID finds for it, and no fit check reads the box's text.
     SetupField& keyOf(const QString& table);
+    // The list holds the column of every row of the table, in table order.
+    SetupField& listedFrom(const QString& table, const QString& column);
     SetupField& called(const QString& name);
 };
 
@@ -176,6 +180,11 @@ public:
     template <class T> T* box(const QString& control) const { return qobject_cast<T*>(box(control)); }
 
     void layOut(QGridLayout* grid) const;
+    // Fills the lists the fields are listed from, in field order, each on its
+    // own: one that cannot be read leaves the others filled.
+    void fillLists(const std::function<Recordset(const QString&)>& readTable) const;
+    // Fills the list of one field again.
+    void fillList(const QString& control, const std::function<Recordset(const QString&)>& readTable) const;
     std::vector<FieldDef> stagingFields() const;
     void buildStaging();
     Recordset& staging() { return m_staging; }

@@ -16,44 +16,45 @@ namespace orv {
 namespace {
 
 using F = SetupField;
+constexpr auto& T = frmVATSetup::kText;
 
 // The code's fields in the order of its checks; every failing box turns
 // light blue. Every request carries all six staging fields, a delete as a
 // create; their types and widths are the staging record's.
 std::vector<SetupField> vatFields() {
     return {
-        F::list("cboCompany", "VAT Name :", {0, 0})
+        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("CompanyName")
             .whenEmpty(frmVATSetup::kEnterName)
             .typingLimited()
             .notShown()
             .tinting(),
-        F::text("txtAddress", "VAT Description :", {1, 0})
+        F::text("txtAddress", qtext(T["lblAddress"]), {1, 0})
             .feeds("Address")
             .shownFrom("VAT_Descrip")
             .whenEmpty(frmVATSetup::kEnterDescription)
             .typingLimited()
             .tinting(),
-        F::text("txtCity", "VAT Registration No :", {2, 0})
+        F::text("txtCity", qtext(T["lblCity"]), {2, 0})
             .feeds("City")
             .shownFrom("VAT_Reg")
             .whenEmpty(frmVATSetup::kEnterRegistration)
             .typingLimited()
             .tinting(),
-        F::text("txtCreditTerm", "VAT Code :", {0, 1})
+        F::text("txtCreditTerm", qtext(T["lblCreditTerm"]), {0, 1})
             .feeds("Credit_Term")
             .shownFrom("VAT_Code")
             .whenEmpty(frmVATSetup::kEnterCode)
             .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), frmVATSetup::kCodeRange)
             .filtered(Keys::Filtered)
             .tinting(),
-        F::text("txtCreditLimit", "VAT Rate :", {1, 1})
+        F::text("txtCreditLimit", qtext(T["lblCreditLimit"]), {1, 1})
             .feeds("Credit_Limit")
             .shownFrom("VAT_Rate")
             .whenEmpty(frmVATSetup::kEnterRate)
             .within(Currency(), Currency::fromUnits(100), frmVATSetup::kRateRange)
             .tinting(),
-        F::list("cboCOA", "VAT Control A/C :", {2, 1})
+        F::list("cboCOA", qtext(T["lblCOA"]), {2, 1})
             .feeds("GL_ID")
             .keyOf("COA_T")
             .whenEmpty(frmVATSetup::kSelectControl)
@@ -71,7 +72,7 @@ frmVATSetup::frmVATSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    setWindowTitle(QStringLiteral("Value Added Tax Set-Up"));
+    setWindowTitle(qtext(T["frmVATSetup"]));
     const SetupSection* code = setRecord(vatRecordFields(), vatFields());
     txtAddress = code->box<QLineEdit>(QStringLiteral("txtAddress"));
     txtCity = code->box<QLineEdit>(QStringLiteral("txtCity"));
@@ -81,12 +82,12 @@ frmVATSetup::frmVATSetup(QWidget* parent)
     txtGLName = code->box<QLineEdit>(QStringLiteral("txtGLName"));
     showAccountName(cboCOA, txtGLName, kControlWhat);
 
-    Frame1->setTitle(QStringLiteral("VAT Master Detail"));
+    Frame1->setTitle(qtext(T["Frame1"]));
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-    Frame2->setTitle(QStringLiteral("Function"));
+    Frame2->setTitle(qtext(T["Frame2"]));
     auto* functions = new QHBoxLayout(Frame2);
     for (QWidget* b : {static_cast<QPushButton*>(cmdNew), cmdSend, cmdClear, cmdUpdate, cmdDelete})
         functions->addWidget(b);

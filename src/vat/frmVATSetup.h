@@ -2,6 +2,7 @@
 
 #include "clsVATSetup.h"
 #include "ui/SetupWindow.h"
+#include "ui/TextTable.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -17,17 +18,38 @@ namespace orv {
 class frmVATSetup : public SetupWindowOver<clsVATSetup> {
     Q_OBJECT
 public:
-    static inline const QString kEnterName = QStringLiteral("Enter VAT Name");
-    static inline const QString kEnterDescription = QStringLiteral("Enter VAT Description");
-    static inline const QString kEnterRegistration = QStringLiteral("Enter VAT Registration Number");
-    static inline const QString kEnterCode = QStringLiteral("Enter VAT Code");
-    static inline const QString kEnterRate = QStringLiteral("Enter VAT Rate");
-    static inline const QString kSelectControl = QStringLiteral("Select VAT control Account Code!");
-    static inline const QString kCodeRange =
-        QStringLiteral("VAT Code must be a whole number from 1 to 2147483647");
-    static inline const QString kRateRange = QStringLiteral("VAT Rate must be from 0 to 100");
-    static inline const QString kNoVat = QStringLiteral("No VAT code is named \"%1\"");
-    static inline const QString kControlWhat = QStringLiteral("VAT Control A/C");
+    // The captions under their controls' names, then the messages.
+    static constexpr auto kText = makeTextTable({
+        {"frmVATSetup", "Value Added Tax Set-Up"},
+        {"Frame1", "VAT Master Detail"},
+        {"Frame2", "Function"},
+        {"lblCompany", "VAT Name :"},
+        {"lblAddress", "VAT Description :"},
+        {"lblCity", "VAT Registration No :"},
+        {"lblCreditTerm", "VAT Code :"},
+        {"lblCreditLimit", "VAT Rate :"},
+        {"lblCOA", "VAT Control A/C :"},
+        {"NoName", "Enter VAT Name"},
+        {"NoDescription", "Enter VAT Description"},
+        {"NoRegistration", "Enter VAT Registration Number"},
+        {"NoCode", "Enter VAT Code"},
+        {"NoRate", "Enter VAT Rate"},
+        {"NoControl", "Select VAT control Account Code!"},
+        {"CodeRange", "VAT Code must be a whole number from 1 to 2147483647"},
+        {"RateRange", "VAT Rate must be from 0 to 100"},
+        {"VatGone", "No VAT code is named \"%1\""},
+        {"ControlWhat", "VAT Control A/C"},
+    });
+    static inline const QString kEnterName = qtext(kText["NoName"]);
+    static inline const QString kEnterDescription = qtext(kText["NoDescription"]);
+    static inline const QString kEnterRegistration = qtext(kText["NoRegistration"]);
+    static inline const QString kEnterCode = qtext(kText["NoCode"]);
+    static inline const QString kEnterRate = qtext(kText["NoRate"]);
+    static inline const QString kSelectControl = qtext(kText["NoControl"]);
+    static inline const QString kCodeRange = qtext(kText["CodeRange"]);
+    static inline const QString kRateRange = qtext(kText["RateRange"]);
+    static inline const QString kNoVat = qtext(kText["VatGone"]);
+    static inline const QString kControlWhat = qtext(kText["ControlWhat"]);
 
     explicit frmVATSetup(QWidget* parent = nullptr);
 

@@ -267,7 +267,7 @@ TEST_F(MainMenuTest, JournalButtonBringsItsWindowForwardAndReloadsItAfterClose) 
     frmGLEntry* fresh = WindowRegistry::shared().find<frmGLEntry>();
     ASSERT_NE(fresh, nullptr);
     EXPECT_NE(fresh, journal);
-    EXPECT_EQ(fresh->findChild<QDateEdit*>(QStringLiteral("dtpOrder"))->date(), QDate::currentDate());
+    EXPECT_EQ(fresh->findChild<QDateEdit*>(QStringLiteral("dtpOrder"))->date(), pinnedToday());
     EXPECT_TRUE(ui.messages().empty()) << ui.lastText().toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include "cash/frmCashSetup.h"
 #include "support/Refusal.h"
 #include "support/TestBook.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 #include "ui/RecordFields.h"
@@ -50,6 +51,30 @@ protected:
         return r;
     }
 };
+
+TEST(frmCashSetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(
+        frmCashSetup::kText,
+        {
+            {"frmCashSetup", "Cash Master"},
+            {"Frame1", "Cash Detail"},
+            {"Frame2", "Function"},
+            {"lblCompany", "Filter By Name :"},
+            {"lblBank_Add_VC", "Address :"},
+            {"lblBank_Contact_VC", "Contact :"},
+            {"lblCOA", "Cash Code :"},
+            {"NoName", "Specify Bank Name!"},
+            {"NoAddress", "Enter Address"},
+            {"NoContact", "Enter Contact Number"},
+            {"NoCode", "Select Accout Code!"},
+            {"NumberOnly", "Number only allowed"},
+            // The window's own: a delete with no bank picked, a pick
+            // whose bank has gone, the code in messages.
+            {"NothingToDelete", "Select the Bank to delete from the Filter By Name list!"},
+            {"BankGone", "No bank is named \"%1\""},
+            {"CodeWhat", "Cash Code"},
+        });
+}
 
 TEST_F(frmCashSetupTest, BankRequestsFollowTheRegisterRules) {
     addBank(1020, QStringLiteral("OCBC"));

@@ -28,7 +28,13 @@ std::vector<ProcedureFile> programProcedures() {
     for (const QString& name : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
         QFile f(dir.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-        out.push_back({name, db::ProcedureCatalog::parse(QString::fromUtf8(f.readAll()))});
+        db::Procedure parsed = db::ProcedureCatalog::parse(QString::fromUtf8(f.readAll()));
+        // The body as the program runs it, with the parts of its folder.
+        const db::Procedure* loaded = db::ProcedureCatalog::find(parsed.name);
+        EXPECT_NE(loaded, nullptr) << name.toStdString();
+        if (loaded)
+            parsed.body = loaded->body;
+        out.push_back({name, parsed});
     }
     return out;
 }

@@ -45,8 +45,8 @@ TEST_F(frmGLEntryTest, LoadsEmployeesAccountsAndAnEmptyJournal) {
               QStringLiteral("GL_Name_VC"));
     EXPECT_EQ(window->hfgProducts->cellText(0, 0), QStringLiteral("1000"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.00"));
-    EXPECT_EQ(window->txtMonth->text(), QString::number(QDate::currentDate().month()));
-    EXPECT_EQ(window->txtYear->text(), QString::number(QDate::currentDate().year()));
+    EXPECT_EQ(window->txtMonth->text(), QString::number(pinnedToday().month()));
+    EXPECT_EQ(window->txtYear->text(), QString::number(pinnedToday().year()));
     EXPECT_TRUE(window->txtOrderID->isReadOnly());
     EXPECT_TRUE(ui.messages().empty());
 }

@@ -57,7 +57,7 @@ protected:
     }
 
     qint64 emp = 0;
-    const int year = QDate::currentDate().year();
+    const int year = pinnedToday().year();
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "inventory/frmIVSetup.h"
 #include "inventory/IVRecords.h"
 #include "support/TestBook.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 
@@ -70,6 +71,67 @@ protected:
             EXPECT_EQ(fieldText(f), QString()) << f->objectName().toStdString();
     }
 };
+
+TEST(frmIVSetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(
+        frmIVSetup::kText,
+        {
+            {"frmIVSetup", "INVENTORY SET-UP"},
+            {"Frame1", "[ STEP 1 ]  RODUCT CATEGORY SET UP"},
+            {"lblCategory", "Category Name :"},
+            {"lblCategoryID", "Category Code :"},
+            {"lblSales", "Sales Code :"},
+            {"lblCOS", "COS Code :"},
+            {"lblCombo1", "[ VIEW A/C NAME ]"},
+            {"cmdStkInsert", "Insert"},
+            {"cmdStkUpdate", "Update"},
+            {"cmdStkDelete", "Delete"},
+            {"cmdNew", "New"},
+            {"Frame2", "[ STEP 2 ]  ACCOUNTING CODE SET UP"},
+            {"lblAcctSet", "Product Account Set :"},
+            {"lblCosting", "Costing Method :"},
+            {"CostingFIFO", "FIFO"},
+            {"CostingAVEG", "AVEG"},
+            {"lblInventory", "Inventory AcctCode :"},
+            {"lblPayable", "Payable AcctCode :"},
+            {"lblShipment", "Shipment AcctCode :"},
+            {"cmdAcctInsert", "Insert"},
+            {"cmdAcctUpdate", "Update"},
+            {"cmdAcctDelete", "Delete"},
+            {"Command1", "New"},
+            {"Frame3", "[ STEP 3 ]  ITEM CODE SET UP"},
+            {"lblPdtCode", "Product Code :"},
+            {"lblPdtName", "Product Name :"},
+            {"lblPdtDescrip", "Product Descrip :"},
+            {"lblCred", "VAT Code :"},
+            {"lblPdtCategory", "Product Category :"},
+            {"lblAccountSet", "Account Set :"},
+            {"cmdItemInsert", "Insert"},
+            {"cmdItemUpdate", "Update"},
+            {"cmdItemDelete", "Delete"},
+            {"cmdItemNew", "New"},
+            {"NoCategoryName", "Enter Category Name"},
+            {"NoCategoryCode", "Enter Category Code"},
+            {"NoSales", "Enter Sales Code"},
+            {"NoCOS", "Enter COS Code"},
+            {"NoAcctSet", "Enter Account Set"},
+            {"NoCosting", "Enter Costing Method"},
+            {"NoStock", "Enter stock Code"},
+            {"NoPayable", "Enter Payable Code"},
+            {"NoShipment", "Enter Shipment Code"},
+            {"NoItemCode", "Enter Item Code"},
+            {"NoItemName", "Enter Item Name"},
+            {"NoDescription", "Enter Description"},
+            {"NoItemCategory", "Enter Category Code"},
+            {"NoVatCode", "Enter VAT Code"},
+            {"NoItemAcctSet", "Enter Account Setting Code"},
+            {"Reopen", " Reopen INVENTORY SET-UP screen,if you have just amended or created a New Category "},
+            // The window's own, where a pick finds its key gone.
+            {"CategoryGone", "No product category is named \"%1\""},
+            {"AccountSetGone", "No account set is named \"%1\""},
+            {"ItemGone", "No item has the code \"%1\""},
+        });
+}
 
 TEST_F(frmIVSetupTest, OpensWithItsStepsListsAndAccountViewer) {
     open();

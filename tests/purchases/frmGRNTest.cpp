@@ -143,10 +143,10 @@ TEST_F(frmGRNTest, APostedNoteIsNumberedAndEachLineKeepsTheDayItCameIn) {
     edit(0, "Unit_Price_TI", QStringLiteral("2.5"));
     drop(QStringLiteral("P300"));
     // A line dragged in yesterday keeps yesterday.
-    const QDate yesterday = QDate::currentDate().addDays(-1);
+    const QDate yesterday = pinnedToday().addDays(-1);
     Recordset lines = window->lines();
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(yesterday));
-    if (yesterday.year() != QDate::currentDate().year())
+    if (yesterday.year() != pinnedToday().year())
         lines.setValueAt(1, lines.fieldIndex(QStringLiteral("Date")), Variant(yesterday));
 
     EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
@@ -173,7 +173,7 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     drop(QStringLiteral("A100"));
     drop(QStringLiteral("B200"));
     Recordset lines = window->lines();
-    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(QDate::currentDate().addYears(-1)));
+    lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(pinnedToday().addYears(-1)));
     EXPECT_EQ(post(), frmGRN::kOneYear);
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";

@@ -15,7 +15,7 @@ void TestBook::TearDown() {
     if (db::CompanyDatabase::isOpen() && !m_skipBookChecks)
         expectSoundFile();
     db::CompanyDatabase::closeConnection();
-    db::CompanyDatabase::setToday(QDate());
+    db::CompanyDatabase::setToday(pinnedToday());
 }
 
 namespace {

@@ -12,11 +12,16 @@ namespace orv::test {
 
 // A fresh company file in a temporary folder for one test: created on the
 // first connection, closed and removed when the test ends. "Today" is pinned
-// so dated results do not depend on the calendar. When the test has opened
+// (for every test program; a test that moves it gets it back at the end) so
+// dated results do not depend on the calendar. When the test has opened
 // the book, tear-down fails it if check_invariants reports a broken rule or
 // SQLite finds a dangling reference or a damaged page: a test need not ask.
 // Its masters and histories are made by the book builder.
 class TestBook : public ::testing::Test, public BookBuilder {
+public:
+    // The day every test program runs on.
+    static QDate pinnedToday() { return QDate(2010, 6, 15); }
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -30,7 +35,6 @@ protected:
     // check_invariants finds nothing broken now (tear-down checks again).
     void expectBooksSound();
 
-    static QDate pinnedToday() { return QDate(2010, 6, 15); }
 
     // For the tests that damage the books by hand to see a check fire, or that
     // write by hand a history no landed document can make yet.

@@ -3,6 +3,7 @@
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/UiTest.h"
 #include "ui/CursorPictures.h"
+#include "values/Clock.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -55,9 +56,9 @@ TEST_F(EntryWindowTest, LoadFillsEmployeesPickGridAndAnEmptyDocument) {
               QStringLiteral("ProductName"));
     EXPECT_EQ(window->hfgProducts->cellText(2, 2), QStringLiteral("7.25"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.00"));
-    EXPECT_EQ(window->dtpOrder->date(), QDate::currentDate());
-    EXPECT_EQ(window->txtMonth->text(), QString::number(QDate::currentDate().month()));
-    EXPECT_EQ(window->txtYear->text(), QString::number(QDate::currentDate().year()));
+    EXPECT_EQ(window->dtpOrder->date(), orv::today());
+    EXPECT_EQ(window->txtMonth->text(), QString::number(orv::today().month()));
+    EXPECT_EQ(window->txtYear->text(), QString::number(orv::today().year()));
     EXPECT_EQ(window->header().recordCount(), 1);
     EXPECT_EQ(window->lines().recordCount(), 0);
     EXPECT_TRUE(window->cmdSend->isEnabled());
@@ -90,7 +91,7 @@ TEST_F(EntryWindowTest, DropAddsTheCopiedRowAndRecomputesTheTotal) {
     EXPECT_EQ(line(0, QStringLiteral("Quantity")), QStringLiteral("1"));
     EXPECT_EQ(line(1, QStringLiteral("ProductName")), QStringLiteral("Glass chimney"));
     EXPECT_EQ(line(1, QStringLiteral("Period")), window->txtMonth->text());
-    EXPECT_EQ(line(1, QStringLiteral("Date")), QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(line(1, QStringLiteral("Date")), orv::today().toString(Qt::ISODate));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 17.25"));
     // The grid shows the lines it is bound to.
     EXPECT_EQ(window->dgrOrderDetails->model()->rowCount(), 2);

@@ -4,6 +4,7 @@
 #include "vat/frmVATSetup.h"
 #include "support/TestBook.h"
 #include "support/VatStaging.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
 #include "ui/Controls.h"
 
@@ -50,6 +51,33 @@ protected:
                 window->txtGLName->text()};
     }
 };
+
+TEST(frmVATSetupTexts, CaptionsAndMessagesAreAsWritten) {
+    test::expectPinnedTexts(frmVATSetup::kText,
+                            {
+                                {"frmVATSetup", "Value Added Tax Set-Up"},
+                                {"Frame1", "VAT Master Detail"},
+                                {"Frame2", "Function"},
+                                {"lblCompany", "VAT Name :"},
+                                {"lblAddress", "VAT Description :"},
+                                {"lblCity", "VAT Registration No :"},
+                                {"lblCreditTerm", "VAT Code :"},
+                                {"lblCreditLimit", "VAT Rate :"},
+                                {"lblCOA", "VAT Control A/C :"},
+                                {"NoName", "Enter VAT Name"},
+                                {"NoDescription", "Enter VAT Description"},
+                                {"NoRegistration", "Enter VAT Registration Number"},
+                                {"NoCode", "Enter VAT Code"},
+                                {"NoRate", "Enter VAT Rate"},
+                                {"NoControl", "Select VAT control Account Code!"},
+                                // The window's own: what the code's record cannot hold, a
+                                // pick whose code has gone, the control account in messages.
+                                {"CodeRange", "VAT Code must be a whole number from 1 to 2147483647"},
+                                {"RateRange", "VAT Rate must be from 0 to 100"},
+                                {"VatGone", "No VAT code is named \"%1\""},
+                                {"ControlWhat", "VAT Control A/C"},
+                            });
+}
 
 TEST_F(frmVATSetupTest, OpensWithItsCaptionsListsAndButtons) {
     open();
