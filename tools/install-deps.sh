@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
