@@ -70,41 +70,23 @@ QString clsARSetup::Delete_Order(const Recordset& rsNewCustomer) {
                            QStringLiteral(" would be Deleted if there is no transaction history")});
 }
 
-QString clsARSetup::Send_Ship(const Recordset& rsNewShip) {
-    return stagingRequest(rsNewShip, sameNames(kShipperFields),
-                          {kShippers, QStringLiteral("C"), kShipperCreateFailed,
-                           QStringLiteral("Shipper only created for unassigned Code "),
-                           QStringLiteral("CompanyName"), QString()});
+// A shipper or employee request: every field travels under its own name, and
+// the sentence is a fixed text followed by the name read back.
+QString clsARSetup::partyRequest(const Recordset& staging, bool shipper, const char* kind,
+                                 const QString& failureText, const char* sentence) {
+    return stagingRequest(staging, sameNames(shipper ? kShipperFields : kEmployeeFields),
+                          {shipper ? kShippers : kEmployees, QString::fromLatin1(kind), failureText,
+                           QString::fromLatin1(sentence),
+                           shipper ? QStringLiteral("CompanyName") : QStringLiteral("LastName"), QString()});
 }
 
-QString clsARSetup::Update_Ship(const Recordset& rsNewShip) {
-    return stagingRequest(rsNewShip, sameNames(kShipperFields),
-                          {kShippers, QStringLiteral("U"), kShipperUpdateFailed,
-                           QStringLiteral("Shipper Updated for "), QStringLiteral("CompanyName"), QString()});
-}
-
-QString clsARSetup::Delete_Ship(const Recordset& rsNewShip) {
-    return stagingRequest(rsNewShip, sameNames(kShipperFields),
-                          {kShippers, QStringLiteral("D"), kShipperDeleteFailed,
-                           QStringLiteral("Shipper deleted for "), QStringLiteral("CompanyName"), QString()});
-}
-
-QString clsARSetup::Send_Employee(const Recordset& rsNewEmployee) {
-    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
-                          {kEmployees, QStringLiteral("C"), kEmployeeCreateFailed,
-                           QStringLiteral("Employee created for  "), QStringLiteral("LastName"), QString()});
-}
-
-QString clsARSetup::Update_Employee(const Recordset& rsNewEmployee) {
-    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
-                          {kEmployees, QStringLiteral("U"), kEmployeeUpdateFailed,
-                           QStringLiteral("Employee updated for  "), QStringLiteral("LastName"), QString()});
-}
-
-QString clsARSetup::Delete_Employee(const Recordset& rsNewEmployee) {
-    return stagingRequest(rsNewEmployee, sameNames(kEmployeeFields),
-                          {kEmployees, QStringLiteral("D"), kEmployeeDeleteFailed,
-                           QStringLiteral("Employee deleted for  "), QStringLiteral("LastName"), QString()});
-}
+// clang-format off
+QString clsARSetup::Send_Ship(const Recordset& r) { return partyRequest(r, true, "C", kShipperCreateFailed, "Shipper only created for unassigned Code "); }
+QString clsARSetup::Update_Ship(const Recordset& r) { return partyRequest(r, true, "U", kShipperUpdateFailed, "Shipper Updated for "); }
+QString clsARSetup::Delete_Ship(const Recordset& r) { return partyRequest(r, true, "D", kShipperDeleteFailed, "Shipper deleted for "); }
+QString clsARSetup::Send_Employee(const Recordset& r) { return partyRequest(r, false, "C", kEmployeeCreateFailed, "Employee created for  "); }
+QString clsARSetup::Update_Employee(const Recordset& r) { return partyRequest(r, false, "U", kEmployeeUpdateFailed, "Employee updated for  "); }
+QString clsARSetup::Delete_Employee(const Recordset& r) { return partyRequest(r, false, "D", kEmployeeDeleteFailed, "Employee deleted for  "); }
+// clang-format on
 
 } // namespace orv

@@ -50,6 +50,11 @@ public:
     QString Delete_Ship(const Recordset& rsNewShip);
     QString Update_Order(const Recordset& rsNewCustomer);
     QString Delete_Order(const Recordset& rsNewCustomer);
+
+private:
+    // A shipper's (shipper) or an employee's request.
+    QString partyRequest(const Recordset& staging, bool shipper, const char* kind, const QString& failureText,
+                         const char* sentence);
 };
 
 } // namespace orv
