@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-liberation2 fonts-dejavu-core
   clang-14 libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #include "data/Connection.h"
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 #include <QFile>
 #include <sqlite3.h>

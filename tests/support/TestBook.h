@@ -35,7 +35,6 @@ protected:
     // check_invariants finds nothing broken now (tear-down checks again).
     void expectBooksSound();
 
-
     // For the tests that damage the books by hand to see a check fire, or that
     // write by hand a history no landed document can make yet.
     void skipBookChecks() { m_skipBookChecks = true; }

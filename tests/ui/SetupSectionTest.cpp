@@ -380,17 +380,16 @@ namespace {
 // of the conditional field while its condition is false.
 TEST_F(SetupSectionTest, APositiveNumberAndAConditionalFieldCheckInOrder) {
     bool asked = false;
-    const SetupSection own(parent.get(),
-                           {F::text("txtLimit", "Limit :")
-                                .feeds("Limit", DataType::Integer)
-                                .whenEmpty("Enter Limit")
-                                .positive("Limit must be above zero"),
-                            F::list("cboGain", "Gain :")
-                                .feeds("Gain", DataType::Integer)
-                                .checkedAs(CheckAs::Text)
-                                .whenEmpty("Select Gain")
-                                .tinting()
-                                .checkedOnlyIf([&asked] { return asked; })});
+    const SetupSection own(parent.get(), {F::text("txtLimit", "Limit :")
+                                              .feeds("Limit", DataType::Integer)
+                                              .whenEmpty("Enter Limit")
+                                              .positive("Limit must be above zero"),
+                                          F::list("cboGain", "Gain :")
+                                              .feeds("Gain", DataType::Integer)
+                                              .checkedAs(CheckAs::Text)
+                                              .whenEmpty("Select Gain")
+                                              .tinting()
+                                              .checkedOnlyIf([&asked] { return asked; })});
     auto failure = [&](const QString& limit) {
         setFieldText(own.box(QStringLiteral("txtLimit")), limit);
         return firstFailure(own.checks());
