@@ -1,8 +1,8 @@
 #include "BenchBook.h"
 
-#include "values/Recordset.h"
 #include "db/CompanyDatabase.h"
 #include "gl/clsGLEntry.h"
+#include "values/Recordset.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,7 +7,8 @@ packages=(
   qt6-base-dev libgl-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev poppler-utils
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  clang-14 libclang-rt-14-dev
+  xvfb xauth clang-format
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,9 @@
 #include "Application.h"
 
 #include "data/Connection.h"
-#include "values/DataError.h"
 #include "frmLogin.h"
 #include "ui/UiServices.h"
+#include "values/DataError.h"
 
 #include "db/CompanyDatabase.h"
 

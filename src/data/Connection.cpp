@@ -1,7 +1,7 @@
 #include "Connection.h"
 
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
+#include "values/DataError.h"
 
 namespace orv {
 

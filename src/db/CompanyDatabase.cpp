@@ -37,11 +37,17 @@ struct State {
     std::function<void()> upgradeProgress;
     QString condition; // why the book cannot be written to, in the clerk's words
     PageCheck check;
+    CompanyDatabase::WriteProbe probe;
 };
 
 State& state() {
     static State s;
     return s;
+}
+
+void reachStep(CompanyDatabase::WriteStep step, const QString& table) {
+    if (state().probe)
+        state().probe(step, table);
 }
 
 void execRaw(sqlite3* db, const QString& sql) {
@@ -426,7 +432,10 @@ Recordset CompanyDatabase::openTable(const QString& selectText) {
     const auto m = re.match(selectText);
     if (!m.hasMatch())
         throw DataError(QStringLiteral("Not a table to write to: %1").arg(selectText));
-    return TableWriter::open(handle(), m.captured(1));
+    TableWriter::Saved saved;
+    if (state().probe)
+        saved = [](const QString& table) { reachStep(CompanyDatabase::WriteStep::RowSaved, table); };
+    return TableWriter::open(handle(), m.captured(1), std::move(saved));
 }
 
 void CompanyDatabase::beginWrite() {
@@ -464,8 +473,10 @@ void CompanyDatabase::commitWrite() {
         if (!checks)
             throw DataError(QStringLiteral("The book's commit checks are missing; nothing was written"));
         ProcedureDispatcher::run(db, *checks, {});
+        reachStep(WriteStep::Checked, QString());
         execRaw(db, QStringLiteral("COMMIT"));
         state().inWrite = false;
+        reachStep(WriteStep::Committed, QString());
     } catch (const DataError& e) {
         qWarning("write refused: %s", qPrintable(e.message()));
         rollbackWrite();
@@ -484,6 +495,10 @@ void CompanyDatabase::rollbackWrite() {
 
 bool CompanyDatabase::inWrite() {
     return state().inWrite;
+}
+
+void CompanyDatabase::setWriteProbe(WriteProbe probe) {
+    state().probe = std::move(probe);
 }
 
 } // namespace orv::db

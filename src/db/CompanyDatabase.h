@@ -68,6 +68,13 @@ public:
     static void commitWrite();
     static void rollbackWrite();
     static bool inWrite();
+
+    // The steps of a write a crash test stops the program at: a row saved
+    // (its table named), the commit checks passed with the commit not yet
+    // made, the commit made. The program itself sets no probe.
+    enum class WriteStep { RowSaved, Checked, Committed };
+    using WriteProbe = std::function<void(WriteStep step, const QString& table)>;
+    static void setWriteProbe(WriteProbe probe);
 };
 
 } // namespace orv::db

@@ -12,8 +12,8 @@ namespace {
 
 class Saver : public RowSaver {
 public:
-    Saver(sqlite3* db, std::vector<std::optional<DataType>> declared)
-        : m_db(db), m_declared(std::move(declared)) {}
+    Saver(sqlite3* db, std::vector<std::optional<DataType>> declared, TableWriter::Saved saved)
+        : m_db(db), m_declared(std::move(declared)), m_saved(std::move(saved)) {}
 
     std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
                                  const std::vector<bool>& assigned,
@@ -47,17 +47,20 @@ public:
         std::vector<Variant> out;
         for (int c = 0; c < row.fieldCount(); ++c)
             out.push_back(row.valueAt(0, c));
+        if (m_saved)
+            m_saved(table);
         return out;
     }
 
 private:
     sqlite3* m_db;
     std::vector<std::optional<DataType>> m_declared;
+    TableWriter::Saved m_saved;
 };
 
 } // namespace
 
-Recordset TableWriter::open(sqlite3* db, const QString& table) {
+Recordset TableWriter::open(sqlite3* db, const QString& table, Saved saved) {
     Statement info(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(table).toUtf8(), 0);
     std::vector<FieldInfo> fields;
     std::vector<std::optional<DataType>> declared;
@@ -69,7 +72,8 @@ Recordset TableWriter::open(sqlite3* db, const QString& table) {
     }
     if (fields.empty())
         throw DataError(QStringLiteral("no such table: %1").arg(table));
-    return Recordset::table(table, std::move(fields), std::make_shared<Saver>(db, std::move(declared)));
+    return Recordset::table(table, std::move(fields),
+                            std::make_shared<Saver>(db, std::move(declared), std::move(saved)));
 }
 
 } // namespace orv::db

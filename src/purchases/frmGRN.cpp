@@ -22,7 +22,7 @@ frmGRN::frmGRN(QWidget* parent)
     setWindowTitle(qtext(kText["Caption"]));
     useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
-    txtPO->setMaxLength(10);
+    limitLength(txtPO, 10);
     cmdNew->setText(qtext(kText["cmdNew"]));
     cmdSend->setText(qtext(kText["cmdSend"]));
     txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));

@@ -1,5 +1,7 @@
 #include "ParameterConversion.h"
 
+#include "values/Recordset.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -54,7 +56,7 @@ std::optional<Variant> ParameterConversion::fromText(const QString& text, const 
     case ParameterType::SmallInt:
         return wholeNumber(text, p, boxName, problem);
     case ParameterType::VarChar:
-        if (p.size > 0 && text.size() > p.size) {
+        if (p.size > 0 && characterCount(text) > p.size) {
             *problem = QStringLiteral("%1 takes at most %2 characters.").arg(boxName).arg(p.size);
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "ScreenUnits.h"
+#include "values/Recordset.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -8,8 +9,49 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QValidator>
 
 namespace orv {
+
+namespace {
+
+// Keeps a box's text within its characters: what goes past the limit is cut
+// from the text just inserted (before the cursor), so a full box takes no
+// more typing and a long paste keeps its beginning.
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int characters, QObject* parent) : QValidator(parent), m_characters(characters) {}
+
+    State validate(QString& input, int& pos) const override {
+        qsizetype excess = characterCount(input) - m_characters;
+        if (pos < 0 || pos > input.size())
+            pos = static_cast<int>(input.size());
+        while (excess > 0 && pos > 0) {
+            const bool pair =
+                pos >= 2 && input.at(pos - 1).isLowSurrogate() && input.at(pos - 2).isHighSurrogate();
+            const int units = pair ? 2 : 1;
+            input.remove(pos - units, units);
+            pos -= units;
+            --excess;
+        }
+        if (excess > 0)
+            input = cut(input, m_characters);
+        return Acceptable;
+    }
+
+private:
+    static QString cut(const QString& text, int characters) {
+        qsizetype i = 0;
+        for (int kept = 0; kept < characters && i < text.size(); ++kept)
+            i += text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2
+                                                                                                        : 1;
+        return text.left(i);
+    }
+
+    int m_characters;
+};
+
+} // namespace
 
 QString fieldText(const QWidget* field) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
@@ -57,6 +99,15 @@ void selectFieldText(QWidget* field) {
     if (edit) {
         edit->setSelection(0, static_cast<int>(edit->text().size()));
     }
+}
+
+void limitLength(QWidget* field, int characters) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        edit = combo->lineEdit();
+    if (!edit || characters <= 0)
+        return;
+    edit->setValidator(new CharacterLimit(characters, edit));
 }
 
 void tintField(QWidget* field) {

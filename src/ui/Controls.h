@@ -22,6 +22,11 @@ QString fieldText(const QWidget* field);
 void setFieldText(QWidget* field, const QString& text);
 // Selects the whole text of a text box or of a combo box that takes typing.
 void selectFieldText(QWidget* field);
+// Limits a text box, or a combo box that takes typing, to a number of
+// characters as the database counts them (a character outside the basic plane
+// counts once, where QLineEdit::setMaxLength counts it twice). Typing or
+// pasting past the limit keeps what fits, as a maximum length does.
+void limitLength(QWidget* field, int characters);
 // Gives a field the light-blue background of a failed check.
 void tintField(QWidget* field);
 // Whether a field has been tinted.

@@ -234,7 +234,7 @@ SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
             list->setCurrentIndex(-1);
         }
         if (QLineEdit* line = lineOf(box); line && field.limitTyping && field.width > 0)
-            line->setMaxLength(field.width);
+            limitLength(line, field.width);
         if (field.keys == Keys::Filtered)
             KeyFilter::install(box, field.keysMessage.isEmpty() ? KeyFilter::kSpecialCharacter
                                                                 : field.keysMessage);
@@ -511,7 +511,7 @@ CheckList SetupSection::fitChecksOf(std::size_t index) const {
     } else if (type == DataType::Text && field.width > 0) {
         const int width = field.width;
         checks.push_back(
-            Check::when([b, width] { return b && fieldText(b).size() > width; },
+            Check::when([b, width] { return b && characterCount(fieldText(b)) > width; },
                         whatOf(field) + QStringLiteral(" must not be longer than %1 characters").arg(width),
                         box)
                 .selectingText());

@@ -59,14 +59,23 @@ Variant convertForField(const FieldInfo& f, const Variant& v) {
     const QString text = r.toString();
     if (const QString fault = textFault(text); !fault.isEmpty())
         throw DataError(QStringLiteral("Field %1: the text %2").arg(f.name, fault));
-    // Counted in characters, as the database counts them.
-    if (f.size > 0 && text.toUcs4().size() > f.size)
+    if (f.size > 0 && characterCount(text) > f.size)
         throw DataError(
             QStringLiteral("Field %1: the text is longer than %2 characters").arg(f.name).arg(f.size));
     return r;
 }
 
 } // namespace
+
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        ++count;
+    }
+    return count;
+}
 
 Recordset::Recordset() : d(std::make_shared<Impl>()) {}
 

@@ -9,6 +9,10 @@
 
 namespace orv {
 
+// The length of a text as the database counts it: in characters, a character
+// outside the basic plane (two UTF-16 units) counting once.
+qsizetype characterCount(const QString& text);
+
 struct FieldInfo {
     QString name;
     DataType type = DataType::Text;

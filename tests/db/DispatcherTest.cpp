@@ -1,8 +1,8 @@
 #include "data/Connection.h"
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "db/ProcedureCatalog.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 using namespace orv;
 

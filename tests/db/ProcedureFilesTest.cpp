@@ -1,11 +1,11 @@
 // Every procedure file of the program: its header must match its body, since
 // SQLite binds an unmatched parameter name silently as NULL and the data layer
 // names and types result columns by the header.
-#include "values/DataError.h"
 #include "db/CompanyDatabase.h"
 #include "db/ProcedureCatalog.h"
 #include "db/Statement.h"
 #include "support/TestBook.h"
+#include "values/DataError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "GlBook.h"
-#include "support/gui/WindowTest.h"
 #include "support/gui/RecordingUiServices.h"
+#include "support/gui/WindowTest.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -191,6 +191,20 @@ TEST_F(frmCOASetupTest, WhatTheChartCannotHoldIsRefusedBeforeAnyRequest) {
     EXPECT_TRUE(window->cmdSend->isEnabled());
 }
 
+TEST_F(frmCOASetupTest, AnAccountNameOfTwentyCharactersIsTakenWhateverTheyAre) {
+    // Twelve emoji are twelve characters (twenty-four UTF-16 units).
+    const QString name = QString::fromUtf8("\xF0\x9F\x92\xB0").repeated(12);
+    fill(QStringLiteral("6600"), QStringLiteral("Gold"), QStringLiteral("PL"), QStringLiteral("EXPENSES"),
+         QStringLiteral("OPERATING EXPENSES"), QStringLiteral("1"));
+    window->txtAcctName->setText(name); // pasted: the key presses of an emoji cannot be typed here
+    window->cmdSend->click();
+    EXPECT_EQ(ui.texts(), QStringList(QStringLiteral("Account code created under : 6600")));
+    pick(name);
+    EXPECT_EQ(window->txtAcctCode->text(), QStringLiteral("6600"));
+    EXPECT_EQ(window->txtAcctName->text(), name);
+    expectBooksSound();
+}
+
 TEST_F(frmCOASetupTest, PickingAnAccountFillsItsSixFieldsAndEnablesTheRequests) {
     window->cmdSend->setEnabled(false);
     window->cmdDelete->setEnabled(false);

@@ -103,7 +103,12 @@ TEST_F(frmAPSetupTest, OpensWithItsCaptionsListsAndAnEmptyStagingRecord) {
     EXPECT_EQ(buttons(), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(window->staging().fieldCount(), 17);
     EXPECT_EQ(window->staging().field(16).name, QStringLiteral("VAT_Reg"));
-    EXPECT_EQ(window->txtVAT_Reg->maxLength(), 20);
+    // Twenty characters, however many UTF-16 units they take.
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    window->txtVAT_Reg->setText(smile.repeated(12));
+    EXPECT_EQ(window->txtVAT_Reg->text(), smile.repeated(12));
+    window->txtVAT_Reg->setText(QStringLiteral("9").repeated(21));
+    EXPECT_EQ(window->txtVAT_Reg->text(), QStringLiteral("9").repeated(20));
 
     // A name with a quote loads, and the pick fills every box.
     choose(window->cboCompany, QStringLiteral("O'Brien Supplies"));

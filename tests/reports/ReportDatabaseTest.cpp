@@ -3,8 +3,8 @@
 #include "reports/ReportDataSource.h"
 
 #include "data/Connection.h"
-#include "values/DataError.h"
 #include "db/ProcedureCatalog.h"
+#include "values/DataError.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "reports/ReportLauncher.h"
 #include "reports/ReportPreview.h"
-#include "ui/Controls.h"
 #include "support/gui/RecordingUiServices.h"
+#include "ui/Controls.h"
 
 #include "data/Connection.h"
 #include "values/DataError.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "values/Recordset.h"
 #include "ui/RecordFields.h"
+#include "values/Recordset.h"
 
 #include <QString>
 #include <map>

@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 using namespace orv;
@@ -68,9 +69,6 @@ TEST_F(SetupSectionTest, BuildsItsBoxesLabelsAndStagingRecordFromTheTable) {
     EXPECT_EQ(parent->findChildren<QComboBox*>(QStringLiteral("cboCompany")).size(), 1);
     EXPECT_EQ(parent->findChild<QLabel*>(QStringLiteral("lblCode")), nullptr)
         << "labels come with the layout";
-    EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtCity"))->maxLength(), 4);
-    EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtPhone"))->maxLength(), 32767)
-        << "typing is not limited";
     EXPECT_EQ(section->box<QComboBox>(QStringLiteral("cboKind"))->count(), 2);
     EXPECT_TRUE(section->box<QComboBox>(QStringLiteral("cboKind"))->currentText().isEmpty());
     ASSERT_NE(section->box<QDateEdit>(QStringLiteral("dtpHired")), nullptr);
@@ -135,6 +133,45 @@ TEST_F(SetupSectionTest, FitChecksRefuseWhatTheStagingRecordCannotHold) {
     set("txtLevel", QStringLiteral("0.5"));
     EXPECT_EQ(firstFailure(fit), QStringLiteral("Level is 0 to 3"));
     EXPECT_EQ(section->box<QLineEdit>(QStringLiteral("txtLevel"))->selectedText(), QStringLiteral("0.5"));
+}
+
+// Lengths are counted as the database counts them: a character outside the
+// basic plane (two UTF-16 units) is one character.
+TEST_F(SetupSectionTest, LengthsAreCountedInCharacters) {
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    auto* city = section->box<QLineEdit>(QStringLiteral("txtCity"));
+    set("txtCity", smile.repeated(4));
+    EXPECT_EQ(city->text(), smile.repeated(4)) << "four characters fit a box of four";
+    set("txtCity", QStringLiteral("AB") + smile.repeated(3));
+    EXPECT_EQ(city->text(), QStringLiteral("AB") + smile.repeated(2)) << "no half character is kept";
+
+    // A full box takes no more typing, at its end or in its middle.
+    set("txtCity", QStringLiteral("ABCD"));
+    city->setFocus();
+    city->setCursorPosition(2);
+    QTest::keyClicks(city, QStringLiteral("XY"));
+    city->end(false);
+    city->insert(smile);
+    EXPECT_EQ(city->text(), QStringLiteral("ABCD"));
+    // A paste keeps what fits.
+    city->setText(QStringLiteral("AB"));
+    city->home(false);
+    city->insert(smile + smile + smile);
+    EXPECT_EQ(city->text(), smile + smile + QStringLiteral("AB"));
+
+    const QString phone = QStringLiteral("0").repeated(30);
+    set("txtPhone", phone);
+    EXPECT_EQ(fieldText(section->box(QStringLiteral("txtPhone"))), phone) << "typing is not limited";
+
+    // The fit check counts characters too.
+    set("txtCode", QStringLiteral("12"));
+    set("txtLevel", QStringLiteral("1"));
+    set("txtPhone", QStringLiteral("5551234"));
+    set("cboCompany", smile.repeated(8));
+    EXPECT_EQ(firstFailure(section->fitChecks()), QString());
+    set("cboCompany", smile.repeated(9));
+    EXPECT_EQ(firstFailure(section->fitChecks()),
+              QStringLiteral("Name must not be longer than 8 characters"));
 }
 
 TEST_F(SetupSectionTest, EachRequestCarriesItsOwnFields) {
@@ -241,8 +278,13 @@ TEST_F(SetupSectionTest, ARecordDeclaredApartTypesTheFieldsAndItsRequestRunsAlon
                            .checkedAs(CheckAs::Text)
                            .refusingLetters()});
     step.buildStaging();
-    EXPECT_EQ(step.box<QLineEdit>(QStringLiteral("txtCode"))->maxLength(), 5);
-    EXPECT_EQ(step.box<QComboBox>(QStringLiteral("cboName"))->lineEdit()->maxLength(), 10);
+    // Typing stops at the record's widths.
+    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("123456"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("12345"));
+    setFieldText(step.box(QStringLiteral("cboName")), QStringLiteral("Tan Ah Kow Ltd"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("cboName"))), QStringLiteral("Tan Ah Kow"));
+    setFieldText(step.box(QStringLiteral("cboName")), QString());
+    setFieldText(step.box(QStringLiteral("txtCode")), QString());
     ASSERT_EQ(step.staging().fieldCount(), 3);
     EXPECT_EQ(step.staging().field(0).name, QStringLiteral("Code_VC")) << "the record's order";
 
@@ -338,17 +380,16 @@ namespace {
 // of the conditional field while its condition is false.
 TEST_F(SetupSectionTest, APositiveNumberAndAConditionalFieldCheckInOrder) {
     bool asked = false;
-    const SetupSection own(parent.get(),
-                           {F::text("txtLimit", "Limit :")
-                                .feeds("Limit", DataType::Integer)
-                                .whenEmpty("Enter Limit")
-                                .positive("Limit must be above zero"),
-                            F::list("cboGain", "Gain :")
-                                .feeds("Gain", DataType::Integer)
-                                .checkedAs(CheckAs::Text)
-                                .whenEmpty("Select Gain")
-                                .tinting()
-                                .checkedOnlyIf([&asked] { return asked; })});
+    const SetupSection own(parent.get(), {F::text("txtLimit", "Limit :")
+                                              .feeds("Limit", DataType::Integer)
+                                              .whenEmpty("Enter Limit")
+                                              .positive("Limit must be above zero"),
+                                          F::list("cboGain", "Gain :")
+                                              .feeds("Gain", DataType::Integer)
+                                              .checkedAs(CheckAs::Text)
+                                              .whenEmpty("Select Gain")
+                                              .tinting()
+                                              .checkedOnlyIf([&asked] { return asked; })});
     auto failure = [&](const QString& limit) {
         setFieldText(own.box(QStringLiteral("txtLimit")), limit);
         return firstFailure(own.checks());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/gui/UiTest.h"
 #include "support/gui/RecordingUiServices.h"
+#include "support/gui/UiTest.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
