@@ -117,7 +117,7 @@ TEST_F(SetUpFramesTest, AShipperRemovedMeanwhileLoadsNothingAndTypingStopsAtTheC
     type(s.txtshipphone, QString(30, QLatin1Char('9')));
     EXPECT_EQ(s.txtshipphone->text().size(), 24);
 
-    sql(QStringLiteral("INSERT INTO Temp_Shippers (CompanyName, Function_type) VALUES ('Speedy', 'D')"));
+    deleteShipper(QStringLiteral("Speedy"));
     window->cmdSend->setEnabled(false);
     ui.clear();
     choose(s.cboShipcode, QStringLiteral("Speedy"));
@@ -225,8 +225,7 @@ TEST_F(SetUpFramesTest, AnEmployeeWithPostingsStaysAndARemovedOneLoadsNothing) {
     type(e.txtfirstname, QString(12, QLatin1Char('f')));
     EXPECT_EQ(e.txtfirstname->text().size(), 10);
 
-    sql(QStringLiteral(
-        "INSERT INTO Temp_Employees (LastName, FirstName, Function_type) VALUES ('Lim', 'Bob', 'D')"));
+    deleteEmployee(QStringLiteral("Lim"), QStringLiteral("Bob"));
     ui.clear();
     choose(e.cboEmployee, QStringLiteral("Lim"));
     EXPECT_EQ(ui.texts(), QStringList{frmARSetup::kNoEmployee.arg(QStringLiteral("Lim"))});

@@ -487,8 +487,7 @@ TEST_F(frmARSetupTest, BoxesKeepToTheirColumnsAndAVanishedCustomerLoadsNothing) 
     fillLocal(QStringLiteral("Globex"), kGlobex);
     press(window->cmdSend);
     ASSERT_FALSE(window->cmdSend->isEnabled());
-    sql(QStringLiteral(
-        "INSERT INTO Temp_Customers (CompanyName, Function_type) VALUES ('Acme Trading', 'D')"));
+    deleteCustomer(QStringLiteral("Acme Trading"));
     EXPECT_EQ(items(window->cboCompany), (QStringList{"Acme Trading", "Globex"}));
     ui.clear();
     choose(window->cboCompany, QStringLiteral("Acme Trading"));

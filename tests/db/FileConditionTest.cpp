@@ -71,7 +71,7 @@ TEST_F(FileConditionTest, AGarbagePageIsReportedAndNoWriteLands) {
         f.seek(qint64(page - 1) * pageSize);
         f.write(QByteArray(pageSize, '\x5a'));
     }
-    skipBookChecks();
+    skipFileChecks();
     db::CompanyDatabase::handle(); // the book opens; its pages are checked beside the program
     const QString condition = db::CompanyDatabase::fileCondition(true);
     EXPECT_TRUE(condition.contains(QLatin1String("is damaged"))) << condition.toStdString();

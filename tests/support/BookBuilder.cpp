@@ -6,6 +6,7 @@
 #include "cash/clsCashSetup.h"
 #include "data/DataClass.h"
 #include "db/CompanyDatabase.h"
+#include "db/SqlFunctions.h"
 #include "gl/clsCOASetup.h"
 #include "gl/clsGLEntry.h"
 #include "inventory/IVRecords.h"
@@ -25,7 +26,9 @@ namespace {
 void expectWritten(const DataClass& writer, const QString& result) {
     if (!writer.lastFailureReason().isEmpty())
         throw std::runtime_error(
-            ("the book refused a set-up write: " + result + ": " + writer.lastFailureReason()).toStdString());
+            ("the book refused a write of the builder: " + result + ": " +
+             QString(writer.lastFailureReason()).replace(QChar(db::kDetailSeparator), QLatin1Char('|')))
+                .toStdString());
 }
 
 QString firstValue(const QString& query, const std::vector<Variant>& params = {}) {
@@ -77,6 +80,25 @@ public:
     }
 };
 
+// An employee as the employee frame sends one: hired 2009-03-01, born 1980-07-21.
+Recordset employeeRecord(const QString& last, const QString& first) {
+    return record({{QStringLiteral("LastName"), DataType::Text, 20},
+                   {QStringLiteral("FirstName"), DataType::Text, 10},
+                   {QStringLiteral("BirthDate"), DataType::Date},
+                   {QStringLiteral("HireDate"), DataType::Date},
+                   {QStringLiteral("Address"), DataType::Text, 60},
+                   {QStringLiteral("HomePhone"), DataType::Text, 24}},
+                  {last, first, QStringLiteral("1980-07-21"), QStringLiteral("2009-03-01"),
+                   QStringLiteral("3 Hill St"), QStringLiteral("61112222")});
+}
+
+Recordset shipperRecord(const QString& name) {
+    return record({{QStringLiteral("CompanyName"), DataType::Text, 40},
+                   {QStringLiteral("Phone"), DataType::Text, 24},
+                   {QStringLiteral("Shipaddr"), DataType::Text, 40}},
+                  {name, QStringLiteral("62223333"), QStringLiteral("5 Harbour Rd")});
+}
+
 const std::vector<FieldDef>& accountFields() {
     static const std::vector<FieldDef> fields = {{QStringLiteral("GL_ID"), DataType::Integer},
                                                  {QStringLiteral("GL_Name_VC"), DataType::Text, 20},
@@ -114,15 +136,7 @@ void BookBuilder::setAccountActive(int glId, bool active) {
 
 qint64 BookBuilder::addEmployee(const QString& last, const QString& first) {
     clsARSetup data;
-    expectWritten(data, data.Send_Employee(
-                            record({{QStringLiteral("LastName"), DataType::Text, 20},
-                                    {QStringLiteral("FirstName"), DataType::Text, 10},
-                                    {QStringLiteral("BirthDate"), DataType::Date},
-                                    {QStringLiteral("HireDate"), DataType::Date},
-                                    {QStringLiteral("Address"), DataType::Text, 60},
-                                    {QStringLiteral("HomePhone"), DataType::Text, 24}},
-                                   {last, first, QStringLiteral("1980-07-21"), QStringLiteral("2009-03-01"),
-                                    QStringLiteral("3 Hill St"), QStringLiteral("61112222")})));
+    expectWritten(data, data.Send_Employee(employeeRecord(last, first)));
     return firstValue(QStringLiteral("SELECT EmployeeID FROM Employees WHERE LastName = ? AND FirstName = ?"),
                       {Variant(last), Variant(first)})
         .toLongLong();
@@ -150,11 +164,22 @@ void BookBuilder::addForeignCustomer(int glId, const QString& name, const QStrin
 
 void BookBuilder::addShipper(const QString& name) {
     clsARSetup data;
-    expectWritten(data,
-                  data.Send_Ship(record({{QStringLiteral("CompanyName"), DataType::Text, 40},
-                                         {QStringLiteral("Phone"), DataType::Text, 24},
-                                         {QStringLiteral("Shipaddr"), DataType::Text, 40}},
-                                        {name, QStringLiteral("62223333"), QStringLiteral("5 Harbour Rd")})));
+    expectWritten(data, data.Send_Ship(shipperRecord(name)));
+}
+
+void BookBuilder::deleteCustomer(const QString& name) {
+    clsARSetup data;
+    expectWritten(data, data.Delete_Order(partyStaging(localParty(0, name))));
+}
+
+void BookBuilder::deleteShipper(const QString& name) {
+    clsARSetup data;
+    expectWritten(data, data.Delete_Ship(shipperRecord(name)));
+}
+
+void BookBuilder::deleteEmployee(const QString& last, const QString& first) {
+    clsARSetup data;
+    expectWritten(data, data.Delete_Employee(employeeRecord(last, first)));
 }
 
 void BookBuilder::addLocalSupplier(int glId, const QString& name) {

@@ -50,6 +50,11 @@ public:
     // A customer in a foreign currency on the starter chart's exchange accounts.
     void addForeignCustomer(int glId, const QString& name, const QString& currency);
     void addShipper(const QString& name);
+    // Deletes through the same requests, as another workstation would make
+    // them while a window is open.
+    void deleteCustomer(const QString& name);
+    void deleteShipper(const QString& name);
+    void deleteEmployee(const QString& last, const QString& first);
     void addLocalSupplier(int glId, const QString& name);
     void addBank(int glId, const QString& name);
     // A VAT code through the VAT set-up window's data class, on the starter

@@ -13,7 +13,7 @@ namespace orv::test {
 // A fresh company file in a temporary folder for one test: created on the
 // first connection, closed and removed when the test ends. "Today" is pinned
 // (for every test program; a test that moves it gets it back at the end) so
-// dated results do not depend on the calendar. When the test has opened
+// dated results do not depend on the calendar. When the test has made
 // the book, tear-down fails it if check_invariants reports a broken rule or
 // SQLite finds a dangling reference or a damaged page: a test need not ask.
 // Its masters and histories are made by the book builder.
@@ -35,14 +35,19 @@ protected:
     // check_invariants finds nothing broken now (tear-down checks again).
     void expectBooksSound();
 
-    // For the tests that damage the books by hand to see a check fire, or that
-    // write by hand a history no landed document can make yet.
+    // For the tests that break a rule of the books by hand to see a check
+    // fire, or that write by hand a history no landed document can make yet:
+    // check_invariants is not asked, but every reference must still hold and
+    // the file must still be sound.
     void skipBookChecks() { m_skipBookChecks = true; }
+    // For the tests that damage the file itself: no check at all.
+    void skipFileChecks() { m_skipFileChecks = true; }
 
 private:
     void expectSoundFile();
 
     bool m_skipBookChecks = false;
+    bool m_skipFileChecks = false;
     QTemporaryDir m_dir;
 };
 
