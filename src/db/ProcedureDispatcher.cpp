@@ -100,8 +100,11 @@ std::optional<ProcedureCall> ProcedureDispatcher::recognize(const QString& input
         return ProcedureCall{&p, std::move(args)};
     }
     if (bareRe.match(text).hasMatch()) {
-        if (const Procedure* p = ProcedureCatalog::find(text))
+        if (const Procedure* p = ProcedureCatalog::find(text)) {
+            if (params.size() > p->params.size())
+                throw DataError(QStringLiteral("Too many arguments for %1").arg(p->name));
             return ProcedureCall{p, params};
+        }
     }
     return std::nullopt;
 }
