@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Orvanwise with its tests and runs them.
 # ORV_SANITIZE=1 builds and runs them under AddressSanitizer and
-# UndefinedBehaviorSanitizer instead (in build-asan/).
+# UndefinedBehaviorSanitizer instead (in build-asan/), with the leak checker on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 if [ "${ORV_SANITIZE:-0}" = 1 ]; then
   dir=build-asan
   flags=(-DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON -DORV_BENCH=OFF)
-  export ASAN_OPTIONS=detect_leaks=0
+  export ASAN_OPTIONS=detect_leaks=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   dir=build-test
