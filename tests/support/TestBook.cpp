@@ -3,12 +3,67 @@
 #include "data/Connection.h"
 #include "db/CompanyDatabase.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <cstdio>
 
 namespace orv::test {
 
+namespace {
+
+// What makes a fresh company file: the program's database files and the book
+// version. A change to either makes a new template.
+QString freshBookKey() {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QByteArray::number(db::CompanyDatabase::kSchemaVersion));
+    QStringList files;
+    for (QDirIterator it(QStringLiteral(":/db"), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << it.next();
+    files.sort();
+    for (const QString& name : files) {
+        QFile f(name);
+        if (f.open(QIODevice::ReadOnly)) {
+            hash.addData(name.toUtf8());
+            hash.addData(f.readAll());
+        }
+    }
+    return QString::fromLatin1(hash.result().toHex().left(16));
+}
+
+// A fresh company file made once by the program itself and kept on disk for
+// the build (in its tests/books folder), so that each test copies it
+// instead of creating the schema again. Test programs run side by side: each
+// makes its own under a private name and renames it into place, so a reader
+// never sees half a file.
+QString freshBookTemplate() {
+    static const QString path = [] {
+        const QString folder = QStringLiteral(ORV_TEST_BOOKS);
+        QDir().mkpath(folder);
+        const QString done = folder + QStringLiteral("/fresh-%1.sqlite").arg(freshBookKey());
+        if (QFile::exists(done))
+            return done;
+        const QString making = done + QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
+        QFile::remove(making);
+        db::CompanyDatabase::setPath(making);
+        db::CompanyDatabase::handle();
+        db::CompanyDatabase::closeConnection();
+        for (const char* side : {"-wal", "-shm"})
+            QFile::remove(making + QLatin1String(side));
+        if (std::rename(QFile::encodeName(making).constData(), QFile::encodeName(done).constData()) != 0)
+            QFile::remove(making);
+        return done;
+    }();
+    return path;
+}
+
+} // namespace
+
 void TestBook::SetUp() {
     ASSERT_TRUE(m_dir.isValid());
+    ASSERT_TRUE(QFile::copy(freshBookTemplate(), bookPath()));
     db::CompanyDatabase::setPath(bookPath());
     db::CompanyDatabase::setToday(pinnedToday());
 }

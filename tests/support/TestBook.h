@@ -10,8 +10,8 @@
 
 namespace orv::test {
 
-// A fresh company file in a temporary folder for one test: created on the
-// first connection, closed and removed when the test ends. "Today" is pinned
+// A fresh company file in a temporary folder for one test: a copy of one the
+// program made, closed and removed when the test ends. "Today" is pinned
 // (for every test program; a test that moves it gets it back at the end) so
 // dated results do not depend on the calendar. When the test has made
 // the book, tear-down fails it if check_invariants reports a broken rule or
