@@ -20,13 +20,13 @@ constexpr auto& T = frmARSetup::kText;
 // party windows have them.
 std::vector<SetupField> customerFields() {
     return {
-        P::field("cboCOA", qtext(T["lblCOA"]), {4, 2}).whenEmpty(frmARSetup::kSpecifyCode),
-        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(frmARSetup::kSpecifyName),
+        P::field("cboCOA", qtext(T["lblCOA"]), {4, 2}).whenEmpty(qtext(frmARSetup::kText["NoCode"])),
+        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(frmARSetup::kText["NoName"])),
         P::field("txtCustName", qtext(T["lblCustName"]), {0, 1}),
         P::field("txtCreditTerm", {}, {0, 2}),
         P::field("txtCreditLimit", {}, {1, 2}),
-        P::field("cboCurrency", {}, {2, 2}).whenEmpty(frmARSetup::kSpecifyCurrency),
-        P::field("cboForex", qtext(T["lblForex"]), {3, 2}).whenEmpty(frmARSetup::kSpecifyCurType),
+        P::field("cboCurrency", {}, {2, 2}).whenEmpty(qtext(frmARSetup::kText["NoCurrency"])),
+        P::field("cboForex", qtext(T["lblForex"]), {3, 2}).whenEmpty(qtext(frmARSetup::kText["NoCurType"])),
         P::field("txtGLName", {}, {5, 2}),
     };
 }
@@ -36,8 +36,8 @@ std::vector<SetupField> customerFields() {
 frmARSetup::frmARSetup(QWidget* parent)
     : SetupWindowOver({&clsARSetup::Get_Customer_Details, &clsARSetup::Send_Order, &clsARSetup::Update_Order,
                        &clsARSetup::Delete_Order, &clsARSetup::Get_COA_Details},
-                      PartyTexts{QStringLiteral("Customers"), QStringLiteral("Customer Code"), kNoCustomer,
-                                 kNothingToDelete},
+                      PartyTexts{QStringLiteral("Customers"), QStringLiteral("Customer Code"),
+                                 qtext(kText["NoCustomer"]), qtext(kText["NothingToDelete"])},
                       customerFields(), parent),
       fraShipping(makeControl<QGroupBox>(this, QStringLiteral("fraShipping"))),
       fraEmployee(makeControl<QGroupBox>(this, QStringLiteral("fraEmployee"))) {
@@ -57,34 +57,43 @@ frmARSetup::frmARSetup(QWidget* parent)
 }
 
 SetupSection* frmARSetup::addShipping() {
-    SectionRequests requests{"cmdShip",     "UpdateShip", "DeleteShip", "Command1", "Shippers",
-                             "CompanyName", kNoShipper,   {},           {},         {}};
+    SectionRequests requests{"cmdShip",
+                             "UpdateShip",
+                             "DeleteShip",
+                             "Command1",
+                             "Shippers",
+                             "CompanyName",
+                             qtext(kText["NoShipper"]),
+                             {},
+                             {},
+                             {}};
     readsAndWriters(requests, {&clsARSetup::Get_Shipper_Details, &clsARSetup::Send_Ship,
                                &clsARSetup::Update_Ship, &clsARSetup::Delete_Ship});
     return addSection(fraShipping,
                       {
                           F::list("cboShipcode", qtext(T["lblShipcode"]), {0, 0})
                               .feeds("CompanyName", DataType::Text, 40)
-                              .whenEmpty(kSpecifyShipName)
+                              .whenEmpty(qtext(kText["NoShipName"]))
                               .typingLimited()
                               .notShown(),
                           F::text("txtshipphone", qtext(T["lblShipphone"]), {1, 0})
                               .labelled("lblShipphone")
                               .feeds("Phone", DataType::Text, 24)
-                              .whenEmpty(kSpecifyShipPhone)
+                              .whenEmpty(qtext(kText["NoShipPhone"]))
                               .typingLimited(),
                           F::text("txtshipaddr", qtext(T["lblShipaddr"]), {0, 1})
                               .labelled("lblShipaddr")
                               .feeds("Shipaddr", DataType::Text, 40)
-                              .whenEmpty(kSpecifyShipAddress)
+                              .whenEmpty(qtext(kText["NoShipAddress"]))
                               .typingLimited(),
                       },
                       std::move(requests));
 }
 
 SetupSection* frmARSetup::addEmployees() {
-    SectionRequests requests{"cmdEmp",   "UpdateEmp", "DeleteEmp", "Command2", "Employees",
-                             "LastName", kNoEmployee, {},          {},         {}};
+    SectionRequests requests{
+        "cmdEmp", "UpdateEmp", "DeleteEmp", "Command2", "Employees", "LastName", qtext(kText["NoEmployee"]),
+        {},       {},          {}};
     readsAndWriters(requests, {&clsARSetup::Get_Employee_Details, &clsARSetup::Send_Employee,
                                &clsARSetup::Update_Employee, &clsARSetup::Delete_Employee});
     requests.ownChecks = [this] {
@@ -92,21 +101,21 @@ SetupSection* frmARSetup::addEmployees() {
             QPointer<QWidget> box(employee->box(QString::fromLatin1(control)));
             return Check::when([box] { return fieldText(box).contains(QLatin1Char(',')); }, message, box);
         };
-        return CheckList{holdsComma("cboEmployee", kCommaInLastName),
-                         holdsComma("txtfirstname", kCommaInFirstName)};
+        return CheckList{holdsComma("cboEmployee", qtext(kText["CommaInLastName"])),
+                         holdsComma("txtfirstname", qtext(kText["CommaInFirstName"]))};
     };
     SetupSection* section = addSection(fraEmployee,
                                        {
                                            F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
                                                .labelled("lblLastName")
                                                .feeds("LastName", DataType::Text, 20)
-                                               .whenEmpty(kSpecifyLastName)
+                                               .whenEmpty(qtext(kText["NoLastName"]))
                                                .typingLimited()
                                                .notShown(),
                                            F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
                                                .labelled("lblFirstName")
                                                .feeds("FirstName", DataType::Text, 10)
-                                               .whenEmpty(kSpecifyFirstName)
+                                               .whenEmpty(qtext(kText["NoFirstName"]))
                                                .typingLimited(),
                                            F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
                                                .labelled("lblBirthDate")
@@ -116,11 +125,11 @@ SetupSection* frmARSetup::addEmployees() {
                                                .feeds("HireDate", DataType::Date),
                                            F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
                                                .feeds("Address", DataType::Text, 60)
-                                               .whenEmpty(kSpecifyEmpAddress)
+                                               .whenEmpty(qtext(kText["NoEmpAddress"]))
                                                .typingLimited(),
                                            F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
                                                .feeds("HomePhone", DataType::Text, 24)
-                                               .whenEmpty(kSpecifyContact)
+                                               .whenEmpty(qtext(kText["NoContact"]))
                                                .typingLimited(),
                                        },
                                        std::move(requests));

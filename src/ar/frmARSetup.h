@@ -55,23 +55,6 @@ public:
         {"CommaInFirstName", "First Name must not contain a comma!"},
         {"NoEmployee", "No employee has the last name \"%1\""},
     });
-    static inline const QString kSpecifyCurType = qtext(kText["NoCurType"]);
-    static inline const QString kSpecifyName = qtext(kText["NoName"]);
-    static inline const QString kSpecifyCode = qtext(kText["NoCode"]);
-    static inline const QString kSpecifyCurrency = qtext(kText["NoCurrency"]);
-    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
-    static inline const QString kNoCustomer = qtext(kText["NoCustomer"]);
-    static inline const QString kSpecifyShipName = qtext(kText["NoShipName"]);
-    static inline const QString kSpecifyShipPhone = qtext(kText["NoShipPhone"]);
-    static inline const QString kSpecifyShipAddress = qtext(kText["NoShipAddress"]);
-    static inline const QString kNoShipper = qtext(kText["NoShipper"]);
-    static inline const QString kSpecifyLastName = qtext(kText["NoLastName"]);
-    static inline const QString kSpecifyFirstName = qtext(kText["NoFirstName"]);
-    static inline const QString kSpecifyEmpAddress = qtext(kText["NoEmpAddress"]);
-    static inline const QString kSpecifyContact = qtext(kText["NoContact"]);
-    static inline const QString kCommaInLastName = qtext(kText["CommaInLastName"]);
-    static inline const QString kCommaInFirstName = qtext(kText["CommaInFirstName"]);
-    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
     // The date both employee pickers show when the window opens.
     static QDate startDate() { return QDate(2010, 1, 4); }
 

@@ -44,9 +44,9 @@ TEST_F(SetUpFramesTest, ShipperChecksRunInOrderAndBlanksCount) {
         QWidget* box;
         QString text;
         QString message;
-    } steps[] = {{s.cboShipcode, "   ", frmARSetup::kSpecifyShipName},
-                 {s.txtshipphone, "not a number", frmARSetup::kSpecifyShipPhone},
-                 {s.txtshipaddr, "5 Harbour Rd", frmARSetup::kSpecifyShipAddress}};
+    } steps[] = {{s.cboShipcode, "   ", qtext(frmARSetup::kText["NoShipName"])},
+                 {s.txtshipphone, "not a number", qtext(frmARSetup::kText["NoShipPhone"])},
+                 {s.txtshipaddr, "5 Harbour Rd", qtext(frmARSetup::kText["NoShipAddress"])}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.message.toStdString());
         EXPECT_EQ(press(s.DeleteShip), step.message);
@@ -121,7 +121,7 @@ TEST_F(SetUpFramesTest, AShipperRemovedMeanwhileLoadsNothingAndTypingStopsAtTheC
     window->cmdSend->setEnabled(false);
     ui.clear();
     choose(s.cboShipcode, QStringLiteral("Speedy"));
-    EXPECT_EQ(ui.texts(), QStringList{frmARSetup::kNoShipper.arg(QStringLiteral("Speedy"))});
+    EXPECT_EQ(ui.texts(), QStringList{qtext(frmARSetup::kText["NoShipper"]).arg(QStringLiteral("Speedy"))});
     EXPECT_EQ(s.txtshipphone->text().size(), 24) << "nothing loaded";
     EXPECT_FALSE(window->cmdSend->isEnabled()) << "no REFRESH";
 }
@@ -133,15 +133,15 @@ TEST_F(SetUpFramesTest, EmployeeChecksRunInOrderAndRefuseACommaInEitherName) {
         QWidget* box;
         QString text;
         QString message;
-    } steps[] = {{e.cboEmployee, "Lee, Jr", frmARSetup::kSpecifyLastName},
-                 {e.txtfirstname, "Ken", frmARSetup::kSpecifyFirstName},
-                 {e.txtEmpAdd, "3 Hill St", frmARSetup::kSpecifyEmpAddress},
-                 {e.txtEmpNo, "  ", frmARSetup::kSpecifyContact},
-                 {e.cboEmployee, "Lee", frmARSetup::kCommaInLastName},
-                 {e.txtfirstname, "Ken", frmARSetup::kCommaInFirstName}};
+    } steps[] = {{e.cboEmployee, "Lee, Jr", qtext(frmARSetup::kText["NoLastName"])},
+                 {e.txtfirstname, "Ken", qtext(frmARSetup::kText["NoFirstName"])},
+                 {e.txtEmpAdd, "3 Hill St", qtext(frmARSetup::kText["NoEmpAddress"])},
+                 {e.txtEmpNo, "  ", qtext(frmARSetup::kText["NoContact"])},
+                 {e.cboEmployee, "Lee", qtext(frmARSetup::kText["CommaInLastName"])},
+                 {e.txtfirstname, "Ken", qtext(frmARSetup::kText["CommaInFirstName"])}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.message.toStdString());
-        if (step.message == frmARSetup::kCommaInFirstName)
+        if (step.message == qtext(frmARSetup::kText["CommaInFirstName"]))
             e.txtfirstname->setText(QStringLiteral("K, en"));
         EXPECT_EQ(press(e.cmdEmp), step.message);
         EXPECT_EQ(ui.messages().back().title, kAppTitle);
@@ -228,7 +228,7 @@ TEST_F(SetUpFramesTest, AnEmployeeWithPostingsStaysAndARemovedOneLoadsNothing) {
     deleteEmployee(QStringLiteral("Lim"), QStringLiteral("Bob"));
     ui.clear();
     choose(e.cboEmployee, QStringLiteral("Lim"));
-    EXPECT_EQ(ui.texts(), QStringList{frmARSetup::kNoEmployee.arg(QStringLiteral("Lim"))});
+    EXPECT_EQ(ui.texts(), QStringList{qtext(frmARSetup::kText["NoEmployee"]).arg(QStringLiteral("Lim"))});
     EXPECT_EQ(e.txtfirstname->text().size(), 10) << "nothing loaded";
     expectBooksSound();
 }

@@ -163,7 +163,7 @@ TEST_F(frmARSetupTest, LoadFillsEveryListAndBuildsTheThreeStagingRecords) {
 
 TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
     open();
-    EXPECT_EQ(press(window->cmdSend), frmARSetup::kSpecifyCurType);
+    EXPECT_EQ(press(window->cmdSend), qtext(frmARSetup::kText["NoCurType"]));
     EXPECT_TRUE(focusedIn(window->cboForex));
     EXPECT_TRUE(isTinted(window->cboForex));
 
@@ -178,7 +178,7 @@ TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
         QString title;
         bool tinted;
     } steps[] = {
-        {window->cboCompany, "Acme Trading", frmARSetup::kSpecifyName, kAppTitle, false},
+        {window->cboCompany, "Acme Trading", qtext(frmARSetup::kText["NoName"]), kAppTitle, false},
         {window->txtAddress, "1 Main St", frmARSetup::kEnterAddress, kAppTitle, false},
         {window->txtCity, "Singapore", frmARSetup::kEnterCity, kAppTitle, false},
         {window->txtPhone, "65551234", frmARSetup::kEnterPhone, kTitleMissingField, false},
@@ -187,11 +187,11 @@ TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
         {window->txtRegion, "Central", frmARSetup::kEnterRegion, kAppTitle, false},
         {window->txtCreditTerm, "30", frmARSetup::kEnterCreditTerm, kTitleMissingField, false},
         {window->txtCreditLimit, "5000", frmARSetup::kEnterCreditLimit, kTitleMissingField, false},
-        {window->cboCOA, "1200", frmARSetup::kSpecifyCode, kAppTitle, false},
+        {window->cboCOA, "1200", qtext(frmARSetup::kText["NoCode"]), kAppTitle, false},
         {window->cboUnrealisedLoss, "6510", frmARSetup::kSelectUnrealisedLoss, kAppTitle, true},
         {window->cboRealisedGain, "4200", frmARSetup::kSelectRealisedGain, kAppTitle, true},
         {window->cboRealisedLoss, "6500", frmARSetup::kSelectRealisedLoss, kAppTitle, true},
-        {window->cboCurrency, "USD", frmARSetup::kSpecifyCurrency, kAppTitle, false},
+        {window->cboCurrency, "USD", qtext(frmARSetup::kText["NoCurrency"]), kAppTitle, false},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.message.toStdString());
@@ -427,7 +427,7 @@ TEST_F(frmARSetupTest, DeleteNamesTheCustomerLastLoaded) {
     choose(window->cboCompany, QStringLiteral("Globex"));
     window->cmdClear->click();
     fillLocal(QStringLiteral("Globex"), kGlobex);
-    EXPECT_EQ(press(window->cmdDelete), frmARSetup::kNothingToDelete);
+    EXPECT_EQ(press(window->cmdDelete), qtext(frmARSetup::kText["NothingToDelete"]));
     EXPECT_TRUE(focusedIn(window->cboCompany));
     EXPECT_TRUE(window->cmdDelete->isEnabled());
 
@@ -491,7 +491,8 @@ TEST_F(frmARSetupTest, BoxesKeepToTheirColumnsAndAVanishedCustomerLoadsNothing) 
     EXPECT_EQ(items(window->cboCompany), (QStringList{"Acme Trading", "Globex"}));
     ui.clear();
     choose(window->cboCompany, QStringLiteral("Acme Trading"));
-    EXPECT_EQ(ui.texts(), QStringList{frmARSetup::kNoCustomer.arg(QStringLiteral("Acme Trading"))});
+    EXPECT_EQ(ui.texts(),
+              QStringList{qtext(frmARSetup::kText["NoCustomer"]).arg(QStringLiteral("Acme Trading"))});
     EXPECT_TRUE(window->txtAddress->text().isEmpty());
     EXPECT_FALSE(window->cmdSend->isEnabled()) << "nothing loaded, no REFRESH";
 }
