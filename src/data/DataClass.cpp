@@ -152,6 +152,41 @@ QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mappi
     return text;
 }
 
+QString DataClass::writeDocument(const QString& failureText, const DocumentLayout& layout,
+                                 const Recordset& header, const Recordset& lines,
+                                 const std::function<void()>& before) {
+    return write(failureText, [&] {
+        if (before)
+            before();
+        Recordset document = openTable(layout.headerTable);
+        Recordset line = openTable(layout.lineTable);
+        const auto valueOf = [&](const DocColumn& c, const RowView* row) -> Variant {
+            switch (c.from) {
+            case DocColumn::From::Header:
+                return header.value(c.field);
+            case DocColumn::From::Line:
+                return row ? row->value(c.field) : Variant();
+            case DocColumn::From::Saved:
+                return document.value(c.field);
+            case DocColumn::From::Fixed:
+                break;
+            }
+            return c.value;
+        };
+        document.addNew();
+        for (const DocColumn& c : layout.header)
+            document.setValue(c.column, valueOf(c, nullptr));
+        document.update();
+        for (const RowView row : lines.rows()) {
+            line.addNew();
+            for (const DocColumn& c : layout.line)
+                line.setValue(c.column, valueOf(c, &row));
+            line.update();
+        }
+        return document.value(layout.number).toString();
+    });
+}
+
 DataClass::RequestKind DataClass::usualKind(const QString& table, const QString& functionType,
                                             const QString& failureText, const QString& column,
                                             const QString& created) {

@@ -17,38 +17,23 @@ Recordset clsStk_Adj::Get_Customer_Order(const QString& id) {
 }
 
 QString clsStk_Adj::Send_Order(const Recordset& header, Recordset lines) {
-    return write(kFailureText, [&] {
-        Recordset document = openTable(QStringLiteral("Document_T"));
-        Recordset adjustment = openTable(QStringLiteral("Stock_Adj_T"));
-
-        document.addNew();
-        document.setValue(QStringLiteral("EmployeeID"), header.value(QStringLiteral("EmployeeID")));
-        document.setValue(QStringLiteral("date_dt"), header.value(QStringLiteral("Date")));
-        document.update();
-        const QString journalNo = document.value(QStringLiteral("DocID")).toString();
-        const Variant postingDate = document.value(QStringLiteral("date_dt"));
-
-        if (lines.recordCount() > 0) {
-            for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
-                const auto line = [&lines](const char* field) {
-                    return lines.value(QString::fromLatin1(field));
-                };
-                adjustment.addNew();
-                adjustment.setValue(QStringLiteral("DocID"), journalNo);
-                adjustment.setValue(QStringLiteral("Doc_ID"), line("Doc_ID"));
-                adjustment.setValue(QStringLiteral("Pdt_ID_VC"), line("Pdt_ID_VC"));
-                adjustment.setValue(QStringLiteral("qty_nu"), line("Qty_NU"));
-                adjustment.setValue(QStringLiteral("Unit_Price_TI"), line("Unit_Price_TI"));
-                adjustment.setValue(QStringLiteral("Descrip_VC"), line("Description"));
-                adjustment.setValue(QStringLiteral("date_dt"), postingDate);
-                adjustment.setValue(QStringLiteral("GL_ID"), line("GL_ID"));
-                adjustment.setValue(QStringLiteral("Stock_IN"), header.value(QStringLiteral("stock_in")));
-                adjustment.setValue(QStringLiteral("doc_type"), QStringLiteral("ADJ"));
-                adjustment.update();
-            }
-        }
-        return journalNo;
-    });
+    static const DocumentLayout layout{
+        QStringLiteral("Document_T"),
+        {fromHeader(QStringLiteral("EmployeeID"), QStringLiteral("EmployeeID")),
+         fromHeader(QStringLiteral("date_dt"), QStringLiteral("Date"))},
+        QStringLiteral("Stock_Adj_T"),
+        {fromSaved(QStringLiteral("DocID"), QStringLiteral("DocID")),
+         fromLine(QStringLiteral("Doc_ID"), QStringLiteral("Doc_ID")),
+         fromLine(QStringLiteral("Pdt_ID_VC"), QStringLiteral("Pdt_ID_VC")),
+         fromLine(QStringLiteral("qty_nu"), QStringLiteral("Qty_NU")),
+         fromLine(QStringLiteral("Unit_Price_TI"), QStringLiteral("Unit_Price_TI")),
+         fromLine(QStringLiteral("Descrip_VC"), QStringLiteral("Description")),
+         fromSaved(QStringLiteral("date_dt"), QStringLiteral("date_dt")),
+         fromLine(QStringLiteral("GL_ID"), QStringLiteral("GL_ID")),
+         fromHeader(QStringLiteral("Stock_IN"), QStringLiteral("stock_in")),
+         fixed(QStringLiteral("doc_type"), QStringLiteral("ADJ"))},
+        QStringLiteral("DocID")};
+    return writeDocument(kFailureText, layout, header, lines);
 }
 
 } // namespace orv
