@@ -105,6 +105,27 @@ QString causeText(int code, const QString& path, const QString& detail) {
     }
 }
 
+// The failure of opening as the error it is: the file's own state (in use,
+// read-only, damaged) as a FileError, so a write refused for it says so.
+[[noreturn]] void throwCause(int code, const QString& path, const QString& detail) {
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CORRUPT:
+        throw FileError(causeText(code, path, detail));
+    default:
+        throw DataError(causeText(code, path, detail));
+    }
+}
+
+[[noreturn]] void refuseCause(sqlite3* db, int code, const QString& path, const QString& detail) {
+    Statement::finalizeCached(db);
+    sqlite3_close(db);
+    throwCause(code, path, detail);
+}
+
 sqlite3* openFile(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
@@ -113,7 +134,7 @@ sqlite3* openFile(const QString& path, int flags) {
         const QString msg = db ? lastErrorText(db) : QStringLiteral("out of memory");
         const int code = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw DataError(causeText(code, path, msg));
+        throwCause(code, path, msg);
     }
     // The lock wait comes before anything is read: a book another start is
     // opening at this moment is waited for, not taken for a foreign file.
@@ -136,7 +157,7 @@ Header readHeader(sqlite3* db, const QString& path) {
         h.appId = pragmaInt(db, "PRAGMA application_id");
         h.tables = pragmaInt(db, "SELECT count(*) FROM sqlite_master");
     } catch (const DataError& e) {
-        refuse(db, causeText(sqlite3_extended_errcode(db), path, e.message()));
+        refuseCause(db, sqlite3_extended_errcode(db), path, e.message());
     }
     return h;
 }
@@ -241,7 +262,7 @@ sqlite3* openPhysical(const QString& path) {
             const int code = sqlite3_extended_errcode(db);
             // Reading a book in write-ahead mode needs its folder writable.
             if (!exists || ((code & 0xff) != SQLITE_CANTOPEN && (code & 0xff) != SQLITE_READONLY))
-                refuse(db, causeText(code, path, e.message()));
+                refuseCause(db, code, path, e.message());
             readOnly = true;
         }
     }
@@ -249,7 +270,7 @@ sqlite3* openPhysical(const QString& path) {
         Statement::finalizeCached(db);
         sqlite3_close(db);
         if (!exists)
-            throw DataError(readOnlyText(path));
+            throw FileError(readOnlyText(path));
         db = openForReading(path);
         header = readHeader(db, path);
         state().condition = readOnlyText(path);
@@ -264,7 +285,7 @@ sqlite3* openPhysical(const QString& path) {
                        .arg(header.version)
                        .arg(CompanyDatabase::kSchemaVersion));
     if (readOnly && (fresh || header.version < CompanyDatabase::kSchemaVersion))
-        refuse(db, readOnlyText(path));
+        refuseCause(db, SQLITE_READONLY, path, QString());
     try {
         if (!readOnly) {
             execRaw(db, QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; "
@@ -285,8 +306,8 @@ sqlite3* openPhysical(const QString& path) {
             SchemaBuilder::refreshRules(db);
         }
     } catch (const DataError& e) {
-        refuse(db, causeText(sqlite3_extended_errcode(db), path,
-                             QStringLiteral("cannot prepare it: %1").arg(e.message())));
+        refuseCause(db, sqlite3_extended_errcode(db), path,
+                    QStringLiteral("cannot prepare it: %1").arg(e.message()));
     }
     if (!ProcedureCatalog::find(QStringLiteral("commit_checks")))
         refuse(db,

@@ -108,6 +108,9 @@ TEST_F(FileConditionTest, TwoStartsAtOnceOpenANewBookOrOneSaysItIsInUse) {
                     answer = writer.add(QStringLiteral("Start%1").arg(k));
                     if (answer == QLatin1String("1"))
                         _exit(0);
+                    // A refused post answers its heading; the reason says why.
+                    if (DataClass::lastRefusal())
+                        answer = DataClass::lastRefusal()->sentence;
                 } catch (const DataError& e) {
                     answer = e.message();
                 }
