@@ -41,10 +41,6 @@ frmARSetup::frmARSetup(QWidget* parent)
                       customerFields(), parent),
       fraShipping(makeControl<QGroupBox>(this, QStringLiteral("fraShipping"))),
       fraEmployee(makeControl<QGroupBox>(this, QStringLiteral("fraEmployee"))) {
-    setWindowTitle(qtext(T["frmARSetup"]));
-    Frame1->setTitle(qtext(T["Frame1"]));
-    fraShipping->setTitle(qtext(T["fraShipping"]));
-    fraEmployee->setTitle(qtext(T["fraEmployee"]));
     shipping = addShipping();
     employee = addEmployees();
 
@@ -53,6 +49,7 @@ frmARSetup::frmARSetup(QWidget* parent)
     page->addLayout(buttonRow());
     page->addWidget(fraShipping);
     page->addWidget(fraEmployee);
+    applyCaptions(this, kText);
     resize(820, 600);
 }
 

@@ -73,7 +73,7 @@ protected:
     void showDetails(const Recordset& record) override;
 
 private:
-    void layOut();
+    std::vector<SetupField> accountFields();
 };
 
 } // namespace orv

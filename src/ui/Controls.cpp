@@ -4,8 +4,10 @@
 #include "values/Recordset.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -124,6 +126,36 @@ void tintField(QWidget* field) {
 
 bool isTinted(const QWidget* field) {
     return field && field->palette().color(QPalette::Base) == lightBlueTint();
+}
+
+void applyCaptions(QWidget* window, std::span<const PinnedText> texts) {
+    // The window goes by its name, or by its class's where it has none.
+    QString self = window->objectName();
+    if (self.isEmpty())
+        self = QString::fromLatin1(window->metaObject()->className()).section(QStringLiteral("::"), -1);
+    for (const PinnedText& pinned : texts) {
+        const QString name = qtext(pinned.key);
+        const QString caption = qtext(pinned.text);
+        if (self == name && window->windowTitle().isEmpty())
+            window->setWindowTitle(caption);
+        for (QObject* control : window->findChildren<QObject*>(name)) {
+            if (auto* frame = qobject_cast<QGroupBox*>(control); frame && frame->title().isEmpty())
+                frame->setTitle(caption);
+            else if (auto* button = qobject_cast<QAbstractButton*>(control);
+                     button && button->text().isEmpty())
+                button->setText(caption);
+            else if (auto* label = qobject_cast<QLabel*>(control); label && label->text().isEmpty())
+                label->setText(caption);
+        }
+    }
+}
+
+QBoxLayout* arrange(QWidget* owner, Qt::Orientation orientation, std::initializer_list<QWidget*> controls) {
+    auto* layout = new QBoxLayout(
+        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, owner);
+    for (QWidget* control : controls)
+        layout->addWidget(control);
+    return layout;
 }
 
 } // namespace orv

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "TextTable.h"
+
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
+#include <span>
+
+class QBoxLayout;
 
 namespace orv {
 
@@ -31,5 +37,19 @@ void limitLength(QWidget* field, int characters);
 void tintField(QWidget* field);
 // Whether a field has been tinted.
 bool isTinted(const QWidget* field);
+
+// Gives every control of a window whose name is a key of the window's text
+// table its caption from the table: the window (under its name, or its
+// class's name where it has none) its title, a frame its title,
+// a button or label its text. A control that already has a caption keeps it,
+// so a caption the window sets itself is never overwritten.
+void applyCaptions(QWidget* window, std::span<const PinnedText> texts);
+template <std::size_t N> void applyCaptions(QWidget* window, const TextTable<N>& table) {
+    applyCaptions(window, std::span<const PinnedText>(table.entries));
+}
+
+// Lays controls out in owner: side by side (Qt::Horizontal) or one under
+// another (Qt::Vertical), in the order given.
+QBoxLayout* arrange(QWidget* owner, Qt::Orientation orientation, std::initializer_list<QWidget*> controls);
 
 } // namespace orv

@@ -229,6 +229,8 @@ SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
         if (!box)
             box = makeBox(parent, field);
         m_boxes.push_back(box);
+        if (field.bind)
+            field.bind(box);
         if (auto* list = qobject_cast<QComboBox*>(box); list && !field.entries.isEmpty()) {
             list->addItems(field.entries);
             list->setCurrentIndex(-1);

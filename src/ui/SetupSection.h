@@ -110,8 +110,9 @@ struct SetupField {
     QString keyTable;          // the box's text is a code of this table, carried as its key
     QString listTable;         // the table whose column fills the list at load
     QString listColumn;
-    std::function<bool()> applies; // the field's checks run only while it holds; none: always
-    QString what;                  // the field in messages; the caption without its colon by default
+    std::function<bool()> applies;      // the field's checks run only while it holds; none: always
+    QString what;                       // the field in messages; the caption without its colon by default
+    std::function<void(QWidget*)> bind; // hands the box to the window's member; none: not kept
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
@@ -145,6 +146,11 @@ struct SetupField {
     // The list holds the column of every row of the table, in table order.
     SetupField& listedFrom(const QString& table, const QString& column);
     SetupField& called(const QString& name);
+    // The window keeps the box in a member of its own, set when the box is made.
+    template <class Control> SetupField& into(Control*& member) {
+        bind = [&member](QWidget* made) { member = qobject_cast<Control*>(made); };
+        return *this;
+    }
 };
 
 // The steps of every request of a set-up window: the checks, the staging

@@ -86,6 +86,22 @@ TEST_F(SetupSectionTest, BuildsItsBoxesLabelsAndStagingRecordFromTheTable) {
     EXPECT_EQ(staging.recordCount(), 1);
 }
 
+TEST(SetupFieldBinding, AWindowMemberGetsTheBoxMadeOrTheOneItAlreadyHad) {
+    QWidget window;
+    auto* existing = makeControl<QComboBox>(&window, QStringLiteral("cboCompany"));
+    QComboBox* company = nullptr;
+    QLineEdit* code = nullptr;
+    QComboBox stale;
+    QComboBox* wrongKind = &stale;
+    SetupSection section(&window, {SetupField::list("cboCompany").into(company),
+                                   SetupField::text("txtCode").into(code),
+                                   SetupField::text("txtCity").into(wrongKind)});
+    EXPECT_EQ(company, existing);
+    EXPECT_EQ(code, section.box(QStringLiteral("txtCode")));
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(wrongKind, nullptr) << "a text box is no list: the member is left empty, not mistyped";
+}
+
 TEST_F(SetupSectionTest, ChecksFollowTheFieldsInOrderWithTheWindowsTexts) {
     const CheckList checks = section->checks();
     EXPECT_EQ(firstFailure(checks), QStringLiteral("Enter Name"));

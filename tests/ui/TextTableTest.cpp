@@ -1,6 +1,12 @@
 #include "ui/TextTable.h"
 #include "support/gui/PinnedTexts.h"
 
+#include "ui/Controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -68,6 +74,33 @@ TEST(PinnedTexts, TrailingBlankOrDoubledKeyIsAFault) {
                                                                        });
     ASSERT_FALSE(doubled);
     EXPECT_NE(std::string(doubled.message()).find("key \"Saved\" is expected twice"), std::string::npos);
+}
+
+TEST(Captions, ControlsNamedInTheTableTakeTheirCaptionUnlessTheyHaveOne) {
+    static constexpr auto kCaptions = makeTextTable({
+        {"QWidget", "Window Title"},
+        {"fraMain", "Main Frame"},
+        {"cmdSend", "POST"},
+        {"lblName", "Name :"},
+        {"lblKept", "never shown"},
+        {"txtName", "not a caption"},
+        {"NoName", "Specify Name"},
+    });
+    QWidget window;
+    auto* frame = makeControl<QGroupBox>(&window, QStringLiteral("fraMain"));
+    auto* send = makeControl<QPushButton>(frame, QStringLiteral("cmdSend"));
+    auto* name = makeControl<QLabel>(frame, QStringLiteral("lblName"));
+    auto* kept = makeControl<QLabel>(&window, QStringLiteral("lblKept"));
+    kept->setText(QStringLiteral("set by the window"));
+    auto* box = makeControl<QLineEdit>(&window, QStringLiteral("txtName"));
+    applyCaptions(&window, kCaptions);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Window Title"))
+        << "a window without a name goes by its class";
+    EXPECT_EQ(frame->title(), QStringLiteral("Main Frame"));
+    EXPECT_EQ(send->text(), QStringLiteral("POST")) << "controls inside frames are found too";
+    EXPECT_EQ(name->text(), QStringLiteral("Name :"));
+    EXPECT_EQ(kept->text(), QStringLiteral("set by the window"));
+    EXPECT_TRUE(box->text().isEmpty()) << "a text box's text is the clerk's, never a caption";
 }
 
 } // namespace
