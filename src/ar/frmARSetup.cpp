@@ -41,6 +41,7 @@ frmARSetup::frmARSetup(QWidget* parent)
                       customerFields(), parent),
       fraShipping(makeControl<QGroupBox>(this, QStringLiteral("fraShipping"))),
       fraEmployee(makeControl<QGroupBox>(this, QStringLiteral("fraEmployee"))) {
+    record()->stagedIn(QStringLiteral("Temp_Customers"));
     shipping = addShipping();
     employee = addEmployees();
 
@@ -69,22 +70,23 @@ SetupSection* frmARSetup::addShipping() {
     return addSection(fraShipping,
                       {
                           F::list("cboShipcode", qtext(T["lblShipcode"]), {0, 0})
-                              .feeds("CompanyName", DataType::Text, 40)
+                              .feeds("CompanyName")
                               .whenEmpty(qtext(kText["NoShipName"]))
                               .typingLimited()
                               .notShown(),
                           F::text("txtshipphone", qtext(T["lblShipphone"]), {1, 0})
                               .labelled("lblShipphone")
-                              .feeds("Phone", DataType::Text, 24)
+                              .feeds("Phone")
                               .whenEmpty(qtext(kText["NoShipPhone"]))
                               .typingLimited(),
                           F::text("txtshipaddr", qtext(T["lblShipaddr"]), {0, 1})
                               .labelled("lblShipaddr")
-                              .feeds("Shipaddr", DataType::Text, 40)
+                              .feeds("Shipaddr")
                               .whenEmpty(qtext(kText["NoShipAddress"]))
                               .typingLimited(),
                       },
-                      std::move(requests));
+                      std::move(requests))
+        ->stagedIn(QStringLiteral("Temp_Shippers"));
 }
 
 SetupSection* frmARSetup::addEmployees() {
@@ -105,13 +107,13 @@ SetupSection* frmARSetup::addEmployees() {
                                        {
                                            F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
                                                .labelled("lblLastName")
-                                               .feeds("LastName", DataType::Text, 20)
+                                               .feeds("LastName")
                                                .whenEmpty(qtext(kText["NoLastName"]))
                                                .typingLimited()
                                                .notShown(),
                                            F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
                                                .labelled("lblFirstName")
-                                               .feeds("FirstName", DataType::Text, 10)
+                                               .feeds("FirstName")
                                                .whenEmpty(qtext(kText["NoFirstName"]))
                                                .typingLimited(),
                                            F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
@@ -121,15 +123,16 @@ SetupSection* frmARSetup::addEmployees() {
                                                .labelled("lblHireDate")
                                                .feeds("HireDate", DataType::Date),
                                            F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
-                                               .feeds("Address", DataType::Text, 60)
+                                               .feeds("Address")
                                                .whenEmpty(qtext(kText["NoEmpAddress"]))
                                                .typingLimited(),
                                            F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
-                                               .feeds("HomePhone", DataType::Text, 24)
+                                               .feeds("HomePhone")
                                                .whenEmpty(qtext(kText["NoContact"]))
                                                .typingLimited(),
                                        },
                                        std::move(requests));
+    section->stagedIn(QStringLiteral("Temp_Employees"));
     for (const char* picker : {"DTPickerBirth", "DTPickerHire"})
         section->box<QDateEdit>(QString::fromLatin1(picker))->setDate(startDate());
     return section;

@@ -1,5 +1,6 @@
 #include "DataClass.h"
 
+#include "db/CompanyDatabase.h"
 #include "db/SqlFunctions.h"
 #include "values/DataError.h"
 
@@ -44,6 +45,11 @@ Recordset DataClass::read(const QString& sql) {
 
 Recordset DataClass::Get_Table_Recordset(const QString& table) {
     return read(QStringLiteral("SELECT * FROM ") + table);
+}
+
+QHash<QString, int> DataClass::textWidths(const QString& table) {
+    OpenGuard open(m_connection);
+    return db::CompanyDatabase::textWidths(table);
 }
 
 DataClass::IdBranch DataClass::employeesBranch() {

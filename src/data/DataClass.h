@@ -4,6 +4,7 @@
 #include "db/RefusalReasons.h"
 #include "values/Recordset.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -34,6 +35,9 @@ public:
     // The key, as text, of the first row of a known table matching value;
     // the empty text for an unknown table or no matching row.
     QString Get_ID(const QString& table, const Variant& value);
+    // The longest text each column of a table may hold, under the column's
+    // name in lower case (the bounds the table itself enforces).
+    QHash<QString, int> textWidths(const QString& table);
 
     // The database's reason for the last failed write (for logs and tests;
     // the clerk sees the class's failure text and the reason's sentence).

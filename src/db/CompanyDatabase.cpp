@@ -522,4 +522,29 @@ void CompanyDatabase::setWriteProbe(WriteProbe probe) {
     state().probe = std::move(probe);
 }
 
+QHash<QString, int> CompanyDatabase::textWidths(const QString& table) {
+    Recordset rs = execute(
+        QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+        {Variant(table)});
+    if (rs.recordCount() == 0)
+        return {};
+    rs.moveFirst();
+    return textWidthsOf(rs.value(0).toString());
+}
+
+QHash<QString, int> CompanyDatabase::textWidthsOf(const QString& createText) {
+    static const QRegularExpression bound(QStringLiteral(R"(\blength\(\s*(\w+)\s*\)\s*<=\s*(\d+))"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QHash<QString, int> widths;
+    for (auto it = bound.globalMatch(createText); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString column = m.captured(1).toLower();
+        const int width = m.captured(2).toInt();
+        // A column bounded twice holds no more than the tighter bound.
+        if (!widths.contains(column) || width < widths.value(column))
+            widths.insert(column, width);
+    }
+    return widths;
+}
+
 } // namespace orv::db

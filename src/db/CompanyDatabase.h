@@ -4,6 +4,7 @@
 #include "values/Variant.h"
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -58,6 +59,12 @@ public:
     // Runs one text (plain SQL or a procedure call) and returns the last
     // statement's rows, converted by declared type.
     static Recordset execute(const QString& text, const std::vector<Variant>& params = {});
+    // The longest text each column of a table may hold, as its CHECK
+    // constraints bound it (length(column) <= n), under the column's name in
+    // lower case; a column without such a bound is absent.
+    static QHash<QString, int> textWidths(const QString& table);
+    // The same, read from a table's CREATE TABLE text.
+    static QHash<QString, int> textWidthsOf(const QString& createText);
     // Runs SQL that returns no rows (several statements allowed).
     static void exec(const QString& sql);
     // "SELECT * FROM <table> WHERE 1 = 2" as an updatable table result.

@@ -26,21 +26,21 @@ std::vector<SetupField> frmCOASetup::accountFields() {
             .into(txtAcctCode),
         // The name comes from the list on a pick.
         F::text("txtAcctName", qtext(T["lblAcctName"]), {2, 0})
-            .feeds("GL_Name_VC", DataType::Text, 20)
+            .feeds("GL_Name_VC")
             .whenEmpty(qtext(T["NoAcctName"]))
             .notShown()
             .into(txtAcctName),
         F::list("cboAcctType", qtext(T["lblAcctType"]), {3, 0})
-            .feeds("Acct_Type", DataType::Text, 10)
+            .feeds("Acct_Type")
             .whenEmpty(qtext(T["NoAcctType"]))
             .withEntries({qtext(T["TypeBS"]), qtext(T["TypePL"])})
             .into(cboAcctType),
         F::list("cboAcctCategory", qtext(T["lblAcctCategory"]), {0, 1})
-            .feeds("BS_Category_VC", DataType::Text, 20)
+            .feeds("BS_Category_VC")
             .whenEmpty(qtext(T["NoAcctCategory"]))
             .into(cboAcctCategory),
         F::list("cboSubCat", qtext(T["lblSubCat"]), {1, 1})
-            .feeds("Sub_Category_VC", DataType::Text, 20)
+            .feeds("Sub_Category_VC")
             .whenEmpty(qtext(T["NoSubCat"]))
             .into(cboSubCat),
         F::text("txtStatus", qtext(T["lblStatus"]), {2, 1})
@@ -62,7 +62,7 @@ frmCOASetup::frmCOASetup(QWidget* parent)
       cmdNewSubCat(makeControl<QPushButton>(this, QStringLiteral("cmdNewSubCat"))),
       fraAccount(makeControl<QGroupBox>(this, QStringLiteral("fraAccount"))),
       fraFunction(makeControl<QGroupBox>(this, QStringLiteral("fraFunction"))) {
-    setRecord(accountFields());
+    setRecord(accountFields())->stagedIn(QStringLiteral("Temp_COA"));
     // Categories are kept in the database; the strip only lists them.
     cmdCreate->setEnabled(false);
     cmdNewSubCat->setEnabled(false);

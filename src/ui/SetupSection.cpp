@@ -330,6 +330,22 @@ std::vector<FieldDef> SetupSection::stagingFields() const {
     return defs;
 }
 
+void SetupSection::takeWidths(const QHash<QString, int>& widths) {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        SetupField& field = m_fields[i];
+        const int width = widths.value(field.column.toLower());
+        if (field.type != DataType::Text || width <= 0)
+            continue;
+        field.width = width;
+        if (QLineEdit* line = lineOf(m_boxes[i]); line && field.limitTyping)
+            limitLength(line, width);
+    }
+    for (FieldDef& def : m_record) {
+        if (def.type == DataType::Text && widths.value(def.name.toLower()) > 0)
+            def.size = widths.value(def.name.toLower());
+    }
+}
+
 void SetupSection::buildStaging() {
     m_staging = buildRecord(stagingFields(), true);
 }

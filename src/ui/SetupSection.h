@@ -40,6 +40,7 @@
 #include "WriteAnswer.h"
 #include "values/Currency.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -182,6 +183,16 @@ public:
     SetupSection(QWidget* parent, std::vector<FieldDef> record, std::vector<SetupField> fields);
 
     const std::vector<SetupField>& fields() const { return m_fields; }
+    // The table the section's requests are staged in: its own bounds give
+    // the text fields their widths when the window loads (takeWidths).
+    SetupSection* stagedIn(const QString& table) {
+        m_stagingTable = table;
+        return this;
+    }
+    const QString& stagingTable() const { return m_stagingTable; }
+    // Each text field takes the width its column allows (widths under the
+    // columns' names in lower case), and a box that limits typing is held to it.
+    void takeWidths(const QHash<QString, int>& widths);
     QWidget* box(const QString& control) const;
     template <class T> T* box(const QString& control) const { return qobject_cast<T*>(box(control)); }
 
@@ -230,6 +241,7 @@ private:
     std::vector<QWidget*> m_boxes;
     std::vector<FieldDef> m_record; // the staging record when declared apart
     Recordset m_staging;
+    QString m_stagingTable;
 };
 
 } // namespace orv

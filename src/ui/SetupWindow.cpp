@@ -89,6 +89,16 @@ SetupWindow::Assignment SetupWindow::fromControl(const QString& field, QWidget* 
 void SetupWindow::Form_Load() {
     // Each step on its own: a list that cannot be read leaves the rest usable.
     m_hasDataClass = guarded([&] { createDataClass(); });
+    // The staging tables bound the text fields; read before any record is built.
+    if (m_hasDataClass) {
+        std::vector<SetupSection*> staged{m_record};
+        for (const Section& section : m_sections)
+            staged.push_back(section.fields);
+        for (SetupSection* s : staged) {
+            if (s && !s->stagingTable().isEmpty())
+                guarded([&] { s->takeWidths(readWidths(s->stagingTable())); });
+        }
+    }
     for (const ListFill& fill : lists()) {
         guarded([&] { fillList(fill); });
     }

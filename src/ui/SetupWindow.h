@@ -87,6 +87,9 @@ protected:
     virtual Recordset readAccount(std::int32_t) { return Recordset(); }
     // Every row of a table (Get_Table_Recordset).
     virtual Recordset readTable(const QString& table) = 0;
+    // The longest text each column of a staging table may hold, under the
+    // columns' names in lower case.
+    virtual QHash<QString, int> readWidths(const QString&) { return {}; }
     // The key of a code or name of a table (Get_ID), for a field carried as a key.
     virtual QString readId(const QString& table, const QString& value);
     // The record of the name picked (the window's details read).
@@ -210,6 +213,7 @@ protected:
     QString readId(const QString& table, const QString& value) override {
         return m_data->Get_ID(table, value);
     }
+    QHash<QString, int> readWidths(const QString& table) override { return m_data->textWidths(table); }
     QString write(Request request) override { return writeWith(m_writers, request, this->m_staging); }
     // A further section's reads and writers (addSection) from the class's members.
     void readsAndWriters(SetupWindow::SectionRequests& requests, Writers writers) {

@@ -1,0 +1,74 @@
+// Each set-up window bounds its text boxes by what its staging table holds,
+// read from the table itself: a window that names no staging table, or a text
+// field whose column the table does not bound, would let the clerk type more
+// than the books keep and learn it only from the database's refusal.
+#include "ar/frmARSetup.h"
+#include "db/CompanyDatabase.h"
+#include "gl/frmCOASetup.h"
+#include "support/TestBook.h"
+#include "support/gui/RecordingUiServices.h"
+#include "ui/SetupSection.h"
+#include "ui/WindowRegistry.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace orv;
+
+namespace {
+
+class StagingWidthsTest : public test::TestBook {
+protected:
+    void TearDown() override {
+        WindowRegistry::shared().discardAll();
+        TestBook::TearDown();
+    }
+    // Every section with a text field names its staging table, and every text
+    // field takes its column's bound; answers how many fields were bounded.
+    template <class W> int expectBounded() {
+        W* window = WindowRegistry::shared().show<W>();
+        int bounded = 0;
+        for (const SetupSection* section : window->template findChildren<SetupSection*>()) {
+            const QHash<QString, int> widths = section->stagingTable().isEmpty()
+                                                   ? QHash<QString, int>()
+                                                   : db::CompanyDatabase::textWidths(section->stagingTable());
+            for (const SetupField& field : section->fields()) {
+                if (field.column.isEmpty() || field.type != DataType::Text)
+                    continue;
+                SCOPED_TRACE(field.control.toStdString());
+                EXPECT_FALSE(section->stagingTable().isEmpty()) << "the section names no staging table";
+                EXPECT_GT(widths.value(field.column.toLower()), 0)
+                    << section->stagingTable().toStdString() << " does not bound "
+                    << field.column.toStdString();
+                EXPECT_EQ(field.width, widths.value(field.column.toLower()));
+                ++bounded;
+            }
+        }
+        return bounded;
+    }
+    RecordingUiServices ui;
+};
+
+TEST_F(StagingWidthsTest, EveryTextFieldOfTheSetUpWindowsIsBoundedByItsStagingTable) {
+    EXPECT_EQ(expectBounded<frmCOASetup>(), 4);
+    EXPECT_EQ(expectBounded<frmARSetup>(), 16);
+}
+
+TEST_F(StagingWidthsTest, ABoxThatLimitsTypingTakesNoMoreThanItsColumnHolds) {
+    auto* window = WindowRegistry::shared().show<frmARSetup>();
+    auto* phone = window->findChild<QLineEdit*>(QStringLiteral("txtshipphone"));
+    ASSERT_NE(phone, nullptr);
+    phone->insert(QString(30, QLatin1Char('7')));
+    EXPECT_EQ(phone->text(), QString(24, QLatin1Char('7'))) << "Temp_Shippers holds 24 characters of a phone";
+}
+
+TEST(StagingWidths, TheTighterOfTwoBoundsHoldsAndOtherConstraintsAreNoBound) {
+    const QHash<QString, int> widths = db::CompanyDatabase::textWidthsOf(QStringLiteral(
+        "CREATE TABLE T (Name TEXT CHECK (length(Name) <= 40 AND LENGTH( Name ) <= 30), "
+        "Code TEXT CHECK (length(Code) >= 2), Kind TEXT CHECK (length(Kind) <= 1 AND Kind IN ('C', 'U')))"));
+    EXPECT_EQ(widths.value(QStringLiteral("name")), 30);
+    EXPECT_FALSE(widths.contains(QStringLiteral("code")));
+    EXPECT_EQ(widths.value(QStringLiteral("kind")), 1);
+}
+
+} // namespace
