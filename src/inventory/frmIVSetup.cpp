@@ -81,7 +81,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
                  {&clsIVSetup::Send_Item, &clsIVSetup::Update_Item, &clsIVSetup::Delete_Item}}}};
     // Each step's fields in the order its check tests them and its lists fill.
     const char* coa = "COA_T";
-    buildStep(Category, Frame1, categoryRecordFields(),
+    buildStep(Category, Frame1, "Temp_Product_Category_T", categoryRecordFields(),
               {stepList("cboCategory", {0, 0}, "Category_Name_VC", T["NoCategoryName"], "Product_Category_T")
                    .notShown(),
                stepList("txtCategoryID", {1, 0}, "Pdt_Category_VC", T["NoCategoryCode"]),
@@ -89,7 +89,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
                stepList("cboCOS", {1, 1}, "COS_IN", T["NoCOS"], coa, "GL_ID")},
               {cmdStkInsert, cmdStkDelete, cmdNew, cmdStkUpdate, viewer, Combo1});
     buildStep(
-        AccountSet, Frame2, accountSetRecordFields(),
+        AccountSet, Frame2, "Temp_Product_Accountset_T", accountSetRecordFields(),
         {stepList("cboAcctSet", {0, 0}, "Pdt_Acctset_VC", T["NoAcctSet"], "Product_AccountSet_T").notShown(),
          stepList("cboCosting", {1, 0}, "cost_method_VC", T["NoCosting"])
              .withEntries({qtext(T["CostingFIFO"]), qtext(T["CostingAVEG"])}),
@@ -98,7 +98,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
          stepList("cboShipment", {2, 1}, "shipment_IN", T["NoShipment"], coa, "GL_ID")},
         {cmdAcctInsert, cmdAcctUpdate, cmdAcctDelete, Command1});
     buildStep(
-        Item, Frame3, itemRecordFields(),
+        Item, Frame3, "Temp_Product_T", itemRecordFields(),
         {stepList("cboPdtCode", {0, 0}, "Pdt_ID_VC", T["NoItemCode"], "Product_T").notShown(),
          stepList("cboPdtName", {1, 0}, "Pdt_Name_VC", T["NoItemName"], "Product_T"),
          stepList("cboPdtDescrip", {2, 0}, "Pdt_Descrip_VC", T["NoDescription"], "Product_T"),
@@ -138,10 +138,11 @@ frmIVSetup::frmIVSetup(QWidget* parent)
 
 frmIVSetup::~frmIVSetup() = default;
 
-void frmIVSetup::buildStep(int step, QGroupBox* frame, std::vector<FieldDef> record,
+void frmIVSetup::buildStep(int step, QGroupBox* frame, const char* staging, std::vector<FieldDef> record,
                            std::vector<SetupField> fields, const std::vector<QWidget*>& row) {
     // Two columns of labelled fields, the buttons in a row beneath.
-    m_steps[step].section = new SetupSection(this, std::move(record), std::move(fields));
+    m_steps[step].section = (new SetupSection(this, std::move(record), std::move(fields)))
+                                ->stagedIn(QString::fromLatin1(staging));
     frame->setTitle(textOf(frame->objectName().toStdString()));
     auto* grid = new QGridLayout;
     m_steps[step].section->layOut(grid);
@@ -158,6 +159,10 @@ void frmIVSetup::buildStep(int step, QGroupBox* frame, std::vector<FieldDef> rec
 
 void frmIVSetup::Form_Load() {
     guarded([&] { m_data = std::make_unique<clsIVSetup>(); });
+    for (const Step& step : m_steps) {
+        if (m_data)
+            guarded([&] { step.section->takeWidths(m_data->textWidths(step.section->stagingTable())); });
+    }
     for (const Step& step : m_steps)
         step.section->fillLists([this](const QString& table) { return readTable(table); });
     guarded([&] {

@@ -152,8 +152,8 @@ private:
     };
     enum { Category, AccountSet, Item };
 
-    void buildStep(int step, QGroupBox* frame, std::vector<FieldDef> record, std::vector<SetupField> fields,
-                   const std::vector<QWidget*>& row);
+    void buildStep(int step, QGroupBox* frame, const char* staging, std::vector<FieldDef> record,
+                   std::vector<SetupField> fields, const std::vector<QWidget*>& row);
     // The data class; an error when it could not be created at load.
     clsIVSetup& data();
     Recordset readTable(const QString& table) { return data().Get_Table_Recordset(table); }

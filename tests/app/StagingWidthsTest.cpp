@@ -5,6 +5,7 @@
 #include "ar/frmARSetup.h"
 #include "db/CompanyDatabase.h"
 #include "gl/frmCOASetup.h"
+#include "inventory/frmIVSetup.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/SetupSection.h"
@@ -52,6 +53,7 @@ protected:
 TEST_F(StagingWidthsTest, EveryTextFieldOfTheSetUpWindowsIsBoundedByItsStagingTable) {
     EXPECT_EQ(expectBounded<frmCOASetup>(), 4);
     EXPECT_EQ(expectBounded<frmARSetup>(), 16);
+    EXPECT_EQ(expectBounded<frmIVSetup>(), 9);
 }
 
 TEST_F(StagingWidthsTest, ABoxThatLimitsTypingTakesNoMoreThanItsColumnHolds) {
