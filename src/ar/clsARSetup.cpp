@@ -51,21 +51,21 @@ Recordset clsARSetup::Get_COA_Details(std::int32_t GL_ID) {
 
 QString clsARSetup::Send_Order(const Recordset& rsNewCustomer) {
     return stagingRequest(rsNewCustomer, partyRequestMapping(true, true, true),
-                          {kCustomers, QStringLiteral("C"), kCustomerCreateFailed,
+                          {kCustomers, QStringLiteral("C"), kCustomerFailed.create,
                            QStringLiteral("Customer only created for unassigned Code "),
                            QStringLiteral("customerid"), QString()});
 }
 
 QString clsARSetup::Update_Order(const Recordset& rsNewCustomer) {
     return stagingRequest(rsNewCustomer, partyRequestMapping(true, true, false),
-                          {kCustomers, QStringLiteral("U"), kCustomerUpdateFailed,
+                          {kCustomers, QStringLiteral("U"), kCustomerFailed.update,
                            QStringLiteral("Customer "), QStringLiteral("CompanyName"),
                            QStringLiteral(" details would be updated if there is no transaction posted")});
 }
 
 QString clsARSetup::Delete_Order(const Recordset& rsNewCustomer) {
     return stagingRequest(rsNewCustomer, partyRequestMapping(false, true, false),
-                          {kCustomers, QStringLiteral("D"), kCustomerDeleteFailed,
+                          {kCustomers, QStringLiteral("D"), kCustomerFailed.remove,
                            QStringLiteral("Customer "), QStringLiteral("CompanyName"),
                            QStringLiteral(" would be Deleted if there is no transaction history")});
 }
@@ -81,12 +81,12 @@ QString clsARSetup::partyRequest(const Recordset& staging, bool shipper, const c
 }
 
 // clang-format off
-QString clsARSetup::Send_Ship(const Recordset& r) { return partyRequest(r, true, "C", kShipperCreateFailed, "Shipper only created for unassigned Code "); }
-QString clsARSetup::Update_Ship(const Recordset& r) { return partyRequest(r, true, "U", kShipperUpdateFailed, "Shipper Updated for "); }
-QString clsARSetup::Delete_Ship(const Recordset& r) { return partyRequest(r, true, "D", kShipperDeleteFailed, "Shipper deleted for "); }
-QString clsARSetup::Send_Employee(const Recordset& r) { return partyRequest(r, false, "C", kEmployeeCreateFailed, "Employee created for  "); }
-QString clsARSetup::Update_Employee(const Recordset& r) { return partyRequest(r, false, "U", kEmployeeUpdateFailed, "Employee updated for  "); }
-QString clsARSetup::Delete_Employee(const Recordset& r) { return partyRequest(r, false, "D", kEmployeeDeleteFailed, "Employee deleted for  "); }
+QString clsARSetup::Send_Ship(const Recordset& r) { return partyRequest(r, true, "C", kShipperFailed.create, "Shipper only created for unassigned Code "); }
+QString clsARSetup::Update_Ship(const Recordset& r) { return partyRequest(r, true, "U", kShipperFailed.update, "Shipper Updated for "); }
+QString clsARSetup::Delete_Ship(const Recordset& r) { return partyRequest(r, true, "D", kShipperFailed.remove, "Shipper deleted for "); }
+QString clsARSetup::Send_Employee(const Recordset& r) { return partyRequest(r, false, "C", kEmployeeFailed.create, "Employee created for  "); }
+QString clsARSetup::Update_Employee(const Recordset& r) { return partyRequest(r, false, "U", kEmployeeFailed.update, "Employee updated for  "); }
+QString clsARSetup::Delete_Employee(const Recordset& r) { return partyRequest(r, false, "D", kEmployeeFailed.remove, "Employee deleted for  "); }
 // clang-format on
 
 } // namespace orv

@@ -15,18 +15,15 @@ namespace orv {
 // failure text returned.
 class clsARSetup : public DataClass {
 public:
-    static inline const QString kCustomerCreateFailed =
-        QStringLiteral("Customer Name already Exist, Creation Failed");
-    static inline const QString kCustomerUpdateFailed = QStringLiteral("Customer Update Failed");
-    static inline const QString kCustomerDeleteFailed = QStringLiteral("Customer Delete Failed");
-    static inline const QString kShipperCreateFailed =
-        QStringLiteral("Shipper Name already Exist, Creation Failed");
-    static inline const QString kShipperUpdateFailed = QStringLiteral("Shipper Update Failed");
-    static inline const QString kShipperDeleteFailed = QStringLiteral("Shipper Deletion Failed");
-    static inline const QString kEmployeeCreateFailed =
-        QStringLiteral("Employee Name already Exist, Creation Failed");
-    static inline const QString kEmployeeUpdateFailed = QStringLiteral("Employee Update Failed");
-    static inline const QString kEmployeeDeleteFailed = QStringLiteral("Employee Deletion Failed");
+    static inline const FailureTexts kCustomerFailed{
+        QStringLiteral("Customer Name already Exist, Creation Failed"),
+        QStringLiteral("Customer Update Failed"), QStringLiteral("Customer Delete Failed")};
+    static inline const FailureTexts kShipperFailed{
+        QStringLiteral("Shipper Name already Exist, Creation Failed"),
+        QStringLiteral("Shipper Update Failed"), QStringLiteral("Shipper Deletion Failed")};
+    static inline const FailureTexts kEmployeeFailed{
+        QStringLiteral("Employee Name already Exist, Creation Failed"),
+        QStringLiteral("Employee Update Failed"), QStringLiteral("Employee Deletion Failed")};
 
     clsARSetup();
 

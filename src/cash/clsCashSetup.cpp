@@ -36,19 +36,19 @@ Recordset clsCashSetup::Get_COA_Details(std::int32_t id) {
 
 QString clsCashSetup::Send_Order(const Recordset& rsNewBank) {
     return stagingRequest(rsNewBank, bankMapping(true),
-                          {kBank, QStringLiteral("C"), kCreateFailed,
+                          {kBank, QStringLiteral("C"), kFailed.create,
                            QStringLiteral("Bank Details would be created under : "),
                            QStringLiteral("Bank_Code_VC"), QStringLiteral(" for unassigned code")});
 }
 
 QString clsCashSetup::Update_Order(const Recordset& rsNewBank) {
     return stagingRequest(rsNewBank, bankMapping(false),
-                          usualKind(kBank, QStringLiteral("U"), kUpdateFailed, kName));
+                          usualKind(kBank, QStringLiteral("U"), kFailed.update, kName));
 }
 
 QString clsCashSetup::Delete_Order(const Recordset& rsNewBank) {
     return stagingRequest(rsNewBank, bankMapping(false),
-                          usualKind(kBank, QStringLiteral("D"), kDeleteFailed, kName));
+                          usualKind(kBank, QStringLiteral("D"), kFailed.remove, kName));
 }
 
 } // namespace orv

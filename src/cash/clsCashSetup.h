@@ -11,9 +11,9 @@ namespace orv {
 // shows the sentence or the failure text returned.
 class clsCashSetup : public DataClass {
 public:
-    static inline const QString kCreateFailed = QStringLiteral("Bank Name already Exist, Creation Failed");
-    static inline const QString kUpdateFailed = QStringLiteral("Cash Details Update Failed");
-    static inline const QString kDeleteFailed = QStringLiteral("Cash Details Delete Failed");
+    static inline const FailureTexts kFailed{QStringLiteral("Bank Name already Exist, Creation Failed"),
+                                             QStringLiteral("Cash Details Update Failed"),
+                                             QStringLiteral("Cash Details Delete Failed")};
 
     clsCashSetup();
 

@@ -26,6 +26,14 @@ public:
     // (staging field, request column), in the order a request copies them.
     using Mapping = std::vector<std::pair<QString, QString>>;
 
+    // What the writer returns for one kind of record when the books refuse
+    // its create, update or delete request.
+    struct FailureTexts {
+        QString create;
+        QString update;
+        QString remove;
+    };
+
     virtual ~DataClass() = default;
 
     void Class_Initialize();

@@ -27,18 +27,18 @@ const QStringList kStatus = {QStringLiteral("Status_bt")};
 QString clsCOASetup::Send_Order(const Recordset& rsNewCOA) {
     return stagingRequest(rsNewCOA,
                           sameNames(QStringList{QStringLiteral("GL_ID")} + kAccountFields + kStatus),
-                          usualKind(kStaging, QStringLiteral("C"), kCreateFailed, QStringLiteral("GL_ID"),
+                          usualKind(kStaging, QStringLiteral("C"), kFailed.create, QStringLiteral("GL_ID"),
                                     QStringLiteral("Account code created under : ")));
 }
 
 QString clsCOASetup::Update_Order(const Recordset& rsNewCOA) {
     return stagingRequest(rsNewCOA, sameNames(kAccountFields + kStatus),
-                          usualKind(kStaging, QStringLiteral("U"), kUpdateFailed, kName));
+                          usualKind(kStaging, QStringLiteral("U"), kFailed.update, kName));
 }
 
 QString clsCOASetup::Delete_Order(const Recordset& rsNewCOA) {
     return stagingRequest(rsNewCOA, sameNames(kAccountFields),
-                          usualKind(kStaging, QStringLiteral("D"), kDeleteFailed, kName));
+                          usualKind(kStaging, QStringLiteral("D"), kFailed.remove, kName));
 }
 
 } // namespace orv

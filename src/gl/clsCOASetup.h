@@ -9,9 +9,9 @@ namespace orv {
 // shows the sentence or the failure text returned.
 class clsCOASetup : public DataClass {
 public:
-    static inline const QString kCreateFailed = QStringLiteral("Account code already Exist, Creation Failed");
-    static inline const QString kUpdateFailed = QStringLiteral("Account Update Failed");
-    static inline const QString kDeleteFailed = QStringLiteral("Account Delete Failed");
+    static inline const FailureTexts kFailed{QStringLiteral("Account code already Exist, Creation Failed"),
+                                             QStringLiteral("Account Update Failed"),
+                                             QStringLiteral("Account Delete Failed")};
 
     clsCOASetup();
 

@@ -74,15 +74,15 @@ const Master& item() {
 } // namespace
 
 // clang-format off
-QString clsIVSetup::Send_Stock(const Recordset& r) { return request(r, category(), "C", kStockCreateFailed); }
-QString clsIVSetup::Update_Stock(const Recordset& r) { return request(r, category(), "U", kStockUpdateFailed); }
-QString clsIVSetup::Delete_Stock(const Recordset& r) { return request(r, category(), "D", kStockDeleteFailed); }
-QString clsIVSetup::Send_Acctset(const Recordset& r) { return request(r, accountSet(), "C", kAcctsetCreateFailed); }
-QString clsIVSetup::Update_Acctset(const Recordset& r) { return request(r, accountSet(), "U", kAcctsetUpdateFailed); }
-QString clsIVSetup::Delete_Acctset(const Recordset& r) { return request(r, accountSet(), "D", kAcctsetDeleteFailed); }
-QString clsIVSetup::Send_Item(const Recordset& r) { return request(r, item(), "C", kItemCreateFailed); }
-QString clsIVSetup::Update_Item(const Recordset& r) { return request(r, item(), "U", kItemUpdateFailed); }
-QString clsIVSetup::Delete_Item(const Recordset& r) { return request(r, item(), "D", kItemDeleteFailed); }
+QString clsIVSetup::Send_Stock(const Recordset& r) { return request(r, category(), "C", kStockFailed.create); }
+QString clsIVSetup::Update_Stock(const Recordset& r) { return request(r, category(), "U", kStockFailed.update); }
+QString clsIVSetup::Delete_Stock(const Recordset& r) { return request(r, category(), "D", kStockFailed.remove); }
+QString clsIVSetup::Send_Acctset(const Recordset& r) { return request(r, accountSet(), "C", kAcctsetFailed.create); }
+QString clsIVSetup::Update_Acctset(const Recordset& r) { return request(r, accountSet(), "U", kAcctsetFailed.update); }
+QString clsIVSetup::Delete_Acctset(const Recordset& r) { return request(r, accountSet(), "D", kAcctsetFailed.remove); }
+QString clsIVSetup::Send_Item(const Recordset& r) { return request(r, item(), "C", kItemFailed.create); }
+QString clsIVSetup::Update_Item(const Recordset& r) { return request(r, item(), "U", kItemFailed.update); }
+QString clsIVSetup::Delete_Item(const Recordset& r) { return request(r, item(), "D", kItemFailed.remove); }
 // clang-format on
 
 } // namespace orv

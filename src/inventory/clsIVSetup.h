@@ -11,18 +11,15 @@ namespace orv {
 // columns do (compared without regard to case).
 class clsIVSetup : public DataClass {
 public:
-    static inline const QString kStockCreateFailed =
-        QStringLiteral("Product Category already Exist, Creation Failed");
-    static inline const QString kStockUpdateFailed = QStringLiteral("Category Update Failed");
-    static inline const QString kStockDeleteFailed = QStringLiteral("Category Delete Failed");
-    static inline const QString kAcctsetCreateFailed =
-        QStringLiteral("Product Account set already Exist, Creation Failed");
-    static inline const QString kAcctsetUpdateFailed = QStringLiteral("Account Set-Up Update Failed");
-    static inline const QString kAcctsetDeleteFailed = QStringLiteral("Account Set-Up Delete Failed");
-    static inline const QString kItemCreateFailed =
-        QStringLiteral("Item Code already Exist, Creation Failed");
-    static inline const QString kItemUpdateFailed = QStringLiteral("Item Code Update Failed");
-    static inline const QString kItemDeleteFailed = QStringLiteral("Item Code Delete Failed");
+    static inline const FailureTexts kStockFailed{
+        QStringLiteral("Product Category already Exist, Creation Failed"),
+        QStringLiteral("Category Update Failed"), QStringLiteral("Category Delete Failed")};
+    static inline const FailureTexts kAcctsetFailed{
+        QStringLiteral("Product Account set already Exist, Creation Failed"),
+        QStringLiteral("Account Set-Up Update Failed"), QStringLiteral("Account Set-Up Delete Failed")};
+    static inline const FailureTexts kItemFailed{QStringLiteral("Item Code already Exist, Creation Failed"),
+                                                 QStringLiteral("Item Code Update Failed"),
+                                                 QStringLiteral("Item Code Delete Failed")};
 
     clsIVSetup();
 

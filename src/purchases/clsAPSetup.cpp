@@ -36,21 +36,21 @@ Recordset clsAPSetup::Get_COA_Details(std::int32_t GL_ID) {
 
 QString clsAPSetup::Send_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, withVatReg(partyRequestMapping(true, true, true)),
-                          {kCreditors, QStringLiteral("C"), kCreateFailed,
+                          {kCreditors, QStringLiteral("C"), kFailed.create,
                            QStringLiteral("Creditor would be created for "), QStringLiteral("customerid"),
                            QStringLiteral(" if this code has not been assigned yet")});
 }
 
 QString clsAPSetup::Update_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, withVatReg(partyRequestMapping(true, true, false)),
-                          {kCreditors, QStringLiteral("U"), kUpdateFailed, QStringLiteral("Creditor "),
+                          {kCreditors, QStringLiteral("U"), kFailed.update, QStringLiteral("Creditor "),
                            QStringLiteral("CompanyName"),
                            QStringLiteral(" details would be updated if no transaction been posted")});
 }
 
 QString clsAPSetup::Delete_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, partyRequestMapping(false, true, false),
-                          {kCreditors, QStringLiteral("D"), kDeleteFailed, QStringLiteral("Creditor "),
+                          {kCreditors, QStringLiteral("D"), kFailed.remove, QStringLiteral("Creditor "),
                            QStringLiteral("CompanyName"),
                            QStringLiteral(" would be Deleted if there is no transaction history")});
 }

@@ -11,10 +11,9 @@ namespace orv {
 // window shows the sentence or the failure text returned.
 class clsAPSetup : public DataClass {
 public:
-    static inline const QString kCreateFailed =
-        QStringLiteral("Creditor Name already Exist, Creation Failed");
-    static inline const QString kUpdateFailed = QStringLiteral("Creditor Update Failed");
-    static inline const QString kDeleteFailed = QStringLiteral("Creditor Delete Failed");
+    static inline const FailureTexts kFailed{QStringLiteral("Creditor Name already Exist, Creation Failed"),
+                                             QStringLiteral("Creditor Update Failed"),
+                                             QStringLiteral("Creditor Delete Failed")};
 
     clsAPSetup();
 

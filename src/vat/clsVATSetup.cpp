@@ -37,20 +37,20 @@ Recordset clsVATSetup::Get_COA_Details(std::int32_t GL_ID) {
 
 QString clsVATSetup::Send_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, vatMapping(),
-                          usualKind(kVat, QStringLiteral("C"), kCreateFailed, QStringLiteral("vat_name"),
+                          usualKind(kVat, QStringLiteral("C"), kFailed.create, QStringLiteral("vat_name"),
                                     QStringLiteral("VAT code created under : ")));
 }
 
 QString clsVATSetup::Update_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, vatMapping(),
-                          {kVat, QStringLiteral("U"), kUpdateFailed, QStringLiteral("VAT "),
+                          {kVat, QStringLiteral("U"), kFailed.update, QStringLiteral("VAT "),
                            QStringLiteral("vat_name"),
                            QStringLiteral(" details would be updated if no transaction been posted")});
 }
 
 QString clsVATSetup::Delete_Order(const Recordset& rsNewCreditor) {
     return stagingRequest(rsNewCreditor, vatMapping(),
-                          {kVat, QStringLiteral("D"), kDeleteFailed, QStringLiteral("VAT Details "),
+                          {kVat, QStringLiteral("D"), kFailed.remove, QStringLiteral("VAT Details "),
                            QStringLiteral("vat_name"),
                            QStringLiteral(" would be Deleted if there is no transaction history")});
 }

@@ -11,9 +11,9 @@ namespace orv {
 // refuses; the window shows the sentence or the failure text returned.
 class clsVATSetup : public DataClass {
 public:
-    static inline const QString kCreateFailed = QStringLiteral("VAT Name already Exist, Creation Failed");
-    static inline const QString kUpdateFailed = QStringLiteral("VAT Update Failed");
-    static inline const QString kDeleteFailed = QStringLiteral("VAT Delete Failed");
+    static inline const FailureTexts kFailed{QStringLiteral("VAT Name already Exist, Creation Failed"),
+                                             QStringLiteral("VAT Update Failed"),
+                                             QStringLiteral("VAT Delete Failed")};
 
     clsVATSetup();
 

@@ -112,7 +112,7 @@ TEST_F(PartyRequestsTest, ACustomerCreateIsRefusedForEveryBrokenRule) {
     const qint64 requests = count(QStringLiteral("Temp_Customers"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        test::expectRefused(data, data.Send_Order(customer(c.request)), clsARSetup::kCustomerCreateFailed,
+        test::expectRefused(data, data.Send_Order(customer(c.request)), clsARSetup::kCustomerFailed.create,
                             QLatin1String(c.reason));
     }
     EXPECT_EQ(count(QStringLiteral("Customers")), 1);
@@ -133,31 +133,31 @@ TEST_F(PartyRequestsTest, AnUpdateKeepsKeyFieldsOnceTheCustomerHasHistory) {
               QStringLiteral("2 New Rd 8000 0"));
 
     // Without history the customer may move to a free account.
-    EXPECT_NE(data.Update_Order(customer(with(acme, "GL_ID", "1210"))), clsARSetup::kCustomerUpdateFailed);
+    EXPECT_NE(data.Update_Order(customer(with(acme, "GL_ID", "1210"))), clsARSetup::kCustomerFailed.update);
     EXPECT_EQ(customerColumn("Acme Trading", "CustomerID"), QStringLiteral("1210"));
-    EXPECT_EQ(data.Update_Order(customer(with(acme, "GL_ID", "70000"))), clsARSetup::kCustomerUpdateFailed)
+    EXPECT_EQ(data.Update_Order(customer(with(acme, "GL_ID", "70000"))), clsARSetup::kCustomerFailed.update)
         << "another customer's account";
     EXPECT_EQ(data.Update_Order(customer(with(with(acme, "GL_ID", "1210"), "Cur_Type", "USD"))),
-              clsARSetup::kCustomerUpdateFailed)
+              clsARSetup::kCustomerFailed.update)
         << "a local customer trades in the home currency";
 
     postJournal(kPettyCash, kGlobex, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     Values moved = with(acme, "GL_ID", "1210");
     moved["City"] = "Jurong";
-    EXPECT_NE(data.Update_Order(customer(moved)), clsARSetup::kCustomerUpdateFailed) << "descriptive fields";
+    EXPECT_NE(data.Update_Order(customer(moved)), clsARSetup::kCustomerFailed.update) << "descriptive fields";
     EXPECT_EQ(customerColumn("Acme Trading", "City"), QStringLiteral("Jurong"));
     addDebtorAccount(1250, QStringLiteral("Spare Debtor"));
     test::expectRefused(data, data.Update_Order(customer(with(moved, "GL_ID", "1250"))),
-                        clsARSetup::kCustomerUpdateFailed,
+                        clsARSetup::kCustomerFailed.update,
                         QStringLiteral("customer code or currency of a customer with transaction history"));
 
     Values initech = foreign(kInitech, "Initech");
     EXPECT_NE(data.Update_Order(customer(with(initech, "Cur_Type", "EUR"))),
-              clsARSetup::kCustomerUpdateFailed);
-    EXPECT_EQ(data.Update_Order(customer(with(initech, "UnRG", "1"))), clsARSetup::kCustomerUpdateFailed)
+              clsARSetup::kCustomerFailed.update);
+    EXPECT_EQ(data.Update_Order(customer(with(initech, "UnRG", "1"))), clsARSetup::kCustomerFailed.update)
         << "a foreign customer's accounts are P&L accounts";
     test::expectRefused(data, data.Update_Order(customer(local(kGlobex, "Nobody"))),
-                        clsARSetup::kCustomerUpdateFailed, QStringLiteral("no customer of that name"));
+                        clsARSetup::kCustomerFailed.update, QStringLiteral("no customer of that name"));
     expectBooksSound();
 }
 
@@ -169,10 +169,10 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
     postJournal(kPettyCash, kAcme, tan);
 
     test::expectRefused(data, data.Delete_Order(customer(local(kAcme, "Acme Trading"))),
-                        clsARSetup::kCustomerDeleteFailed,
+                        clsARSetup::kCustomerFailed.remove,
                         QStringLiteral("customer has transaction history"));
     test::expectRefused(data, data.Delete_Order(customer(local(0, "Nobody"))),
-                        clsARSetup::kCustomerDeleteFailed, QStringLiteral("no customer of that name"));
+                        clsARSetup::kCustomerFailed.remove, QStringLiteral("no customer of that name"));
     EXPECT_EQ(data.Delete_Order(customer(local(0, "globex"))),
               QStringLiteral("Customer globex would be Deleted if there is no transaction history"));
     EXPECT_EQ(count(QStringLiteral("Customers")), 2);
@@ -185,14 +185,14 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
                                "'2010-06-15')")
                     .arg(tan));
     test::expectRefused(data, data.Delete_Order(customer(local(0, "Initech"))),
-                        clsARSetup::kCustomerDeleteFailed,
+                        clsARSetup::kCustomerFailed.remove,
                         QStringLiteral("customer has transaction history"));
     sql(QStringLiteral("DELETE FROM Orders"));
     sql(QStringLiteral(
         "INSERT INTO Forex_Unrealised_AR_T (creditorid, inv_no, Payable, allocated, Cur_Type, "
         "cur_rate, Clsg_Rate, Year_SI, Period_TI) VALUES (70000, 1, 0, 0, 'USD', 1.3, 1.29, 2010, 12)"));
     test::expectRefused(data, data.Delete_Order(customer(local(0, "Initech"))),
-                        clsARSetup::kCustomerDeleteFailed,
+                        clsARSetup::kCustomerFailed.remove,
                         QStringLiteral("customer has transaction history"));
     EXPECT_EQ(count(QStringLiteral("Customers")), 2);
 }
@@ -200,18 +200,18 @@ TEST_F(PartyRequestsTest, ADeleteIsRefusedWhileTheCustomerHasTransactionHistory)
 TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
     EXPECT_EQ(data.Send_Ship(shipper("Speedy", "62223333", "5 Harbour Rd")),
               QStringLiteral("Shipper only created for unassigned Code Speedy"));
-    test::expectRefused(data, data.Send_Ship(shipper("SPEEDY", "1", "x")), clsARSetup::kShipperCreateFailed,
+    test::expectRefused(data, data.Send_Ship(shipper("SPEEDY", "1", "x")), clsARSetup::kShipperFailed.create,
                         QStringLiteral("shipper name exists"));
-    test::expectRefused(data, data.Send_Ship(shipper("   ", "1", "x")), clsARSetup::kShipperCreateFailed,
+    test::expectRefused(data, data.Send_Ship(shipper("   ", "1", "x")), clsARSetup::kShipperFailed.create,
                         QStringLiteral("shipper name blank"));
     EXPECT_EQ(data.Update_Ship(shipper("speedy", "69998888", "7 Pier Rd")),
               QStringLiteral("Shipper Updated for speedy"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT Phone || ' ' || Shipaddr FROM Shippers")),
               QStringLiteral("69998888 7 Pier Rd"));
-    test::expectRefused(data, data.Update_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperUpdateFailed,
-                        QStringLiteral("no shipper of that name"));
-    test::expectRefused(data, data.Delete_Ship(shipper("Nobody", "1", "x")), clsARSetup::kShipperDeleteFailed,
-                        QStringLiteral("no shipper of that name"));
+    test::expectRefused(data, data.Update_Ship(shipper("Nobody", "1", "x")),
+                        clsARSetup::kShipperFailed.update, QStringLiteral("no shipper of that name"));
+    test::expectRefused(data, data.Delete_Ship(shipper("Nobody", "1", "x")),
+                        clsARSetup::kShipperFailed.remove, QStringLiteral("no shipper of that name"));
     addShipper(QStringLiteral("Slowboat"));
     EXPECT_EQ(data.Delete_Ship(shipper("Slowboat", "1", "x")),
               QStringLiteral("Shipper deleted for Slowboat"));
@@ -224,20 +224,20 @@ TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
         QStringLiteral("INSERT INTO Orders (customerid, EmployeeID, OrderDate, ShipVia) VALUES (1200, %1, "
                        "'2010-06-15', 1)")
             .arg(addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"))));
-    test::expectRefused(data, data.Delete_Ship(shipper("Speedy", "1", "x")), clsARSetup::kShipperDeleteFailed,
-                        QStringLiteral("shipper has transaction history"));
+    test::expectRefused(data, data.Delete_Ship(shipper("Speedy", "1", "x")),
+                        clsARSetup::kShipperFailed.remove, QStringLiteral("shipper has transaction history"));
 }
 
 TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
     EXPECT_EQ(data.Send_Employee(employee("Tan", "Mary")), QStringLiteral("Employee created for  Tan"));
     EXPECT_EQ(data.Send_Employee(employee("Tan", "John")), QStringLiteral("Employee created for  Tan"));
-    test::expectRefused(data, data.Send_Employee(employee("TAN", "mary")), clsARSetup::kEmployeeCreateFailed,
+    test::expectRefused(data, data.Send_Employee(employee("TAN", "mary")), clsARSetup::kEmployeeFailed.create,
                         QStringLiteral("employee name exists"));
     test::expectRefused(data, data.Send_Employee(employee("Lee, Jr", "Ken")),
-                        clsARSetup::kEmployeeCreateFailed, QStringLiteral("a name holds a comma"));
-    test::expectRefused(data, data.Send_Employee(employee("Lee", "K,en")), clsARSetup::kEmployeeCreateFailed,
+                        clsARSetup::kEmployeeFailed.create, QStringLiteral("a name holds a comma"));
+    test::expectRefused(data, data.Send_Employee(employee("Lee", "K,en")), clsARSetup::kEmployeeFailed.create,
                         QStringLiteral("a name holds a comma"));
-    test::expectRefused(data, data.Send_Employee(employee("Lee", " ")), clsARSetup::kEmployeeCreateFailed,
+    test::expectRefused(data, data.Send_Employee(employee("Lee", " ")), clsARSetup::kEmployeeFailed.create,
                         QStringLiteral("last or first name blank"));
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT HireDate || ' ' || BirthDate FROM Employees WHERE FirstName = 'Mary'")),
@@ -250,16 +250,16 @@ TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT Address FROM Employees WHERE FirstName = 'Mary'")),
               QStringLiteral("3 Hill St"));
     test::expectRefused(data, data.Update_Employee(employee("Tan", "Nobody")),
-                        clsARSetup::kEmployeeUpdateFailed, QStringLiteral("no employee of that name"));
+                        clsARSetup::kEmployeeFailed.update, QStringLiteral("no employee of that name"));
 
     postJournal(
         kPettyCash, 0,
         scalar(QStringLiteral("SELECT EmployeeID FROM Employees WHERE FirstName = 'Mary'")).toLongLong());
     test::expectRefused(data, data.Delete_Employee(employee("Tan", "Mary")),
-                        clsARSetup::kEmployeeDeleteFailed,
+                        clsARSetup::kEmployeeFailed.remove,
                         QStringLiteral("employee has transaction history"));
     EXPECT_EQ(data.Delete_Employee(employee("Tan", "John")), QStringLiteral("Employee deleted for  Tan"));
-    EXPECT_EQ(data.Delete_Employee(employee("Tan", "John")), clsARSetup::kEmployeeDeleteFailed);
+    EXPECT_EQ(data.Delete_Employee(employee("Tan", "John")), clsARSetup::kEmployeeFailed.remove);
     EXPECT_EQ(count(QStringLiteral("Employees")), 1);
     expectBooksSound();
 }

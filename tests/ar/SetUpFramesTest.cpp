@@ -57,7 +57,7 @@ TEST_F(SetUpFramesTest, ShipperChecksRunInOrderAndBlanksCount) {
     // A name of blanks passes the frame; the database refuses it, and what
     // was typed stays for the clerk to correct.
     EXPECT_EQ(press(s.cmdShip),
-              clsARSetup::kShipperCreateFailed + QStringLiteral("\nType the shipper's name."));
+              clsARSetup::kShipperFailed.create + QStringLiteral("\nType the shipper's name."));
     EXPECT_EQ(s.cboShipcode->currentText(), QStringLiteral("   "));
     EXPECT_EQ(s.txtshipphone->text(), QStringLiteral("not a number"));
     EXPECT_EQ(s.txtshipaddr->text(), QStringLiteral("5 Harbour Rd"));
@@ -101,7 +101,7 @@ TEST_F(SetUpFramesTest, ShippersAreCreatedUpdatedAndDeletedWithTheirSentences) {
     EXPECT_TRUE(items(s.cboShipcode).isEmpty());
     fillShipper(QStringLiteral("Nobody"), QStringLiteral("x"), QStringLiteral("y"));
     EXPECT_EQ(press(s.UpdateShip),
-              clsARSetup::kShipperUpdateFailed +
+              clsARSetup::kShipperFailed.update +
                   QStringLiteral("\nThere is no shipper of that name; choose the shipper "
                                  "from the list."));
     EXPECT_TRUE(shipperButtonsEnabled());
@@ -215,7 +215,7 @@ TEST_F(SetUpFramesTest, AnEmployeeWithPostingsStaysAndARemovedOneLoadsNothing) {
     const Employees e = employees();
     fillEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"), QStringLiteral("x"), QStringLiteral("y"));
     EXPECT_EQ(press(e.DeleteEmp),
-              clsARSetup::kEmployeeDeleteFailed +
+              clsARSetup::kEmployeeFailed.remove +
                   QStringLiteral("\nThe employee has keyed in documents and cannot be deleted."));
     EXPECT_EQ(e.txtfirstname->text(), QStringLiteral("Mary")) << "a refusal keeps what was typed";
     EXPECT_EQ(count(QStringLiteral("Employees")), 2);

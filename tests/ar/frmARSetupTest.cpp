@@ -319,7 +319,7 @@ TEST_F(frmARSetupTest, ARefusedCreateSaysWhyAndKeepsWhatWasTyped) {
         window->cmdNew->click();
         fillLocal(r.name, r.code);
         window->cmdSend->setFocus();
-        EXPECT_EQ(press(window->cmdSend), clsARSetup::kCustomerCreateFailed + QLatin1Char('\n') + r.why);
+        EXPECT_EQ(press(window->cmdSend), clsARSetup::kCustomerFailed.create + QLatin1Char('\n') + r.why);
         EXPECT_EQ(window->cboCompany->currentText(), r.name);
         EXPECT_EQ(window->txtCreditLimit->text(), QStringLiteral("5000"));
         EXPECT_EQ(window->cboCOA->currentText(), QString::number(r.code));
@@ -332,7 +332,7 @@ TEST_F(frmARSetupTest, ARefusedCreateSaysWhyAndKeepsWhatWasTyped) {
     window->cboCurrency->setEditText(QStringLiteral("SGD"));
     EXPECT_EQ(
         press(window->cmdSend),
-        clsARSetup::kCustomerCreateFailed +
+        clsARSetup::kCustomerFailed.create +
             QStringLiteral("\nA LOCAL customer must trade in SGD, a FOREIGN customer in another currency."));
     EXPECT_EQ(window->focusWidget(), window->cboCurrency);
     EXPECT_EQ(items(window->cboCompany), QStringList{"Acme Trading"});
@@ -435,7 +435,7 @@ TEST_F(frmARSetupTest, DeleteNamesTheCustomerLastLoaded) {
     postJournal(kPettyCash, kGlobex, addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary")));
     choose(window->cboCompany, QStringLiteral("Globex"));
     EXPECT_EQ(press(window->cmdDelete),
-              clsARSetup::kCustomerDeleteFailed +
+              clsARSetup::kCustomerFailed.remove +
                   QStringLiteral("\nThe customer has transactions and cannot be deleted."));
     EXPECT_EQ(items(window->cboCompany), QStringList{"Globex"});
     EXPECT_EQ(count(QStringLiteral("Temp_Customers")), 3);

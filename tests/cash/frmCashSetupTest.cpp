@@ -96,12 +96,12 @@ TEST_F(frmCashSetupTest, BankRequestsFollowTheRegisterRules) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        test::expectRefused(data, data.Send_Order(bank(c.code, c.name)), clsCashSetup::kCreateFailed,
+        test::expectRefused(data, data.Send_Order(bank(c.code, c.name)), clsCashSetup::kFailed.create,
                             QLatin1String(c.reason));
     }
-    test::expectRefused(data, data.Update_Order(bank("", "Nobody")), clsCashSetup::kUpdateFailed,
+    test::expectRefused(data, data.Update_Order(bank("", "Nobody")), clsCashSetup::kFailed.update,
                         QStringLiteral("no bank of that name"));
-    EXPECT_EQ(data.Delete_Order(bank("", "Nobody")), clsCashSetup::kDeleteFailed);
+    EXPECT_EQ(data.Delete_Order(bank("", "Nobody")), clsCashSetup::kFailed.remove);
     EXPECT_EQ(count(QStringLiteral("Bank_T")), 1);
     EXPECT_EQ(count(QStringLiteral("Temp_Bank")), 1) << "a refused request leaves no row";
     EXPECT_EQ(scalar(QStringLiteral("SELECT Role FROM v_Account_Role WHERE GL_ID = 1020")),
@@ -180,7 +180,7 @@ TEST_F(frmCashSetupTest, CreateUpdateAndDeleteWithTheirSentencesAndButtons) {
     window->cboCOA->setEditText(QStringLiteral("1020"));
     choose(window->cboCOA, QStringLiteral("1020"));
     EXPECT_EQ(press(window->cmdUpdate),
-              clsCashSetup::kUpdateFailed +
+              clsCashSetup::kFailed.update +
                   QStringLiteral("\nThere is no bank of that name; choose the bank from the list."));
     EXPECT_EQ(window->focusWidget(), window->cboCompany);
 

@@ -95,7 +95,7 @@ TEST_F(CoaRequestsTest, CreateIsRefusedForAnExistingCodeOrNameOrBadValues) {
          "account code missing"},
     };
     for (const auto& c : cases)
-        test::expectRefused(coa, coa.Send_Order(c.request), clsCOASetup::kCreateFailed,
+        test::expectRefused(coa, coa.Send_Order(c.request), clsCOASetup::kFailed.create,
                             QLatin1String(c.reason));
     EXPECT_EQ(count(QStringLiteral("COA_T")), before);
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 0) << "a refused request leaves no row";
@@ -123,7 +123,7 @@ TEST_F(CoaRequestsTest, UpdateFindsTheAccountByNameAndChangesTypeCategoriesAndSt
          "retained earnings account set inactive"},
     };
     for (const auto& c : cases)
-        test::expectRefused(coa, coa.Update_Order(c.request), clsCOASetup::kUpdateFailed,
+        test::expectRefused(coa, coa.Update_Order(c.request), clsCOASetup::kFailed.update,
                             QLatin1String(c.reason));
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 1);
 }
@@ -132,10 +132,10 @@ TEST_F(CoaRequestsTest, TheTypeOfAnAccountInUseIsFrozenItsOtherFieldsAreNot) {
     postRent();
     const QString inUse = QStringLiteral("account type of an account in use");
     test::expectRefused(coa, coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("BS"))),
-                        clsCOASetup::kUpdateFailed, inUse);
+                        clsCOASetup::kFailed.update, inUse);
     // The sales account of the GEN product category has no postings but is in use.
     test::expectRefused(coa, coa.Update_Order(account(0, QStringLiteral("Sales"), QStringLiteral("BS"))),
-                        clsCOASetup::kUpdateFailed, inUse);
+                        clsCOASetup::kFailed.update, inUse);
     EXPECT_EQ(coa.Update_Order(account(0, QStringLiteral("Rent"), QStringLiteral("PL"), 0)),
               QStringLiteral("Rent have been updated"));
     EXPECT_EQ(column(QStringLiteral("Status_bt"), QStringLiteral("Rent")), QStringLiteral("0"));
@@ -160,7 +160,7 @@ TEST_F(CoaRequestsTest, DeleteRemovesAnUnusedAccountAndRefusesOneInUse) {
     };
     for (const auto& c : cases)
         test::expectRefused(coa, coa.Delete_Order(account(0, QLatin1String(c.name))),
-                            clsCOASetup::kDeleteFailed, QLatin1String(c.reason));
+                            clsCOASetup::kFailed.remove, QLatin1String(c.reason));
     EXPECT_EQ(column(QStringLiteral("count(*)"), QStringLiteral("Rent")), QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("Temp_COA")), 1);
     expectBooksSound();
@@ -173,5 +173,5 @@ TEST_F(CoaRequestsTest, AnAccountWithOnlyAZeroJournalLineIsNotDeleted) {
     clsGLEntry gl;
     ASSERT_EQ(gl.Send_Order(journalHeader(emp), lines), QStringLiteral("1"));
     test::expectRefused(coa, coa.Delete_Order(account(0, QStringLiteral("Freight"))),
-                        clsCOASetup::kDeleteFailed, QStringLiteral("account has transaction history"));
+                        clsCOASetup::kFailed.remove, QStringLiteral("account has transaction history"));
 }

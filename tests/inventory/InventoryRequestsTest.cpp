@@ -112,15 +112,15 @@ TEST_F(InventoryRequestsTest, CategoryRequestsAreRefusedForEveryBrokenRule) {
     };
     const qint64 requests = count("Temp_Product_Category_T");
     for (const auto& c : creates)
-        expectRefused(data.Send_Stock(c.request), clsIVSetup::kStockCreateFailed, c.reason);
+        expectRefused(data.Send_Stock(c.request), clsIVSetup::kStockFailed.create, c.reason);
     EXPECT_EQ(count("Temp_Product_Category_T"), requests) << "a refused request leaves no row";
 
     addCategory(QStringLiteral("HW"), QStringLiteral("Hardware"));
-    expectRefused(data.Update_Stock(category("HW", "General Goods")), clsIVSetup::kStockUpdateFailed,
+    expectRefused(data.Update_Stock(category("HW", "General Goods")), clsIVSetup::kStockFailed.update,
                   "category name exists");
     expectRefused(data.Update_Stock(category("HW", "Hardware", "4000", "1400")),
-                  clsIVSetup::kStockUpdateFailed, "cost of sales account is not a profit and loss account");
-    expectRefused(data.Update_Stock(category("XX", "Hardware")), clsIVSetup::kStockUpdateFailed,
+                  clsIVSetup::kStockFailed.update, "cost of sales account is not a profit and loss account");
+    expectRefused(data.Update_Stock(category("XX", "Hardware")), clsIVSetup::kStockFailed.update,
                   "no category of that code");
     EXPECT_EQ(data.Update_Stock(category("hw", "Tools", "4100", "5100")),
               QStringLiteral("Tools have been updated"));
@@ -129,14 +129,14 @@ TEST_F(InventoryRequestsTest, CategoryRequestsAreRefusedForEveryBrokenRule) {
         QStringLiteral("Tools41005100"));
 
     addItem(QStringLiteral("W-1"), QStringLiteral("Widget"), QStringLiteral("HW"));
-    expectRefused(data.Delete_Stock(category("HW", "Tools")), clsIVSetup::kStockDeleteFailed,
+    expectRefused(data.Delete_Stock(category("HW", "Tools")), clsIVSetup::kStockFailed.remove,
                   "category holds items");
     EXPECT_EQ(data.Delete_Item(item("W-1")),
               QStringLiteral("W-1 would be Deleted if there is no transaction history"));
     EXPECT_EQ(data.Delete_Stock(category("HW", "Tools")),
               QStringLiteral("Tools would be Deleted if there is no transaction history"));
     EXPECT_EQ(count("Product_Category_T"), 1);
-    expectRefused(data.Delete_Stock(category("HW", "Tools")), clsIVSetup::kStockDeleteFailed,
+    expectRefused(data.Delete_Stock(category("HW", "Tools")), clsIVSetup::kStockFailed.remove,
                   "no category of that code");
     expectBooksSound();
 }
@@ -168,19 +168,19 @@ TEST_F(InventoryRequestsTest, AccountSetRequestsAreRefusedForEveryBrokenRule) {
     };
     const qint64 requests = count("Temp_Product_Accountset_T");
     for (const auto& c : creates)
-        expectRefused(data.Send_Acctset(c.request), clsIVSetup::kAcctsetCreateFailed, c.reason);
+        expectRefused(data.Send_Acctset(c.request), clsIVSetup::kAcctsetFailed.create, c.reason);
     EXPECT_EQ(count("Temp_Product_Accountset_T"), requests) << "a refused request leaves no row";
     EXPECT_EQ(count("Product_AccountSet_T"), 1);
 
     addAccountSet(QStringLiteral("TOOLS"), 1320, 2100, 1310);
     expectRefused(data.Update_Acctset(accountSet("TOOLS", "LIFO", "1320", "2100", "1310")),
-                  clsIVSetup::kAcctsetUpdateFailed, "costing method is not FIFO or AVEG");
+                  clsIVSetup::kAcctsetFailed.update, "costing method is not FIFO or AVEG");
     expectRefused(data.Update_Acctset(accountSet("TOOLS", "FIFO", "1330", "2100", "1310")),
-                  clsIVSetup::kAcctsetUpdateFailed, "postings outside its role");
+                  clsIVSetup::kAcctsetFailed.update, "postings outside its role");
     expectRefused(data.Update_Acctset(accountSet("TOOLS", "FIFO", "1320", "2100", "2100")),
-                  clsIVSetup::kAcctsetUpdateFailed, "not all different");
+                  clsIVSetup::kAcctsetFailed.update, "not all different");
     expectRefused(data.Update_Acctset(accountSet("NONE", "FIFO", "1320", "2100", "1310")),
-                  clsIVSetup::kAcctsetUpdateFailed, "no account set of that name");
+                  clsIVSetup::kAcctsetFailed.update, "no account set of that name");
     EXPECT_EQ(data.Update_Acctset(accountSet("tools", "AVEG", "1300", "2100", "1310")),
               QStringLiteral("tools have been updated"));
     EXPECT_EQ(
@@ -189,7 +189,7 @@ TEST_F(InventoryRequestsTest, AccountSetRequestsAreRefusedForEveryBrokenRule) {
 
     addItem(QStringLiteral("W-1"), QStringLiteral("Widget"), QStringLiteral("GEN"), QStringLiteral("TOOLS"));
     expectRefused(data.Delete_Acctset(accountSet("TOOLS", "AVEG", "1300", "2100", "1310")),
-                  clsIVSetup::kAcctsetDeleteFailed, "account set used by items");
+                  clsIVSetup::kAcctsetFailed.remove, "account set used by items");
     addAccountSet(QStringLiteral("SPARE"), 1300, 2100, 1310);
     EXPECT_EQ(data.Delete_Acctset(accountSet("SPARE", "FIFO", "1300", "2100", "1310")),
               QStringLiteral("SPARE would be Deleted if there is no transaction history"));
@@ -211,14 +211,14 @@ TEST_F(InventoryRequestsTest, ItemRequestsAreRefusedForEveryBrokenRule) {
     };
     const qint64 requests = count("Temp_Product_T");
     for (const auto& c : creates)
-        expectRefused(data.Send_Item(c.request), clsIVSetup::kItemCreateFailed, c.reason);
+        expectRefused(data.Send_Item(c.request), clsIVSetup::kItemFailed.create, c.reason);
     EXPECT_EQ(count("Temp_Product_T"), requests) << "a refused request leaves no row";
 
     EXPECT_EQ(data.Send_Item(item("W-2", "GEN", "STANDARD", "1", "Widget")),
               QStringLiteral("Item code created under : W-2"))
         << "two items may share a name";
-    expectRefused(data.Update_Item(item("W-2", "NOPE")), clsIVSetup::kItemUpdateFailed, "category unknown");
-    expectRefused(data.Update_Item(item("W-9")), clsIVSetup::kItemUpdateFailed, "no item of that code");
+    expectRefused(data.Update_Item(item("W-2", "NOPE")), clsIVSetup::kItemFailed.update, "category unknown");
+    expectRefused(data.Update_Item(item("W-9")), clsIVSetup::kItemFailed.update, "no item of that code");
     EXPECT_EQ(data.Update_Item(item("W-2", "GEN", "STANDARD", "3", "Gadget")),
               QStringLiteral("W-2 have been updated"));
     EXPECT_EQ(scalar("SELECT Pdt_Name_VC || vat_code FROM Product_T WHERE Pdt_ID_VC = 'W-2'"),
@@ -237,16 +237,16 @@ TEST_F(InventoryRequestsTest, StockOnHandFreezesTheSetAndKeepsTheItem) {
     addItem(QStringLiteral("W-1"), QStringLiteral("Widget"));
     putOnHand(QStringLiteral("W-1"));
 
-    expectRefused(data.Update_Item(item("W-1", "GEN", "TOOLS")), clsIVSetup::kItemUpdateFailed,
+    expectRefused(data.Update_Item(item("W-1", "GEN", "TOOLS")), clsIVSetup::kItemFailed.update,
                   "account set of an item that holds stock");
     EXPECT_EQ(data.Update_Item(item("W-1", "GEN", "standard", "2", "Widget")),
               QStringLiteral("W-1 have been updated"))
         << "the other fields stay open";
     expectRefused(data.Update_Acctset(accountSet("STANDARD", "FIFO", "1320", "2100", "1310")),
-                  clsIVSetup::kAcctsetUpdateFailed, "accounts of a set whose items hold stock");
+                  clsIVSetup::kAcctsetFailed.update, "accounts of a set whose items hold stock");
     expectRefused(data.Update_Acctset(accountSet("STANDARD", "AVEG", "1300", "2100", "1310")),
-                  clsIVSetup::kAcctsetUpdateFailed, "costing method of a set whose items hold stock");
-    expectRefused(data.Delete_Item(item("W-1")), clsIVSetup::kItemDeleteFailed, "item holds stock");
+                  clsIVSetup::kAcctsetFailed.update, "costing method of a set whose items hold stock");
+    expectRefused(data.Delete_Item(item("W-1")), clsIVSetup::kItemFailed.remove, "item holds stock");
     EXPECT_EQ(count("Product_T"), 1);
 }
 

@@ -127,23 +127,23 @@ TEST_F(StockAdjustmentTest, ASetsAccountsAndAnItemsSetFreezeWhileItsStockOrUnbil
                                                           {"payable_IN", "2100"},
                                                           {"shipment_IN", "1310"}})
         assignText(set, QString::fromLatin1(field), QString::fromLatin1(text));
-    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetFailed.update,
                         QStringLiteral("accounts of a set whose items hold stock"));
 
     // Counted to nothing, the received line is still unbilled: the accounts and the set stay.
     ASSERT_EQ(adjust({{"1/1", "A100", "0", "5"}}), QStringLiteral("2"));
-    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetFailed.update,
                         QStringLiteral("items have lines not yet billed"));
     assignText(set, QStringLiteral("stock_IN"), QStringLiteral("1300"));
     assignText(set, QStringLiteral("cost_method_VC"), QStringLiteral("AVEG"));
-    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetUpdateFailed,
+    test::expectRefused(setup, setup.Update_Acctset(set), clsIVSetup::kAcctsetFailed.update,
                         QStringLiteral("costing method of a set whose items have stock moves"));
 
     Recordset item = buildRecord(itemRecordFields(), true);
     assignText(item, QStringLiteral("Pdt_ID_VC"), QStringLiteral("A100"));
     assignText(item, QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("PARTS"));
-    test::expectRefused(setup, setup.Update_Item(item), clsIVSetup::kItemUpdateFailed,
+    test::expectRefused(setup, setup.Update_Item(item), clsIVSetup::kItemFailed.update,
                         QStringLiteral("account set of an item with lines not yet billed"));
-    test::expectRefused(setup, setup.Delete_Item(item), clsIVSetup::kItemDeleteFailed,
+    test::expectRefused(setup, setup.Delete_Item(item), clsIVSetup::kItemFailed.remove,
                         QStringLiteral("item has stock moves or document lines"));
 }

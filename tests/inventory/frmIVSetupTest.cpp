@@ -240,18 +240,18 @@ TEST_F(frmIVSetupTest, RefusedRequestsSayWhyAndKeepWhatWasTyped) {
         QString failure;
         QWidget* named; // the box the reason names
     } cases[] = {
-        {[&] { fillItem(QStringLiteral("w-1")); }, window->cmdItemInsert, clsIVSetup::kItemCreateFailed,
+        {[&] { fillItem(QStringLiteral("w-1")); }, window->cmdItemInsert, clsIVSetup::kItemFailed.create,
          window->cboPdtCode},
         {[&] { fillItem(QStringLiteral("W-2"), QStringLiteral("NOPE")); }, window->cmdItemInsert,
-         clsIVSetup::kItemCreateFailed, window->cboPdtCategory},
+         clsIVSetup::kItemFailed.create, window->cboPdtCategory},
         {[&] { fillItem(QStringLiteral("W-1"), QStringLiteral("HW"), QStringLiteral("NOPE")); },
-         window->cmdItemUpdate, clsIVSetup::kItemUpdateFailed, window->cboAccountSet},
+         window->cmdItemUpdate, clsIVSetup::kItemFailed.update, window->cboAccountSet},
         {[&] { fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("FIFO"), "1300", "1300"); },
-         window->cmdAcctInsert, clsIVSetup::kAcctsetCreateFailed, window->cboInventory},
+         window->cmdAcctInsert, clsIVSetup::kAcctsetFailed.create, window->cboInventory},
         {[&] { fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("LIFO")); }, window->cmdAcctInsert,
-         clsIVSetup::kAcctsetCreateFailed, window->cboCosting},
+         clsIVSetup::kAcctsetFailed.create, window->cboCosting},
         {[&] { fillCategory(QStringLiteral("Hardware"), QStringLiteral("HW")); }, window->cmdStkDelete,
-         clsIVSetup::kStockDeleteFailed, window->txtCategoryID},
+         clsIVSetup::kStockFailed.remove, window->txtCategoryID},
     };
     for (const auto& c : cases) {
         c.fill();
@@ -380,7 +380,7 @@ TEST_F(frmIVSetupTest, APickRemovedSinceLoadingSaysSoAndChangesNothing) {
     clsIVSetup other; // another window deletes the item meanwhile
     Recordset gone = buildRecord(itemRecordFields(), true);
     assignText(gone, QStringLiteral("Pdt_ID_VC"), QStringLiteral("W-1"));
-    ASSERT_NE(other.Delete_Item(gone), clsIVSetup::kItemDeleteFailed);
+    ASSERT_NE(other.Delete_Item(gone), clsIVSetup::kItemFailed.remove);
 
     fillCategory(QStringLiteral("Tools"), QStringLiteral("TL"));
     press(window->cmdStkInsert); // its button disabled

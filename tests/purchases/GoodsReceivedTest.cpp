@@ -102,11 +102,11 @@ TEST_F(GoodsReceivedTest, AnItemHoldingStockKeepsItsSetAndStays) {
     clsIVSetup setup;
     Recordset item = buildRecord(itemRecordFields(), true);
     assignText(item, QStringLiteral("Pdt_ID_VC"), QStringLiteral("A100"));
-    test::expectRefused(setup, setup.Delete_Item(item), clsIVSetup::kItemDeleteFailed,
+    test::expectRefused(setup, setup.Delete_Item(item), clsIVSetup::kItemFailed.remove,
                         QStringLiteral("Temp_Product_T: item holds stock"));
     // Moved to the other set while its received line is unbilled: refused.
     assignText(item, QStringLiteral("Pdt_Acctset_VC"), QStringLiteral("PARTS"));
-    EXPECT_EQ(setup.Update_Item(item), clsIVSetup::kItemUpdateFailed);
+    EXPECT_EQ(setup.Update_Item(item), clsIVSetup::kItemFailed.update);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Pdt_Acctset_VC FROM Product_T WHERE Pdt_ID_VC = 'A100'")),
               QStringLiteral("STANDARD"));
 }

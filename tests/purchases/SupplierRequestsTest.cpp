@@ -94,7 +94,7 @@ TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     const qint64 requests = count(QStringLiteral("Temp_Creditors"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        expectRefused(data.Send_Order(supplier(c.request)), clsAPSetup::kCreateFailed, c.reason);
+        expectRefused(data.Send_Order(supplier(c.request)), clsAPSetup::kFailed.create, c.reason);
     }
     EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
     EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), requests) << "a refused request leaves no row";
@@ -109,23 +109,23 @@ TEST_F(SupplierRequestsTest, UpdatesChangeWhatHistoryAllowsAndDeletesNeedNoHisto
               QStringLiteral("Creditor harbour details would be updated if no transaction been posted"));
     EXPECT_EQ(column("Harbour", "City || ' ' || VAT_Reg"), QStringLiteral("Tuas M90399999Z"));
     expectRefused(data.Update_Order(supplier(test::with(harbour, "Cur_Type", "USD"))),
-                  clsAPSetup::kUpdateFailed, "home currency");
-    expectRefused(data.Update_Order(supplier(local(kPacific, "Nobody"))), clsAPSetup::kUpdateFailed,
+                  clsAPSetup::kFailed.update, "home currency");
+    expectRefused(data.Update_Order(supplier(local(kPacific, "Nobody"))), clsAPSetup::kFailed.update,
                   "no supplier of that name");
 
     // A journal naming the supplier gives it history: its account is frozen
     // and it can no longer be deleted.
     postJournal(1010, kHarbour);
     expectRefused(data.Update_Order(supplier(test::with(harbour, "GL_ID", QString::number(kPacific)))),
-                  clsAPSetup::kUpdateFailed, "transaction history");
-    expectRefused(data.Delete_Order(supplier(local(kHarbour, "Harbour"))), clsAPSetup::kDeleteFailed,
+                  clsAPSetup::kFailed.update, "transaction history");
+    expectRefused(data.Delete_Order(supplier(local(kHarbour, "Harbour"))), clsAPSetup::kFailed.remove,
                   "supplier has transaction history");
 
     addLocalSupplier(kPacific, QStringLiteral("Pacific"));
     EXPECT_EQ(data.Delete_Order(supplier(local(kPacific, "Pacific"))),
               QStringLiteral("Creditor Pacific would be Deleted if there is no transaction history"));
     EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
-    expectRefused(data.Delete_Order(supplier(local(kPacific, "Pacific"))), clsAPSetup::kDeleteFailed,
+    expectRefused(data.Delete_Order(supplier(local(kPacific, "Pacific"))), clsAPSetup::kFailed.remove,
                   "no supplier of that name");
     expectBooksSound();
 }

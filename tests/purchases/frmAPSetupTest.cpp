@@ -247,8 +247,8 @@ TEST_F(frmAPSetupTest, RequestsCarryWhatEachKindOfSupplierNeeds) {
     window->cboCurrency->setEditText(QStringLiteral("USD"));
     setAccounts("4210", "6510", "4200", "6500");
     EXPECT_EQ(press(window->cmdSend),
-              clsAPSetup::kCreateFailed + QStringLiteral("\nA LOCAL supplier must trade in SGD, a FOREIGN "
-                                                         "supplier in another currency."));
+              clsAPSetup::kFailed.create + QStringLiteral("\nA LOCAL supplier must trade in SGD, a FOREIGN "
+                                                          "supplier in another currency."));
     EXPECT_EQ(count(QStringLiteral("Creditors")), 2);
 
     // UPDATE leaves Forex unset, also when the kind has changed.
@@ -277,7 +277,7 @@ TEST_F(frmAPSetupTest, RefusalsShowTheFailureTextAndNothingIsWritten) {
     postJournal(2020); // the account now has postings
     open();
     fillLocal(QStringLiteral("harbour"), 2020);
-    const QString failed = clsAPSetup::kCreateFailed + QLatin1Char('\n');
+    const QString failed = clsAPSetup::kFailed.create + QLatin1Char('\n');
     EXPECT_EQ(press(window->cmdSend), failed + QStringLiteral("A supplier of that name already exists."));
     EXPECT_TRUE(window->cmdSend->isEnabled()) << "a refusal leaves the buttons as they were";
     EXPECT_EQ(window->focusWidget(), window->cboCompany);

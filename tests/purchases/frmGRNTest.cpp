@@ -29,7 +29,7 @@ protected:
             suppliers.Send_Order(test::partyStaging(
                 test::with(test::foreignParty(kForeign, QStringLiteral("Pacific Traders")), "VAT_Reg", "X1"),
                 true)),
-            clsAPSetup::kCreateFailed);
+            clsAPSetup::kFailed.create);
         open();
     }
     void pickSupplier(const QString& name) { choose(window->party->cboCompany, name); }

@@ -114,7 +114,7 @@ TEST_F(VatRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     const qint64 requests = count(QStringLiteral("Temp_VAT"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        expectRefused(data.Send_Order(vat(c.request)), clsVATSetup::kCreateFailed, c.reason);
+        expectRefused(data.Send_Order(vat(c.request)), clsVATSetup::kFailed.create, c.reason);
     }
     EXPECT_EQ(count(QStringLiteral("VAT_T")), 3);
     EXPECT_EQ(count(QStringLiteral("Temp_VAT")), requests) << "a refused request leaves no row";
@@ -131,14 +131,14 @@ TEST_F(VatRequestsTest, UpdatesChangeTheRateAlwaysAndKeyFieldsOnlyWithoutHistory
               QStringLiteral("VAT reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(column("Reduced", "VAT_Rate || ' ' || VAT_Reg"), QStringLiteral("6.25 VAT-000-002"));
 
-    expectRefused(data.Update_Order(vat(test::vatCode(4, "Nobody", "5"))), clsVATSetup::kUpdateFailed,
+    expectRefused(data.Update_Order(vat(test::vatCode(4, "Nobody", "5"))), clsVATSetup::kFailed.update,
                   "no VAT code of that name");
     expectRefused(data.Update_Order(vat(test::withVat(reduced, "Credit_Term", "1"))),
-                  clsVATSetup::kUpdateFailed, "VAT code exists");
+                  clsVATSetup::kFailed.update, "VAT code exists");
     expectRefused(data.Update_Order(vat(test::withVat(reduced, "Credit_Limit", "101"))),
-                  clsVATSetup::kUpdateFailed, "outside 0 to 100");
-    expectRefused(data.Update_Order(vat(test::withVat(reduced, "GL_ID", "4000"))), clsVATSetup::kUpdateFailed,
-                  "not an active balance sheet account");
+                  clsVATSetup::kFailed.update, "outside 0 to 100");
+    expectRefused(data.Update_Order(vat(test::withVat(reduced, "GL_ID", "4000"))),
+                  clsVATSetup::kFailed.update, "not an active balance sheet account");
 
     // Without history the code number and the control account may change;
     // the new account may be another code's control account.
@@ -155,8 +155,8 @@ TEST_F(VatRequestsTest, UpdatesChangeTheRateAlwaysAndKeyFieldsOnlyWithoutHistory
               QStringLiteral("VAT reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(column("Reduced", "VAT_Rate"), QStringLiteral("8"));
     expectRefused(data.Update_Order(vat(test::withVat(reduced, "Credit_Term", "8"))),
-                  clsVATSetup::kUpdateFailed, "VAT code carried by items");
-    expectRefused(data.Delete_Order(vat(reduced)), clsVATSetup::kDeleteFailed, "VAT code carried by items");
+                  clsVATSetup::kFailed.update, "VAT code carried by items");
+    expectRefused(data.Delete_Order(vat(reduced)), clsVATSetup::kFailed.remove, "VAT code carried by items");
     EXPECT_EQ(data.Update_Order(vat(test::withVat(reduced, "GL_ID", QString::number(kOutput)))),
               QStringLiteral("VAT reduced details would be updated if no transaction been posted"))
         << "an item alone does not freeze the control account";
@@ -168,14 +168,14 @@ TEST_F(VatRequestsTest, AVatRecordFreezesTheCodeAndItsControlAccountAndStopsADel
     addVatRecord(4);
     const Values reduced = test::vatCode(4, "Reduced", "5", kOutput);
     expectRefused(data.Update_Order(vat(test::withVat(reduced, "Credit_Term", "8"))),
-                  clsVATSetup::kUpdateFailed, "code with transaction history");
-    expectRefused(data.Update_Order(vat(test::withVat(reduced, "GL_ID", "2200"))), clsVATSetup::kUpdateFailed,
-                  "code with transaction history");
+                  clsVATSetup::kFailed.update, "code with transaction history");
+    expectRefused(data.Update_Order(vat(test::withVat(reduced, "GL_ID", "2200"))),
+                  clsVATSetup::kFailed.update, "code with transaction history");
     EXPECT_EQ(data.Update_Order(vat(test::withVat(reduced, "Credit_Limit", "9"))),
               QStringLiteral("VAT Reduced details would be updated if no transaction been posted"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT vat_rate FROM VAT_Control")), QStringLiteral("7"))
         << "a record keeps its own rate";
-    expectRefused(data.Delete_Order(vat(reduced)), clsVATSetup::kDeleteFailed,
+    expectRefused(data.Delete_Order(vat(reduced)), clsVATSetup::kFailed.remove,
                   "VAT code has transaction history");
 }
 
@@ -187,7 +187,7 @@ TEST_F(VatRequestsTest, DeletesRemoveAnUnusedCodeByName) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM v_Account_Role WHERE GL_ID = 2210")),
               QStringLiteral("0"));
     expectRefused(data.Delete_Order(vat(test::vatCode(4, "Reduced", "5", kOutput))),
-                  clsVATSetup::kDeleteFailed, "no VAT code of that name");
+                  clsVATSetup::kFailed.remove, "no VAT code of that name");
     // Its account is free again for another role.
     addBank(kOutput, QStringLiteral("Spare Bank"));
     expectBooksSound();

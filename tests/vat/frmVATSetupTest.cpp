@@ -239,11 +239,11 @@ TEST_F(frmVATSetupTest, PicksFillTheFieldsAndBringTheButtonsBack) {
     // was typed and puts the focus where the reason points.
     fill(QStringLiteral("Standard Rated"), QStringLiteral("9"), QStringLiteral("7"), QStringLiteral("2200"));
     EXPECT_EQ(press(window->cmdSend),
-              clsVATSetup::kCreateFailed + QStringLiteral("\nA VAT code of that name already exists."));
+              clsVATSetup::kFailed.create + QStringLiteral("\nA VAT code of that name already exists."));
     EXPECT_TRUE(focusedIn(window->cboCompany));
     fill(QStringLiteral("Luxury"), QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("1300"));
     EXPECT_EQ(press(window->cmdSend),
-              clsVATSetup::kCreateFailed + QStringLiteral("\nAnother VAT code already has the number 1."));
+              clsVATSetup::kFailed.create + QStringLiteral("\nAnother VAT code already has the number 1."));
     EXPECT_TRUE(focusedIn(window->txtCreditTerm));
     window->txtCreditTerm->setText(QStringLiteral("9"));
     EXPECT_TRUE(press(window->cmdSend)
@@ -299,7 +299,7 @@ TEST_F(frmVATSetupTest, ACodesRateChangesWhileAnItemCarriesIt) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT VAT_Rate FROM VAT_T WHERE VAT_Code = 4")), QStringLiteral("9"));
     choose(window->cboCompany, QStringLiteral("Reduced"));
     EXPECT_EQ(press(window->cmdDelete),
-              clsVATSetup::kDeleteFailed +
+              clsVATSetup::kFailed.remove +
                   QStringLiteral("\nItems carry this VAT code: move them to another code "
                                  "before changing its number or deleting it."));
     EXPECT_TRUE(focusedIn(window->txtCreditTerm));
