@@ -26,23 +26,23 @@ std::vector<SetupField> bankFields() {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("Bank_name", DataType::Text, 40)
             .carriedBy(kCreate | kUpdate)
-            .whenEmpty(frmCashSetup::kSpecifyName)
+            .whenEmpty(qtext(frmCashSetup::kText["NoName"]))
             .typingLimited()
             .notShown(),
         F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
             .feeds("Bank_Add_VC", DataType::Text, 60)
-            .whenEmpty(frmCashSetup::kEnterAddress)
+            .whenEmpty(qtext(frmCashSetup::kText["NoAddress"]))
             .typingLimited(),
         F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
             .feeds("Bank_Contact_VC", DataType::Text, 15)
-            .whenEmpty(frmCashSetup::kEnterContact)
+            .whenEmpty(qtext(frmCashSetup::kText["NoContact"]))
             .typingLimited()
-            .filtered(Keys::Digits, frmCashSetup::kNumberOnly),
+            .filtered(Keys::Digits, qtext(frmCashSetup::kText["NumberOnly"])),
         F::list("cboCOA", qtext(T["lblCOA"]), {3, 0})
             .feeds("GL_ID", DataType::Integer)
             .keyOf("COA_T")
             .carriedBy(kCreate)
-            .whenEmpty(frmCashSetup::kSelectCode)
+            .whenEmpty(qtext(frmCashSetup::kText["NoCode"]))
             .checkedAs(CheckAs::Text),
         F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC"),
         F::text("txtCustName", {}, {5, 0})
@@ -106,8 +106,8 @@ CheckList frmCashSetup::requestChecks(Request request) {
     if (request == Request::Delete) {
         // With no bank picked there is nothing to delete.
         QPointer<QLineEdit> picked(txtCustName);
-        return {Check::when([picked] { return picked && picked->text().isEmpty(); }, kNothingToDelete,
-                            cboCompany)};
+        return {Check::when([picked] { return picked && picked->text().isEmpty(); },
+                            qtext(kText["NothingToDelete"]), cboCompany)};
     }
     return {};
 }

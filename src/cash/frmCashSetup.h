@@ -34,13 +34,6 @@ public:
         {"BankGone", "No bank is named \"%1\""},
         {"CodeWhat", "Cash Code"},
     });
-    static inline const QString kSpecifyName = qtext(kText["NoName"]);
-    static inline const QString kEnterAddress = qtext(kText["NoAddress"]);
-    static inline const QString kEnterContact = qtext(kText["NoContact"]);
-    static inline const QString kSelectCode = qtext(kText["NoCode"]);
-    static inline const QString kNumberOnly = qtext(kText["NumberOnly"]);
-    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
-    static inline const QString kNoBank = qtext(kText["BankGone"]);
 
     explicit frmCashSetup(QWidget* parent = nullptr);
 
@@ -52,7 +45,7 @@ public:
     QLineEdit* txtGLName;
     QLineEdit* txtCustName; // never visible: the bank last picked, the name DELETE sends
 
-    void cboCompany_Click() override { pickRecord(kNoBank); }
+    void cboCompany_Click() override { pickRecord(qtext(kText["BankGone"])); }
 
 protected:
     std::vector<ListFill> lists() const override;

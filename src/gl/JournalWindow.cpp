@@ -103,9 +103,9 @@ Currency JournalWindow::computeLine(const RowView& line) {
     const Currency value = blank(amount) ? Currency() : amount.toCurrency();
     UiServices& ui = UiServices::current();
     if (value.raw() == 0)
-        ui.message(kAmountZero);
+        ui.message(qtext(kJournalText["AmountZero"]));
     if (line.date(QStringLiteral("Date")) != dtpOrder->date())
-        ui.message(kDateMustBeSame);
+        ui.message(qtext(kJournalText["DateMustBeSame"]));
     return value;
 }
 
@@ -132,20 +132,20 @@ CheckList JournalWindow::employeeChecks(const QString& message) {
 
 CheckList JournalWindow::lineChecks() {
     return {
-        Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
+        Check::when([this] { return m_lines.recordCount() == 0; }, qtext(kJournalText["NoLines"])),
         Check::eachLine(
             m_lines,
             {
                 Check::onLine([](const RowView& line) { return blank(line.value(QStringLiteral("Amount"))); },
-                              kSpecifyAmount),
+                              qtext(kJournalText["SpecifyAmount"])),
                 Check::onLine(
                     [](const RowView& line) { return blank(line.value(QStringLiteral("Descrip"))); },
-                    kSpecifyDescription),
+                    qtext(kJournalText["SpecifyDescription"])),
                 Check::warningOnLine(
                     [this](const RowView& line) {
                         return line.value(QStringLiteral("Date")).toDate() != dtpOrder->date();
                     },
-                    kDateMustBeSame),
+                    qtext(kJournalText["DateMustBeSame"])),
             }),
         // Before any total is taken: the books keep every sum inside their
         // limits, and a line beyond its limit would be refused at the post.
@@ -160,7 +160,7 @@ CheckList JournalWindow::lineChecks() {
                 }
                 return false;
             },
-            kLineLimit.arg(money::lineLimitText()), dgrOrderDetails),
+            qtext(kJournalText["LineLimit"]).arg(money::lineLimitText()), dgrOrderDetails),
     };
 }
 
@@ -174,7 +174,7 @@ Check JournalWindow::wholeCentsCheck() {
                     return true;
             return false;
         },
-        kWholeCents, dgrOrderDetails);
+        qtext(kJournalText["WholeCents"]), dgrOrderDetails);
 }
 
 Check JournalWindow::oneYearCheck() {
@@ -186,7 +186,7 @@ Check JournalWindow::oneYearCheck() {
                 years.insert(m_lines.valueAt(row, year).toInt64());
             return years.size() > 1;
         },
-        kOneYear, dgrOrderDetails);
+        qtext(kJournalText["OneYear"]), dgrOrderDetails);
 }
 
 } // namespace orv

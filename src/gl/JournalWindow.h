@@ -34,15 +34,6 @@ public:
         {"LineLimit", "An amount can be at most %1 either way on one line"},
         {"OneYear", "All lines of a journal must fall in one year: post each year's lines separately"},
     });
-    static inline const QString kPostedMessage = qtext(kJournalText["Posted"]);
-    static inline const QString kNoLines = qtext(kJournalText["NoLines"]);
-    static inline const QString kSpecifyAmount = qtext(kJournalText["SpecifyAmount"]);
-    static inline const QString kSpecifyDescription = qtext(kJournalText["SpecifyDescription"]);
-    static inline const QString kDateMustBeSame = qtext(kJournalText["DateMustBeSame"]);
-    static inline const QString kAmountZero = qtext(kJournalText["AmountZero"]);
-    static inline const QString kWholeCents = qtext(kJournalText["WholeCents"]);
-    static inline const QString kLineLimit = qtext(kJournalText["LineLimit"]);
-    static inline const QString kOneYear = qtext(kJournalText["OneYear"]);
 
     QLabel* Label8;  // over the pick grid
     QLabel* Label17; // "Journal No :"
@@ -64,7 +55,7 @@ protected:
     std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
     Currency computeLine(const RowView& line) override;
-    QString postedMessage() const override { return kPostedMessage; }
+    QString postedMessage() const override { return qtext(kJournalText["Posted"]); }
 
     // Adds the line's fields from the copied account and the period boxes.
     void fillJournalLine(Recordset& lines, const Variant& amount);

@@ -33,12 +33,12 @@ void frmGLEntry::fillNewLine(Recordset& lines) {
 }
 
 CheckList frmGLEntry::postChecks() {
-    CheckList checks = employeeChecks(kSpecifyEmployee);
+    CheckList checks = employeeChecks(qtext(kText["SpecifyEmployee"]));
     for (Check& c : lineChecks())
         checks.push_back(std::move(c));
     // The lines' own exact sum decides, not the total box, which the clerk
     // can type into and which shows only two decimals.
-    checks.push_back(Check::when([this] { return linesTotal().raw() != 0; }, kNotBalanced));
+    checks.push_back(Check::when([this] { return linesTotal().raw() != 0; }, qtext(kText["NotBalanced"])));
     checks.push_back(wholeCentsCheck());
     checks.push_back(oneYearCheck());
     return checks;

@@ -22,9 +22,6 @@ public:
         {"NotBalanced", "Debit and Credit must be zero"},
         {"NoEmployee", " No Employee Name was created yet in AR Set-Up "},
     });
-    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
-    static inline const QString kNotBalanced = qtext(kText["NotBalanced"]);
-    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
 
     explicit frmGLEntry(QWidget* parent = nullptr);
     ~frmGLEntry() override;
@@ -38,7 +35,7 @@ protected:
     std::vector<int> copiedColumns() const override { return {0, 1}; }
     void fillNewLine(Recordset& lines) override;
     CheckList postChecks() override;
-    QString noEmployeeMessage() const override { return kNoEmployee; }
+    QString noEmployeeMessage() const override { return qtext(kText["NoEmployee"]); }
     void loadPickGrid() override;
     void reloadPickAfterPost() override { loadPickGrid(); }
     std::vector<int> pickColumnWidths() const override { return {1200, 1600, 1200, 800}; }

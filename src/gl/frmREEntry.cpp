@@ -58,7 +58,7 @@ void frmREEntry::fillNewLine(Recordset& lines) {
 CheckList frmREEntry::postChecks() {
     // No check that the lines add up: the transfer's difference goes to
     // retained earnings.
-    CheckList checks = employeeChecks(kSpecifyEmployee);
+    CheckList checks = employeeChecks(qtext(kText["SpecifyEmployee"]));
     for (Check& c : lineChecks())
         checks.push_back(std::move(c));
     checks.push_back(wholeCentsCheck());

@@ -23,8 +23,6 @@ public:
         {"SpecifyEmployee", " Specify Employee Name "},
         {"NoEmployee", " No records was found in Employees Table "},
     });
-    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
-    static inline const QString kNoEmployee = qtext(kText["NoEmployee"]);
 
     explicit frmREEntry(QWidget* parent = nullptr);
     ~frmREEntry() override;
@@ -39,7 +37,7 @@ protected:
     std::vector<int> copiedColumns() const override { return {0, 1, 2}; }
     void fillNewLine(Recordset& lines) override;
     CheckList postChecks() override;
-    QString noEmployeeMessage() const override { return kNoEmployee; }
+    QString noEmployeeMessage() const override { return qtext(kText["NoEmployee"]); }
     void loadPickGrid() override;
     void reloadPickAfterPost() override { loadPickGrid(); }
     std::vector<int> pickColumnWidths() const override { return {1800, 1600, 1200, 800}; }

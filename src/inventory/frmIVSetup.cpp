@@ -225,24 +225,25 @@ void frmIVSetup::Command1_Click() {
 }
 
 void frmIVSetup::cmdItemNew_Click() {
-    UiServices::current().message(kReopen);
+    UiServices::current().message(qtext(kText["Reopen"]));
     m_steps[Item].section->clear();
 }
 
 void frmIVSetup::cboCategory_Click() {
     const QString name = cboCategory->currentText();
-    m_steps[Category].section->showPicked(data().Get_Stock_Details(name), kNoCategory, name);
+    m_steps[Category].section->showPicked(data().Get_Stock_Details(name), qtext(kText["CategoryGone"]), name);
 }
 
 void frmIVSetup::cboAcctSet_Click() {
     const QString name = cboAcctSet->currentText();
-    if (m_steps[AccountSet].section->showPicked(data().Get_AcctSet_Details(name), kNoAccountSet, name))
+    if (m_steps[AccountSet].section->showPicked(data().Get_AcctSet_Details(name),
+                                                qtext(kText["AccountSetGone"]), name))
         cmdNew->click();
 }
 
 void frmIVSetup::cboPdtCode_Click() {
     const QString code = cboPdtCode->currentText();
-    if (m_steps[Item].section->showPicked(data().Get_Item_Details(code), kNoItem, code))
+    if (m_steps[Item].section->showPicked(data().Get_Item_Details(code), qtext(kText["ItemGone"]), code))
         cmdNew->click();
 }
 

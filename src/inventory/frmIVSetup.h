@@ -80,10 +80,6 @@ public:
         {"AccountSetGone", "No account set is named \"%1\""},
         {"ItemGone", "No item has the code \"%1\""},
     });
-    static inline const QString kReopen = qtext(kText["Reopen"]);
-    static inline const QString kNoCategory = qtext(kText["CategoryGone"]);
-    static inline const QString kNoAccountSet = qtext(kText["AccountSetGone"]);
-    static inline const QString kNoItem = qtext(kText["ItemGone"]);
 
     explicit frmIVSetup(QWidget* parent = nullptr);
     ~frmIVSetup() override;

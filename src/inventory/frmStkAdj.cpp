@@ -159,26 +159,26 @@ CheckList frmStkAdj::postChecks() {
         return line.value(QString::fromLatin1(field));
     };
     return {
-        Check::empty(cboCompany, kSelectSet),
+        Check::empty(cboCompany, qtext(kText["SelectSet"])),
         // A typed number that is no set's leaves no stock account to post to.
-        Check::when([this] { return txtStock->text().isEmpty(); }, kSelectSet, cboCompany),
-        Check::empty(cboEmployee, kSpecifyEmployee),
+        Check::when([this] { return txtStock->text().isEmpty(); }, qtext(kText["SelectSet"]), cboCompany),
+        Check::empty(cboEmployee, qtext(kText["SpecifyEmployee"])),
         Check::when(
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            kSpecifyEmployee, cboEmployee),
+            qtext(kText["SpecifyEmployee"]), cboEmployee),
         Check::eachLine(
             m_lines,
             {
                 Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
-                              kSpecifyAccount),
+                              qtext(kText["SpecifyAccount"])),
                 Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
-                              kSpecifyDescription),
+                              qtext(kText["SpecifyDescription"])),
                 // Stock never falls below nothing, and what comes in has a price.
                 Check::onLine(
                     [=](const RowView& line) {
                         return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
                     },
-                    kNegativeCount),
+                    qtext(kText["NegativeCount"])),
                 Check::onLine(
                     [=, this](const RowView& line) {
                         const bool raised =
@@ -186,7 +186,7 @@ CheckList frmStkAdj::postChecks() {
                         return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
                                           cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
                     },
-                    kNegativePrice),
+                    qtext(kText["NegativePrice"])),
                 Check::onLine(
                     [=](const RowView& line) {
                         return !isBlankCell(cell(line, "Unit_Price_TI")) &&
@@ -194,9 +194,10 @@ CheckList frmStkAdj::postChecks() {
                                     .toCurrency()
                                     .fitsTimes(cell(line, "Qty_NU").toInt64());
                     },
-                    kAmountTooLarge),
+                    qtext(EntryWindow::kSharedText["AmountTooLarge"])),
             }),
-        Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
+        Check::when([this] { return m_lines.recordCount() == 0; },
+                    qtext(EntryWindow::kSharedText["NoLines"])),
     };
 }
 

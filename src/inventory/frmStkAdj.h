@@ -41,13 +41,6 @@ public:
         {"NegativeCount", "The counted quantity must be 0 or more: stock cannot fall below nothing"},
         {"NegativePrice", "Stock counted up comes in at the unit price: enter a price of 0 or more"},
     });
-    static inline const QString kPostedMessage = qtext(kText["Posted"]);
-    static inline const QString kSelectSet = qtext(kText["SelectSet"]);
-    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
-    static inline const QString kSpecifyAccount = qtext(kText["SpecifyAccount"]);
-    static inline const QString kSpecifyDescription = qtext(kText["SpecifyDescription"]);
-    static inline const QString kNegativeCount = qtext(kText["NegativeCount"]);
-    static inline const QString kNegativePrice = qtext(kText["NegativePrice"]);
 
     explicit frmStkAdj(QWidget* parent = nullptr);
     ~frmStkAdj() override;
@@ -67,13 +60,13 @@ protected:
     std::vector<LineColumn> lineColumns() const override;
     std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
-        return DuplicateTest{QStringLiteral("Doc_ID"), 0, kItemExists};
+        return DuplicateTest{QStringLiteral("Doc_ID"), 0, qtext(EntryWindow::kSharedText["ItemExists"])};
     }
     void fillNewLine(Recordset& lines) override;
     Currency computeLine(const RowView& line) override;
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
-    QString postedMessage() const override { return kPostedMessage; }
+    QString postedMessage() const override { return qtext(kText["Posted"]); }
     void fillLists() override;
     void reloadPickAfterNew() override;
     std::vector<int> pickColumnWidths() const override { return {1100, 1100, 1100, 1100, 1300}; }

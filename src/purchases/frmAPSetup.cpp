@@ -19,13 +19,13 @@ constexpr auto& T = frmAPSetup::kText;
 // party windows have them.
 std::vector<SetupField> supplierFields() {
     return {
-        P::field("cboCOA", qtext(T["lblCOA"]), {3, 2}).whenEmpty(frmAPSetup::kSelectCode),
-        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(frmAPSetup::kEnterName),
+        P::field("cboCOA", qtext(T["lblCOA"]), {3, 2}).whenEmpty(qtext(frmAPSetup::kText["NoCode"])),
+        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(frmAPSetup::kText["NoName"])),
         P::field("txtCustName", {}, {6, 0}),
         P::field("txtCreditTerm", {}, {1, 2}),
         P::field("txtCreditLimit", {}, {2, 2}),
-        P::field("cboCurrency", {}, {0, 2}).whenEmpty(frmAPSetup::kEnterCurrency),
-        P::field("cboForex", qtext(T["lblForex"]), {0, 1}).whenEmpty(frmAPSetup::kSpecifyCurType),
+        P::field("cboCurrency", {}, {0, 2}).whenEmpty(qtext(frmAPSetup::kText["NoCurrency"])),
+        P::field("cboForex", qtext(T["lblForex"]), {0, 1}).whenEmpty(qtext(frmAPSetup::kText["NoCurType"])),
         P::field("txtGLName", {}, {4, 2}),
         SetupField::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
             .feeds("VAT_Reg", DataType::Text, 20)
@@ -39,8 +39,8 @@ std::vector<SetupField> supplierFields() {
 frmAPSetup::frmAPSetup(QWidget* parent)
     : SetupWindowOver({&clsAPSetup::Get_Creditor_Details, &clsAPSetup::Send_Order, &clsAPSetup::Update_Order,
                        &clsAPSetup::Delete_Order, &clsAPSetup::Get_COA_Details},
-                      PartyTexts{QStringLiteral("Creditors"), QStringLiteral("Creditor Code"), kNoSupplier,
-                                 kNothingToDelete},
+                      PartyTexts{QStringLiteral("Creditors"), QStringLiteral("Creditor Code"),
+                                 qtext(kText["NoSupplier"]), qtext(kText["NothingToDelete"])},
                       supplierFields(), parent),
       txtVAT_Reg(record()->box<QLineEdit>(QStringLiteral("txtVAT_Reg"))) {
     setWindowTitle(qtext(T["frmAPSetup"]));
@@ -54,11 +54,12 @@ frmAPSetup::frmAPSetup(QWidget* parent)
 
 CheckList frmAPSetup::validateChecks() {
     QPointer<QLineEdit> vat(txtVAT_Reg);
-    CheckList checks = partyChecks(
-        {"cboCompany", "txtAddress", "txtCity", "cboCurrency", "txtPhone", "txtCountry", "txtPostal",
-         "txtRegion", "txtCreditTerm", "txtCreditLimit", "cboCOA", "cboUnrealisedGain", "cboUnrealisedLoss",
-         "cboRealisedGain", "cboRealisedLoss"},
-        {Check::when([vat] { return vat && vat->text().trimmed().isEmpty(); }, kSpecifyVatReg, txtVAT_Reg)});
+    CheckList checks =
+        partyChecks({"cboCompany", "txtAddress", "txtCity", "cboCurrency", "txtPhone", "txtCountry",
+                     "txtPostal", "txtRegion", "txtCreditTerm", "txtCreditLimit", "cboCOA",
+                     "cboUnrealisedGain", "cboUnrealisedLoss", "cboRealisedGain", "cboRealisedLoss"},
+                    {Check::when([vat] { return vat && vat->text().trimmed().isEmpty(); },
+                                 qtext(kText["NoVatReg"]), txtVAT_Reg)});
     for (Check& check : checks)
         check.tinted();
     return checks;

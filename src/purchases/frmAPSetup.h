@@ -28,13 +28,6 @@ public:
         {"NothingToDelete", "Select the Supplier to delete from the Supplier Name list!"},
         {"NoSupplier", "No supplier is named \"%1\""},
     });
-    static inline const QString kSpecifyCurType = qtext(kText["NoCurType"]);
-    static inline const QString kEnterName = qtext(kText["NoName"]);
-    static inline const QString kEnterCurrency = qtext(kText["NoCurrency"]);
-    static inline const QString kSelectCode = qtext(kText["NoCode"]);
-    static inline const QString kSpecifyVatReg = qtext(kText["NoVatReg"]);
-    static inline const QString kNothingToDelete = qtext(kText["NothingToDelete"]);
-    static inline const QString kNoSupplier = qtext(kText["NoSupplier"]);
 
     explicit frmAPSetup(QWidget* parent = nullptr);
 

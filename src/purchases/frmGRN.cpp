@@ -117,7 +117,7 @@ Currency frmGRN::computeLine(const RowView& line) {
                                 line.integer(QStringLiteral("Qty_Order")));
     line.set(QStringLiteral("ExtendedPrice"), Variant(amount));
     if (isBlankCell(line.value(QStringLiteral("Description"))))
-        UiServices::current().message(kEnterDescription);
+        UiServices::current().message(qtext(kText["EnterDescription"]));
     return amount;
 }
 
@@ -127,45 +127,48 @@ CheckList frmGRN::postChecks() {
     auto positive = [](const Variant& v) { return !isBlankCell(v) && v.toCurrency().raw() > 0; };
     QLineEdit* rate = party->txtCurRate;
     CheckList checks{
-        Check::empty(cboEmployee, kSpecifyEmployee),
+        Check::empty(cboEmployee, qtext(kText["SpecifyEmployee"])),
         // A typed name that is no employee's (or has no comma) cannot post.
         Check::when(
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            kSpecifyEmployee, cboEmployee),
-        Check::empty(txtPO, kSpecifyPO),
-        Check::when([rate] { return rate->text().isEmpty(); }, kEnterRate, rate, kTitleMissingField),
-        Check::when([rate] { return !isNumericText(rate->text()); }, kRateNotNumber, rate, kTitleInvalidInput)
+            qtext(kText["SpecifyEmployee"]), cboEmployee),
+        Check::empty(txtPO, qtext(kText["SpecifyPO"])),
+        Check::when([rate] { return rate->text().isEmpty(); }, qtext(kText["EnterRate"]), rate,
+                    kTitleMissingField),
+        Check::when([rate] { return !isNumericText(rate->text()); }, qtext(kText["RateNotNumber"]), rate,
+                    kTitleInvalidInput)
             .selectingText(),
         Check::when(
             [rate] {
                 Currency value;
                 return !fieldNumber(rate, &value) || value.raw() <= 0;
             },
-            kRateNotPositive, rate)
+            qtext(kText["RateNotPositive"]), rate)
             .selectingText(),
-        Check::when([this] { return m_lines.recordCount() == 0; }, kNoLines),
+        Check::when([this] { return m_lines.recordCount() == 0; },
+                    qtext(EntryWindow::kSharedText["NoLines"])),
         Check::eachLine(
             m_lines,
             {
                 Check::onLine(
                     [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
-                    kNegativeQuantity),
+                    qtext(kText["NegativeQuantity"])),
                 Check::onLine(
                     [=](const RowView& line) {
                         return !positive(line.value(QStringLiteral("Unit_Price_TI")));
                     },
-                    kNegativePricing),
+                    qtext(kText["NegativePricing"])),
                 Check::onLine(
                     [](const RowView& line) {
                         return isBlankCell(line.value(QStringLiteral("Description")));
                     },
-                    kEnterDescription),
+                    qtext(kText["EnterDescription"])),
                 Check::onLine(
                     [](const RowView& line) {
                         return !line.currency(QStringLiteral("Unit_Price_TI"))
                                     .fitsTimes(line.integer(QStringLiteral("Qty_Order")));
                     },
-                    kAmountTooLarge),
+                    qtext(EntryWindow::kSharedText["AmountTooLarge"])),
             }),
         // The books keep each note within one year.
         Check::when(
@@ -175,10 +178,10 @@ CheckList frmGRN::postChecks() {
                     years.insert(line.date(QStringLiteral("Date")).year());
                 return years.size() > 1;
             },
-            kOneYear),
+            qtext(kText["OneYear"])),
     };
     // The supplier comes between the employee and the order number.
-    const CheckList supplier = party->checks(kCompanyInvalid);
+    const CheckList supplier = party->checks(qtext(kText["CompanyInvalid"]));
     checks.insert(checks.begin() + 2, supplier.begin(), supplier.end());
     return checks;
 }

@@ -50,17 +50,6 @@ public:
         {"OneYear",
          "All lines of a note must fall in one year: post each year's lines on a note of their own"},
     });
-    static inline const QString kPostedMessage = qtext(kText["Posted"]);
-    static inline const QString kEnterDescription = qtext(kText["EnterDescription"]);
-    static inline const QString kSpecifyEmployee = qtext(kText["SpecifyEmployee"]);
-    static inline const QString kCompanyInvalid = qtext(kText["CompanyInvalid"]);
-    static inline const QString kSpecifyPO = qtext(kText["SpecifyPO"]);
-    static inline const QString kEnterRate = qtext(kText["EnterRate"]);
-    static inline const QString kRateNotNumber = qtext(kText["RateNotNumber"]);
-    static inline const QString kRateNotPositive = qtext(kText["RateNotPositive"]);
-    static inline const QString kNegativeQuantity = qtext(kText["NegativeQuantity"]);
-    static inline const QString kNegativePricing = qtext(kText["NegativePricing"]);
-    static inline const QString kOneYear = qtext(kText["OneYear"]);
 
     explicit frmGRN(QWidget* parent = nullptr);
     ~frmGRN() override;
@@ -72,13 +61,13 @@ protected:
     std::vector<LineColumn> lineColumns() const override;
     std::vector<int> copiedColumns() const override { return {1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
-        return DuplicateTest{QStringLiteral("Product_No"), 0, kItemExists};
+        return DuplicateTest{QStringLiteral("Product_No"), 0, qtext(EntryWindow::kSharedText["ItemExists"])};
     }
     void fillNewLine(Recordset& lines) override;
     Currency computeLine(const RowView& line) override;
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
-    QString postedMessage() const override { return kPostedMessage; }
+    QString postedMessage() const override { return qtext(kText["Posted"]); }
     void loadPickGrid() override;
     void reloadPickAfterPost() override;
     std::vector<int> pickColumnWidths() const override { return {1200, 800, 2000, 800, 800}; }

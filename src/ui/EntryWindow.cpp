@@ -30,7 +30,7 @@ EntryWindow::EntryWindow(QWidget* parent)
     cboEmployee->setInsertPolicy(QComboBox::NoInsert);
     dtpOrder->setCalendarPopup(true);
     dtpOrder->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    Image1->setToolTip(kHintText);
+    Image1->setToolTip(qtext(kSharedText["Image1"]));
     Image1->setPixmap(loadCursorPicture(kDragPicture));
 
     connect(hfgProducts, &PickGrid::rowPressed, this,
@@ -224,7 +224,7 @@ void EntryWindow::Total_All() {
         try {
             total += amount;
         } catch (const DataError&) {
-            throw DataError(kTotalTooLarge);
+            throw DataError(qtext(kSharedText["TotalTooLarge"]));
         }
     }
     m_totalKnown = true;
@@ -250,7 +250,7 @@ void EntryWindow::cmdNew_Click() {
 
 void EntryWindow::cmdSend_Click() {
     if (!runChecks(postChecks()) ||
-        !runChecks({Check::when([this] { return !m_totalKnown; }, kTotalTooLarge)})) {
+        !runChecks({Check::when([this] { return !m_totalKnown; }, qtext(kSharedText["TotalTooLarge"]))})) {
         return;
     }
     UiServices& ui = UiServices::current();

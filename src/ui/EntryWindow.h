@@ -44,13 +44,7 @@ public:
         {"TotalTooLarge",
          "The lines are too large to be added up: enter smaller quantities or prices, or post fewer lines"},
     });
-    static inline const QString kHintText = qtext(kSharedText["Image1"]);
     static inline const QString kTotalPicture = QStringLiteral("$ ##0.00");
-    static inline const QString kNoEmployee = qtext(kSharedText["NoEmployee"]);
-    static inline const QString kItemExists = qtext(kSharedText["ItemExists"]);
-    static inline const QString kNoLines = qtext(kSharedText["NoLines"]);
-    static inline const QString kAmountTooLarge = qtext(kSharedText["AmountTooLarge"]);
-    static inline const QString kTotalTooLarge = qtext(kSharedText["TotalTooLarge"]);
 
     explicit EntryWindow(QWidget* parent = nullptr);
 
@@ -131,7 +125,7 @@ protected:
     // The text that precedes the posting number.
     virtual QString postedMessage() const = 0;
     // Shown at load when there is no employee.
-    virtual QString noEmployeeMessage() const { return kNoEmployee; }
+    virtual QString noEmployeeMessage() const { return qtext(kSharedText["NoEmployee"]); }
     // The party or key lists, filled at load before the employees.
     virtual void fillLists() {}
     // Fills the pick grid where the window does so at load / New / after posting.
@@ -170,10 +164,11 @@ private:
 };
 
 // An entry window whose data class serves the frame directly: the class's
-// Get_Table_Recordset, Get_ID and Send_Order(header, lines).
-template <class Data> class DataEntryWindow : public EntryWindow {
+// Get_Table_Recordset, Get_ID and Send_Order(header, lines). Base is the
+// frame the window follows (EntryWindow or a frame built on it).
+template <class Data, class Base = EntryWindow> class DataEntryWindow : public Base {
 public:
-    using EntryWindow::EntryWindow;
+    using Base::Base;
 
 protected:
     void createDataClass() override { m_data = std::make_unique<Data>(); }
@@ -181,7 +176,7 @@ protected:
     QString lookupId(const QString& table, const QString& value) override {
         return m_data->Get_ID(table, Variant(value));
     }
-    QString sendOrder() override { return m_data->Send_Order(m_header, m_lines); }
+    QString sendOrder() override { return m_data->Send_Order(this->m_header, this->m_lines); }
     // The party reads of the data class over a table of parties: its
     // Get_Table_Recordset, Get_Customer_Details, Get_ID and, where it has one,
     // Get_Balance (the first row's outstanding_amt).

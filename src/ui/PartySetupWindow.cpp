@@ -40,7 +40,6 @@ std::vector<SetupField> partyFields() {
             F::list(control, qtext(caption), cell).feeds(column, DataType::Integer).carriedBy(kSent);
         return f.whenEmpty(empty).tinting().checkedAs(CheckAs::Text);
     };
-    using P = PartySetupWindow;
     return {
         F::list("cboCOA")
             .feeds("GL_ID", DataType::Integer)
@@ -53,31 +52,40 @@ std::vector<SetupField> partyFields() {
             .typingLimited()
             .notShown(),
         text("txtCustName", {}, {}, "CompanyName", 40).carriedBy(kDelete).notShown(),
-        text("txtAddress", T["lblAddress"], {1, 0}, "Address", 60).whenEmpty(P::kEnterAddress),
-        text("txtCity", T["lblCity"], {3, 0}, "City", 15).whenEmpty(P::kEnterCity),
-        text("txtRegion", T["lblRegion"], {2, 1}, "Region", 15).whenEmpty(P::kEnterRegion),
-        number("txtPostal", T["lblPostal"], {1, 1}, "PostalCode", DataType::Text, 10, P::kEnterPostal,
-               P::kPostalNegative)
+        text("txtAddress", T["lblAddress"], {1, 0}, "Address", 60)
+            .whenEmpty(qtext(PartySetupWindow::kText["NoAddress"])),
+        text("txtCity", T["lblCity"], {3, 0}, "City", 15).whenEmpty(qtext(PartySetupWindow::kText["NoCity"])),
+        text("txtRegion", T["lblRegion"], {2, 1}, "Region", 15)
+            .whenEmpty(qtext(PartySetupWindow::kText["NoRegion"])),
+        number("txtPostal", T["lblPostal"], {1, 1}, "PostalCode", DataType::Text, 10,
+               qtext(PartySetupWindow::kText["NoPostal"]), qtext(PartySetupWindow::kText["PostalNegative"]))
             .typingLimited(),
-        text("txtCountry", T["lblCountry"], {2, 0}, "Country", 15).whenEmpty(P::kEnterCountry),
-        number("txtPhone", T["lblPhone"], {3, 1}, "Phone", DataType::Text, 24, P::kEnterPhone,
-               P::kPhoneNegative)
+        text("txtCountry", T["lblCountry"], {2, 0}, "Country", 15)
+            .whenEmpty(qtext(PartySetupWindow::kText["NoCountry"])),
+        number("txtPhone", T["lblPhone"], {3, 1}, "Phone", DataType::Text, 24,
+               qtext(PartySetupWindow::kText["NoPhone"]), qtext(PartySetupWindow::kText["PhoneNegative"]))
             .typingLimited(),
         number("txtCreditTerm", T["lblCreditTerm"], {}, "Credit_Term", DataType::Integer, 0,
-               P::kEnterCreditTerm, P::kCreditTermNegative)
+               qtext(PartySetupWindow::kText["NoCreditTerm"]),
+               qtext(PartySetupWindow::kText["CreditTermNegative"]))
             .filtered(Keys::Filtered),
         number("txtCreditLimit", T["lblCreditLimit"], {}, "Credit_Limit", DataType::Integer, 0,
-               P::kEnterCreditLimit, P::kCreditLimitNegative)
+               qtext(PartySetupWindow::kText["NoCreditLimit"]),
+               qtext(PartySetupWindow::kText["CreditLimitNegative"]))
             .filtered(Keys::Filtered),
         F::list("cboCurrency", qtext(T["lblCurrency"])).feeds("Cur_Type", DataType::Text, 10).typingLimited(),
-        account("cboUnrealisedGain", T["lblUnrealisedGain"], {4, 0}, "UnRG", P::kSelectUnrealisedGain),
-        account("cboUnrealisedLoss", T["lblUnrealisedLoss"], {5, 0}, "UnRL", P::kSelectUnrealisedLoss),
-        account("cboRealisedGain", T["lblRealisedGain"], {4, 1}, "RG", P::kSelectRealisedGain),
-        account("cboRealisedLoss", T["lblRealisedLoss"], {5, 1}, "RL", P::kSelectRealisedLoss),
+        account("cboUnrealisedGain", T["lblUnrealisedGain"], {4, 0}, "UnRG",
+                qtext(PartySetupWindow::kText["NoUnrealisedGain"])),
+        account("cboUnrealisedLoss", T["lblUnrealisedLoss"], {5, 0}, "UnRL",
+                qtext(PartySetupWindow::kText["NoUnrealisedLoss"])),
+        account("cboRealisedGain", T["lblRealisedGain"], {4, 1}, "RG",
+                qtext(PartySetupWindow::kText["NoRealisedGain"])),
+        account("cboRealisedLoss", T["lblRealisedLoss"], {5, 1}, "RL",
+                qtext(PartySetupWindow::kText["NoRealisedLoss"])),
         F::list("cboForex")
             .feeds("Forex", DataType::Integer)
             .carriedBy(kCreate)
-            .withEntries({P::kForeign, P::kLocal})
+            .withEntries({qtext(PartySetupWindow::kText["Foreign"]), qtext(PartySetupWindow::kText["Local"])})
             .checkedAs(CheckAs::Text)
             .tinting(),
         F::text("txtGLName").shownFrom("GL_Name_VC"),
@@ -212,7 +220,7 @@ void PartySetupWindow::cboCOA_Click() {
 }
 
 bool PartySetupWindow::isForeign() const {
-    return cboForex->currentText() == kForeign; // exact: case and blanks count
+    return cboForex->currentText() == qtext(kText["Foreign"]); // exact: case and blanks count
 }
 
 std::vector<QComboBox*> PartySetupWindow::accountBoxes() const {
@@ -247,7 +255,7 @@ Check PartySetupWindow::conversionAccountsMissing() {
                 tintField(box);
             return true;
         },
-        kSpecifyConversionAccounts);
+        qtext(kText["NoConversionAccounts"]));
 }
 
 CheckList PartySetupWindow::partyChecks(const QStringList& controls, CheckList own) {
@@ -271,7 +279,8 @@ CheckList PartySetupWindow::partyChecks(const QStringList& controls, CheckList o
                    message, field)
             .selectingText();
     };
-    append({notWhole(txtCreditTerm, kCreditTermWhole), notWhole(txtCreditLimit, kCreditLimitWhole)});
+    append({notWhole(txtCreditTerm, qtext(kText["CreditTermWhole"])),
+            notWhole(txtCreditLimit, qtext(kText["CreditLimitWhole"]))});
     return checks;
 }
 
@@ -285,7 +294,7 @@ CheckList PartySetupWindow::requestChecks(Request request) {
     }
     CheckList checks = {inChart(cboCOA, m_texts.codeWhat)};
     // The conversion accounts travel as typed unless the party is LOCAL.
-    if (cboForex->currentText() != kLocal) {
+    if (cboForex->currentText() != qtext(kText["Local"])) {
         checks.push_back(inChart(cboUnrealisedGain, QStringLiteral("Unrealised Gain Account Code")));
         checks.push_back(inChart(cboUnrealisedLoss, QStringLiteral("Unrealised Loss Account Code")));
         checks.push_back(inChart(cboRealisedGain, QStringLiteral("Realised Gain Account Code")));
@@ -298,7 +307,7 @@ std::vector<SetupWindow::Assignment> PartySetupWindow::assignments(Request reque
     std::vector<Assignment> fields = SetupWindow::assignments(request);
     // A LOCAL party carries the placeholder 1 in its four conversion
     // accounts, on an update as on a create.
-    const bool local = cboForex->currentText() == kLocal;
+    const bool local = cboForex->currentText() == qtext(kText["Local"]);
     const bool foreign = isForeign();
     const std::vector<QComboBox*> accounts = accountBoxes();
     for (Assignment& a : fields) {

@@ -59,27 +59,6 @@ public:
         {"CreditTermWhole", "Credit Term must be a whole number of days, at most 2147483647"},
         {"CreditLimitWhole", "Credit Limit must be a whole number, at most 2147483647"},
     });
-    static inline const QString kForeign = qtext(kText["Foreign"]);
-    static inline const QString kLocal = qtext(kText["Local"]);
-    static inline const QString kSpecifyConversionAccounts = qtext(kText["NoConversionAccounts"]);
-    static inline const QString kSelectUnrealisedGain = qtext(kText["NoUnrealisedGain"]);
-    static inline const QString kSelectUnrealisedLoss = qtext(kText["NoUnrealisedLoss"]);
-    static inline const QString kSelectRealisedGain = qtext(kText["NoRealisedGain"]);
-    static inline const QString kSelectRealisedLoss = qtext(kText["NoRealisedLoss"]);
-    static inline const QString kEnterAddress = qtext(kText["NoAddress"]);
-    static inline const QString kEnterCity = qtext(kText["NoCity"]);
-    static inline const QString kEnterPhone = qtext(kText["NoPhone"]);
-    static inline const QString kPhoneNegative = qtext(kText["PhoneNegative"]);
-    static inline const QString kEnterCountry = qtext(kText["NoCountry"]);
-    static inline const QString kEnterPostal = qtext(kText["NoPostal"]);
-    static inline const QString kPostalNegative = qtext(kText["PostalNegative"]);
-    static inline const QString kEnterRegion = qtext(kText["NoRegion"]);
-    static inline const QString kEnterCreditTerm = qtext(kText["NoCreditTerm"]);
-    static inline const QString kCreditTermNegative = qtext(kText["CreditTermNegative"]);
-    static inline const QString kEnterCreditLimit = qtext(kText["NoCreditLimit"]);
-    static inline const QString kCreditLimitNegative = qtext(kText["CreditLimitNegative"]);
-    static inline const QString kCreditTermWhole = qtext(kText["CreditTermWhole"]);
-    static inline const QString kCreditLimitWhole = qtext(kText["CreditLimitWhole"]);
 
     // A field of the party record, by its box's name: the box's kind, the
     // staging field it feeds and the requests that carry it, its width, key

@@ -25,39 +25,40 @@ std::vector<SetupField> vatFields() {
     return {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("CompanyName")
-            .whenEmpty(frmVATSetup::kEnterName)
+            .whenEmpty(qtext(frmVATSetup::kText["NoName"]))
             .typingLimited()
             .notShown()
             .tinting(),
         F::text("txtAddress", qtext(T["lblAddress"]), {1, 0})
             .feeds("Address")
             .shownFrom("VAT_Descrip")
-            .whenEmpty(frmVATSetup::kEnterDescription)
+            .whenEmpty(qtext(frmVATSetup::kText["NoDescription"]))
             .typingLimited()
             .tinting(),
         F::text("txtCity", qtext(T["lblCity"]), {2, 0})
             .feeds("City")
             .shownFrom("VAT_Reg")
-            .whenEmpty(frmVATSetup::kEnterRegistration)
+            .whenEmpty(qtext(frmVATSetup::kText["NoRegistration"]))
             .typingLimited()
             .tinting(),
         F::text("txtCreditTerm", qtext(T["lblCreditTerm"]), {0, 1})
             .feeds("Credit_Term")
             .shownFrom("VAT_Code")
-            .whenEmpty(frmVATSetup::kEnterCode)
-            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), frmVATSetup::kCodeRange)
+            .whenEmpty(qtext(frmVATSetup::kText["NoCode"]))
+            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647),
+                    qtext(frmVATSetup::kText["CodeRange"]))
             .filtered(Keys::Filtered)
             .tinting(),
         F::text("txtCreditLimit", qtext(T["lblCreditLimit"]), {1, 1})
             .feeds("Credit_Limit")
             .shownFrom("VAT_Rate")
-            .whenEmpty(frmVATSetup::kEnterRate)
-            .within(Currency(), Currency::fromUnits(100), frmVATSetup::kRateRange)
+            .whenEmpty(qtext(frmVATSetup::kText["NoRate"]))
+            .within(Currency(), Currency::fromUnits(100), qtext(frmVATSetup::kText["RateRange"]))
             .tinting(),
         F::list("cboCOA", qtext(T["lblCOA"]), {2, 1})
             .feeds("GL_ID")
             .keyOf("COA_T")
-            .whenEmpty(frmVATSetup::kSelectControl)
+            .whenEmpty(qtext(frmVATSetup::kText["NoControl"]))
             .checkedAs(CheckAs::Text)
             .tinting(),
         F::text("txtGLName", {}, {3, 1}).shownFrom("GL_Name_VC"),
@@ -80,7 +81,7 @@ frmVATSetup::frmVATSetup(QWidget* parent)
     txtCreditLimit = code->box<QLineEdit>(QStringLiteral("txtCreditLimit"));
     cboCOA = code->box<QComboBox>(QStringLiteral("cboCOA"));
     txtGLName = code->box<QLineEdit>(QStringLiteral("txtGLName"));
-    showAccountName(cboCOA, txtGLName, kControlWhat);
+    showAccountName(cboCOA, txtGLName, qtext(kText["ControlWhat"]));
 
     Frame1->setTitle(qtext(T["Frame1"]));
     auto* grid = new QGridLayout(Frame1);

@@ -40,16 +40,6 @@ public:
         {"VatGone", "No VAT code is named \"%1\""},
         {"ControlWhat", "VAT Control A/C"},
     });
-    static inline const QString kEnterName = qtext(kText["NoName"]);
-    static inline const QString kEnterDescription = qtext(kText["NoDescription"]);
-    static inline const QString kEnterRegistration = qtext(kText["NoRegistration"]);
-    static inline const QString kEnterCode = qtext(kText["NoCode"]);
-    static inline const QString kEnterRate = qtext(kText["NoRate"]);
-    static inline const QString kSelectControl = qtext(kText["NoControl"]);
-    static inline const QString kCodeRange = qtext(kText["CodeRange"]);
-    static inline const QString kRateRange = qtext(kText["RateRange"]);
-    static inline const QString kNoVat = qtext(kText["VatGone"]);
-    static inline const QString kControlWhat = qtext(kText["ControlWhat"]);
 
     explicit frmVATSetup(QWidget* parent = nullptr);
 
@@ -62,13 +52,15 @@ public:
     QComboBox* cboCOA;         // control account code
     QLineEdit* txtGLName;      // the control account's name
 
-    void cboCompany_Click() override { pickRecord(kNoVat); }
+    void cboCompany_Click() override { pickRecord(qtext(kText["VatGone"])); }
     void cmdClear_Click() override;
 
 protected:
     std::vector<ListFill> lists() const override;
     ListFill nameList() const override;
-    CheckList requestChecks(Request) override { return {inChart(cboCOA, kControlWhat).tinted()}; }
+    CheckList requestChecks(Request) override {
+        return {inChart(cboCOA, qtext(kText["ControlWhat"])).tinted()};
+    }
 };
 
 } // namespace orv

@@ -88,7 +88,7 @@ TEST_F(EmployeeAcrossWindowsTest, AnEmployeeCreatedInCustomerMasterPostsAJournal
     addLine(journal, 1010, QStringLiteral("-100"));
     ui.clear();
     journal->cmdSend->click();
-    EXPECT_EQ(ui.lastText(), frmGLEntry::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(ui.lastText(), qtext(JournalWindow::kJournalText["Posted"]) + QStringLiteral("1"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT EmployeeID FROM Document_T")),
               scalar(QStringLiteral("SELECT EmployeeID FROM Employees WHERE LastName = 'O''Brien'")));
 

@@ -19,7 +19,7 @@ class frmARSetupTest : public test::ArWindowTest {
 protected:
     // Every box of a valid LOCAL customer.
     void fillLocal(const QString& name, int code) {
-        choose(window->cboForex, frmARSetup::kLocal);
+        choose(window->cboForex, qtext(PartySetupWindow::kText["Local"]));
         window->cboCompany->setEditText(name);
         window->txtAddress->setText(QStringLiteral("1 Main St"));
         window->txtCity->setText(QStringLiteral("Singapore"));
@@ -34,7 +34,7 @@ protected:
     }
     void fillForeign(const QString& name, int code) {
         fillLocal(name, code);
-        choose(window->cboForex, frmARSetup::kForeign);
+        choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
         window->cboCurrency->setEditText(QStringLiteral("USD"));
         window->cboUnrealisedGain->setEditText(QString::number(kUnRG));
         window->cboUnrealisedLoss->setEditText(QString::number(kUnRL));
@@ -169,7 +169,7 @@ TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
 
     // With one account given, each missing box is reported in turn, the
     // missing accounts only after every other box has passed.
-    choose(window->cboForex, frmARSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     window->cboUnrealisedGain->setEditText(QString::number(kUnRG));
     const struct {
         QWidget* box;
@@ -179,18 +179,21 @@ TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
         bool tinted;
     } steps[] = {
         {window->cboCompany, "Acme Trading", qtext(frmARSetup::kText["NoName"]), kAppTitle, false},
-        {window->txtAddress, "1 Main St", frmARSetup::kEnterAddress, kAppTitle, false},
-        {window->txtCity, "Singapore", frmARSetup::kEnterCity, kAppTitle, false},
-        {window->txtPhone, "65551234", frmARSetup::kEnterPhone, kTitleMissingField, false},
-        {window->txtCountry, "Singapore", frmARSetup::kEnterCountry, kAppTitle, false},
-        {window->txtPostal, "123456", frmARSetup::kEnterPostal, kTitleMissingField, false},
-        {window->txtRegion, "Central", frmARSetup::kEnterRegion, kAppTitle, false},
-        {window->txtCreditTerm, "30", frmARSetup::kEnterCreditTerm, kTitleMissingField, false},
-        {window->txtCreditLimit, "5000", frmARSetup::kEnterCreditLimit, kTitleMissingField, false},
+        {window->txtAddress, "1 Main St", qtext(PartySetupWindow::kText["NoAddress"]), kAppTitle, false},
+        {window->txtCity, "Singapore", qtext(PartySetupWindow::kText["NoCity"]), kAppTitle, false},
+        {window->txtPhone, "65551234", qtext(PartySetupWindow::kText["NoPhone"]), kTitleMissingField, false},
+        {window->txtCountry, "Singapore", qtext(PartySetupWindow::kText["NoCountry"]), kAppTitle, false},
+        {window->txtPostal, "123456", qtext(PartySetupWindow::kText["NoPostal"]), kTitleMissingField, false},
+        {window->txtRegion, "Central", qtext(PartySetupWindow::kText["NoRegion"]), kAppTitle, false},
+        {window->txtCreditTerm, "30", qtext(PartySetupWindow::kText["NoCreditTerm"]), kTitleMissingField,
+         false},
+        {window->txtCreditLimit, "5000", qtext(PartySetupWindow::kText["NoCreditLimit"]), kTitleMissingField,
+         false},
         {window->cboCOA, "1200", qtext(frmARSetup::kText["NoCode"]), kAppTitle, false},
-        {window->cboUnrealisedLoss, "6510", frmARSetup::kSelectUnrealisedLoss, kAppTitle, true},
-        {window->cboRealisedGain, "4200", frmARSetup::kSelectRealisedGain, kAppTitle, true},
-        {window->cboRealisedLoss, "6500", frmARSetup::kSelectRealisedLoss, kAppTitle, true},
+        {window->cboUnrealisedLoss, "6510", qtext(PartySetupWindow::kText["NoUnrealisedLoss"]), kAppTitle,
+         true},
+        {window->cboRealisedGain, "4200", qtext(PartySetupWindow::kText["NoRealisedGain"]), kAppTitle, true},
+        {window->cboRealisedLoss, "6500", qtext(PartySetupWindow::kText["NoRealisedLoss"]), kAppTitle, true},
         {window->cboCurrency, "USD", qtext(frmARSetup::kText["NoCurrency"]), kAppTitle, false},
     };
     for (const auto& step : steps) {
@@ -211,9 +214,9 @@ TEST_F(frmARSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
     // FOREIGN without any conversion account: the four turn light blue and
     // the focus stays where it is.
     choose(window->cboCOA, QStringLiteral("1210"));
-    choose(window->cboForex, frmARSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     window->txtCity->setFocus();
-    EXPECT_EQ(press(window->cmdSend), frmARSetup::kSpecifyConversionAccounts);
+    EXPECT_EQ(press(window->cmdSend), qtext(PartySetupWindow::kText["NoConversionAccounts"]));
     EXPECT_EQ(ui.messages().back().title, kAppTitle);
     for (QComboBox* box : accountBoxes())
         EXPECT_TRUE(isTinted(box));
@@ -230,13 +233,14 @@ TEST_F(frmARSetupTest, NumberBoxesMustHoldPositiveNumbersTheRecordCanKeep) {
     } cases[] = {
         {window->txtPhone, "6555-1234", "Enter numerical and not character", kTitleInvalidInput},
         {window->txtPhone, "6555 1234", "Enter numerical and not character", kTitleInvalidInput},
-        {window->txtPhone, "0", frmARSetup::kPhoneNegative, kAppTitle},
-        {window->txtPostal, "-12", frmARSetup::kPostalNegative, kAppTitle},
+        {window->txtPhone, "0", qtext(PartySetupWindow::kText["PhoneNegative"]), kAppTitle},
+        {window->txtPostal, "-12", qtext(PartySetupWindow::kText["PostalNegative"]), kAppTitle},
         {window->txtPostal, "S123", "Enter numerical and not character", kTitleInvalidInput},
-        {window->txtCreditTerm, "0", frmARSetup::kCreditTermNegative, kAppTitle},
-        {window->txtCreditLimit, "0", frmARSetup::kCreditLimitNegative, kAppTitle},
-        {window->txtCreditTerm, "1e3", frmARSetup::kCreditTermWhole, kAppTitle},
-        {window->txtCreditLimit, "99999999999", frmARSetup::kCreditLimitWhole, kAppTitle},
+        {window->txtCreditTerm, "0", qtext(PartySetupWindow::kText["CreditTermNegative"]), kAppTitle},
+        {window->txtCreditLimit, "0", qtext(PartySetupWindow::kText["CreditLimitNegative"]), kAppTitle},
+        {window->txtCreditTerm, "1e3", qtext(PartySetupWindow::kText["CreditTermWhole"]), kAppTitle},
+        {window->txtCreditLimit, "99999999999", qtext(PartySetupWindow::kText["CreditLimitWhole"]),
+         kAppTitle},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -374,9 +378,9 @@ TEST_F(frmARSetupTest, APickFillsEveryBoxAndSetsTheAccountBoxesByCurrencyType) {
         EXPECT_FALSE(box->isEnabled());
         EXPECT_EQ(box->currentText(), QStringLiteral("1"));
     }
-    choose(window->cboForex, frmARSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     EXPECT_TRUE(accountBoxesEnabled());
-    choose(window->cboForex, frmARSetup::kLocal);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Local"]));
     EXPECT_FALSE(window->cboRealisedGain->isEnabled());
 }
 
@@ -399,7 +403,7 @@ TEST_F(frmARSetupTest, UpdateSendsTheEditedBoxesAndOnesForALocalCustomer) {
     // The currency type chosen never reaches the database on an update; the
     // accounts typed do.
     choose(window->cboCompany, QStringLiteral("Acme Trading"));
-    choose(window->cboForex, frmARSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     window->cboUnrealisedGain->setEditText(QString::number(kUnRG));
     window->cboUnrealisedLoss->setEditText(QString::number(kUnRL));
     window->cboRealisedGain->setEditText(QString::number(kRG));

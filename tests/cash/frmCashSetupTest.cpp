@@ -124,16 +124,17 @@ TEST_F(frmCashSetupTest, OpensWithItsCaptionsAndChecksTheFourBoxesInOrder) {
     EXPECT_FALSE(window->txtCustName->isVisible());
     EXPECT_FALSE(window->txtGLName->isEnabled());
 
-    EXPECT_EQ(press(window->cmdSend), frmCashSetup::kSpecifyName);
+    EXPECT_EQ(press(window->cmdSend), qtext(frmCashSetup::kText["NoName"]));
     EXPECT_EQ(ui.messages().size(), 1u) << "only the first failing check speaks";
     EXPECT_TRUE(focusedIn(window->cboCompany));
     window->cboCompany->setEditText(QStringLiteral("DBS"));
-    EXPECT_EQ(press(window->cmdSend), frmCashSetup::kEnterAddress);
+    EXPECT_EQ(press(window->cmdSend), qtext(frmCashSetup::kText["NoAddress"]));
     EXPECT_TRUE(focusedIn(window->txtBank_Add_VC));
     window->txtBank_Add_VC->setText(QStringLiteral(" "));
-    EXPECT_EQ(press(window->cmdUpdate), frmCashSetup::kEnterContact) << "a text of blanks is not empty";
+    EXPECT_EQ(press(window->cmdUpdate), qtext(frmCashSetup::kText["NoContact"]))
+        << "a text of blanks is not empty";
     window->txtBank_Contact_VC->setText(QStringLiteral("6"));
-    EXPECT_EQ(press(window->cmdDelete), frmCashSetup::kSelectCode);
+    EXPECT_EQ(press(window->cmdDelete), qtext(frmCashSetup::kText["NoCode"]));
     EXPECT_TRUE(focusedIn(window->cboCOA));
     EXPECT_EQ(count(QStringLiteral("Temp_Bank")), 0);
 
@@ -141,7 +142,7 @@ TEST_F(frmCashSetupTest, OpensWithItsCaptionsAndChecksTheFourBoxesInOrder) {
     window->txtBank_Contact_VC->clear();
     type(window->txtBank_Contact_VC, QStringLiteral("63a 1-2+"));
     EXPECT_EQ(window->txtBank_Contact_VC->text(), QStringLiteral("6312"));
-    EXPECT_EQ(ui.lastText(), frmCashSetup::kNumberOnly);
+    EXPECT_EQ(ui.lastText(), qtext(frmCashSetup::kText["NumberOnly"]));
 }
 
 TEST_F(frmCashSetupTest, CreateUpdateAndDeleteWithTheirSentencesAndButtons) {
@@ -194,7 +195,7 @@ TEST_F(frmCashSetupTest, CreateUpdateAndDeleteWithTheirSentencesAndButtons) {
     // Nothing picked: nothing to delete; a code not in the chart: named.
     choose(window->cboCOA, QStringLiteral("1030"));
     fill(QStringLiteral("UOB"), QStringLiteral("1030"));
-    EXPECT_EQ(press(window->cmdDelete), frmCashSetup::kNothingToDelete);
+    EXPECT_EQ(press(window->cmdDelete), qtext(frmCashSetup::kText["NothingToDelete"]));
     EXPECT_EQ(count(QStringLiteral("Bank_T")), 1);
     fill(QStringLiteral("UOB"), QStringLiteral("1999"));
     EXPECT_EQ(press(window->cmdSend), frmCashSetup::kNotAnAccount.arg(QStringLiteral("Cash Code"), "1999"));

@@ -23,7 +23,9 @@ protected:
         window->cmdSend->click();
         return ui.lastText();
     }
-    QString postedText(int number) const { return frmGLEntry::kPostedMessage + QString::number(number); }
+    QString postedText(int number) const {
+        return qtext(JournalWindow::kJournalText["Posted"]) + QString::number(number);
+    }
     void expectNothingWritten() {
         EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
         EXPECT_EQ(count(QStringLiteral("Journal_T")), 0);
@@ -54,7 +56,7 @@ TEST_F(frmGLEntryTest, LoadsEmployeesAccountsAndAnEmptyJournal) {
 TEST_F(frmGLEntryTest, WithoutEmployeesTheLoadSaysSo) {
     sql(QStringLiteral("DELETE FROM Temp_Employees; DELETE FROM Employees"));
     open();
-    EXPECT_EQ(ui.texts(), QStringList(frmGLEntry::kNoEmployee));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(frmGLEntry::kText["NoEmployee"])));
     EXPECT_EQ(window->cboEmployee->count(), 0);
 }
 
@@ -100,21 +102,21 @@ TEST_F(frmGLEntryTest, TheTotalFollowsEveryEditAndPostsWhenItIsZero) {
 TEST_F(frmGLEntryTest, TheChecksStopAtTheFirstFailureWithNothingWritten) {
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.texts(), QStringList(frmGLEntry::kSpecifyEmployee));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(frmGLEntry::kText["SpecifyEmployee"])));
     EXPECT_TRUE(focusedIn(window->cboEmployee));
 
     chooseEmployee();
-    EXPECT_EQ(post(), frmGLEntry::kNoLines);
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["NoLines"]));
 
     line(6100, QStringLiteral("100"), QString());
     line(2000, QStringLiteral("-99.99"), QStringLiteral("accrued"));
-    EXPECT_EQ(post(), frmGLEntry::kSpecifyDescription);
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["SpecifyDescription"]));
     editCell(0, QStringLiteral("Descrip"), QStringLiteral("rent"));
-    EXPECT_EQ(post(), frmGLEntry::kNotBalanced);
+    EXPECT_EQ(post(), qtext(frmGLEntry::kText["NotBalanced"]));
     EXPECT_EQ(ui.messages().size(), 1u);
 
     editCell(1, QStringLiteral("Amount"), QString());
-    EXPECT_EQ(post(), frmGLEntry::kSpecifyAmount);
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["SpecifyAmount"]));
     expectNothingWritten();
 }
 
@@ -123,7 +125,7 @@ TEST_F(frmGLEntryTest, ALineOfZeroWarnsAtEveryTotalYetPosts) {
     line(6200, QString(), QStringLiteral("nothing yet"));
     ui.clear();
     editCell(0, QStringLiteral("Amount"), QStringLiteral("0"));
-    EXPECT_EQ(ui.texts(), QStringList(frmGLEntry::kAmountZero));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(JournalWindow::kJournalText["AmountZero"])));
     EXPECT_EQ(post(), postedText(1));
     EXPECT_EQ(count(QStringLiteral("Ledger_T")), 0);
     expectBooksSound();
@@ -142,11 +144,12 @@ TEST_F(frmGLEntryTest, LinesKeepTheirDatesAndTheWindowWarnsOncePerLine) {
     setDate(QDate(today.year(), 3, 1));
     ui.clear();
     window->Total_All();
-    EXPECT_EQ(ui.texts(), QStringList({frmGLEntry::kDateMustBeSame, frmGLEntry::kDateMustBeSame}));
+    EXPECT_EQ(ui.texts(), QStringList({qtext(JournalWindow::kJournalText["DateMustBeSame"]),
+                                       qtext(JournalWindow::kJournalText["DateMustBeSame"])}));
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.texts(),
-              QStringList({frmGLEntry::kDateMustBeSame, frmGLEntry::kDateMustBeSame, postedText(1)}));
+    EXPECT_EQ(ui.texts(), QStringList({qtext(JournalWindow::kJournalText["DateMustBeSame"]),
+                                       qtext(JournalWindow::kJournalText["DateMustBeSame"]), postedText(1)}));
     EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(date_dt || '/' || Period_TI, ' ') FROM Journal_T")),
               first.toString(Qt::ISODate) + QStringLiteral("/1 ") + second.toString(Qt::ISODate) +
                   QStringLiteral("/2"));
@@ -174,12 +177,13 @@ TEST_F(frmGLEntryTest, TheBalanceIsTheExactSumOfTheLinesNotTheTotalBox) {
     line(6100, QStringLiteral("100.004"), QStringLiteral("rent"));
     line(2000, QStringLiteral("-100"), QStringLiteral("accrued"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.00"));
-    EXPECT_EQ(post(), frmGLEntry::kNotBalanced);
+    EXPECT_EQ(post(), qtext(frmGLEntry::kText["NotBalanced"]));
     window->txtSubTotal->setText(QStringLiteral("0"));
-    EXPECT_EQ(post(), frmGLEntry::kNotBalanced);
+    EXPECT_EQ(post(), qtext(frmGLEntry::kText["NotBalanced"]));
 
     line(6200, QStringLiteral("-0.004"), QStringLiteral("rounding"));
-    EXPECT_EQ(post(), frmGLEntry::kWholeCents) << "fractions of a cent are refused, not rounded";
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["WholeCents"]))
+        << "fractions of a cent are refused, not rounded";
     expectNothingWritten();
 }
 
@@ -192,7 +196,7 @@ TEST_F(frmGLEntryTest, AJournalMayNotSpanTwoYears) {
     line(2000, QStringLiteral("-100"), QStringLiteral("accrued"));
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.lastText(), frmGLEntry::kOneYear);
+    EXPECT_EQ(ui.lastText(), qtext(JournalWindow::kJournalText["OneYear"]));
     expectNothingWritten();
 }
 
@@ -200,11 +204,11 @@ TEST_F(frmGLEntryTest, AnEmployeeNameNoEmployeeHasStopsThePost) {
     window->cboEmployee->setEditText(QStringLiteral("Nobody"));
     line(6100, QStringLiteral("100"), QStringLiteral("rent"));
     line(2000, QStringLiteral("-100"), QStringLiteral("accrued"));
-    EXPECT_EQ(post(), frmGLEntry::kSpecifyEmployee);
+    EXPECT_EQ(post(), qtext(frmGLEntry::kText["SpecifyEmployee"]));
     EXPECT_EQ(ui.messages().size(), 1u);
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     window->cboEmployee->setEditText(QStringLiteral("Tan, Marion"));
-    EXPECT_EQ(post(), frmGLEntry::kSpecifyEmployee);
+    EXPECT_EQ(post(), qtext(frmGLEntry::kText["SpecifyEmployee"]));
     expectNothingWritten();
 
     window->cboEmployee->setEditText(QStringLiteral("O'Neil, Pat"));
@@ -242,7 +246,8 @@ TEST_F(frmGLEntryTest, AmountsAreReadAsTypedAndKeptWithinTheLineLimit) {
 
     editCell(0, QStringLiteral("Amount"), QStringLiteral("500000000000000"));
     line(2000, QStringLiteral("-500000000000000"), QStringLiteral("accrued"));
-    EXPECT_EQ(post(), frmGLEntry::kLineLimit.arg(QStringLiteral("1,000,000,000,000.00")));
+    EXPECT_EQ(post(),
+              qtext(JournalWindow::kJournalText["LineLimit"]).arg(QStringLiteral("1,000,000,000,000.00")));
     expectNothingWritten();
 }
 

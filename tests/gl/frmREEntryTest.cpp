@@ -85,7 +85,7 @@ TEST_F(frmREEntryTest, TheTransferLeavesProfitAndLossAtZeroAndTheResultInRetaine
     chooseEmployee();
     takeAllOffered();
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 500.00")) << "the lines need not add up";
-    EXPECT_EQ(post(), frmREEntry::kPostedMessage + QStringLiteral("5"));
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["Posted"]) + QStringLiteral("5"));
     EXPECT_TRUE(posted());
     expectClosed(year, Currency::fromUnits(-500));
     EXPECT_EQ(plResult(year), Currency::fromUnits(-500)) << "the profit-and-loss reports still show the year";
@@ -105,7 +105,7 @@ TEST_F(frmREEntryTest, AWindowSetBackAYearOffersThatYearsAccounts) {
     EXPECT_EQ(window->hfgProducts->cellText(0, 2), QStringLiteral("400"));
 
     takeAllOffered();
-    EXPECT_EQ(post(), frmREEntry::kPostedMessage + QStringLiteral("5"));
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["Posted"]) + QStringLiteral("5"));
     expectClosed(year - 1, Currency::fromUnits(-250));
     EXPECT_EQ(scalar(QStringLiteral("SELECT date_dt FROM Journal_T WHERE GL_ID = 3100")),
               QDate(year - 1, 12, 31).toString(Qt::ISODate));
@@ -114,7 +114,7 @@ TEST_F(frmREEntryTest, AWindowSetBackAYearOffersThatYearsAccounts) {
     chooseEmployee();
     ASSERT_EQ(window->hfgProducts->rows(), 3);
     takeAllOffered();
-    EXPECT_EQ(post(), frmREEntry::kPostedMessage + QStringLiteral("6"));
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["Posted"]) + QStringLiteral("6"));
     expectClosed(year, Currency::fromUnits(-500));
     EXPECT_EQ(plResult(year - 1), Currency::fromUnits(-250));
     expectBooksSound();
@@ -133,7 +133,7 @@ TEST_F(frmREEntryTest, OneAccountMayBeTransferredAloneButOnlyWhollyAndInOneYear)
         << "wages would not end the year at zero";
     EXPECT_FALSE(posted());
     editCell(0, QStringLiteral("Amount"), QStringLiteral("-200"));
-    EXPECT_EQ(post(), frmREEntry::kPostedMessage + QStringLiteral("5"));
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["Posted"]) + QStringLiteral("5"));
     EXPECT_EQ(balance(6000, year).raw(), 0);
     EXPECT_EQ(balance(3100, year), Currency::fromUnits(200));
 
@@ -145,7 +145,7 @@ TEST_F(frmREEntryTest, OneAccountMayBeTransferredAloneButOnlyWhollyAndInOneYear)
     editCell(1, QStringLiteral("Descrip"), QStringLiteral("rent"));
     ui.clear();
     window->cmdSend->click();
-    EXPECT_EQ(ui.lastText(), frmREEntry::kOneYear);
+    EXPECT_EQ(ui.lastText(), qtext(JournalWindow::kJournalText["OneYear"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 5);
     expectBooksSound();
 }
@@ -154,13 +154,13 @@ TEST_F(frmREEntryTest, ThePostNeedsAnEmployeeWhoExistsAndDescribedLines) {
     trade();
     open();
     drop(4000);
-    EXPECT_EQ(post(), frmREEntry::kSpecifyEmployee);
+    EXPECT_EQ(post(), qtext(frmREEntry::kText["SpecifyEmployee"]));
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     window->cboEmployee->setEditText(QStringLiteral("Mary Tan"));
-    EXPECT_EQ(post(), frmREEntry::kSpecifyEmployee);
+    EXPECT_EQ(post(), qtext(frmREEntry::kText["SpecifyEmployee"]));
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     chooseEmployee();
-    EXPECT_EQ(post(), frmREEntry::kSpecifyDescription);
+    EXPECT_EQ(post(), qtext(JournalWindow::kJournalText["SpecifyDescription"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 4);
 }
 
@@ -169,7 +169,7 @@ TEST_F(frmREEntryTest, WithoutEmployeesTheLoadSaysSo) {
     sql(QStringLiteral("DELETE FROM Temp_Employees; DELETE FROM Employees"));
     ui.clear();
     open();
-    EXPECT_EQ(ui.texts(), QStringList(frmREEntry::kNoEmployee));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(frmREEntry::kText["NoEmployee"])));
     EXPECT_EQ(window->hfgProducts->rows(), 0);
 }
 

@@ -331,7 +331,7 @@ TEST_F(frmIVSetupTest, ThirdStepsNewRemindsToReopenBeforeEmptyingItsFields) {
     open();
     fillItem(QStringLiteral("W-1"));
     fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("FIFO"));
-    EXPECT_EQ(press(window->cmdItemNew), frmIVSetup::kReopen);
+    EXPECT_EQ(press(window->cmdItemNew), qtext(frmIVSetup::kText["Reopen"]));
     EXPECT_EQ(ui.messages().back().title, kAppTitle);
     EXPECT_EQ(fieldText(window->cboPdtCode), QString());
     EXPECT_EQ(fieldText(window->cboAccountSet), QString());
@@ -387,7 +387,7 @@ TEST_F(frmIVSetupTest, APickRemovedSinceLoadingSaysSoAndChangesNothing) {
     setFieldText(window->cboPdtName, QStringLiteral("typed"));
     ui.clear();
     choose(window->cboPdtCode, QStringLiteral("W-1"));
-    EXPECT_EQ(ui.lastText(), frmIVSetup::kNoItem.arg(QStringLiteral("W-1")));
+    EXPECT_EQ(ui.lastText(), qtext(frmIVSetup::kText["ItemGone"]).arg(QStringLiteral("W-1")));
     EXPECT_EQ(fieldText(window->cboPdtName), QStringLiteral("typed"));
     EXPECT_EQ(enabledButtons(), 8) << "no New is pressed";
 }

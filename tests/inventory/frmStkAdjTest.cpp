@@ -65,7 +65,7 @@ TEST_F(frmStkAdjTest, ChoosingASetShowsItsAccountsAndOffersItsStockRows) {
     ui.clear();
     drop(QStringLiteral("1/1"));
     EXPECT_EQ(ui.beeps(), 1);
-    EXPECT_EQ(ui.texts(), QStringList(frmStkAdj::kItemExists));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(EntryWindow::kSharedText["ItemExists"])));
     EXPECT_EQ(window->lines().recordCount(), 2);
 
     choose(window->cboCompany, QStringLiteral("2"));
@@ -74,29 +74,30 @@ TEST_F(frmStkAdjTest, ChoosingASetShowsItsAccountsAndOffersItsStockRows) {
 }
 
 TEST_F(frmStkAdjTest, TheChecksRunInOrderAndACountBelowNothingNeverLeaves) {
-    EXPECT_EQ(post(), frmStkAdj::kSelectSet);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SelectSet"]));
     type(window->cboCompany, QStringLiteral("9"));
-    EXPECT_EQ(post(), frmStkAdj::kSelectSet) << "a typed set with no stock account";
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SelectSet"])) << "a typed set with no stock account";
     choose(window->cboCompany, QStringLiteral("1"));
-    EXPECT_EQ(post(), frmStkAdj::kSpecifyEmployee);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SpecifyEmployee"]));
     type(window->cboEmployee, QStringLiteral("Tan Mary"));
-    EXPECT_EQ(post(), frmStkAdj::kSpecifyEmployee) << "an employee text without a comma";
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SpecifyEmployee"])) << "an employee text without a comma";
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     window->cboEmployee->setCurrentIndex(0);
-    EXPECT_EQ(post(), frmStkAdj::kNoLines);
+    EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["NoLines"]));
 
     drop(QStringLiteral("1/1"));
-    EXPECT_EQ(post(), frmStkAdj::kSpecifyAccount) << "the account is asked for before the description";
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SpecifyAccount"]))
+        << "the account is asked for before the description";
     edit(0, "GL_ID", QStringLiteral("5100"));
-    EXPECT_EQ(post(), frmStkAdj::kSpecifyDescription);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SpecifyDescription"]));
     edit(0, "Description", QStringLiteral("count"));
     edit(0, "Qty_NU", QStringLiteral("-1"));
-    EXPECT_EQ(post(), frmStkAdj::kNegativeCount);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["NegativeCount"]));
     edit(0, "Qty_NU", QStringLiteral("12"));
     edit(0, "Unit_Price_TI", QStringLiteral("-1"));
-    EXPECT_EQ(post(), frmStkAdj::kNegativePrice);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["NegativePrice"]));
     edit(0, "Qty_NU", QStringLiteral("8"));
-    EXPECT_EQ(post(), frmStkAdj::kPostedMessage + QStringLiteral("2"))
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["Posted"]) + QStringLiteral("2"))
         << "a count down leaves at cost, not at the price";
     EXPECT_EQ(balance(5100), QStringLiteral("5.00"));
 }
@@ -107,7 +108,7 @@ TEST_F(frmStkAdjTest, APostedJournalIsNumberedDatedAndLocked) {
     window->dtpOrder->setDate(QDate(2010, 6, 12));
     counted(QStringLiteral("1/1"), QStringLiteral("9"));
     counted(QStringLiteral("1/2"), QStringLiteral("2"));
-    EXPECT_EQ(post(), frmStkAdj::kPostedMessage + QStringLiteral("2"));
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["Posted"]) + QStringLiteral("2"));
     EXPECT_EQ(window->txtOrderID->text(), QStringLiteral("2"));
     EXPECT_TRUE(test::isPosted(*window));
     EXPECT_EQ(scalar(QStringLiteral("SELECT date_dt FROM Document_T WHERE DocID = 2")),
@@ -146,7 +147,7 @@ TEST_F(frmStkAdjTest, ACountTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleT
     edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
     EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
     EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
-    EXPECT_EQ(post(), frmStkAdj::kAmountTooLarge);
+    EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["AmountTooLarge"]));
     EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 1);
 }
@@ -161,7 +162,7 @@ TEST_F(frmStkAdjTest, TypingOverAChosenSetClearsItsAccountsSoNoJournalPostsAgain
     EXPECT_TRUE(window->txtCosting->text().isEmpty());
     window->cmdNew->click();
     counted(window->hfgProducts->cellText(0, 0), QStringLiteral("0"));
-    EXPECT_EQ(post(), frmStkAdj::kSelectSet);
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SelectSet"]));
     EXPECT_TRUE(focusedIn(window->cboCompany));
     EXPECT_EQ(window->lines().recordCount(), 1);
 }

@@ -31,7 +31,7 @@ protected:
         return ui.lastText();
     }
     void fillLocal(const QString& name, int code) {
-        choose(window->cboForex, frmAPSetup::kLocal);
+        choose(window->cboForex, qtext(PartySetupWindow::kText["Local"]));
         window->cboCompany->setEditText(name);
         window->txtAddress->setText(QStringLiteral("8 Dock Rd"));
         window->txtCity->setText(QStringLiteral("Singapore"));
@@ -114,24 +114,24 @@ TEST_F(frmAPSetupTest, OpensWithItsCaptionsListsAndAnEmptyStagingRecord) {
     choose(window->cboCompany, QStringLiteral("O'Brien Supplies"));
     EXPECT_EQ(window->txtCustName->text(), QStringLiteral("O'Brien Supplies"));
     EXPECT_EQ(window->txtGLName->text(), QStringLiteral("Harbour Supplies"));
-    EXPECT_EQ(window->cboForex->currentText(), frmAPSetup::kLocal);
+    EXPECT_EQ(window->cboForex->currentText(), qtext(PartySetupWindow::kText["Local"]));
     EXPECT_EQ(window->txtVAT_Reg->text(), QStringLiteral("M90312345X"));
     EXPECT_FALSE(window->cboRealisedGain->isEnabled()) << "a LOCAL supplier's accounts are disabled";
-    choose(window->cboForex, frmAPSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     EXPECT_TRUE(window->cboRealisedGain->isEnabled());
 }
 
 TEST_F(frmAPSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
     open();
-    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyCurType);
+    EXPECT_EQ(press(window->cmdSend), qtext(frmAPSetup::kText["NoCurType"]));
     EXPECT_TRUE(focusedIn(window->cboForex));
     EXPECT_TRUE(isTinted(window->cboForex));
 
     // FOREIGN with none of the four accounts: the four turn light blue and
     // the focus stays where it is.
-    choose(window->cboForex, frmAPSetup::kForeign);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
     window->txtCity->setFocus();
-    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyConversionAccounts);
+    EXPECT_EQ(press(window->cmdSend), qtext(PartySetupWindow::kText["NoConversionAccounts"]));
     for (QComboBox* box : {window->cboUnrealisedGain, window->cboUnrealisedLoss, window->cboRealisedGain,
                            window->cboRealisedLoss})
         EXPECT_TRUE(isTinted(box));
@@ -144,21 +144,22 @@ TEST_F(frmAPSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
         QString message;
         QString title;
     } steps[] = {
-        {window->cboCompany, "Harbour", frmAPSetup::kEnterName, kAppTitle},
-        {window->txtAddress, "8 Dock Rd", frmAPSetup::kEnterAddress, kAppTitle},
-        {window->txtCity, "Singapore", frmAPSetup::kEnterCity, kAppTitle},
-        {window->cboCurrency, "USD", frmAPSetup::kEnterCurrency, kAppTitle},
-        {window->txtPhone, "62345678", frmAPSetup::kEnterPhone, kTitleMissingField},
-        {window->txtCountry, "Singapore", frmAPSetup::kEnterCountry, kAppTitle},
-        {window->txtPostal, "609000", frmAPSetup::kEnterPostal, kTitleMissingField},
-        {window->txtRegion, "West", frmAPSetup::kEnterRegion, kAppTitle},
-        {window->txtCreditTerm, "45", frmAPSetup::kEnterCreditTerm, kTitleMissingField},
-        {window->txtCreditLimit, "20000", frmAPSetup::kEnterCreditLimit, kTitleMissingField},
-        {window->cboCOA, "2010", frmAPSetup::kSelectCode, kAppTitle},
-        {window->cboUnrealisedLoss, "6510", frmAPSetup::kSelectUnrealisedLoss, kAppTitle},
-        {window->cboRealisedGain, "4200", frmAPSetup::kSelectRealisedGain, kAppTitle},
-        {window->cboRealisedLoss, "6500", frmAPSetup::kSelectRealisedLoss, kAppTitle},
-        {window->txtVAT_Reg, "   ", frmAPSetup::kSpecifyVatReg, kAppTitle},
+        {window->cboCompany, "Harbour", qtext(frmAPSetup::kText["NoName"]), kAppTitle},
+        {window->txtAddress, "8 Dock Rd", qtext(PartySetupWindow::kText["NoAddress"]), kAppTitle},
+        {window->txtCity, "Singapore", qtext(PartySetupWindow::kText["NoCity"]), kAppTitle},
+        {window->cboCurrency, "USD", qtext(frmAPSetup::kText["NoCurrency"]), kAppTitle},
+        {window->txtPhone, "62345678", qtext(PartySetupWindow::kText["NoPhone"]), kTitleMissingField},
+        {window->txtCountry, "Singapore", qtext(PartySetupWindow::kText["NoCountry"]), kAppTitle},
+        {window->txtPostal, "609000", qtext(PartySetupWindow::kText["NoPostal"]), kTitleMissingField},
+        {window->txtRegion, "West", qtext(PartySetupWindow::kText["NoRegion"]), kAppTitle},
+        {window->txtCreditTerm, "45", qtext(PartySetupWindow::kText["NoCreditTerm"]), kTitleMissingField},
+        {window->txtCreditLimit, "20000", qtext(PartySetupWindow::kText["NoCreditLimit"]),
+         kTitleMissingField},
+        {window->cboCOA, "2010", qtext(frmAPSetup::kText["NoCode"]), kAppTitle},
+        {window->cboUnrealisedLoss, "6510", qtext(PartySetupWindow::kText["NoUnrealisedLoss"]), kAppTitle},
+        {window->cboRealisedGain, "4200", qtext(PartySetupWindow::kText["NoRealisedGain"]), kAppTitle},
+        {window->cboRealisedLoss, "6500", qtext(PartySetupWindow::kText["NoRealisedLoss"]), kAppTitle},
+        {window->txtVAT_Reg, "   ", qtext(frmAPSetup::kText["NoVatReg"]), kAppTitle},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.message.toStdString());
@@ -170,7 +171,7 @@ TEST_F(frmAPSetupTest, TheChecksRunInOrderWithTheirTitlesFocusAndTints) {
         setFieldText(step.box, step.text);
     }
     // A VAT number of blanks is no number.
-    EXPECT_EQ(press(window->cmdSend), frmAPSetup::kSpecifyVatReg);
+    EXPECT_EQ(press(window->cmdSend), qtext(frmAPSetup::kText["NoVatReg"]));
     window->txtVAT_Reg->setText(QStringLiteral("US-4471"));
     EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), 0);
     EXPECT_EQ(press(window->cmdSend),
@@ -187,13 +188,13 @@ TEST_F(frmAPSetupTest, NumberBoxesAndTheirKeyFilter) {
         QString text;
         QString message;
     } cases[] = {
-        {window->txtPhone, "0", frmAPSetup::kPhoneNegative},
+        {window->txtPhone, "0", qtext(PartySetupWindow::kText["PhoneNegative"])},
         {window->txtPhone, "6234a678", QStringLiteral("Enter numerical and not character")},
         {window->txtPhone, "6234 5678", QStringLiteral("Enter numerical and not character")},
-        {window->txtPostal, "-5", frmAPSetup::kPostalNegative},
+        {window->txtPostal, "-5", qtext(PartySetupWindow::kText["PostalNegative"])},
         {window->txtCreditTerm, "x", QStringLiteral("Enter numerical and not character")},
-        {window->txtCreditLimit, "0", frmAPSetup::kCreditLimitNegative},
-        {window->txtCreditTerm, "4.5", frmAPSetup::kCreditTermWhole},
+        {window->txtCreditLimit, "0", qtext(PartySetupWindow::kText["CreditLimitNegative"])},
+        {window->txtCreditTerm, "4.5", qtext(PartySetupWindow::kText["CreditTermWhole"])},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -254,8 +255,8 @@ TEST_F(frmAPSetupTest, RequestsCarryWhatEachKindOfSupplierNeeds) {
     // UPDATE leaves Forex unset, also when the kind has changed.
     choose(window->cboCompany, QStringLiteral("Harbour"));
     window->txtCity->setText(QStringLiteral("Tuas"));
-    choose(window->cboForex, frmAPSetup::kForeign);
-    window->cboForex->setEditText(frmAPSetup::kLocal);
+    choose(window->cboForex, qtext(PartySetupWindow::kText["Foreign"]));
+    window->cboForex->setEditText(qtext(PartySetupWindow::kText["Local"]));
     EXPECT_EQ(press(window->cmdUpdate),
               QStringLiteral("Creditor Harbour details would be updated if no transaction been posted"));
     EXPECT_EQ(lastRequest("COALESCE(Forex, 'unset') || ' ' || UnRG || ' ' || City"),
@@ -297,7 +298,7 @@ TEST_F(frmAPSetupTest, RefusalsShowTheFailureTextAndNothingIsWritten) {
     EXPECT_EQ(press(window->cmdSend), frmAPSetup::kNotAnAccount.arg(QStringLiteral("Creditor Code"), "2999"));
     // With no supplier picked there is nothing to delete.
     fillLocal(QStringLiteral("Harbour"), 2010);
-    EXPECT_EQ(press(window->cmdDelete), frmAPSetup::kNothingToDelete);
+    EXPECT_EQ(press(window->cmdDelete), qtext(frmAPSetup::kText["NothingToDelete"]));
     EXPECT_EQ(count(QStringLiteral("Temp_Creditors")), 1);
     EXPECT_EQ(count(QStringLiteral("Creditors")), 1);
     expectBooksSound();

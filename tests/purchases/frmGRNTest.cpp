@@ -75,39 +75,39 @@ TEST_F(frmGRNTest, ALocalSupplierPostsAtRateOneAndAForeignOneAsksForItsRate) {
 }
 
 TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
-    EXPECT_EQ(post(), frmGRN::kSpecifyEmployee) << "every box empty";
+    EXPECT_EQ(post(), qtext(frmGRN::kText["SpecifyEmployee"])) << "every box empty";
     type(window->cboEmployee, QStringLiteral("Nobody"));
-    EXPECT_EQ(post(), frmGRN::kSpecifyEmployee) << "a typed name that is no employee's";
+    EXPECT_EQ(post(), qtext(frmGRN::kText["SpecifyEmployee"])) << "a typed name that is no employee's";
     EXPECT_TRUE(focusedIn(window->cboEmployee));
     window->cboEmployee->setCurrentIndex(0);
-    EXPECT_EQ(post(), frmGRN::kCompanyInvalid);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["CompanyInvalid"]));
     type(window->party->cboCompany, QStringLiteral("Unknown Traders"));
-    EXPECT_EQ(post(), frmGRN::kCompanyInvalid) << "a typed name that is no supplier's";
+    EXPECT_EQ(post(), qtext(frmGRN::kText["CompanyInvalid"])) << "a typed name that is no supplier's";
     EXPECT_TRUE(focusedIn(window->party->cboCompany));
 
     pickSupplier(QStringLiteral("Pacific Traders"));
-    EXPECT_EQ(post(), frmGRN::kSpecifyPO);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["SpecifyPO"]));
     type(window->txtPO, QStringLiteral("PO-12345678901"));
     EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567")) << "ten characters at most";
-    EXPECT_EQ(post(), frmGRN::kEnterRate);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["EnterRate"]));
     EXPECT_EQ(lastTitle(), QStringLiteral("Missing field"));
     type(window->party->txtCurRate, QStringLiteral("abc"));
-    EXPECT_EQ(post(), frmGRN::kRateNotNumber);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["RateNotNumber"]));
     EXPECT_EQ(lastTitle(), QStringLiteral("Invalid Input"));
     EXPECT_EQ(window->party->txtCurRate->selectedText(), QStringLiteral("abc"));
     for (const char* rate : {"0", "-2"}) {
         window->party->txtCurRate->setText(QString::fromLatin1(rate));
-        EXPECT_EQ(post(), frmGRN::kRateNotPositive) << rate;
+        EXPECT_EQ(post(), qtext(frmGRN::kText["RateNotPositive"])) << rate;
     }
     window->party->txtCurRate->setText(QStringLiteral("1.29"));
-    EXPECT_EQ(post(), frmGRN::kNoLines);
+    EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["NoLines"]));
 
     drop(QStringLiteral("A100"));
     edit(0, "Qty_Order", QStringLiteral("0"));
-    EXPECT_EQ(post(), frmGRN::kNegativeQuantity);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["NegativeQuantity"]));
     edit(0, "Qty_Order", QStringLiteral("2"));
     edit(0, "Unit_Price_TI", QStringLiteral("0"));
-    EXPECT_EQ(post(), frmGRN::kNegativePricing);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["NegativePricing"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 }
 
@@ -127,7 +127,7 @@ TEST_F(frmGRNTest, LinesTotalExactlyAndADuplicateDropChangesNothing) {
     ui.clear();
     drop(QStringLiteral("A100"));
     EXPECT_EQ(ui.beeps(), 1);
-    EXPECT_EQ(ui.texts(), QStringList(frmGRN::kItemExists));
+    EXPECT_EQ(ui.texts(), QStringList(qtext(EntryWindow::kSharedText["ItemExists"])));
     EXPECT_EQ(window->lines().recordCount(), 2);
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 12.50"));
 
@@ -149,7 +149,7 @@ TEST_F(frmGRNTest, APostedNoteIsNumberedAndEachLineKeepsTheDayItCameIn) {
     if (yesterday.year() != pinnedToday().year())
         lines.setValueAt(1, lines.fieldIndex(QStringLiteral("Date")), Variant(yesterday));
 
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
     EXPECT_EQ(window->txtOrderID->text(), QStringLiteral("1"));
     EXPECT_TRUE(test::isPosted(*window));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 1);
@@ -174,7 +174,7 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     drop(QStringLiteral("B200"));
     Recordset lines = window->lines();
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(pinnedToday().addYears(-1)));
-    EXPECT_EQ(post(), frmGRN::kOneYear);
+    EXPECT_EQ(post(), qtext(frmGRN::kText["OneYear"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
 }
@@ -187,7 +187,7 @@ TEST_F(frmGRNTest, AForeignNoteComesIntoStockAtItsRate) {
     drop(QStringLiteral("A100"));
     edit(0, "Qty_Order", QStringLiteral("2"));
     edit(0, "Unit_Price_TI", QStringLiteral("10"));
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
     // 20.00 at 1.2345 is 24.69 in the books' own currency.
     EXPECT_EQ(balance(1300), QStringLiteral("24.69"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT Cur_Type || ' ' || cur_rate FROM Temp_Stock_T")),
@@ -210,7 +210,7 @@ TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
     EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("LOCAL"));
 
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("A100")));
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("Temp_Stock_T")), 1);
 }
 
@@ -224,11 +224,11 @@ TEST_F(frmGRNTest, ALineTooLargeToBeKeptIsRefusedByTheWindowAndShowsNoStaleTotal
     edit(0, "Unit_Price_TI", QStringLiteral("99999999"));
     EXPECT_EQ(ui.lastText(), QStringLiteral("Amount out of range"));
     EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
-    EXPECT_EQ(post(), frmGRN::kAmountTooLarge);
+    EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["AmountTooLarge"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     edit(0, "Qty_Order", QStringLiteral("2"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 199999998.00"));
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
 }
 
 TEST_F(frmGRNTest, ASupplierTypedOverAChosenOneKeepsNoneOfItsDetailsAndCannotPost) {
@@ -239,7 +239,8 @@ TEST_F(frmGRNTest, ASupplierTypedOverAChosenOneKeepsNoneOfItsDetailsAndCannotPos
     EXPECT_TRUE(window->party->txtCity->text().isEmpty()) << "the former supplier's address is gone";
     EXPECT_TRUE(window->party->txtCurType->text().isEmpty());
     EXPECT_TRUE(window->party->cboCreditor->text().isEmpty());
-    EXPECT_EQ(post(), frmGRN::kCompanyInvalid) << "the typed supplier's details were never read";
+    EXPECT_EQ(post(), qtext(frmGRN::kText["CompanyInvalid"]))
+        << "the typed supplier's details were never read";
     EXPECT_TRUE(focusedIn(window->party->cboCompany));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 
@@ -258,7 +259,7 @@ TEST_F(frmGRNTest, AnEmptiedDateCellIsRefusedWithAClearMessageAndKeepsItsDate) {
     edit(0, "Date", QString());
     EXPECT_EQ(ui.lastText(), RecordsetModel::kDateRequired.arg(QStringLiteral("Date")));
     EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Date")), dropped);
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
 }
 
 TEST_F(frmGRNTest, LinesThatEachFitButTogetherCannotBeSummedShowNoTotalAndAreNotPosted) {
@@ -271,8 +272,8 @@ TEST_F(frmGRNTest, LinesThatEachFitButTogetherCannotBeSummedShowNoTotalAndAreNot
     }
     EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("ExtendedPrice")), QStringLiteral("600000000000000"));
     EXPECT_TRUE(window->txtSubTotal->text().isEmpty()) << "no total rather than the one before the edit";
-    EXPECT_EQ(ui.lastText(), EntryWindow::kTotalTooLarge);
-    EXPECT_EQ(post(), EntryWindow::kTotalTooLarge);
+    EXPECT_EQ(ui.lastText(), qtext(EntryWindow::kSharedText["TotalTooLarge"]));
+    EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["TotalTooLarge"]));
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 
     edit(1, "Qty_Order", QStringLiteral("1"));
@@ -288,7 +289,7 @@ TEST_F(frmGRNTest, TheTotalIsTheSumOfTheLinesAsTheBooksValueThem) {
     // Each line is worth a cent in the books: three lines, three cents.
     EXPECT_EQ(test::lineCell(*window, 2, QStringLiteral("ExtendedPrice")), QStringLiteral("0.01"));
     EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.03"));
-    EXPECT_EQ(post(), frmGRN::kPostedMessage + QStringLiteral("1"));
+    EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
     EXPECT_EQ(scalar(QStringLiteral(
                   "SELECT printf('%.2f', SUM(Amount_NU) / 10000.0) FROM Ledger_T WHERE Leg = 'STOCK'")),
               QStringLiteral("0.03"));

@@ -62,7 +62,7 @@ TEST_F(EntryWindowTest, LoadFillsEmployeesPickGridAndAnEmptyDocument) {
     EXPECT_EQ(window->header().recordCount(), 1);
     EXPECT_EQ(window->lines().recordCount(), 0);
     EXPECT_TRUE(window->cmdSend->isEnabled());
-    EXPECT_EQ(window->Image1->toolTip(), EntryWindow::kHintText);
+    EXPECT_EQ(window->Image1->toolTip(), qtext(EntryWindow::kSharedText["Image1"]));
     EXPECT_TRUE(ui.messages().empty());
     for (const char* name : {"hfgProducts", "dgrOrderDetails", "cboEmployee", "txtSubTotal", "cmdNew",
                              "cmdSend", "dtpOrder", "txtOrderID", "Image1", "txtMonth", "txtYear"}) {

@@ -109,17 +109,17 @@ TEST_F(frmVATSetupTest, ChecksRunInOrderWithTheirTitlesFocusAndTint) {
         const char* title;
         std::function<void()> fillIt;
     } steps[] = {
-        {window->cboCompany, frmVATSetup::kEnterName, "Orvanwise",
+        {window->cboCompany, qtext(frmVATSetup::kText["NoName"]), "Orvanwise",
          [this] { window->cboCompany->setEditText(QStringLiteral("Reduced")); }},
-        {window->txtAddress, frmVATSetup::kEnterDescription, "Orvanwise",
+        {window->txtAddress, qtext(frmVATSetup::kText["NoDescription"]), "Orvanwise",
          [this] { window->txtAddress->setText(QStringLiteral(" ")); }}, // blanks count as content
-        {window->txtCity, frmVATSetup::kEnterRegistration, "Orvanwise",
+        {window->txtCity, qtext(frmVATSetup::kText["NoRegistration"]), "Orvanwise",
          [this] { window->txtCity->setText(QStringLiteral("VAT-000-002")); }},
-        {window->txtCreditTerm, frmVATSetup::kEnterCode, "Missing field",
+        {window->txtCreditTerm, qtext(frmVATSetup::kText["NoCode"]), "Missing field",
          [this] { window->txtCreditTerm->setText(QStringLiteral("4")); }},
-        {window->txtCreditLimit, frmVATSetup::kEnterRate, "Missing field",
+        {window->txtCreditLimit, qtext(frmVATSetup::kText["NoRate"]), "Missing field",
          [this] { window->txtCreditLimit->setText(QStringLiteral("5.5")); }},
-        {window->cboCOA, frmVATSetup::kSelectControl, "Orvanwise", [] {}},
+        {window->cboCOA, qtext(frmVATSetup::kText["NoControl"]), "Orvanwise", [] {}},
     };
     // DELETE runs the same checks as CREATE NEW.
     for (const auto& step : steps) {
@@ -176,14 +176,14 @@ TEST_F(frmVATSetupTest, TheCodeBoxTakesDigitsAndLowerCaseAndOnlyNumbersPass) {
         QString message;
         QLineEdit* box;
     } cases[] = {
-        {"0", "12.5", frmVATSetup::kCodeRange, window->txtCreditTerm},
-        {"2147483648", "12.5", frmVATSetup::kCodeRange, window->txtCreditTerm},
+        {"0", "12.5", qtext(frmVATSetup::kText["CodeRange"]), window->txtCreditTerm},
+        {"2147483648", "12.5", qtext(frmVATSetup::kText["CodeRange"]), window->txtCreditTerm},
         {"4", "twelve", QStringLiteral("Enter numerical and not character"), window->txtCreditLimit},
         // Number-like texts the rate field cannot take: a power of ten, too many digits.
-        {"4", "1e1", frmVATSetup::kRateRange, window->txtCreditLimit},
-        {"4", "99999999999999999999", frmVATSetup::kRateRange, window->txtCreditLimit},
-        {"4", "100.5", frmVATSetup::kRateRange, window->txtCreditLimit},
-        {"4", "-1", frmVATSetup::kRateRange, window->txtCreditLimit},
+        {"4", "1e1", qtext(frmVATSetup::kText["RateRange"]), window->txtCreditLimit},
+        {"4", "99999999999999999999", qtext(frmVATSetup::kText["RateRange"]), window->txtCreditLimit},
+        {"4", "100.5", qtext(frmVATSetup::kText["RateRange"]), window->txtCreditLimit},
+        {"4", "-1", qtext(frmVATSetup::kText["RateRange"]), window->txtCreditLimit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -200,7 +200,8 @@ TEST_F(frmVATSetupTest, TheCodeBoxTakesDigitsAndLowerCaseAndOnlyNumbersPass) {
     // A control account the chart does not hold is named, not sent.
     fill(QStringLiteral("Luxury"), QStringLiteral("2147483647"), QStringLiteral("100"),
          QStringLiteral("99999"));
-    EXPECT_EQ(press(window->cmdSend), SetupWindow::kNotAnAccount.arg(frmVATSetup::kControlWhat, "99999"));
+    EXPECT_EQ(press(window->cmdSend),
+              SetupWindow::kNotAnAccount.arg(qtext(frmVATSetup::kText["ControlWhat"]), "99999"));
     EXPECT_TRUE(focusedIn(window->cboCOA));
     EXPECT_EQ(count(QStringLiteral("Temp_VAT")), 0);
     window->cboCOA->setEditText(QString::number(kOutput));
@@ -281,7 +282,7 @@ TEST_F(frmVATSetupTest, ANameWithAQuoteLoadsAndAVanishedNameChangesNothing) {
     window->cmdClear->click();
     window->cmdUpdate->setEnabled(false);
     choose(window->cboCompany, QStringLiteral("Hawker's Rate"));
-    EXPECT_EQ(ui.lastText(), frmVATSetup::kNoVat.arg(QStringLiteral("Hawker's Rate")));
+    EXPECT_EQ(ui.lastText(), qtext(frmVATSetup::kText["VatGone"]).arg(QStringLiteral("Hawker's Rate")));
     EXPECT_EQ(window->txtAddress->text(), QString());
     EXPECT_FALSE(window->cmdUpdate->isEnabled());
     expectBooksSound();
