@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace orv {
@@ -29,25 +31,25 @@ bool blank(const Variant& v) {
 
 } // namespace
 
-JournalWindow::JournalWindow(const Captions& captions, std::vector<int> lineWidths, QWidget* parent)
-    : EntryWindow(parent), Label8(caption(this, QStringLiteral("Label8"), captions.pickGrid)),
+JournalWindow::JournalWindow(Look look, QWidget* parent)
+    : EntryWindow(parent), Label8(caption(this, QStringLiteral("Label8"), look.pickGrid)),
       Label17(caption(this, QStringLiteral("Label17"), qtext(kJournalText["Label17"]))),
-      Label9(caption(this, QStringLiteral("Label9"), captions.lineGrid)),
+      Label9(caption(this, QStringLiteral("Label9"), look.lineGrid)),
       Label2(caption(this, QStringLiteral("Label2"), qtext(kJournalText["Label2"]))),
       Label1(caption(this, QStringLiteral("Label1"), qtext(kJournalText["Label1"]))),
       Label11(caption(this, QStringLiteral("Label11"), qtext(kJournalText["Label11"]))),
       Label14(caption(this, QStringLiteral("Label14"), qtext(kJournalText["Label14"]))),
       Label13(caption(this, QStringLiteral("Label13"), qtext(kJournalText["Label13"]))),
-      m_lineWidths(std::move(lineWidths)) {
-    setWindowTitle(captions.window);
+      m_look(std::move(look)) {
+    setWindowTitle(m_look.window);
     usePeriodBoxes();
     txtOrderID->setReadOnly(true);
     cmdNew->setText(qtext(kJournalText["cmdNew"]));
     cmdSend->setText(qtext(kJournalText["cmdSend"]));
-    layOut(captions);
+    layOut();
 }
 
-void JournalWindow::layOut(const Captions&) {
+void JournalWindow::layOut() {
     auto* page = new QVBoxLayout(this);
     auto row = [page](std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
         auto* line = new QHBoxLayout;
@@ -82,8 +84,8 @@ std::vector<EntryWindow::LineColumn> JournalWindow::lineColumns() const {
         {QStringLiteral("Year"), DataType::SmallInt, 0, 0, true},
     };
     std::vector<LineColumn> out = columns;
-    for (size_t c = 0; c < out.size() && c < m_lineWidths.size(); ++c)
-        out[c].widthTwips = m_lineWidths[c];
+    for (size_t c = 0; c < out.size() && c < m_look.lineWidths.size(); ++c)
+        out[c].widthTwips = m_look.lineWidths[c];
     return out;
 }
 
@@ -120,13 +122,20 @@ Currency JournalWindow::linesTotal() const {
     return total;
 }
 
-CheckList JournalWindow::employeeChecks(const QString& message) {
+CheckList JournalWindow::postChecks() {
+    CheckList checks = employeeChecks();
+    for (CheckList more : {lineChecks(), balanceChecks(), CheckList{wholeCentsCheck(), oneYearCheck()}})
+        std::move(more.begin(), more.end(), std::back_inserter(checks));
+    return checks;
+}
+
+CheckList JournalWindow::employeeChecks() {
     return {
-        Check::empty(cboEmployee, message),
+        Check::empty(cboEmployee, m_look.specifyEmployee),
         // A typed name that is no employee's cannot be posted under anyone.
         Check::when(
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            message, cboEmployee),
+            m_look.specifyEmployee, cboEmployee),
     };
 }
 

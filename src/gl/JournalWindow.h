@@ -45,13 +45,32 @@ public:
     QLabel* Label13; // "Employee"
 
 protected:
-    struct Captions {
+    // What differs between the journal windows on the screen: the captions
+    // and employee messages from the window's text table, and the widths.
+    struct Look {
         QString window;
         QString pickGrid;
         QString lineGrid;
+        QString specifyEmployee;
+        QString noEmployee;
+        std::vector<int> lineWidths;
+        std::vector<int> pickWidths;
+        std::vector<int> copied; // the pick grid's columns a dropped line copies
     };
-    JournalWindow(const Captions& captions, std::vector<int> lineWidths, QWidget* parent);
+    // The look from a window's text table (its Caption, Label8, Label9,
+    // SpecifyEmployee and NoEmployee).
+    template <const auto& Texts>
+    static Look lookOf(std::vector<int> lineWidths, std::vector<int> pickWidths, std::vector<int> copied) {
+        return {qtext(Texts["Caption"]),         qtext(Texts["Label8"]),     qtext(Texts["Label9"]),
+                qtext(Texts["SpecifyEmployee"]), qtext(Texts["NoEmployee"]), std::move(lineWidths),
+                std::move(pickWidths),           std::move(copied)};
+    }
+    JournalWindow(Look look, QWidget* parent);
 
+    std::vector<int> copiedColumns() const override { return m_look.copied; }
+    QString noEmployeeMessage() const override { return m_look.noEmployee; }
+    void reloadPickAfterPost() override { loadPickGrid(); }
+    std::vector<int> pickColumnWidths() const override { return m_look.pickWidths; }
     std::vector<FieldDef> headerFields() const override;
     std::vector<LineColumn> lineColumns() const override;
     Currency computeLine(const RowView& line) override;
@@ -59,9 +78,11 @@ protected:
 
     // Adds the line's fields from the copied account and the period boxes.
     void fillJournalLine(Recordset& lines, const Variant& amount);
-    // The employee checks (empty, then a name no employee has), each with
-    // the window's message and the focus in the employee box.
-    CheckList employeeChecks(const QString& message);
+    // A journal's checks: the employee (empty, then a name no employee has),
+    // the lines, what the window adds (balanceChecks), whole cents, one year.
+    CheckList postChecks() override;
+    virtual CheckList balanceChecks() { return {}; }
+    CheckList employeeChecks();
     // No lines, then each line from the first: amount, description, date
     // (a warning); then no amount beyond the line limit.
     CheckList lineChecks();
@@ -73,8 +94,8 @@ protected:
     Currency linesTotal() const;
 
 private:
-    void layOut(const Captions& captions);
-    std::vector<int> m_lineWidths;
+    void layOut();
+    Look m_look;
 };
 
 } // namespace orv

@@ -3,14 +3,12 @@
 #include "JournalWindow.h"
 #include "clsGLEntry.h"
 
-#include <memory>
-
 namespace orv {
 
 // "Journal Entry": a general journal of any number of lines on the accounts
 // of the chart, each with a signed amount (debit positive) and a
 // description, which must add up to zero.
-class frmGLEntry : public JournalWindow {
+class frmGLEntry : public DataEntryWindow<clsGLEntry, JournalWindow> {
     Q_OBJECT
 public:
     // The journal's own texts; JournalWindow::kJournalText holds the shared ones.
@@ -24,24 +22,11 @@ public:
     });
 
     explicit frmGLEntry(QWidget* parent = nullptr);
-    ~frmGLEntry() override;
 
 protected:
-    void createDataClass() override;
-    Recordset readTable(const QString& table) override;
-    QString lookupId(const QString& table, const QString& value) override;
-    QString sendOrder() override;
-
-    std::vector<int> copiedColumns() const override { return {0, 1}; }
     void fillNewLine(Recordset& lines) override;
-    CheckList postChecks() override;
-    QString noEmployeeMessage() const override { return qtext(kText["NoEmployee"]); }
+    CheckList balanceChecks() override;
     void loadPickGrid() override;
-    void reloadPickAfterPost() override { loadPickGrid(); }
-    std::vector<int> pickColumnWidths() const override { return {1200, 1600, 1200, 800}; }
-
-private:
-    std::unique_ptr<clsGLEntry> m_journal;
 };
 
 } // namespace orv
