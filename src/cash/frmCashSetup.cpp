@@ -24,17 +24,17 @@ const QString kCashCode = qtext(T["CodeWhat"]);
 std::vector<SetupField> bankFields() {
     return {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
-            .feeds("Bank_name", DataType::Text, 40)
+            .feeds("Bank_name")
             .carriedBy(kCreate | kUpdate)
             .whenEmpty(qtext(frmCashSetup::kText["NoName"]))
             .typingLimited()
             .notShown(),
         F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
-            .feeds("Bank_Add_VC", DataType::Text, 60)
+            .feeds("Bank_Add_VC")
             .whenEmpty(qtext(frmCashSetup::kText["NoAddress"]))
             .typingLimited(),
         F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
-            .feeds("Bank_Contact_VC", DataType::Text, 15)
+            .feeds("Bank_Contact_VC")
             .whenEmpty(qtext(frmCashSetup::kText["NoContact"]))
             .typingLimited()
             .filtered(Keys::Digits, qtext(frmCashSetup::kText["NumberOnly"])),
@@ -45,11 +45,7 @@ std::vector<SetupField> bankFields() {
             .whenEmpty(qtext(frmCashSetup::kText["NoCode"]))
             .checkedAs(CheckAs::Text),
         F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC"),
-        F::text("txtCustName", {}, {5, 0})
-            .feeds("Bank_name", DataType::Text, 40)
-            .carriedBy(kDelete)
-            .typingLimited()
-            .notShown(),
+        F::text("txtCustName", {}, {5, 0}).feeds("Bank_name").carriedBy(kDelete).typingLimited().notShown(),
     };
 }
 
@@ -63,7 +59,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
     setWindowTitle(qtext(T["frmCashSetup"]));
-    const SetupSection* bank = setRecord(bankFields());
+    const SetupSection* bank = setRecord(bankFields())->stagedIn(QStringLiteral("Temp_Bank"));
     txtBank_Add_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Add_VC"));
     txtBank_Contact_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Contact_VC"));
     cboCOA = bank->box<QComboBox>(QStringLiteral("cboCOA"));

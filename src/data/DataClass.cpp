@@ -52,6 +52,14 @@ QHash<QString, int> DataClass::textWidths(const QString& table) {
     return db::CompanyDatabase::textWidths(table);
 }
 
+QHash<QString, int> DataClass::underFields(QHash<QString, int> widths, const Mapping& mapping) {
+    for (const auto& [field, column] : mapping) {
+        if (widths.contains(column.toLower()))
+            widths.insert(field.toLower(), widths.value(column.toLower()));
+    }
+    return widths;
+}
+
 DataClass::IdBranch DataClass::employeesBranch() {
     return IdBranch{QStringLiteral("Employees"), QString(), QString(), QStringLiteral("EmployeeID"), true};
 }

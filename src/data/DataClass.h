@@ -44,8 +44,9 @@ public:
     // the empty text for an unknown table or no matching row.
     QString Get_ID(const QString& table, const Variant& value);
     // The longest text each column of a table may hold, under the column's
-    // name in lower case (the bounds the table itself enforces).
-    QHash<QString, int> textWidths(const QString& table);
+    // name in lower case (the bounds the table itself enforces). A class
+    // whose staging fields are named otherwise than its columns adds them.
+    virtual QHash<QString, int> textWidths(const QString& table);
 
     // The database's reason for the last failed write (for logs and tests;
     // the clerk sees the class's failure text and the reason's sentence).
@@ -105,6 +106,8 @@ protected:
                                  const QString& created = {});
     // Each field copied into the column of the same name.
     static Mapping sameNames(const QStringList& fields);
+    // The widths of the columns also under the staging fields mapped to them.
+    static QHash<QString, int> underFields(QHash<QString, int> widths, const Mapping& mapping);
 
     // A posting window's document: one header row, then one row of the line
     // table per line, all under the write protocol. Each column names where

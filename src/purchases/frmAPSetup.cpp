@@ -28,7 +28,7 @@ std::vector<SetupField> supplierFields() {
         P::field("cboForex", qtext(T["lblForex"]), {0, 1}).whenEmpty(qtext(frmAPSetup::kText["NoCurType"])),
         P::field("txtGLName", {}, {4, 2}),
         SetupField::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
-            .feeds("VAT_Reg", DataType::Text, 20)
+            .feeds("VAT_Reg")
             .carriedBy(kCreate | kUpdate)
             .typingLimited(),
     };
@@ -43,6 +43,7 @@ frmAPSetup::frmAPSetup(QWidget* parent)
                                  qtext(kText["NoSupplier"]), qtext(kText["NothingToDelete"])},
                       supplierFields(), parent),
       txtVAT_Reg(record()->box<QLineEdit>(QStringLiteral("txtVAT_Reg"))) {
+    record()->stagedIn(QStringLiteral("Temp_Creditors"));
     setWindowTitle(qtext(T["frmAPSetup"]));
     Frame1->setTitle(qtext(T["Frame1"]));
     auto* page = new QVBoxLayout(this);

@@ -24,14 +24,13 @@ const Requests kSent = kCreate | kUpdate; // what the delete does not carry
 // and cells both party windows give a box; the boxes the requests do not
 // carry come last.
 std::vector<SetupField> partyFields() {
-    const auto text = [](const char* control, std::string_view caption, Cell cell, const char* column,
-                         int width) {
-        return F::text(control, qtext(caption), cell).feeds(column, DataType::Text, width).typingLimited();
+    const auto text = [](const char* control, std::string_view caption, Cell cell, const char* column) {
+        return F::text(control, qtext(caption), cell).feeds(column).typingLimited();
     };
     // A text column holds a number as typed, limited to its width.
     const auto number = [](const char* control, std::string_view caption, Cell cell, const char* column,
-                           DataType type, int width, const QString& empty, const QString& notPositive) {
-        SetupField f = F::text(control, qtext(caption), cell).feeds(column, type, width).whenEmpty(empty);
+                           DataType type, const QString& empty, const QString& notPositive) {
+        SetupField f = F::text(control, qtext(caption), cell).feeds(column, type).whenEmpty(empty);
         return f.checkedAs(CheckAs::Number).positive(notPositive);
     };
     const auto account = [](const char* control, std::string_view caption, Cell cell, const char* column,
@@ -46,46 +45,33 @@ std::vector<SetupField> partyFields() {
             .carriedBy(kSent)
             .checkedAs(CheckAs::Text)
             .keyOf("COA_T"),
-        F::list("cboCompany")
-            .feeds("CompanyName", DataType::Text, 40)
-            .carriedBy(kSent)
-            .typingLimited()
-            .notShown(),
-        text("txtCustName", {}, {}, "CompanyName", 40).carriedBy(kDelete).notShown(),
-        text("txtAddress", T["lblAddress"], {1, 0}, "Address", 60)
-            .whenEmpty(qtext(PartySetupWindow::kText["NoAddress"])),
-        text("txtCity", T["lblCity"], {3, 0}, "City", 15).whenEmpty(qtext(PartySetupWindow::kText["NoCity"])),
-        text("txtRegion", T["lblRegion"], {2, 1}, "Region", 15)
-            .whenEmpty(qtext(PartySetupWindow::kText["NoRegion"])),
-        number("txtPostal", T["lblPostal"], {1, 1}, "PostalCode", DataType::Text, 10,
-               qtext(PartySetupWindow::kText["NoPostal"]), qtext(PartySetupWindow::kText["PostalNegative"]))
+        F::list("cboCompany").feeds("CompanyName").carriedBy(kSent).typingLimited().notShown(),
+        text("txtCustName", {}, {}, "CompanyName").carriedBy(kDelete).notShown(),
+        text("txtAddress", T["lblAddress"], {1, 0}, "Address").whenEmpty(qtext(T["NoAddress"])),
+        text("txtCity", T["lblCity"], {3, 0}, "City").whenEmpty(qtext(T["NoCity"])),
+        text("txtRegion", T["lblRegion"], {2, 1}, "Region").whenEmpty(qtext(T["NoRegion"])),
+        number("txtPostal", T["lblPostal"], {1, 1}, "PostalCode", DataType::Text, qtext(T["NoPostal"]),
+               qtext(T["PostalNegative"]))
             .typingLimited(),
-        text("txtCountry", T["lblCountry"], {2, 0}, "Country", 15)
-            .whenEmpty(qtext(PartySetupWindow::kText["NoCountry"])),
-        number("txtPhone", T["lblPhone"], {3, 1}, "Phone", DataType::Text, 24,
-               qtext(PartySetupWindow::kText["NoPhone"]), qtext(PartySetupWindow::kText["PhoneNegative"]))
+        text("txtCountry", T["lblCountry"], {2, 0}, "Country").whenEmpty(qtext(T["NoCountry"])),
+        number("txtPhone", T["lblPhone"], {3, 1}, "Phone", DataType::Text, qtext(T["NoPhone"]),
+               qtext(T["PhoneNegative"]))
             .typingLimited(),
-        number("txtCreditTerm", T["lblCreditTerm"], {}, "Credit_Term", DataType::Integer, 0,
-               qtext(PartySetupWindow::kText["NoCreditTerm"]),
-               qtext(PartySetupWindow::kText["CreditTermNegative"]))
+        number("txtCreditTerm", T["lblCreditTerm"], {}, "Credit_Term", DataType::Integer,
+               qtext(T["NoCreditTerm"]), qtext(T["CreditTermNegative"]))
             .filtered(Keys::Filtered),
-        number("txtCreditLimit", T["lblCreditLimit"], {}, "Credit_Limit", DataType::Integer, 0,
-               qtext(PartySetupWindow::kText["NoCreditLimit"]),
-               qtext(PartySetupWindow::kText["CreditLimitNegative"]))
+        number("txtCreditLimit", T["lblCreditLimit"], {}, "Credit_Limit", DataType::Integer,
+               qtext(T["NoCreditLimit"]), qtext(T["CreditLimitNegative"]))
             .filtered(Keys::Filtered),
-        F::list("cboCurrency", qtext(T["lblCurrency"])).feeds("Cur_Type", DataType::Text, 10).typingLimited(),
-        account("cboUnrealisedGain", T["lblUnrealisedGain"], {4, 0}, "UnRG",
-                qtext(PartySetupWindow::kText["NoUnrealisedGain"])),
-        account("cboUnrealisedLoss", T["lblUnrealisedLoss"], {5, 0}, "UnRL",
-                qtext(PartySetupWindow::kText["NoUnrealisedLoss"])),
-        account("cboRealisedGain", T["lblRealisedGain"], {4, 1}, "RG",
-                qtext(PartySetupWindow::kText["NoRealisedGain"])),
-        account("cboRealisedLoss", T["lblRealisedLoss"], {5, 1}, "RL",
-                qtext(PartySetupWindow::kText["NoRealisedLoss"])),
+        F::list("cboCurrency", qtext(T["lblCurrency"])).feeds("Cur_Type").typingLimited(),
+        account("cboUnrealisedGain", T["lblUnrealisedGain"], {4, 0}, "UnRG", qtext(T["NoUnrealisedGain"])),
+        account("cboUnrealisedLoss", T["lblUnrealisedLoss"], {5, 0}, "UnRL", qtext(T["NoUnrealisedLoss"])),
+        account("cboRealisedGain", T["lblRealisedGain"], {4, 1}, "RG", qtext(T["NoRealisedGain"])),
+        account("cboRealisedLoss", T["lblRealisedLoss"], {5, 1}, "RL", qtext(T["NoRealisedLoss"])),
         F::list("cboForex")
             .feeds("Forex", DataType::Integer)
             .carriedBy(kCreate)
-            .withEntries({qtext(PartySetupWindow::kText["Foreign"]), qtext(PartySetupWindow::kText["Local"])})
+            .withEntries({qtext(T["Foreign"]), qtext(T["Local"])})
             .checkedAs(CheckAs::Text)
             .tinting(),
         F::text("txtGLName").shownFrom("GL_Name_VC"),

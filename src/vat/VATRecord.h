@@ -8,12 +8,12 @@ namespace orv {
 
 // The staging record of a VAT code request, field by field. It keeps the
 // party windows' field names; the data class copies them into the VAT
-// columns. The widths and types are the limits of what a request can stage.
+// columns. The types are what a request stages; the widths are the columns'.
 inline std::vector<FieldDef> vatRecordFields() {
     return {{QStringLiteral("GL_ID"), DataType::Integer},          // VAT_Control
-            {QStringLiteral("CompanyName"), DataType::Text, 30},   // vat_name
-            {QStringLiteral("Address"), DataType::Text, 60},       // VAT_Descrip
-            {QStringLiteral("City"), DataType::Text, 30},          // VAT_Reg
+            {QStringLiteral("CompanyName"), DataType::Text},       // vat_name
+            {QStringLiteral("Address"), DataType::Text},           // VAT_Descrip
+            {QStringLiteral("City"), DataType::Text},              // VAT_Reg
             {QStringLiteral("Credit_Term"), DataType::Integer},    // vat_code
             {QStringLiteral("Credit_Limit"), DataType::Currency}}; // vat_rate
 }

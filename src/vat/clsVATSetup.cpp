@@ -26,6 +26,10 @@ clsVATSetup::clsVATSetup() {
                         QStringLiteral("'"), QStringLiteral("GL_ID")}});
 }
 
+QHash<QString, int> clsVATSetup::textWidths(const QString& table) {
+    return underFields(DataClass::textWidths(table), vatMapping());
+}
+
 Recordset clsVATSetup::Get_Creditor_Details(const QString& vat_name) {
     return read(QStringLiteral("EXEC select_VAT_setup  '") + sqlQuote(vat_name) + QStringLiteral("'"));
 }

@@ -18,6 +18,8 @@ public:
     clsVATSetup();
 
     // The VAT code of one name (select_VAT_setup), read by column name.
+    // The staging record's text fields take the widths of the columns they feed.
+    QHash<QString, int> textWidths(const QString& table) override;
     Recordset Get_Creditor_Details(const QString& vat_name);
     // The account of one code. Codes are whole numbers of 32 bits, as the
     // chart keeps them.

@@ -74,7 +74,8 @@ frmVATSetup::frmVATSetup(QWidget* parent)
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
     setWindowTitle(qtext(T["frmVATSetup"]));
-    const SetupSection* code = setRecord(vatRecordFields(), vatFields());
+    const SetupSection* code =
+        setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
     txtAddress = code->box<QLineEdit>(QStringLiteral("txtAddress"));
     txtCity = code->box<QLineEdit>(QStringLiteral("txtCity"));
     txtCreditTerm = code->box<QLineEdit>(QStringLiteral("txtCreditTerm"));
