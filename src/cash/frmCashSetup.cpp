@@ -2,13 +2,12 @@
 
 #include "ui/Controls.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace orv {
 
@@ -58,7 +57,6 @@ frmCashSetup::frmCashSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    setWindowTitle(qtext(T["frmCashSetup"]));
     const SetupSection* bank = setRecord(bankFields())->stagedIn(QStringLiteral("Temp_Bank"));
     txtBank_Add_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Add_VC"));
     txtBank_Contact_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Contact_VC"));
@@ -68,18 +66,12 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     txtCustName->setVisible(false);
     showAccountName(cboCOA, txtGLName, kCashCode);
 
-    Frame1->setTitle(qtext(T["Frame1"]));
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
     grid->setColumnStretch(1, 1);
-    Frame2->setTitle(qtext(T["Frame2"]));
-    auto* functions = new QHBoxLayout(Frame2);
-    for (QWidget* b : {cmdSend, cmdClear, cmdUpdate, cmdDelete, static_cast<QPushButton*>(cmdNew)})
-        functions->addWidget(b);
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(Frame1);
-    page->addWidget(Frame2);
-    page->addStretch(1);
+    arrange(Frame2, Qt::Horizontal, {cmdSend, cmdClear, cmdUpdate, cmdDelete, cmdNew});
+    arrange(this, Qt::Vertical, {Frame1, Frame2})->addStretch(1);
+    applyCaptions(this, kText);
     resize(520, 280);
 }
 

@@ -23,15 +23,10 @@ frmStkAdj::frmStkAdj(QWidget* parent)
       Label8(makeControl<QLabel>(this, QStringLiteral("Label8"))),
       Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
-    setWindowTitle(qtext(kText["Caption"]));
     cboCompany->setEditable(true);
     cboCompany->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
         box->setReadOnly(true);
-    Label8->setText(qtext(kText["Label8"]));
-    Label9->setText(qtext(kText["Label9"]));
-    cmdNew->setText(qtext(kText["cmdNew"]));
-    cmdSend->setText(qtext(kText["cmdSend"]));
     txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     onChoice(cboCompany, [this] { cboCompany_Click(); });
     // The boxes show the set last chosen; once the clerk types over it they
@@ -41,12 +36,12 @@ frmStkAdj::frmStkAdj(QWidget* parent)
             box->clear();
     });
     layOut();
+    applyCaptions(this, kText);
 }
 
 frmStkAdj::~frmStkAdj() = default;
 
 void frmStkAdj::layOut() {
-    Frame1->setTitle(qtext(kText["Frame1"]));
     auto* set = new QFormLayout(Frame1);
     set->addRow(qtext(kText["cboCompany"]), cboCompany);
     set->addRow(qtext(kText["txtAcctset"]), txtAcctset);

@@ -44,12 +44,11 @@ frmAPSetup::frmAPSetup(QWidget* parent)
                       supplierFields(), parent),
       txtVAT_Reg(record()->box<QLineEdit>(QStringLiteral("txtVAT_Reg"))) {
     record()->stagedIn(QStringLiteral("Temp_Creditors"));
-    setWindowTitle(qtext(T["frmAPSetup"]));
-    Frame1->setTitle(qtext(T["Frame1"]));
     auto* page = new QVBoxLayout(this);
     page->addWidget(Frame1);
     page->addLayout(buttonRow());
     page->addStretch(1);
+    applyCaptions(this, kText);
     resize(820, 330);
 }
 

@@ -19,23 +19,20 @@ namespace orv {
 
 frmGRN::frmGRN(QWidget* parent)
     : DataEntryWindow(parent), txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))) {
-    setWindowTitle(qtext(kText["Caption"]));
     useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
     limitLength(txtPO, 10);
-    cmdNew->setText(qtext(kText["cmdNew"]));
-    cmdSend->setText(qtext(kText["cmdSend"]));
     txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     hfgProducts->setToolTip(qtext(kText["PickHint"]));
     // A note has no date of its own: each line keeps the day it was dragged in.
     dtpOrder->hide();
     layOut();
+    applyCaptions(this, kText);
 }
 
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    party->setTitle(qtext(kText["Frame1"]));
     party->layOut({qtext(kText["cboCompany"]), qtext(kText["txtAddress"]), qtext(kText["txtCity"]),
                    qtext(kText["txtRegion"]), qtext(kText["txtCountry"]), qtext(kText["txtPostal"]),
                    qtext(kText["txtPhone"]), qtext(kText["cboCreditor"]), qtext(kText["txtCurType"]),

@@ -136,7 +136,7 @@ void applyCaptions(QWidget* window, std::span<const PinnedText> texts) {
     for (const PinnedText& pinned : texts) {
         const QString name = qtext(pinned.key);
         const QString caption = qtext(pinned.text);
-        if (self == name && window->windowTitle().isEmpty())
+        if ((self == name || name == QLatin1String("Caption")) && window->windowTitle().isEmpty())
             window->setWindowTitle(caption);
         for (QObject* control : window->findChildren<QObject*>(name)) {
             if (auto* frame = qobject_cast<QGroupBox*>(control); frame && frame->title().isEmpty())

@@ -39,8 +39,8 @@ void tintField(QWidget* field);
 bool isTinted(const QWidget* field);
 
 // Gives every control of a window whose name is a key of the window's text
-// table its caption from the table: the window (under its name, or its
-// class's name where it has none) its title, a frame its title,
+// table its caption from the table: the window (under its name, its class's
+// name where it has none, or "Caption") its title, a frame its title,
 // a button or label its text. A control that already has a caption keeps it,
 // so a caption the window sets itself is never overwritten.
 void applyCaptions(QWidget* window, std::span<const PinnedText> texts);

@@ -3,13 +3,12 @@
 #include "VATRecord.h"
 #include "ui/Controls.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace orv {
 
@@ -73,7 +72,6 @@ frmVATSetup::frmVATSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    setWindowTitle(qtext(T["frmVATSetup"]));
     const SetupSection* code =
         setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
     txtAddress = code->box<QLineEdit>(QStringLiteral("txtAddress"));
@@ -84,19 +82,13 @@ frmVATSetup::frmVATSetup(QWidget* parent)
     txtGLName = code->box<QLineEdit>(QStringLiteral("txtGLName"));
     showAccountName(cboCOA, txtGLName, qtext(kText["ControlWhat"]));
 
-    Frame1->setTitle(qtext(T["Frame1"]));
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-    Frame2->setTitle(qtext(T["Frame2"]));
-    auto* functions = new QHBoxLayout(Frame2);
-    for (QWidget* b : {static_cast<QPushButton*>(cmdNew), cmdSend, cmdClear, cmdUpdate, cmdDelete})
-        functions->addWidget(b);
-    auto* page = new QVBoxLayout(this);
-    page->addWidget(Frame1);
-    page->addWidget(Frame2);
-    page->addStretch(1);
+    arrange(Frame2, Qt::Horizontal, {cmdNew, cmdSend, cmdClear, cmdUpdate, cmdDelete});
+    arrange(this, Qt::Vertical, {Frame1, Frame2})->addStretch(1);
+    applyCaptions(this, kText);
     resize(640, 260);
 }
 
