@@ -48,9 +48,7 @@ SetupField stepList(const char* control, Cell cell, const char* column, std::str
 }
 
 QPushButton* button(QWidget* parent, const char* name) {
-    auto* b = makeControl<QPushButton>(parent, QString::fromLatin1(name));
-    b->setText(textOf(name));
-    return b;
+    return makeControl<QPushButton>(parent, QString::fromLatin1(name));
 }
 
 } // namespace
@@ -66,9 +64,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
       Frame3(makeControl<QGroupBox>(this, QStringLiteral("Frame3"))),
       cmdItemInsert(button(this, "cmdItemInsert")), cmdItemUpdate(button(this, "cmdItemUpdate")),
       cmdItemDelete(button(this, "cmdItemDelete")), cmdItemNew(button(this, "cmdItemNew")) {
-    setWindowTitle(qtext(T["frmIVSetup"]));
-    auto* viewer = new QLabel(qtext(T["lblCombo1"]), Frame1);
-    viewer->setObjectName(QStringLiteral("lblCombo1"));
+    auto* viewer = makeControl<QLabel>(Frame1, QStringLiteral("lblCombo1"));
     Combo1->setMinimumContentsLength(24);
     m_steps = {{{nullptr,
                  {cmdStkInsert, cmdStkUpdate, cmdStkDelete},
@@ -133,6 +129,7 @@ frmIVSetup::frmIVSetup(QWidget* parent)
     for (QWidget* frame : {Frame1, Frame2, Frame3})
         page->addWidget(frame);
     page->addStretch(1);
+    applyCaptions(this, kText);
     resize(760, 520);
 }
 
@@ -143,7 +140,6 @@ void frmIVSetup::buildStep(int step, QGroupBox* frame, const char* staging, std:
     // Two columns of labelled fields, the buttons in a row beneath.
     m_steps[step].section = (new SetupSection(this, std::move(record), std::move(fields)))
                                 ->stagedIn(QString::fromLatin1(staging));
-    frame->setTitle(textOf(frame->objectName().toStdString()));
     auto* grid = new QGridLayout;
     m_steps[step].section->layOut(grid);
     grid->setColumnStretch(1, 1);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -139,6 +140,10 @@ TEST_F(frmIVSetupTest, OpensWithItsStepsListsAndAccountViewer) {
     EXPECT_EQ(window->Frame1->title(), QStringLiteral("[ STEP 1 ]  RODUCT CATEGORY SET UP"));
     EXPECT_EQ(window->Frame2->title(), QStringLiteral("[ STEP 2 ]  ACCOUNTING CODE SET UP"));
     EXPECT_EQ(window->Frame3->title(), QStringLiteral("[ STEP 3 ]  ITEM CODE SET UP"));
+    EXPECT_EQ(window->cmdStkInsert->text(), QStringLiteral("Insert"));
+    EXPECT_EQ(window->cmdItemNew->text(), QStringLiteral("New"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblCombo1"))->text(),
+              QStringLiteral("[ VIEW A/C NAME ]"));
     EXPECT_EQ(items(window->cboCategory), QStringList{"General Goods"});
     EXPECT_EQ(items(window->cboPdtCategory), QStringList{"GEN"}) << "step 3 lists codes, not names";
     EXPECT_EQ(items(window->cboAcctSet), QStringList{"STANDARD"});
