@@ -15,7 +15,6 @@ namespace {
 
 using F = SetupField;
 constexpr auto& T = frmCashSetup::kText;
-const QString kCashCode = qtext(T["CodeWhat"]);
 
 // The bank's fields in the order of its checks. Only a create carries the
 // code, as the key of the account chosen; a delete names the bank last
@@ -25,23 +24,23 @@ std::vector<SetupField> bankFields() {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("Bank_name")
             .carriedBy(kCreate | kUpdate)
-            .whenEmpty(qtext(frmCashSetup::kText["NoName"]))
+            .whenEmpty(qtext(T["NoName"]))
             .typingLimited()
             .notShown(),
         F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
             .feeds("Bank_Add_VC")
-            .whenEmpty(qtext(frmCashSetup::kText["NoAddress"]))
+            .whenEmpty(qtext(T["NoAddress"]))
             .typingLimited(),
         F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
             .feeds("Bank_Contact_VC")
-            .whenEmpty(qtext(frmCashSetup::kText["NoContact"]))
+            .whenEmpty(qtext(T["NoContact"]))
             .typingLimited()
-            .filtered(Keys::Digits, qtext(frmCashSetup::kText["NumberOnly"])),
+            .filtered(Keys::Digits, qtext(T["NumberOnly"])),
         F::list("cboCOA", qtext(T["lblCOA"]), {3, 0})
             .feeds("GL_ID", DataType::Integer)
             .keyOf("COA_T")
             .carriedBy(kCreate)
-            .whenEmpty(qtext(frmCashSetup::kText["NoCode"]))
+            .whenEmpty(qtext(T["NoCode"]))
             .checkedAs(CheckAs::Text),
         F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC"),
         F::text("txtCustName", {}, {5, 0}).feeds("Bank_name").carriedBy(kDelete).typingLimited().notShown(),
@@ -64,7 +63,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     txtGLName = bank->box<QLineEdit>(QStringLiteral("txtGLName"));
     txtCustName = bank->box<QLineEdit>(QStringLiteral("txtCustName"));
     txtCustName->setVisible(false);
-    showAccountName(cboCOA, txtGLName, kCashCode);
+    showAccountName(cboCOA, txtGLName, qtext(T["CodeWhat"]));
 
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
@@ -90,7 +89,7 @@ void frmCashSetup::showDetails(const Recordset& record) {
 
 CheckList frmCashSetup::requestChecks(Request request) {
     if (request == Request::Create)
-        return {inChart(cboCOA, kCashCode)};
+        return {inChart(cboCOA, qtext(T["CodeWhat"]))};
     if (request == Request::Delete) {
         // With no bank picked there is nothing to delete.
         QPointer<QLineEdit> picked(txtCustName);
