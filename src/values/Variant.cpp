@@ -3,6 +3,7 @@
 #include "DataError.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
@@ -119,8 +120,18 @@ QString Variant::toString() const {
         return QString::number(std::get<std::int64_t>(m_value));
     case DataType::Currency:
         return std::get<Currency>(m_value).toString();
-    case DataType::Double:
-        return QString::number(std::get<double>(m_value), 'g', 15);
+    case DataType::Double: {
+        // Fifteen significant digits, as numbers have always been shown; a
+        // number near the end of the range that fifteen digits round past it
+        // is shown in full, so that its text still reads back as a number.
+        const double d = std::get<double>(m_value);
+        const QString shown = QString::number(d, 'g', 15);
+        bool ok = false;
+        const double back = shown.toDouble(&ok);
+        if (std::isfinite(d) && (!ok || !std::isfinite(back)))
+            return QString::number(d, 'g', QLocale::FloatingPointShortest);
+        return shown;
+    }
     case DataType::Date:
         return std::get<QDate>(m_value).toString(Qt::ISODate);
     case DataType::Text:

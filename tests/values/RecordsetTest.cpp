@@ -2,6 +2,7 @@
 #include "values/DataError.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace orv;
 
@@ -124,6 +125,16 @@ TEST(Variant, ConversionsFailClearlyNeverSilently) {
     EXPECT_TRUE(isNumericText(QStringLiteral(" 1024 ")));
     EXPECT_FALSE(isNumericText(QStringLiteral("Error Entering Journal")));
     EXPECT_FALSE(isNumericText(QString()));
+}
+
+TEST(Variant, ANumberShowsFifteenDigitsAndItsTextAlwaysReadsBack) {
+    EXPECT_EQ(Variant(0.1).toString(), QStringLiteral("0.1"));
+    EXPECT_EQ(Variant(2.0 / 3.0).toString(), QStringLiteral("0.666666666666667"));
+    // Fifteen digits would round the ends of the range past them.
+    for (const double end : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
+        const QString shown = Variant(end).toString();
+        EXPECT_EQ(Variant(shown).convertedTo(DataType::Double).toDouble(), end) << shown.toStdString();
+    }
 }
 
 TEST(Recordset, RowViewReadsAndWritesRowsWithoutMovingTheCursor) {
