@@ -109,7 +109,11 @@ void limitLength(QWidget* field, int characters) {
         edit = combo->lineEdit();
     if (!edit || characters <= 0)
         return;
+    // A box limited again (its width read later) keeps one limit, the last.
+    const QValidator* previous = edit->validator();
     edit->setValidator(new CharacterLimit(characters, edit));
+    if (dynamic_cast<const CharacterLimit*>(previous))
+        delete previous;
 }
 
 void tintField(QWidget* field) {
