@@ -1,0 +1,125 @@
+-- Supplier ledger lines. A purchase invoice line (doc_type GRN) bills one goods received line of
+-- its supplier under the supplier's own invoice number, numbered by the invoice's DocID from the
+-- write's context. N = money_round(qty x price), V = money_pct(N, vat_rate), G = N + V in the
+-- supplier's currency; NL, VL at the line's rate. The supplier is credited NL + VL as the open item
+-- (supplier, inv_no), the VAT control account of the code debited VL with a purchase VAT record,
+-- and the received line relieved of its value r for the quantity billed, back out of its received-
+-- not-billed account; what NL differs from r (another price or rate) goes to the category's cost of
+-- sales, so the received-not-billed account reaches exactly zero once everything is billed. Credit
+-- notes, adjustments and payments have rules of their own to come; until then their lines are
+-- refused rather than stored without postings.
+CREATE TRIGGER Purchases_T_guard BEFORE INSERT ON Purchases_T BEGIN
+  -- A refusal of one line names it: its place on the invoice, its item and goods received note.
+  SELECT db_fail('Purchases_T: only invoice lines can be posted yet') WHERE upper(NEW.doc_type) IS NOT 'GRN';
+  SELECT db_fail('Purchases_T: line without its document')
+    WHERE NOT EXISTS (SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC');
+  SELECT db_fail('Purchases_T: supplier or invoice number differs from the document''s') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T w JOIN Document_T d ON d.DocID = w.Post_No
+    WHERE d.customerid IS NEW.customerid AND d.inv_no IS NEW.inv_no);
+  SELECT db_fail('Purchases_T: supplier unknown')
+    WHERE NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid);
+  -- The supplier's invoice number is new for the supplier: no invoice line or open item of
+  -- another posting carries it.
+  SELECT db_fail('Purchases_T: supplier invoice number already used', NEW.inv_no)
+    WHERE EXISTS (SELECT 1 FROM Purchases_T p, Write_Ctx_T w
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no
+                    AND p.Post_No IS NOT w.Post_No)
+       OR EXISTS (SELECT 1 FROM Ledger_T l, Write_Ctx_T w
+                  WHERE l.Party_Kind = 'S' AND l.Party_ID = NEW.customerid AND l.Inv_No = NEW.inv_no
+                    AND l.Leg = 'ITEM' AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No));
+  SELECT db_fail('Purchases_T: currency differs from the supplier''s',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NEW.Cur_Type IS NOT NULL
+      AND NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Cur_Type = NEW.Cur_Type);
+  SELECT db_fail('Purchases_T: rate missing or not above 0',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
+  SELECT db_fail('Purchases_T: a local supplier''s rate must be 1',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.cur_rate <> 1
+    AND EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Forex = 0);
+  SELECT db_fail('Purchases_T: unknown item',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
+  SELECT db_fail('Purchases_T: unknown VAT code',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
+  SELECT db_fail('Purchases_T: VAT rate missing or outside 0 to 100',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NEW.vat_rate IS NULL OR NEW.vat_rate < 0 OR NEW.vat_rate > 100;
+  SELECT db_fail('Purchases_T: quantity not above 0',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.qty_to_bill <= 0;
+  SELECT db_fail('Purchases_T: unit price negative',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.unit_price < 0;
+  SELECT db_fail('Purchases_T: no such goods received line of the supplier',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NOT EXISTS (SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.do_no
+                        AND Pdt_ID_VC = NEW.Pdt_ID_VC AND customerid = NEW.customerid);
+  SELECT db_fail('Purchases_T: goods received line billed twice on the invoice',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE EXISTS (SELECT 1 FROM Purchases_T p, Write_Ctx_T w
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no
+                    AND p.do_no = NEW.do_no AND p.Pdt_ID_VC = NEW.Pdt_ID_VC AND p.Post_No = w.Post_No);
+  SELECT db_fail('Purchases_T: quantity above what is not yet billed',
+                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NEW.qty_to_bill > (SELECT Open_Qty FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.do_no
+                               AND Pdt_ID_VC = NEW.Pdt_ID_VC);
+END;
+
+CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_type) = 'GRN' BEGIN
+  INSERT OR IGNORE INTO Touched_Doc_T SELECT 'DOC', Post_No, 'PI' FROM Write_Ctx_T;
+  -- The line's number and amounts, whole cents at the line; what credit notes may still take.
+  UPDATE Purchases_T
+  SET Post_No = (SELECT Post_No FROM Write_Ctx_T),
+      Rem_Qty = NEW.qty_to_bill,
+      Rem_N = a.N, Rem_V = a.V, Rem_NL = money_mul(a.N, NEW.cur_rate), Rem_VL = money_mul(a.V, NEW.cur_rate)
+  FROM (SELECT n.N, money_pct(n.N, NEW.vat_rate) AS V
+        FROM (SELECT money_round(NEW.qty_to_bill * NEW.unit_price) AS N) n) a
+  WHERE Row_ID = NEW.Row_ID;
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
+                        Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
+  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', x.Row_ID, g.Leg,
+         CASE g.Leg WHEN 'ITEM' THEN x.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
+                    ELSE x.COS_IN END,
+         CASE g.Leg WHEN 'ITEM' THEN -(x.Rem_NL + x.Rem_VL) WHEN 'VAT' THEN x.Rem_VL WHEN 'GRNI' THEN x.r
+                    ELSE x.Rem_NL - x.r END AS Amount,
+         x.date_dt, x.Descrip_VC, 'S', x.customerid, x.inv_no,
+         CASE g.Leg WHEN 'ITEM' THEN x.Party_Cur END,
+         CASE g.Leg WHEN 'ITEM' THEN -(x.Rem_N + x.Rem_V) END AS Cur_Amount,
+         CASE g.Leg WHEN 'ITEM' THEN x.cur_rate END
+  FROM (SELECT p.*, c.Cur_Type AS Party_Cur, v.VAT_Control AS Vat_GL, k.COS_IN, b.Clear_GL,
+               CASE WHEN p.qty_to_bill = b.Open_Qty THEN b.Open_Value
+                    ELSE money_prop(b.Open_Value, p.qty_to_bill, b.Open_Qty) END AS r
+        FROM Purchases_T p
+        JOIN Creditors c ON c.CustomerID = p.customerid
+        JOIN VAT_T v ON v.VAT_Code = p.vat_code
+        JOIN Product_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
+        JOIN Product_Category_T k ON k.Pdt_Category_VC = i.Pdt_Category_VC
+        JOIN Temp_Stock_T b ON b.doc_type = 'GRN' AND b.Doc_No_VC = p.do_no AND b.Pdt_ID_VC = p.Pdt_ID_VC
+        WHERE p.Row_ID = NEW.Row_ID) x
+  JOIN (SELECT 'ITEM' AS Leg UNION ALL SELECT 'VAT' UNION ALL SELECT 'GRNI' UNION ALL SELECT 'COS') g
+  WHERE Amount <> 0 OR COALESCE(Cur_Amount, 0) <> 0;
+  -- One purchase VAT record per line, zero-rated lines included.
+  INSERT INTO VAT_Control (customerid, vat_ref, vat_code, vat_rate, vat_type, vat_status, Descrip_VC, Amount,
+                           tran_date, Cur_Type, cur_rate, Post_Seq, Post_No, Src_Table, Src_Row)
+  SELECT p.customerid, p.inv_no, p.vat_code, p.vat_rate, 'P', 0, p.Descrip_VC, p.Rem_VL, p.date_dt, c.Cur_Type,
+         p.cur_rate, 'DOC', p.Post_No, 'Purchases_T', p.Row_ID
+  FROM Purchases_T p JOIN Creditors c ON c.CustomerID = p.customerid WHERE p.Row_ID = NEW.Row_ID;
+  -- The received line gives up the quantity billed and its share of the value; the last unit
+  -- takes what is left.
+  UPDATE Temp_Stock_T
+  SET Open_Value = Open_Value - CASE WHEN NEW.qty_to_bill = Open_Qty THEN Open_Value
+                                     ELSE money_prop(Open_Value, NEW.qty_to_bill, Open_Qty) END,
+      Open_Qty = Open_Qty - NEW.qty_to_bill
+  WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC;
+END;
