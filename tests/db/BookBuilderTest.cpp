@@ -60,6 +60,19 @@ TEST_F(BookBuilderTest, ATableMakesTheMastersAndPostsTheJournals) {
     EXPECT_EQ(count(QStringLiteral("Employees")), 2);
 }
 
+TEST_F(BookBuilderTest, ASupplierIsMadeInEitherCurrency) {
+    build(R"(
+        account   2010  Harbour Supplies
+        account   2020  Pacific Traders
+        supplier  2010  Harbour Supplies
+        supplier  2020  Pacific Traders  USD
+    )");
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT group_concat(CustomerID || ' ' || Cur_Type || ' ' || Forex || ' ' || "
+                              "UnRG, ', ') FROM (SELECT * FROM Creditors ORDER BY CustomerID)")),
+        QStringLiteral("2010 SGD 0 1, 2020 USD 1 4210"));
+}
+
 TEST_F(BookBuilderTest, AJournalNamingAPartyGivesThePartyHistory) {
     build(R"(
         account   1200  Acme Debtor
