@@ -15,8 +15,6 @@
 
 namespace orv::bench {
 
-namespace {
-
 using db::CompanyDatabase;
 
 QString cacheFolder() {
@@ -28,7 +26,6 @@ QString cacheFolder() {
     return dir;
 }
 
-// One staging request under the write protocol, as a set-up window sends it.
 void request(const QString& sql, const std::vector<Variant>& params) {
     CompanyDatabase::beginWrite();
     try {
@@ -39,6 +36,33 @@ void request(const QString& sql, const std::vector<Variant>& params) {
         throw;
     }
 }
+
+QString keptBook(const QString& name, const QString& what,
+                 const std::function<void(const QString&)>& generate) {
+    const QString path = cacheFolder() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(path))
+        return path;
+    const QString partial = path + QStringLiteral(".part");
+    QElapsedTimer timer;
+    timer.start();
+    std::fprintf(stderr, "generating %s...\n", qPrintable(what));
+    QFile::remove(partial);
+    CompanyDatabase::setPath(partial);
+    // The one shortcut while generating: no waiting for the disk.
+    CompanyDatabase::exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    generate(partial);
+    CompanyDatabase::closeConnection();
+    std::fputs("\n", stderr);
+    QFile::remove(partial + QStringLiteral("-wal"));
+    QFile::remove(partial + QStringLiteral("-shm"));
+    if (!QFile::rename(partial, path))
+        throw std::runtime_error("the generated book could not be kept");
+    std::fprintf(stderr, "generated %s in %.1f s, %.1f MB: %s\n", qPrintable(what), timer.elapsed() / 1000.0,
+                 QFileInfo(path).size() / 1048576.0, qPrintable(path));
+    return path;
+}
+
+namespace {
 
 void addMasters() {
     request(QStringLiteral("INSERT INTO Temp_Employees (LastName, FirstName, HireDate, BirthDate, Address, "
@@ -81,11 +105,7 @@ void addLine(Recordset& lines, int account, std::int64_t cents, const QDate& dat
     lines.update();
 }
 
-void generate(const QString& path, std::int64_t postings, std::uint32_t seed) {
-    QFile::remove(path);
-    CompanyDatabase::setPath(path);
-    // The one shortcut while generating: no waiting for the disk.
-    CompanyDatabase::exec(QStringLiteral("PRAGMA synchronous = OFF"));
+void generate(std::int64_t postings, std::uint32_t seed) {
     addMasters();
     Recordset header;
     header.appendField(QStringLiteral("EmployeeID"), DataType::BigInt);
@@ -127,7 +147,6 @@ void generate(const QString& path, std::int64_t postings, std::uint32_t seed) {
             std::fprintf(stderr, "  %d%%\r", tenth * 10);
         }
     }
-    CompanyDatabase::closeConnection();
 }
 
 } // namespace
@@ -139,23 +158,10 @@ std::int64_t requestedPostings() {
 }
 
 QString generatedBook(std::int64_t postings, std::uint32_t seed) {
-    const QString path = cacheFolder() + QStringLiteral("/book-%1-seed%2.sqlite").arg(postings).arg(seed);
-    if (QFileInfo::exists(path))
-        return path;
-    const QString partial = path + QStringLiteral(".part");
-    QElapsedTimer timer;
-    timer.start();
-    std::fprintf(stderr, "generating a book of %lld postings (seed %u) through the journal entry...\n",
-                 static_cast<long long>(postings), seed);
-    generate(partial, postings, seed);
-    std::fputs("\n", stderr);
-    QFile::remove(partial + QStringLiteral("-wal"));
-    QFile::remove(partial + QStringLiteral("-shm"));
-    if (!QFile::rename(partial, path))
-        throw std::runtime_error("the generated book could not be kept");
-    std::fprintf(stderr, "generated %lld postings in %.1f s, %.1f MB: %s\n", static_cast<long long>(postings),
-                 timer.elapsed() / 1000.0, QFileInfo(path).size() / 1048576.0, qPrintable(path));
-    return path;
+    return keptBook(
+        QStringLiteral("book-%1-seed%2.sqlite").arg(postings).arg(seed),
+        QStringLiteral("a book of %1 postings (seed %2) through the journal entry").arg(postings).arg(seed),
+        [&](const QString&) { generate(postings, seed); });
 }
 
 } // namespace orv::bench

@@ -2,6 +2,12 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace orv {
+class Variant;
+}
 
 namespace orv::bench {
 
@@ -15,6 +21,16 @@ QString generatedBook(std::int64_t postings, std::uint32_t seed = 1);
 
 // The postings benchmarks ask for: $ORV_BENCH_POSTINGS, else 1,000,000.
 std::int64_t requestedPostings();
+
+// The benchmark cache folder: $ORV_BENCH_DIR, else ~/.cache/orvanwise-bench.
+QString cacheFolder();
+// The kept book of that file name in the cache folder, generated first when
+// missing: generate writes it through the open company database (at
+// synchronous OFF) and the finished file is renamed into place.
+QString keptBook(const QString& name, const QString& what,
+                 const std::function<void(const QString&)>& generate);
+// One staging request under the write protocol, as a set-up window sends it.
+void request(const QString& sql, const std::vector<Variant>& params);
 
 // Account codes of the generated book's own accounts (none holds a role).
 constexpr int kFirstBenchAccount = 7000;

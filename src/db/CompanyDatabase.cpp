@@ -1,5 +1,6 @@
 #include "CompanyDatabase.h"
 
+#include "LogCheckpointer.h"
 #include "ProcedureDispatcher.h"
 #include "SchemaBuilder.h"
 #include "SqlFunctions.h"
@@ -14,6 +15,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
 #include <future>
 #include <mutex>
 #include <sqlite3.h>
@@ -28,6 +31,10 @@ struct PageCheck {
     std::mutex mutex;
     sqlite3* db = nullptr;       // the check's connection while it runs
     std::future<QString> result; // empty text: no damage found
+    // Set when the book closes: the check's progress handler ends it at its
+    // next step, also when the stop comes before the check has begun (an
+    // interrupt alone is forgotten by a statement that has not started yet).
+    std::atomic<bool> stop{false};
 };
 
 struct State {
@@ -38,6 +45,7 @@ struct State {
     QString condition; // why the book cannot be written to, in the clerk's words
     PageCheck check;
     CompanyDatabase::WriteProbe probe;
+    LogCheckpointer logFolder;
 };
 
 State& state() {
@@ -190,6 +198,10 @@ void startPageCheck(const QString& path) {
         return;
     }
     sqlite3_busy_timeout(db, 5000);
+    check.stop = false;
+    sqlite3_progress_handler(
+        db, 100, [](void* flag) { return static_cast<std::atomic<bool>*>(flag)->load() ? 1 : 0; },
+        &check.stop);
     {
         const std::lock_guard<std::mutex> lock(check.mutex);
         check.db = db;
@@ -197,7 +209,9 @@ void startPageCheck(const QString& path) {
     check.result = std::async(std::launch::async, [&check, db] {
         QString found;
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr) == SQLITE_OK) {
+        if (check.stop) {
+            // Closed before the check began: nothing was read, nothing found.
+        } else if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr) == SQLITE_OK) {
             int rc = sqlite3_step(st);
             if (rc == SQLITE_ROW) {
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
@@ -218,10 +232,13 @@ void startPageCheck(const QString& path) {
     });
 }
 
-// Waits for the page check; a damaged book stays refused for writing.
-void awaitPageCheck(const QString& path) {
+// Takes the page check's finding; a damaged book stays refused for writing.
+// Without wait, a check still running is left to run.
+void awaitPageCheck(const QString& path, bool wait = true) {
     State& s = state();
     if (!s.check.result.valid())
+        return;
+    if (!wait && s.check.result.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return;
     const QString found = s.check.result.get();
     if (!found.isEmpty()) {
@@ -230,17 +247,20 @@ void awaitPageCheck(const QString& path) {
     }
 }
 
-// Stops a page check still running (the program is closing the book).
+// Stops a page check still running (the program is closing the book). The
+// stop flag ends it between steps; the interrupt ends a step that reads the
+// whole file, and is sent again until the check has ended, since a statement
+// that starts after it forgets it.
 void stopPageCheck() {
     PageCheck& check = state().check;
     if (!check.result.valid())
         return;
-    {
+    check.stop = true;
+    do {
         const std::lock_guard<std::mutex> lock(check.mutex);
         if (check.db)
             sqlite3_interrupt(check.db);
-    }
-    check.result.wait();
+    } while (check.result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready);
     check.result = {};
 }
 
@@ -290,9 +310,8 @@ sqlite3* openPhysical(const QString& path) {
         if (!readOnly) {
             execRaw(db, QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; "
                                        "PRAGMA synchronous = FULL; PRAGMA temp_store = MEMORY;"));
-            // The log is folded back by the program while the clerk is idle
-            // (checkpointWhenIdle), not inside a clerk's commit; the automatic
-            // checkpoint stays only as a bound on the log's size (about 64 MB).
+            // Until the log's own checkpointer watches the commits (below),
+            // SQLite's automatic checkpoint bounds the log (about 64 MB).
             execRaw(db, QStringLiteral("PRAGMA wal_autocheckpoint = 16384;"));
         }
         // A post reads its accounts, balances and index pages from memory once
@@ -314,6 +333,10 @@ sqlite3* openPhysical(const QString& path) {
                QStringLiteral("Cannot prepare the company file %1: its commit checks are missing").arg(path));
     if (!fresh && !readOnly)
         startPageCheck(path);
+    // The log is folded back beside the program and while the clerk is idle
+    // (checkpointWhenIdle), never inside a clerk's commit.
+    if (!readOnly)
+        state().logFolder.start(db, path);
     return db;
 }
 
@@ -384,6 +407,7 @@ bool CompanyDatabase::isOpen() {
 void CompanyDatabase::closeConnection() {
     State& s = state();
     stopPageCheck();
+    s.logFolder.stop();
     if (!s.db)
         return;
     if (s.inWrite)
@@ -463,7 +487,10 @@ void CompanyDatabase::beginWrite() {
     sqlite3* db = handle();
     if (state().inWrite)
         throw DataError(QStringLiteral("A write is already under way"));
-    awaitPageCheck(path());
+    // The page check reads on its own connection and holds no lock a write
+    // needs, so a post does not wait for it: a damage it has found refuses
+    // the write, and one it is still looking for refuses the writes after.
+    awaitPageCheck(path(), false);
     if (!state().condition.isEmpty())
         throw FileError(state().condition);
     if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {

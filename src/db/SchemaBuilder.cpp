@@ -6,6 +6,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <chrono>
+#include <future>
 #include <sqlite3.h>
 
 namespace orv::db {
@@ -44,6 +46,21 @@ template <typename F> void inTransaction(sqlite3* db, F&& body) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+}
+
+// Runs work on a thread of its own while this one reports progress at least
+// every 100 ms: a step's single long statement, its commit and the closing
+// checkpoint never leave the progress silent. The connection is used by the
+// worker alone meanwhile.
+template <typename F> void withProgress(const std::function<void()>& progress, F&& work) {
+    if (!progress) {
+        work();
+        return;
+    }
+    auto done = std::async(std::launch::async, std::forward<F>(work));
+    while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
+        progress();
+    done.get();
 }
 
 int scalarInt(sqlite3* db, const char* sql) {
@@ -131,19 +148,6 @@ void SchemaBuilder::create(sqlite3* db) {
 void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<void()>& progress) {
     if (fromVersion >= CompanyDatabase::kSchemaVersion)
         return;
-    struct ProgressScope {
-        sqlite3* db;
-        ProgressScope(sqlite3* d, const std::function<void()>& tick) : db(d) {
-            if (tick)
-                sqlite3_progress_handler(db, 1000, &ProgressScope::call,
-                                         const_cast<std::function<void()>*>(&tick));
-        }
-        ~ProgressScope() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
-        static int call(void* tick) {
-            (*static_cast<std::function<void()>*>(tick))();
-            return 0;
-        }
-    } scope(db, progress);
     const QDir dir(QStringLiteral(":/db/migrations"));
     const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
     for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {
@@ -157,17 +161,25 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
         // Every step says it has begun, however short it turns out.
         if (progress)
             progress();
-        inTransaction(db, [&] {
-            // Another start may have upgraded the book while this one waited.
-            if (scalarInt(db, "PRAGMA user_version") >= v)
-                return;
-            run(db, readResource(dir.filePath(found)), found);
-            // A step creates and fills tables only; the rules that read them
-            // (views, triggers) are made again from the program's own files.
-            run(db, QStringLiteral("DROP VIEW IF EXISTS v_Book_Rules"), QStringLiteral("rules"));
-            run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
+        const QString text = readResource(dir.filePath(found));
+        withProgress(progress, [&] {
+            inTransaction(db, [&] {
+                // Another start may have upgraded the book while this one waited.
+                if (scalarInt(db, "PRAGMA user_version") >= v)
+                    return;
+                run(db, text, found);
+                // A step creates and fills tables only; the rules that read them
+                // (views, triggers) are made again from the program's own files.
+                run(db, QStringLiteral("DROP VIEW IF EXISTS v_Book_Rules"), QStringLiteral("rules"));
+                run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
+            });
         });
     }
+    // The steps' pages are folded into the file now, while the progress
+    // shows, rather than silently when the book closes.
+    withProgress(progress, [db] {
+        sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    });
 }
 
 } // namespace orv::db

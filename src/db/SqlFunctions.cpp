@@ -132,7 +132,12 @@ void registerSqlFunctions(sqlite3* db) {
     add(db, "money_prop", 3, moneyProp, true);
     add(db, "money_unit", 2, moneyUnit, true);
     add(db, "db_fail", -1, dbFail, false);
-    add(db, "db_today", 0, dbToday, false);
+    // Marked deterministic so that SQLite reads it once when a statement
+    // starts, not once per row: a report over every open layer would
+    // otherwise format the date hundreds of thousands of times. No index,
+    // check or generated column may use it, or a stored row would depend on
+    // the day it was written.
+    add(db, "db_today", 0, dbToday, true);
 }
 
 } // namespace orv::db

@@ -48,13 +48,15 @@ TEST_F(ReferenceIndexes, EveryReferenceOfANewBookIsIndexed) {
 
 TEST_F(ReferenceIndexes, ABookMadeBeforeTheIndexesGetsThemWhenOpened) {
     const QStringList fresh = schema();
-    QFile upgrade(QStringLiteral(":/db/migrations/0003_reference_indexes.sql"));
-    ASSERT_TRUE(upgrade.open(QIODevice::ReadOnly));
     const QRegularExpression indexName(QStringLiteral("CREATE INDEX IF NOT EXISTS (\\w+)"));
     int dropped = 0;
-    for (const auto& m : indexName.globalMatch(QString::fromUtf8(upgrade.readAll()))) {
-        sql(QStringLiteral("DROP INDEX ") + m.captured(1));
-        ++dropped;
+    for (const char* step : {"0003_reference_indexes", "0005_stock_indexes"}) {
+        QFile upgrade(QStringLiteral(":/db/migrations/%1.sql").arg(QLatin1String(step)));
+        ASSERT_TRUE(upgrade.open(QIODevice::ReadOnly));
+        for (const auto& m : indexName.globalMatch(QString::fromUtf8(upgrade.readAll()))) {
+            sql(QStringLiteral("DROP INDEX ") + m.captured(1));
+            ++dropped;
+        }
     }
     ASSERT_GT(dropped, 0);
     // Nor had it the ledger's size, which came after.
@@ -109,5 +111,41 @@ TEST_F(ReferenceIndexes, HistoryProbesSearchAnIndex) {
             details << rs.value(3).toString();
         EXPECT_TRUE(details.size() == 1 && details.first().startsWith(QLatin1String("SEARCH")))
             << probe.toStdString() << ": " << details.join(QLatin1String("; ")).toStdString();
+    }
+}
+
+// The lookups a stock line's rules make while it posts (numbering its layer,
+// a stock row counted twice, the layers an issue takes, the moves it wrote),
+// and the stock movement's year, read through an index: a post or a year's
+// report costs the same on a book of a million moves as on a new one.
+TEST_F(ReferenceIndexes, StockPostsAndTheMovementYearSearchAnIndex) {
+    QFile movement(QStringLiteral(":/db/procedures/select_stock_movement.sql"));
+    ASSERT_TRUE(movement.open(QIODevice::ReadOnly));
+    const QStringList statements = {
+        "SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = ?1 AND date_dt <> ?2",
+        "SELECT COUNT(*) FROM Stock_Layer_T WHERE Post_No = ?1",
+        "SELECT 1 FROM Stock_Adj_T WHERE DocID = ?1 AND Doc_ID = ?2",
+        "SELECT Qty_Left FROM Stock_Layer_T WHERE Layer_Ref = ?1 AND Pdt_ID_VC = ?2",
+        "SELECT 1 FROM Stock_Layer_T WHERE Post_No = ?1 AND LayerID = (SELECT MAX(LayerID) FROM "
+        "Stock_Layer_T)",
+        "SELECT LayerID, SUM(Qty_Left) OVER (ORDER BY date_dt, LayerID ROWS UNBOUNDED PRECEDING) "
+        "FROM Stock_Layer_T WHERE Pdt_ID_VC = ?1 AND Qty_Left > 0 AND (?2 IS NULL OR LayerID = ?2)",
+        "SELECT 1 FROM Stock_Move_T m JOIN Stock_Layer_T l ON l.LayerID = m.LayerID "
+        "WHERE m.Src_Table = ?1 AND m.Src_Row = ?2",
+        "SELECT SUM(Value) FROM Stock_Move_T WHERE Src_Table = ?1 AND Src_Row = ?2 AND Qty > 0",
+        "SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = ?1 AND ?2 IS NOT NULL",
+        QString::fromUtf8(movement.readAll()).replace(QLatin1String(":year"), QLatin1String("?1 + ?2")),
+    };
+    for (const QString& statement : statements) {
+        Recordset rs = db::CompanyDatabase::execute(QStringLiteral("EXPLAIN QUERY PLAN ") + statement,
+                                                    {Variant(std::int32_t{1}), Variant(QStringLiteral("A"))});
+        QStringList scans;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            const QString detail = rs.value(3).toString();
+            if (detail.startsWith(QLatin1String("SCAN ")) &&
+                !detail.startsWith(QLatin1String("SCAN (subquery")))
+                scans << detail;
+        }
+        EXPECT_EQ(scans, QStringList()) << statement.left(120).toStdString();
     }
 }

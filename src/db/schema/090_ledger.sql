@@ -149,6 +149,9 @@ CREATE INDEX VAT_Control_Doc ON VAT_Control (Post_Seq, Post_No);
 CREATE INDEX Stock_Move_Src   ON Stock_Move_T (Src_Table, Src_Row);      -- FIFO update of the layers taken
 CREATE INDEX Stock_Move_Item  ON Stock_Move_T (Pdt_ID_VC);               -- item delete rule "stock moves"
 CREATE INDEX Stock_Layer_Open ON Stock_Layer_T (Pdt_ID_VC, date_dt, LayerID) WHERE Qty_Left > 0;  -- FIFO walk, lists
+CREATE INDEX Stock_Layer_Doc  ON Stock_Layer_T (Post_No);                -- numbering a document's layers
+CREATE INDEX Stock_Adj_Row    ON Stock_Adj_T (DocID, Doc_ID);            -- a stock row counted on two lines
+CREATE INDEX Stock_Move_Date  ON Stock_Move_T (date_dt);                 -- moves of a year or period
 CREATE INDEX Purchases_CN_No  ON Purchases_T (customerid, cn_no) WHERE doc_type = 'CN';  -- credit note number used
 CREATE INDEX VAT_Control_Ref  ON VAT_Control (customerid, vat_ref, vat_code);            -- VAT adjustment, reconciliation
 CREATE INDEX Forex_Open       ON Forex_Unrealised_T (creditorid, inv_no) WHERE Reversed_By IS NULL;
