@@ -20,10 +20,10 @@ using namespace orv::reports;
 
 namespace {
 
-const QString kShape =
-    QStringLiteral(" SHAPE {{? = CALL dbo.select_general_ledger_listing( ?, ?, ?) }}  AS cmGListing "
-                   "COMPUTE cmGListing, SUM(cmGListing.'Period Dr') AS SumDr, "
-                   "SUM(cmGListing.'Period Cr') AS SumCr BY 'GL_ID'");
+const QString kShape = QStringLiteral(" SHAPE {{? = CALL dbo.select_general_ledger_listing( ?, ?, "
+                                      "?) }}  AS cmGListing "
+                                      "COMPUTE cmGListing, SUM(cmGListing.'Period Dr') AS SumDr, "
+                                      "SUM(cmGListing.'Period Cr') AS SumCr BY 'GL_ID'");
 
 Recordset ledger(int lines, int perAccount) {
     std::vector<FieldInfo> fields{{"GL_ID", DataType::Integer, 0},      {"Date", DataType::Date, 0},
@@ -87,9 +87,9 @@ void BM_GroupedListingToPdf(benchmark::State& state) {
     size_t pages = 0;
     for (auto _ : state) {
         const auto grouped = ShapeGrouper::group(shape, ShapedRows::fromRecordset(rows));
-        const ReportDocument doc = ReportPaginator::paginate(layout, grouped);
+        const ReportDocument doc = ReportPaginator::layOut(layout, grouped, {});
         ReportPainter::exportPdf(doc, path);
-        pages = doc.pages.size();
+        pages = size_t(doc.pageCount());
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

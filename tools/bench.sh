@@ -5,6 +5,8 @@
 # ORV_BENCH_SIZES lists the book sizes in postings (default 1000000; add
 # 10000000 for the large book, about half an hour to generate once). Books are
 # kept in ORV_BENCH_DIR (default ~/.cache/orvanwise-bench) by size and seed.
+# ORV_BENCH_MOVES_SIZES lists the stock books in stock moves (default
+# "50000 500000"), printed side by side. Figures are medians unless named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -13,24 +15,64 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 work=$ORV_BENCH_DIR
 mkdir -p "$work"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login bench_upgrade >/dev/null
+cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login bench_upgrade \
+    bench_stock >/dev/null
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+bv() { python3 tools/benchvalue.py "$@"; }
 
 # name,median-ms from a Google Benchmark csv with aggregates.
 medians() { grep '_median"' "$1" | sed 's/"//g; s/\/real_time_median//; s/_median//' | cut -d, -f1,3; }
 value() { grep "^$2," <(medians "$1") | cut -d, -f2; }
 
 QT_QPA_PLATFORM=offscreen "$build/bin/bench_report_pdf" --benchmark_format=csv 2>/dev/null >"$work/pdf.csv"
-"$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal-empty.csv"
+"$build/bin/bench_gl_journal" --benchmark_filter='Journal|DiskFloor' --benchmark_format=json 2>/dev/null \
+    >"$work/journal-empty.json"
+
+# The stock side, one column per book.
+stock_sizes=${ORV_BENCH_MOVES_SIZES:-50000 500000}
+for m in $stock_sizes; do
+    ORV_BENCH_MOVES=$m "$build/bin/bench_stock" --benchmark_filter='^BM_(Post|StockReport|StockAdjustmentList)' \
+        --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+        --benchmark_format=json 2>&1 >"$work/stock-$m.json" | grep -v '^\*\*\*WARNING' >&2 || true
+    # Alone, so that the process's peak memory is the export's.
+    ORV_BENCH_MOVES=$m "$build/bin/bench_stock" --benchmark_filter=BM_AgeingToPdf --benchmark_format=json \
+        2>/dev/null >"$work/stock-pdf-$m.json" || true
+done
+printf '\n%-44s' "stock moves (2,000 items)"
+for m in $stock_sizes; do printf ' %14s' "$(printf "%'d" "$m")"; done
+echo
+stockrow() {
+    printf '%-44s' "$1"
+    for m in $stock_sizes; do printf ' %11s ms' "$(bv "$work/stock-$m.json" "$2" "${3:-real_time}")"; done
+    echo
+}
+stockrow "20-line goods received note posted" BM_PostGoodsReceived p50_ms
+stockrow "20-line stock adjustment posted" BM_PostStockCount p50_ms
+stockrow "stock ageing (data source)" BM_StockReport/Ageing
+stockrow "stock movement of one year (data source)" BM_StockReport/MovementOfOneYear
+stockrow "stock balance (data source)" BM_StockReport/Balance
+stockrow "stock adjustment list of one set" BM_StockAdjustmentList
+printf '%-44s' "  (rows of that list)"
+for m in $stock_sizes; do printf ' %14s' "$(bv "$work/stock-$m.json" BM_StockAdjustmentList rows)"; done
+echo
+printf '%-44s' "stock ageing to PDF"
+for m in $stock_sizes; do printf ' %11s ms' "$(bv "$work/stock-pdf-$m.json" BM_AgeingToPdf)"; done
+echo
+for counter in pages rows peak_RSS_MB; do
+    printf '%-44s' "  ($counter)"
+    for m in $stock_sizes; do printf ' %14s' "$(bv "$work/stock-pdf-$m.json" BM_AgeingToPdf $counter)"; done
+    echo
+done
 
 for size in ${ORV_BENCH_SIZES:-1000000}; do
     export ORV_BENCH_POSTINGS=$size
     book="$work/book-$size-seed1.sqlite"
     "$build/bin/bench_gl_reports" --benchmark_repetitions=20 --benchmark_report_aggregates_only=true \
         --benchmark_format=csv 2>&1 >"$work/reports-$size.csv" | grep -v '^\*\*\*WARNING' >&2 || true
-    ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=csv 2>/dev/null >"$work/journal-$size.csv"
+    ORV_BENCH_BOOK="$book" "$build/bin/bench_gl_journal" --benchmark_format=json 2>/dev/null \
+        >"$work/journal-$size.json"
     "$build/bin/bench_login" --benchmark_format=csv 2>/dev/null >"$work/login-$size.csv"
-    "$build/bin/bench_upgrade" --benchmark_format=csv 2>/dev/null >"$work/upgrade-$size.csv"
+    "$build/bin/bench_upgrade" --benchmark_format=json 2>/dev/null >"$work/upgrade-$size.json"
 
     # The book as a ledger-cli journal: one transaction per document, one
     # posting per leg, account "<type>:<code> <name>", two decimals.
@@ -71,18 +113,28 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
         printf '%-44s %11.3f ms\n' "$row (median of 20)" "$(value "$r" "BM_YearReport/$row")"
     done
     printf '%-44s %11.3f ms\n' "one account's listing (median of 20)" "$(value "$r" BM_OneAccountListing)"
-    grep -h '^"BM_PostTwentyLineJournal' "$work/journal-$size.csv" | cut -d, -f11- | tr -d '"' \
-        | awk -F, '{ printf "%-44s %8.2f / %.2f / %.2f ms\n", "20-line journal p50 / p95 / p99", $1, $2, $3 }'
+    j="$work/journal-$size.json"
+    printf '%-44s %s / %s / %s ms\n' "burst of 1,000 20-line journals p50/p99/max" "$(bv "$j" BM_PostTwentyLineJournal p50_ms)" \
+        "$(bv "$j" BM_PostTwentyLineJournal p99_ms)" "$(bv "$j" BM_PostTwentyLineJournal max_ms)"
+    printf '%-44s %s / %s / %s ms\n' "  disk floor, 1,000 one-row commits" "$(bv "$j" BM_DiskFloor p50_ms)" \
+        "$(bv "$j" BM_DiskFloor p99_ms)" "$(bv "$j" BM_DiskFloor max_ms)"
+    printf '%-44s %s ms (worst %s ms)\n' "first post after opening (median of 10)" \
+        "$(bv "$j" BM_FirstPostAfterOpening p50_ms)" "$(bv "$j" BM_FirstPostAfterOpening max_ms)"
+    printf '%-44s %s of 30 (worst %s ms)\n' "open, read and close within 1 s" \
+        "$(bv "$j" BM_OpenReadAndClose within_1s)" "$(bv "$j" BM_OpenReadAndClose max_ms)"
     grep -h '^"BM_LoginGeneratedBook' "$work/login-$size.csv" | cut -d, -f3 \
         | awk '{ printf "%-44s %11.1f ms\n", "login window on screen (mean of 10)", $1 }'
-    grep -h '^"BM_UpgradeToKeptBalances' "$work/upgrade-$size.csv" | cut -d, -f3 \
-        | awk '{ printf "%-44s %11.0f ms\n", "upgrade of a book without kept balances", $1 }'
+    printf '%-44s %11s ms (progress silent at most %s ms)\n' "upgrade of a book without kept balances" \
+        "$(bv "$work/upgrade-$size.json" BM_UpgradeToKeptBalances)" \
+        "$(bv "$work/upgrade-$size.json" BM_UpgradeToKeptBalances longest_silence_ms)"
 done
 
 echo
 echo "empty book"
-grep -h '^"BM_PostTwentyLineJournal' "$work/journal-empty.csv" | cut -d, -f11- | tr -d '"' \
-    | awk -F, '{ printf "%-44s %8.2f / %.2f / %.2f ms\n", "20-line journal p50 / p95 / p99", $1, $2, $3 }'
+printf '%-44s %s / %s / %s ms\n' "20-line journal p50/p99/max" \
+    "$(bv "$work/journal-empty.json" BM_PostTwentyLineJournal p50_ms)" \
+    "$(bv "$work/journal-empty.json" BM_PostTwentyLineJournal p99_ms)" \
+    "$(bv "$work/journal-empty.json" BM_PostTwentyLineJournal max_ms)"
 grep -h '^"BM_LoginEmptyBook' "$work/login-$(echo ${ORV_BENCH_SIZES:-1000000} | cut -d' ' -f1).csv" | cut -d, -f3 \
     | awk '{ printf "%-44s %11.1f ms\n", "login window on a new book (mean of 10)", $1 }'
 grep -h '^"BM_' "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '

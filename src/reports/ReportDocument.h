@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <exception>
+#include <functional>
 #include <vector>
 
 namespace orv::reports {
@@ -39,7 +40,10 @@ struct ReportPage {
 // A laid-out report: its pages, ready to paint on the screen, a printer or a
 // PDF. Pages are measured in logical twips: the paper's size, enlarged
 // uniformly when the report is wider than the landscape paper, so that it
-// prints scaled down instead of clipped.
+// prints scaled down instead of clipped. A report of any length is kept as
+// the means to lay out its pages when they are wanted (layOutPage,
+// layOutEvery; pages stays empty), so that its memory does not grow with its
+// pages.
 struct ReportDocument {
     QString caption;
     QString fontFamily = QStringLiteral("Arial");
@@ -48,6 +52,14 @@ struct ReportDocument {
     QSize pageSize;     // logical twips
     double scale = 1.0; // logical twips per twip of paper
     std::vector<ReportPage> pages;
+    int laterPages = 0; // the page count of a report laid out when wanted
+    std::function<ReportPage(int page)> layOutPage;
+    // Hands every page in order to the sink and drops it; false from the
+    // sink stops with ReportCancelled.
+    using PageSink = std::function<bool(int page, const ReportPage&)>;
+    std::function<void(const PageSink&)> layOutEvery;
+
+    int pageCount() const { return layOutPage ? laterPages : int(pages.size()); }
 
     QPageLayout pageLayout() const {
         return QPageLayout(QPageSize(paper), orientation, QMarginsF(0, 0, 0, 0));

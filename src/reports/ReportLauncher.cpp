@@ -80,7 +80,7 @@ bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Pt
         return progress->advance(done);
     };
     try {
-        ReportDocument doc = ReportPaginator::paginate(layout, rows, options);
+        ReportDocument doc = ReportPaginator::layOut(layout, rows, options);
         ReportPreview::present(layout.name(), std::move(doc), layout.previewGeometry());
         return true;
     } catch (const ReportCancelled&) {

@@ -82,11 +82,54 @@ ReportDocument ReportPaginator::paginate(const ReportLayout& layout, const Shape
     return paginate(layout, rows, Options{});
 }
 
+namespace {
+// Ends the work once the page asked for is laid out.
+struct PageLaidOut {};
+} // namespace
+
 ReportDocument ReportPaginator::paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows,
                                          const Options& options) {
     ReportPaginator p(layout, rows, options);
-    p.run();
+    try {
+        p.run();
+    } catch (const PageLaidOut&) {
+    }
     return std::move(p.m_doc);
+}
+
+ReportDocument ReportPaginator::layOut(const ReportLayout& layout, const ShapedRows::Ptr& rows,
+                                       const Options& options) {
+    Options counting = options;
+    if (!counting.today.isValid())
+        counting.today = orv::today(); // every page prints the same date
+    counting.keepPage = kNoPage;
+    counting.pageMade = {};
+    ReportPaginator p(layout, rows, counting);
+    p.run();
+    ReportDocument doc = std::move(p.m_doc);
+    doc.laterPages = p.m_page + 1;
+    Options again = counting;
+    again.progress = {};
+    const auto kept = std::make_shared<const ReportLayout>(layout);
+    // The page last laid out, for the repaints of the page on the screen.
+    auto last = std::make_shared<std::pair<int, ReportPage>>(-1, ReportPage{});
+    doc.layOutPage = [kept, rows, again, last](int page) {
+        if (last->first != page) {
+            Options one = again;
+            one.keepPage = page;
+            ReportDocument d = paginate(*kept, rows, one);
+            last->first = page;
+            last->second = d.pages.empty() ? ReportPage{} : std::move(d.pages.front());
+        }
+        return last->second;
+    };
+    doc.layOutEvery = [kept, rows, again](const ReportDocument::PageSink& sink) {
+        Options every = again;
+        every.keepPage = kAllPages;
+        every.pageMade = sink;
+        paginate(*kept, rows, every);
+    };
+    return doc;
 }
 
 ReportPaginator::ReportPaginator(const ReportLayout& layout, const ShapedRows::Ptr& rows,
@@ -164,10 +207,12 @@ void ReportPaginator::run() {
 }
 
 void ReportPaginator::startPage() {
-    m_doc.pages.emplace_back();
+    ++m_page;
+    m_emit = m_options.keepPage == kAllPages || m_options.keepPage == m_page;
+    m_current = ReportPage{};
     m_y = m_layout.margin();
     m_bodyPlaced = false;
-    if (m_doc.pages.size() == 1 && m_layout.section(SectionKind::ReportHeader).present) {
+    if (m_page == 0 && m_layout.section(SectionKind::ReportHeader).present) {
         emitSection(SectionKind::ReportHeader, m_y, m_last);
         m_y += m_layout.section(SectionKind::ReportHeader).height;
     }
@@ -181,6 +226,17 @@ void ReportPaginator::finishPage() {
     const ReportSection& footer = m_layout.section(SectionKind::PageFooter);
     if (footer.present)
         emitSection(SectionKind::PageFooter, m_bodyBottom, m_last);
+    if (!m_emit)
+        return;
+    if (m_options.pageMade) {
+        if (!m_options.pageMade(m_page, m_current))
+            throw ReportCancelled();
+        m_current = ReportPage{};
+        return;
+    }
+    m_doc.pages.push_back(std::move(m_current));
+    if (m_options.keepPage == m_page)
+        throw PageLaidOut{};
 }
 
 // A section that does not fit below what the page holds goes to the next
@@ -200,6 +256,8 @@ void ReportPaginator::place(SectionKind kind, const Context& ctx) {
 }
 
 void ReportPaginator::emitSection(SectionKind kind, int y, const Context& ctx) {
+    if (!m_emit)
+        return;
     for (const ReportControl& c : m_layout.section(kind).controls)
         emitControl(c, kind, y, ctx);
 }
@@ -240,7 +298,7 @@ void ReportPaginator::emitControl(const ReportControl& c, SectionKind kind, int 
         printValue(item, c, boundValue(c, kind, ctx));
     else if (c.kind == ReportControl::Kind::Function)
         printValue(item, c, sumOf(c, kind, ctx));
-    m_doc.pages.back().items.push_back(std::move(item));
+    m_current.items.push_back(std::move(item));
 }
 
 // A value prints whole on its one line: money in its layout's picture (or

@@ -26,11 +26,24 @@ public:
         // Told before each detail how many of all details are laid out;
         // false stops the work with ReportCancelled.
         std::function<bool(int rowsDone, int rowCount)> progress;
+        // The one page to lay out (numbered from 0; the work ends with it),
+        // kNoPage to count the pages only, kAllPages to keep them all.
+        int keepPage = kAllPages;
+        // Given each page as it is finished instead of keeping it (false
+        // stops the work with ReportCancelled).
+        ReportDocument::PageSink pageMade;
     };
+    static constexpr int kAllPages = -1;
+    static constexpr int kNoPage = -2;
 
     static ReportDocument paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows);
     static ReportDocument paginate(const ReportLayout& layout, const ShapedRows::Ptr& rows,
                                    const Options& options);
+    // The report counted into pages (told to options.progress) and kept as
+    // the means to lay out any page again, one at a time: the preview holds
+    // the page it shows, a printer or PDF file takes each as it is made.
+    static ReportDocument layOut(const ReportLayout& layout, const ShapedRows::Ptr& rows,
+                                 const Options& options);
 
     // Letter where the system measures in inches, A4 elsewhere.
     static QPageSize::PageSizeId localePaper();
@@ -62,6 +75,9 @@ private:
     std::unique_ptr<ReportTextFit> m_fit;
     bool m_grouped = false;
     int m_y = 0;
+    int m_page = -1;      // the page being laid out
+    bool m_emit = true;   // its items are made (not only counted)
+    ReportPage m_current; // its items
     int m_bodyBottom = 0;
     bool m_bodyPlaced = false;
     Context m_last;

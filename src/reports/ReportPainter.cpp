@@ -109,8 +109,16 @@ void paintItem(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
 } // namespace
 
 void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int page, const QRectF& target) {
-    if (page < 0 || page >= int(doc.pages.size()) || doc.pageSize.isEmpty())
+    if (page < 0 || page >= doc.pageCount() || doc.pageSize.isEmpty())
         return;
+    if (doc.layOutPage)
+        paintItems(painter, doc, doc.layOutPage(page), target);
+    else
+        paintItems(painter, doc, doc.pages[size_t(page)], target);
+}
+
+void ReportPainter::paintItems(QPainter& painter, const ReportDocument& doc, const ReportPage& page,
+                               const QRectF& target) {
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / doc.pageSize.width(), target.height() / doc.pageSize.height());
@@ -118,7 +126,7 @@ void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int 
     painter.setPen(QPen(Qt::black, kPenTwips));
     painter.setBrush(Qt::NoBrush);
     FontCache fonts(doc.fontFamily);
-    for (const DisplayItem& item : doc.pages[size_t(page)].items)
+    for (const DisplayItem& item : page.items)
         paintItem(painter, fonts, item);
     painter.restore();
 }
@@ -126,15 +134,23 @@ void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int 
 void ReportPainter::paintAll(QPainter& painter, const ReportDocument& doc,
                              const std::function<bool()>& newPage, const QRectF& target,
                              const Progress& progress) {
-    for (int p = 0; p < int(doc.pages.size()); ++p) {
+    const auto paint = [&](int p, const ReportPage& page) {
         if (progress && !progress(p))
             throw ReportCancelled();
         if (p > 0 && !newPage())
             throw DataError(QStringLiteral("The report could not start page %1.").arg(p + 1));
-        paintPage(painter, doc, p, target);
-    }
+        paintItems(painter, doc, page, target);
+        return true;
+    };
+    // A report laid out when wanted is painted as each page is made, and
+    // each page is let go once painted.
+    if (doc.layOutEvery)
+        doc.layOutEvery(paint);
+    else
+        for (int p = 0; p < int(doc.pages.size()); ++p)
+            paint(p, doc.pages[size_t(p)]);
     if (progress)
-        progress(int(doc.pages.size()));
+        progress(doc.pageCount());
 }
 
 void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path, const Progress& progress) {

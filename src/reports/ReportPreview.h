@@ -29,7 +29,7 @@ public:
     static void destroyAll();
 
     const ReportDocument& document() const { return *m_doc; }
-    int pageCount() const { return int(m_doc->pages.size()); }
+    int pageCount() const { return m_doc->pageCount(); }
     int currentPage() const; // 0-based
     void showPage(int page);
     void setZoom(int percent);

@@ -179,3 +179,35 @@ TEST(ReportPaging, TextBoxIsCutAtItsEdgeAndLabelWrapsWithinIt) {
     EXPECT_GT(inkIn(image, QRect(px(label.left()), px(label.top()) + 22, 150, 20)), 0);
     EXPECT_EQ(inkIn(image, QRect(px(label.right()) + 2, px(label.top()), 300, 70)), 0);
 }
+
+// A report laid out as its pages are wanted (the preview, a printer, a PDF
+// file) prints the very pages it would print laid out at once: each page
+// asked for alone, and every page in order as it is made.
+TEST(ReportPaging, PagesLaidOutWhenWantedAreThePagesLaidOutAtOnce) {
+    const ReportLayout layout = test::sampleListing();
+    const ShapedRows::Ptr rows = listingRows(250, 60);
+    const ReportDocument whole = ReportPaginator::paginate(layout, rows, a4());
+    const ReportDocument later = ReportPaginator::layOut(layout, rows, a4());
+    ASSERT_GT(whole.pages.size(), 3u);
+    ASSERT_EQ(later.pageCount(), int(whole.pages.size()));
+    EXPECT_TRUE(later.pages.empty()) << "the pages were kept";
+    const auto same = [](const ReportPage& a, const ReportPage& b) {
+        if (a.items.size() != b.items.size())
+            return false;
+        for (size_t i = 0; i < a.items.size(); ++i)
+            if (a.items[i].text != b.items[i].text || a.items[i].rect != b.items[i].rect ||
+                a.items[i].section != b.items[i].section)
+                return false;
+        return true;
+    };
+    for (int p : {2, 0, later.pageCount() - 1, 2})
+        EXPECT_TRUE(same(later.layOutPage(p), whole.pages[size_t(p)])) << "page " << p;
+    int made = 0;
+    later.layOutEvery([&](int p, const ReportPage& page) {
+        EXPECT_EQ(p, made);
+        EXPECT_TRUE(same(page, whole.pages[size_t(p)])) << "page " << p;
+        ++made;
+        return true;
+    });
+    EXPECT_EQ(made, later.pageCount());
+}
