@@ -55,6 +55,9 @@ struct BookCopy {
         CompanyDatabase::closeConnection();
         ok = QFile::copy(keptBook(), path);
         CompanyDatabase::setPath(path);
+        // Posts are timed once the page check that follows opening is done.
+        CompanyDatabase::handle();
+        CompanyDatabase::fileCondition(true);
     }
     ~BookCopy() { CompanyDatabase::closeConnection(); }
 };
