@@ -55,16 +55,13 @@ frmARSetup::frmARSetup(QWidget* parent)
 }
 
 SetupSection* frmARSetup::addShipping() {
-    SectionRequests requests{"cmdShip",
-                             "UpdateShip",
-                             "DeleteShip",
-                             "Command1",
-                             "Shippers",
-                             "CompanyName",
-                             qtext(kText["NoShipper"]),
-                             {},
-                             {},
-                             {}};
+    SectionRequests requests{.create = "cmdShip",
+                             .update = "UpdateShip",
+                             .remove = "DeleteShip",
+                             .clear = "Command1",
+                             .table = "Shippers",
+                             .column = "CompanyName",
+                             .missing = qtext(kText["NoShipper"])};
     readsAndWriters(requests, {&clsARSetup::Get_Shipper_Details, &clsARSetup::Send_Ship,
                                &clsARSetup::Update_Ship, &clsARSetup::Delete_Ship});
     return addSection(fraShipping,
@@ -90,9 +87,13 @@ SetupSection* frmARSetup::addShipping() {
 }
 
 SetupSection* frmARSetup::addEmployees() {
-    SectionRequests requests{
-        "cmdEmp", "UpdateEmp", "DeleteEmp", "Command2", "Employees", "LastName", qtext(kText["NoEmployee"]),
-        {},       {},          {}};
+    SectionRequests requests{.create = "cmdEmp",
+                             .update = "UpdateEmp",
+                             .remove = "DeleteEmp",
+                             .clear = "Command2",
+                             .table = "Employees",
+                             .column = "LastName",
+                             .missing = qtext(kText["NoEmployee"])};
     readsAndWriters(requests, {&clsARSetup::Get_Employee_Details, &clsARSetup::Send_Employee,
                                &clsARSetup::Update_Employee, &clsARSetup::Delete_Employee});
     requests.ownChecks = [this] {

@@ -25,7 +25,10 @@ std::vector<SetupField> supplierFields() {
         P::field("txtCreditTerm", {}, {1, 2}),
         P::field("txtCreditLimit", {}, {2, 2}),
         P::field("cboCurrency", {}, {0, 2}).whenEmpty(qtext(frmAPSetup::kText["NoCurrency"])),
-        P::field("cboForex", qtext(T["lblForex"]), {0, 1}).whenEmpty(qtext(frmAPSetup::kText["NoCurType"])),
+        // The supplier's kinds read local first.
+        P::field("cboForex", qtext(T["lblForex"]), {0, 1})
+            .whenEmpty(qtext(frmAPSetup::kText["NoCurType"]))
+            .withEntries({qtext(P::kText["Local"]), qtext(P::kText["Foreign"])}),
         P::field("txtGLName", {}, {4, 2}),
         SetupField::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
             .feeds("VAT_Reg")

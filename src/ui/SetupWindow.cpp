@@ -19,13 +19,16 @@
 
 namespace orv {
 
-SetupWindow::SetupWindow(QWidget* parent)
-    : Window(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
-      cmdNew(makeControl<QPushButton>(this, QStringLiteral("cmdNew"))),
-      cmdSend(makeControl<QPushButton>(this, QStringLiteral("cmdSend"))),
-      cmdUpdate(makeControl<QPushButton>(this, QStringLiteral("cmdUpdate"))),
-      cmdDelete(makeControl<QPushButton>(this, QStringLiteral("cmdDelete"))),
-      cmdClear(makeControl<QPushButton>(this, QStringLiteral("cmdClear"))) {
+SetupWindow::SetupWindow(QWidget* parent, Frame frame)
+    : Window(parent), cmdNew(makeControl<QPushButton>(this, QStringLiteral("cmdNew"))) {
+    onClick(cmdNew, [this] { cmdNew_Click(); });
+    if (frame == Frame::SectionsOnly)
+        return;
+    cboCompany = makeControl<QComboBox>(this, QStringLiteral("cboCompany"));
+    cmdSend = makeControl<QPushButton>(this, QStringLiteral("cmdSend"));
+    cmdUpdate = makeControl<QPushButton>(this, QStringLiteral("cmdUpdate"));
+    cmdDelete = makeControl<QPushButton>(this, QStringLiteral("cmdDelete"));
+    cmdClear = makeControl<QPushButton>(this, QStringLiteral("cmdClear"));
     makeTypedList(cboCompany);
     cmdNew->setText(QStringLiteral("REFRESH"));
     cmdNew->setVisible(false);
@@ -35,7 +38,6 @@ SetupWindow::SetupWindow(QWidget* parent)
     cmdClear->setText(QStringLiteral("CLEAR ALL"));
 
     onChoice(cboCompany, [this] { cboCompany_Click(); });
-    onClick(cmdNew, [this] { cmdNew_Click(); });
     onClick(cmdSend, [this] { cmdSend_Click(); });
     onClick(cmdUpdate, [this] { cmdUpdate_Click(); });
     onClick(cmdDelete, [this] { cmdDelete_Click(); });
@@ -105,7 +107,23 @@ void SetupWindow::Form_Load() {
     guarded([&] { Create_New_Customer(); });
 }
 
+std::vector<SetupWindow::ListFill> SetupWindow::lists() const {
+    std::vector<const SetupSection*> tables{m_record};
+    for (const Section& section : m_sections)
+        tables.push_back(section.fields);
+    std::vector<ListFill> fills;
+    for (const SetupSection* table : tables) {
+        for (const SetupField& field : table ? table->fields() : std::vector<SetupField>{}) {
+            if (!field.listTable.isEmpty())
+                fills.push_back({table->box<QComboBox>(field.control), field.listTable, field.listColumn});
+        }
+    }
+    return fills;
+}
+
 void SetupWindow::fillList(const ListFill& fill) {
+    if (!fill.list)
+        return;
     fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
 }
 
@@ -133,9 +151,14 @@ void SetupWindow::pickRecord(const QString& missingMessage) {
 }
 
 void SetupWindow::cmdNew_Click() {
-    cmdSend->setEnabled(true);
-    cmdUpdate->setEnabled(true);
-    cmdDelete->setEnabled(true);
+    for (QPushButton* b : {cmdSend, cmdUpdate, cmdDelete}) {
+        if (b)
+            b->setEnabled(true);
+    }
+    for (const Section& section : m_sections) {
+        for (QPushButton* b : section.buttons)
+            b->setEnabled(b->isEnabled() || (section.requests.flags & kDisablesButton) != 0);
+    }
     Create_New_Customer();
 }
 
@@ -167,53 +190,90 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
 
 SetupSection* SetupWindow::addSection(QGroupBox* frame, std::vector<SetupField> fields,
                                       SectionRequests requests) {
-    auto* section = new SetupSection(frame, std::move(fields));
-    auto* grid = new QGridLayout(frame);
-    section->layOut(grid);
-    auto* buttons = new QHBoxLayout;
-    const std::pair<QString, const char*> captions[] = {{requests.create, "CREATE NEW"},
-                                                        {requests.update, "UPDATE"},
-                                                        {requests.remove, "DELETE"},
-                                                        {requests.clear, "CLEAR"}};
+    auto* section = requests.record.empty() ? new SetupSection(frame, std::move(fields))
+                                            : new SetupSection(frame, requests.record, std::move(fields));
     std::vector<QPushButton*> pressed;
-    for (const auto& [name, caption] : captions) {
-        pressed.push_back(makeControl<QPushButton>(frame, name));
-        pressed.back()->setText(QString::fromLatin1(caption));
-        buttons->addWidget(pressed.back());
-    }
-    buttons->addStretch(1);
-    grid->addLayout(buttons, grid->rowCount(), 0, 1, grid->columnCount());
-    m_sections.push_back({section, std::move(requests)});
+    layOutSection(frame, section, requests, pressed);
+    m_sections.push_back({section, std::move(requests), {pressed[0], pressed[1], pressed[2]}});
     const std::size_t index = m_sections.size() - 1;
     onChoice(namesOf(section).list, [this, index] { pickInSection(m_sections[index]); });
     const Request kinds[] = {Request::Create, Request::Update, Request::Delete};
     for (int i = 0; i < 3; ++i)
         onClick(pressed[i], [this, index, kind = kinds[i]] { sectionRequest(m_sections[index], kind); });
-    onClick(pressed[3], [section] { section->clear(); });
+    if (pressed[3] != cmdNew) {
+        onClick(pressed[3], [section, note = m_sections.back().requests.clearNote] {
+            if (!note.isEmpty())
+                UiServices::current().message(note);
+            section->clear();
+        });
+    }
     return section;
+}
+
+void SetupWindow::layOutSection(QGroupBox* frame, SetupSection* section, const SectionRequests& requests,
+                                std::vector<QPushButton*>& pressed) {
+    auto* grid = new QGridLayout(frame);
+    section->layOut(grid);
+    const std::pair<QString, const char*> captions[] = {{requests.create, "CREATE NEW"},
+                                                        {requests.update, "UPDATE"},
+                                                        {requests.remove, "DELETE"},
+                                                        {requests.clear, "CLEAR"}};
+    for (const auto& [name, caption] : captions) {
+        auto* held = findChild<QPushButton*>(name);
+        pressed.push_back(held ? held : makeControl<QPushButton>(frame, name));
+        if (!held)
+            pressed.back()->setText(QString::fromLatin1(caption));
+    }
+    auto* buttons = new QHBoxLayout;
+    if (requests.row.isEmpty()) {
+        for (QPushButton* b : pressed)
+            buttons->addWidget(b);
+    }
+    for (const QString& name : requests.row)
+        buttons->addWidget(findChild<QWidget*>(name));
+    buttons->addStretch(1);
+    grid->addLayout(buttons, grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void SetupWindow::clearSections() const {
+    for (const Section& section : m_sections)
+        section.fields->clear();
 }
 
 SetupWindow::ListFill SetupWindow::namesOf(const SetupSection* section) const {
     for (const Section& s : m_sections) {
-        if (s.fields == section)
-            return {section->box<QComboBox>(section->fields().front().control), s.requests.table,
-                    s.requests.column};
+        if (s.fields != section)
+            continue;
+        const SetupField& names = section->fields().front();
+        if (s.requests.table.isEmpty())
+            return {section->box<QComboBox>(names.control), names.listTable, names.listColumn};
+        return {section->box<QComboBox>(names.control), s.requests.table, s.requests.column};
     }
     return {};
 }
 
 void SetupWindow::pickInSection(const Section& section) {
     const QString name = fieldText(namesOf(section.fields).list);
-    if (section.fields->showPicked(section.requests.details(name), section.requests.missing, name))
+    if (section.fields->showPicked(section.requests.details(name), section.requests.missing, name) &&
+        (section.requests.flags & kPickKeepsButtons) == 0)
         cmdNew->click();
 }
 
 void SetupWindow::sectionRequest(const Section& section, Request request) {
     SetupSection* fields = section.fields;
-    fields->request(
+    const unsigned flags = section.requests.flags;
+    const bool taken = fields->request(
         request, [&](const Recordset& staging) { return section.requests.write(request, staging); },
-        [&] { fillList(namesOf(fields)); }, [fields] { fields->clear(); },
+        [&] { fillList(namesOf(fields)); },
+        [this, fields, flags] {
+            if ((flags & kEmptiesEverySection) != 0)
+                clearSections();
+            else
+                fields->clear();
+        },
         section.requests.ownChecks ? section.requests.ownChecks() : CheckList{});
+    if (taken && (flags & kDisablesButton) != 0)
+        section.buttons[static_cast<std::size_t>(request)]->setEnabled(false);
 }
 
 // --- the record as a field table ----------------------------------------------------------

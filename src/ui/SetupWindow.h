@@ -4,6 +4,7 @@
 #include "RecordFields.h"
 #include "SetupSection.h"
 #include "Window.h"
+#include "values/DataError.h"
 
 #include <cstdint>
 #include <functional>
@@ -33,19 +34,23 @@ class SetupWindow : public Window {
 public:
     using Request = SetupRequest;
 
-    explicit SetupWindow(QWidget* parent = nullptr);
+    // A window of sections alone has no record of its own: no name list and
+    // no CREATE NEW, UPDATE, DELETE or CLEAR ALL; its REFRESH is a button the
+    // clerk sees and presses.
+    enum class Frame { Record, SectionsOnly };
+    explicit SetupWindow(QWidget* parent = nullptr, Frame frame = Frame::Record);
 
     static inline const QString kNotAnAccount =
         QStringLiteral("%1 %2 is not an account of the Chart of Accounts");
     // A list that also takes typed text; only a choice from it picks.
     static void makeTypedList(QComboBox* list);
 
-    QComboBox* cboCompany; // the name list
-    QPushButton* cmdNew;   // REFRESH, never visible: the window presses it itself
-    QPushButton* cmdSend;  // CREATE NEW
-    QPushButton* cmdUpdate;
-    QPushButton* cmdDelete;
-    QPushButton* cmdClear; // CLEAR ALL
+    QComboBox* cboCompany = nullptr; // the name list
+    QPushButton* cmdNew;             // REFRESH, hidden unless the window is of sections alone
+    QPushButton* cmdSend = nullptr;  // CREATE NEW
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdClear = nullptr; // CLEAR ALL
 
     const Recordset& staging() const { return m_staging; }
 
@@ -99,10 +104,12 @@ protected:
     virtual QString write(Request request) = 0;
 
     // --- the window's own ------------------------------------------------
-    // Every list of the window in its order; the name list among them.
-    virtual std::vector<ListFill> lists() const = 0;
-    // The name list, read again after every request.
-    virtual ListFill nameList() const = 0;
+    // Every list of the window in its order; the name list among them. By
+    // default the lists the field tables fill, the record's then each
+    // section's, in field order.
+    virtual std::vector<ListFill> lists() const;
+    // The name list, read again after every request; none by default.
+    virtual ListFill nameList() const { return {}; }
     virtual std::vector<FieldDef> stagingFields() const;
     // Copies the picked record into the fields.
     virtual void showDetails(const Recordset& record);
@@ -126,19 +133,31 @@ protected:
     // name list (its first field) and buttons. Its requests run the field
     // table's checks and then its own, assign, write and show the answer;
     // unless the books refused it, its name list is read again and its boxes
-    // emptied (dates keep theirs). Its buttons are never disabled. A pick in
-    // its list loads the record and presses REFRESH, which rebuilds the
-    // staging record of every section.
+    // emptied (dates keep theirs). A pick in its list loads the record and
+    // presses REFRESH, which enables the buttons and rebuilds the staging
+    // record of every section. A button named as one the window already has
+    // (REFRESH) is that button, and its own handler is all it does.
+    enum SectionFlag : unsigned {
+        kDisablesButton = 1U,      // a request taken disables its button until REFRESH
+        kEmptiesEverySection = 2U, // a request taken empties every section, not only its own
+        kPickKeepsButtons = 4U,    // a pick shows the record and presses nothing
+    };
     struct SectionRequests {
-        QString create, update, remove, clear; // the buttons' names
-        QString table;                         // the name list's table and column
-        QString column;
-        QString missing; // a picked name no longer on record, with %1
-        std::function<Recordset(const QString&)> details;
-        std::function<QString(Request, const Recordset&)> write;
-        std::function<CheckList()> ownChecks; // after the table's
+        QString create{}, update{}, remove{}, clear{}; // the buttons' names
+        QString table{};                               // the name list's table and column; by default
+        QString column{};                              // the list its first field is filled from
+        QString missing{};                             // a picked name no longer on record, with %1
+        std::function<Recordset(const QString&)> details{};
+        std::function<QString(Request, const Recordset&)> write{};
+        std::function<CheckList()> ownChecks{}; // after the table's
+        unsigned flags = 0;
+        QString clearNote{};            // shown before the clear button empties the section
+        QStringList row{};              // the button row's controls in order; by default the four buttons
+        std::vector<FieldDef> record{}; // the staging record where it is declared apart
     };
     SetupSection* addSection(QGroupBox* frame, std::vector<SetupField> fields, SectionRequests requests);
+    // Empties every section, in their order.
+    void clearSections() const;
     // The fill of a section's name list.
     ListFill namesOf(const SetupSection* section) const;
 
@@ -175,7 +194,10 @@ private:
     struct Section {
         SetupSection* fields;
         SectionRequests requests;
+        std::vector<QPushButton*> buttons; // create, update, delete
     };
+    void layOutSection(QGroupBox* frame, SetupSection* section, const SectionRequests& requests,
+                       std::vector<QPushButton*>& pressed);
     void sectionRequest(const Section& section, Request request);
     void pickInSection(const Section& section);
 
@@ -205,24 +227,30 @@ protected:
         : Base(std::forward<BaseArgs>(baseArgs)...), m_writers(writers) {}
 
     void createDataClass() override { m_data = std::make_unique<Data>(); }
-    Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
-    Recordset readDetails(const QString& name) override { return (m_data.get()->*m_writers.details)(name); }
+    Recordset readTable(const QString& table) override { return data().Get_Table_Recordset(table); }
+    Recordset readDetails(const QString& name) override { return (data().*m_writers.details)(name); }
     Recordset readAccount(std::int32_t code) override {
-        return m_writers.account ? (m_data.get()->*m_writers.account)(code) : Recordset();
+        return m_writers.account ? (data().*m_writers.account)(code) : Recordset();
     }
     QString readId(const QString& table, const QString& value) override {
-        return m_data->Get_ID(table, value);
+        return data().Get_ID(table, value);
     }
-    QHash<QString, int> readWidths(const QString& table) override { return m_data->textWidths(table); }
+    QHash<QString, int> readWidths(const QString& table) override { return data().textWidths(table); }
     QString write(Request request) override { return writeWith(m_writers, request, this->m_staging); }
     // A further section's reads and writers (addSection) from the class's members.
     void readsAndWriters(SetupWindow::SectionRequests& requests, Writers writers) {
-        requests.details = [this, writers](const QString& name) {
-            return (m_data.get()->*writers.details)(name);
-        };
+        requests.details = [this, writers](const QString& name) { return (data().*writers.details)(name); };
         requests.write = [this, writers](Request request, const Recordset& staging) {
             return writeWith(writers, request, staging);
         };
+    }
+
+    // The data class; an error the clerk reads when it could not be created at load.
+    Data& data() {
+        if (!m_data)
+            throw DataError(
+                QStringLiteral("The books could not be opened; close the window and open it again"));
+        return *m_data;
     }
 
     std::unique_ptr<Data> m_data;
@@ -232,7 +260,7 @@ private:
         const Writer writer = request == Request::Create   ? writers.create
                               : request == Request::Update ? writers.update
                                                            : writers.remove;
-        return (m_data.get()->*writer)(staging);
+        return (data().*writer)(staging);
     }
 
     Writers m_writers;

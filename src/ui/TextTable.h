@@ -37,6 +37,9 @@ template <std::size_t N> struct TextTable {
         return {};
     }
 
+    // The text of a key known only at run time (a control's name); empty for none.
+    QString textOf(const QString& key) const;
+
     static constexpr std::size_t size() { return N; }
     constexpr auto begin() const { return entries.begin(); }
     constexpr auto end() const { return entries.end(); }
@@ -58,6 +61,14 @@ template <std::size_t N> consteval TextTable<N> makeTextTable(const PinnedText (
 // A pinned text as a QString (the tables are written in UTF-8).
 inline QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <std::size_t N> QString TextTable<N>::textOf(const QString& key) const {
+    for (const PinnedText& pinned : entries) {
+        if (qtext(pinned.key) == key)
+            return qtext(pinned.text);
+    }
+    return {};
 }
 
 } // namespace orv

@@ -95,7 +95,7 @@ TEST_F(frmAPSetupTest, OpensWithItsCaptionsListsAndAnEmptyStagingRecord) {
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblVAT_Reg"))->text(),
               QStringLiteral("VAT Reg Number :"));
     EXPECT_EQ(items(window->cboCompany), QStringList{"O'Brien Supplies"});
-    EXPECT_EQ(items(window->cboForex), (QStringList{"FOREIGN", "LOCAL"}));
+    EXPECT_EQ(items(window->cboForex), (QStringList{"LOCAL", "FOREIGN"}));
     EXPECT_TRUE(items(window->cboCurrency).contains(QStringLiteral("USD")));
     EXPECT_TRUE(items(window->cboRealisedLoss).contains(QStringLiteral("6500")));
     EXPECT_FALSE(window->txtCustName->isVisible());
