@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Which refusal rules of the database could vanish without a test noticing.
 
-Every `SELECT db_fail(...) WHERE ...;` rule of the trigger files and of commit_checks is disabled
-in turn (its condition becomes `0 AND (...)`) in a scratch copy of the tree; the SQL is rebuilt into
+Every `SELECT db_fail(...) WHERE ...;` rule of the trigger files and of commit_checks, and every
+`WHEN ... THEN db_fail(...)` branch of a CASE, is disabled in turn (its condition becomes
+`0 AND (...)`) in a scratch copy of the tree; the SQL is rebuilt into
 the test programs and the test programs that run that rule file are run. A rule whose removal leaves
 them all passing is a survivor: no test reaches it and asserts its refusal.
 
@@ -33,7 +34,8 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RULE_FILES = ("src/db/triggers/*.sql", "src/db/procedures/commit_checks.sql")
 RESULTS = "mutation-results.tsv"
-CALL = re.compile(r"SELECT\s+db_fail\s*\(")
+CALL = re.compile(r"\b(SELECT|THEN)\s+db_fail\s*\(", re.I)
+WHEN = re.compile(r"\bWHEN\b", re.I)
 
 
 class Rule:
@@ -85,9 +87,35 @@ def scan_to(text, i, stop):
     raise ValueError(f"no closing {stop!r}")
 
 
+def code_offsets(text, end):
+    """The offsets before end that are SQL code, not inside a string or a -- comment."""
+    code = []
+    i = 0
+    while i < end:
+        if text[i] == "'":
+            i = text.index("'", i + 1)
+            while text.startswith("''", i):
+                i = text.index("'", i + 2)
+        elif text.startswith("--", i):
+            i = text.find("\n", i)
+            if i < 0:
+                break
+        else:
+            code.append(i)
+        i += 1
+    return set(code)
+
+
 def condition_span(text, start):
-    """(begin, end) of the WHERE condition of the rule starting at start."""
+    """(begin, end) of the condition of the rule starting at start: the WHERE after a SELECT rule,
+    or the WHEN before a THEN branch."""
     call = CALL.match(text, start)
+    if call.group(1).upper() == "THEN":
+        code = code_offsets(text, start)
+        whens = [m for m in WHEN.finditer(text, 0, start) if m.start() in code]
+        if not whens:
+            raise ValueError("THEN db_fail without its WHEN")
+        return whens[-1].end(), start
     close = scan_to(text, call.end(), ")")
     where = skip_space(text, close + 1)
     if not re.match(r"WHERE\b", text[where:], re.I):
@@ -115,7 +143,7 @@ def rewritten(text, starts, prefix, reason=None):
     edits = []
     for s in starts:
         begin, end = condition_span(text, s)
-        edits.append((begin, end, " " + prefix + " (" + text[begin:end] + ")"))
+        edits.append((begin, end, " " + prefix + " (" + text[begin:end] + ") "))
         if reason is not None:
             call = CALL.match(text, s)
             edits.append((call.end(), scan_to(text, call.end(), ")"), f"'{reason}'"))

@@ -7,7 +7,7 @@
 namespace orv {
 
 QString sqlQuote(const QString& value) {
-    QString out = value;
+    QString out = value.trimmed();
     out.replace(QLatin1Char('\''), QLatin1String("''"));
     return out;
 }
@@ -146,8 +146,13 @@ QString DataClass::stagingRequest(const Recordset& staging, const Mapping& mappi
     const QString text = write(kind.failureText, [&] {
         Recordset row = openTable(kind.table);
         row.addNew();
-        for (const auto& [field, column] : mapping)
-            row.setValue(column, staging.value(field));
+        // Names are kept without the blanks around them, as every look-up
+        // trims what it is given.
+        for (const auto& [field, column] : mapping) {
+            const Variant value = staging.value(field);
+            row.setValue(column,
+                         value.type() == DataType::Text ? Variant(value.toString().trimmed()) : value);
+        }
         row.setValue(QStringLiteral("Function_type"), kind.functionType);
         row.update();
         return kind.sentenceBefore + row.value(kind.column).toString() + kind.sentenceAfter;

@@ -14,7 +14,8 @@
 
 namespace orv {
 
-// Doubles every single quote, for a value placed between quotes in SQL text.
+// The value trimmed, as every name is stored, with every single quote
+// doubled, for a value looked up between quotes in SQL text.
 QString sqlQuote(const QString& value);
 // "'" + sqlQuote(value) + "'".
 QString sqlLiteral(const QString& value);

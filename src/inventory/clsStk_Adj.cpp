@@ -16,6 +16,12 @@ Recordset clsStk_Adj::Get_Customer_Order(const QString& id) {
     return read(QStringLiteral("EXEC stock_balance_adjustment '") + sqlQuote(id) + QStringLiteral("'"));
 }
 
+QDate clsStk_Adj::receivedOn(const QString& docId) {
+    const Recordset layer = read(QStringLiteral("SELECT date_dt FROM Stock_Layer_T WHERE Layer_Ref = '") +
+                                 sqlQuote(docId) + QStringLiteral("'"));
+    return layer.recordCount() > 0 ? layer.valueAt(0, 0).toDate() : QDate();
+}
+
 QString clsStk_Adj::Send_Order(const Recordset& header, Recordset lines) {
     static const DocumentLayout layout{
         QStringLiteral("Document_T"),

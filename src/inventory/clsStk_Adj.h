@@ -2,6 +2,8 @@
 
 #include "data/DataClass.h"
 
+#include <QDate>
+
 namespace orv {
 
 // The data class of the stock adjustment. A journal is one Document_T row
@@ -19,6 +21,9 @@ public:
     // The stock rows offered for the set (stock_balance_adjustment): Doc_ID,
     // item code, quantity, unit price, item name, read by position.
     Recordset Get_Customer_Order(const QString& id);
+    // The day the goods of a stock row were received; a null date for an
+    // item's row that holds nothing.
+    QDate receivedOn(const QString& docId);
     // Writes the journal: the journal number, or kFailureText with nothing kept.
     QString Send_Order(const Recordset& header, Recordset lines);
 };

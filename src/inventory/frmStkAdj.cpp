@@ -149,10 +149,25 @@ std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
     return 0;
 }
 
+QString frmStkAdj::countedBeforeReceipt() {
+    for (const RowView line : m_lines.rows()) {
+        const QString docId = line.text(QStringLiteral("Doc_ID"));
+        if (line.value(QStringLiteral("Qty_NU")).toInt64() >= offeredQuantity(docId))
+            continue;
+        const QDate received = m_data->receivedOn(docId);
+        if (received.isValid() && received > dtpOrder->date())
+            return qtext(kText["CountedBeforeReceived"])
+                .arg(line.index() + 1)
+                .arg(docId, received.toString(QStringLiteral("dd/MM/yyyy")));
+    }
+    return {};
+}
+
 CheckList frmStkAdj::postChecks() {
     const auto cell = [](const RowView& line, const char* field) {
         return line.value(QString::fromLatin1(field));
     };
+    const QString early = countedBeforeReceipt();
     return {
         Check::empty(cboCompany, qtext(kText["SelectSet"])),
         // A typed number that is no set's leaves no stock account to post to.
@@ -193,6 +208,8 @@ CheckList frmStkAdj::postChecks() {
             }),
         Check::when([this] { return m_lines.recordCount() == 0; },
                     qtext(EntryWindow::kSharedText["NoLines"])),
+        // The books refuse stock leaving before it arrived; say which line first.
+        Check::when([early] { return !early.isEmpty(); }, early, dtpOrder),
     };
 }
 

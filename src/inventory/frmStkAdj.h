@@ -40,6 +40,8 @@ public:
         {"SpecifyDescription", "Specify Description for this journal"},
         {"NegativeCount", "The counted quantity must be 0 or more: stock cannot fall below nothing"},
         {"NegativePrice", "Stock counted up comes in at the unit price: enter a price of 0 or more"},
+        {"CountedBeforeReceived", "Line %1: the stock of %2 was received on %3, after this journal's date. "
+                                  "Date the journal on or after that day."},
     });
 
     explicit frmStkAdj(QWidget* parent = nullptr);
@@ -75,6 +77,9 @@ private:
     void layOut();
     // What the line's stock row holds now, as the pick grid offered it.
     std::int64_t offeredQuantity(const QString& docId) const;
+    // The first line counting a stock row down before that row's goods were
+    // received, in the clerk's words; empty when there is none.
+    QString countedBeforeReceipt();
 };
 
 } // namespace orv

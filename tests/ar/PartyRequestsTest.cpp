@@ -231,6 +231,13 @@ TEST_F(PartyRequestsTest, ShippersAreFoundByNameAndKeptWhileAnOrderNamesThem) {
 TEST_F(PartyRequestsTest, EmployeesAreFoundByLastAndFirstNameWhichHoldNoComma) {
     EXPECT_EQ(data.Send_Employee(employee("Tan", "Mary")), QStringLiteral("Employee created for  Tan"));
     EXPECT_EQ(data.Send_Employee(employee("Tan", "John")), QStringLiteral("Employee created for  Tan"));
+    // Blanks around a name are neither kept nor looked up.
+    EXPECT_EQ(data.Send_Employee(employee(" Lim ", "Ann  ")), QStringLiteral("Employee created for  Lim"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT LastName || '|' || FirstName FROM Employees WHERE LastName = 'Lim'")),
+        QStringLiteral("Lim|Ann"));
+    EXPECT_EQ(data.Get_Employee_Details(QStringLiteral(" Lim ")).recordCount(), 1);
+    EXPECT_EQ(data.Delete_Employee(employee("Lim ", " Ann")), QStringLiteral("Employee deleted for  Lim"));
     test::expectRefused(data, data.Send_Employee(employee("TAN", "mary")), clsARSetup::kEmployeeFailed.create,
                         QStringLiteral("employee name exists"));
     test::expectRefused(data, data.Send_Employee(employee("Lee, Jr", "Ken")),

@@ -2,6 +2,7 @@
 // program holds: each is named by its cause, and nothing is written to it.
 #include "data/DataClass.h"
 #include "db/CompanyDatabase.h"
+#include "db/RefusalReasons.h"
 #include "support/TestBook.h"
 #include "values/DataError.h"
 
@@ -189,6 +190,22 @@ TEST_F(FileConditionTest, AReadOnlyBookOpensForReadingAndSaysWhyAPostIsRefused) 
     chmod(folder.constData(), 0755);
     chmod(file.constData(), 0644);
     EXPECT_EQ(code, 0);
+}
+
+TEST_F(FileConditionTest, AFullDiskIsNamedAndTheBookKeepsWhatItHad) {
+    addEmployee(QStringLiteral("Tan"), QStringLiteral("Mary"));
+    // The file may grow no further, as on a full disk.
+    sqlite3_exec(db::CompanyDatabase::handle(), "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
+    QString why;
+    for (int i = 0; i < 500 && why.isEmpty(); ++i)
+        why = refusedWith(QStringLiteral("Lee%1").arg(i));
+    EXPECT_TRUE(why.startsWith(QLatin1String("The disk holding the company file is full")))
+        << why.toStdString();
+    sqlite3_exec(db::CompanyDatabase::handle(), "PRAGMA max_page_count = 1073741823", nullptr, nullptr,
+                 nullptr);
+    EXPECT_EQ(db::RefusalReasons::explain(QString::fromUtf8(sqlite3_errstr(SQLITE_IOERR))).sentence,
+              QStringLiteral("The company file could not be read or written (a fault of its disk or network "
+                             "drive); nothing was saved. Check the drive and post again."));
 }
 
 TEST(CompanyFilePath, ARelativeDataFolderIsIgnored) {

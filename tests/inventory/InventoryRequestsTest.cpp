@@ -51,9 +51,9 @@ TEST_F(InventoryRequestsTest, CreatesAreAppliedAndReadBackForThePicks) {
     EXPECT_EQ(data.Send_Stock(category("HW", "Hardware")),
               QStringLiteral("Product Category code created under : Hardware"))
         << "a category is named by its name, not its code";
-    EXPECT_EQ(data.Send_Acctset(accountSet("TOOLS", "AVEG", "1300", "2100", "1310")),
+    EXPECT_EQ(data.Send_Acctset(accountSet("TOOLS", "aveg", "1300", "2100", "1310")),
               QStringLiteral("Product Account code created under : TOOLS"))
-        << "accounts may serve several sets in the same role";
+        << "accounts may serve several sets in the same role, the method in any case";
     EXPECT_EQ(data.Send_Item(item("W-1", "hw", "tools", "2")),
               QStringLiteral("Item code created under : W-1"));
 
@@ -181,7 +181,7 @@ TEST_F(InventoryRequestsTest, AccountSetRequestsAreRefusedForEveryBrokenRule) {
                   clsIVSetup::kAcctsetFailed.update, "not all different");
     expectRefused(data.Update_Acctset(accountSet("NONE", "FIFO", "1320", "2100", "1310")),
                   clsIVSetup::kAcctsetFailed.update, "no account set of that name");
-    EXPECT_EQ(data.Update_Acctset(accountSet("tools", "AVEG", "1300", "2100", "1310")),
+    EXPECT_EQ(data.Update_Acctset(accountSet("tools", "Aveg", "1300", "2100", "1310")),
               QStringLiteral("tools have been updated"));
     EXPECT_EQ(
         scalar("SELECT cost_method_VC || Stock_IN FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = 'TOOLS'"),

@@ -110,9 +110,21 @@ TEST_F(StockAdjustmentTest, ALineTheBooksCannotTakeIsRefusedWithItsReason) {
     expectRefused(adjust({{"1/1", "A100", "1", "1"}}, kAvegStock),
                   "Stock_Adj_T: stock account is not the item's");
     expectRefused(adjust({{"1/1", "A100", "1", "1", 2100}}), "Stock_Adj_T: sub-ledger account");
-    expectRefused(adjust({{"1/1", "A100", "1", "1", 9999}}), "Stock_Adj_T: unknown or inactive account");
+    expectRefused(adjust({{"1/1", "A100", "4", "2.5"}, {"1/2", "B200", "1", "1", 9999}}),
+                  "Stock_Adj_T: unknown or inactive account");
+    EXPECT_EQ(DataClass::lastRefusal()->sentence,
+              QStringLiteral("Line 2: account 9999 is not an active account of the chart."));
     expectRefused(adjust({{"1/1", "NOPE", "1", "1"}}), "Stock_Adj_T: unknown item");
-    EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("4/10.00"));
+    // The count is dated 10 June: goods received in October cannot leave then, FIFO or AVEG.
+    ASSERT_EQ(receive({{"A100", 5, "2", QDate(2010, 10, 20)}, {"P300", 1, "4", QDate(2010, 10, 20)}}),
+              QStringLiteral("2"));
+    expectRefused(adjust({{"2/1", "A100", "4", "2"}}), "Stock: issue dated before its goods arrived");
+    EXPECT_EQ(DataClass::lastRefusal()->sentence,
+              QStringLiteral("Item A100 arrived on 20/10/2010, after this date: stock cannot "
+                             "leave before it is received."));
+    expectRefused(adjust({{"2/2", "P300", "0", "4"}}, kAvegStock),
+                  "Stock: issue dated before its goods arrived");
+    EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("9/20.00"));
 }
 
 TEST_F(StockAdjustmentTest, ASetsAccountsAndAnItemsSetFreezeWhileItsStockOrUnbilledLinesLast) {

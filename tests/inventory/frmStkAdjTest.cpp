@@ -130,10 +130,9 @@ TEST_F(frmStkAdjTest, ARefusedJournalKeepsItsLines) {
     drop(QStringLiteral("1/1"));
     edit(0, "Description", QStringLiteral("count"));
     edit(0, "GL_ID", QStringLiteral("1300")); // the stock account itself
-    EXPECT_EQ(post(),
-              clsStk_Adj::kFailureText +
-                  QStringLiteral("\nA line names an account that belongs to a customer, supplier, bank, VAT "
-                                 "code or product; post to it through that record's own documents."));
+    EXPECT_EQ(post(), clsStk_Adj::kFailureText +
+                          QStringLiteral("\nLine 1: account 1300 belongs to a customer, supplier, bank, VAT "
+                                         "code or product; post to it through that record's own documents."));
     EXPECT_FALSE(test::isPosted(*window));
     EXPECT_EQ(window->lines().recordCount(), 1);
     EXPECT_EQ(count(QStringLiteral("Stock_Adj_T")), 0);
@@ -192,5 +191,22 @@ TEST(frmStkAdjTexts, TheJournalShowsTheTextsAsWritten) {
             {"SpecifyDescription", "Specify Description for this journal"},
             {"NegativeCount", "The counted quantity must be 0 or more: stock cannot fall below nothing"},
             {"NegativePrice", "Stock counted up comes in at the unit price: enter a price of 0 or more"},
+            {"CountedBeforeReceived",
+             "Line %1: the stock of %2 was received on %3, after this journal's date. "
+             "Date the journal on or after that day."},
         });
+}
+
+TEST_F(frmStkAdjTest, ACountDatedBeforeTheGoodsArrivedIsRefusedBeforeItPosts) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    window->dtpOrder->setDate(QDate(2010, 5, 20));
+    counted(QStringLiteral("1/2"), QStringLiteral("3"));
+    counted(QStringLiteral("1/1"), QStringLiteral("4"));
+    EXPECT_EQ(post(), QStringLiteral("Line 2: the stock of 1/1 was received on 01/06/2010, after this "
+                                     "journal's date. Date the journal on or after that day."))
+        << "counting up is no issue; counting down is";
+    EXPECT_EQ(count(QStringLiteral("Document_T")), 1) << "only the goods received note";
+    window->dtpOrder->setDate(QDate(2010, 6, 1));
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["Posted"]) + QStringLiteral("2"));
 }

@@ -119,4 +119,6 @@ TEST_F(GoodsReceivedTest, TheSupplierIsFoundOnlyUnderTheNotesSpellingOfItsTable)
     EXPECT_TRUE(grn.Get_ID(QStringLiteral("creditors"), Variant(QStringLiteral("O'Brien"))).isEmpty())
         << "a quote in the name finds nothing and breaks nothing";
     EXPECT_EQ(grn.Get_Customer_Details(QStringLiteral("O'Brien")).recordCount(), 0);
+    EXPECT_EQ(grn.Get_Customer_Details(QStringLiteral(" Harbour Supplies ")).recordCount(), 1)
+        << "a name is looked up without the blanks around it";
 }

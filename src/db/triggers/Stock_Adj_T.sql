@@ -11,9 +11,12 @@ CREATE TRIGGER Stock_Adj_T_guard BEFORE INSERT ON Stock_Adj_T BEGIN
     SELECT 1 FROM Write_Ctx_T WHERE Doc_Date IS NEW.date_dt);
   SELECT db_fail('Stock_Adj_T: unknown item')
     WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Stock_Adj_T: unknown or inactive account')
+  -- The account refusals name the line (its place in the journal) and the account.
+  SELECT db_fail('Stock_Adj_T: unknown or inactive account',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1, NEW.GL_ID)
     WHERE NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID AND Status_bt = 1);
-  SELECT db_fail('Stock_Adj_T: sub-ledger account')
+  SELECT db_fail('Stock_Adj_T: sub-ledger account',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1, NEW.GL_ID)
     WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
   SELECT db_fail('Stock_Adj_T: stock account is not the item''s') WHERE NOT EXISTS (
     SELECT 1 FROM Product_T p JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC

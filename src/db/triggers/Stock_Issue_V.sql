@@ -9,6 +9,15 @@ CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
     SELECT SUM(Qty_Left) FROM Stock_Layer_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
       AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)), 0)
     OR NEW.Qty > COALESCE((SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
+  -- Layers give in date order, so the issue reaches a layer received after its own date exactly
+  -- when the layers received by then hold too little.
+  SELECT db_fail('Stock: issue dated before its goods arrived', NEW.Pdt_ID_VC,
+                 (SELECT strftime('%d/%m/%Y', MIN(date_dt)) FROM Stock_Layer_T
+                  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0 AND date_dt > NEW.date_dt
+                    AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)))
+    WHERE NEW.Qty > COALESCE((
+      SELECT SUM(Qty_Left) FROM Stock_Layer_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
+        AND date_dt <= NEW.date_dt AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)), 0);
 
   -- FIFO: one move per layer taken, at that layer's cost.
   INSERT INTO Stock_Move_T (Pdt_ID_VC, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row, LayerID,

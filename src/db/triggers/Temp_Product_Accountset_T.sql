@@ -1,5 +1,6 @@
 -- Account set requests of the inventory set-up window. A set is found by its name and receives its
--- Acctset_ID from the database. A create names a new set, its costing method (FIFO or AVEG) and three
+-- Acctset_ID from the database. A create names a new set, its costing method (FIFO or AVEG, typed in
+-- any case and kept in capitals, as the stock rules compare it) and three
 -- different balance-sheet accounts of the chart: stock, goods received not billed and goods shipped not
 -- billed. Each account may serve other sets in the same role, but holds no other role and no postings
 -- outside that role. An update changes the costing method and the accounts (a missing value keeps the
@@ -73,9 +74,9 @@ END;
 
 CREATE TRIGGER Temp_Product_Accountset_T_apply AFTER INSERT ON Temp_Product_Accountset_T BEGIN
   INSERT INTO Product_AccountSet_T (Pdt_Acctset_VC, cost_method_VC, Stock_IN, payable_IN, shipment_IN)
-  SELECT NEW.Pdt_Acctset_VC, NEW.cost_method_VC, NEW.Stock_IN, NEW.payable_IN, NEW.shipment_IN
+  SELECT NEW.Pdt_Acctset_VC, upper(NEW.cost_method_VC), NEW.Stock_IN, NEW.payable_IN, NEW.shipment_IN
   WHERE upper(NEW.Function_type) = 'C';
-  UPDATE Product_AccountSet_T SET cost_method_VC = COALESCE(NEW.cost_method_VC, cost_method_VC),
+  UPDATE Product_AccountSet_T SET cost_method_VC = COALESCE(upper(NEW.cost_method_VC), cost_method_VC),
                                   Stock_IN = COALESCE(NEW.Stock_IN, Stock_IN),
                                   payable_IN = COALESCE(NEW.payable_IN, payable_IN),
                                   shipment_IN = COALESCE(NEW.shipment_IN, shipment_IN)
