@@ -42,7 +42,8 @@ struct State {
     sqlite3* db = nullptr;
     bool inWrite = false;
     std::function<void()> upgradeProgress;
-    QString condition; // why the book cannot be written to, in the clerk's words
+    std::function<bool()> longWork; // the watch of a long read (watchLongWork)
+    QString condition;              // why the book cannot be written to, in the clerk's words
     PageCheck check;
     CompanyDatabase::WriteProbe probe;
     LogCheckpointer logFolder;
@@ -51,6 +52,31 @@ struct State {
 State& state() {
     static State s;
     return s;
+}
+
+// Sets or clears the open connection's progress handler after the watch of
+// a long read (watchLongWork).
+void applyLongWorkWatch(State& s) {
+    if (!s.db)
+        return;
+    if (!s.longWork) {
+        sqlite3_progress_handler(s.db, 0, nullptr, nullptr);
+        return;
+    }
+    sqlite3_progress_handler(
+        s.db, 4000,
+        [](void*) -> int {
+            // A statement the watch itself runs is not watched again.
+            static bool inWatch = false;
+            const std::function<bool()>& watch = state().longWork;
+            if (inWatch || !watch)
+                return 0;
+            inWatch = true;
+            const bool goOn = watch();
+            inWatch = false;
+            return goOn ? 0 : 1;
+        },
+        nullptr);
 }
 
 void reachStep(CompanyDatabase::WriteStep step, const QString& table) {
@@ -391,8 +417,10 @@ QString CompanyDatabase::path() {
 
 sqlite3* CompanyDatabase::handle() {
     State& s = state();
-    if (!s.db)
+    if (!s.db) {
         s.db = openPhysical(path());
+        applyLongWorkWatch(s);
+    }
     return s.db;
 }
 
@@ -434,12 +462,18 @@ void CompanyDatabase::closeConnection() {
 
 bool CompanyDatabase::checkpointWhenIdle() {
     State& s = state();
-    if (!s.db || s.inWrite || !sqlite3_get_autocommit(s.db))
+    if (!s.db || s.inWrite || s.longWork || !sqlite3_get_autocommit(s.db))
         return false;
     int logged = 0;
     int folded = 0;
     const int rc = sqlite3_wal_checkpoint_v2(s.db, nullptr, SQLITE_CHECKPOINT_PASSIVE, &logged, &folded);
     return rc == SQLITE_OK && logged == folded;
+}
+
+void CompanyDatabase::watchLongWork(std::function<bool()> keepGoing) {
+    State& s = state();
+    s.longWork = std::move(keepGoing);
+    applyLongWorkWatch(s);
 }
 
 void CompanyDatabase::setUpgradeProgress(std::function<void()> progress) {

@@ -51,6 +51,11 @@ public:
     // Called now and then while an older book is upgraded on opening, which
     // can take a while on a large book; the program shows its progress from it.
     static void setUpgradeProgress(std::function<void()> progress);
+    // Long reads the clerk follows (a report's procedure): while a watch is
+    // set, the statement running calls it every few thousand steps, and a
+    // false answer stops that statement, which then fails as interrupted.
+    // No checkpoint runs meanwhile. An empty watch ends the watching.
+    static void watchLongWork(std::function<bool()> keepGoing);
 
     // db_today() answers this date while it is valid (tests pin it).
     static void setToday(const QDate& date);

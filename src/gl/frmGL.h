@@ -38,9 +38,9 @@ public:
         {"SpecifyStartCode", "Specify starting GL Code"},
         {"SpecifyEndCode", "Specify Ending GL Code"},
         // How the messages name the boxes when their text is not a number in range.
-        {"YearBoxName", "The reporting year"},
-        {"StartCodeBoxName", "The starting GL code"},
-        {"EndCodeBoxName", "The ending GL code"},
+        {"YearBoxName", "Year"},
+        {"StartCodeBoxName", "Starting GL code"},
+        {"EndCodeBoxName", "Ending GL code"},
     });
 
     explicit frmGL(QWidget* parent = nullptr);

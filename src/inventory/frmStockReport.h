@@ -20,7 +20,7 @@ public:
         {"cmdStock_Balance", "Stock Balance"},
         {"SpecifyYear", "Please Specify YEAR"},
         // How a message names the year box when its text is not a whole number in range.
-        {"YearBoxName", "The year"},
+        {"YearBoxName", "Year"},
     });
 
     explicit frmStockReport(QWidget* parent = nullptr);

@@ -25,11 +25,13 @@ std::optional<Variant> wholeNumber(const QString& text, const ReportParameter& p
     bool ok = digits.match(t).hasMatch();
     const qint64 v = ok ? t.toLongLong(&ok) : 0;
     if (!ok || v < lo || v > hi) {
-        *problem = QStringLiteral("%1 must hold a whole number from %2 to %3; \"%4\" is not one.")
-                       .arg(boxName)
-                       .arg(lo)
-                       .arg(hi)
-                       .arg(text);
+        // In the clerk's words: what to type, never the type's range.
+        if (QString(p.name).remove(QLatin1Char('@')).compare(QLatin1String("year"), Qt::CaseInsensitive) == 0)
+            *problem = QStringLiteral("%1: type a year such as 2010").arg(boxName);
+        else if (digits.match(t).hasMatch())
+            *problem = QStringLiteral("%1: the number is too long; type one of fewer digits").arg(boxName);
+        else
+            *problem = QStringLiteral("%1: type a whole number").arg(boxName);
         return std::nullopt;
     }
     if (small)
@@ -57,14 +59,14 @@ std::optional<Variant> ParameterConversion::fromText(const QString& text, const 
         return wholeNumber(text, p, boxName, problem);
     case ParameterType::VarChar:
         if (p.size > 0 && characterCount(text) > p.size) {
-            *problem = QStringLiteral("%1 takes at most %2 characters.").arg(boxName).arg(p.size);
+            *problem = QStringLiteral("%1: type at most %2 characters").arg(boxName).arg(p.size);
             return std::nullopt;
         }
         return Variant(text);
     case ParameterType::DateTime: {
         const QDate d = QDate::fromString(text.trimmed(), Qt::ISODate);
         if (!d.isValid()) {
-            *problem = QStringLiteral("%1 must hold a date.").arg(boxName);
+            *problem = QStringLiteral("%1: type a date such as 31/12/2026").arg(boxName);
             return std::nullopt;
         }
         return Variant(d);

@@ -30,7 +30,8 @@ struct DisplayItem {
     double pointSize = 8.25;
     bool bold = false;
     Qt::Alignment alignment = Qt::AlignLeft;
-    bool wrap = false; // labels
+    bool wrap = false;       // labels, and text fitted to its box on several lines
+    bool breakWords = false; // a wrapped line may break within a word
 };
 
 struct ReportPage {

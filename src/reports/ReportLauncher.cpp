@@ -3,12 +3,40 @@
 #include "ParameterConversion.h"
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
+#include "db/CompanyDatabase.h"
 #include "ui/UiServices.h"
 #include "values/DataError.h"
 
 #include <QWidget>
 
 namespace orv::reports {
+
+namespace {
+
+// While it lives, the statements of the books report to the progress, and
+// Cancel stops the one running.
+class WatchedRun {
+public:
+    explicit WatchedRun(Progress& progress) {
+        db::CompanyDatabase::watchLongWork([&progress, this] {
+            m_cancelled = !progress.advance(0);
+            return !m_cancelled;
+        });
+    }
+    ~WatchedRun() { db::CompanyDatabase::watchLongWork({}); }
+    WatchedRun(const WatchedRun&) = delete;
+    WatchedRun& operator=(const WatchedRun&) = delete;
+    bool cancelled() const { return m_cancelled; }
+
+private:
+    bool m_cancelled = false;
+};
+
+QString preparingText(const ReportLayout& layout) {
+    return QStringLiteral("Preparing %1...").arg(layout.caption());
+}
+
+} // namespace
 
 bool ReportLauncher::launch(const ReportButton& button) {
     try {
@@ -21,9 +49,24 @@ bool ReportLauncher::launch(const ReportButton& button) {
         std::vector<Variant> values;
         if (!convertInputs(button, source.command(button.command), &values))
             return false;
-        source.run(button.command, values);
         const ReportLayout& layout = button.layout();
-        return showReport(layout, layoutRows(source, layout));
+        // The busy pointer from the procedure's run on, and the dialog with
+        // Cancel once it has run half a second, through to the preview.
+        const std::unique_ptr<Progress> progress =
+            UiServices::current().beginProgress(nullptr, preparingText(layout), 0);
+        {
+            WatchedRun run(*progress);
+            try {
+                source.run(button.command, values);
+            } catch (const std::exception&) {
+                if (run.cancelled())
+                    return false; // the clerk stopped it: nothing to say
+                throw;
+            }
+            if (run.cancelled())
+                return false;
+        }
+        return showReport(layout, layoutRows(source, layout), progress.get());
     } catch (const std::exception& e) {
         UiServices::current().reportError(e);
         return false;
@@ -44,8 +87,10 @@ bool ReportLauncher::convertInputs(const ReportButton& button, const ReportComma
             values->push_back(in.value());
             continue;
         }
-        const QString name =
-            !in.boxName.isEmpty() ? in.boxName : (in.box ? in.box->objectName() : params[i].name);
+        // A message names the box by its caption, never by a control's name.
+        const QString name = !in.boxName.isEmpty()                           ? in.boxName
+                             : in.box && !in.box->accessibleName().isEmpty() ? in.box->accessibleName()
+                                                                             : QStringLiteral("This box");
         QString problem;
         std::optional<Variant> v = ParameterConversion::fromBox(in.box, params[i], name, &problem);
         if (!v) {
@@ -70,13 +115,20 @@ ShapedRows::Ptr ReportLauncher::layoutRows(ReportDataSource& source, const Repor
     return rows;
 }
 
-bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows) {
+bool ReportLauncher::showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows,
+                                Progress* following) {
     ReportPaginator::Options options;
-    std::unique_ptr<Progress> progress;
+    std::unique_ptr<Progress> own;
+    Progress* progress = following;
+    bool counted = false;
     options.progress = [&](int done, int total) {
-        if (!progress)
-            progress = UiServices::current().beginProgress(
-                nullptr, QStringLiteral("Preparing %1...").arg(layout.caption()), total);
+        if (!progress) {
+            own = UiServices::current().beginProgress(nullptr, preparingText(layout), total);
+            progress = own.get();
+        } else if (!counted && following) {
+            progress->setTotal(total);
+        }
+        counted = true;
         return progress->advance(done);
     };
     try {

@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace orv {
+class Progress;
+}
+
 namespace orv::reports {
 
 // Where one input of the command comes from, in call order: a box's text
@@ -18,7 +22,7 @@ namespace orv::reports {
 // type, or a value the window computes.
 struct LauncherInput {
     QWidget* box = nullptr;
-    QString boxName; // how a message names the box; empty: its object name
+    QString boxName; // how a message names the box; empty: its accessible name
     std::function<Variant()> value;
 };
 
@@ -42,8 +46,10 @@ public:
     static bool launch(const ReportButton& button);
 
     // Opens the layout's preview with the rows, or brings it forward with them;
-    // false when the clerk cancelled the laying out of a long report.
-    static bool showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows);
+    // false when the clerk cancelled the laying out of a long report. The
+    // laying out goes on in the progress of the work before it, if given.
+    static bool showReport(const ReportLayout& layout, const ShapedRows::Ptr& rows,
+                           Progress* following = nullptr);
     // The rows a layout prints: its command's result, or a child level of it.
     static ShapedRows::Ptr layoutRows(ReportDataSource& source, const ReportLayout& layout);
 

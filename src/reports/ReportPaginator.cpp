@@ -290,21 +290,24 @@ void ReportPaginator::emitControl(const ReportControl& c, SectionKind kind, int 
     item.rect = QRect(m_layout.margin() + c.left, y + c.top, c.width, height);
     // A label one line high prints on that line, like a text box, instead of
     // wrapping below its box into the next band.
+    // Text that does not fit wraps within what is left of its section.
+    const int room = m_layout.section(kind).height - c.top;
     if (c.kind == ReportControl::Kind::Label && height < 2 * lineHeight(item.pointSize)) {
         item.wrap = false;
-        m_fit->fit(item, false);
+        m_fit->fit(item, false, room);
     }
     if (c.kind == ReportControl::Kind::TextBox)
-        printValue(item, c, boundValue(c, kind, ctx));
+        printValue(item, c, boundValue(c, kind, ctx), room);
     else if (c.kind == ReportControl::Kind::Function)
-        printValue(item, c, sumOf(c, kind, ctx));
+        printValue(item, c, sumOf(c, kind, ctx), room);
     m_current.items.push_back(std::move(item));
 }
 
 // A value prints whole on its one line: money in its layout's picture (or
 // "#,##0.00") and right-aligned unless the layout aligns it, a date short
-// when its picture does not fit, figures shrunk and text elided to the box.
-void ReportPaginator::printValue(DisplayItem& item, const ReportControl& c, const Variant& value) {
+// when its picture does not fit, figures shrunk and other text fitted to the
+// room its section leaves, never cut.
+void ReportPaginator::printValue(DisplayItem& item, const ReportControl& c, const Variant& value, int room) {
     const bool money = value.type() == DataType::Currency;
     const bool date = value.type() == DataType::Date || ReportFormat::isDatePicture(c.format);
     QString picture = c.format;
@@ -318,7 +321,7 @@ void ReportPaginator::printValue(DisplayItem& item, const ReportControl& c, cons
     const bool figure = money || date || value.type() == DataType::Integer ||
                         value.type() == DataType::BigInt || value.type() == DataType::SmallInt ||
                         value.type() == DataType::Double;
-    m_fit->fit(item, figure);
+    m_fit->fit(item, figure, room);
 }
 
 // Group bands read the group row; the detail reads the line (or, without

@@ -66,7 +66,7 @@ private:
     void emitControl(const ReportControl& c, SectionKind kind, int y, const Context& ctx);
     Variant boundValue(const ReportControl& c, SectionKind kind, const Context& ctx) const;
     Variant sumOf(const ReportControl& c, SectionKind kind, const Context& ctx) const;
-    void printValue(DisplayItem& item, const ReportControl& c, const Variant& value);
+    void printValue(DisplayItem& item, const ReportControl& c, const Variant& value, int room);
 
     const ReportLayout& m_layout;
     ShapedRows::Ptr m_rows;

@@ -73,8 +73,10 @@ void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     const FontCache::Entry& f = fonts.get(item.pointSize, item.bold);
     if (painter.font() != f.font)
         painter.setFont(f.font);
-    const int flags =
-        int(item.alignment) | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const int flags = int(item.alignment) | Qt::AlignTop |
+                      (!item.wrap        ? Qt::TextSingleLine
+                       : item.breakWords ? Qt::TextWrapAnywhere
+                                         : Qt::TextWordWrap);
     const QRectF rect(item.rect);
     // A single line was fitted to its box when the page was laid out.
     if (!item.wrap) {

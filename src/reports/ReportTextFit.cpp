@@ -15,6 +15,7 @@ int fontKey(double pointSize, bool bold) {
 constexpr double kStep = 0.25;      // points
 constexpr double kTextShrink = 0.8; // text is elided below this share of its size
 constexpr double kSmallest = 4.0;   // points: a figure never prints smaller
+constexpr int kGap = 40;            // twips kept free at a box's edge
 
 } // namespace
 
@@ -42,21 +43,50 @@ double ReportTextFit::advance(double pointSize, bool bold, const QString& text) 
 }
 
 bool ReportTextFit::fits(const DisplayItem& item) {
-    return advance(item.pointSize, item.bold, item.text) <= item.rect.width();
+    return advance(item.pointSize, item.bold, item.text) <= std::max(1, item.rect.width() - kGap);
 }
 
-void ReportTextFit::fit(DisplayItem& item, bool whole) {
+QSizeF ReportTextFit::wrapped(double pointSize, bool bold, const QString& text, double width, bool anywhere) {
+    const int flags = Qt::AlignTop | (anywhere ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+    return metrics(pointSize, bold).boundingRect(QRectF(0, 0, width, 1e9), flags, text).size();
+}
+
+void ReportTextFit::fit(DisplayItem& item, bool whole, int room) {
     if (item.text.isEmpty() || fits(item))
         return;
+    const double width = std::max(1, item.rect.width() - kGap);
     const double smallest = whole ? kSmallest : std::max(kSmallest, item.pointSize * kTextShrink);
     // Widths grow with the size: start from the size that should fit and step down.
-    const double wanted = item.pointSize * item.rect.width() / advance(item.pointSize, item.bold, item.text);
+    const double wanted = item.pointSize * width / advance(item.pointSize, item.bold, item.text);
     double size = std::max(smallest, qFloor(wanted / kStep) * kStep);
-    while (size > smallest && advance(size, item.bold, item.text) > item.rect.width())
+    while (size > smallest && advance(size, item.bold, item.text) > width)
         size -= kStep;
+    const double original = item.pointSize;
     item.pointSize = size;
-    if (!fits(item))
-        item.text = metrics(size, item.bold).elidedText(item.text, Qt::ElideRight, item.rect.width());
+    if (whole || fits(item))
+        return;
+    // Wrapped within the section at the largest size whose lines it holds,
+    // between words, or within a word too long for the box; at the smallest
+    // size the box grows to hold every line.
+    const double height = std::max(room, item.rect.height());
+    item.wrap = true;
+    const auto holds = [&](double at, bool anywhere) {
+        const QSizeF lines = wrapped(at, item.bold, item.text, width, anywhere);
+        return lines.width() <= width && lines.height() <= height;
+    };
+    for (const bool anywhere : {false, true}) {
+        item.breakWords = anywhere;
+        for (size = qFloor(original / kStep) * kStep; size > kSmallest && !holds(size, anywhere);
+             size -= kStep) {
+        }
+        item.pointSize = std::max(size, kSmallest);
+        if (holds(item.pointSize, anywhere))
+            break;
+    }
+    item.rect.setWidth(qCeil(width));
+    item.rect.setHeight(
+        std::max(item.rect.height(),
+                 qCeil(wrapped(item.pointSize, item.bold, item.text, width, item.breakWords).height())));
 }
 
 } // namespace orv::reports

@@ -17,13 +17,19 @@ public:
 
     // The width of the text in twips.
     double advance(double pointSize, bool bold, const QString& text);
+    // Whether the text fits its box on one line, a gap to spare at its edge
+    // so that neighbouring texts never touch.
     bool fits(const DisplayItem& item);
-    // A figure or a date is shrunk until it fits whole; other text is shrunk
-    // a little, then elided with "…".
-    void fit(DisplayItem& item, bool whole);
+    // A figure or a date is shrunk until it fits whole. Other text is shrunk
+    // a little, then wraps onto as many lines as `room` (the height from the
+    // box's top to its section's end; the box's own height at least) holds,
+    // shrinking further where needed: text is never cut.
+    void fit(DisplayItem& item, bool whole, int room = 0);
 
 private:
     const QFontMetricsF& metrics(double pointSize, bool bold);
+    // The size of the text wrapped to the width, between words or anywhere.
+    QSizeF wrapped(double pointSize, bool bold, const QString& text, double width, bool anywhere);
 
     QString m_family;
     std::map<int, QFontMetricsF> m_metrics;

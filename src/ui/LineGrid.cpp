@@ -12,6 +12,7 @@ namespace orv {
 
 LineGrid::LineGrid(QWidget* parent) : QTableView(parent), m_model(new RecordsetModel(this)) {
     m_model->setEditable(true);
+    m_model->useCaptions();
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

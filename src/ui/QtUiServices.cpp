@@ -69,8 +69,10 @@ bool QtUiServices::askPrinter(QWidget* window, QPrinter& printer) {
 
 namespace {
 
-// Qt's progress dialog, shown only once the work has run half a second; it
-// also keeps the program painting while the work runs.
+// Qt's progress dialog, shown once the work has run half a second; it also
+// keeps the program painting while the work runs. The dialog is shown by the
+// work's own reports: a long statement of the books runs no event loop that
+// could show it by a timer.
 class DialogProgress : public Progress {
 public:
     DialogProgress(QWidget* parent, const QString& label, int total)
@@ -82,20 +84,31 @@ public:
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_started.start();
     }
     ~DialogProgress() override { QApplication::restoreOverrideCursor(); }
     bool advance(int done) override {
         // The dialog is told a few times a second: telling it every row
         // would cost more than the work.
         if (!m_told.isValid() || m_told.elapsed() >= 50) {
+            if (!m_dialog.isVisible() && m_started.elapsed() >= m_dialog.minimumDuration())
+                m_dialog.show();
             m_dialog.setValue(done);
+            // The dialog is modal: only it takes the clerk's input meanwhile.
+            if (m_dialog.isVisible())
+                QCoreApplication::processEvents();
             m_told.start();
         }
         return !m_dialog.wasCanceled();
     }
+    void setTotal(int total) override {
+        m_dialog.setMaximum(total);
+        m_dialog.setValue(0);
+    }
 
 private:
     QProgressDialog m_dialog;
+    QElapsedTimer m_started;
     QElapsedTimer m_told;
 };
 

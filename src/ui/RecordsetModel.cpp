@@ -1,10 +1,67 @@
 #include "RecordsetModel.h"
 
+#include "values/Currency.h"
 #include "values/DataError.h"
+
+#include <QHash>
+#include <QRegularExpression>
 
 namespace orv {
 
 RecordsetModel::RecordsetModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString RecordsetModel::caption(const QString& field) {
+    // The line fields of the entry windows; any other shows its name in words.
+    static const QHash<QString, QString> captions{
+        {QStringLiteral("GL_ID"), QStringLiteral("Account")},
+        {QStringLiteral("GL_Name"), QStringLiteral("Account Name")},
+        {QStringLiteral("Descrip"), QStringLiteral("Description")},
+        {QStringLiteral("Product_No"), QStringLiteral("Item Code")},
+        {QStringLiteral("Pdt_ID_VC"), QStringLiteral("Item Code")},
+        {QStringLiteral("Pdt_Name_VC"), QStringLiteral("Item Name")},
+        {QStringLiteral("Qty_Bal"), QStringLiteral("Qty on Order")},
+        {QStringLiteral("Qty_Order"), QStringLiteral("Qty")},
+        {QStringLiteral("Qty_NU"), QStringLiteral("Qty")},
+        {QStringLiteral("Doc_ID"), QStringLiteral("Stock Row")},
+        {QStringLiteral("Unit_Price_TI"), QStringLiteral("Unit Price")},
+        {QStringLiteral("vat_code"), QStringLiteral("VAT Code")},
+        {QStringLiteral("vat_rate"), QStringLiteral("VAT Rate")},
+        {QStringLiteral("ExtendedPrice"), QStringLiteral("Extended Price")},
+    };
+    const auto it = captions.constFind(field);
+    return it != captions.constEnd() ? *it : QString(field).replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+QString RecordsetModel::expected(const FieldInfo& field, const QString& text) {
+    static const QRegularExpression whole(QStringLiteral(R"(^\s*[+-]?[0-9]+\s*$)"));
+    switch (field.type) {
+    case DataType::SmallInt:
+    case DataType::Integer:
+    case DataType::BigInt:
+        return whole.match(text).hasMatch() ? QStringLiteral("the number is too large; type a smaller one")
+                                            : QStringLiteral("type a whole number");
+    case DataType::Currency:
+    case DataType::Double: {
+        QString why;
+        if (Currency::tryParse(text, nullptr, &why))
+            return QStringLiteral("the amount is too large; type a smaller one");
+        if (why.contains(QLatin1String("four decimals")))
+            return QStringLiteral("type an amount with at most four decimals");
+        if (why.contains(QLatin1String("too large")))
+            return QStringLiteral("the amount is too large; type a smaller one");
+        return QStringLiteral("type an amount such as 1,234.50");
+    }
+    case DataType::Date:
+        return QStringLiteral("type a date such as 31/12/2026");
+    case DataType::Boolean:
+        return QStringLiteral("type Yes or No");
+    default:
+        break;
+    }
+    if (field.size > 0 && characterCount(text) > field.size)
+        return QStringLiteral("type at most %1 characters").arg(field.size);
+    return QStringLiteral("the text holds a character that cannot be kept; type it again without it");
+}
 
 RecordsetModel::~RecordsetModel() {
     unbind();
@@ -78,7 +135,10 @@ QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     }
     if (orientation == Qt::Horizontal) {
-        return section < m_columns ? QVariant(m_recordset.field(section).name) : QVariant();
+        if (section >= m_columns)
+            return {};
+        const QString& name = m_recordset.field(section).name;
+        return m_captions ? caption(name) : name;
     }
     return {};
 }
@@ -111,7 +171,7 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
     const QString text = value.toString();
     if (m_recordset.field(column).type == DataType::Date && text.trimmed().isEmpty()) {
         // A line's date is never left out: the cell keeps the date it had.
-        emit refused(kDateRequired.arg(m_recordset.field(column).name));
+        emit refused(kDateRequired.arg(row + 1).arg(caption(m_recordset.field(column).name)));
         return false;
     }
     try {
@@ -124,9 +184,11 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
         m_writing = true;
         m_recordset.setValueAt(row, column, Variant(text));
         m_writing = false;
-    } catch (const DataError& error) {
+    } catch (const DataError&) {
         m_writing = false;
-        emit refused(error.message());
+        const FieldInfo& field = m_recordset.field(column);
+        emit refused(
+            QStringLiteral("Line %1, %2: %3").arg(row + 1).arg(caption(field.name), expected(field, text)));
         return false;
     }
     emit dataChanged(index, index);

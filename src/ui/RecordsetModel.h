@@ -8,7 +8,8 @@
 namespace orv {
 
 // Shows a record set in a grid: column n is field n, headed by the field's
-// name, one grid row per record. The model follows every change of the
+// name (or by its caption in the clerk's words, where asked), one grid row
+// per record. The model follows every change of the
 // record set (the window and the grid hold the same record set). When
 // editable, an edit converts the typed text to the field's type and writes it
 // into the record set; a text the field cannot take is refused and the cell
@@ -16,9 +17,15 @@ namespace orv {
 class RecordsetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Refuses emptying a date cell (%1: the field's name).
+    // Refuses emptying a date cell (%1: the line, %2: the column's caption).
     static inline const QString kDateRequired =
-        QStringLiteral("%1 cannot be left empty: enter a date such as 31/12/2026");
+        QStringLiteral("Line %1, %2: a line's date cannot be left empty; type a date such as 31/12/2026");
+
+    // A line field's caption in the clerk's words: "Qty" for Qty_Order.
+    static QString caption(const QString& field);
+    // What a refused cell's message says the clerk should type, by the
+    // field's type: "type a whole number".
+    static QString expected(const FieldInfo& field, const QString& text);
 
     explicit RecordsetModel(QObject* parent = nullptr);
     ~RecordsetModel() override;
@@ -27,6 +34,8 @@ public:
     const Recordset& recordset() const { return m_recordset; }
 
     void setEditable(bool editable) { m_editable = editable; }
+    // The columns are headed by their captions instead of the field names.
+    void useCaptions() { m_captions = true; }
     void setLockedColumns(std::set<int> columns) { m_locked = std::move(columns); }
     bool isLocked(int column) const { return !m_editable || m_locked.count(column) > 0; }
 
@@ -52,6 +61,7 @@ private:
     bool m_bound = false;
     bool m_writing = false;
     bool m_editable = false;
+    bool m_captions = false;
     std::set<int> m_locked;
     int m_rows = 0;
     int m_columns = 0;

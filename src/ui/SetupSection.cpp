@@ -496,29 +496,30 @@ CheckList SetupSection::fitChecksOf(std::size_t index) const {
     if (field.column.isEmpty() || !field.keyTable.isEmpty())
         return checks;
     if (type == DataType::Integer || type == DataType::BigInt) {
-        const auto range = type == DataType::Integer ? QStringLiteral("from %1 to %2")
-                                                           .arg(std::numeric_limits<std::int32_t>::min())
-                                                           .arg(std::numeric_limits<std::int32_t>::max())
-                                                     : QStringLiteral("from %1 to %2")
-                                                           .arg(std::numeric_limits<std::int64_t>::min())
-                                                           .arg(std::numeric_limits<std::int64_t>::max());
         if (field.lettersFirst)
             checks.push_back(
                 Check::when([b] { return b && !digitsOnly(fieldText(b)); },
                             whatOf(field) + QStringLiteral(" : Enter numerical and not character"), box,
                             kTitleInvalidInput)
                     .selectingText());
-        // A field with a range of its own names it; others name the field's.
-        const QString message = field.range.isEmpty()
-                                    ? whatOf(field) + QStringLiteral(" must be a whole number ") + range
-                                    : field.range;
-        checks.push_back(Check::when([b, type] { return b && notWhole(fieldText(b), type); }, message, box)
+        // A field with a range of its own names it; others say what to type,
+        // never the column type's range.
+        const QString message =
+            field.range.isEmpty() ? whatOf(field) + QStringLiteral(": type a whole number") : field.range;
+        const QString tooLong =
+            field.range.isEmpty()
+                ? whatOf(field) + QStringLiteral(": the number is too long; type one of fewer digits")
+                : field.range;
+        checks.push_back(
+            Check::when([b] { return b && !digitsOnly(fieldText(b)); }, message, box).selectingText());
+        checks.push_back(Check::when([b, type] { return b && notWhole(fieldText(b), type); }, tooLong, box)
                              .selectingText());
     } else if (type == DataType::Currency || type == DataType::Double) {
         // A text that reads as a number yet not as an amount ("1e1", twenty
         // digits) is out of the field's range.
-        const QString message =
-            field.range.isEmpty() ? whatOf(field) + QStringLiteral(" must be an amount") : field.range;
+        const QString message = field.range.isEmpty()
+                                    ? whatOf(field) + QStringLiteral(": type an amount such as 1,234.50")
+                                    : field.range;
         checks.push_back(Check::when(
                              [b] {
                                  Currency value;

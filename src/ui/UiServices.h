@@ -29,7 +29,10 @@ class Progress {
 public:
     virtual ~Progress() = default;
     // `done` of the total are finished; false once the clerk has cancelled.
+    // Work whose total is not known yet (0) reports 0 now and then.
     virtual bool advance(int done) = 0;
+    // The work now knows its total: its steps count from 0 again.
+    virtual void setTotal(int total) = 0;
 };
 
 // Everything a window does to the clerk outside its own controls: message

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLayout>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 namespace orv {
@@ -42,6 +44,29 @@ void Window::fitToScreen() {
                        std::max(area.top(), area.top() + area.height() - height() - frameHeight)));
     move(at);
 }
+
+namespace {
+
+// The grid layout within `layout` (at any depth) that holds the widget
+// itself as one of its cells; none when no grid does.
+QGridLayout* gridHolding(QLayout* layout, QWidget* widget) {
+    if (!layout)
+        return nullptr;
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    if (grid && grid->indexOf(widget) >= 0)
+        return grid;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        QLayout* inner = item->layout();
+        if (!inner && item->widget() && item->widget()->isAncestorOf(widget))
+            inner = item->widget()->layout();
+        if (QGridLayout* found = gridHolding(inner, widget))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 void Window::orderTabsByReading() {
     if (layout())
@@ -89,6 +114,28 @@ void Window::orderTabsByReading() {
             return a.at.y() < b.at.y();
         return a.at.x() < b.at.x();
     });
+    // The boxes of one grid go down each of its columns in turn, not across
+    // them: each grid's boxes keep the places they took in reading order,
+    // taken in column order.
+    std::map<QGridLayout*, std::vector<std::size_t>> byGrid;
+    for (std::size_t i = 0; i < stops.size(); ++i)
+        if (!stops[i].button)
+            if (QGridLayout* grid = gridHolding(layout(), stops[i].widget))
+                byGrid[grid].push_back(i);
+    for (auto& [grid, places] : byGrid) {
+        std::vector<Stop> boxes;
+        for (std::size_t i : places)
+            boxes.push_back(stops[i]);
+        const auto cell = [grid](const Stop& s) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(grid->indexOf(s.widget), &row, &column, &rows, &columns);
+            return std::pair(column, row);
+        };
+        std::stable_sort(boxes.begin(), boxes.end(),
+                         [&cell](const Stop& a, const Stop& b) { return cell(a) < cell(b); });
+        for (std::size_t k = 0; k < places.size(); ++k)
+            stops[places[k]] = boxes[k];
+    }
     m_tabStops.clear();
     for (const Stop& stop : stops)
         m_tabStops.emplace_back(stop.widget);

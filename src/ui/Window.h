@@ -27,7 +27,8 @@ public:
     // and moves it wholly onto that area, so no part opens below the screen.
     void fitToScreen();
     // Tab goes through the boxes in reading order (top to bottom, then left
-    // to right, row by row), then through the buttons in the same order.
+    // to right, row by row), a grid of boxes down each of its columns in
+    // turn, then through the buttons in reading order.
     void orderTabsByReading();
 
     // Runs the load procedure once; a failure is reported by the ui services

@@ -1,4 +1,5 @@
-// Tab walks each set-up window's boxes in reading order and then its buttons.
+// Tab walks each set-up window's boxes down each column in turn, not across
+// the columns, and then its buttons.
 #include "app/Orvan.h"
 #include "ar/frmARSetup.h"
 #include "cash/frmCashSetup.h"
@@ -43,18 +44,17 @@ protected:
     RecordingUiServices ui;
 };
 
-TEST_F(TabOrderTest, SupplierWindowReadsRowByRowThenTheButtons) {
+TEST_F(TabOrderTest, SupplierWindowReadsColumnByColumnThenTheButtons) {
     EXPECT_EQ(walk<frmAPSetup>("cboCompany", 7),
-              (QStringList{"cboCompany", "cboForex", "cboCurrency", "txtAddress", "txtPostal",
-                           "txtCreditTerm", "txtCountry"}));
+              (QStringList{"cboCompany", "txtAddress", "txtCountry", "txtCity", "cboUnrealisedGain",
+                           "cboUnrealisedLoss", "cboForex"}));
     const QStringList all = walk<frmAPSetup>("txtVAT_Reg", 6);
     EXPECT_EQ(all.mid(1, 3), (QStringList{"cmdSend", "cmdClear", "cmdUpdate"}));
 }
 
-TEST_F(TabOrderTest, CustomerWindowGoesFromTheNameToTheNextBoxesNotTheButtons) {
+TEST_F(TabOrderTest, CustomerWindowGoesFromTheNameDownItsColumnNotAcross) {
     const QStringList names = walk<frmARSetup>("cboCompany", 5);
-    EXPECT_EQ(names,
-              (QStringList{"cboCompany", "txtCreditTerm", "txtAddress", "txtPostal", "txtCreditLimit"}));
+    EXPECT_EQ(names, (QStringList{"cboCompany", "txtAddress", "txtCountry", "txtCity", "cboUnrealisedGain"}));
 }
 
 TEST_F(TabOrderTest, BankAndChartWindowsReadTopDown) {
@@ -65,9 +65,9 @@ TEST_F(TabOrderTest, BankAndChartWindowsReadTopDown) {
     EXPECT_FALSE(chart.at(1).startsWith(QStringLiteral("cmd"))) << chart.join(' ').toStdString();
 }
 
-TEST_F(TabOrderTest, VatWindowReadsItsTwoColumnsRowByRowThenTheButtons) {
+TEST_F(TabOrderTest, VatWindowReadsItsTwoColumnsOneAfterTheOtherThenTheButtons) {
     EXPECT_EQ(walk<frmVATSetup>("cboCompany", 8),
-              (QStringList{"cboCompany", "txtCreditTerm", "txtAddress", "txtCreditLimit", "txtCity", "cboCOA",
+              (QStringList{"cboCompany", "txtAddress", "txtCity", "txtCreditTerm", "txtCreditLimit", "cboCOA",
                            "cmdSend", "cmdClear"}));
 }
 

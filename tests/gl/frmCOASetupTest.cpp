@@ -155,7 +155,7 @@ TEST_F(frmCOASetupTest, ChecksRunInOrderAndStopAtTheFirstFailure) {
 }
 
 TEST_F(frmCOASetupTest, WhatTheChartCannotHoldIsRefusedBeforeAnyRequest) {
-    const QString code = QStringLiteral("Account Code must be a whole number from -2147483648 to 2147483647");
+    const QString code = QStringLiteral("Account Code: type a whole number");
     const struct {
         QString code, name, type, category;
         QString message;
@@ -165,7 +165,8 @@ TEST_F(frmCOASetupTest, WhatTheChartCannotHoldIsRefusedBeforeAnyRequest) {
         {QStringLiteral("abc"), QStringLiteral("Travel"), QStringLiteral("PL"), QStringLiteral("EXPENSES"),
          code},
         {QStringLiteral("2147483648"), QStringLiteral("Travel"), QStringLiteral("PL"),
-         QStringLiteral("EXPENSES"), code},
+         QStringLiteral("EXPENSES"),
+         QStringLiteral("Account Code: the number is too long; type one of fewer digits")},
         {QStringLiteral("6600"), QStringLiteral("Travel and Entertainment"), QStringLiteral("PL"),
          QStringLiteral("EXPENSES"), QStringLiteral("Account Name must not be longer than 20 characters")},
         {QStringLiteral("6600"), QStringLiteral("Travel"), QStringLiteral("PROFITANDLOSS"),

@@ -87,9 +87,9 @@ TEST(frmGLTexts, CaptionsAndMessagesAreAsWritten) {
                                               {"SpecifyYear", "Specify a Year"},
                                               {"SpecifyStartCode", "Specify starting GL Code"},
                                               {"SpecifyEndCode", "Specify Ending GL Code"},
-                                              {"YearBoxName", "The reporting year"},
-                                              {"StartCodeBoxName", "The starting GL code"},
-                                              {"EndCodeBoxName", "The ending GL code"},
+                                              {"YearBoxName", "Year"},
+                                              {"StartCodeBoxName", "Starting GL code"},
+                                              {"EndCodeBoxName", "Ending GL code"},
                                           });
 }
 
@@ -184,22 +184,22 @@ TEST_F(frmGLTest, TextThatIsNotANumberInRangeIsRefusedNamingItsBox) {
     postTradingBook();
     box("txtYear")->setText("20x0");
     press("Command1");
-    EXPECT_EQ(
-        ui.lastText(),
-        "The reporting year must hold a whole number from -2147483648 to 2147483647; \"20x0\" is not one.");
+    EXPECT_EQ(ui.lastText(), "Year: type a year such as 2010");
     EXPECT_TRUE(focused("txtYear"));
     EXPECT_EQ(ReportPreview::find("rptCOA"), nullptr);
 
     // A box of blanks passes the emptiness check and is refused by the conversion.
     box("txtYear")->setText("  ");
     press("Command3");
-    EXPECT_TRUE(ui.lastText().startsWith("The reporting year must hold a whole number from -32768 to 32767"));
+    EXPECT_EQ(ui.lastText(), "Year: type a year such as 2010");
 
     box("txtYear")->setText(" 2010 ");
     fillListing("1000", "3000000000");
     press("Command6");
-    EXPECT_EQ(ui.lastText(), "The ending GL code must hold a whole number from -2147483648 to 2147483647; "
-                             "\"3000000000\" is not one.");
+    EXPECT_EQ(ui.lastText(), "Ending GL code: the number is too long; type one of fewer digits");
+    fillListing("1000", "1x");
+    press("Command6");
+    EXPECT_EQ(ui.lastText(), "Ending GL code: type a whole number");
     EXPECT_TRUE(focused("txtAcctCode2"));
     EXPECT_FALSE(tinted("txtAcctCode2")); // a wrong entry is not an empty one
 

@@ -359,7 +359,7 @@ TEST_F(frmIVSetupTest, WhatARecordCannotHoldIsRefusedBeforeAnythingIsSent) {
     fillItem(QStringLiteral("W-1"), QStringLiteral("GEN"), QStringLiteral("STANDARD"),
              QStringLiteral("3000000000"));
     EXPECT_EQ(press(window->cmdItemInsert),
-              QStringLiteral("VAT Code must be a whole number from -2147483648 to 2147483647"));
+              QStringLiteral("VAT Code: the number is too long; type one of fewer digits"));
     fillAccountSet(QStringLiteral("PARTS"), QStringLiteral("FIFO"), QStringLiteral(" "));
     EXPECT_EQ(press(window->cmdAcctInsert),
               QStringLiteral("Inventory AcctCode : Enter numerical and not character"));

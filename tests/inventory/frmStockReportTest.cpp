@@ -78,7 +78,7 @@ TEST(frmStockReportTexts, CaptionsAndMessagesAreAsWritten) {
                                                        {"cmdStock_Age", "Stock Ageing"},
                                                        {"cmdStock_Balance", "Stock Balance"},
                                                        {"SpecifyYear", "Please Specify YEAR"},
-                                                       {"YearBoxName", "The year"},
+                                                       {"YearBoxName", "Year"},
                                                    });
 }
 
@@ -136,8 +136,7 @@ TEST_F(frmStockReportTest, MovementsWantAYearThatIsNotBlankAndAWholeNumber) {
 
     year()->setText("20x0");
     press("cmdStock_Mvmt");
-    EXPECT_EQ(ui.texts(), QStringList{"The year must hold a whole number from -2147483648 to 2147483647; "
-                                      "\"20x0\" is not one."});
+    EXPECT_EQ(ui.texts(), QStringList{"Year: type a year such as 2010"});
     EXPECT_TRUE(year()->hasFocus());
     EXPECT_FALSE(resultOpen(DE_Stk_Report::cmStock_Movement));
 

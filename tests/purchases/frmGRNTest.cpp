@@ -134,6 +134,10 @@ TEST_F(frmGRNTest, LinesTotalExactlyAndADuplicateDropChangesNothing) {
     edit(1, "Qty_Order", QStringLiteral("x"));
     EXPECT_EQ(test::lineCell(*window, 1, QStringLiteral("Qty_Order")), QStringLiteral("4"))
         << "a cell that is not a number is refused and keeps its value";
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Line 2, Qty: type a whole number"));
+    EXPECT_EQ(window->dgrOrderDetails->model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("Qty"))
+        << "the column is headed as the message names it";
 }
 
 TEST_F(frmGRNTest, APostedNoteIsNumberedAndEachLineKeepsTheDayItCameIn) {
@@ -257,7 +261,9 @@ TEST_F(frmGRNTest, AnEmptiedDateCellIsRefusedWithAClearMessageAndKeepsItsDate) {
     const QString dropped = test::lineCell(*window, 0, QStringLiteral("Date"));
     ui.clear();
     edit(0, "Date", QString());
-    EXPECT_EQ(ui.lastText(), RecordsetModel::kDateRequired.arg(QStringLiteral("Date")));
+    EXPECT_EQ(
+        ui.lastText(),
+        QStringLiteral("Line 1, Date: a line's date cannot be left empty; type a date such as 31/12/2026"));
     EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Date")), dropped);
     EXPECT_EQ(post(), qtext(frmGRN::kText["Posted"]) + QStringLiteral("1"));
 }

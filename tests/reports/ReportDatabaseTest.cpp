@@ -1,6 +1,10 @@
+#include "ReportTestSupport.h"
 #include "support/TestBook.h"
+#include "support/gui/RecordingUiServices.h"
 
 #include "reports/ReportDataSource.h"
+#include "reports/ReportLauncher.h"
+#include "reports/ReportPreview.h"
 
 #include "data/Connection.h"
 #include "db/ProcedureCatalog.h"
@@ -20,6 +24,13 @@ const char* kBalances = R"(--! procedure test_report_balances
 SELECT 1000 AS "Acct Code", 1234500 AS "Debit Bal", NULL AS "Credit Bal" WHERE :year = 2010
 UNION ALL SELECT 2000, NULL, 1000100 WHERE :year = 2010
 UNION ALL SELECT 3000, 100, 234400 WHERE :year = 2010
+)";
+
+// A procedure that runs long enough to report its progress.
+const char* kCounting = R"(--! procedure test_report_counting
+--! param n INTEGER
+--! result "Total" INTEGER
+WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < :n) SELECT count(*) AS "Total" FROM k
 )";
 
 using ReportDatabase = orv::test::TestBook;
@@ -54,4 +65,36 @@ TEST_F(ReportDatabase, UnknownProcedureIsAnErrorNamingIt) {
         EXPECT_TRUE(e.message().contains("select_no_such_report")) << e.message().toStdString();
     }
     EXPECT_FALSE(source.resultSet("cmMissing").isOpen());
+}
+
+TEST_F(ReportDatabase, TheProcedureRunsUnderTheProgressAndCancelStopsIt) {
+    orv::reports::test::ApplicationGuard app;
+    RecordingUiServices ui;
+    db::ProcedureCatalog::add(QString::fromLatin1(kCounting));
+    ReportDataSource source("DE_Test_Report", "conTest", kShapeReportConnection);
+    source.addCommand(ReportCommand("cmCounting", "test_report_counting", "RETURN_VALUE",
+                                    {{"n", ParameterType::Integer, 0}}));
+    ReportLayout layout("rptCounting", "Counting");
+    layout.setDataMember("cmCounting");
+    ReportButton button;
+    button.dataSource = [&]() -> ReportDataSource& { return source; };
+    button.command = "cmCounting";
+    button.inputs = {{nullptr, {}, [] { return Variant(std::int32_t(200000)); }}};
+    button.layout = [&]() -> const ReportLayout& { return layout; };
+
+    ui.cancelProgressAt(0);
+    EXPECT_FALSE(ReportLauncher::launch(button));
+    ASSERT_EQ(ui.followedWork().size(), 1u);
+    EXPECT_EQ(ui.followedWork()[0].label, "Preparing Counting...");
+    EXPECT_EQ(ui.followedWork()[0].steps, std::vector<int>{0}) << "Cancel stops the procedure itself";
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_FALSE(source.resultSet("cmCounting").isOpen());
+
+    ui.clear();
+    ui.cancelProgressAt(-1);
+    EXPECT_TRUE(ReportLauncher::launch(button));
+    ASSERT_EQ(ui.followedWork().size(), 1u) << "one progress from the procedure to the preview";
+    EXPECT_GT(ui.followedWork()[0].steps.size(), 1u);
+    EXPECT_EQ(source.resultSet("cmCounting").rows()->value(0, "Total"), Variant(std::int64_t(200000)));
+    ReportPreview::destroyAll();
 }

@@ -125,9 +125,7 @@ TEST_F(LauncherTest, BoxThatIsNotAWholeNumberInRangeIsRefusedByName) {
         txtYear.setText(bad);
         EXPECT_FALSE(press()) << bad.toStdString();
         ASSERT_EQ(ui.messages().size(), 1u);
-        EXPECT_TRUE(ui.messages()[0].text.startsWith(
-            "the reporting year must hold a whole number from -32768 to 32767"))
-            << ui.messages()[0].text.toStdString();
+        EXPECT_EQ(ui.messages()[0].text, "the reporting year: type a year such as 2010");
         EXPECT_TRUE(txtYear.hasFocus());
     }
     EXPECT_TRUE(calls.empty());
@@ -136,9 +134,8 @@ TEST_F(LauncherTest, BoxThatIsNotAWholeNumberInRangeIsRefusedByName) {
     txtAcctCode2.setText("99999");
     ui.clear();
     EXPECT_FALSE(press());
-    EXPECT_EQ(
-        ui.texts(),
-        QStringList{"txtAcctCode2 must hold a whole number from -32768 to 32767; \"99999\" is not one."});
+    EXPECT_EQ(ui.texts(), QStringList{"This box: the number is too long; type one of fewer digits"})
+        << "a box without a caption is never named by its control's name";
     txtAcctCode2.setText("-32768");
     EXPECT_TRUE(press());
     EXPECT_EQ(calls.back()[0], Variant::smallInt(2011));
@@ -209,4 +206,18 @@ TEST_F(LauncherTest, PickerAndCheckBoxGiveTheirOwnValues) {
     ASSERT_TRUE(press());
     EXPECT_EQ(calls.back(), (std::vector<Variant>{Variant(false), Variant(QDate(2010, 11, 1)),
                                                   Variant(QDate(2010, 11, 30))}));
+}
+
+TEST_F(LauncherTest, TheProgressBeginsBeforeTheProcedureRunsAndGoesOnThroughTheLayout) {
+    txtAcctCode.setText("1000");
+    txtAcctCode2.setText("1999");
+    std::size_t followedWhileRunning = 0;
+    source.setRunner([&](const QString&, const QString&, const std::vector<Variant>&) {
+        followedWhileRunning = ui.followedWork().size();
+        return test::ledgerRows(300, 5);
+    });
+    ASSERT_TRUE(press());
+    EXPECT_EQ(followedWhileRunning, 1u) << "the busy pointer is up while the procedure runs";
+    ASSERT_EQ(ui.followedWork().size(), 1u);
+    EXPECT_EQ(ui.followedWork()[0].total, 300) << "the laying out counts in the same progress";
 }

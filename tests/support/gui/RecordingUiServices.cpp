@@ -41,6 +41,7 @@ std::unique_ptr<Progress> RecordingUiServices::beginProgress(QWidget*, const QSt
             services->m_work[index].steps.push_back(done);
             return done != services->m_cancelAt;
         }
+        void setTotal(int total) override { services->m_work[index].total = total; }
     };
     m_work.push_back({label, total, {}});
     return std::make_unique<Noted>(this, m_work.size() - 1);
