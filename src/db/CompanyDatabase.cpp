@@ -121,6 +121,14 @@ QString damagedText(const QString& path) {
         .arg(path);
 }
 
+QString cannotCreateText(const QString& path) {
+    return QStringLiteral(
+               "The company file %1 cannot be created: the folder %2 does not let the program "
+               "write to it. Allow the program to write to that folder, or free space on its disk, "
+               "and start again.")
+        .arg(path, QFileInfo(path).absolutePath());
+}
+
 // A failure while the file is opened, worded by its cause.
 QString causeText(int code, const QString& path, const QString& detail) {
     switch (code & 0xff) {
@@ -293,10 +301,17 @@ void stopPageCheck() {
 sqlite3* openPhysical(const QString& path) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        throw DataError(QStringLiteral("Cannot create the folder %1").arg(info.absolutePath()));
+        throw FileError(cannotCreateText(path));
     state().condition.clear();
     const bool exists = info.exists();
-    sqlite3* db = openFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* db = nullptr;
+    try {
+        db = openFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    } catch (const DataError&) {
+        if (exists)
+            throw;
+        throw FileError(cannotCreateText(path));
+    }
     bool readOnly = sqlite3_db_readonly(db, "main") == 1;
     Header header;
     if (!readOnly) {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <future>
 #include <sqlite3.h>
+#include <vector>
 
 namespace orv::db {
 
@@ -150,6 +151,13 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
         return;
     const QDir dir(QStringLiteral(":/db/migrations"));
     const QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
+    // The step files, found before anything is written.
+    struct Step {
+        int version;
+        QString file;
+        QString text;
+    };
+    std::vector<Step> steps;
     for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {
         const QString prefix = QStringLiteral("%1_").arg(v, 4, 10, QLatin1Char('0'));
         QString found;
@@ -161,19 +169,30 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
         // Every step says it has begun, however short it turns out.
         if (progress)
             progress();
-        const QString text = readResource(dir.filePath(found));
+        steps.push_back({v, found, readResource(dir.filePath(found))});
+    }
+    // All steps or none: a step that fails leaves the book as it was before
+    // the first, never half upgraded.
+    try {
         withProgress(progress, [&] {
             inTransaction(db, [&] {
-                // Another start may have upgraded the book while this one waited.
-                if (scalarInt(db, "PRAGMA user_version") >= v)
-                    return;
-                run(db, text, found);
-                // A step creates and fills tables only; the rules that read them
-                // (views, triggers) are made again from the program's own files.
-                run(db, QStringLiteral("DROP VIEW IF EXISTS v_Book_Rules"), QStringLiteral("rules"));
-                run(db, QStringLiteral("PRAGMA user_version = %1").arg(v), QStringLiteral("version"));
+                for (const Step& step : steps) {
+                    // Another start may have upgraded the book while this one waited.
+                    if (scalarInt(db, "PRAGMA user_version") >= step.version)
+                        continue;
+                    run(db, step.text, step.file);
+                    // A step creates and fills tables only; the rules that read them
+                    // (views, triggers) are made again from the program's own files.
+                    run(db, QStringLiteral("DROP VIEW IF EXISTS v_Book_Rules"), QStringLiteral("rules"));
+                    run(db, QStringLiteral("PRAGMA user_version = %1").arg(step.version),
+                        QStringLiteral("version"));
+                }
             });
         });
+    } catch (const DataError& e) {
+        throw DataError(QStringLiteral("its upgrade to this version of the program failed, so it was left "
+                                       "exactly as it was (%1)")
+                            .arg(e.message()));
     }
     // The steps' pages are folded into the file now, while the progress
     // shows, rather than silently when the book closes.

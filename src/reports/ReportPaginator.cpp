@@ -288,10 +288,10 @@ void ReportPaginator::emitControl(const ReportControl& c, SectionKind kind, int 
     if (height <= 0 && printsText(c.kind))
         height = lineHeight(item.pointSize);
     item.rect = QRect(m_layout.margin() + c.left, y + c.top, c.width, height);
-    // A label one line high prints on that line, like a text box, instead of
-    // wrapping below its box into the next band.
     // Text that does not fit wraps within what is left of its section.
     const int room = m_layout.section(kind).height - c.top;
+    // A label one line high prints on that line, like a text box, instead of
+    // wrapping below its box into the next band.
     if (c.kind == ReportControl::Kind::Label && height < 2 * lineHeight(item.pointSize)) {
         item.wrap = false;
         m_fit->fit(item, false, room);

@@ -35,6 +35,13 @@ EntryWindow::EntryWindow(QWidget* parent)
 
     connect(hfgProducts, &PickGrid::rowPressed, this,
             [this](int row) { guarded([&] { hfgProducts_MouseDown(row); }); });
+    // Enter on a pick row drops it as the mouse would.
+    connect(hfgProducts, &PickGrid::rowEntered, this, [this](int row) {
+        guarded([&] {
+            copyPickRow(row);
+            dgrOrderDetails_DragDrop();
+        });
+    });
     connect(dgrOrderDetails, &LineGrid::dragOver, this,
             [this](LineGrid::DragState state) { guarded([&] { dgrOrderDetails_DragOver(state); }); });
     connect(dgrOrderDetails, &LineGrid::dropped, this,
@@ -157,12 +164,16 @@ void EntryWindow::setPeriodFromPicker() {
 
 // --- drag and drop -------------------------------------------------------
 
-void EntryWindow::hfgProducts_MouseDown(int row) {
+void EntryWindow::copyPickRow(int row) {
     m_copied.clear();
     for (int column : copiedColumns()) {
         hfgProducts->setCurrentIndex(hfgProducts->model()->index(row, column));
         m_copied << hfgProducts->cellText(row, column);
     }
+}
+
+void EntryWindow::hfgProducts_MouseDown(int row) {
+    copyPickRow(row);
     hfgProducts->startRowDrag();
 }
 

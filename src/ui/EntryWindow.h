@@ -74,6 +74,8 @@ public:
     void Create_New_Order_Detail();
     virtual void Total_All();
     void hfgProducts_MouseDown(int row);
+    // Copies a pick row's cells for the drop that follows.
+    void copyPickRow(int row);
     void dgrOrderDetails_DragOver(LineGrid::DragState state);
     void dgrOrderDetails_DragDrop();
     void cmdNew_Click();

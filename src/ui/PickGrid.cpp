@@ -6,6 +6,7 @@
 
 #include <QDrag>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -54,6 +55,16 @@ void PickGrid::mousePressEvent(QMouseEvent* event) {
     setCurrentIndex(pressed);
     selectRow(pressed.row());
     emit rowPressed(pressed.row());
+}
+
+void PickGrid::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentIndex().isValid()) {
+        event->accept();
+        emit rowEntered(currentIndex().row());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void PickGrid::startRowDrag() {

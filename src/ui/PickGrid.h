@@ -41,9 +41,12 @@ public:
 signals:
     // A mouse press, of any button, on a data row.
     void rowPressed(int row);
+    // Enter on the current row: the keyboard's way to drop it.
+    void rowEntered(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     RecordsetModel* m_model;

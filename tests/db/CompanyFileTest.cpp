@@ -139,3 +139,32 @@ TEST_F(CompanyFileTest, ABookWithThisVersionsRulesIsOpenedWithoutWritingThem) {
     c.open();
     EXPECT_EQ(scalar(QStringLiteral("PRAGMA schema_version")), schema);
 }
+
+TEST_F(CompanyFileTest, AnUpgradeThatFailsPartWayLeavesTheBookAsItWas) {
+    // A book of version 2: its step to 3 runs, its step to 4 cannot, as the
+    // table that step makes is there already.
+    sql(QStringLiteral("PRAGMA user_version = 2"));
+    db::CompanyDatabase::closeConnection();
+    sqlite3* raw = nullptr;
+    try {
+        db::CompanyDatabase::handle();
+        ADD_FAILURE() << "the upgrade ran";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.message().contains(QLatin1String("left exactly as it was")))
+            << e.message().toStdString();
+    }
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(bookPath()).constData(), &raw), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(raw, "PRAGMA user_version", -1, &st, nullptr);
+    sqlite3_step(st);
+    EXPECT_EQ(sqlite3_column_int(st, 0), 2) << "no step stayed";
+    sqlite3_finalize(st);
+    // The book as it stands is this version's, for the checks that follow.
+    sqlite3_exec(raw,
+                 QStringLiteral("PRAGMA user_version = %1")
+                     .arg(db::CompanyDatabase::kSchemaVersion)
+                     .toUtf8()
+                     .constData(),
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+}

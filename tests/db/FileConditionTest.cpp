@@ -208,6 +208,30 @@ TEST_F(FileConditionTest, AFullDiskIsNamedAndTheBookKeepsWhatItHad) {
                              "drive); nothing was saved. Check the drive and post again."));
 }
 
+TEST_F(FileConditionTest, AFirstStartInAFolderItCannotWriteNamesTheFolder) {
+    db::CompanyDatabase::closeConnection();
+    const QString books = QFileInfo(bookPath()).absolutePath();
+    const QString folder = books + QStringLiteral("/locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(chmod(QFile::encodeName(books).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const int code = inChild([&folder] {
+        if (geteuid() == 0 && setuid(65534) != 0)
+            return 10;
+        db::CompanyDatabase::setPath(folder + QStringLiteral("/orvan.sqlite"));
+        try {
+            db::CompanyDatabase::handle();
+            return 11;
+        } catch (const DataError& e) {
+            const bool named =
+                e.message().contains(folder) && e.message().contains(QLatin1String("cannot be created"));
+            return named ? 0 : 12;
+        }
+    });
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_EQ(code, 0);
+}
+
 TEST(CompanyFilePath, ARelativeDataFolderIsIgnored) {
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", "relative/data");

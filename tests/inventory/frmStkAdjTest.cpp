@@ -210,3 +210,16 @@ TEST_F(frmStkAdjTest, ACountDatedBeforeTheGoodsArrivedIsRefusedBeforeItPosts) {
     window->dtpOrder->setDate(QDate(2010, 6, 1));
     EXPECT_EQ(post(), qtext(frmStkAdj::kText["Posted"]) + QStringLiteral("2"));
 }
+
+TEST_F(frmStkAdjTest, EnterOnAPickRowDropsItAsTheMouseWould) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->hfgProducts->setFocus();
+    window->hfgProducts->setCurrentIndex(window->hfgProducts->model()->index(1, 0));
+    QTest::keyClick(window->hfgProducts, Qt::Key_Return);
+    ASSERT_EQ(window->lines().recordCount(), 1);
+    EXPECT_EQ(test::lineCell(*window, 0, QStringLiteral("Doc_ID")), QStringLiteral("1/2"));
+    ui.clear();
+    QTest::keyClick(window->hfgProducts, Qt::Key_Enter);
+    EXPECT_EQ(ui.beeps(), 1) << "the same row twice is refused as a drag is";
+    EXPECT_EQ(window->lines().recordCount(), 1);
+}
