@@ -56,8 +56,8 @@ public:
         {"NoCreditLimit", "Enter Credit Limit"},
         {"CreditLimitNegative", "number must not be negative"},
         // What the party record cannot hold.
-        {"CreditTermWhole", "Credit Term must be a whole number of days, at most 2147483647"},
-        {"CreditLimitWhole", "Credit Limit must be a whole number, at most 2147483647"},
+        {"CreditTermWhole", "Credit Term: type a whole number of days"},
+        {"CreditLimitWhole", "Credit Limit: type a whole number"},
     });
 
     // A field of the party record, by its box's name: the box's kind, the

@@ -35,7 +35,7 @@ public:
         {"NoCode", "Enter VAT Code"},
         {"NoRate", "Enter VAT Rate"},
         {"NoControl", "Select VAT control Account Code!"},
-        {"CodeRange", "VAT Code must be a whole number from 1 to 2147483647"},
+        {"CodeRange", "VAT Code: type a whole number of 1 or more"},
         {"RateRange", "VAT Rate must be from 0 to 100"},
         {"VatGone", "No VAT code is named \"%1\""},
         {"ControlWhat", "VAT Control A/C"},

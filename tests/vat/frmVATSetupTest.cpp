@@ -72,7 +72,7 @@ TEST(frmVATSetupTexts, CaptionsAndMessagesAreAsWritten) {
                                 {"NoControl", "Select VAT control Account Code!"},
                                 // The window's own: what the code's record cannot hold, a
                                 // pick whose code has gone, the control account in messages.
-                                {"CodeRange", "VAT Code must be a whole number from 1 to 2147483647"},
+                                {"CodeRange", "VAT Code: type a whole number of 1 or more"},
                                 {"RateRange", "VAT Rate must be from 0 to 100"},
                                 {"VatGone", "No VAT code is named \"%1\""},
                                 {"ControlWhat", "VAT Control A/C"},

@@ -41,8 +41,8 @@ inline const std::initializer_list<orv::PinnedText> kPartyTexts = {
     {"CreditTermNegative", "Credit Term must not be negative"},
     {"NoCreditLimit", "Enter Credit Limit"},
     {"CreditLimitNegative", "number must not be negative"},
-    {"CreditTermWhole", "Credit Term must be a whole number of days, at most 2147483647"},
-    {"CreditLimitWhole", "Credit Limit must be a whole number, at most 2147483647"},
+    {"CreditTermWhole", "Credit Term: type a whole number of days"},
+    {"CreditLimitWhole", "Credit Limit: type a whole number"},
 };
 
 } // namespace orv::test

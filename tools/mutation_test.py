@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""The rule-mutation tool finds every refusal rule, the WHEN branches of a CASE as well as the
+SELECT ... WHERE rules, and disables exactly the one it is given."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import mutation  # noqa: E402
+
+RULES = """CREATE TRIGGER t BEFORE INSERT ON x BEGIN
+  SELECT db_fail('x: plain') WHERE NEW.a IS NULL;
+  SELECT CASE
+    WHEN r.k = 1 AND NEW.b < 0 -- when the b is below nothing
+      THEN db_fail('x: first branch')
+    WHEN r.k = 2 AND (NEW.c = 'WHEN' OR NEW.c = 'THEN')
+      THEN db_fail('x: second branch')
+    END
+  FROM (SELECT 1 AS k UNION ALL SELECT 2) r;
+END;
+"""
+
+
+class RulesOfATriggerFile(unittest.TestCase):
+    def setUp(self):
+        self.starts = [m.start() for m in mutation.CALL.finditer(RULES)]
+
+    def test_every_rule_is_found(self):
+        self.assertEqual(len(self.starts), 3)
+
+    def test_a_case_branch_is_disabled_alone(self):
+        changed = mutation.rewritten(RULES, [self.starts[2]], "0 AND")
+        self.assertIn("WHEN 0 AND ( r.k = 2 AND (NEW.c = 'WHEN' OR NEW.c = 'THEN')", changed)
+        self.assertIn("WHEN r.k = 1 AND NEW.b < 0", changed)
+        self.assertIn("WHERE NEW.a IS NULL;", changed)
+
+    def test_a_branch_after_a_comment_keeps_its_own_condition(self):
+        changed = mutation.rewritten(RULES, [self.starts[1]], "0 AND")
+        self.assertIn("WHEN 0 AND ( r.k = 1 AND NEW.b < 0", changed)
+
+
+if __name__ == "__main__":
+    unittest.main()
