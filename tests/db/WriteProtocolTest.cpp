@@ -119,6 +119,10 @@ TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
          "Stock_Adj_T: line without its document"},
         {true, "INSERT INTO Stock_Adj_T (DocID, date_dt) VALUES (" + ours + ", '1999-06-10')",
          "Stock_Adj_T: date differs from the document's"},
+        {false, "INSERT INTO Sales_T (doc_type, inv_no) VALUES ('DO', 999)",
+         "Sales_T: line without its invoice"},
+        {true, "INSERT INTO Sales_T (doc_type, inv_no) VALUES ('CN', " + ours + ")",
+         "Sales_T: only invoice lines can be posted yet"},
         {true, "INSERT INTO Touched_Doc_T VALUES ('DOC', " + ours + ", 'JNL'), ('DOC', " + ours + ", 'GRN')",
          "document mixes line kinds"},
     };

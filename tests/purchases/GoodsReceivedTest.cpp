@@ -77,7 +77,7 @@ TEST_F(GoodsReceivedTest, ANoteIsRefusedForAPartyCurrencyRateOrLineKindItCannotH
         {{.currency = QStringLiteral("USD")}, "Temp_Stock_T: currency differs from the supplier's"},
         {{.rate = QStringLiteral("0")}, "Temp_Stock_T: rate missing or not above 0"},
         {{.rate = QStringLiteral("1.5")}, "Temp_Stock_T: a local supplier's rate must be 1"},
-        {{.docType = QStringLiteral("DO")}, "Temp_Stock_T: delivery lines cannot be posted yet"},
+        {{.docType = QStringLiteral("DO")}, "Temp_Stock_T: delivery line without its order"},
         {{.vatCode = QStringLiteral("99")}, "Temp_Stock_T: unknown VAT code"},
     };
     for (const auto& c : cases)

@@ -1,11 +1,11 @@
 -- Stock movement lines. A goods received line (GRN, numbered by its note's DocID) brings stock in
 -- at cost from a supplier: v = the line's value at the note's rate, debited to the item's stock
 -- account and credited to its received-not-billed account; the line opens its own layer and stays
--- open for the purchase invoice (Open_Qty, Open_Value, Clear_GL). Delivery lines are posted by
--- the delivery order's rules; until those exist a delivery line is refused rather than stored
--- without its postings.
-CREATE TRIGGER Temp_Stock_T_guard BEFORE INSERT ON Temp_Stock_T BEGIN
-  SELECT db_fail('Temp_Stock_T: delivery lines cannot be posted yet') WHERE NEW.doc_type IS NOT 'GRN';
+-- open for the purchase invoice (Open_Qty, Open_Value, Clear_GL). A delivery line (DO, numbered
+-- by its order's OrderID) takes stock out to a customer at cost (FIFO by layer, AVEG at the
+-- average): c is debited to the item's shipped-not-billed account and credited to its stock
+-- account, and the line stays open for the sales invoice the same way.
+CREATE TRIGGER Temp_Stock_T_guard BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'GRN' BEGIN
   SELECT db_fail('Temp_Stock_T: line without its document') WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND Post_No = NEW.Doc_No_VC)
     OR NEW.Order_No IS NOT NEW.Doc_No_VC;
@@ -72,4 +72,51 @@ CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type 
   SET Qty_On_Hand = Qty_On_Hand + NEW.qty_nu,
       Value_On_Hand = Value_On_Hand + (SELECT Line_Value FROM Temp_Stock_T WHERE Row_ID = NEW.Row_ID)
   WHERE Pdt_ID_VC = NEW.Pdt_ID_VC;
+END;
+
+CREATE TRIGGER Temp_Stock_T_guard_DO BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
+  SELECT db_fail('Temp_Stock_T: delivery line without its order') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'ORD' AND Post_No = NEW.Doc_No_VC)
+    OR NEW.Order_No IS NOT NEW.Doc_No_VC;
+  SELECT db_fail('Temp_Stock_T: customer differs from the order''s') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T w JOIN Orders o ON o.OrderID = w.Post_No WHERE o.customerid IS NEW.customerid);
+  SELECT db_fail('Temp_Stock_T: unknown item')
+    WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
+  SELECT db_fail('Temp_Stock_T: unknown VAT code') WHERE NEW.vat_code IS NOT NULL
+    AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
+  SELECT db_fail('Temp_Stock_T: quantity not above 0') WHERE NEW.qty_nu <= 0;
+  SELECT db_fail('Temp_Stock_T: selling price missing or negative', NEW.Pdt_ID_VC)
+    WHERE NEW.Sell_Price IS NULL OR NEW.Sell_Price < 0;
+  SELECT db_fail('Temp_Stock_T: delivery exceeds stock on hand', NEW.Pdt_ID_VC) WHERE NEW.qty_nu > COALESCE(
+    (SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
+  SELECT db_fail('Temp_Stock_T: document spans two years') WHERE EXISTS (
+    SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
+      AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
+END;
+
+CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
+  INSERT OR IGNORE INTO Touched_Doc_T VALUES ('ORD', NEW.Doc_No_VC, 'DO');
+  INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty, LayerID, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row,
+                             Descrip_VC)
+  VALUES (NEW.Pdt_ID_VC, NEW.qty_nu, NULL, NEW.date_dt, 'DO', 'ORD', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID,
+          NEW.Descrip_VC);
+  -- The issue cost, open until the sales invoice bills the line.
+  UPDATE Temp_Stock_T
+  SET Line_Value = c.Cost, Open_Value = c.Cost, Open_Qty = NEW.qty_nu,
+      Clear_GL = (SELECT a.shipment_IN FROM Product_T p
+                  JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
+                  WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC)
+  FROM (SELECT -COALESCE(SUM(Value), 0) AS Cost FROM Stock_Move_T
+        WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID) c
+  WHERE Row_ID = NEW.Row_ID;
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
+  SELECT 'ORD', NEW.Doc_No_VC, 'DO', 'Temp_Stock_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, NEW.date_dt,
+         NEW.Descrip_VC
+  FROM (SELECT 'SHIP' AS Leg, t.Clear_GL AS GL_ID, t.Line_Value AS Amount FROM Temp_Stock_T t
+        WHERE t.Row_ID = NEW.Row_ID
+        UNION ALL
+        SELECT 'STOCK', a.Stock_IN, -t.Line_Value
+        FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
+        JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC WHERE t.Row_ID = NEW.Row_ID) g
+  WHERE g.Amount <> 0;
 END;

@@ -1,0 +1,82 @@
+-- Customer ledger lines. An invoice line (doc_type DO, numbered by its invoice's OrderID in
+-- inv_no) bills q units of one delivery line (do_no, same item, same customer) at unit_price:
+-- N = the line's amount, V = N at vat_rate per cent, G = N + V in the customer's currency, NL
+-- and VL their local amounts at cur_rate. Dr the customer G (the invoice's open item), Cr the
+-- category's sales account NL and the code's VAT control account VL; the delivery line's cost
+-- is relieved for q, Dr cost of sales, Cr the account it was shipped through. Every leg is dated
+-- the invoice's order date; the VAT record too. Credit notes, adjustments and receipts are posted
+-- by their own documents' rules; until those exist such a line is refused rather than stored
+-- without its postings.
+CREATE TRIGGER Sales_T_guard BEFORE INSERT ON Sales_T BEGIN
+  SELECT db_fail('Sales_T: only invoice lines can be posted yet') WHERE upper(NEW.doc_type) IS NOT 'DO';
+  SELECT db_fail('Sales_T: line without its invoice') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'ORD' AND Post_No = NEW.inv_no);
+  SELECT db_fail('Sales_T: customer differs from the invoice''s') WHERE NOT EXISTS (
+    SELECT 1 FROM Write_Ctx_T w JOIN Orders o ON o.OrderID = w.Post_No WHERE o.customerid IS NEW.customerid);
+  SELECT db_fail('Sales_T: currency differs from the customer''s') WHERE NEW.Cur_Type IS NOT NULL
+    AND NOT EXISTS (SELECT 1 FROM Customers WHERE CustomerID = NEW.customerid AND Cur_Type = NEW.Cur_Type);
+  SELECT db_fail('Sales_T: rate missing or not above 0') WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
+  SELECT db_fail('Sales_T: a local customer''s rate must be 1') WHERE NEW.cur_rate <> 1
+    AND EXISTS (SELECT 1 FROM Customers WHERE CustomerID = NEW.customerid AND Forex = 0);
+  SELECT db_fail('Sales_T: no such delivery line of the customer', NEW.Pdt_ID_VC, NEW.do_no) WHERE NOT EXISTS (
+    SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC
+      AND customerid = NEW.customerid);
+  SELECT db_fail('Sales_T: quantity not above 0', NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.qty_to_bill <= 0;
+  SELECT db_fail('Sales_T: billed quantity exceeds delivered quantity', NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NEW.qty_to_bill > (SELECT Open_Qty FROM Temp_Stock_T
+                             WHERE doc_type = 'DO' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC);
+  SELECT db_fail('Sales_T: unit price negative', NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.unit_price < 0;
+  SELECT db_fail('Sales_T: VAT code or rate differs from the delivery line''s', NEW.Pdt_ID_VC, NEW.do_no)
+    WHERE NOT EXISTS (SELECT 1 FROM Temp_Stock_T t JOIN VAT_T v ON v.VAT_Code = t.vat_code
+                      WHERE t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC
+                        AND t.vat_code = NEW.vat_code AND round(100 * t.vat_rate, 4) = round(NEW.vat_rate, 4));
+END;
+
+CREATE TRIGGER Sales_T_post AFTER INSERT ON Sales_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
+  INSERT OR IGNORE INTO Touched_Doc_T VALUES ('ORD', NEW.inv_no, 'SI');
+  -- The line's amounts, whole cents; what credit notes may take off it later.
+  UPDATE Sales_T SET Rem_Qty = NEW.qty_to_bill, Rem_N = a.N, Rem_V = a.V,
+                     Rem_NL = money_mul(a.N, NEW.cur_rate), Rem_VL = money_mul(a.V, NEW.cur_rate),
+                     Post_Seq = 'ORD', Post_No = NEW.inv_no
+  FROM (SELECT n.N, money_pct(n.N, NEW.vat_rate) AS V
+        FROM (SELECT money_round(NEW.qty_to_bill * NEW.unit_price) AS N) n) a
+  WHERE Row_ID = NEW.Row_ID;
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
+                        Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
+  SELECT 'ORD', NEW.inv_no, 'SI', 'Sales_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, w.Doc_Date, NEW.Descrip_VC,
+         'C', NEW.customerid, NEW.inv_no, g.Cur_Type, g.Cur_Amount, g.Cur_Rate
+  FROM Write_Ctx_T w,
+       (SELECT 'ITEM' AS Leg, s.customerid AS GL_ID, s.Rem_NL + s.Rem_VL AS Amount,
+               COALESCE(s.Cur_Type, c.Cur_Type) AS Cur_Type, s.Rem_N + s.Rem_V AS Cur_Amount, s.cur_rate AS Cur_Rate
+        FROM Sales_T s JOIN Customers c ON c.CustomerID = s.customerid WHERE s.Row_ID = NEW.Row_ID
+        UNION ALL
+        SELECT 'SALES', k.Sales_IN, -s.Rem_NL, NULL, NULL, NULL
+        FROM Sales_T s JOIN Product_T p ON p.Pdt_ID_VC = s.Pdt_ID_VC
+        JOIN Product_Category_T k ON k.Pdt_Category_VC = p.Pdt_Category_VC WHERE s.Row_ID = NEW.Row_ID
+        UNION ALL
+        SELECT 'VAT', v.VAT_Control, -s.Rem_VL, NULL, NULL, NULL
+        FROM Sales_T s JOIN VAT_T v ON v.VAT_Code = s.vat_code WHERE s.Row_ID = NEW.Row_ID
+        UNION ALL
+        SELECT r.Leg, CASE r.Leg WHEN 'COS' THEN k.COS_IN ELSE t.Clear_GL END,
+               CASE r.Leg WHEN 'COS' THEN 1 ELSE -1 END
+               * CASE WHEN NEW.qty_to_bill = t.Open_Qty THEN t.Open_Value
+                      ELSE money_prop(t.Open_Value, NEW.qty_to_bill, t.Open_Qty) END,
+               NULL, NULL, NULL
+        FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
+        JOIN Product_Category_T k ON k.Pdt_Category_VC = p.Pdt_Category_VC
+        JOIN (SELECT 'COS' AS Leg UNION ALL SELECT 'SHIP') r
+        WHERE t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC) g
+  WHERE g.Amount <> 0 OR COALESCE(g.Cur_Amount, 0) <> 0;
+  -- The delivery line loses what is billed and the cost just relieved.
+  UPDATE Temp_Stock_T
+  SET Open_Value = Open_Value - CASE WHEN NEW.qty_to_bill = Open_Qty THEN Open_Value
+                                     ELSE money_prop(Open_Value, NEW.qty_to_bill, Open_Qty) END,
+      Open_Qty = Open_Qty - NEW.qty_to_bill
+  WHERE doc_type = 'DO' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC;
+  -- The VAT record of the sale, zero-rated lines included, at the invoice's order date.
+  INSERT INTO VAT_Control (customerid, vat_ref, vat_code, vat_rate, vat_type, vat_status, Descrip_VC, Amount,
+                           tran_date, Cur_Type, cur_rate, Post_Seq, Post_No, Src_Table, Src_Row)
+  SELECT s.customerid, s.inv_no, s.vat_code, s.vat_rate, 'S', 0, s.Descrip_VC, -s.Rem_VL, w.Doc_Date,
+         s.Cur_Type, s.cur_rate, 'ORD', s.inv_no, 'Sales_T', s.Row_ID
+  FROM Sales_T s, Write_Ctx_T w WHERE s.Row_ID = NEW.Row_ID;
+END;
