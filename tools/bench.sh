@@ -16,7 +16,7 @@ work=$ORV_BENCH_DIR
 mkdir -p "$work"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login bench_upgrade \
-    bench_stock >/dev/null
+    bench_stock bench_sales >/dev/null
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 bv() { python3 tools/benchvalue.py "$@"; }
 
@@ -73,6 +73,7 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
         >"$work/journal-$size.json"
     "$build/bin/bench_login" --benchmark_format=csv 2>/dev/null >"$work/login-$size.csv"
     "$build/bin/bench_upgrade" --benchmark_format=json 2>/dev/null >"$work/upgrade-$size.json"
+    "$build/bin/bench_sales" --benchmark_format=json 2>/dev/null >"$work/sales-$size.json"
 
     # The book as a ledger-cli journal: one transaction per document, one
     # posting per leg, account "<type>:<code> <name>", two decimals.
@@ -122,6 +123,13 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
         "$(bv "$j" BM_FirstPostAfterOpening p50_ms)" "$(bv "$j" BM_FirstPostAfterOpening max_ms)"
     printf '%-44s %s of 30 (worst %s ms)\n' "open, read and close within 1 s" \
         "$(bv "$j" BM_OpenReadAndClose within_1s)" "$(bv "$j" BM_OpenReadAndClose max_ms)"
+    s="$work/sales-$size.json"
+    for doc in Invoice Delivery; do
+        printf '%-44s %s / %s ms\n' "20-line $(echo $doc | tr A-Z a-z) p50 / p99" "$(bv "$s" BM_PostTwentyLine$doc p50_ms)" \
+            "$(bv "$s" BM_PostTwentyLine$doc p99_ms)"
+    done
+    printf '%-44s %s ms\n' "billable lines of a customer, 1,000 (mean of 50)" "$(bv "$s" BM_CustomerOrderList)"
+    printf '%-44s %s ms\n' "balance of a customer, 10,000 items (mean of 50)" "$(bv "$s" BM_CustomerBalance)"
     grep -h '^"BM_LoginGeneratedBook' "$work/login-$size.csv" | cut -d, -f3 \
         | awk '{ printf "%-44s %11.1f ms\n", "login window on screen (mean of 10)", $1 }'
     printf '%-44s %11s ms (progress silent at most %s ms)\n' "upgrade of a book without kept balances" \

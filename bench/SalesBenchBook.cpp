@@ -1,0 +1,310 @@
+#include "SalesBenchBook.h"
+
+#include "BenchBook.h"
+#include "db/CompanyDatabase.h"
+#include "purchases/clsGRN.h"
+#include "sales/clsDO_Entry.h"
+#include "sales/clsSale_Entry.h"
+#include "values/Recordset.h"
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+namespace orv::bench {
+
+namespace {
+
+using db::CompanyDatabase;
+
+const QDate kDelivered(2012, 6, 1);
+const QDate kBilled(2012, 6, 15);
+
+void request(const QString& sql, const std::vector<Variant>& params) {
+    CompanyDatabase::beginWrite();
+    try {
+        CompanyDatabase::execute(sql, params);
+        CompanyDatabase::commitWrite();
+    } catch (...) {
+        CompanyDatabase::rollbackWrite();
+        throw;
+    }
+}
+
+void account(int code, const QString& name, const QString& category, const QString& sub) {
+    request(
+        QStringLiteral("INSERT INTO Temp_COA (GL_ID, GL_Name_VC, Acct_Type, BS_Category_VC, Sub_Category_VC, "
+                       "Status_bt, Function_type) VALUES (?, ?, 'BS', ?, ?, 1, 'C')"),
+        {Variant(std::int32_t(code)), Variant(name), Variant(category), Variant(sub)});
+}
+
+void party(const char* table, int code, const QString& name) {
+    request(QStringLiteral(
+                "INSERT INTO %1 (customerid, CompanyName, Address, City, Region, PostalCode, Country, "
+                "Phone, Credit_Term, Credit_Limit, Cur_Type, UnRG, UnRL, RG, RL, Forex, Function_type) "
+                "VALUES (?, ?, '1 Main St', 'Singapore', 'Central', '123456', 'Singapore', '65551234', "
+                "30, 99999999, 'SGD', 1, 1, 1, 1, 0, 'C')")
+                .arg(QLatin1String(table)),
+            {Variant(std::int32_t(code)), Variant(name)});
+}
+
+void addMasters() {
+    for (int n = 0; n < kBenchCustomers; ++n) {
+        account(benchCustomerAccount(n), QStringLiteral("Bench debtor %1").arg(n), QStringLiteral("ASSETS"),
+                QStringLiteral("TRADE DEBTORS"));
+        party("Temp_Customers", benchCustomerAccount(n), benchCustomer(n));
+    }
+    account(kBenchSupplier, QStringLiteral("Bench creditor"), QStringLiteral("LIABILITIES"),
+            QStringLiteral("TRADE CREDITORS"));
+    party("Temp_Creditors", kBenchSupplier, QStringLiteral("Bench supplier"));
+    request(QStringLiteral("INSERT INTO Temp_Shippers (CompanyName, Phone, Shipaddr, Function_type) "
+                           "VALUES ('Bench shipper', '62223333', '5 Harbour Rd', 'C')"),
+            {});
+    for (int n = 0; n < kBenchItems; ++n)
+        request(QStringLiteral("INSERT INTO Temp_Product_T (Pdt_ID_VC, Pdt_Name_VC, Pdt_Descrip_VC, "
+                               "Pdt_Category_VC, vat_code, Pdt_Acctset_VC, Function_type) "
+                               "VALUES (?, ?, 'each', 'GEN', 1, 'STANDARD', 'C')"),
+                {Variant(benchItem(n)), Variant(QStringLiteral("Bench item %1").arg(n))});
+}
+
+Recordset record(const std::vector<std::pair<const char*, DataType>>& fields) {
+    Recordset r;
+    for (const auto& [name, type] : fields)
+        r.appendField(QString::fromLatin1(name), type);
+    r.open();
+    return r;
+}
+
+void set(Recordset& r, const char* field, const Variant& v) {
+    r.setValue(QString::fromLatin1(field), v);
+}
+
+// Goods received: every item in layers, the deep items in a hundred of two.
+void receive() {
+    Recordset header = record({{"CustomerID", DataType::Text},
+                               {"EmployeeID", DataType::BigInt},
+                               {"PO", DataType::Text},
+                               {"Cur_Type", DataType::Text},
+                               {"Cur_Rate", DataType::Currency}});
+    header.addNew();
+    set(header, "CustomerID", Variant(QString::number(kBenchSupplier)));
+    set(header, "EmployeeID", Variant(kBenchEmployee));
+    set(header, "PO", Variant(QStringLiteral("BENCH")));
+    set(header, "Cur_Type", Variant(QStringLiteral("SGD")));
+    set(header, "Cur_Rate", Variant(Currency::fromUnits(1)));
+    clsGRN grn;
+    const auto note = [&](int first, int last, int qty, int round) {
+        Recordset lines = record({{"Date", DataType::Date},
+                                  {"Product_No", DataType::Text},
+                                  {"Qty_Order", DataType::Integer},
+                                  {"Description", DataType::Text},
+                                  {"Doc_Type", DataType::Text},
+                                  {"Unit_Price_TI", DataType::Currency},
+                                  {"Order_Type", DataType::Text},
+                                  {"vat_code", DataType::Integer},
+                                  {"vat_rate", DataType::Currency}});
+        for (int n = first; n < last; ++n) {
+            lines.addNew();
+            set(lines, "Date", Variant(kDelivered.addDays(-30)));
+            set(lines, "Product_No", Variant(benchItem(n)));
+            set(lines, "Qty_Order", Variant(std::int32_t(qty)));
+            set(lines, "Description", Variant(QStringLiteral("bench receipt")));
+            set(lines, "Doc_Type", Variant(QStringLiteral("GRN")));
+            set(lines, "Unit_Price_TI", Variant(Currency::fromRaw(10000 + 137 * ((n + round) % 50))));
+            set(lines, "Order_Type", Variant(QStringLiteral("PO")));
+            set(lines, "vat_code", Variant(std::int32_t(1)));
+            set(lines, "vat_rate", Variant(Currency::fromRaw(700)));
+            lines.update();
+        }
+        if (grn.Send_Order(header, lines) == clsGRN::kFailureText)
+            throw std::runtime_error("a generated goods received note was refused");
+    };
+    for (int round = 0; round < 100; ++round)
+        note(0, kDeepItems, 2, round);
+    for (int round = 0; round < 5; ++round)
+        for (int first = kDeepItems; first < kBenchItems; first += 100)
+            note(first, first + 100, 400, round);
+}
+
+} // namespace
+
+Recordset benchOrderHeader(int customer) {
+    Recordset h = record({{"CustomerID", DataType::Text},
+                          {"EmployeeID", DataType::BigInt},
+                          {"OrderDate", DataType::Date},
+                          {"RequiredDate", DataType::Date},
+                          {"ShipVia", DataType::BigInt},
+                          {"Freight", DataType::Currency},
+                          {"ShipName", DataType::Text},
+                          {"ShipAddress", DataType::Text},
+                          {"ShipCity", DataType::Text},
+                          {"ShipRegion", DataType::Text},
+                          {"ShipCountry", DataType::Text},
+                          {"ShipPostalCode", DataType::Text},
+                          {"PO", DataType::Text},
+                          {"credit_term", DataType::Integer},
+                          {"credit_limit", DataType::Integer},
+                          {"Cur_Type", DataType::Text},
+                          {"Cur_Rate", DataType::Currency}});
+    h.addNew();
+    set(h, "CustomerID", Variant(QString::number(benchCustomerAccount(customer))));
+    set(h, "EmployeeID", Variant(kBenchEmployee));
+    set(h, "OrderDate", Variant(kBilled));
+    set(h, "RequiredDate", Variant(kBilled.addDays(30)));
+    set(h, "ShipVia", Variant(std::int64_t{1}));
+    set(h, "ShipName", Variant(benchCustomer(customer)));
+    set(h, "ShipAddress", Variant(QStringLiteral("1 Main St")));
+    set(h, "ShipCity", Variant(QStringLiteral("Singapore")));
+    set(h, "ShipCountry", Variant(QStringLiteral("Singapore")));
+    set(h, "ShipPostalCode", Variant(QStringLiteral("123456")));
+    set(h, "PO", Variant(QStringLiteral("BENCH")));
+    set(h, "credit_term", Variant(std::int32_t(30)));
+    set(h, "credit_limit", Variant(std::int32_t(99999999)));
+    set(h, "Cur_Type", Variant(QStringLiteral("SGD")));
+    set(h, "Cur_Rate", Variant(Currency::fromUnits(1)));
+    return h;
+}
+
+QString benchCustomer(int n) {
+    return QStringLiteral("Bench customer %1").arg(n);
+}
+int benchCustomerAccount(int n) {
+    return 8000 + n;
+}
+QString benchItem(int n) {
+    return QStringLiteral("B%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+Recordset deliveryLines() {
+    return record({{"Date", DataType::Date},
+                   {"Product_No", DataType::Text},
+                   {"Qty_Bal", DataType::Integer},
+                   {"Qty_Order", DataType::Integer},
+                   {"Description", DataType::Text},
+                   {"doc_type", DataType::Text},
+                   {"Sell_Price", DataType::Currency},
+                   {"Order_Type", DataType::Text},
+                   {"vat_code", DataType::Integer},
+                   {"vat_rate", DataType::Currency},
+                   {"ExtendedPrice", DataType::Currency}});
+}
+
+void addDeliveryLine(Recordset& lines, const QString& item, int qty) {
+    lines.addNew();
+    set(lines, "Date", Variant(kDelivered));
+    set(lines, "Product_No", Variant(item));
+    set(lines, "Qty_Order", Variant(std::int32_t(qty)));
+    set(lines, "Description", Variant(QStringLiteral("bench delivery")));
+    set(lines, "doc_type", Variant(QStringLiteral("DO")));
+    set(lines, "Sell_Price", Variant(Currency::fromUnits(25)));
+    set(lines, "Order_Type", Variant(QStringLiteral("SO")));
+    set(lines, "vat_code", Variant(std::int32_t(1)));
+    set(lines, "vat_rate", Variant(Currency::fromRaw(700)));
+    lines.update();
+}
+
+Recordset invoiceLines() {
+    return record({{"Product_No", DataType::Text},
+                   {"Description", DataType::Text},
+                   {"qty_on_order", DataType::Integer},
+                   {"qty_billed", DataType::Integer},
+                   {"qty_to_bill", DataType::Integer},
+                   {"Unit_Price", DataType::Currency},
+                   {"do_no", DataType::Integer},
+                   {"PO", DataType::Text},
+                   {"VAT_code", DataType::Integer},
+                   {"VAT_rate", DataType::Currency},
+                   {"Gross", DataType::Currency},
+                   {"VAT_Total", DataType::Currency},
+                   {"Nett", DataType::Currency}});
+}
+
+void addInvoiceLine(Recordset& lines, const QString& item, qint64 doNo, int qty) {
+    lines.addNew();
+    set(lines, "Product_No", Variant(item));
+    set(lines, "Description", Variant(QStringLiteral("bench billing")));
+    set(lines, "qty_to_bill", Variant(std::int32_t(qty)));
+    set(lines, "Unit_Price", Variant(Currency::fromUnits(25)));
+    set(lines, "do_no", Variant(std::int32_t(doNo)));
+    set(lines, "PO", Variant(QStringLiteral("BENCH")));
+    set(lines, "VAT_code", Variant(std::int32_t(1)));
+    set(lines, "VAT_rate", Variant(Currency::fromRaw(700)));
+    lines.update();
+}
+
+namespace {
+
+// Deliveries of twenty lines and, for customers other than 1, twenty
+// one-unit invoices per line: 100,000 open items in all, 10,000 of them
+// customer 0's.
+void sell() {
+    clsDO_Entry delivery;
+    clsSale_Entry sale;
+    int item = kDeepItems;
+    const auto deliver = [&](int customer, int qty) {
+        Recordset lines = deliveryLines();
+        std::vector<QString> items;
+        for (int i = 0; i < 20; ++i) {
+            items.push_back(benchItem(item));
+            addDeliveryLine(lines, items.back(), qty);
+            item = item + 1 < kBenchItems ? item + 1 : kDeepItems;
+        }
+        const QString number = delivery.Send_Order(benchOrderHeader(customer), lines);
+        if (number == clsDO_Entry::kFailureText)
+            throw std::runtime_error("a generated delivery order was refused");
+        return std::make_pair(number.toLongLong(), items);
+    };
+    for (int order = 0; order < 50; ++order)
+        deliver(1, 100);
+    std::int64_t invoices = 0;
+    for (int order = 0; order < 250; ++order) {
+        const int customer = order < 25 ? 0 : 2 + order % (kBenchCustomers - 2);
+        const auto [doNo, items] = deliver(customer, 20);
+        for (const QString& code : items)
+            for (int unit = 0; unit < 20; ++unit) {
+                Recordset lines = invoiceLines();
+                addInvoiceLine(lines, code, doNo, 1);
+                if (sale.Send_Order(benchOrderHeader(customer), lines) == clsSale_Entry::kFailureText)
+                    throw std::runtime_error("a generated invoice was refused");
+                if (++invoices % 10000 == 0)
+                    std::fprintf(stderr, "  %lld invoices\r", static_cast<long long>(invoices));
+            }
+    }
+}
+
+} // namespace
+
+QString generatedSalesBook(std::int64_t postings, std::uint32_t seed) {
+    const QString base = generatedBook(postings, seed);
+    const QString path =
+        QFileInfo(base).path() + QStringLiteral("/sales-book-%1-seed%2.sqlite").arg(postings).arg(seed);
+    if (QFileInfo::exists(path))
+        return path;
+    const QString partial = path + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(base, partial))
+        throw std::runtime_error("the generated book could not be copied");
+    QElapsedTimer timer;
+    timer.start();
+    std::fprintf(stderr, "adding a year of sales to the %lld-posting book...\n",
+                 static_cast<long long>(postings));
+    CompanyDatabase::setPath(partial);
+    CompanyDatabase::exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    addMasters();
+    receive();
+    sell();
+    CompanyDatabase::closeConnection();
+    QFile::remove(partial + QStringLiteral("-wal"));
+    QFile::remove(partial + QStringLiteral("-shm"));
+    if (!QFile::rename(partial, path))
+        throw std::runtime_error("the generated sales book could not be kept");
+    std::fprintf(stderr, "\nadded the sales in %.1f s, %.1f MB: %s\n", timer.elapsed() / 1000.0,
+                 QFileInfo(path).size() / 1048576.0, qPrintable(path));
+    return path;
+}
+
+} // namespace orv::bench
