@@ -24,17 +24,6 @@ using db::CompanyDatabase;
 const QDate kDelivered(2012, 6, 1);
 const QDate kBilled(2012, 6, 15);
 
-void request(const QString& sql, const std::vector<Variant>& params) {
-    CompanyDatabase::beginWrite();
-    try {
-        CompanyDatabase::execute(sql, params);
-        CompanyDatabase::commitWrite();
-    } catch (...) {
-        CompanyDatabase::rollbackWrite();
-        throw;
-    }
-}
-
 void account(int code, const QString& name, const QString& category, const QString& sub) {
     request(
         QStringLiteral("INSERT INTO Temp_COA (GL_ID, GL_Name_VC, Acct_Type, BS_Category_VC, Sub_Category_VC, "
