@@ -23,6 +23,11 @@ std::optional<db::Refusal>& refusalSlot() {
     return last;
 }
 
+quint64& writeCounter() {
+    static quint64 taken = 0;
+    return taken;
+}
+
 // Closes the connection however the operation ends.
 struct OpenGuard {
     Connection& c;
@@ -106,6 +111,10 @@ void DataClass::forgetRefusal() {
     refusalSlot().reset();
 }
 
+quint64 DataClass::writesTaken() {
+    return writeCounter();
+}
+
 QString DataClass::write(const QString& failureText, const std::function<QString()>& body) {
     m_lastFailure.clear();
     forgetRefusal();
@@ -115,6 +124,7 @@ QString DataClass::write(const QString& failureText, const std::function<QString
         m_connection.beginTrans();
         const QString result = body();
         m_connection.commitTrans();
+        ++writeCounter();
         return result;
     } catch (const FileError& e) {
         // The file itself refused the write (read-only, in use, damaged): its

@@ -59,6 +59,9 @@ public:
     // the reason names.
     static const std::optional<db::Refusal>& lastRefusal();
     static void forgetRefusal();
+    // How many writes the books have taken in this run, by any data class:
+    // what a window read before a later write may be out of date.
+    static quint64 writesTaken();
 
 protected:
     // One Get_ID branch: table name compared exactly, the statement is

@@ -24,11 +24,13 @@ std::vector<RefusalReasons::Entry> RefusalReasons::parse(const QString& file, co
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (cells.size() < 2 || cells[0].trimmed().isEmpty() || cells[1].trimmed().isEmpty())
             continue;
-        Entry e{file, cells[0].trimmed(), cells[1].trimmed(), {}};
+        Entry e{file, cells[0].trimmed(), cells[1].trimmed(), {}, {}};
         if (cells.size() > 2) {
             for (const QString& f : cells[2].split(QLatin1Char(','), Qt::SkipEmptyParts))
                 e.fields << f.trimmed();
         }
+        if (cells.size() > 3)
+            e.cause = cells[3].trimmed();
         out.push_back(std::move(e));
     }
     return out;
@@ -77,6 +79,7 @@ Refusal RefusalReasons::explain(const QString& failure) {
         return r;
     r.reason = best ? best->reason : QString();
     r.fields = chosen->fields;
+    r.cause = chosen->cause;
     if (best) {
         const QString rest = failure.mid(at + best->reason.size());
         QStringList parts = rest.split(QLatin1Char(kDetailSeparator));

@@ -12,17 +12,25 @@ struct Refusal {
     QStringList details; // what the rule named: a line number, an account code
     QString sentence;    // the clerk's sentence, details filled in
     QStringList fields;  // the columns the reason is about, the first first
+    QString cause;       // the kind of cause a window's fixed failure text may name
 };
+
+// The cause of a refusal that a record of that name or code already exists:
+// the only cause a creation's fixed failure text ("... already Exist,
+// Creation Failed") names.
+inline const QString kCauseExists = QStringLiteral("exists");
 
 // The reasons table: every reason a rule of the database can give, with the
 // sentence the clerk reads. It is kept beside the rules, one file per rule
 // file (Temp_COA.sql beside Temp_COA.reasons), one reason a line:
 //
-//   reason<TAB>sentence[<TAB>column,column]
+//   reason<TAB>sentence[<TAB>column,column[<TAB>cause]]
 //
 // %1, %2 ... in the sentence stand for the details the rule passes after its
 // reason (db_fail('reason', line, account)). The optional columns name the
-// boxes the clerk should look at, the first gets the focus. Blank lines and
+// boxes the clerk should look at, the first gets the focus. The optional
+// cause marks the reasons a window's fixed failure text names (kCauseExists):
+// the window leads with that text only for them. Blank lines and
 // lines starting with # are skipped. "*" is the sentence of a failure no
 // reason of the table matches.
 class RefusalReasons {
@@ -32,6 +40,7 @@ public:
         QString reason;
         QString sentence;
         QStringList fields;
+        QString cause;
     };
 
     // The clerk's account of a failure text of the database.

@@ -134,6 +134,15 @@ SetupSection* frmIVSetup::addStep(QGroupBox* frame, const char* staging, std::ve
 
 void frmIVSetup::Form_Load() {
     SetupWindowOver::Form_Load();
+    fillViewer();
+}
+
+void frmIVSetup::refreshLists() {
+    SetupWindowOver::refreshLists();
+    fillViewer();
+}
+
+void frmIVSetup::fillViewer() {
     guarded([&] {
         Combo1->clear();
         for (RowView row : readTable(kChart).rows())

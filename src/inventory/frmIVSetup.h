@@ -81,6 +81,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // Every step's lists and the account viewer read again.
+    void refreshLists() override;
 
 private:
     // A step's buttons: its three requests are its stem and "Insert",
@@ -93,6 +95,9 @@ private:
     SetupSection* addStep(QGroupBox* frame, const char* staging, std::vector<FieldDef> record,
                           std::vector<SetupField> fields, const Buttons& buttons, SectionRequests requests,
                           Writers writers);
+
+    // The account viewer: code-name of every account of the chart.
+    void fillViewer();
 
     SetupSection *m_category, *m_accountSet, *m_item;
 };

@@ -21,7 +21,7 @@ frmGRN::frmGRN(QWidget* parent)
     : DataEntryWindow(parent), txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))) {
     useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
-    limitLength(txtPO, 10);
+    limitLength(txtPO, 10, QStringLiteral("PO No."));
     txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     hfgProducts->setToolTip(qtext(kText["PickHint"]));
     // A note has no date of its own: each line keeps the day it was dragged in.

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "ScreenUnits.h"
+#include "UiServices.h"
 #include "values/Recordset.h"
 
 #include <QAbstractButton>
@@ -11,46 +12,50 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QValidator>
 
 namespace orv {
 
 namespace {
 
-// Keeps a box's text within its characters: what goes past the limit is cut
-// from the text just inserted (before the cursor), so a full box takes no
-// more typing and a long paste keeps its beginning.
+// Keeps a box's text within its characters: an edit that would take it past
+// them (a key typed into a full box, a paste or a drop too long) is refused
+// whole, so nothing the clerk typed is ever cut, and the clerk hears and
+// reads why. A text the program sets itself is kept as it is, without a word:
+// the checks before a request refuse one that is too long.
 class CharacterLimit : public QValidator {
 public:
-    CharacterLimit(int characters, QObject* parent) : QValidator(parent), m_characters(characters) {}
+    CharacterLimit(QLineEdit* edit, int characters, const QString& what)
+        : QValidator(edit), m_edit(edit), m_characters(characters), m_what(what) {}
 
-    State validate(QString& input, int& pos) const override {
-        qsizetype excess = characterCount(input) - m_characters;
-        if (pos < 0 || pos > input.size())
-            pos = static_cast<int>(input.size());
-        while (excess > 0 && pos > 0) {
-            const bool pair =
-                pos >= 2 && input.at(pos - 1).isLowSurrogate() && input.at(pos - 2).isHighSurrogate();
-            const int units = pair ? 2 : 1;
-            input.remove(pos - units, units);
-            pos -= units;
-            --excess;
+    State validate(QString& input, int&) const override {
+        if (characterCount(input) <= m_characters)
+            return Acceptable;
+        // The box undoes a refused edit of the clerk only after asking; the
+        // refusal is told once the box has settled.
+        if (!m_telling) {
+            m_telling = true;
+            QMetaObject::invokeMethod(const_cast<CharacterLimit*>(this), &CharacterLimit::tell,
+                                      Qt::QueuedConnection);
         }
-        if (excess > 0)
-            input = cut(input, m_characters);
-        return Acceptable;
+        return Invalid;
     }
 
 private:
-    static QString cut(const QString& text, int characters) {
-        qsizetype i = 0;
-        for (int kept = 0; kept < characters && i < text.size(); ++kept)
-            i += text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2
-                                                                                                        : 1;
-        return text.left(i);
+    void tell() {
+        m_telling = false;
+        if (!m_edit || characterCount(m_edit->text()) > m_characters)
+            return; // a text the program set stands as it is
+        UiServices& ui = UiServices::current();
+        ui.beep();
+        ui.message(limitMessage(m_what, m_characters));
     }
 
+    QPointer<QLineEdit> m_edit;
     int m_characters;
+    QString m_what;
+    mutable bool m_telling = false;
 };
 
 } // namespace
@@ -103,7 +108,7 @@ void selectFieldText(QWidget* field) {
     }
 }
 
-void limitLength(QWidget* field, int characters) {
+void limitLength(QWidget* field, int characters, const QString& what) {
     QLineEdit* edit = qobject_cast<QLineEdit*>(field);
     if (auto* combo = qobject_cast<QComboBox*>(field))
         edit = combo->lineEdit();
@@ -111,9 +116,13 @@ void limitLength(QWidget* field, int characters) {
         return;
     // A box limited again (its width read later) keeps one limit, the last.
     const QValidator* previous = edit->validator();
-    edit->setValidator(new CharacterLimit(characters, edit));
+    edit->setValidator(new CharacterLimit(edit, characters, what));
     if (dynamic_cast<const CharacterLimit*>(previous))
         delete previous;
+}
+
+QString limitMessage(const QString& what, int characters) {
+    return QStringLiteral("%1 may have at most %2 characters").arg(what).arg(characters);
 }
 
 void tintField(QWidget* field) {

@@ -30,9 +30,14 @@ void setFieldText(QWidget* field, const QString& text);
 void selectFieldText(QWidget* field);
 // Limits a text box, or a combo box that takes typing, to a number of
 // characters as the database counts them (a character outside the basic plane
-// counts once, where QLineEdit::setMaxLength counts it twice). Typing or
-// pasting past the limit keeps what fits, as a maximum length does.
-void limitLength(QWidget* field, int characters);
+// counts once, where QLineEdit::setMaxLength counts it twice). A key typed
+// into a full box, or a paste or drop that would go past the limit, is
+// refused whole; the box keeps what it held, and once the event loop turns
+// the clerk hears a beep and reads limitMessage(what, characters). `what`
+// names the box as the clerk knows it ("PO No.").
+void limitLength(QWidget* field, int characters, const QString& what);
+// "<what> may have at most <characters> characters".
+QString limitMessage(const QString& what, int characters);
 // Gives a field the light-blue background of a failed check.
 void tintField(QWidget* field);
 // Whether a field has been tinted.

@@ -26,7 +26,9 @@ bool runRequest(QWidget* window, const RequestSteps& steps) {
     // before anything is sent, like a failed check.
     const bool written = guarded([&] {
         boxes = steps.assign();
-        answer = sendToBooks(steps.write);
+        // A creation's failure text says the name or code exists.
+        answer =
+            sendToBooks(steps.write, steps.request == SetupRequest::Create ? db::kCauseExists : QString());
     });
     if (!written)
         return false;
@@ -50,6 +52,12 @@ void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column,
     list->clear();
     list->addItems(entries);
     list->setCurrentIndex(-1);
+}
+
+void keepingText(QComboBox* list, const std::function<void()>& fill) {
+    const QString shown = fieldText(list);
+    fill();
+    setFieldText(list, shown);
 }
 
 namespace {
@@ -236,7 +244,7 @@ SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
             list->setCurrentIndex(-1);
         }
         if (QLineEdit* line = lineOf(box); line && field.limitTyping && field.width > 0)
-            limitLength(line, field.width);
+            limitLength(line, field.width, whatOf(field));
         if (field.keys == Keys::Filtered)
             KeyFilter::install(box, field.keysMessage.isEmpty() ? KeyFilter::kSpecialCharacter
                                                                 : field.keysMessage);
@@ -338,7 +346,7 @@ void SetupSection::takeWidths(const QHash<QString, int>& widths) {
             continue;
         field.width = width;
         if (QLineEdit* line = lineOf(m_boxes[i]); line && field.limitTyping)
-            limitLength(line, width);
+            limitLength(line, width, whatOf(field));
     }
     for (FieldDef& def : m_record) {
         if (def.type == DataType::Text && widths.value(def.name.toLower()) > 0)
@@ -389,7 +397,7 @@ bool SetupSection::request(SetupRequest request, const std::function<QString(con
         all.push_back(std::move(check));
     for (Check& check : fitChecks())
         all.push_back(std::move(check));
-    return runRequest(m_parent, {std::move(all), [this, request] { return assign(request); },
+    return runRequest(m_parent, {request, std::move(all), [this, request] { return assign(request); },
                                  [this, &write] { return write(m_staging); }, reload, clear});
 }
 

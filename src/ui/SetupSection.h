@@ -160,6 +160,7 @@ struct SetupField {
 // the fields emptied. A refusal puts the focus on the box of a field it
 // names and changes nothing else. True when the books took the request.
 struct RequestSteps {
+    SetupRequest request;
     CheckList checks;
     std::function<std::vector<FieldBox>()> assign; // assigns; the fields and their boxes
     std::function<QString()> write;
@@ -171,6 +172,9 @@ bool runRequest(QWidget* window, const RequestSteps& steps);
 // A list given one entry per row, the column's text, in the rows' order (or
 // alphabetical), with nothing chosen.
 void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical = false);
+// Runs fill (which empties and fills the list) so that the list shows the
+// same text afterwards: what the clerk typed or chose stays.
+void keepingText(QComboBox* list, const std::function<void()>& fill);
 
 class SetupSection : public QObject {
     Q_OBJECT

@@ -38,6 +38,13 @@ SetupWindow::SetupWindow(QWidget* parent, Frame frame)
     cmdClear->setText(QStringLiteral("CLEAR ALL"));
 
     onChoice(cboCompany, [this] { cboCompany_Click(); });
+    // A name the clerk types that no record has is a new record to create,
+    // whatever was sent before.
+    connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& typed) {
+        const QString name = typed.trimmed();
+        if (!name.isEmpty() && cboCompany->findText(name, Qt::MatchFixedString) < 0)
+            cmdSend->setEnabled(true);
+    });
     onClick(cmdSend, [this] { cmdSend_Click(); });
     onClick(cmdUpdate, [this] { cmdUpdate_Click(); });
     onClick(cmdDelete, [this] { cmdDelete_Click(); });
@@ -48,7 +55,10 @@ namespace {
 
 // Typed text is no choice: a list whose typed text matches an entry would
 // announce that entry as chosen when the box loses the focus or takes Enter.
-// While the box handles those, the list's signals are held back.
+// While the box handles those, the list's signals are held back. The list
+// itself holds the focus and hands its keys and focus changes straight to
+// its text box, so both are watched; Enter in the open list is the list's
+// own and still chooses.
 class TypedTextIsNoChoice : public QObject {
 public:
     explicit TypedTextIsNoChoice(QComboBox* list) : QObject(list), m_list(list) {}
@@ -81,7 +91,9 @@ void SetupWindow::makeTypedList(QComboBox* list) {
     // A record is loaded only when the clerk chooses it from the list: no
     // inline completion, and no pick of an entry the typed text matches.
     list->setCompleter(nullptr);
-    list->lineEdit()->installEventFilter(new TypedTextIsNoChoice(list));
+    auto* typed = new TypedTextIsNoChoice(list);
+    list->installEventFilter(typed);
+    list->lineEdit()->installEventFilter(typed);
 }
 
 SetupWindow::Assignment SetupWindow::fromControl(const QString& field, QWidget* control) {
@@ -125,6 +137,21 @@ void SetupWindow::fillList(const ListFill& fill) {
     if (!fill.list)
         return;
     fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
+}
+
+void SetupWindow::refreshLists() {
+    if (!m_hasDataClass)
+        return;
+    std::vector<ListFill> fills = lists();
+    for (const Section& section : m_sections)
+        fills.push_back(namesOf(section.fields));
+    std::vector<QComboBox*> done;
+    for (const ListFill& fill : fills) {
+        if (!fill.list || std::find(done.begin(), done.end(), fill.list) != done.end())
+            continue;
+        done.push_back(fill.list);
+        guarded([&] { keepingText(fill.list, [&] { fillList(fill); }); });
+    }
 }
 
 void SetupWindow::Create_New_Customer() {
@@ -171,7 +198,7 @@ void SetupWindow::cmdClear_Click() {
 void SetupWindow::request(Request request, QPushButton* pressed) {
     if (!Validate())
         return;
-    const bool sent = runRequest(this, {requestChecks(request),
+    const bool sent = runRequest(this, {request, requestChecks(request),
                                         [&] {
                                             std::vector<FieldBox> boxes;
                                             for (const Assignment& a : assignments(request)) {
@@ -180,7 +207,7 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
                                             }
                                             return boxes;
                                         },
-                                        [&] { return write(request); }, [&] { fillList(nameList()); },
+                                        [&] { return write(request); }, [&] { readListsAgain(); },
                                         [&] { cmdClear_Click(); }});
     if (sent)
         pressed->setEnabled(false);
@@ -264,7 +291,7 @@ void SetupWindow::sectionRequest(const Section& section, Request request) {
     const unsigned flags = section.requests.flags;
     const bool taken = fields->request(
         request, [&](const Recordset& staging) { return section.requests.write(request, staging); },
-        [&] { fillList(namesOf(fields)); },
+        [&] { readListsAgain(); },
         [this, fields, flags] {
             if ((flags & kEmptiesEverySection) != 0)
                 clearSections();

@@ -22,8 +22,9 @@ namespace orv {
 // a new one and asks for its creation, update or deletion. The window checks
 // the fields in a fixed order, fills its one-row staging record and hands it
 // to its data class, which adds one request row; the window shows the text
-// returned, reloads the name list, empties the fields and disables the button
-// pressed until the next pick. A refused request changes nothing on the
+// returned, reads its lists again, empties the fields and disables the button
+// pressed until the next pick (or, for CREATE NEW, until the clerk types a
+// name no record has). A refused request changes nothing on the
 // window: the clerk reads why and finds the focus on the box to change. A
 // window gives its own lists, fields, checks, mapping and writers by
 // overriding the hooks below and lays out the controls; a window that
@@ -163,6 +164,9 @@ protected:
 
     void Form_Load() override;
     void fillList(const ListFill& fill);
+    // Every list of the window and of its sections read again, each keeping
+    // its text.
+    void refreshLists() override;
 
     // Loads the record of the name chosen and presses REFRESH; a record
     // removed since the list was read is named in the message (its %1 is the

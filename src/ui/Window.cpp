@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "UiServices.h"
+#include "data/DataClass.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -12,6 +13,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -24,25 +26,40 @@ Window::~Window() {
         QObject::disconnect(control, nullptr, this, nullptr);
 }
 
+QRect Window::frameWithin(const QRect& area, const QRect& frame) {
+    QRect placed(frame.topLeft(), frame.size().boundedTo(area.size()));
+    placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() + 1 - placed.width()));
+    placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() + 1 - placed.height()));
+    return placed;
+}
+
+QMargins Window::frameMarginsOrAssumed() const {
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins known(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    if (known.top() > 0 || known.left() > 0)
+        return known;
+    // Not yet told: room for a title bar and a border as desktops draw them.
+    return {4, 32, 4, 4};
+}
+
 void Window::fitToScreen() {
+    // Until the frame is known, where the window was placed is what counts.
+    placeFrameAt(m_frameAssumed ? m_frameAt : frameGeometry().topLeft());
+}
+
+void Window::placeFrameAt(const QPoint& frameAt) {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    // The frame the window system adds is known once the window is shown;
-    // before that, leave room for a title bar.
-    int frameWidth = frameGeometry().width() - width();
-    int frameHeight = frameGeometry().height() - height();
-    if (frameHeight <= 0)
-        frameHeight = 32;
-    resize(std::min(width(), area.width() - frameWidth), std::min(height(), area.height() - frameHeight));
-    // move() places the frame's top-left corner.
-    QPoint at = pos();
-    at.setX(std::clamp(at.x(), area.left(),
-                       std::max(area.left(), area.left() + area.width() - width() - frameWidth)));
-    at.setY(std::clamp(at.y(), area.top(),
-                       std::max(area.top(), area.top() + area.height() - height() - frameHeight)));
-    move(at);
+    m_frameAt = frameAt;
+    const QMargins margins = frameMarginsOrAssumed();
+    const QRect frame = frameWithin(screen->availableGeometry(), QRect(frameAt, size().grownBy(margins)));
+    // The window's own area, so that the frame lands where it was placed
+    // whatever the window system makes of a frame position.
+    setGeometry(frame.marginsRemoved(margins));
+    m_frameAssumed = windowHandle() == nullptr || frameGeometry() == geometry();
 }
 
 namespace {
@@ -175,10 +192,29 @@ void Window::load() {
         return;
     }
     m_loaded = true;
+    m_listsRead = DataClass::writesTaken();
     guarded([this] { Form_Load(); });
 }
 
+void Window::readListsAgain() {
+    m_listsRead = DataClass::writesTaken();
+    guarded([this] { refreshLists(); });
+}
+
 bool Window::event(QEvent* event) {
+    // Another window (or another part of this one) may have changed the
+    // books while the clerk was away: the lists show them as they are now.
+    if (event->type() == QEvent::WindowActivate && m_loaded && m_listsRead != DataClass::writesTaken())
+        readListsAgain();
+    // Placed before the window system told the frame: placed again, once,
+    // as soon as it has.
+    if (m_frameAssumed && isWindow() && isVisible() && frameGeometry() != geometry() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+         event->type() == QEvent::WindowActivate || event->type() == QEvent::Expose)) {
+        m_frameAssumed = false;
+        placeFrameAt(m_frameAt);
+        m_frameAssumed = false;
+    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Close && event->isAccepted()) {
         m_unloaded = true;

@@ -24,8 +24,19 @@ public:
     ~Window() override;
 
     // Shrinks the window to the screen's available area where it is larger
-    // and moves it wholly onto that area, so no part opens below the screen.
+    // and moves it wholly onto that area, its frame and title bar included,
+    // so that the clerk can always reach its title bar and its edges.
     void fitToScreen();
+    // Puts the frame's top-left corner at `frameAt` (as far as the screen
+    // allows). The window system tells the frame's size only once the window
+    // is on the screen; until then a title bar is assumed, and the window is
+    // placed again as soon as the real frame is known.
+    void placeFrameAt(const QPoint& frameAt);
+    // The frame's margins around the window's own area: as the window system
+    // reports them, or those assumed while it has not yet.
+    QMargins frameMarginsOrAssumed() const;
+    // A frame moved wholly onto the area, shrunk first where it is larger.
+    static QRect frameWithin(const QRect& area, const QRect& frame);
     // Tab goes through the boxes in reading order (top to bottom, then left
     // to right, row by row), a grid of boxes down each of its columns in
     // turn, then through the buttons in reading order.
@@ -49,6 +60,12 @@ protected:
 
     // The load procedure: fills the lists and prepares the first document.
     virtual void Form_Load() {}
+    // Reads the window's lists again, keeping what the clerk typed or chose
+    // in them. The window runs it when it is activated after the books took
+    // a write since its lists were read; a window runs it itself after a
+    // write of its own (readListsAgain).
+    virtual void refreshLists() {}
+    void readListsAgain();
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -56,6 +73,9 @@ private:
     std::vector<QPointer<QWidget>> m_tabStops; // in reading order, once ordered
     bool m_loaded = false;
     bool m_unloaded = false;
+    quint64 m_listsRead = 0;     // the books' writes when the lists were read
+    QPoint m_frameAt;            // where placeFrameAt put the frame
+    bool m_frameAssumed = false; // placed before the real frame was known
 };
 
 } // namespace orv

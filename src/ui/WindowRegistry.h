@@ -10,7 +10,9 @@
 namespace orv {
 
 // One shared instance per window type. A request creates and loads the
-// window the first time, shows it modeless and without an owner, and brings
+// window the first time, places it (the first window, the main menu, at the
+// screen's corner; the others beside it or cascaded from it, each wholly on
+// the screen), shows it modeless and without an owner, and brings
 // it forward with its entries as they stand while it is open; after the
 // window was closed the next request loads a fresh one.
 class WindowRegistry {
@@ -49,8 +51,12 @@ private:
 
     Window* request(const QString& key, Factory factory, Modality modality);
     Window* open(const QString& key) const;
+    // Where a window about to open puts its frame: the first window at the
+    // screen's corner, the others beside it or cascaded from it.
+    QPoint placeFor(Window* window);
 
     std::map<QString, QPointer<Window>> m_windows;
+    QPointer<Window> m_first; // the window the others open beside
 };
 
 } // namespace orv

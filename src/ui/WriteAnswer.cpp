@@ -7,11 +7,15 @@
 
 namespace orv {
 
-WriteAnswer sendToBooks(const std::function<QString()>& writer) {
+WriteAnswer sendToBooks(const std::function<QString()>& writer, const QString& namedCause) {
     DataClass::forgetRefusal();
     WriteAnswer answer{writer(), DataClass::lastRefusal()};
     DataClass::forgetRefusal();
-    if (answer.refusal && !answer.refusal->sentence.isEmpty())
+    if (!answer.refusal || answer.refusal->sentence.isEmpty())
+        return answer;
+    if (!namedCause.isEmpty() && answer.refusal->cause != namedCause)
+        answer.text = answer.refusal->sentence;
+    else
         answer.text += QLatin1Char('\n') + answer.refusal->sentence;
     return answer;
 }

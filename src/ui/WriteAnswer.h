@@ -22,8 +22,11 @@ struct WriteAnswer {
 
 // Runs one writer of a data class (its answer: a sentence of success or its
 // failure text). On a refusal the clerk reads the failure text and, on the
-// next line, the reason in the clerk's words.
-WriteAnswer sendToBooks(const std::function<QString()>& writer);
+// next line, the reason in the clerk's words. A failure text that names a
+// cause (namedCause, such as "already Exist" for db::kCauseExists) leads only
+// where the refusal has that cause; for any other the clerk reads the reason
+// alone, as it would be wrong.
+WriteAnswer sendToBooks(const std::function<QString()>& writer, const QString& namedCause = {});
 
 // A staging field and the box its text comes from.
 using FieldBox = std::pair<QString, QWidget*>;

@@ -87,8 +87,16 @@ TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
 
     pickSupplier(QStringLiteral("Pacific Traders"));
     EXPECT_EQ(post(), qtext(frmGRN::kText["SpecifyPO"]));
-    type(window->txtPO, QStringLiteral("PO-12345678901"));
-    EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567")) << "ten characters at most";
+    // Ten characters at most: the eleventh key beeps and says so, a longer
+    // paste is refused whole.
+    ui.clear();
+    type(window->txtPO, QStringLiteral("PO-12345678"));
+    QCoreApplication::processEvents();
+    window->txtPO->insert(QStringLiteral("9"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567"));
+    EXPECT_EQ(ui.beeps(), 2);
+    EXPECT_EQ(ui.lastText(), QStringLiteral("PO No. may have at most 10 characters"));
     EXPECT_EQ(post(), qtext(frmGRN::kText["EnterRate"]));
     EXPECT_EQ(lastTitle(), QStringLiteral("Missing field"));
     type(window->party->txtCurRate, QStringLiteral("abc"));

@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ protected:
                     .feeds("Code", DataType::Integer)
                     .carriedBy(kCreate)
                     .whenEmpty("Enter Code"),
-                F::text("txtCity").feeds("City", DataType::Text, 4).typingLimited(),
+                F::text("txtCity").feeds("City", DataType::Text, 4).typingLimited().called("City"),
                 F::text("txtPhone", "Phone :").feeds("Phone", DataType::Text, 24).checkedAs(CheckAs::Number),
                 F::text("txtLevel", "Level :")
                     .feeds("Level", DataType::BigInt)
@@ -153,28 +154,28 @@ TEST_F(SetupSectionTest, FitChecksRefuseWhatTheStagingRecordCannotHold) {
 }
 
 // Lengths are counted as the database counts them: a character outside the
-// basic plane (two UTF-16 units) is one character.
-TEST_F(SetupSectionTest, LengthsAreCountedInCharacters) {
+// basic plane (two UTF-16 units) is one character. A box at its limit refuses
+// more, whole, and says so: nothing typed is ever cut.
+TEST_F(SetupSectionTest, ABoxAtItsLimitRefusesMoreAndSaysSo) {
     const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
     auto* city = section->box<QLineEdit>(QStringLiteral("txtCity"));
-    set("txtCity", smile.repeated(4));
+    city->insert(smile.repeated(4));
     EXPECT_EQ(city->text(), smile.repeated(4)) << "four characters fit a box of four";
-    set("txtCity", QStringLiteral("AB") + smile.repeated(3));
-    EXPECT_EQ(city->text(), QStringLiteral("AB") + smile.repeated(2)) << "no half character is kept";
+    EXPECT_EQ(ui.beeps(), 0);
 
-    // A full box takes no more typing, at its end or in its middle.
+    // A key typed into the full box, at its end or in its middle, and a
+    // paste or drop that would not fit: each refused with a beep and the limit.
     set("txtCity", QStringLiteral("ABCD"));
     city->setFocus();
     city->setCursorPosition(2);
-    QTest::keyClicks(city, QStringLiteral("XY"));
-    city->end(false);
-    city->insert(smile);
-    EXPECT_EQ(city->text(), QStringLiteral("ABCD"));
-    // A paste keeps what fits.
+    QTest::keyClicks(city, QStringLiteral("X"));
+    QCoreApplication::processEvents();
     city->setText(QStringLiteral("AB"));
-    city->home(false);
     city->insert(smile + smile + smile);
-    EXPECT_EQ(city->text(), smile + smile + QStringLiteral("AB"));
+    EXPECT_EQ(city->text(), QStringLiteral("AB")) << "nothing is cut to fit";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.beeps(), 2);
+    EXPECT_EQ(ui.texts(), QStringList(2, QStringLiteral("City may have at most 4 characters")));
 
     const QString phone = QStringLiteral("0").repeated(30);
     set("txtPhone", phone);
@@ -247,7 +248,8 @@ TEST_F(SetupSectionTest, ARequestStopsAtAFailedCheckOrAFieldThatCannotHoldItsTex
     int written = 0;
     int cleared = 0;
     auto steps = [&](CheckList checks) {
-        return RequestSteps{std::move(checks),
+        return RequestSteps{SetupRequest::Create,
+                            std::move(checks),
                             [&] { return section->assign(SetupRequest::Create); },
                             [&] {
                                 ++written;
@@ -296,12 +298,10 @@ TEST_F(SetupSectionTest, ARecordDeclaredApartTypesTheFieldsAndItsRequestRunsAlon
                            .refusingLetters()});
     step.buildStaging();
     // Typing stops at the record's widths.
-    setFieldText(step.box(QStringLiteral("txtCode")), QStringLiteral("123456"));
-    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QStringLiteral("12345"));
-    setFieldText(step.box(QStringLiteral("cboName")), QStringLiteral("Tan Ah Kow Ltd"));
-    EXPECT_EQ(fieldText(step.box(QStringLiteral("cboName"))), QStringLiteral("Tan Ah Kow"));
-    setFieldText(step.box(QStringLiteral("cboName")), QString());
-    setFieldText(step.box(QStringLiteral("txtCode")), QString());
+    step.box<QLineEdit>(QStringLiteral("txtCode"))->insert(QStringLiteral("123456"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("txtCode"))), QString());
+    step.box<QComboBox>(QStringLiteral("cboName"))->lineEdit()->insert(QStringLiteral("Tan Ah Kow Ltd"));
+    EXPECT_EQ(fieldText(step.box(QStringLiteral("cboName"))), QString());
     ASSERT_EQ(step.staging().fieldCount(), 3);
     EXPECT_EQ(step.staging().field(0).name, QStringLiteral("Code_VC")) << "the record's order";
 

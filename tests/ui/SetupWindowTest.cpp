@@ -4,6 +4,8 @@
 #include "ui/ScreenUnits.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -115,6 +117,32 @@ TEST_F(SetupWindowTest, CreateRequestRunsTheWholeFlow) {
     pick(QStringLiteral("Stock"));
     EXPECT_EQ(buttons(), kAllEnabled);
     EXPECT_TRUE(window->staging().value(QStringLiteral("GL_Name_VC")).isNull());
+}
+
+// The clerk types into the list itself, which hands the keys and the focus
+// to its text box: a typed name of a record, ended by Enter or by leaving the
+// list, loads nothing over what was typed. Only a choice from the list does.
+TEST_F(SetupWindowTest, ATypedNameOfARecordLeavesWhatWasTyped) {
+    fill(QStringLiteral("1300"), QStringLiteral("Stock"), QStringLiteral("BS"), QStringLiteral("1"));
+    QTest::keyClicks(window->cboCompany, QStringLiteral("sales"));
+    QTest::keyClick(window->cboCompany, Qt::Key_Return);
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(window->cboCompany, &leaving);
+    EXPECT_EQ(window->cboCompany->currentText(), QStringLiteral("sales"));
+    EXPECT_EQ(window->txtAcctCode->text(), QStringLiteral("1300"));
+    EXPECT_EQ(window->cboAcctType->currentText(), QStringLiteral("BS"));
+}
+
+// After a create, CREATE NEW waits for the next record: a typed name that no
+// record has. A name set by the program (a pick) is no such name.
+TEST_F(SetupWindowTest, TypingANameNoRecordHasEnablesCreateNewAgain) {
+    fill(QStringLiteral("1300"), QStringLiteral("Stock"), QStringLiteral("BS"), QStringLiteral("1"));
+    window->cmdSend->click();
+    ASSERT_FALSE(window->cmdSend->isEnabled());
+    window->cboCompany->setEditText(QStringLiteral("Sales Returns"));
+    EXPECT_FALSE(window->cmdSend->isEnabled());
+    QTest::keyClicks(window->cboCompany, QStringLiteral(" Inwards"));
+    EXPECT_TRUE(window->cmdSend->isEnabled());
 }
 
 TEST_F(SetupWindowTest, UpdateAndDeleteDisableOnlyTheirOwnButton) {

@@ -94,17 +94,68 @@ public:
         move(100, 3000);
     }
 };
+// Windows of the main menu's and a task's size (each its own kind, as the
+// registry keeps one window of a kind).
+class MenuWindow : public Window {
+    Q_OBJECT
+public:
+    MenuWindow() { resize(400, 300); }
+};
+class TaskWindow : public Window {
+    Q_OBJECT
+public:
+    TaskWindow() { resize(300, 200); }
+};
+
+::testing::AssertionResult onScreen(const Window* window) {
+    const QRect area = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (frame == window->geometry())
+        return ::testing::AssertionFailure() << "the window has no frame to test with";
+    if (area.contains(frame))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "frame at " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+           << " on " << area.width() << "x" << area.height();
+}
 
 } // namespace
 
-TEST_F(WindowRegistryTest, AWindowOpensWithinTheScreensAvailableArea) {
-    TallWindow* window = registry.show<TallWindow>();
-    ASSERT_NE(window, nullptr);
-    const QRect area = window->screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(window->geometry()))
-        << "window at " << window->geometry().x() << "," << window->geometry().y() << " "
-        << window->geometry().width() << "x" << window->geometry().height() << " on " << area.width() << "x"
-        << area.height();
-    window->close();
+// The window system frames each window (the test platform adds a margin as
+// a window manager does): every frame lies wholly on the screen, the first
+// window at its corner and the others beside it or cascaded from it.
+TEST_F(WindowRegistryTest, EveryFrameOpensOnTheScreenAndTheOthersBesideTheFirst) {
+    MenuWindow* menu = registry.show<MenuWindow>();
+    TaskWindow* task = registry.show<TaskWindow>();
+    TallWindow* tall = registry.show<TallWindow>();
+    QCoreApplication::processEvents();
+    for (const Window* window : std::initializer_list<const Window*>{menu, task, tall})
+        EXPECT_TRUE(onScreen(window)) << window->metaObject()->className();
+    const QRect area = menu->screen()->availableGeometry();
+    EXPECT_EQ(menu->frameGeometry().topLeft(), area.topLeft());
+    EXPECT_EQ(task->frameGeometry().topLeft(), QPoint(menu->frameGeometry().right() + 1, area.top()))
+        << "beside the menu where there is room";
+    EXPECT_GT(tall->frameGeometry().top(), menu->frameGeometry().top())
+        << "cascaded, not on the menu's corner";
+    for (Window* window : std::initializer_list<Window*>{menu, task, tall})
+        window->close();
     settle();
 }
+
+// Placed before the window system tells its frame, a window leaves room for
+// a title bar, and is placed again at the frame position once it is known.
+TEST_F(WindowRegistryTest, AWindowPlacedBeforeItsFrameIsKnownIsPlacedAgainOnceItIs) {
+    TaskWindow window;
+    window.placeFrameAt(QPoint(50, 0));
+    EXPECT_GE(window.geometry().top(), 24) << "room for a title bar";
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(50, 0));
+    EXPECT_TRUE(onScreen(&window));
+    // A frame larger than the screen is shrunk to it and moved onto it.
+    const QRect area(0, 0, 800, 600);
+    EXPECT_EQ(Window::frameWithin(area, QRect(-10, -20, 900, 300)), QRect(0, 0, 800, 300));
+    EXPECT_EQ(Window::frameWithin(area, QRect(700, 500, 200, 200)), QRect(600, 400, 200, 200));
+}
+
+#include "WindowRegistryTest.moc"
