@@ -187,32 +187,8 @@ QString DataClass::writeDocument(const QString& failureText, const DocumentLayou
     return write(failureText, [&] {
         if (before)
             before();
-        Recordset document = openTable(layout.headerTable);
-        Recordset line = openTable(layout.lineTable);
-        const auto valueOf = [&](const DocColumn& c, const RowView* row) -> Variant {
-            switch (c.from) {
-            case DocColumn::From::Header:
-                return header.value(c.field);
-            case DocColumn::From::Line:
-                return row ? row->value(c.field) : Variant();
-            case DocColumn::From::Saved:
-                return document.value(c.field);
-            case DocColumn::From::Fixed:
-                break;
-            }
-            return c.value;
-        };
-        document.addNew();
-        for (const DocColumn& c : layout.header)
-            document.setValue(c.column, valueOf(c, nullptr));
-        document.update();
-        for (const RowView row : lines.rows()) {
-            line.addNew();
-            for (const DocColumn& c : layout.line)
-                line.setValue(c.column, valueOf(c, &row));
-            line.update();
-        }
-        return document.value(layout.number).toString();
+        return DocumentWriter::write(layout, header, lines,
+                                     [this](const QString& table) { return openTable(table); });
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection.h"
+#include "DocumentWriter.h"
 #include "db/RefusalReasons.h"
 #include "values/Recordset.h"
 
@@ -113,37 +114,10 @@ protected:
     // The widths of the columns also under the staging fields mapped to them.
     static QHash<QString, int> underFields(QHash<QString, int> widths, const Mapping& mapping);
 
-    // A posting window's document: one header row, then one row of the line
-    // table per line, all under the write protocol. Each column names where
-    // its value comes from: a field of the header or of the line, a column of
-    // the header row as saved (its number, the link of every line), or a
-    // fixed value.
-    struct DocColumn {
-        enum class From { Header, Line, Saved, Fixed };
-        QString column;
-        From from;
-        QString field;
-        Variant value = {};
-    };
-    static DocColumn fromHeader(const QString& column, const QString& field) {
-        return {column, DocColumn::From::Header, field};
-    }
-    static DocColumn fromLine(const QString& column, const QString& field) {
-        return {column, DocColumn::From::Line, field};
-    }
-    static DocColumn fromSaved(const QString& column, const QString& savedColumn) {
-        return {column, DocColumn::From::Saved, savedColumn};
-    }
-    static DocColumn fixed(const QString& column, const Variant& value) {
-        return {column, DocColumn::From::Fixed, QString(), value};
-    }
-    struct DocumentLayout {
-        QString headerTable;
-        std::vector<DocColumn> header;
-        QString lineTable;
-        std::vector<DocColumn> line;
-        QString number; // the saved header's column returned as the document's number
-    };
+    // A posting window's document, written by its layout (DocumentWriter.h)
+    // under the write protocol.
+    using DocColumn = orv::DocColumn;
+    using DocumentLayout = orv::DocumentLayout;
     // Writes the document and returns its number, or the failure text.
     // `before` runs first inside the transaction (a marker the line rules read).
     QString writeDocument(const QString& failureText, const DocumentLayout& layout, const Recordset& header,
