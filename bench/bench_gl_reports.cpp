@@ -31,7 +31,7 @@ void openBook() {
 
 void BM_TrialBalance(benchmark::State& state) {
     openBook();
-    DE_GL_Report& source = DE_GL_Report::shared();
+    DE_GL_Report source;
     for (auto _ : state) {
         source.resultSet(DE_GL_Report::TB_Bal).close();
         source.run(DE_GL_Report::TB_Bal, {Variant(std::int32_t(kLastYear))});
@@ -47,7 +47,7 @@ BENCHMARK(BM_TrialBalance)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The balance sheets and the profit and loss statements of the last year.
 void BM_YearReport(benchmark::State& state, const QString& command) {
     openBook();
-    DE_GL_Report& source = DE_GL_Report::shared();
+    DE_GL_Report source;
     for (auto _ : state) {
         source.resultSet(command).close();
         source.run(command, {Variant(std::int32_t(kLastYear))});
@@ -72,7 +72,7 @@ BENCHMARK_CAPTURE(BM_YearReport, TwelveMonthProfitAndLoss, DE_GL_Report::cm12_YT
 
 void BM_OneAccountListing(benchmark::State& state) {
     openBook();
-    DE_GL_Report& source = DE_GL_Report::shared();
+    DE_GL_Report source;
     const std::vector<Variant> inputs{Variant::smallInt(std::int16_t(kLastYear)),
                                       Variant(std::int32_t(kListedAccount)),
                                       Variant(std::int32_t(kListedAccount))};

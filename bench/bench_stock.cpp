@@ -189,7 +189,7 @@ BENCHMARK(BM_PostStockCount)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 
 void BM_StockReport(benchmark::State& state, const QString& command, std::vector<Variant> inputs) {
     openKeptBook();
-    DE_Stk_Report& source = DE_Stk_Report::shared();
+    DE_Stk_Report source;
     for (auto _ : state) {
         source.resultSet(command).close();
         source.run(command, inputs);
@@ -223,7 +223,7 @@ BENCHMARK(BM_StockAdjustmentList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_AgeingToPdf(benchmark::State& state) {
     openKeptBook();
-    DE_Stk_Report& source = DE_Stk_Report::shared();
+    DE_Stk_Report source;
     const orv::reports::ReportLayout& layout = orv::reports::rptStock_Age();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ageing.pdf"));

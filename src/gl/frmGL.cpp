@@ -27,7 +27,7 @@ ReportRow yearReport(PinnedText label, PinnedText button, const QString& command
 } // namespace
 
 frmGL::frmGL(QWidget* parent)
-    : ReportWindow(QStringLiteral("frmGL"), qtext(T["frmGL"]), &DE_GL_Report::shared, parent) {
+    : ReportWindow(QStringLiteral("frmGL"), qtext(T["frmGL"]), sourceOf<DE_GL_Report>(), parent) {
     const ReportLaunch listing{DE_GL_Report::cmGListing_Grouping,
                                &reports::rptGLListing,
                                {{"txtYear", qtext(T["SpecifyYear"])},

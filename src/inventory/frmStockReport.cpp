@@ -9,8 +9,8 @@ using reports::DE_Stk_Report;
 using Item = ReportItem;
 
 frmStockReport::frmStockReport(QWidget* parent)
-    : ReportWindow(QStringLiteral("frmStockReport"), qtext(kText["frmStockReport"]), &DE_Stk_Report::shared,
-                   parent) {
+    : ReportWindow(QStringLiteral("frmStockReport"), qtext(kText["frmStockReport"]),
+                   sourceOf<DE_Stk_Report>(), parent) {
     // Only the movements read the year; a year of blanks counts as missing.
     const ReportLaunch movements{DE_Stk_Report::cmStock_Movement,
                                  &reports::rptStock_Mvmt,

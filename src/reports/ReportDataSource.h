@@ -14,8 +14,8 @@
 namespace orv::reports {
 
 // A named report data source: a connection string and named commands, each
-// keeping its last result. A report window creates its data source on the
-// first press that needs it and keeps it for the run of the program; the
+// keeping its last result. A report window creates its own data source on
+// the first press that needs it and keeps it while the window is open; the
 // data source connects only while it runs a command.
 class ReportDataSource {
 public:

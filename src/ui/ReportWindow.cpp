@@ -1,8 +1,11 @@
 #include "ReportWindow.h"
 
 #include "Controls.h"
+#include "values/Clock.h"
 #include "values/DataError.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,12 +37,28 @@ QFont contentFont(const QFont& base) {
 
 } // namespace
 
+QDate StartDate::date() const {
+    return fixedDate.isValid() ? fixedDate : orv::today().addDays(daysFromToday);
+}
+
 ReportItem ReportItem::label(const QString& name, const QString& caption) {
     return {Kind::Label, name, caption, {}, {}};
 }
 
 ReportItem ReportItem::box(const QString& name, const QString& text) {
     return {Kind::Box, name, text, {}, {}};
+}
+
+ReportItem ReportItem::picker(const QString& name, StartDate start) {
+    ReportItem item{Kind::Picker, name, {}};
+    item.start = start;
+    return item;
+}
+
+ReportItem ReportItem::checkBox(const QString& name, const QString& caption, bool ticked) {
+    ReportItem item{Kind::CheckBox, name, caption};
+    item.ticked = ticked;
+    return item;
 }
 
 ReportItem ReportItem::button(const QString& name, const QString& caption, ReportLaunch launch) {
@@ -55,14 +74,37 @@ ReportItem ReportItem::stretch() {
 }
 
 ReportWindow::ReportWindow(const QString& name, const QString& caption, SourceOf source, QWidget* parent)
-    : Window(parent), m_source(std::move(source)) {
+    : Window(parent), m_makeSource(std::move(source)) {
     setObjectName(name);
     setWindowTitle(caption);
 }
 
 QLineEdit* ReportWindow::box(const QString& name) const {
-    const auto it = m_boxes.find(name);
-    return it == m_boxes.end() ? nullptr : it->second;
+    const auto it = m_inputs.find(name);
+    return it == m_inputs.end() ? nullptr : qobject_cast<QLineEdit*>(it->second);
+}
+
+QDateEdit* ReportWindow::picker(const QString& name) const {
+    const auto it = m_inputs.find(name);
+    return it == m_inputs.end() ? nullptr : qobject_cast<QDateEdit*>(it->second);
+}
+
+QCheckBox* ReportWindow::checkBox(const QString& name) const {
+    const auto it = m_inputs.find(name);
+    return it == m_inputs.end() ? nullptr : qobject_cast<QCheckBox*>(it->second);
+}
+
+reports::ReportDataSource& ReportWindow::dataSource() {
+    if (!m_source)
+        m_source = m_makeSource();
+    return *m_source;
+}
+
+void ReportWindow::Form_Load() {
+    for (const auto& [picker, start] : m_pickerStarts)
+        picker->setDate(start.date());
+    for (const auto& [check, ticked] : m_checkStarts)
+        check->setChecked(ticked);
 }
 
 void ReportWindow::build(const std::vector<ReportFrame>& page) {
@@ -125,8 +167,24 @@ QWidget* ReportWindow::buildItem(QWidget* parent, const ReportItem& item) {
     case ReportItem::Kind::Box: {
         auto* edit = makeControl<QLineEdit>(parent, item.name);
         edit->setText(item.text);
-        m_boxes[item.name] = edit;
+        m_inputs[item.name] = edit;
         return edit;
+    }
+    case ReportItem::Kind::Picker: {
+        auto* picker = makeControl<QDateEdit>(parent, item.name);
+        picker->setCalendarPopup(true);
+        picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        m_inputs[item.name] = picker;
+        m_pickerStarts.emplace_back(picker, item.start);
+        return picker;
+    }
+    case ReportItem::Kind::CheckBox: {
+        auto* check = makeControl<QCheckBox>(parent, item.name);
+        check->setText(item.text);
+        check->setLayoutDirection(Qt::RightToLeft); // the caption stands on the box's left
+        m_inputs[item.name] = check;
+        m_checkStarts.emplace_back(check, item.ticked);
+        return check;
     }
     case ReportItem::Kind::Button: {
         auto* button = makeControl<QPushButton>(parent, item.name);
@@ -143,27 +201,32 @@ QWidget* ReportWindow::buildItem(QWidget* parent, const ReportItem& item) {
     return nullptr;
 }
 
-QLineEdit* ReportWindow::requireBox(const QString& name) const {
-    QLineEdit* edit = box(name);
-    if (!edit)
+QWidget* ReportWindow::requireInput(const QString& name) const {
+    const auto it = m_inputs.find(name);
+    if (it == m_inputs.end())
         throw DataError(QStringLiteral("The window %1 has no box %2.").arg(objectName(), name));
-    return edit;
+    return it->second;
 }
 
 void ReportWindow::launch(const ReportLaunch& launch) {
     reports::ReportButton button;
-    button.dataSource = m_source;
+    button.dataSource = [this]() -> reports::ReportDataSource& { return dataSource(); };
     button.command = launch.command;
     button.layout = launch.layout;
     for (const ReportLaunch::BoxCheck& c : launch.checks) {
-        QLineEdit* edit = requireBox(c.box);
-        Check check = c.trimmed
-                          ? Check::when([edit] { return edit->text().trimmed().isEmpty(); }, c.message, edit)
-                          : Check::empty(edit, c.message);
+        QWidget* input = requireInput(c.box);
+        Check check = c.trimmed ? Check::when([input] { return fieldText(input).trimmed().isEmpty(); },
+                                              c.message, input)
+                                : Check::empty(input, c.message);
         button.checks.push_back(c.tint ? check.tinted() : check);
     }
-    for (const ReportLaunch::BoxInput& in : launch.inputs)
-        button.inputs.push_back({requireBox(in.box), in.boxName, {}});
+    for (const ReportLaunch::BoxInput& in : launch.inputs) {
+        QWidget* input = requireInput(in.box);
+        std::function<Variant()> value;
+        if (auto* check = qobject_cast<QCheckBox*>(input); check && in.trueWhenClear)
+            value = [check] { return Variant(!check->isChecked()); };
+        button.inputs.push_back({input, in.boxName, value});
+    }
     reports::ReportLauncher::launch(button);
 }
 

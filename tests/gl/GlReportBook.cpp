@@ -39,7 +39,7 @@ void GlReportBook::postTradingBook() {
 }
 
 reports::ShapedRows::Ptr GlReportBook::run(const QString& command, const std::vector<Variant>& inputs) {
-    reports::DE_GL_Report& source = reports::DE_GL_Report::shared();
+    reports::DE_GL_Report& source = glReports;
     source.resultSet(command).close();
     source.run(command, inputs);
     return source.resultSet(command).rows();

@@ -3,6 +3,7 @@
 #include "GlBook.h"
 #include "gl/clsREEntry.h"
 #include "reports/ShapedRows.h"
+#include "reports/gl/DE_GL_Report.h"
 
 #include <vector>
 
@@ -30,6 +31,8 @@ protected:
 
     qint64 employee = 0;
     clsREEntry yearEnd;
+    // The reports' data source, as a report window holds its own.
+    reports::DE_GL_Report glReports;
 };
 
 } // namespace orv::test

@@ -153,8 +153,7 @@ TEST_F(GlReportFigures, ListingReachesAccountCodesAbove32767) {
         run(DE_GL_Report::cmGListing_Grouping,
             {year(2011), Variant(std::int32_t(32767)), Variant(std::int32_t(99999))});
     EXPECT_EQ(table(groups, {"GL_ID", "SumDr", "SumCr"}), QStringList{"40000 | 75.1 | 0"});
-    EXPECT_EQ(DE_GL_Report::shared().command(DE_GL_Report::cmGListing_Grouping).inputs()[2].type,
-              ParameterType::Integer);
+    EXPECT_EQ(glReports.command(DE_GL_Report::cmGListing_Grouping).inputs()[2].type, ParameterType::Integer);
     const ShapedRows::Ptr tb = run(DE_GL_Report::TB_Bal, {Variant(std::int32_t(2011))});
     EXPECT_EQ(tb->value(0, "Debit"), tb->value(0, "Credit"));
     expectBooksSound();

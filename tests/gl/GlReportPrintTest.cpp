@@ -27,8 +27,7 @@ protected:
         ReportPaginator::Options o;
         o.paper = QPageSize::A4;
         o.today = kToday;
-        return ReportPaginator::paginate(layout, ReportLauncher::layoutRows(DE_GL_Report::shared(), layout),
-                                         o);
+        return ReportPaginator::paginate(layout, ReportLauncher::layoutRows(glReports, layout), o);
     }
     // The text of the report exported to PDF, as pdftotext reads it.
     QString pdfText(const ReportLayout& layout, const QString& mode = QStringLiteral("-layout")) {
@@ -87,7 +86,7 @@ TEST_F(GlReportPrint, EveryReportExportsItsTitleAndFormattedAmounts) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     ASSERT_TRUE(dir.isValid());
     postTradingBook();
-    auto& source = DE_GL_Report::shared();
+    auto& source = glReports;
     source.run(DE_GL_Report::TB_Bal, {Variant(std::int32_t(2010))});
     source.run(DE_GL_Report::cmBS, {year(2011)});
     source.run(DE_GL_Report::cmdBS_NoCode, {year(2011)});

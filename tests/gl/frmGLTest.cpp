@@ -48,7 +48,7 @@ protected:
     void press(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     bool tinted(const char* name) { return orv::isTinted(box(name)); }
     bool focused(const char* name) { return box(name)->hasFocus(); }
-    bool resultOpen(const QString& command) { return DE_GL_Report::shared().resultSet(command).isOpen(); }
+    bool resultOpen(const QString& command) { return window->dataSource().resultSet(command).isOpen(); }
     void fillListing(const char* from, const char* to) {
         box("txtAcctCode")->setText(QString::fromLatin1(from));
         box("txtAcctCode2")->setText(QString::fromLatin1(to));
@@ -208,7 +208,7 @@ TEST_F(frmGLTest, TextThatIsNotANumberInRangeIsRefusedNamingItsBox) {
     fillListing("1000", "99999");
     press("Command6");
     EXPECT_TRUE(ui.texts().isEmpty()) << ui.lastText().toStdString();
-    const ShapedRows::Ptr groups = DE_GL_Report::shared().resultSet(DE_GL_Report::cmGListing_Grouping).rows();
+    const ShapedRows::Ptr groups = window->dataSource().resultSet(DE_GL_Report::cmGListing_Grouping).rows();
     EXPECT_EQ(groups->rowCount(), 10); // every account that moved in 2010, the closing included
 }
 
@@ -236,7 +236,7 @@ TEST_F(frmGLTest, EachButtonShowsItsReportInItsOwnPreview) {
     box("txtYear")->setText("2009");
     press("Command1");
     EXPECT_EQ(ReportPreview::find("rptCOA"), tb);
-    EXPECT_EQ(DE_GL_Report::shared().resultSet(DE_GL_Report::TB_Bal).rows()->children(0)->rowCount(), 0);
+    EXPECT_EQ(window->dataSource().resultSet(DE_GL_Report::TB_Bal).rows()->children(0)->rowCount(), 0);
 }
 
 TEST_F(frmGLTest, ReopenedWindowStartsAgainFrom2010WithoutTints) {

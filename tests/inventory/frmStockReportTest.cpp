@@ -47,11 +47,9 @@ protected:
         ui.clear();
         window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     }
-    static ShapedRows::Ptr rowsOf(const QString& command) {
-        return DE_Stk_Report::shared().resultSet(command).rows();
-    }
+    ShapedRows::Ptr rowsOf(const QString& command) { return window->dataSource().resultSet(command).rows(); }
     // Every row of a command's last result, its columns joined by "|".
-    static QStringList lines(const QString& command) {
+    QStringList lines(const QString& command) {
         const ShapedRows::Ptr rows = rowsOf(command);
         QStringList out;
         for (int r = 0; r < rows->rowCount(); ++r) {
@@ -62,9 +60,7 @@ protected:
         }
         return out;
     }
-    static bool resultOpen(const QString& command) {
-        return DE_Stk_Report::shared().resultSet(command).isOpen();
-    }
+    bool resultOpen(const QString& command) { return window->dataSource().resultSet(command).isOpen(); }
 };
 
 } // namespace
@@ -179,7 +175,7 @@ TEST_F(frmStockReportTest, EachReportPrintsItsTitleAndItsFiguresWhole) {
         o.paper = QPageSize::A4;
         o.today = pinnedToday();
         const ReportDocument doc = ReportPaginator::paginate(
-            r.layout, ReportLauncher::layoutRows(DE_Stk_Report::shared(), r.layout), o);
+            r.layout, ReportLauncher::layoutRows(window->dataSource(), r.layout), o);
         const QString file = dir.filePath(r.layout.name() + QStringLiteral(".pdf"));
         const QString text = test::pdfText(doc, file);
         for (const QString& t : r.texts)

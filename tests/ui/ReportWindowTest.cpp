@@ -3,9 +3,13 @@
 #include "ui/ReportWindow.h"
 #include "data/Connection.h"
 #include "reports/ReportPreview.h"
+#include "support/TestBook.h"
 #include "support/gui/UiTest.h"
 #include "ui/Controls.h"
+#include "values/Clock.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,10 +49,9 @@ const reports::ReportLayout& yearLayout() {
 
 class YearWindow : public ReportWindow {
 public:
-    explicit YearWindow(YearSource& source)
-        : ReportWindow(
-              QStringLiteral("frmYear"), QStringLiteral("Year Report"),
-              [&source]() -> reports::ReportDataSource& { return source; }, nullptr) {
+    YearWindow()
+        : ReportWindow(QStringLiteral("frmYear"), QStringLiteral("Year Report"), sourceOf<YearSource>(),
+                       nullptr) {
         using Item = ReportItem;
         const auto year = [](const QString& check, bool trimmed, bool tint) {
             return ReportLaunch{QStringLiteral("cmYear"),
@@ -75,14 +78,71 @@ public:
     }
 };
 
+// A listing of a date range: its command takes whether to list the matched
+// records (true when "Leave out matched" is clear), the two dates and
+// whether to print the notes.
+class RangeSource : public reports::ReportDataSource {
+public:
+    RangeSource()
+        : ReportDataSource(QStringLiteral("DE_Range"), QStringLiteral("conRange"), kReportConnection) {
+        addCommand(reports::ReportCommand(
+            QStringLiteral("cmRange"), QStringLiteral("select_range"), QStringLiteral("RETURN_VALUE"),
+            {{QStringLiteral("matched"), reports::ParameterType::Boolean, 0},
+             {QStringLiteral("date_start"), reports::ParameterType::DateTime, 0},
+             {QStringLiteral("date_end"), reports::ParameterType::DateTime, 0},
+             {QStringLiteral("notes"), reports::ParameterType::Boolean, 0}}));
+        setRunner([this](const QString&, const QString&, const std::vector<Variant>& inputs) {
+            calls.push_back(inputs);
+            Recordset rows;
+            rows.appendField(QStringLiteral("Date"), DataType::Date);
+            rows.open();
+            return rows;
+        });
+    }
+    std::vector<std::vector<Variant>> calls;
+};
+
+const reports::ReportLayout& rangeLayout() {
+    static const reports::ReportLayout layout = [] {
+        reports::ReportLayout l(QStringLiteral("rptRange"), QStringLiteral("Range"));
+        l.setDataMember(QStringLiteral("cmRange"));
+        return l;
+    }();
+    return layout;
+}
+
+class RangeWindow : public ReportWindow {
+public:
+    RangeWindow()
+        : ReportWindow(QStringLiteral("frmRange"), QStringLiteral("Range Report"), sourceOf<RangeSource>(),
+                       nullptr) {
+        using Item = ReportItem;
+        const ReportLaunch range{QStringLiteral("cmRange"),
+                                 &rangeLayout,
+                                 {{QStringLiteral("dtpStart"), QStringLiteral("Give a start"), false}},
+                                 {{QStringLiteral("chkMatched"), {}, true},
+                                  {QStringLiteral("dtpStart"), {}},
+                                  {QStringLiteral("dtpEnd"), {}},
+                                  {QStringLiteral("chkNotes"), {}}}};
+        build({{{},
+                {},
+                {{{Item::picker(QStringLiteral("dtpStart"), StartDate::today()),
+                   Item::picker(QStringLiteral("dtpEnd"), StartDate::today(30)),
+                   Item::picker(QStringLiteral("dtpPrinted"), StartDate::on(QDate(2010, 11, 22)))}},
+                 {{Item::checkBox(QStringLiteral("chkMatched"), QStringLiteral("Leave out matched"), true),
+                   Item::checkBox(QStringLiteral("chkNotes"), QStringLiteral("Notes"), false),
+                   Item::button(QStringLiteral("cmdRange"), QStringLiteral("Generate"), range)}}}}});
+    }
+};
+
 class ReportWindowTest : public UiTest {
 protected:
     void TearDown() override { reports::ReportPreview::destroyAll(); }
     void press(const char* name) { window.findChild<QPushButton*>(QString::fromLatin1(name))->click(); }
     QLineEdit* year() { return window.box(QStringLiteral("txtYear")); }
 
-    YearSource source;
-    YearWindow window{source};
+    YearWindow window;
+    YearSource& source = static_cast<YearSource&>(window.dataSource());
 };
 
 } // namespace
@@ -139,5 +199,33 @@ TEST_F(ReportWindowTest, AnUntintedCheckLeavesTheColourAndAWrongBoxNameIsAMessag
     year()->setText("2010");
     press("cmdNoSuchBox");
     EXPECT_EQ(ui.texts(), QStringList{"The window frmYear has no box txtYaer."});
+    EXPECT_TRUE(source.calls.empty());
+}
+
+TEST_F(ReportWindowTest, PickersAndCheckBoxesStartAtLoadAndPassTheirValues) {
+    RangeWindow range;
+    // Nothing is set before the window loads: the dates are the day it opens.
+    pinToday(QDate(2011, 3, 1));
+    range.load();
+    pinToday(TestBook::pinnedToday());
+    EXPECT_EQ(range.picker(QStringLiteral("dtpStart"))->date(), QDate(2011, 3, 1));
+    EXPECT_EQ(range.picker(QStringLiteral("dtpEnd"))->date(), QDate(2011, 3, 31));
+    EXPECT_EQ(range.picker(QStringLiteral("dtpPrinted"))->date(), QDate(2010, 11, 22));
+    EXPECT_TRUE(range.checkBox(QStringLiteral("chkMatched"))->isChecked());
+    EXPECT_EQ(range.checkBox(QStringLiteral("chkMatched"))->text(), "Leave out matched");
+
+    auto& ranges = static_cast<RangeSource&>(range.dataSource());
+    range.findChild<QPushButton*>("cmdRange")->click();
+    range.checkBox(QStringLiteral("chkMatched"))->setChecked(false);
+    range.checkBox(QStringLiteral("chkNotes"))->setChecked(true);
+    range.picker(QStringLiteral("dtpEnd"))->setDate(QDate(2011, 2, 1)); // before the start: passed as it is
+    range.findChild<QPushButton*>("cmdRange")->click();
+    EXPECT_TRUE(ui.texts().isEmpty()) << ui.lastText().toStdString();
+    ASSERT_EQ(ranges.calls.size(), 2u);
+    EXPECT_EQ(ranges.calls[0], (std::vector<Variant>{Variant(false), Variant(QDate(2011, 3, 1)),
+                                                     Variant(QDate(2011, 3, 31)), Variant(false)}));
+    EXPECT_EQ(ranges.calls[1], (std::vector<Variant>{Variant(true), Variant(QDate(2011, 3, 1)),
+                                                     Variant(QDate(2011, 2, 1)), Variant(true)}));
+    // Each window runs on a data source of its own.
     EXPECT_TRUE(source.calls.empty());
 }

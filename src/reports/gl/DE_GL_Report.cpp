@@ -40,9 +40,4 @@ DE_GL_Report::DE_GL_Report()
                        "SUM(cmGListing.'Period Cr') AS SumCr BY 'GL_ID'")));
 }
 
-DE_GL_Report& DE_GL_Report::shared() {
-    static DE_GL_Report source;
-    return source;
-}
-
 } // namespace orv::reports

@@ -5,8 +5,8 @@
 namespace orv::reports {
 
 // The general-ledger report data source (connection conGL, with grouping):
-// one command per report of the "GL Reports" window. Created on the first
-// press that needs it and kept for the run of the program.
+// one command per report of the "GL Reports" window. Each window has its
+// own, made on the first press that needs it.
 class DE_GL_Report : public ReportDataSource {
 public:
     static inline const QString TB_Bal = QStringLiteral("TB_Bal");
@@ -17,9 +17,6 @@ public:
     static inline const QString cmGListing_Grouping = QStringLiteral("cmGListing_Grouping");
 
     DE_GL_Report();
-
-    // The program's one instance.
-    static DE_GL_Report& shared();
 };
 
 } // namespace orv::reports

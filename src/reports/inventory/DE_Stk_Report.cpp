@@ -15,9 +15,4 @@ DE_Stk_Report::DE_Stk_Report()
                              {{QStringLiteral("@year"), ParameterType::Integer, 0}}));
 }
 
-DE_Stk_Report& DE_Stk_Report::shared() {
-    static DE_Stk_Report source;
-    return source;
-}
-
 } // namespace orv::reports

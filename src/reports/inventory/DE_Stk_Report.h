@@ -6,8 +6,7 @@ namespace orv::reports {
 
 // The stock report data source (connection conStock, without grouping): the
 // ageing, the balances and the year's movements of the "Stock Report"
-// window. Created on the first press that needs it and kept for the run of
-// the program.
+// window. Each window has its own, made on the first press that needs it.
 class DE_Stk_Report : public ReportDataSource {
 public:
     static inline const QString cmStock_Age = QStringLiteral("cmStock_Age");
@@ -15,9 +14,6 @@ public:
     static inline const QString cmStock_Movement = QStringLiteral("cmStock_Movement");
 
     DE_Stk_Report();
-
-    // The program's one instance.
-    static DE_Stk_Report& shared();
 };
 
 } // namespace orv::reports
