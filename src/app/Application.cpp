@@ -2,7 +2,7 @@
 
 #include "data/Connection.h"
 #include "frmLogin.h"
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 #include "values/DataError.h"
 
 #include "db/CompanyDatabase.h"

@@ -1,6 +1,6 @@
 #include "Orvan.h"
 
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "Websitefrm.h"
 
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "frmLogin.h"
 
 #include "Orvan.h"
-#include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
+#include "uicore/UiServices.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/TextTable.h"
 #include "ui/Window.h"
+#include "uicore/TextTable.h"
 
 class QKeyEvent;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "frmARSetup.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QDateEdit>

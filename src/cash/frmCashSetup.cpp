@@ -1,6 +1,6 @@
 #include "frmCashSetup.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "clsCashSetup.h"
 #include "ui/SetupWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 class QGroupBox;
 class QLineEdit;

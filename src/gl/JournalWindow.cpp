@@ -1,7 +1,7 @@
 #include "JournalWindow.h"
 
-#include "ui/Controls.h"
-#include "ui/UiServices.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 #include "values/Money.h"
 
 #include <QComboBox>

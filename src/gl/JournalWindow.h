@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/EntryWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 class QLabel;
 

@@ -1,6 +1,6 @@
 #include "frmCOASetup.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 #include "values/Clock.h"
 
 namespace orv {

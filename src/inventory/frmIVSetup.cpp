@@ -1,7 +1,7 @@
 #include "frmIVSetup.h"
 
 #include "IVRecords.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "clsIVSetup.h"
 #include "ui/SetupWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 #include <array>
 

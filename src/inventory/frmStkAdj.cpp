@@ -1,6 +1,6 @@
 #include "frmStkAdj.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 #include "values/Money.h"
 
 #include <QComboBox>

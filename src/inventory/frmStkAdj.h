@@ -2,7 +2,7 @@
 
 #include "clsStk_Adj.h"
 #include "ui/EntryWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 class QGroupBox;
 class QLabel;

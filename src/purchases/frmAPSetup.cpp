@@ -1,6 +1,6 @@
 #include "frmAPSetup.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

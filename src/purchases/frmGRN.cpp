@@ -1,7 +1,7 @@
 #include "frmGRN.h"
 
-#include "ui/Controls.h"
-#include "ui/UiServices.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 #include "values/Clock.h"
 #include "values/Money.h"
 

@@ -2,7 +2,7 @@
 
 #include "clsGRN.h"
 #include "ui/EntryWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 #include "ReportPaginator.h"
 #include "ReportPreview.h"
 #include "db/CompanyDatabase.h"
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 #include "values/DataError.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "ReportDataSource.h"
 #include "ReportLayout.h"
 #include "ShapedRows.h"
-#include "ui/Check.h"
+#include "uicore/Check.h"
 
 #include <QString>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "ReportPageView.h"
 #include "ReportPainter.h"
-#include "ui/OnClick.h"
-#include "ui/UiServices.h"
+#include "uicore/OnClick.h"
+#include "uicore/UiServices.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "EntryWindow.h"
 
-#include "Controls.h"
 #include "CursorPictures.h"
-#include "UiServices.h"
 #include "WriteAnswer.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 #include "values/Clock.h"
 #include "values/DataError.h"
 #include "values/Format.h"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Check.h"
 #include "LineGrid.h"
 #include "PartyHeader.h"
 #include "PickGrid.h"
 #include "RecordFields.h"
-#include "TextTable.h"
 #include "Window.h"
+#include "uicore/Check.h"
+#include "uicore/TextTable.h"
 #include "values/Currency.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "KeyFilter.h"
 
-#include "UiServices.h"
+#include "uicore/UiServices.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "LineGrid.h"
 
 #include "PickGrid.h"
-#include "ScreenUnits.h"
-#include "UiServices.h"
+#include "uicore/ScreenUnits.h"
+#include "uicore/UiServices.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "PartyHeader.h"
 
-#include "Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Check.h"
+#include "uicore/Check.h"
 #include "values/Recordset.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "PartySetupWindow.h"
 
-#include "Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>

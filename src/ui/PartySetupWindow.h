@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SetupWindow.h"
-#include "TextTable.h"
+#include "uicore/TextTable.h"
 
 class QGroupBox;
 class QHBoxLayout;

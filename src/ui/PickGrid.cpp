@@ -1,8 +1,8 @@
 #include "PickGrid.h"
 
 #include "CursorPictures.h"
-#include "ScreenUnits.h"
-#include "UiServices.h"
+#include "uicore/ScreenUnits.h"
+#include "uicore/UiServices.h"
 
 #include <QDrag>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "ReportWindow.h"
 
-#include "Controls.h"
+#include "uicore/Controls.h"
 #include "values/Clock.h"
 #include "values/DataError.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TextTable.h"
 #include "Window.h"
 #include "reports/ReportLauncher.h"
+#include "uicore/TextTable.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "SetupSection.h"
 
-#include "Controls.h"
 #include "KeyFilter.h"
 #include "SetupWindow.h"
-#include "UiServices.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 
 #include <QComboBox>
 #include <QDateEdit>

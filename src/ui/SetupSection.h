@@ -35,9 +35,9 @@
 // SetupWindow::setRecord makes the table the window's record; addSection
 // wires a further section (name list, buttons, writers) into a window.
 
-#include "Check.h"
 #include "RecordFields.h"
 #include "WriteAnswer.h"
+#include "uicore/Check.h"
 #include "values/Currency.h"
 
 #include <QHash>

@@ -1,8 +1,8 @@
 #include "SetupWindow.h"
 
-#include "Controls.h"
-#include "UiServices.h"
 #include "WriteAnswer.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 #include "values/DataError.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Check.h"
 #include "RecordFields.h"
 #include "SetupSection.h"
 #include "Window.h"
+#include "uicore/Check.h"
 #include "values/DataError.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "Window.h"
 
-#include "UiServices.h"
 #include "data/DataClass.h"
+#include "uicore/UiServices.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

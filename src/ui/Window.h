@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OnClick.h"
-#include "UiServices.h"
+#include "uicore/OnClick.h"
+#include "uicore/UiServices.h"
 
 #include <QComboBox>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "WriteAnswer.h"
 
-#include "UiServices.h"
 #include "data/DataClass.h"
+#include "uicore/UiServices.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "frmVATSetup.h"
 
 #include "VATRecord.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "clsVATSetup.h"
 #include "ui/SetupWindow.h"
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -14,9 +14,9 @@
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
 #include "support/gui/RecordingUiServices.h"
-#include "ui/Controls.h"
 #include "ui/SetupSection.h"
 #include "ui/WindowRegistry.h"
+#include "uicore/Controls.h"
 #include "vat/frmVATSetup.h"
 
 #include <QComboBox>

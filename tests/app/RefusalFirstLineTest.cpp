@@ -12,8 +12,8 @@
 #include "purchases/frmAPSetup.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
-#include "ui/Controls.h"
 #include "ui/WindowRegistry.h"
+#include "uicore/Controls.h"
 #include "vat/frmVATSetup.h"
 
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "ar/frmARSetup.h"
 #include "support/gui/RecordingUiServices.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 #include "support/TestBook.h"
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
 #include "ui/RecordFields.h"
+#include "uicore/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

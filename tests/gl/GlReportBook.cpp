@@ -1,7 +1,7 @@
 #include "GlReportBook.h"
 
 #include "reports/gl/DE_GL_Report.h"
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 
 namespace orv::test {
 

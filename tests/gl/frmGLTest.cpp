@@ -8,9 +8,9 @@
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/RecordingUiServices.h"
 #include "support/gui/UiTest.h"
-#include "ui/Controls.h"
-#include "ui/UiServices.h"
 #include "ui/WindowRegistry.h"
+#include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 
 #include <QGroupBox>
 #include <QLabel>

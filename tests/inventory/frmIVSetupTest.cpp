@@ -6,7 +6,7 @@
 #include "support/TestBook.h"
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QApplication>
 #include <QGroupBox>

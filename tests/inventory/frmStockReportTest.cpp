@@ -12,7 +12,7 @@
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/ReportPrint.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 #include "support/gui/PartyTexts.h"
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
 #include "ui/KeyFilter.h"
+#include "uicore/Controls.h"
 
 #include <QApplication>
 #include <QGroupBox>

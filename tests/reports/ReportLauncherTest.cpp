@@ -3,7 +3,7 @@
 #include "reports/ReportLauncher.h"
 #include "reports/ReportPreview.h"
 #include "support/gui/RecordingUiServices.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include "data/Connection.h"
 #include "values/DataError.h"

@@ -20,7 +20,7 @@ TEST(ButtonWiring, NoSourceConnectsAClickOutsideOnClick) {
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        if (path.endsWith(QStringLiteral("/ui/OnClick.h")))
+        if (path.endsWith(QStringLiteral("/uicore/OnClick.h")))
             continue;
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();

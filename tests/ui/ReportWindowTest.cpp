@@ -5,7 +5,7 @@
 #include "reports/ReportPreview.h"
 #include "support/TestBook.h"
 #include "support/gui/UiTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 #include "values/Clock.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // assignments per request, show, CLEAR ALL) and the steps of a request.
 #include "ui/SetupSection.h"
 #include "support/gui/UiTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "TestSetupWindow.h"
 #include "support/gui/UiTest.h"
-#include "ui/Controls.h"
-#include "ui/ScreenUnits.h"
+#include "uicore/Controls.h"
+#include "uicore/ScreenUnits.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

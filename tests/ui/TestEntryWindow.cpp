@@ -1,6 +1,6 @@
 #include "TestEntryWindow.h"
 
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,7 +1,7 @@
 #include "TestSetupWindow.h"
 
-#include "ui/Controls.h"
 #include "ui/KeyFilter.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

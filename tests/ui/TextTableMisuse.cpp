@@ -1,6 +1,6 @@
 // Compiled on its own by the build's misuse checks, once per case: the control
 // case must compile, each other case must stop the compiler with its reason.
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 inline constexpr auto kText = orv::makeTextTable({{"NoCode", "Enter VAT code"}, {"Saved", "Record saved"}});
 

@@ -1,7 +1,7 @@
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 #include "support/gui/PinnedTexts.h"
 
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

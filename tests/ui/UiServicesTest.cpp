@@ -1,8 +1,8 @@
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 #include "support/gui/UiTest.h"
-#include "ui/Check.h"
-#include "ui/ScreenUnits.h"
 #include "ui/Window.h"
+#include "uicore/Check.h"
+#include "uicore/ScreenUnits.h"
 #include "values/DataError.h"
 
 #include <QPushButton>

@@ -6,7 +6,7 @@
 #include "support/VatStaging.h"
 #include "support/gui/PinnedTexts.h"
 #include "support/gui/WindowTest.h"
-#include "ui/Controls.h"
+#include "uicore/Controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

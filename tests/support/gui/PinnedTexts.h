@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/TextTable.h"
+#include "uicore/TextTable.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/UiServices.h"
+#include "uicore/UiServices.h"
 
 #include <QString>
 #include <QStringList>
