@@ -24,6 +24,9 @@ public:
                                            const std::vector<Variant>& inputs)>;
 
     ReportDataSource(const QString& name, const QString& connectionName, const QString& connectionString);
+    // A window holds its report's own source through this class: it is
+    // destroyed whole, with the commands and results the report added.
+    virtual ~ReportDataSource() = default;
     ReportDataSource(const ReportDataSource&) = delete;
     ReportDataSource& operator=(const ReportDataSource&) = delete;
 
