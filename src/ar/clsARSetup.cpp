@@ -21,30 +21,27 @@ const QStringList kEmployeeFields = {QStringLiteral("LastName"), QStringLiteral(
 clsARSetup::clsARSetup() {
     Class_Initialize();
     // The window turns a chosen account code into the customer's key.
-    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"),
-                        QStringLiteral("' ORDER BY GL_ID"), QStringLiteral("GL_ID")}});
+    declareIdBranches(
+        {{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ? ORDER BY GL_ID"),
+          QStringLiteral("GL_ID")}});
 }
 
 // --- reads -----------------------------------------------------------------------
 
 Recordset clsARSetup::Get_Customer_Details(const QString& CompanyName) {
-    return read(QStringLiteral("EXEC select_customer_setup  '") + sqlQuote(CompanyName) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_customer_setup  ?"), {Variant(CompanyName)});
 }
 
 Recordset clsARSetup::Get_Shipper_Details(const QString& CompanyName) {
-    return read(QStringLiteral("SELECT * FROM Shippers WHERE CompanyName =  '") + sqlQuote(CompanyName) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM Shippers WHERE CompanyName =  ?"), {Variant(CompanyName)});
 }
 
 Recordset clsARSetup::Get_Employee_Details(const QString& LastName) {
-    return read(QStringLiteral("SELECT * FROM Employees WHERE LastName =  '") + sqlQuote(LastName) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM Employees WHERE LastName =  ?"), {Variant(LastName)});
 }
 
 Recordset clsARSetup::Get_COA_Details(std::int32_t GL_ID) {
-    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(GL_ID) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"), {Variant(GL_ID)});
 }
 
 // --- requests ----------------------------------------------------------------------

@@ -21,17 +21,16 @@ DataClass::Mapping bankMapping(bool withCode) {
 
 clsCashSetup::clsCashSetup() {
     Class_Initialize();
-    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"),
-                        QStringLiteral("'"), QStringLiteral("GL_ID")}});
+    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"),
+                        QStringLiteral("GL_ID")}});
 }
 
 Recordset clsCashSetup::Get_Cash_Details(const QString& bank_name) {
-    return read(QStringLiteral("EXEC select_cash_setup  '") + sqlQuote(bank_name) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_cash_setup  ?"), {Variant(bank_name)});
 }
 
 Recordset clsCashSetup::Get_COA_Details(std::int32_t id) {
-    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(id) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"), {Variant(id)});
 }
 
 QString clsCashSetup::Send_Order(const Recordset& rsNewBank) {

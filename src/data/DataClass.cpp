@@ -6,16 +6,6 @@
 
 namespace orv {
 
-QString sqlQuote(const QString& value) {
-    QString out = value.trimmed();
-    out.replace(QLatin1Char('\''), QLatin1String("''"));
-    return out;
-}
-
-QString sqlLiteral(const QString& value) {
-    return QLatin1Char('\'') + sqlQuote(value) + QLatin1Char('\'');
-}
-
 namespace {
 
 std::optional<db::Refusal>& refusalSlot() {
@@ -41,11 +31,24 @@ void DataClass::Class_Initialize() {
     m_connection.setConnectionString(kDataClassConnection);
 }
 
-Recordset DataClass::read(const QString& sql) {
+namespace {
+
+// Names are stored without the blanks around them and looked up so.
+std::vector<Variant> trimmedTexts(std::vector<Variant> values) {
+    for (Variant& v : values) {
+        if (v.type() == DataType::Text)
+            v = Variant(v.toString().trimmed());
+    }
+    return values;
+}
+
+} // namespace
+
+Recordset DataClass::read(const QString& sql, const std::vector<Variant>& values) {
     m_sql = sql;
     OpenGuard open(m_connection);
     m_connection.setCursorLocation(CursorLocation::Client);
-    return m_connection.execute(m_sql);
+    return m_connection.execute(m_sql, trimmedTexts(values));
 }
 
 Recordset DataClass::Get_Table_Recordset(const QString& table) {
@@ -66,7 +69,9 @@ QHash<QString, int> DataClass::underFields(QHash<QString, int> widths, const Map
 }
 
 DataClass::IdBranch DataClass::employeesBranch() {
-    return IdBranch{QStringLiteral("Employees"), QString(), QString(), QStringLiteral("EmployeeID"), true};
+    return IdBranch{QStringLiteral("Employees"),
+                    QStringLiteral("SELECT * FROM Employees WHERE LastName = ? AND FirstName = ?"),
+                    QStringLiteral("EmployeeID"), true};
 }
 
 QString DataClass::Get_ID(const QString& table, const Variant& value) {
@@ -74,27 +79,18 @@ QString DataClass::Get_ID(const QString& table, const Variant& value) {
         if (b.table != table) // exact, case-sensitive
             continue;
         // The value is bound, never spliced into the text: a name holding a
-        // quote or a NUL is looked up as it is. It is trimmed as it was when
-        // stored.
+        // quote or a NUL is looked up as it is.
         const QString text = value.toString();
-        std::vector<Variant> params;
+        std::vector<Variant> values{Variant(text)};
         if (b.employee) {
             // "Last, First": the last name before the first comma, the first
             // name after it without its leading blank.
             const qsizetype comma = text.indexOf(QLatin1Char(','));
             if (comma < 0)
                 return QString();
-            m_sql = QStringLiteral("SELECT * FROM Employees WHERE LastName = ? AND FirstName = ?");
-            params = {Variant(text.left(comma).trimmed()), Variant(text.mid(comma + 1).trimmed())};
-        } else if (b.prefix.endsWith(QLatin1Char('\'')) && b.ending.startsWith(QLatin1Char('\''))) {
-            m_sql = b.prefix.chopped(1) + QLatin1Char('?') + b.ending.mid(1);
-            params = {Variant(text.trimmed())};
-        } else {
-            m_sql = b.prefix + sqlQuote(text.trimmed()) + b.ending;
+            values = {Variant(text.left(comma)), Variant(text.mid(comma + 1))};
         }
-        OpenGuard open(m_connection);
-        m_connection.setCursorLocation(CursorLocation::Client);
-        m_lookup = m_connection.execute(m_sql, params);
+        m_lookup = read(b.statement, values);
         if (m_lookup.recordCount() == 0)
             return QString();
         m_lookup.moveFirst();

@@ -15,12 +15,6 @@
 
 namespace orv {
 
-// The value trimmed, as every name is stored, with every single quote
-// doubled, for a value looked up between quotes in SQL text.
-QString sqlQuote(const QString& value);
-// "'" + sqlQuote(value) + "'".
-QString sqlLiteral(const QString& value);
-
 // The shape every data class shares: one connection opened and closed by each
 // operation, the lookup result of Get_ID, and the write protocol.
 class DataClass {
@@ -65,13 +59,12 @@ public:
     static quint64 writesTaken();
 
 protected:
-    // One Get_ID branch: table name compared exactly, the statement is
-    // prefix + quoted value + ending, the key column is read as text.
-    // An employee branch splits "Last, First" at the first comma.
+    // One Get_ID branch: the table name compared exactly, the statement
+    // whose ? takes the value looked up, the key column read as text. The
+    // employee branch splits "Last, First" at the first comma, one ? each.
     struct IdBranch {
         QString table;
-        QString prefix;
-        QString ending;
+        QString statement;
         QString keyColumn;
         bool employee = false;
     };
@@ -79,8 +72,11 @@ protected:
     void declareIdBranches(std::vector<IdBranch> branches) { m_branches = std::move(branches); }
 
     // The read protocol: open, client cursor, execute, detach, close.
-    // Errors propagate as DataError with the connection closed.
-    Recordset read(const QString& sql);
+    // Each ? of the text (a bare ? argument of an EXEC call too) takes the
+    // next value, bound, never spliced into the text; a text value is
+    // trimmed, as every name is stored. Errors propagate as DataError with
+    // the connection closed.
+    Recordset read(const QString& sql, const std::vector<Variant>& values = {});
 
     // The write protocol: open (server cursor), one transaction around body,
     // commit with the database's checks. Any failure rolls everything back,

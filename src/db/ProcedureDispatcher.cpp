@@ -10,10 +10,13 @@ namespace orv::db {
 
 namespace {
 
-// Reads the argument list after an EXEC name: quoted literals or bare
-// tokens, separated by commas.
-std::vector<Variant> parseExecArguments(const QString& text, const QString& name) {
+// Reads the argument list after an EXEC name: quoted literals, bare tokens
+// or ?, each ? taking the next of the values bound to the call, separated by
+// commas.
+std::vector<Variant> parseExecArguments(const QString& text, const QString& name,
+                                        const std::vector<Variant>& bound) {
     std::vector<Variant> args;
+    std::size_t nextBound = 0;
     int i = 0;
     const int n = static_cast<int>(text.size());
     auto skipBlanks = [&] {
@@ -23,7 +26,9 @@ std::vector<Variant> parseExecArguments(const QString& text, const QString& name
     skipBlanks();
     while (i < n) {
         QString value;
+        bool quoted = false;
         if (text.at(i) == QLatin1Char('\'')) {
+            quoted = true;
             ++i;
             for (;;) {
                 if (i >= n)
@@ -43,7 +48,13 @@ std::vector<Variant> parseExecArguments(const QString& text, const QString& name
             while (i < n && text.at(i) != QLatin1Char(',') && !text.at(i).isSpace())
                 value += text.at(i++);
         }
-        args.emplace_back(value);
+        if (!quoted && value == QLatin1String("?")) {
+            if (nextBound >= bound.size())
+                throw DataError(QStringLiteral("Too few values for the call of %1").arg(name));
+            args.push_back(bound[nextBound++]);
+        } else {
+            args.emplace_back(value);
+        }
         skipBlanks();
         if (i < n) {
             if (text.at(i) != QLatin1Char(','))
@@ -53,6 +64,8 @@ std::vector<Variant> parseExecArguments(const QString& text, const QString& name
             skipBlanks();
         }
     }
+    if (nextBound < bound.size())
+        throw DataError(QStringLiteral("Too many values for the call of %1").arg(name));
     return args;
 }
 
@@ -94,7 +107,7 @@ std::optional<ProcedureCall> ProcedureDispatcher::recognize(const QString& input
         throw DataError(QStringLiteral("Malformed procedure call: %1").arg(input));
     if (const auto m = execRe.match(text); m.hasMatch()) {
         const Procedure& p = require(stripOwner(m.captured(2)));
-        std::vector<Variant> args = parseExecArguments(m.captured(3), p.name);
+        std::vector<Variant> args = parseExecArguments(m.captured(3), p.name, params);
         if (args.size() > p.params.size())
             throw DataError(QStringLiteral("Too many arguments for %1").arg(p.name));
         return ProcedureCall{&p, std::move(args)};

@@ -18,6 +18,7 @@ struct ProcedureCall {
 
 // Maps the program's call texts to procedures:
 //   EXEC|EXECUTE name ['literal']   the literal's doubled quotes undone, bound, never spliced
+//   EXEC|EXECUTE name ?             the value given with the text, bound
 //   name                            a bare procedure name
 //   {? = CALL dbo.name( ?, ?) }     typed parameters by position (also inside "{{...}}")
 class ProcedureDispatcher {

@@ -9,7 +9,7 @@ clsCOASetup::clsCOASetup() {
 }
 
 Recordset clsCOASetup::Get_COA_Details(const QString& GL_Name_VC) {
-    return read(QStringLiteral("EXEC  select_coa_setup2  '") + sqlQuote(GL_Name_VC) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC  select_coa_setup2  ?"), {Variant(GL_Name_VC)});
 }
 
 namespace {

@@ -16,17 +16,15 @@ clsIVSetup::clsIVSetup() {
 }
 
 Recordset clsIVSetup::Get_Stock_Details(const QString& Category_Name_VC) {
-    return read(QStringLiteral("EXEC  select_iv_setup  '") + sqlQuote(Category_Name_VC) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("EXEC  select_iv_setup  ?"), {Variant(Category_Name_VC)});
 }
 
 Recordset clsIVSetup::Get_AcctSet_Details(const QString& Pdt_Acctset_VC) {
-    return read(QStringLiteral("EXEC  select_acctset_setup  '") + sqlQuote(Pdt_Acctset_VC) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("EXEC  select_acctset_setup  ?"), {Variant(Pdt_Acctset_VC)});
 }
 
 Recordset clsIVSetup::Get_Item_Details(const QString& Pdt_ID_VC) {
-    return read(QStringLiteral("EXEC  select_item_setup   '") + sqlQuote(Pdt_ID_VC) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC  select_item_setup   ?"), {Variant(Pdt_ID_VC)});
 }
 
 QString clsIVSetup::request(const Recordset& record, const Master& master, const char* type,

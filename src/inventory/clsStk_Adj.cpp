@@ -8,17 +8,16 @@ clsStk_Adj::clsStk_Adj() {
 }
 
 Recordset clsStk_Adj::Get_Customer_Details(const QString& id) {
-    return read(QStringLiteral("SELECT * FROM Product_AccountSet_T WHERE Acctset_ID = '") + sqlQuote(id) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM Product_AccountSet_T WHERE Acctset_ID = ?"), {Variant(id)});
 }
 
 Recordset clsStk_Adj::Get_Customer_Order(const QString& id) {
-    return read(QStringLiteral("EXEC stock_balance_adjustment '") + sqlQuote(id) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC stock_balance_adjustment ?"), {Variant(id)});
 }
 
 QDate clsStk_Adj::receivedOn(const QString& docId) {
-    const Recordset layer = read(QStringLiteral("SELECT date_dt FROM Stock_Layer_T WHERE Layer_Ref = '") +
-                                 sqlQuote(docId) + QStringLiteral("'"));
+    const Recordset layer =
+        read(QStringLiteral("SELECT date_dt FROM Stock_Layer_T WHERE Layer_Ref = ?"), {Variant(docId)});
     return layer.recordCount() > 0 ? layer.valueAt(0, 0).toDate() : QDate();
 }
 

@@ -18,20 +18,18 @@ DataClass::Mapping withVatReg(DataClass::Mapping mapping) {
 clsAPSetup::clsAPSetup() {
     Class_Initialize();
     declareIdBranches(
-        {{QStringLiteral("Creditors"), QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = '"),
-          QStringLiteral("'"), QStringLiteral("CustomerID")},
-         {QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"), QStringLiteral("'"),
+        {{QStringLiteral("Creditors"), QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = ?"),
+          QStringLiteral("CustomerID")},
+         {QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"),
           QStringLiteral("GL_ID")}});
 }
 
 Recordset clsAPSetup::Get_Creditor_Details(const QString& CompanyName) {
-    return read(QStringLiteral("EXEC select_creditor_setup  '") + sqlQuote(CompanyName) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_creditor_setup  ?"), {Variant(CompanyName)});
 }
 
 Recordset clsAPSetup::Get_COA_Details(std::int32_t GL_ID) {
-    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(GL_ID) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"), {Variant(GL_ID)});
 }
 
 QString clsAPSetup::Send_Order(const Recordset& rsNewCreditor) {

@@ -7,8 +7,8 @@ clsGRN::clsGRN() {
     // The note's own spelling of the suppliers' table; any other name finds
     // nothing.
     declareIdBranches(
-        {{QStringLiteral("creditors"), QStringLiteral("SELECT * FROM creditors WHERE CompanyName = '"),
-          QStringLiteral("'"), QStringLiteral("CustomerID")},
+        {{QStringLiteral("creditors"), QStringLiteral("SELECT * FROM creditors WHERE CompanyName = ?"),
+          QStringLiteral("CustomerID")},
          employeesBranch()});
 }
 
@@ -17,8 +17,7 @@ Recordset clsGRN::Get_Products() {
 }
 
 Recordset clsGRN::Get_Customer_Details(const QString& name) {
-    return read(QStringLiteral("SELECT * FROM creditors WHERE CompanyName = '") + sqlQuote(name) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM creditors WHERE CompanyName = ?"), {Variant(name)});
 }
 
 QString clsGRN::Send_Order(const Recordset& header, Recordset lines) {

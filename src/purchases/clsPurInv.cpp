@@ -28,8 +28,8 @@ Recordset withPercent(const Recordset& lines) {
 clsPurInv::clsPurInv() {
     Class_Initialize();
     declareIdBranches(
-        {{QStringLiteral("Creditors"), QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = '"),
-          QStringLiteral("'"), QStringLiteral("CustomerID")},
+        {{QStringLiteral("Creditors"), QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = ?"),
+          QStringLiteral("CustomerID")},
          employeesBranch()});
 }
 
@@ -59,11 +59,11 @@ std::vector<FieldInfo> clsPurInv::lineFields() {
 }
 
 Recordset clsPurInv::Get_Customer_Details(const QString& name) {
-    return read(QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = ") + sqlLiteral(name));
+    return read(QStringLiteral("SELECT * FROM Creditors WHERE CompanyName = ?"), {Variant(name)});
 }
 
 Recordset clsPurInv::Get_Customer_Order(const QString& name) {
-    return read(QStringLiteral("EXEC select_creditor_order ") + sqlLiteral(name));
+    return read(QStringLiteral("EXEC select_creditor_order ?"), {Variant(name)});
 }
 
 QString clsPurInv::Send_Order(const Recordset& header, const Recordset& lines) {

@@ -5,16 +5,15 @@ namespace orv {
 OrderDataClass::OrderDataClass() {
     Class_Initialize();
     declareIdBranches(
-        {{QStringLiteral("Customers"), QStringLiteral("SELECT * FROM Customers WHERE CompanyName = '"),
-          QStringLiteral("'"), QStringLiteral("CustomerID")},
+        {{QStringLiteral("Customers"), QStringLiteral("SELECT * FROM Customers WHERE CompanyName = ?"),
+          QStringLiteral("CustomerID")},
          employeesBranch(),
-         {QStringLiteral("Shippers"), QStringLiteral("SELECT * FROM Shippers WHERE CompanyName = '"),
-          QStringLiteral("'"), QStringLiteral("ShipperID")}});
+         {QStringLiteral("Shippers"), QStringLiteral("SELECT * FROM Shippers WHERE CompanyName = ?"),
+          QStringLiteral("ShipperID")}});
 }
 
 Recordset OrderDataClass::Get_Customer_Details(const QString& name) {
-    return read(QStringLiteral("SELECT * FROM Customers WHERE CompanyName = '") + sqlQuote(name) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM Customers WHERE CompanyName = ?"), {Variant(name)});
 }
 
 std::vector<DataClass::DocColumn> OrderDataClass::orderColumns(const Recordset& header) {

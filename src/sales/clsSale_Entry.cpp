@@ -25,11 +25,11 @@ Recordset withRatePerCent(const Recordset& lines) {
 } // namespace
 
 Recordset clsSale_Entry::Get_Balance(const QString& name) {
-    return read(QStringLiteral("EXEC select_customer_balance '") + sqlQuote(name) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_customer_balance ?"), {Variant(name)});
 }
 
 Recordset clsSale_Entry::Get_Customer_Order(const QString& name) {
-    return read(QStringLiteral("EXEC select_customer_order2 '") + sqlQuote(name) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_customer_order2 ?"), {Variant(name)});
 }
 
 QString clsSale_Entry::Send_Order(const Recordset& header, const Recordset& lines) {

@@ -22,8 +22,8 @@ const DataClass::Mapping& vatMapping() {
 
 clsVATSetup::clsVATSetup() {
     Class_Initialize();
-    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '"),
-                        QStringLiteral("'"), QStringLiteral("GL_ID")}});
+    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"),
+                        QStringLiteral("GL_ID")}});
 }
 
 QHash<QString, int> clsVATSetup::textWidths(const QString& table) {
@@ -31,12 +31,11 @@ QHash<QString, int> clsVATSetup::textWidths(const QString& table) {
 }
 
 Recordset clsVATSetup::Get_Creditor_Details(const QString& vat_name) {
-    return read(QStringLiteral("EXEC select_VAT_setup  '") + sqlQuote(vat_name) + QStringLiteral("'"));
+    return read(QStringLiteral("EXEC select_VAT_setup  ?"), {Variant(vat_name)});
 }
 
 Recordset clsVATSetup::Get_COA_Details(std::int32_t GL_ID) {
-    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = '") + QString::number(GL_ID) +
-                QStringLiteral("'"));
+    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"), {Variant(GL_ID)});
 }
 
 QString clsVATSetup::Send_Order(const Recordset& rsNewCreditor) {

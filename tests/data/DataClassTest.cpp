@@ -14,8 +14,8 @@ public:
     clsSample() {
         Class_Initialize();
         declareIdBranches({
-            {QStringLiteral("Party_X"), QStringLiteral("SELECT * FROM Party_X WHERE Name = '"),
-             QStringLiteral("'"), QStringLiteral("PartyID")},
+            {QStringLiteral("Party_X"), QStringLiteral("SELECT * FROM Party_X WHERE Name = ?"),
+             QStringLiteral("PartyID")},
             employeesBranch(),
         });
     }

@@ -48,6 +48,12 @@ TEST_F(DispatcherTest, ExecLiteralIsBoundNeverSpliced) {
     rs =
         call(QStringLiteral("EXEC echo_args'Abc  '")); // no blank before the literal; trailing blanks dropped
     EXPECT_EQ(rs.value(0).toString(), QStringLiteral("Abc"));
+
+    // A ? takes the value given with the text; a quoted '?' is a text.
+    rs = call(QStringLiteral("EXEC  echo_args  ?, 2010"), {Variant(QStringLiteral("'; DROP TABLE x; --"))});
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("'; DROP TABLE x; --"));
+    EXPECT_EQ(rs.value(1).toInt32(), 2010);
+    EXPECT_EQ(call(QStringLiteral("EXEC echo_args '?'")).value(0).toString(), QStringLiteral("?"));
 }
 
 TEST_F(DispatcherTest, EveryCallFormReachesTheProcedure) {
@@ -82,6 +88,8 @@ TEST_F(DispatcherTest, UnknownProceduresAndSurplusArgumentsAreClearErrors) {
     EXPECT_THROW(call(QStringLiteral("{? = CALL dbo.nothing_here( ?) }"), {Variant(1)}), DataError);
     EXPECT_THROW(call(QStringLiteral("EXEC echo_args 'a', '1', 'extra'")), DataError);
     EXPECT_THROW(call(QStringLiteral("EXEC echo_args 'unclosed")), DataError);
+    EXPECT_THROW(call(QStringLiteral("EXEC echo_args ?, ?")), DataError);
+    EXPECT_THROW(call(QStringLiteral("EXEC echo_args 'a'"), {Variant(1)}), DataError);
     // plain SQL runs as written
     EXPECT_EQ(call(QStringLiteral("SELECT 6 * 7")).value(0).toInt32(), 42);
 }
