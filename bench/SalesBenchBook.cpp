@@ -282,7 +282,7 @@ QString generatedSalesBook(std::int64_t postings, std::uint32_t seed) {
     std::fprintf(stderr, "adding a year of sales to the %lld-posting book...\n",
                  static_cast<long long>(postings));
     CompanyDatabase::setPath(partial);
-    CompanyDatabase::exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    generatingWrites();
     addMasters();
     receive();
     sell();

@@ -19,6 +19,9 @@ void LogCheckpointer::start(sqlite3* db, const QString& path) {
         sqlite3_close(own);
         return;
     }
+    // A connection sees the log only once it has read the book: until then
+    // a checkpoint on it finds no log and folds nothing.
+    sqlite3_exec(own, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr);
     m_own = own;
     m_watched = db;
     m_pending = false;
@@ -59,6 +62,11 @@ int LogCheckpointer::folds() const {
     return m_folds;
 }
 
+long long LogCheckpointer::pagesCopied() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_copied;
+}
+
 int LogCheckpointer::onCommit(void* self, sqlite3*, const char*, int pages) {
     auto* me = static_cast<LogCheckpointer*>(self);
     if (pages >= kPages) {
@@ -81,9 +89,12 @@ void LogCheckpointer::run() {
         lock.unlock();
         // Passive: copies what no reader still needs and never blocks a
         // writer; the log restarts from its beginning at a later commit.
-        sqlite3_wal_checkpoint_v2(m_own, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        int inLog = 0;
+        int copied = 0;
+        sqlite3_wal_checkpoint_v2(m_own, nullptr, SQLITE_CHECKPOINT_PASSIVE, &inLog, &copied);
         lock.lock();
         ++m_folds;
+        m_copied += copied > 0 ? copied : 0;
     }
 }
 

@@ -31,8 +31,10 @@ public:
     // Waits for a running checkpoint and ends the watch.
     void stop();
 
-    // Checkpoints run so far (for the tests).
+    // Checkpoints run so far, and the log pages they copied into the book
+    // (for the tests).
     int folds() const;
+    long long pagesCopied() const;
 
 private:
     static int onCommit(void* self, sqlite3* db, const char* name, int pages);
@@ -43,6 +45,7 @@ private:
     bool m_pending = false;
     bool m_stopping = false;
     int m_folds = 0;
+    long long m_copied = 0;
     sqlite3* m_watched = nullptr;
     sqlite3* m_own = nullptr;
     std::unique_ptr<std::thread> m_thread;
