@@ -1,5 +1,7 @@
 #include "QtUiServices.h"
 
+#include "HeldInput.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDrag>
@@ -69,18 +71,20 @@ bool QtUiServices::askPrinter(QWidget* window, QPrinter& printer) {
 
 namespace {
 
-// Qt's progress dialog, shown once the work has run half a second; it also
-// keeps the program painting while the work runs. The dialog is shown by the
-// work's own reports: a long statement of the books runs no event loop that
-// could show it by a timer.
+// Qt's progress dialog, shown once the work has run a while (half a second
+// in the program); it also keeps the program painting while the work runs.
+// The dialog is shown by the work's own reports: a long statement of the
+// books runs no event loop that could show it by a timer. Meanwhile only the
+// dialog takes clicks, and the keys typed into the other windows wait for
+// the work to end instead of being lost; the clerk's window keeps the focus.
 class DialogProgress : public Progress {
 public:
-    DialogProgress(QWidget* parent, const QString& label, int total)
-        : m_dialog(label, QStringLiteral("Cancel"), 0, total,
-                   parent ? parent : QApplication::activeWindow()) {
+    DialogProgress(QWidget* parent, const QString& label, int total, std::chrono::milliseconds after)
+        : m_dialog(label, QStringLiteral("Cancel"), 0, total, parent ? parent : QApplication::activeWindow()),
+          m_held(&m_dialog, [this] { m_dialog.cancel(); }) {
         m_dialog.setWindowTitle(QCoreApplication::applicationName());
-        m_dialog.setWindowModality(Qt::ApplicationModal);
-        m_dialog.setMinimumDuration(500);
+        m_dialog.setAttribute(Qt::WA_ShowWithoutActivating);
+        m_dialog.setMinimumDuration(static_cast<int>(after.count()));
         m_dialog.setAutoClose(false);
         m_dialog.setAutoReset(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -94,7 +98,6 @@ public:
             if (!m_dialog.isVisible() && m_started.elapsed() >= m_dialog.minimumDuration())
                 m_dialog.show();
             m_dialog.setValue(done);
-            // The dialog is modal: only it takes the clerk's input meanwhile.
             if (m_dialog.isVisible())
                 QCoreApplication::processEvents();
             m_told.start();
@@ -108,6 +111,7 @@ public:
 
 private:
     QProgressDialog m_dialog;
+    HeldInput m_held;
     QElapsedTimer m_started;
     QElapsedTimer m_told;
 };
@@ -115,7 +119,7 @@ private:
 } // namespace
 
 std::unique_ptr<Progress> QtUiServices::beginProgress(QWidget* window, const QString& label, int total) {
-    return std::make_unique<DialogProgress>(window, label, total);
+    return std::make_unique<DialogProgress>(window, label, total, m_dialogAfter);
 }
 
 } // namespace orv

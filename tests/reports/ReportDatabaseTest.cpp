@@ -8,8 +8,13 @@
 
 #include "data/Connection.h"
 #include "db/ProcedureCatalog.h"
+#include "uicore/QtUiServices.h"
 #include "values/DataError.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -34,6 +39,23 @@ WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < :n) SEL
 )";
 
 using ReportDatabase = orv::test::TestBook;
+
+// A report of the counting procedure, launched as its button launches it.
+struct CountingReport {
+    CountingReport() {
+        db::ProcedureCatalog::add(QString::fromLatin1(kCounting));
+        source.addCommand(ReportCommand("cmCounting", "test_report_counting", "RETURN_VALUE",
+                                        {{"n", ParameterType::Integer, 0}}));
+        layout.setDataMember("cmCounting");
+        button.dataSource = [this]() -> ReportDataSource& { return source; };
+        button.command = "cmCounting";
+        button.inputs = {{nullptr, {}, [] { return Variant(std::int32_t(200000)); }}};
+        button.layout = [this]() -> const ReportLayout& { return layout; };
+    }
+    ReportDataSource source{"DE_Test_Report", "conTest", kShapeReportConnection};
+    ReportLayout layout{"rptCounting", "Counting"};
+    ReportButton button;
+};
 
 } // namespace
 
@@ -70,17 +92,9 @@ TEST_F(ReportDatabase, UnknownProcedureIsAnErrorNamingIt) {
 TEST_F(ReportDatabase, TheProcedureRunsUnderTheProgressAndCancelStopsIt) {
     orv::reports::test::ApplicationGuard app;
     RecordingUiServices ui;
-    db::ProcedureCatalog::add(QString::fromLatin1(kCounting));
-    ReportDataSource source("DE_Test_Report", "conTest", kShapeReportConnection);
-    source.addCommand(ReportCommand("cmCounting", "test_report_counting", "RETURN_VALUE",
-                                    {{"n", ParameterType::Integer, 0}}));
-    ReportLayout layout("rptCounting", "Counting");
-    layout.setDataMember("cmCounting");
-    ReportButton button;
-    button.dataSource = [&]() -> ReportDataSource& { return source; };
-    button.command = "cmCounting";
-    button.inputs = {{nullptr, {}, [] { return Variant(std::int32_t(200000)); }}};
-    button.layout = [&]() -> const ReportLayout& { return layout; };
+    CountingReport report;
+    ReportDataSource& source = report.source;
+    const ReportButton& button = report.button;
 
     ui.cancelProgressAt(0);
     EXPECT_FALSE(ReportLauncher::launch(button));
@@ -96,5 +110,30 @@ TEST_F(ReportDatabase, TheProcedureRunsUnderTheProgressAndCancelStopsIt) {
     ASSERT_EQ(ui.followedWork().size(), 1u) << "one progress from the procedure to the preview";
     EXPECT_GT(ui.followedWork()[0].steps.size(), 1u);
     EXPECT_EQ(source.resultSet("cmCounting").rows()->value(0, "Total"), Variant(std::int64_t(200000)));
+    ReportPreview::destroyAll();
+}
+
+TEST_F(ReportDatabase, KeysTypedWhileTheProcedureRunsReachTheirBoxOnceTheReportIsShown) {
+    orv::reports::test::ApplicationGuard app;
+    // The program's own services, their progress dialog shown at once.
+    QtUiServices services(std::chrono::milliseconds(0));
+    UiServices::install(&services);
+    QLineEdit window;
+    window.show();
+    window.setFocus();
+    CountingReport report;
+    // The clerk types on while the procedure runs: the keys wait in the
+    // window system's queue for the program.
+    for (const char* key : {"2", "0", "1", "1"}) {
+        const int code = Qt::Key_0 + (key[0] - '0');
+        QCoreApplication::postEvent(window.windowHandle(), new QKeyEvent(QEvent::KeyPress, code, {}, key));
+        QCoreApplication::postEvent(window.windowHandle(), new QKeyEvent(QEvent::KeyRelease, code, {}, key));
+    }
+    const bool shown = ReportLauncher::launch(report.button);
+    QCoreApplication::processEvents();
+    UiServices::install(nullptr);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(ReportPreview::find(QStringLiteral("rptCounting")));
+    EXPECT_EQ(window.text(), QStringLiteral("2011"));
     ReportPreview::destroyAll();
 }

@@ -2,11 +2,14 @@
 #include "support/gui/UiTest.h"
 #include "ui/Window.h"
 #include "uicore/Check.h"
+#include "uicore/QtUiServices.h"
 #include "uicore/ScreenUnits.h"
 #include "values/DataError.h"
 
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
-
+#include <QTest>
 #include <QWidget>
 
 using namespace orv;
@@ -118,6 +121,54 @@ TEST_F(UiServicesTest, AHandlerMayDestroyItsOwnButton) {
     button->click();
     EXPECT_TRUE(ran);
     EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST_F(UiServicesTest, WhileWorkRunsKeysWaitForTheirWindowClicksGoNowhereAndEscOrCancelStopsIt) {
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* button = new QPushButton(&window);
+    button->move(0, 40);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    window.show();
+    box->setFocus();
+    // The program's own services, showing the dialog at once; the clerk's
+    // keys and clicks come as the window system sends them.
+    QtUiServices services(std::chrono::milliseconds(0));
+    const auto click = [](QWidget* target) {
+        QTest::mouseClick(target->window()->windowHandle(), Qt::LeftButton, {},
+                          target->mapTo(target->window(), target->rect().center()));
+    };
+    const auto visibleDialog = [&] {
+        for (auto* dialog : window.findChildren<QProgressDialog*>())
+            if (dialog->isVisible())
+                return dialog;
+        return static_cast<QProgressDialog*>(nullptr);
+    };
+    {
+        const auto work = services.beginProgress(&window, QStringLiteral("Preparing..."), 10);
+        ASSERT_TRUE(work->advance(1));
+        ASSERT_TRUE(visibleDialog());
+        for (char key : {'2', '0', '1', '0'})
+            QTest::keyClick(window.windowHandle(), key);
+        click(button);
+        EXPECT_TRUE(work->advance(2));
+        EXPECT_EQ(box->text(), QString()) << "the keys wait for the work";
+        EXPECT_EQ(clicks, 0) << "the window takes no click while the work runs";
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box->text(), QStringLiteral("2010")) << "the keys reached their box once the work ended";
+    {
+        const auto work = services.beginProgress(&window, QStringLiteral("Preparing..."), 10);
+        ASSERT_TRUE(work->advance(1));
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+        EXPECT_FALSE(work->advance(2)) << "Esc in the clerk's window stops the work";
+    }
+    const auto work = services.beginProgress(&window, QStringLiteral("Preparing..."), 10);
+    ASSERT_TRUE(work->advance(1));
+    click(visibleDialog()->findChild<QPushButton*>());
+    EXPECT_FALSE(work->advance(2)) << "the dialog's Cancel stops the work";
+    EXPECT_EQ(box->text(), QStringLiteral("2010"));
 }
 
 TEST(ScreenUnits, TwipsAreFifteenToThePixelAtStandardResolution) {
