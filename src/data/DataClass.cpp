@@ -188,6 +188,36 @@ QString DataClass::writeDocument(const QString& failureText, const DocumentLayou
     });
 }
 
+void DataClass::declareDocument(DocumentRecords records, DocumentLayout layout) {
+    m_records = std::move(records);
+    m_layout = std::move(layout);
+    m_widthsRead = false;
+}
+
+Recordset DataClass::newHeader() {
+    return newRecord(true);
+}
+
+Recordset DataClass::newLines() {
+    return newRecord(false);
+}
+
+Recordset DataClass::newRecord(bool header) {
+    if (!m_widthsRead) {
+        const auto widths = [this](const QString& table) { return textWidths(table); };
+        m_records.header = DocumentWriter::withWidths(m_records.header, m_layout, true, widths);
+        m_records.line = DocumentWriter::withWidths(m_records.line, m_layout, false, widths);
+        m_widthsRead = true;
+    }
+    Recordset record;
+    for (const FieldInfo& f : header ? m_records.header : m_records.line)
+        record.appendField(f.name, f.type, f.size);
+    record.open();
+    if (header)
+        record.addNew();
+    return record;
+}
+
 DataClass::RequestKind DataClass::usualKind(const QString& table, const QString& functionType,
                                             const QString& failureText, const QString& column,
                                             const QString& created) {

@@ -44,6 +44,12 @@ public:
     // whose staging fields are named otherwise than its columns adds them.
     virtual QHash<QString, int> textWidths(const QString& table);
 
+    // A posting window's records, as its class declares them (declareDocument):
+    // the header with its one row, and the lines empty. A text field is no
+    // wider than the column of the document's tables it is written into.
+    Recordset newHeader();
+    Recordset newLines();
+
     // The database's reason for the last failed write (for logs and tests;
     // the clerk sees the class's failure text and the reason's sentence).
     const QString& lastFailureReason() const { return m_lastFailure; }
@@ -118,13 +124,26 @@ protected:
     // `before` runs first inside the transaction (a marker the line rules read).
     QString writeDocument(const QString& failureText, const DocumentLayout& layout, const Recordset& header,
                           const Recordset& lines, const std::function<void()>& before = {});
+    // A posting window's class declares its document once: the records the
+    // window, the test book and the benchmarks fill, and the layout that
+    // writes them; the declared document is written by the overload below.
+    void declareDocument(DocumentRecords records, DocumentLayout layout);
+    QString writeDocument(const QString& failureText, const Recordset& header, const Recordset& lines,
+                          const std::function<void()>& before = {}) {
+        return writeDocument(failureText, m_layout, header, lines, before);
+    }
 
     QString m_sql;
     Connection m_connection;
     Recordset m_lookup;
 
 private:
+    Recordset newRecord(bool header);
+
     std::vector<IdBranch> m_branches;
+    DocumentRecords m_records;
+    DocumentLayout m_layout;
+    bool m_widthsRead = false; // the records' widths are read from the tables once
     QString m_lastFailure;
 };
 

@@ -3,6 +3,8 @@
 #include "values/Currency.h"
 #include "values/DataError.h"
 
+#include <algorithm>
+
 namespace orv {
 
 namespace {
@@ -65,6 +67,36 @@ Variant DocumentValues::saved(const QString& table, const QString& column) const
 DocColumn scaledLine(const QString& column, const QString& field, std::int64_t factor) {
     return computed(column,
                     [field, factor](const DocumentValues& v) { return times(v.line(field), factor); });
+}
+
+std::vector<FieldInfo> DocumentWriter::withWidths(std::vector<FieldInfo> fields, const DocumentLayout& layout,
+                                                  bool header, const TextWidths& widthsOf) {
+    const DocColumn::From from = header ? DocColumn::From::Header : DocColumn::From::Line;
+    std::vector<std::pair<QString, const std::vector<DocColumn>*>> tables{{layout.lineTable, &layout.line}};
+    if (header) {
+        tables.emplace_back(layout.headerTable, &layout.header);
+        for (const DocRow& row : layout.rows)
+            tables.emplace_back(row.table, &row.columns);
+    }
+    for (const auto& [table, columns] : tables) {
+        QHash<QString, int> widths;
+        bool read = false; // each table is read once, and only when it takes a field
+        for (const DocColumn& c : *columns) {
+            if (c.from != from)
+                continue;
+            if (!read) {
+                widths = widthsOf(table);
+                read = true;
+            }
+            const int bound = widths.value(c.column.toLower());
+            for (FieldInfo& f : fields) {
+                if (f.type == DataType::Text && bound > 0 &&
+                    f.name.compare(c.field, Qt::CaseInsensitive) == 0)
+                    f.size = f.size > 0 ? std::min(f.size, bound) : bound;
+            }
+        }
+    }
+    return fields;
 }
 
 QString DocumentWriter::write(const DocumentLayout& layout, const Recordset& header, const Recordset& lines,

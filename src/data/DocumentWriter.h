@@ -2,6 +2,7 @@
 
 #include "values/Recordset.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -87,6 +88,16 @@ struct DocRow {
     std::vector<DocColumn> columns;
 };
 
+// The header and line records of a posting window's document, as its data
+// class declares them: each field by name and type, in the order the line
+// grid shows them. A text field holds no more than the column the layout
+// writes it into holds (the table's bound, read when a record is built); the
+// size declared here counts for a field the layout writes nowhere.
+struct DocumentRecords {
+    std::vector<FieldInfo> header;
+    std::vector<FieldInfo> line;
+};
+
 struct DocumentLayout {
     QString headerTable;
     std::vector<DocColumn> header;
@@ -104,6 +115,13 @@ public:
     // The record set a table's rows are added to ("SELECT * FROM <table> WHERE 1 = 2").
     using OpenTable = std::function<Recordset(const QString& table)>;
 
+    // The longest text each column of a table may hold, by column in lower case.
+    using TextWidths = std::function<QHash<QString, int>(const QString& table)>;
+
+    // The fields of the header (or the line) record with the width of every
+    // text field the layout writes: the tightest of the columns it goes to.
+    static std::vector<FieldInfo> withWidths(std::vector<FieldInfo> fields, const DocumentLayout& layout,
+                                             bool header, const TextWidths& widthsOf);
     // Writes the document and returns its number.
     static QString write(const DocumentLayout& layout, const Recordset& header, const Recordset& lines,
                          const OpenTable& openTable);

@@ -90,6 +90,8 @@ Refusal RefusalReasons::explain(const QString& failure) {
     static const QRegularExpression column(QStringLiteral(R"(constraint failed: \w+\.(\w+))"));
     if (const QRegularExpressionMatch m = column.match(failure); m.hasMatch() && r.fields.isEmpty())
         r.fields << m.captured(1);
+    if (chosen->sentence.startsWith(QLatin1String("Line %1")) && !r.details.isEmpty())
+        r.line = r.details.first().toInt();
     QString sentence = chosen->sentence;
     for (int i = 0; i < 9; ++i) {
         const QString mark = QLatin1Char('%') + QString::number(i + 1);

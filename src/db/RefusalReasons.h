@@ -13,6 +13,7 @@ struct Refusal {
     QString sentence;    // the clerk's sentence, details filled in
     QStringList fields;  // the columns the reason is about, the first first
     QString cause;       // the kind of cause a window's fixed failure text may name
+    int line = 0;        // the document's line the reason is about (1 for the first); 0 for none
 };
 
 // The cause of a refusal that a record of that name or code already exists:
@@ -30,7 +31,9 @@ inline const QString kCauseExists = QStringLiteral("exists");
 // reason (db_fail('reason', line, account)). The optional columns name the
 // boxes the clerk should look at, the first gets the focus. The optional
 // cause marks the reasons a window's fixed failure text names (kCauseExists):
-// the window leads with that text only for them. Blank lines and
+// the window leads with that text only for them. A sentence that begins
+// with "Line %1" is about one line of a document, whose place the rule passes
+// as its first detail: the window shows the clerk that line. Blank lines and
 // lines starting with # are skipped. "*" is the sentence of a failure no
 // reason of the table matches.
 class RefusalReasons {

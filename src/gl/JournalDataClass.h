@@ -18,7 +18,7 @@ protected:
 
     // The posting number as text, or kFailureText; nothing stays of a
     // refused write.
-    QString writeJournal(const Recordset& header, Recordset lines, bool closing);
+    QString writeJournal(const Recordset& header, const Recordset& lines, bool closing);
 };
 
 } // namespace orv

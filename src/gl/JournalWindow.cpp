@@ -44,6 +44,8 @@ JournalWindow::JournalWindow(Look look, QWidget* parent)
     setWindowTitle(m_look.window);
     usePeriodBoxes();
     txtOrderID->setReadOnly(true);
+    // A journal's total shows "$ 0.00" from the start.
+    txtSubTotal->setText(qtext(kSharedText["NoTotal"]));
     cmdNew->setText(qtext(kJournalText["cmdNew"]));
     cmdSend->setText(qtext(kJournalText["cmdSend"]));
     layOut();
@@ -69,26 +71,6 @@ void JournalWindow::layOut() {
     resize(760, 560);
 }
 
-std::vector<FieldDef> JournalWindow::headerFields() const {
-    return {{QStringLiteral("EmployeeID"), DataType::BigInt}};
-}
-
-std::vector<EntryWindow::LineColumn> JournalWindow::lineColumns() const {
-    const std::vector<LineColumn> columns = {
-        {QStringLiteral("GL_ID"), DataType::Integer, 0, 0, true},
-        {QStringLiteral("GL_Name"), DataType::Text, 20, 0, true},
-        {QStringLiteral("Amount"), DataType::Currency, 0, 0, false},
-        {QStringLiteral("Descrip"), DataType::Text, 50, 0, false},
-        {QStringLiteral("Date"), DataType::Date, 0, 0, true},
-        {QStringLiteral("Period"), DataType::SmallInt, 0, 0, true},
-        {QStringLiteral("Year"), DataType::SmallInt, 0, 0, true},
-    };
-    std::vector<LineColumn> out = columns;
-    for (size_t c = 0; c < out.size() && c < m_look.lineWidths.size(); ++c)
-        out[c].widthTwips = m_look.lineWidths[c];
-    return out;
-}
-
 void JournalWindow::fillJournalLine(Recordset& lines, const Variant& amount) {
     lines.setValue(QStringLiteral("GL_ID"), Variant(copiedCells().value(0)));
     lines.setValue(QStringLiteral("GL_Name"), Variant(copiedCells().value(1)));
@@ -99,16 +81,18 @@ void JournalWindow::fillJournalLine(Recordset& lines, const Variant& amount) {
     lines.setValue(QStringLiteral("Year"), Variant(txtYear->text()));
 }
 
-Currency JournalWindow::computeLine(const RowView& line) {
-    const Variant amount = line.value(QStringLiteral("Amount"));
+line::Amounts JournalWindow::computeLine(const RowView& line) {
     // An emptied amount cell counts as nothing; the post asks for it.
-    const Currency value = blank(amount) ? Currency() : amount.toCurrency();
+    const Currency value = line.currency(QStringLiteral("Amount"));
+    return {value, Currency(), value};
+}
+
+void JournalWindow::checkLine(const RowView& line) {
     UiServices& ui = UiServices::current();
-    if (value.raw() == 0)
+    if (line.currency(QStringLiteral("Amount")).raw() == 0)
         ui.message(qtext(kJournalText["AmountZero"]));
     if (line.date(QStringLiteral("Date")) != dtpOrder->date())
         ui.message(qtext(kJournalText["DateMustBeSame"]));
-    return value;
 }
 
 Currency JournalWindow::linesTotal() const {
@@ -142,20 +126,17 @@ CheckList JournalWindow::employeeChecks() {
 CheckList JournalWindow::lineChecks() {
     return {
         Check::when([this] { return m_lines.recordCount() == 0; }, qtext(kJournalText["NoLines"])),
-        Check::eachLine(
-            m_lines,
-            {
-                Check::onLine([](const RowView& line) { return blank(line.value(QStringLiteral("Amount"))); },
-                              qtext(kJournalText["SpecifyAmount"])),
-                Check::onLine(
-                    [](const RowView& line) { return blank(line.value(QStringLiteral("Descrip"))); },
-                    qtext(kJournalText["SpecifyDescription"])),
-                Check::warningOnLine(
-                    [this](const RowView& line) {
-                        return line.value(QStringLiteral("Date")).toDate() != dtpOrder->date();
-                    },
-                    qtext(kJournalText["DateMustBeSame"])),
-            }),
+        eachLine({
+            Check::onLine([](const RowView& line) { return blank(line.value(QStringLiteral("Amount"))); },
+                          qtext(kJournalText["SpecifyAmount"])),
+            Check::onLine([](const RowView& line) { return blank(line.value(QStringLiteral("Descrip"))); },
+                          qtext(kJournalText["SpecifyDescription"])),
+            Check::warningOnLine(
+                [this](const RowView& line) {
+                    return line.value(QStringLiteral("Date")).toDate() != dtpOrder->date();
+                },
+                qtext(kJournalText["DateMustBeSame"])),
+        }),
         // Before any total is taken: the books keep every sum inside their
         // limits, and a line beyond its limit would be refused at the post.
         Check::when(

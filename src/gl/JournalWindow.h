@@ -69,11 +69,14 @@ protected:
 
     std::vector<int> copiedColumns() const override { return m_look.copied; }
     QString noEmployeeMessage() const override { return m_look.noEmployee; }
-    void reloadPickAfterPost() override { loadPickGrid(); }
-    std::vector<int> pickColumnWidths() const override { return m_look.pickWidths; }
-    std::vector<FieldDef> headerFields() const override;
-    std::vector<LineColumn> lineColumns() const override;
-    Currency computeLine(const RowView& line) override;
+    // The rows the pick grid offers, read at load and after every post.
+    virtual Recordset pickRows() = 0;
+    PickFeed pickFeed() override {
+        return {[this] { return pickRows(); }, AtLoad | AfterPost, m_look.pickWidths};
+    }
+    LineLook lineLook() const override { return {m_look.lineWidths, {0, 1, 4, 5, 6}}; }
+    line::Amounts computeLine(const RowView& line) override;
+    void checkLine(const RowView& line) override;
     QString postedMessage() const override { return qtext(kJournalText["Posted"]); }
 
     // Adds the line's fields from the copied account and the period boxes.

@@ -6,8 +6,8 @@ frmGLEntry::frmGLEntry(QWidget* parent)
     : DataEntryWindow(lookOf<kText>({800, 1400, 1500, 1600, 1000, 800, 800}, {1200, 1600, 1200, 800}, {0, 1}),
                       parent) {}
 
-void frmGLEntry::loadPickGrid() {
-    showPickRows(m_data->Get_GL_Code());
+Recordset frmGLEntry::pickRows() {
+    return m_data->Get_GL_Code();
 }
 
 void frmGLEntry::fillNewLine(Recordset& lines) {

@@ -26,7 +26,7 @@ public:
 protected:
     void fillNewLine(Recordset& lines) override;
     CheckList balanceChecks() override;
-    void loadPickGrid() override;
+    Recordset pickRows() override;
 };
 
 } // namespace orv

@@ -16,7 +16,7 @@ frmREEntry::frmREEntry(QWidget* parent)
     // who dates the transfer back into last year is offered last year's.
     connect(txtYear, &QLineEdit::textChanged, this, [this] {
         if (m_data)
-            guarded([&] { loadPickGrid(); });
+            guarded([&] { reloadPick(); });
     });
 }
 
@@ -26,8 +26,8 @@ void frmREEntry::Form_Load() {
     JournalWindow::Form_Load();
 }
 
-void frmREEntry::loadPickGrid() {
-    showPickRows(m_data->Get_GL_Code(txtYear->text()));
+Recordset frmREEntry::pickRows() {
+    return m_data->Get_GL_Code(txtYear->text());
 }
 
 void frmREEntry::fillNewLine(Recordset& lines) {

@@ -27,7 +27,7 @@ public:
 protected:
     void Form_Load() override;
     void fillNewLine(Recordset& lines) override;
-    void loadPickGrid() override;
+    Recordset pickRows() override;
 };
 
 } // namespace orv

@@ -24,8 +24,11 @@ public:
     // The day the goods of a stock row were received; a null date for an
     // item's row that holds nothing.
     QDate receivedOn(const QString& docId);
-    // Writes the journal: the journal number, or kFailureText with nothing kept.
-    QString Send_Order(const Recordset& header, Recordset lines);
+    // Writes the journal (newHeader, newLines): the journal number, or
+    // kFailureText with nothing kept.
+    QString Send_Order(const Recordset& header, const Recordset& lines) {
+        return writeDocument(kFailureText, header, lines);
+    }
 };
 
 } // namespace orv

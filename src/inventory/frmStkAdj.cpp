@@ -1,7 +1,6 @@
 #include "frmStkAdj.h"
 
 #include "uicore/Controls.h"
-#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -27,7 +26,6 @@ frmStkAdj::frmStkAdj(QWidget* parent)
     cboCompany->setInsertPolicy(QComboBox::NoInsert);
     for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
         box->setReadOnly(true);
-    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     onChoice(cboCompany, [this] { cboCompany_Click(); });
     // The boxes show the set last chosen; once the clerk types over it they
     // would name another set's accounts, so they empty until a set is chosen.
@@ -85,24 +83,6 @@ void frmStkAdj::fillLists() {
     cboCompany->setCurrentIndex(-1);
 }
 
-std::vector<FieldDef> frmStkAdj::headerFields() const {
-    return {{QStringLiteral("EmployeeID"), DataType::BigInt},
-            {QStringLiteral("stock_in"), DataType::Integer},
-            {QStringLiteral("Date"), DataType::Date}};
-}
-
-std::vector<EntryWindow::LineColumn> frmStkAdj::lineColumns() const {
-    return {
-        {QStringLiteral("Doc_ID"), DataType::Text, 10, 800, true},
-        {QStringLiteral("Pdt_ID_VC"), DataType::Text, 20, 1000, true},
-        {QStringLiteral("Qty_NU"), DataType::Integer, 0, 800, false},
-        {QStringLiteral("Unit_Price_TI"), DataType::Currency, 0, 1000, false},
-        {QStringLiteral("Pdt_Name_VC"), DataType::Text, 30, 1000, true},
-        {QStringLiteral("Description"), DataType::Text, 30, 0, false},
-        {QStringLiteral("GL_ID"), DataType::Integer, 0, 0, false},
-    };
-}
-
 // --- the account set --------------------------------------------------------
 
 void frmStkAdj::cboCompany_Click() {
@@ -116,10 +96,6 @@ void frmStkAdj::cboCompany_Click() {
     cmdNew_Click();
 }
 
-void frmStkAdj::reloadPickAfterNew() {
-    showPickRows(m_data->Get_Customer_Order(cboCompany->currentText()));
-}
-
 // --- lines and total ---------------------------------------------------------
 
 void frmStkAdj::fillNewLine(Recordset& lines) {
@@ -131,15 +107,6 @@ void frmStkAdj::fillNewLine(Recordset& lines) {
     lines.setValue(QStringLiteral("Pdt_Name_VC"), Variant(cell.value(4)));
 }
 
-Currency frmStkAdj::computeLine(const RowView& line) {
-    // The counted quantity at the line's unit price, to the cent as the books
-    // value a line.
-    if (isBlankCell(line.value(QStringLiteral("Qty_NU"))))
-        return Currency();
-    return line::extended(line.currency(QStringLiteral("Unit_Price_TI")),
-                          line.integer(QStringLiteral("Qty_NU")));
-}
-
 // --- post ------------------------------------------------------------------------
 
 std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
@@ -149,25 +116,26 @@ std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {
     return 0;
 }
 
-QString frmStkAdj::countedBeforeReceipt() {
+Check frmStkAdj::countedBeforeReceipt() {
     for (const RowView line : m_lines.rows()) {
         const QString docId = line.text(QStringLiteral("Doc_ID"));
         if (line.value(QStringLiteral("Qty_NU")).toInt64() >= offeredQuantity(docId))
             continue;
         const QDate received = m_data->receivedOn(docId);
         if (received.isValid() && received > dtpOrder->date())
-            return qtext(kText["CountedBeforeReceived"])
-                .arg(line.index() + 1)
-                .arg(docId, received.toString(QStringLiteral("dd/MM/yyyy")));
+            return refusingLine(line.index(),
+                                qtext(kText["CountedBeforeReceived"])
+                                    .arg(line.index() + 1)
+                                    .arg(docId, received.toString(QStringLiteral("dd/MM/yyyy"))),
+                                dtpOrder);
     }
-    return {};
+    return refusingLine(-1, QString());
 }
 
 CheckList frmStkAdj::postChecks() {
     const auto cell = [](const RowView& line, const char* field) {
         return line.value(QString::fromLatin1(field));
     };
-    const QString early = countedBeforeReceipt();
     return {
         Check::empty(cboCompany, qtext(kText["SelectSet"])),
         // A typed number that is no set's leaves no stock account to post to.
@@ -176,40 +144,30 @@ CheckList frmStkAdj::postChecks() {
         Check::when(
             [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
             qtext(kText["SpecifyEmployee"]), cboEmployee),
-        Check::eachLine(
-            m_lines,
-            {
-                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
-                              qtext(kText["SpecifyAccount"])),
-                Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
-                              qtext(kText["SpecifyDescription"])),
-                // Stock never falls below nothing, and what comes in has a price.
-                Check::onLine(
-                    [=](const RowView& line) {
-                        return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
-                    },
-                    qtext(kText["NegativeCount"])),
-                Check::onLine(
-                    [=, this](const RowView& line) {
-                        const bool raised =
-                            cell(line, "Qty_NU").toInt64() > offeredQuantity(cell(line, "Doc_ID").toString());
-                        return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
-                                          cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
-                    },
-                    qtext(kText["NegativePrice"])),
-                Check::onLine(
-                    [=](const RowView& line) {
-                        return !isBlankCell(cell(line, "Unit_Price_TI")) &&
-                               !cell(line, "Unit_Price_TI")
-                                    .toCurrency()
-                                    .fitsTimes(cell(line, "Qty_NU").toInt64());
-                    },
-                    qtext(EntryWindow::kSharedText["AmountTooLarge"])),
-            }),
+        eachLine({
+            Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
+                          qtext(kText["SpecifyAccount"])),
+            Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
+                          qtext(kText["SpecifyDescription"])),
+            // Stock never falls below nothing, and what comes in has a price.
+            Check::onLine(
+                [=](const RowView& line) {
+                    return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
+                },
+                qtext(kText["NegativeCount"])),
+            Check::onLine(
+                [=, this](const RowView& line) {
+                    const bool raised =
+                        cell(line, "Qty_NU").toInt64() > offeredQuantity(cell(line, "Doc_ID").toString());
+                    return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
+                                      cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
+                },
+                qtext(kText["NegativePrice"])),
+        }),
         Check::when([this] { return m_lines.recordCount() == 0; },
                     qtext(EntryWindow::kSharedText["NoLines"])),
         // The books refuse stock leaving before it arrived; say which line first.
-        Check::when([early] { return !early.isEmpty(); }, early, dtpOrder),
+        countedBeforeReceipt(),
     };
 }
 

@@ -58,28 +58,33 @@ public:
     void cboCompany_Click() override;
 
 protected:
-    std::vector<FieldDef> headerFields() const override;
-    std::vector<LineColumn> lineColumns() const override;
+    LineLook lineLook() const override { return {{800, 1000, 800, 1000, 1000}, {0, 1, 4}}; }
+    PickFeed pickFeed() override {
+        return {[this] { return m_data->Get_Customer_Order(cboCompany->currentText()); },
+                AtNew,
+                {1100, 1100, 1100, 1100, 1300}};
+    }
     std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
-        return DuplicateTest{QStringLiteral("Doc_ID"), 0, qtext(EntryWindow::kSharedText["ItemExists"])};
+        return DuplicateTest{{{QStringLiteral("Doc_ID"), 0}}};
     }
     void fillNewLine(Recordset& lines) override;
-    Currency computeLine(const RowView& line) override;
+    // The counted quantity at the line's unit price, as the books value a line.
+    line::Amounts computeLine(const RowView& line) override {
+        return priced(line, QStringLiteral("Unit_Price_TI"), QStringLiteral("Qty_NU"));
+    }
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return qtext(kText["Posted"]); }
     void fillLists() override;
-    void reloadPickAfterNew() override;
-    std::vector<int> pickColumnWidths() const override { return {1100, 1100, 1100, 1100, 1300}; }
 
 private:
     void layOut();
     // What the line's stock row holds now, as the pick grid offered it.
     std::int64_t offeredQuantity(const QString& docId) const;
     // The first line counting a stock row down before that row's goods were
-    // received, in the clerk's words; empty when there is none.
-    QString countedBeforeReceipt();
+    // received, refused in the clerk's words.
+    Check countedBeforeReceipt();
 };
 
 } // namespace orv

@@ -19,8 +19,11 @@ public:
     Recordset Get_Products();
     // The supplier of one name, every column of its Creditors row.
     Recordset Get_Customer_Details(const QString& name);
-    // Writes the note: the posting number, or kFailureText with nothing kept.
-    QString Send_Order(const Recordset& header, Recordset lines);
+    // Writes the note (newHeader, newLines): the posting number, or
+    // kFailureText with nothing kept.
+    QString Send_Order(const Recordset& header, const Recordset& lines) {
+        return writeDocument(kFailureText, header, lines);
+    }
 };
 
 } // namespace orv

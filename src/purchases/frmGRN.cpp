@@ -3,7 +3,6 @@
 #include "uicore/Controls.h"
 #include "uicore/UiServices.h"
 #include "values/Clock.h"
-#include "values/Money.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <set>
 
 namespace orv {
 
@@ -22,7 +20,6 @@ frmGRN::frmGRN(QWidget* parent)
     useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
     // The header keeps ten characters of the order number: no more can be typed.
     limitLength(txtPO, 10, QStringLiteral("PO No."));
-    txtSubTotal->setText(qtext(kText["SubTotalAtDesign"]));
     hfgProducts->setToolTip(qtext(kText["PickHint"]));
     // A note has no date of its own: each line keeps the day it was dragged in.
     dtpOrder->hide();
@@ -60,36 +57,6 @@ void frmGRN::layOut() {
     resize(820, 640);
 }
 
-// --- load ----------------------------------------------------------------
-
-void frmGRN::loadPickGrid() {
-    showPickRows(m_data->Get_Products());
-}
-
-std::vector<FieldDef> frmGRN::headerFields() const {
-    return {{QStringLiteral("CustomerID"), DataType::Text, 8},
-            {QStringLiteral("EmployeeID"), DataType::BigInt},
-            {QStringLiteral("PO"), DataType::Text, 10},
-            {QStringLiteral("Cur_Type"), DataType::Text, 10},
-            {QStringLiteral("Cur_Rate"), DataType::Currency}};
-}
-
-std::vector<EntryWindow::LineColumn> frmGRN::lineColumns() const {
-    return {
-        {QStringLiteral("Date"), DataType::Date, 0, 1, false},
-        {QStringLiteral("Product_No"), DataType::Text, 20, 1000, true},
-        {QStringLiteral("Qty_Bal"), DataType::Integer, 0, 800, true},
-        {QStringLiteral("Qty_Order"), DataType::Integer, 0, 1000, false},
-        {QStringLiteral("Description"), DataType::Text, 30, 1000, false},
-        {QStringLiteral("Doc_Type"), DataType::Text, 5, 800, true},
-        {QStringLiteral("Unit_Price_TI"), DataType::Currency, 0, 800, false},
-        {QStringLiteral("Order_Type"), DataType::Text, 4, 1000, true},
-        {QStringLiteral("vat_code"), DataType::Integer, 0, 1000, true},
-        {QStringLiteral("vat_rate"), DataType::Currency, 0, 0, true},
-        {QStringLiteral("ExtendedPrice"), DataType::Currency, 0, 0, true},
-    };
-}
-
 // --- lines and total ---------------------------------------------------------
 
 void frmGRN::fillNewLine(Recordset& lines) {
@@ -106,16 +73,9 @@ void frmGRN::fillNewLine(Recordset& lines) {
     lines.setValue(QStringLiteral("vat_rate"), Variant(cell.value(3)));
 }
 
-Currency frmGRN::computeLine(const RowView& line) {
-    // Quantity times unit cost, to the cent, as the books value the line.
-    Currency amount;
-    if (!isBlankCell(line.value(QStringLiteral("Qty_Order"))))
-        amount = line::extended(line.currency(QStringLiteral("Unit_Price_TI")),
-                                line.integer(QStringLiteral("Qty_Order")));
-    line.set(QStringLiteral("ExtendedPrice"), Variant(amount));
+void frmGRN::checkLine(const RowView& line) {
     if (isBlankCell(line.value(QStringLiteral("Description"))))
         UiServices::current().message(qtext(kText["EnterDescription"]));
-    return amount;
 }
 
 // --- post ------------------------------------------------------------------------
@@ -144,38 +104,19 @@ CheckList frmGRN::postChecks() {
             .selectingText(),
         Check::when([this] { return m_lines.recordCount() == 0; },
                     qtext(EntryWindow::kSharedText["NoLines"])),
-        Check::eachLine(
-            m_lines,
-            {
-                Check::onLine(
-                    [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
-                    qtext(kText["NegativeQuantity"])),
-                Check::onLine(
-                    [=](const RowView& line) {
-                        return !positive(line.value(QStringLiteral("Unit_Price_TI")));
-                    },
-                    qtext(kText["NegativePricing"])),
-                Check::onLine(
-                    [](const RowView& line) {
-                        return isBlankCell(line.value(QStringLiteral("Description")));
-                    },
-                    qtext(kText["EnterDescription"])),
-                Check::onLine(
-                    [](const RowView& line) {
-                        return !line.currency(QStringLiteral("Unit_Price_TI"))
-                                    .fitsTimes(line.integer(QStringLiteral("Qty_Order")));
-                    },
-                    qtext(EntryWindow::kSharedText["AmountTooLarge"])),
-            }),
+        eachLine({
+            Check::onLine(
+                [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
+                qtext(kText["NegativeQuantity"])),
+            Check::onLine(
+                [=](const RowView& line) { return !positive(line.value(QStringLiteral("Unit_Price_TI"))); },
+                qtext(kText["NegativePricing"])),
+            Check::onLine(
+                [](const RowView& line) { return isBlankCell(line.value(QStringLiteral("Description"))); },
+                qtext(kText["EnterDescription"])),
+        }),
         // The books keep each note within one year.
-        Check::when(
-            [this] {
-                std::set<int> years;
-                for (const RowView line : m_lines.rows())
-                    years.insert(line.date(QStringLiteral("Date")).year());
-                return years.size() > 1;
-            },
-            qtext(kText["OneYear"])),
+        linesInOneYear(QStringLiteral("Date"), qtext(kText["OneYear"])),
     };
     // The supplier comes between the employee and the order number.
     const CheckList supplier = party->checks(qtext(kText["CompanyInvalid"]));
@@ -190,12 +131,11 @@ void frmGRN::fillHeader(Recordset& header) {
     assignText(header, QStringLiteral("Cur_Rate"), party->txtCurRate->text());
 }
 
-void frmGRN::reloadPickAfterPost() {
-    loadPickGrid();
+void frmGRN::afterPost(bool posted) {
     // A note the books refused keeps its supplier, order number and rate, so
     // the clerk can mend the lines and post again: picking the supplier anew
     // would discard them, and a local supplier's rate box is locked.
-    if (cmdSend->isEnabled())
+    if (!posted)
         return;
     txtPO->clear();
     party->clear();

@@ -57,20 +57,28 @@ public:
     QLineEdit* txtPO;
 
 protected:
-    std::vector<FieldDef> headerFields() const override;
-    std::vector<LineColumn> lineColumns() const override;
+    LineLook lineLook() const override {
+        return {{1, 1000, 800, 1000, 1000, 800, 800, 1000, 1000}, {1, 2, 5, 7, 8, 9, 10}};
+    }
+    PickFeed pickFeed() override {
+        return {[this] { return m_data->Get_Products(); }, AtLoad | AfterPost, {1200, 800, 2000, 800, 800}};
+    }
     std::vector<int> copiedColumns() const override { return {1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
-        return DuplicateTest{QStringLiteral("Product_No"), 0, qtext(EntryWindow::kSharedText["ItemExists"])};
+        return DuplicateTest{{{QStringLiteral("Product_No"), 0}}};
     }
     void fillNewLine(Recordset& lines) override;
-    Currency computeLine(const RowView& line) override;
+    line::Amounts computeLine(const RowView& line) override {
+        return priced(line, QStringLiteral("Unit_Price_TI"), QStringLiteral("Qty_Order"));
+    }
+    void checkLine(const RowView& line) override;
+    std::vector<TotalBox> totals() const override {
+        return {{txtSubTotal, &line::Amounts::gross, QStringLiteral("ExtendedPrice")}};
+    }
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return qtext(kText["Posted"]); }
-    void loadPickGrid() override;
-    void reloadPickAfterPost() override;
-    std::vector<int> pickColumnWidths() const override { return {1200, 800, 2000, 800, 800}; }
+    void afterPost(bool posted) override;
 
 private:
     void layOut();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace orv {
 
@@ -54,6 +55,10 @@ EntryWindow::EntryWindow(QWidget* parent)
 // --- load --------------------------------------------------------------
 
 void EntryWindow::Form_Load() {
+    // Until the lines are first added up, a total box shows its design text.
+    for (const TotalBox& total : totals())
+        if (total.box->text().isEmpty())
+            total.box->setText(kTotalAtDesign);
     // Each step on its own: a list that cannot be read leaves the rest of
     // the window usable.
     guarded([&] { createDataClass(); });
@@ -63,12 +68,17 @@ void EntryWindow::Form_Load() {
         fillLists();
     });
     guarded([&] { fillEmployees(); });
-    guarded([&] { loadPickGrid(); });
+    guarded([&] {
+        const PickFeed feed = pickFeed();
+        if (feed.reload & AtLoad)
+            reloadPick();
+        else
+            hfgProducts->setColumnWidthsTwips(feed.widths);
+    });
     guarded([&] {
         Create_New_Order();
         Create_New_Order_Detail();
         bindLines();
-        Total_All();
     });
     dtpOrder->setDate(orv::today());
     setPeriodFromPicker();
@@ -88,36 +98,27 @@ void EntryWindow::fillEmployees() {
     cboEmployee->setCurrentIndex(-1);
 }
 
-void EntryWindow::showPickRows(const Recordset& rows) {
-    hfgProducts->setRecordset(rows);
-    hfgProducts->setColumnWidthsTwips(pickColumnWidths());
+void EntryWindow::reloadPick() {
+    const PickFeed feed = pickFeed();
+    if (!feed.read)
+        return;
+    hfgProducts->setRecordset(feed.read());
+    hfgProducts->setColumnWidthsTwips(feed.widths);
 }
 
 void EntryWindow::Create_New_Order() {
-    m_header = buildRecord(headerFields(), true);
+    m_header = newHeader();
 }
 
 void EntryWindow::Create_New_Order_Detail() {
-    std::vector<FieldDef> fields;
-    for (const LineColumn& c : lineColumns()) {
-        fields.push_back({c.name, c.type, c.size});
-    }
-    m_lines = buildRecord(fields, false);
+    m_lines = newLines();
 }
 
 void EntryWindow::bindLines() {
     dgrOrderDetails->bind(m_lines);
-    std::vector<int> widths;
-    std::set<int> locked;
-    const std::vector<LineColumn> columns = lineColumns();
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        widths.push_back(columns[static_cast<size_t>(c)].widthTwips);
-        if (columns[static_cast<size_t>(c)].locked) {
-            locked.insert(c);
-        }
-    }
-    dgrOrderDetails->setColumnWidthsTwips(widths);
-    dgrOrderDetails->setLockedColumns(locked);
+    const LineLook look = lineLook();
+    dgrOrderDetails->setColumnWidthsTwips(look.widths);
+    dgrOrderDetails->setLockedColumns(look.locked);
 }
 
 // --- the party -----------------------------------------------------------
@@ -187,14 +188,14 @@ void EntryWindow::dgrOrderDetails_DragOver(LineGrid::DragState state) {
 
 bool EntryWindow::isDuplicate() const {
     const std::optional<DuplicateTest> test = duplicateTest();
-    if (!test || test->copiedCell < 0 || test->copiedCell >= m_copied.size()) {
+    if (!test || test->fields.empty())
         return false;
-    }
-    const int field = m_lines.fieldIndex(test->lineField);
-    for (int row = 0; row < m_lines.recordCount(); ++row) {
-        if (m_lines.valueAt(row, field).toString() == m_copied.at(test->copiedCell)) {
+    for (const RowView line : m_lines.rows()) {
+        bool same = true;
+        for (const auto& [field, cell] : test->fields)
+            same = same && line.text(field) == m_copied.value(cell);
+        if (same)
             return true;
-        }
     }
     return false;
 }
@@ -219,27 +220,125 @@ void EntryWindow::dgrOrderDetails_DragDrop() {
 
 // --- total -----------------------------------------------------------------
 
-void EntryWindow::Total_All() {
-    m_totalKnown = true;
-    if (m_lines.recordCount() == 0) {
-        txtSubTotal->setText(qtext(kSharedText["NoTotal"]));
-        return;
-    }
-    // A line or a sum beyond what the books can hold leaves no total rather
-    // than the one before this change.
-    m_totalKnown = false;
-    txtSubTotal->clear();
-    Currency total;
+line::Amounts EntryWindow::priced(const RowView& line, const QString& price, const QString& quantity,
+                                  const QString& rate) {
+    if (isBlankCell(line.value(quantity)))
+        return {};
+    return line::amounts(line.currency(price), line.integer(quantity),
+                         rate.isEmpty() ? Currency() : line.currency(rate));
+}
+
+line::Amounts EntryWindow::addUp(bool showing) {
+    const std::vector<TotalBox> boxes = totals();
+    line::Amounts sum;
     for (const RowView line : m_lines.rows()) {
-        const Currency amount = computeLine(line);
+        const line::Amounts figures = computeLine(line);
+        if (showing) {
+            checkLine(line);
+            for (const TotalBox& total : boxes)
+                if (!total.lineField.isEmpty())
+                    line.set(total.lineField, Variant(figures.*total.figure));
+        }
         try {
-            total += amount;
+            sum.nett += figures.nett;
+            sum.vat += figures.vat;
+            sum.gross += figures.gross;
         } catch (const DataError&) {
             throw DataError(qtext(kSharedText["TotalTooLarge"]));
         }
     }
-    m_totalKnown = true;
-    txtSubTotal->setText(formatNumber(Variant(total), kTotalPicture));
+    return sum;
+}
+
+std::optional<line::Amounts> EntryWindow::documentAmounts() {
+    try {
+        return addUp(false);
+    } catch (const DataError&) {
+        return std::nullopt;
+    }
+}
+
+void EntryWindow::showTotals(const std::optional<line::Amounts>& sum, const QString& empty) {
+    for (const TotalBox& total : totals())
+        total.box->setText(sum ? formatNumber(Variant((*sum).*total.figure), kTotalPicture) : empty);
+}
+
+void EntryWindow::Total_All() {
+    if (m_lines.recordCount() == 0) {
+        showTotals(std::nullopt, qtext(kSharedText["NoTotal"]));
+        return;
+    }
+    // A line or a sum beyond what the books can hold leaves no totals rather
+    // than those before this change.
+    showTotals(std::nullopt, QString());
+    showTotals(addUp(true), QString());
+}
+
+CheckList EntryWindow::figureChecks() {
+    return {
+        eachLine({Check::onLine(
+            [this](const RowView& line) {
+                try {
+                    computeLine(line);
+                    return false;
+                } catch (const DataError&) {
+                    return true;
+                }
+            },
+            qtext(kSharedText["AmountTooLarge"]))}),
+        Check::when([this] { return !documentAmounts(); }, qtext(kSharedText["TotalTooLarge"])),
+    };
+}
+
+// --- lines ---------------------------------------------------------------------
+
+Check EntryWindow::eachLine(std::vector<Check> perLine) {
+    return Check::eachLine(m_lines, std::move(perLine), [this](int row) { selectLine(row); });
+}
+
+void EntryWindow::selectLine(int row) {
+    if (row < 0 || row >= m_lines.recordCount())
+        return;
+    m_lines.moveTo(row);
+    dgrOrderDetails->selectLine(row);
+}
+
+Check EntryWindow::linesInOneYear(const QString& dateField, const QString& message) {
+    // Each year with its lines, in the order of their first line.
+    std::vector<std::pair<int, QStringList>> years;
+    for (const RowView line : m_lines.rows()) {
+        const int year = line.date(dateField).year();
+        auto it = std::find_if(years.begin(), years.end(), [year](const auto& y) { return y.first == year; });
+        if (it == years.end())
+            it = years.insert(years.end(), {year, {}});
+        it->second << QString::number(line.index() + 1);
+    }
+    QStringList which;
+    for (const auto& [year, lines] : years) {
+        const QString numbers = lines.size() == 1
+                                    ? lines.first()
+                                    : lines.mid(0, lines.size() - 1).join(QStringLiteral(", ")) +
+                                          QStringLiteral(" and ") + lines.last();
+        which << QStringLiteral("%1 %2 %3 in %4")
+                     .arg(lines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"), numbers,
+                          lines.size() == 1 ? QStringLiteral("falls") : QStringLiteral("fall"))
+                     .arg(year);
+    }
+    QString named = which.join(QStringLiteral("; ")) + QLatin1Char('.');
+    named[0] = named[0].toUpper();
+    return refusingLine(years.size() > 1 ? years[1].second.first().toInt() - 1 : -1,
+                        message + QLatin1Char('\n') + named);
+}
+
+Check EntryWindow::refusingLine(int row, const QString& message, QWidget* focus) {
+    return Check::when(
+        [this, row] {
+            if (row < 0)
+                return false;
+            selectLine(row);
+            return true;
+        },
+        message, focus);
 }
 
 // --- New and Post -----------------------------------------------------------
@@ -254,14 +353,14 @@ void EntryWindow::cmdNew_Click() {
     setEditing(true);
     txtOrderID->clear();
     Create_New_Order_Detail();
-    reloadPickAfterNew();
+    if (pickFeed().reload & AtNew)
+        reloadPick();
     bindLines();
     Total_All();
 }
 
 void EntryWindow::cmdSend_Click() {
-    if (!runChecks(postChecks()) ||
-        !runChecks({Check::when([this] { return !m_totalKnown; }, qtext(kSharedText["TotalTooLarge"]))})) {
+    if (!runChecks(postChecks()) || !runChecks(figureChecks())) {
         return;
     }
     UiServices& ui = UiServices::current();
@@ -283,14 +382,20 @@ void EntryWindow::cmdSend_Click() {
     if (!sent) {
         return;
     }
-    if (isNumericText(result)) {
+    const bool posted = isNumericText(result);
+    if (posted) {
         txtOrderID->setText(result);
         ui.message(postedMessage() + result);
         setEditing(false);
     } else {
         ui.message(result);
+        // The line the books named is the one to mend.
+        if (answer.refusal && answer.refusal->line > 0)
+            selectLine(answer.refusal->line - 1);
     }
-    reloadPickAfterPost();
+    if (pickFeed().reload & AfterPost)
+        guarded([&] { reloadPick(); });
+    afterPost(posted);
 }
 
 } // namespace orv

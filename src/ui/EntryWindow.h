@@ -8,10 +8,13 @@
 #include "uicore/Check.h"
 #include "uicore/TextTable.h"
 #include "values/Currency.h"
+#include "values/Money.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 class QComboBox;
@@ -25,10 +28,10 @@ namespace orv {
 // The frame of every entry window: the clerk drags rows from the pick grid
 // into the line grid, edits the lines and posts the document, which the
 // window's data class writes and numbers. The frame holds the header and line
-// record sets, the shared controls and the common steps of load, drop, total,
-// New and Post; a window gives what is its own by overriding the hooks below
-// and lays out the controls. Windows never touch SQL: the hooks reach the
-// window's data class.
+// record sets (as the data class declares them), the shared controls and the
+// common steps of load, drop, total, New and Post; a window gives what is its
+// own by overriding the hooks below and lays out the controls. Windows never
+// touch SQL: the hooks reach the window's data class.
 class EntryWindow : public Window {
     Q_OBJECT
 public:
@@ -45,6 +48,9 @@ public:
          "The lines are too large to be added up: enter smaller quantities or prices, or post fewer lines"},
     });
     static inline const QString kTotalPicture = QStringLiteral("$ ##0.00");
+    // What a total box without a design text of its own shows until the
+    // lines are first added up.
+    static inline const QString kTotalAtDesign = QStringLiteral("$0.00");
 
     explicit EntryWindow(QWidget* parent = nullptr);
 
@@ -65,6 +71,9 @@ public:
     PartyHeader* party = nullptr;
 
     const Recordset& header() const { return m_header; }
+    // The document's figures as posting would take them: every line computed
+    // afresh and summed; none when a line or a sum is beyond the money range.
+    std::optional<line::Amounts> documentAmounts();
     const Recordset& lines() const { return m_lines; }
     // The cells of the pick-grid row last pressed, one per copied column.
     const QStringList& copiedCells() const { return m_copied; }
@@ -76,6 +85,8 @@ public:
     void hfgProducts_MouseDown(int row);
     // Copies a pick row's cells for the drop that follows.
     void copyPickRow(int row);
+    // Reads the pick grid's feed again and shows it.
+    void reloadPick();
     void dgrOrderDetails_DragOver(LineGrid::DragState state);
     void dgrOrderDetails_DragDrop();
     void cmdNew_Click();
@@ -84,19 +95,32 @@ public:
     virtual void cboCompany_Click();
 
 protected:
-    // A line field: its type and size, and its column in the line grid.
-    struct LineColumn {
-        QString name;
-        DataType type = DataType::Text;
-        int size = 0;
-        int widthTwips = 0;
-        bool locked = false;
+    // The line grid's look: column widths in twips (0 keeps the grid's
+    // default) and the columns the clerk may not edit, by position.
+    struct LineLook {
+        std::vector<int> widths;
+        std::set<int> locked;
     };
-    // A drop is refused when a line's field equals one of the copied cells.
+    // A drop is refused when a line's fields all equal their copied cells
+    // (one to four of them, each compared as text, exactly).
     struct DuplicateTest {
-        QString lineField;
-        int copiedCell = 0; // index into copiedCells()
-        QString message;
+        std::vector<std::pair<QString, int>> fields; // line field, index into copiedCells()
+        QString message = qtext(kSharedText["ItemExists"]);
+    };
+    // A total box: the figure of every line it sums, and the line field that
+    // keeps the line's own figure (none: the line keeps it nowhere).
+    struct TotalBox {
+        QLineEdit* box;
+        Currency line::Amounts::*figure = &line::Amounts::gross;
+        QString lineField = {};
+    };
+    // The pick grid's feed: the data class's read that fills it, when the
+    // frame reads it again, and its column widths in twips.
+    enum PickReload : unsigned { AtLoad = 1, AtNew = 2, AfterPost = 4 };
+    struct PickFeed {
+        std::function<Recordset()> read;
+        unsigned reload = 0; // PickReload flags
+        std::vector<int> widths = {};
     };
 
     // --- the data class -------------------------------------------------
@@ -105,44 +129,61 @@ protected:
     virtual Recordset readTable(const QString& table) = 0;
     // The key of a name in a table (Get_ID).
     virtual QString lookupId(const QString& table, const QString& value) = 0;
+    // The document's records as the data class declares them: the header
+    // with its one row, the lines empty.
+    virtual Recordset newHeader() = 0;
+    virtual Recordset newLines() = 0;
     // Writes the document (Send_Order with header and lines): the posting
     // number, or the data class's failure text.
     virtual QString sendOrder() = 0;
 
     // --- the window's own ------------------------------------------------
-    virtual std::vector<FieldDef> headerFields() const = 0;
-    virtual std::vector<LineColumn> lineColumns() const = 0;
+    virtual LineLook lineLook() const = 0;
+    virtual PickFeed pickFeed() { return {}; }
     // The pick-grid columns a mouse press copies, in order.
     virtual std::vector<int> copiedColumns() const = 0;
     virtual std::optional<DuplicateTest> duplicateTest() const { return std::nullopt; }
     // Sets the fields of the line just added (the current line).
     virtual void fillNewLine(Recordset& lines) = 0;
-    // Computes the current line, runs its warnings and returns the amount
-    // that the total sums.
-    virtual Currency computeLine(const RowView& line) = 0;
+    // A line's figures (nothing else: the frame also computes them to check
+    // a post); throws DataError when one is beyond the money range.
+    virtual line::Amounts computeLine(const RowView& line) = 0;
+    // The warnings of one line while the lines are added up.
+    virtual void checkLine(const RowView& line) { (void)line; }
+    // The total boxes, each with the figure it sums.
+    virtual std::vector<TotalBox> totals() const { return {{txtSubTotal}}; }
     // The post checks, in order.
     virtual CheckList postChecks() = 0;
     // Fills the header beyond EmployeeID, which the frame fills.
     virtual void fillHeader(Recordset& header) { (void)header; }
     // The text that precedes the posting number.
     virtual QString postedMessage() const = 0;
+    // After a document went to the books, posted or refused.
+    virtual void afterPost(bool posted) { (void)posted; }
     // Shown at load when there is no employee.
     virtual QString noEmployeeMessage() const { return qtext(kSharedText["NoEmployee"]); }
     // The party or key lists, filled at load before the employees.
     virtual void fillLists() {}
-    // Fills the pick grid where the window does so at load / New / after posting.
-    virtual void loadPickGrid() {}
-    virtual void reloadPickAfterNew() {}
-    virtual void reloadPickAfterPost() {}
-    // Pick-grid column widths in twips.
-    virtual std::vector<int> pickColumnWidths() const { return {}; }
 
     // The load procedure's common steps, in the frame's order.
     void Form_Load() override;
-    // Shows a result in the pick grid with the window's column widths.
-    void showPickRows(const Recordset& rows);
     // Binds the line grid to the line record set again, with widths and locks.
     void bindLines();
+    // A line's figures from its price, quantity and (VAT) rate fields, as
+    // the books post the line; a blank cell counts as nothing.
+    static line::Amounts priced(const RowView& line, const QString& price, const QString& quantity,
+                                const QString& rate = {});
+    // Runs the line checks over every line from the first; the first line
+    // that fails is made the grid's current row.
+    Check eachLine(std::vector<Check> perLine);
+    // Makes a line the current one, in the record set and in the grid.
+    void selectLine(int row);
+    // Fails when a line was found (row >= 0): shows the message and makes
+    // that line the current one.
+    Check refusingLine(int row, const QString& message, QWidget* focus = nullptr);
+    // Fails when the lines' dates fall in more than one year; the message
+    // then says which lines fall in which year.
+    Check linesInOneYear(const QString& dateField, const QString& message);
     // Creates txtMonth and txtYear, which show the period of dtpOrder.
     void usePeriodBoxes();
     // The document can be changed and posted (after load and New) or not
@@ -156,13 +197,18 @@ protected:
     Recordset m_header;
     Recordset m_lines;
     QStringList m_copied;
-    // False while the lines cannot be added up; such a document is not posted.
-    bool m_totalKnown = true;
 
 private:
     void fillEmployees();
     void setPeriodFromPicker();
     bool isDuplicate() const;
+    // The sum of every line's figures; with `showing`, each line's warnings
+    // run and each figure a total box names is kept in its line field.
+    line::Amounts addUp(bool showing);
+    void showTotals(const std::optional<line::Amounts>& sum, const QString& empty);
+    // The frame's own post checks: every line's figures can be kept, and
+    // summed.
+    CheckList figureChecks();
 };
 
 // An entry window whose data class serves the frame directly: the class's
@@ -175,6 +221,8 @@ public:
 protected:
     void createDataClass() override { m_data = std::make_unique<Data>(); }
     Recordset readTable(const QString& table) override { return m_data->Get_Table_Recordset(table); }
+    Recordset newHeader() override { return m_data->newHeader(); }
+    Recordset newLines() override { return m_data->newLines(); }
     QString lookupId(const QString& table, const QString& value) override {
         return m_data->Get_ID(table, Variant(value));
     }

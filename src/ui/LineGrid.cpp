@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QMimeData>
+#include <algorithm>
 
 namespace orv {
 
@@ -46,6 +47,11 @@ void LineGrid::setColumnWidthsTwips(const std::vector<int>& widths) {
         if (widths[static_cast<size_t>(c)] > 0)
             setColumnWidth(c, twipsToPixels(widths[static_cast<size_t>(c)], this));
     }
+}
+
+void LineGrid::selectLine(int row) {
+    const int column = std::max(currentIndex().column(), 0);
+    setCurrentIndex(m_model->index(row, column));
 }
 
 bool LineGrid::acceptsDrag(const QDropEvent* event) const {

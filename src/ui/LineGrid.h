@@ -30,6 +30,9 @@ public:
     void setLockedColumns(std::set<int> columns) { m_model->setLockedColumns(std::move(columns)); }
     // The text a cell shows.
     QString cellText(int row, int column) const { return m_model->cellText(row, column); }
+    // Makes a line the grid's current row (in the column that is current),
+    // without taking the focus.
+    void selectLine(int row);
     // Whether a cell editor is open.
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 

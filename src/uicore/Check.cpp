@@ -111,13 +111,17 @@ Check Check::warningOnLine(LineCondition fails, const QString& message) {
     return check;
 }
 
-Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine) {
+Check Check::eachLine(const Recordset& lines, std::vector<Check> perLine,
+                      std::function<void(int row)> refused) {
     Check check;
-    check.m_custom = [lines = Recordset(lines), perLine = std::move(perLine)]() mutable {
+    check.m_custom = [lines = Recordset(lines), perLine = std::move(perLine),
+                      refused = std::move(refused)]() mutable {
         for (const RowView line : lines.rows()) {
             for (const Check& c : perLine) {
                 if (!c.runOn(line)) {
                     lines.moveTo(line.index());
+                    if (refused)
+                        refused(line.index());
                     return false;
                 }
             }

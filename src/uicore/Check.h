@@ -46,8 +46,10 @@ public:
     // Runs the line checks for every line of a record set from the first.
     // The walk reads the rows without the record set's cursor; the first
     // failing line check ends the run and makes its line the current one,
-    // for the clerk to be shown. A run that passes leaves the cursor alone.
-    static Check eachLine(const Recordset& lines, std::vector<Check> perLine);
+    // for the clerk to be shown (`refused` is told which). A run that passes
+    // leaves the cursor alone.
+    static Check eachLine(const Recordset& lines, std::vector<Check> perLine,
+                          std::function<void(int row)> refused = {});
 
     // On failure the field turns light blue (and stays so).
     Check& tinted();

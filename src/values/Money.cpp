@@ -62,6 +62,17 @@ Currency extended(Currency price, std::int64_t quantity) {
     return Currency::fromRaw(static_cast<std::int64_t>(rounded));
 }
 
+Amounts amounts(Currency price, std::int64_t quantity, Currency rate) {
+    const Currency nett = extended(price, quantity);
+    // A rate of four decimals is a rate of eight with four zeros more.
+    const Wide vat = money::timesRate(nett.raw(), static_cast<Wide>(rate.raw()) * 10000);
+    const Wide gross = vat + nett.raw();
+    if (!money::fits(vat) || !money::fits(gross))
+        throw DataError(QStringLiteral("Amount out of range"));
+    return {nett, Currency::fromRaw(static_cast<std::int64_t>(vat)),
+            Currency::fromRaw(static_cast<std::int64_t>(gross))};
+}
+
 Currency vat(Currency amount, double percent) {
     return checked(money::percentOf(amount.raw(), rateOf(percent, "VAT rate")));
 }

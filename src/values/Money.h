@@ -61,12 +61,25 @@ constexpr Wide perUnit(Wide value, Wide quantity) {
 // for a rate that is not a number or a result beyond the money range.
 namespace line {
 
+// A priced line's three figures, as the books post the line.
+struct Amounts {
+    Currency nett;  // without VAT
+    Currency vat;   // the VAT on nett
+    Currency gross; // nett + vat
+};
+
 // Quantity x unit price.
 Currency amount(double quantity, Currency price);
 // A stock line's value: a whole quantity at a unit price, to whole cents, as
 // the database values the line (money_round of quantity x price). Throws
 // "Amount out of range" when the product is beyond the money range.
 Currency extended(Currency price, std::int64_t quantity);
+// A line of a whole quantity at a unit price and a VAT rate given as a
+// fraction (0.175 for 17.5 %), as the books post it: nett = quantity x price
+// to whole cents (extended), VAT = nett x rate to whole cents (money_pct of
+// the rate as a percentage), gross = nett + VAT. Throws "Amount out of range"
+// when a figure is beyond the money range.
+Amounts amounts(Currency price, std::int64_t quantity, Currency rate = Currency());
 // The VAT on an amount at a percentage (17.5 for 17.5 %).
 Currency vat(Currency amount, double percent);
 // A foreign amount in the local currency at an exchange rate.

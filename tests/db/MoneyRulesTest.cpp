@@ -103,3 +103,35 @@ TEST_F(MoneyRules, AStockLineIsValuedOnTheScreenAsTheBooksValueIt) {
         EXPECT_EQ(e.message(), QStringLiteral("Amount out of range"));
     }
 }
+
+TEST_F(MoneyRules, APricedLineIsFiguredOnTheScreenAsTheBooksPostIt) {
+    // The books post N = money_round(quantity x price), V = money_pct(N, rate as a percentage).
+    struct PricedCase {
+        const char* price;
+        std::int64_t quantity;
+        const char* rate;
+    };
+    const PricedCase cases[] = {{"10", 3, "0.05"},       {"10", 1, "0.175"},       {"0.005", 3, "0.07"},
+                                {"19.995", 13, "0.175"}, {"-19.995", 13, "0.175"}, {"333.3333", 3, "0.0125"},
+                                {"2.675", -1, "0.07"},   {"7.77", 0, "0.05"},      {"1.1", 1, "0"}};
+    for (const PricedCase& c : cases) {
+        const Currency price = Currency::parse(QString::fromLatin1(c.price));
+        const Currency rate = Currency::parse(QString::fromLatin1(c.rate));
+        SCOPED_TRACE(testing::Message() << c.quantity << " x " << c.price << " at " << c.rate);
+        Recordset rs = db::CompanyDatabase::execute(
+            QStringLiteral("SELECT n, money_pct(n, ?) FROM (SELECT money_round(? * ?) AS n)"),
+            {Variant(rate.toDouble() * 100), Variant(c.quantity), Variant(price.raw())});
+        rs.moveFirst();
+        const line::Amounts figures = line::amounts(price, c.quantity, rate);
+        EXPECT_EQ(figures.nett.raw(), rs.value(0).toInt64());
+        EXPECT_EQ(figures.vat.raw(), rs.value(1).toInt64());
+        EXPECT_EQ(figures.gross, figures.nett + figures.vat);
+    }
+    const line::Amounts tenAtFive =
+        line::amounts(Currency::fromUnits(10), 3, Currency::parse(QStringLiteral("0.05")));
+    EXPECT_EQ(tenAtFive.gross, Currency::parse(QStringLiteral("31.5")));
+    EXPECT_EQ(tenAtFive.vat, Currency::parse(QStringLiteral("1.5")));
+    EXPECT_EQ(tenAtFive.nett, Currency::fromUnits(30));
+    // A nett that fits whose VAT would not is refused as a whole.
+    EXPECT_THROW(line::amounts(Currency::fromUnits(500000000000), 1000, Currency::fromUnits(1)), DataError);
+}

@@ -118,10 +118,12 @@ TEST_F(StockAdjustmentTest, ALineTheBooksCannotTakeIsRefusedWithItsReason) {
     // The count is dated 10 June: goods received in October cannot leave then, FIFO or AVEG.
     ASSERT_EQ(receive({{"A100", 5, "2", QDate(2010, 10, 20)}, {"P300", 1, "4", QDate(2010, 10, 20)}}),
               QStringLiteral("2"));
-    expectRefused(adjust({{"2/1", "A100", "4", "2"}}), "Stock: issue dated before its goods arrived");
+    expectRefused(adjust({{"1/1", "A100", "4", "2.5"}, {"2/1", "A100", "4", "2"}}),
+                  "Stock: issue dated before its goods arrived");
     EXPECT_EQ(DataClass::lastRefusal()->sentence,
-              QStringLiteral("Item A100 arrived on 20/10/2010, after this date: stock cannot "
+              QStringLiteral("Line 2: item A100 arrived on 20/10/2010, after this date: stock cannot "
                              "leave before it is received."));
+    EXPECT_EQ(DataClass::lastRefusal()->line, 2) << "the window shows the clerk that line";
     expectRefused(adjust({{"2/2", "P300", "0", "4"}}, kAvegStock),
                   "Stock: issue dated before its goods arrived");
     EXPECT_EQ(onHand(QStringLiteral("A100")), QStringLiteral("9/20.00"));

@@ -124,6 +124,18 @@ TEST_F(frmStkAdjTest, APostedJournalIsNumberedDatedAndLocked) {
     EXPECT_EQ(window->hfgProducts->cellText(0, 2), QStringLiteral("9")) << "New reads the stock rows again";
 }
 
+TEST_F(frmStkAdjTest, TheLineTheBooksRefuseBecomesTheGridsCurrentRow) {
+    choose(window->cboCompany, QStringLiteral("1"));
+    window->cboEmployee->setCurrentIndex(0);
+    counted(QStringLiteral("1/1"), QStringLiteral("10"));
+    counted(QStringLiteral("1/2"), QStringLiteral("2"));
+    edit(1, "GL_ID", QStringLiteral("9999"));
+    window->dgrOrderDetails->setCurrentIndex(window->dgrOrderDetails->model()->index(0, 0));
+    EXPECT_EQ(post(), clsStk_Adj::kFailureText +
+                          QStringLiteral("\nLine 2: account 9999 is not an active account of the chart."));
+    EXPECT_EQ(window->dgrOrderDetails->currentIndex().row(), 1);
+}
+
 TEST_F(frmStkAdjTest, ARefusedJournalKeepsItsLines) {
     choose(window->cboCompany, QStringLiteral("1"));
     window->cboEmployee->setCurrentIndex(0);

@@ -59,6 +59,7 @@ TEST_F(GoodsReceivedTest, ALineOfNothingOrBelowNothingIsRefused) {
     expectRefused(receive({{"A100", 2, "-1"}}), "Temp_Stock_T: unit cost missing or negative");
     expectRefused(receive({{"A100", 1, "1"}, {"B200", 1, "1", QDate(2011, 1, 3)}}),
                   "Temp_Stock_T: document spans two years");
+    EXPECT_EQ(DataClass::lastRefusal()->line, 2) << "the refusal names the line";
     expectRefused(receive({{"NOPE", 1, "1"}}), "Temp_Stock_T: unknown item");
     // Worth more than a posting line may hold: refused by the stock leg.
     expectRefused(receive({{"A100", 2, "600000000000"}}),

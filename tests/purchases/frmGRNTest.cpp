@@ -186,7 +186,12 @@ TEST_F(frmGRNTest, LinesDatedInTwoYearsAreRefusedBeforeAnythingIsWritten) {
     drop(QStringLiteral("B200"));
     Recordset lines = window->lines();
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Date")), Variant(pinnedToday().addYears(-1)));
-    EXPECT_EQ(post(), qtext(frmGRN::kText["OneYear"]));
+    // The dates are hidden in the grid: the message names the lines.
+    EXPECT_EQ(post(),
+              qtext(frmGRN::kText["OneYear"]) + QStringLiteral("\nLine 1 falls in %1; line 2 falls in %2.")
+                                                    .arg(pinnedToday().year() - 1)
+                                                    .arg(pinnedToday().year()));
+    EXPECT_EQ(window->dgrOrderDetails->currentIndex().row(), 1);
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
     EXPECT_EQ(window->lines().recordCount(), 2) << "nothing typed is lost";
 }
@@ -213,7 +218,7 @@ TEST_F(frmGRNTest, ANoteTheBooksRefuseKeepsItsSupplierAndCanBePostedAgain) {
     Recordset lines = window->lines();
     lines.setValueAt(0, lines.fieldIndex(QStringLiteral("Product_No")), Variant(QStringLiteral("Z999")));
     EXPECT_EQ(post(),
-              clsGRN::kFailureText + QStringLiteral("\nA line names an item that is not in the books."));
+              clsGRN::kFailureText + QStringLiteral("\nLine 1 names an item that is not in the books."));
     EXPECT_FALSE(test::isPosted(*window));
     EXPECT_EQ(window->party->cboCompany->currentText(), QStringLiteral("Harbour Supplies"));
     EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-77"));

@@ -1,8 +1,28 @@
 #include "FakeEntryData.h"
 
+#include "ui/RecordFields.h"
 #include "values/DataError.h"
 
 namespace orv::test {
+
+Recordset FakeEntryData::newHeader() {
+    return buildRecord(
+        {{QStringLiteral("EmployeeID"), DataType::BigInt}, {QStringLiteral("OrderDate"), DataType::Date}},
+        true);
+}
+
+Recordset FakeEntryData::newLines() {
+    return buildRecord({{QStringLiteral("ProductID"), DataType::Integer},
+                        {QStringLiteral("ProductName"), DataType::Text, 20},
+                        {QStringLiteral("Quantity"), DataType::Integer},
+                        {QStringLiteral("UnitPrice"), DataType::Currency},
+                        {QStringLiteral("Amount"), DataType::Currency},
+                        {QStringLiteral("Descrip"), DataType::Text, 10},
+                        {QStringLiteral("Date"), DataType::Date},
+                        {QStringLiteral("Period"), DataType::SmallInt},
+                        {QStringLiteral("Year"), DataType::SmallInt}},
+                       false);
+}
 
 Recordset FakeEntryData::Get_Table_Recordset(const QString& table) const {
     if (unreachable) {

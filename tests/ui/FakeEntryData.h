@@ -41,6 +41,9 @@ public:
     // When set, every read fails as when the company file cannot be reached.
     bool unreachable = false;
 
+    // The order's records: the header with its one row, the lines empty.
+    static Recordset newHeader();
+    static Recordset newLines();
     Recordset Get_Table_Recordset(const QString& table) const;
     Recordset Get_Products();
     QString Get_ID(const QString& table, const QString& value) const;

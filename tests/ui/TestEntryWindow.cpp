@@ -36,28 +36,6 @@ void TestEntryWindow::Form_Load() {
     EntryWindow::Form_Load();
 }
 
-std::vector<FieldDef> TestEntryWindow::headerFields() const {
-    return {{QStringLiteral("EmployeeID"), DataType::BigInt}, {QStringLiteral("OrderDate"), DataType::Date}};
-}
-
-std::vector<EntryWindow::LineColumn> TestEntryWindow::lineColumns() const {
-    return {
-        {QStringLiteral("ProductID"), DataType::Integer, 0, 800, true},
-        {QStringLiteral("ProductName"), DataType::Text, 20, 1400, true},
-        {QStringLiteral("Quantity"), DataType::Integer, 0, 800, false},
-        {QStringLiteral("UnitPrice"), DataType::Currency, 0, 1000, true},
-        {QStringLiteral("Amount"), DataType::Currency, 0, 1200, true},
-        {QStringLiteral("Descrip"), DataType::Text, 10, 1600, false},
-        {QStringLiteral("Date"), DataType::Date, 0, 1000, true},
-        {QStringLiteral("Period"), DataType::SmallInt, 0, 600, true},
-        {QStringLiteral("Year"), DataType::SmallInt, 0, 600, true},
-    };
-}
-
-std::optional<EntryWindow::DuplicateTest> TestEntryWindow::duplicateTest() const {
-    return DuplicateTest{QStringLiteral("ProductID"), 0, kDuplicate};
-}
-
 void TestEntryWindow::fillNewLine(Recordset& lines) {
     lines.setValue(QStringLiteral("ProductID"), m_copied.at(0));
     lines.setValue(QStringLiteral("ProductName"), m_copied.at(1));
@@ -69,15 +47,10 @@ void TestEntryWindow::fillNewLine(Recordset& lines) {
     lines.setValue(QStringLiteral("Year"), txtYear->text());
 }
 
-Currency TestEntryWindow::computeLine(const RowView& line) {
-    const Variant quantity = line.value(QStringLiteral("Quantity"));
-    const std::int64_t q = quantity.isBlank() ? 0 : quantity.toInt64();
-    if (q == 0) {
+void TestEntryWindow::checkLine(const RowView& line) {
+    if (line.isBlank(QStringLiteral("Quantity")) || line.integer(QStringLiteral("Quantity")) == 0) {
         UiServices::current().message(kZeroQuantity);
     }
-    const Currency amount = line.value(QStringLiteral("UnitPrice")).toCurrency() * q;
-    line.set(QStringLiteral("Amount"), amount);
-    return amount;
 }
 
 CheckList TestEntryWindow::postChecks() {
@@ -86,15 +59,13 @@ CheckList TestEntryWindow::postChecks() {
         Check::empty(cboEmployee, QStringLiteral("Specify Employee Name")),
         Check::when([rs] { return rs.recordCount() == 0; },
                     QStringLiteral("No items listed in Order Listbox!")),
-        Check::eachLine(
-            rs,
-            {
-                Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Quantity")); },
-                              QStringLiteral("Specify Quantity")),
-                Check::warningOnLine(
-                    [](const RowView& line) { return line.integer(QStringLiteral("Quantity")) > 100; },
-                    kLargeQuantity),
-            }),
+        eachLine({
+            Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Quantity")); },
+                          QStringLiteral("Specify Quantity")),
+            Check::warningOnLine(
+                [](const RowView& line) { return line.integer(QStringLiteral("Quantity")) > 100; },
+                kLargeQuantity),
+        }),
     };
 }
 

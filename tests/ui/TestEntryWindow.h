@@ -33,21 +33,32 @@ protected:
     QString lookupId(const QString& table, const QString& value) override {
         return m_cls->Get_ID(table, value);
     }
+    Recordset newHeader() override { return FakeEntryData::newHeader(); }
+    Recordset newLines() override { return FakeEntryData::newLines(); }
     QString sendOrder() override { return m_cls->Send_Order(m_header, m_lines); }
 
-    std::vector<FieldDef> headerFields() const override;
-    std::vector<LineColumn> lineColumns() const override;
+    LineLook lineLook() const override {
+        return {{800, 1400, 800, 1000, 1200, 1600, 1000, 600, 600}, {0, 1, 3, 4, 6, 7, 8}};
+    }
+    PickFeed pickFeed() override {
+        return {[this] { return m_cls->Get_Products(); }, AtLoad | AfterPost, {1200, 1600, 1200}};
+    }
     std::vector<int> copiedColumns() const override { return {0, 1, 2}; }
-    std::optional<DuplicateTest> duplicateTest() const override;
+    std::optional<DuplicateTest> duplicateTest() const override {
+        return DuplicateTest{{{QStringLiteral("ProductID"), 0}}, kDuplicate};
+    }
     void fillNewLine(Recordset& lines) override;
-    Currency computeLine(const RowView& line) override;
+    line::Amounts computeLine(const RowView& line) override {
+        return priced(line, QStringLiteral("UnitPrice"), QStringLiteral("Quantity"));
+    }
+    void checkLine(const RowView& line) override;
+    std::vector<TotalBox> totals() const override {
+        return {{txtSubTotal, &line::Amounts::gross, QStringLiteral("Amount")}};
+    }
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPosted; }
     QString noEmployeeMessage() const override { return kNoEmployee; }
-    void loadPickGrid() override { showPickRows(m_cls->Get_Products()); }
-    void reloadPickAfterPost() override { showPickRows(m_cls->Get_Products()); }
-    std::vector<int> pickColumnWidths() const override { return {1200, 1600, 1200}; }
 
 private:
     FakeEntryData* m_cls = nullptr;

@@ -78,7 +78,7 @@ TEST_F(WindowRegistryTest, LoadFailureIsReportedAndTheWindowStillOpens) {
     EXPECT_TRUE(window->isVisible());
     // One message per list that could not be read; the document is ready.
     EXPECT_EQ(ui.texts(), QStringList(2, QStringLiteral("The company file cannot be opened")));
-    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$ 0.00"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$0.00"));
     EXPECT_EQ(window->header().recordCount(), 1);
 }
 

@@ -80,8 +80,10 @@ HAVING COUNT(DISTINCT j.Year_SI) = 1                          -- one year
 -- (triggers/Stock_Issue_V.sql) takes Qty units of an item out of stock at cost, FIFO by layer or
 -- at the moving average, from the named layer when LayerID is given, and records the moves under
 -- the source line. The caller reads the cost back as the sum of the moves' Value for that line.
--- Deliveries and stock adjustments that count stock down share it.
+-- Deliveries and stock adjustments that count stock down share it; Line_No is the source line's
+-- place in its document, which a refusal names.
 CREATE VIEW Stock_Issue_V AS
   SELECT NULL AS Pdt_ID_VC, NULL AS Qty, NULL AS LayerID, NULL AS date_dt, NULL AS Doc_Type,
-         NULL AS Post_Seq, NULL AS Post_No, NULL AS Src_Table, NULL AS Src_Row, NULL AS Descrip_VC
+         NULL AS Post_Seq, NULL AS Post_No, NULL AS Src_Table, NULL AS Src_Row, NULL AS Descrip_VC,
+         NULL AS Line_No
   WHERE 0;

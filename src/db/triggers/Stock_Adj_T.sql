@@ -5,29 +5,43 @@
 -- layer's own, AVEG the item's average: Dr the line's account, Cr stock. A line posted as offered
 -- (q = 0) changes nothing.
 CREATE TRIGGER Stock_Adj_T_guard BEFORE INSERT ON Stock_Adj_T BEGIN
-  SELECT db_fail('Stock_Adj_T: line without its document') WHERE NOT EXISTS (
+  -- A refusal names the line (its place in the journal) first, and the account where it is about one.
+  SELECT db_fail('Stock_Adj_T: line without its document',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND Post_No = NEW.DocID);
-  SELECT db_fail('Stock_Adj_T: date differs from the document''s') WHERE NOT EXISTS (
+  SELECT db_fail('Stock_Adj_T: date differs from the document''s',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Doc_Date IS NEW.date_dt);
-  SELECT db_fail('Stock_Adj_T: unknown item')
+  SELECT db_fail('Stock_Adj_T: unknown item',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
     WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  -- The account refusals name the line (its place in the journal) and the account.
   SELECT db_fail('Stock_Adj_T: unknown or inactive account',
                  (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1, NEW.GL_ID)
     WHERE NOT EXISTS (SELECT 1 FROM COA_T WHERE GL_ID = NEW.GL_ID AND Status_bt = 1);
   SELECT db_fail('Stock_Adj_T: sub-ledger account',
                  (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1, NEW.GL_ID)
     WHERE EXISTS (SELECT 1 FROM v_Account_Role WHERE GL_ID = NEW.GL_ID AND Role <> 'RE');
-  SELECT db_fail('Stock_Adj_T: stock account is not the item''s') WHERE NOT EXISTS (
+  SELECT db_fail('Stock_Adj_T: stock account is not the item''s',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Product_T p JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
     WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC AND a.Stock_IN = NEW.Stock_IN);
-  SELECT db_fail('Stock_Adj_T: counted quantity negative') WHERE NEW.qty_nu IS NULL OR NEW.qty_nu < 0;
-  SELECT db_fail('Stock_Adj_T: no such stock row of the item') WHERE NOT EXISTS (
+  SELECT db_fail('Stock_Adj_T: counted quantity negative',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE NEW.qty_nu IS NULL OR NEW.qty_nu < 0;
+  SELECT db_fail('Stock_Adj_T: no such stock row of the item',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID AND Pdt_ID_VC = NEW.Pdt_ID_VC)
     AND NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND 'N' || Row_ID = NEW.Doc_ID);
-  SELECT db_fail('Stock_Adj_T: stock row on two lines') WHERE EXISTS (
+  SELECT db_fail('Stock_Adj_T: stock row on two lines',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
+    WHERE EXISTS (
     SELECT 1 FROM Stock_Adj_T WHERE DocID = NEW.DocID AND Doc_ID = NEW.Doc_ID);
-  SELECT db_fail('Stock_Adj_T: count raised at a missing or negative price')
+  SELECT db_fail('Stock_Adj_T: count raised at a missing or negative price',
+                 (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID) + 1)
     WHERE (NEW.Unit_Price_TI IS NULL OR NEW.Unit_Price_TI < 0)
       AND NEW.qty_nu > COALESCE((SELECT Qty_Left FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID), 0);
 END;
@@ -37,9 +51,9 @@ CREATE TRIGGER Stock_Adj_T_post AFTER INSERT ON Stock_Adj_T BEGIN
 
   -- Counted down: the stock row gives the difference at cost.
   INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty, LayerID, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row,
-                             Descrip_VC)
+                             Descrip_VC, Line_No)
   SELECT NEW.Pdt_ID_VC, Qty_Left - NEW.qty_nu, LayerID, NEW.date_dt, 'ADJ', 'DOC', NEW.DocID, 'Stock_Adj_T',
-         NEW.Row_ID, NEW.Descrip_VC
+         NEW.Row_ID, NEW.Descrip_VC, (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID AND Row_ID <= NEW.Row_ID)
   FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID AND Qty_Left > NEW.qty_nu;
 
   -- Counted up: a new layer at the line's price.

@@ -4,14 +4,15 @@
 -- and their layers lose the quantity in the same order. One move per layer taken (one move for
 -- an AVEG issue), then the layers and the item lose what the moves took.
 CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
-  SELECT db_fail('Stock: issue of no quantity') WHERE NEW.Qty IS NULL OR NEW.Qty <= 0;
-  SELECT db_fail('Stock: issue exceeds stock on hand') WHERE NEW.Qty > COALESCE((
+  -- A refusal names the source line (its place in its document) first.
+  SELECT db_fail('Stock: issue of no quantity', NEW.Line_No) WHERE NEW.Qty IS NULL OR NEW.Qty <= 0;
+  SELECT db_fail('Stock: issue exceeds stock on hand', NEW.Line_No) WHERE NEW.Qty > COALESCE((
     SELECT SUM(Qty_Left) FROM Stock_Layer_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
       AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)), 0)
     OR NEW.Qty > COALESCE((SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
   -- Layers give in date order, so the issue reaches a layer received after its own date exactly
   -- when the layers received by then hold too little.
-  SELECT db_fail('Stock: issue dated before its goods arrived', NEW.Pdt_ID_VC,
+  SELECT db_fail('Stock: issue dated before its goods arrived', NEW.Line_No, NEW.Pdt_ID_VC,
                  (SELECT strftime('%d/%m/%Y', MIN(date_dt)) FROM Stock_Layer_T
                   WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0 AND date_dt > NEW.date_dt
                     AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)))

@@ -6,27 +6,46 @@
 -- average): c is debited to the item's shipped-not-billed account and credited to its stock
 -- account, and the line stays open for the sales invoice the same way.
 CREATE TRIGGER Temp_Stock_T_guard BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'GRN' BEGIN
-  SELECT db_fail('Temp_Stock_T: line without its document') WHERE NOT EXISTS (
+  -- A refusal names the line (its place in the document) first.
+  SELECT db_fail('Temp_Stock_T: line without its document',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC' AND Post_No = NEW.Doc_No_VC)
     OR NEW.Order_No IS NOT NEW.Doc_No_VC;
-  SELECT db_fail('Temp_Stock_T: supplier differs from the document''s') WHERE NOT EXISTS (
+  SELECT db_fail('Temp_Stock_T: supplier differs from the document''s',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T w JOIN Document_T d ON d.DocID = w.Post_No WHERE d.customerid IS NEW.customerid);
-  SELECT db_fail('Temp_Stock_T: supplier unknown')
+  SELECT db_fail('Temp_Stock_T: supplier unknown',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid);
-  SELECT db_fail('Temp_Stock_T: currency differs from the supplier''s') WHERE NEW.Cur_Type IS NOT NULL
+  SELECT db_fail('Temp_Stock_T: currency differs from the supplier''s',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.Cur_Type IS NOT NULL
     AND NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Cur_Type = NEW.Cur_Type);
-  SELECT db_fail('Temp_Stock_T: rate missing or not above 0')
+  SELECT db_fail('Temp_Stock_T: rate missing or not above 0',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
-  SELECT db_fail('Temp_Stock_T: a local supplier''s rate must be 1') WHERE NEW.cur_rate <> 1
+  SELECT db_fail('Temp_Stock_T: a local supplier''s rate must be 1',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.cur_rate <> 1
     AND EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Forex = 0);
-  SELECT db_fail('Temp_Stock_T: unknown item')
+  SELECT db_fail('Temp_Stock_T: unknown item',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Temp_Stock_T: unknown VAT code') WHERE NEW.vat_code IS NOT NULL
+  SELECT db_fail('Temp_Stock_T: unknown VAT code',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.vat_code IS NOT NULL
     AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
-  SELECT db_fail('Temp_Stock_T: quantity not above 0') WHERE NEW.qty_nu <= 0;
-  SELECT db_fail('Temp_Stock_T: unit cost missing or negative')
+  SELECT db_fail('Temp_Stock_T: quantity not above 0',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.qty_nu <= 0;
+  SELECT db_fail('Temp_Stock_T: unit cost missing or negative',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NEW.Unit_Price_TI IS NULL OR NEW.Unit_Price_TI < 0;
-  SELECT db_fail('Temp_Stock_T: document spans two years') WHERE EXISTS (
+  SELECT db_fail('Temp_Stock_T: document spans two years',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE EXISTS (
     SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC
       AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
 END;
@@ -75,21 +94,36 @@ CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type 
 END;
 
 CREATE TRIGGER Temp_Stock_T_guard_DO BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
-  SELECT db_fail('Temp_Stock_T: delivery line without its order') WHERE NOT EXISTS (
+  -- A refusal names the line (its place in the order) first.
+  SELECT db_fail('Temp_Stock_T: delivery line without its order',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'ORD' AND Post_No = NEW.Doc_No_VC)
     OR NEW.Order_No IS NOT NEW.Doc_No_VC;
-  SELECT db_fail('Temp_Stock_T: customer differs from the order''s') WHERE NOT EXISTS (
+  SELECT db_fail('Temp_Stock_T: customer differs from the order''s',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T w JOIN Orders o ON o.OrderID = w.Post_No WHERE o.customerid IS NEW.customerid);
-  SELECT db_fail('Temp_Stock_T: unknown item')
+  SELECT db_fail('Temp_Stock_T: unknown item',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Temp_Stock_T: unknown VAT code') WHERE NEW.vat_code IS NOT NULL
+  SELECT db_fail('Temp_Stock_T: unknown VAT code',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.vat_code IS NOT NULL
     AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
-  SELECT db_fail('Temp_Stock_T: quantity not above 0') WHERE NEW.qty_nu <= 0;
-  SELECT db_fail('Temp_Stock_T: selling price missing or negative', NEW.Pdt_ID_VC)
+  SELECT db_fail('Temp_Stock_T: quantity not above 0',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE NEW.qty_nu <= 0;
+  SELECT db_fail('Temp_Stock_T: selling price missing or negative',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
     WHERE NEW.Sell_Price IS NULL OR NEW.Sell_Price < 0;
-  SELECT db_fail('Temp_Stock_T: delivery exceeds stock on hand', NEW.Pdt_ID_VC) WHERE NEW.qty_nu > COALESCE(
+  SELECT db_fail('Temp_Stock_T: delivery exceeds stock on hand',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
+    WHERE NEW.qty_nu > COALESCE(
     (SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
-  SELECT db_fail('Temp_Stock_T: document spans two years') WHERE EXISTS (
+  SELECT db_fail('Temp_Stock_T: document spans two years',
+                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+    WHERE EXISTS (
     SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
       AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
 END;
@@ -97,9 +131,11 @@ END;
 CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('ORD', NEW.Doc_No_VC, 'DO');
   INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty, LayerID, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row,
-                             Descrip_VC)
+                             Descrip_VC, Line_No)
   VALUES (NEW.Pdt_ID_VC, NEW.qty_nu, NULL, NEW.date_dt, 'DO', 'ORD', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID,
-          NEW.Descrip_VC);
+          NEW.Descrip_VC,
+          (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
+             AND Row_ID <= NEW.Row_ID));
   -- The issue cost, open until the sales invoice bills the line.
   UPDATE Temp_Stock_T
   SET Line_Value = c.Cost, Open_Value = c.Cost, Open_Qty = NEW.qty_nu,
