@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -13,21 +14,19 @@ namespace orv {
 namespace {
 
 using F = SetupField;
-using P = PartySetupWindow;
 constexpr auto& T = frmARSetup::kText;
 
-// The customer's own boxes and texts; the other party boxes stand where both
-// party windows have them.
-std::vector<SetupField> customerFields() {
+// Where the customer's boxes stand, and the customer's own captions and texts.
+std::vector<SetupField> customerPlaces() {
     return {
-        P::field("cboCOA", qtext(T["lblCOA"]), {4, 2}).whenEmpty(qtext(frmARSetup::kText["NoCode"])),
-        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(frmARSetup::kText["NoName"])),
-        P::field("txtCustName", qtext(T["lblCustName"]), {0, 1}),
-        P::field("txtCreditTerm", {}, {0, 2}),
-        P::field("txtCreditLimit", {}, {1, 2}),
-        P::field("cboCurrency", {}, {2, 2}).whenEmpty(qtext(frmARSetup::kText["NoCurrency"])),
-        P::field("cboForex", qtext(T["lblForex"]), {3, 2}).whenEmpty(qtext(frmARSetup::kText["NoCurType"])),
-        P::field("txtGLName", {}, {5, 2}),
+        F::list("cboCOA", qtext(T["lblCOA"]), {4, 2}).whenEmpty(qtext(T["NoCode"])),
+        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(T["NoName"])),
+        F::text("txtCustName", qtext(T["lblCustName"]), {0, 1}),
+        F::text("txtCreditTerm", {}, {0, 2}),
+        F::text("txtCreditLimit", {}, {1, 2}),
+        F::list("cboCurrency", {}, {2, 2}).whenEmpty(qtext(T["NoCurrency"])),
+        F::list("cboForex", qtext(T["lblForex"]), {3, 2}).whenEmpty(qtext(T["NoCurType"])),
+        F::text("txtGLName", {}, {5, 2}),
     };
 }
 
@@ -38,10 +37,10 @@ frmARSetup::frmARSetup(QWidget* parent)
                        &clsARSetup::Delete_Order, &clsARSetup::Get_COA_Details},
                       PartyTexts{QStringLiteral("Customers"), QStringLiteral("Customer Code"),
                                  qtext(kText["NoCustomer"]), qtext(kText["NothingToDelete"])},
-                      customerFields(), parent),
+                      parent),
       fraShipping(makeControl<QGroupBox>(this, QStringLiteral("fraShipping"))),
       fraEmployee(makeControl<QGroupBox>(this, QStringLiteral("fraEmployee"))) {
-    record()->stagedIn(QStringLiteral("Temp_Customers"));
+    setParty(customerPlaces())->stagedIn(QStringLiteral("Temp_Customers"));
     shipping = addShipping();
     employee = addEmployees();
 
@@ -59,8 +58,6 @@ SetupSection* frmARSetup::addShipping() {
                              .update = "UpdateShip",
                              .remove = "DeleteShip",
                              .clear = "Command1",
-                             .table = "Shippers",
-                             .column = "CompanyName",
                              .missing = qtext(kText["NoShipper"])};
     readsAndWriters(requests, {&clsARSetup::Get_Shipper_Details, &clsARSetup::Send_Ship,
                                &clsARSetup::Update_Ship, &clsARSetup::Delete_Ship});
@@ -68,6 +65,7 @@ SetupSection* frmARSetup::addShipping() {
                       {
                           F::list("cboShipcode", qtext(T["lblShipcode"]), {0, 0})
                               .feeds("CompanyName")
+                              .listedFrom(QStringLiteral("Shippers"), QStringLiteral("CompanyName"))
                               .whenEmpty(qtext(kText["NoShipName"]))
                               .typingLimited()
                               .notShown(),
@@ -91,59 +89,56 @@ SetupSection* frmARSetup::addEmployees() {
                              .update = "UpdateEmp",
                              .remove = "DeleteEmp",
                              .clear = "Command2",
-                             .table = "Employees",
-                             .column = "LastName",
                              .missing = qtext(kText["NoEmployee"])};
     readsAndWriters(requests, {&clsARSetup::Get_Employee_Details, &clsARSetup::Send_Employee,
                                &clsARSetup::Update_Employee, &clsARSetup::Delete_Employee});
     requests.ownChecks = [this] {
-        auto holdsComma = [this](const char* control, const QString& message) {
-            QPointer<QWidget> box(employee->box(QString::fromLatin1(control)));
-            return Check::when([box] { return fieldText(box).contains(QLatin1Char(',')); }, message, box);
+        auto holdsComma = [](QWidget* name, const QString& message) {
+            QPointer<QWidget> box(name);
+            return Check::when([box] { return fieldText(box).contains(QLatin1Char(',')); }, message, name);
         };
-        return CheckList{holdsComma("cboEmployee", qtext(kText["CommaInLastName"])),
-                         holdsComma("txtfirstname", qtext(kText["CommaInFirstName"]))};
+        return CheckList{holdsComma(cboEmployee, qtext(kText["CommaInLastName"])),
+                         holdsComma(txtfirstname, qtext(kText["CommaInFirstName"]))};
     };
-    SetupSection* section = addSection(fraEmployee,
-                                       {
-                                           F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
-                                               .labelled("lblLastName")
-                                               .feeds("LastName")
-                                               .whenEmpty(qtext(kText["NoLastName"]))
-                                               .typingLimited()
-                                               .notShown(),
-                                           F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
-                                               .labelled("lblFirstName")
-                                               .feeds("FirstName")
-                                               .whenEmpty(qtext(kText["NoFirstName"]))
-                                               .typingLimited(),
-                                           F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
-                                               .labelled("lblBirthDate")
-                                               .feeds("BirthDate", DataType::Date),
-                                           F::date("DTPickerHire", qtext(T["lblHireDate"]), {0, 1})
-                                               .labelled("lblHireDate")
-                                               .feeds("HireDate", DataType::Date),
-                                           F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
-                                               .feeds("Address")
-                                               .whenEmpty(qtext(kText["NoEmpAddress"]))
-                                               .typingLimited(),
-                                           F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
-                                               .feeds("HomePhone")
-                                               .whenEmpty(qtext(kText["NoContact"]))
-                                               .typingLimited(),
-                                       },
-                                       std::move(requests));
+    SetupSection* section =
+        addSection(fraEmployee,
+                   {
+                       F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
+                           .labelled("lblLastName")
+                           .feeds("LastName")
+                           .listedFrom(QStringLiteral("Employees"), QStringLiteral("LastName"))
+                           .whenEmpty(qtext(kText["NoLastName"]))
+                           .typingLimited()
+                           .notShown()
+                           .into(cboEmployee),
+                       F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
+                           .labelled("lblFirstName")
+                           .feeds("FirstName")
+                           .whenEmpty(qtext(kText["NoFirstName"]))
+                           .typingLimited()
+                           .into(txtfirstname),
+                       F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
+                           .labelled("lblBirthDate")
+                           .feeds("BirthDate", DataType::Date)
+                           .into(DTPickerBirth),
+                       F::date("DTPickerHire", qtext(T["lblHireDate"]), {0, 1})
+                           .labelled("lblHireDate")
+                           .feeds("HireDate", DataType::Date)
+                           .into(DTPickerHire),
+                       F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
+                           .feeds("Address")
+                           .whenEmpty(qtext(kText["NoEmpAddress"]))
+                           .typingLimited(),
+                       F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
+                           .feeds("HomePhone")
+                           .whenEmpty(qtext(kText["NoContact"]))
+                           .typingLimited(),
+                   },
+                   std::move(requests));
     section->stagedIn(QStringLiteral("Temp_Employees"));
-    for (const char* picker : {"DTPickerBirth", "DTPickerHire"})
-        section->box<QDateEdit>(QString::fromLatin1(picker))->setDate(startDate());
+    for (QDateEdit* picker : {DTPickerBirth, DTPickerHire})
+        picker->setDate(startDate());
     return section;
-}
-
-std::vector<SetupWindow::ListFill> frmARSetup::lists() const {
-    std::vector<ListFill> fills = PartySetupWindow::lists();
-    // The shipper and employee lists are read before the currencies.
-    fills.insert(fills.end() - 1, {namesOf(shipping), namesOf(employee)});
-    return fills;
 }
 
 CheckList frmARSetup::validateChecks() {

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+class QDateEdit;
+
 namespace orv {
 
 // "Customer Master": customers, shippers and employees, each a section of its
@@ -64,9 +66,11 @@ public:
     QGroupBox* fraEmployee;
     SetupSection* shipping;
     SetupSection* employee;
+    QComboBox* cboEmployee = nullptr; // the employee's last name
+    QLineEdit* txtfirstname = nullptr;
+    QDateEdit *DTPickerBirth = nullptr, *DTPickerHire = nullptr;
 
 protected:
-    std::vector<ListFill> lists() const override;
     CheckList validateChecks() override;
 
 private:

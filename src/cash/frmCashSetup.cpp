@@ -16,38 +16,49 @@ namespace {
 using F = SetupField;
 constexpr auto& T = frmCashSetup::kText;
 
+} // namespace
+
 // The bank's fields in the order of its checks. Only a create carries the
 // code, as the key of the account chosen; a delete names the bank last
 // picked, not the name typed.
-std::vector<SetupField> bankFields() {
+std::vector<SetupField> frmCashSetup::bankFields() {
     return {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("Bank_name")
             .carriedBy(kCreate | kUpdate)
             .whenEmpty(qtext(T["NoName"]))
             .typingLimited()
-            .notShown(),
+            .notShown()
+            .listedFrom(QStringLiteral("Bank_T"), QStringLiteral("Bank_name")),
         F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
             .feeds("Bank_Add_VC")
             .whenEmpty(qtext(T["NoAddress"]))
-            .typingLimited(),
+            .typingLimited()
+            .into(txtBank_Add_VC),
         F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
             .feeds("Bank_Contact_VC")
             .whenEmpty(qtext(T["NoContact"]))
             .typingLimited()
-            .filtered(Keys::Digits, qtext(T["NumberOnly"])),
+            .filtered(Keys::Digits, qtext(T["NumberOnly"]))
+            .into(txtBank_Contact_VC),
         F::list("cboCOA", qtext(T["lblCOA"]), {3, 0})
             .feeds("GL_ID", DataType::Integer)
             .keyOf("COA_T")
             .carriedBy(kCreate)
             .whenEmpty(qtext(T["NoCode"]))
-            .checkedAs(CheckAs::Text),
-        F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC"),
-        F::text("txtCustName", {}, {5, 0}).feeds("Bank_name").carriedBy(kDelete).typingLimited().notShown(),
+            .checkedAs(CheckAs::Text)
+            .listedFrom(QStringLiteral("COA_T"), QStringLiteral("GL_ID"))
+            .inChartAs(qtext(T["CodeWhat"]))
+            .into(cboCOA),
+        F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC").into(txtGLName),
+        F::text("txtCustName", {}, {5, 0})
+            .feeds("Bank_name")
+            .carriedBy(kDelete)
+            .typingLimited()
+            .notShown()
+            .into(txtCustName),
     };
 }
-
-} // namespace
 
 frmCashSetup::frmCashSetup(QWidget* parent)
     : SetupWindowOver({&clsCashSetup::Get_Cash_Details, &clsCashSetup::Send_Order,
@@ -56,12 +67,7 @@ frmCashSetup::frmCashSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    const SetupSection* bank = setRecord(bankFields())->stagedIn(QStringLiteral("Temp_Bank"));
-    txtBank_Add_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Add_VC"));
-    txtBank_Contact_VC = bank->box<QLineEdit>(QStringLiteral("txtBank_Contact_VC"));
-    cboCOA = bank->box<QComboBox>(QStringLiteral("cboCOA"));
-    txtGLName = bank->box<QLineEdit>(QStringLiteral("txtGLName"));
-    txtCustName = bank->box<QLineEdit>(QStringLiteral("txtCustName"));
+    setRecord(bankFields())->stagedIn(QStringLiteral("Temp_Bank"));
     txtCustName->setVisible(false);
     showAccountName(cboCOA, txtGLName, qtext(T["CodeWhat"]));
 
@@ -74,29 +80,18 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     resize(520, 280);
 }
 
-std::vector<SetupWindow::ListFill> frmCashSetup::lists() const {
-    return {nameList(), {cboCOA, QStringLiteral("COA_T"), QStringLiteral("GL_ID")}};
-}
-
-SetupWindow::ListFill frmCashSetup::nameList() const {
-    return {cboCompany, QStringLiteral("Bank_T"), QStringLiteral("Bank_name")};
-}
-
 void frmCashSetup::showDetails(const Recordset& record) {
     SetupWindow::showDetails(record);
     txtCustName->setText(cboCompany->currentText());
 }
 
 CheckList frmCashSetup::requestChecks(Request request) {
-    if (request == Request::Create)
-        return {inChart(cboCOA, qtext(T["CodeWhat"]))};
-    if (request == Request::Delete) {
-        // With no bank picked there is nothing to delete.
-        QPointer<QLineEdit> picked(txtCustName);
-        return {Check::when([picked] { return picked && picked->text().isEmpty(); },
-                            qtext(kText["NothingToDelete"]), cboCompany)};
-    }
-    return {};
+    if (request != Request::Delete)
+        return {};
+    // With no bank picked there is nothing to delete.
+    QPointer<QLineEdit> picked(txtCustName);
+    return {Check::when([picked] { return picked && picked->text().isEmpty(); },
+                        qtext(kText["NothingToDelete"]), cboCompany)};
 }
 
 } // namespace orv

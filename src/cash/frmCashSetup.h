@@ -39,19 +39,20 @@ public:
 
     QGroupBox* Frame1; // "Cash Detail"
     QGroupBox* Frame2; // "Function"
-    QLineEdit* txtBank_Add_VC;
-    QLineEdit* txtBank_Contact_VC;
-    QComboBox* cboCOA;
-    QLineEdit* txtGLName;
-    QLineEdit* txtCustName; // never visible: the bank last picked, the name DELETE sends
+    QLineEdit* txtBank_Add_VC = nullptr;
+    QLineEdit* txtBank_Contact_VC = nullptr;
+    QComboBox* cboCOA = nullptr;
+    QLineEdit* txtGLName = nullptr;
+    QLineEdit* txtCustName = nullptr; // never visible: the bank last picked, the name DELETE sends
 
     void cboCompany_Click() override { pickRecord(qtext(kText["BankGone"])); }
 
 protected:
-    std::vector<ListFill> lists() const override;
-    ListFill nameList() const override;
     void showDetails(const Recordset& record) override;
     CheckList requestChecks(Request request) override;
+
+private:
+    std::vector<SetupField> bankFields();
 };
 
 } // namespace orv

@@ -91,14 +91,10 @@ std::vector<SetupWindow::ListFill> frmCOASetup::lists() const {
     return {
         {cboAcctCat, QStringLiteral("Category_T"), QStringLiteral("Category_VC")},
         {cboCreateSubCat, QStringLiteral("Sub_Category_T"), QStringLiteral("Sub_Category_VC")},
-        nameList(),
+        {cboCompany, QStringLiteral("COA_T"), QStringLiteral("GL_Name_VC"), true},
         {cboAcctCategory, QStringLiteral("Category_T"), QStringLiteral("Category_VC")},
         {cboSubCat, QStringLiteral("Sub_Category_T"), QStringLiteral("Sub_Category_VC")},
     };
-}
-
-SetupWindow::ListFill frmCOASetup::nameList() const {
-    return {cboCompany, QStringLiteral("COA_T"), QStringLiteral("GL_Name_VC"), true};
 }
 
 void frmCOASetup::showDetails(const Recordset& record) {

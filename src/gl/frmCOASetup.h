@@ -69,7 +69,6 @@ public:
 
 protected:
     std::vector<ListFill> lists() const override;
-    ListFill nameList() const override;
     void showDetails(const Recordset& record) override;
 
 private:

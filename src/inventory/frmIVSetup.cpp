@@ -132,22 +132,13 @@ SetupSection* frmIVSetup::addStep(QGroupBox* frame, const char* staging, std::ve
     return step->stagedIn(QString::fromLatin1(staging));
 }
 
-void frmIVSetup::Form_Load() {
-    SetupWindowOver::Form_Load();
-    fillViewer();
-}
-
-void frmIVSetup::refreshLists() {
-    SetupWindowOver::refreshLists();
-    fillViewer();
-}
-
-void frmIVSetup::fillViewer() {
-    guarded([&] {
-        Combo1->clear();
-        for (RowView row : readTable(kChart).rows())
-            Combo1->addItem(row.text(kCode) + QStringLiteral("-") + row.text(QStringLiteral("GL_Name_VC")));
-    });
+std::vector<SetupWindow::ListFill> frmIVSetup::lists() const {
+    std::vector<ListFill> fills = SetupWindowOver::lists();
+    fills.push_back({Combo1, kChart, {}, false, [](const RowView& row) {
+                         return row.text(kCode) + QStringLiteral("-") +
+                                row.text(QStringLiteral("GL_Name_VC"));
+                     }});
+    return fills;
 }
 
 void frmIVSetup::cmdNew_Click() {

@@ -80,9 +80,8 @@ public:
     void cmdNew_Click() override;
 
 protected:
-    void Form_Load() override;
-    // Every step's lists and the account viewer read again.
-    void refreshLists() override;
+    // Every step's lists, then the account viewer: code-name of every account.
+    std::vector<ListFill> lists() const override;
 
 private:
     // A step's buttons: its three requests are its stem and "Insert",
@@ -95,9 +94,6 @@ private:
     SetupSection* addStep(QGroupBox* frame, const char* staging, std::vector<FieldDef> record,
                           std::vector<SetupField> fields, const Buttons& buttons, SectionRequests requests,
                           Writers writers);
-
-    // The account viewer: code-name of every account of the chart.
-    void fillViewer();
 
     SetupSection *m_category, *m_accountSet, *m_item;
 };

@@ -12,28 +12,30 @@ namespace orv {
 
 namespace {
 
+using F = SetupField;
 using P = PartySetupWindow;
 constexpr auto& T = frmAPSetup::kText;
 
-// The supplier's own boxes and texts; the other party boxes stand where both
-// party windows have them.
-std::vector<SetupField> supplierFields() {
+// Where the supplier's boxes stand, the supplier's own captions and texts,
+// and its VAT registration number.
+std::vector<SetupField> supplierPlaces(QLineEdit*& vatReg) {
     return {
-        P::field("cboCOA", qtext(T["lblCOA"]), {3, 2}).whenEmpty(qtext(frmAPSetup::kText["NoCode"])),
-        P::field("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(frmAPSetup::kText["NoName"])),
-        P::field("txtCustName", {}, {6, 0}),
-        P::field("txtCreditTerm", {}, {1, 2}),
-        P::field("txtCreditLimit", {}, {2, 2}),
-        P::field("cboCurrency", {}, {0, 2}).whenEmpty(qtext(frmAPSetup::kText["NoCurrency"])),
+        F::list("cboCOA", qtext(T["lblCOA"]), {3, 2}).whenEmpty(qtext(T["NoCode"])),
+        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0}).whenEmpty(qtext(T["NoName"])),
+        F::text("txtCustName", {}, {6, 0}),
+        F::text("txtCreditTerm", {}, {1, 2}),
+        F::text("txtCreditLimit", {}, {2, 2}),
+        F::list("cboCurrency", {}, {0, 2}).whenEmpty(qtext(T["NoCurrency"])),
         // The supplier's kinds read local first.
-        P::field("cboForex", qtext(T["lblForex"]), {0, 1})
-            .whenEmpty(qtext(frmAPSetup::kText["NoCurType"]))
+        F::list("cboForex", qtext(T["lblForex"]), {0, 1})
+            .whenEmpty(qtext(T["NoCurType"]))
             .withEntries({qtext(P::kText["Local"]), qtext(P::kText["Foreign"])}),
-        P::field("txtGLName", {}, {4, 2}),
-        SetupField::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
+        F::text("txtGLName", {}, {4, 2}),
+        F::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
             .feeds("VAT_Reg")
             .carriedBy(kCreate | kUpdate)
-            .typingLimited(),
+            .typingLimited()
+            .into(vatReg),
     };
 }
 
@@ -44,9 +46,8 @@ frmAPSetup::frmAPSetup(QWidget* parent)
                        &clsAPSetup::Delete_Order, &clsAPSetup::Get_COA_Details},
                       PartyTexts{QStringLiteral("Creditors"), QStringLiteral("Creditor Code"),
                                  qtext(kText["NoSupplier"]), qtext(kText["NothingToDelete"])},
-                      supplierFields(), parent),
-      txtVAT_Reg(record()->box<QLineEdit>(QStringLiteral("txtVAT_Reg"))) {
-    record()->stagedIn(QStringLiteral("Temp_Creditors"));
+                      parent) {
+    setParty(supplierPlaces(txtVAT_Reg))->stagedIn(QStringLiteral("Temp_Creditors"));
     auto* page = new QVBoxLayout(this);
     page->addWidget(Frame1);
     page->addLayout(buttonRow());
@@ -66,16 +67,6 @@ CheckList frmAPSetup::validateChecks() {
     for (Check& check : checks)
         check.tinted();
     return checks;
-}
-
-std::vector<SetupWindow::Assignment> frmAPSetup::assignments(Request request) {
-    std::vector<Assignment> fields = PartySetupWindow::assignments(request);
-    // The registration number travels without its surrounding blanks.
-    for (Assignment& a : fields) {
-        if (a.box == txtVAT_Reg)
-            a.text = [this] { return txtVAT_Reg->text().trimmed(); };
-    }
-    return fields;
 }
 
 void frmAPSetup::cmdClear_Click() {

@@ -31,14 +31,13 @@ public:
 
     explicit frmAPSetup(QWidget* parent = nullptr);
 
-    QLineEdit* txtVAT_Reg;
+    QLineEdit* txtVAT_Reg = nullptr;
 
     // CLEAR ALL also makes CREATE NEW available again.
     void cmdClear_Click() override;
 
 protected:
     CheckList validateChecks() override;
-    std::vector<Assignment> assignments(Request request) override;
 };
 
 } // namespace orv

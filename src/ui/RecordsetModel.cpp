@@ -3,8 +3,10 @@
 #include "values/Currency.h"
 #include "values/DataError.h"
 
+#include <QComboBox>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 
 namespace orv {
 
@@ -194,6 +196,41 @@ bool RecordsetModel::setData(const QModelIndex& index, const QVariant& value, in
     emit dataChanged(index, index);
     emit edited(column);
     return true;
+}
+
+void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical) {
+    const int shown = rows.fieldIndex(column);
+    if (shown < 0)
+        throw DataError(QStringLiteral("The list's rows have no field %1").arg(column));
+    // The list's own models, made at its first fill; setModel would discard
+    // a model the list owns.
+    auto* model = list->findChild<RecordsetModel*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!model) {
+        model = new RecordsetModel(list);
+        QAbstractItemModel* top = model;
+        if (alphabetical) {
+            auto* sorted = new QSortFilterProxyModel(list);
+            sorted->setSourceModel(model);
+            sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+            sorted->setDynamicSortFilter(true);
+            top = sorted;
+        }
+        list->setModel(top);
+    }
+    model->setRecordset(rows);
+    if (auto* sorted = qobject_cast<QSortFilterProxyModel*>(list->model()))
+        sorted->sort(shown);
+    list->setModelColumn(shown);
+    list->setCurrentIndex(-1);
+}
+
+void fillListFrom(QComboBox* list, const Recordset& rows,
+                  const std::function<QString(const RowView&)>& label) {
+    std::vector<std::vector<Variant>> labels;
+    for (const RowView row : rows.rows())
+        labels.push_back({Variant(label(row))});
+    fillListFrom(list, Recordset::detached({{QStringLiteral("Label"), DataType::Text, 0}}, std::move(labels)),
+                 QStringLiteral("Label"));
 }
 
 } // namespace orv

@@ -3,7 +3,10 @@
 #include "values/Recordset.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <set>
+
+class QComboBox;
 
 namespace orv {
 
@@ -72,5 +75,14 @@ private:
     // Whether the cell already holds what the text converts to.
     bool holds(int row, int column, const QString& text) const;
 };
+
+// A list shows one column of a record set through a RecordsetModel, one
+// entry per row in the rows' order (or alphabetical, case aside), with
+// nothing chosen. A list keeps its model: a later fill shows the new rows in
+// it. A column the rows lack is an error.
+void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical = false);
+// The same, each entry the label made of its row ("Last, First").
+void fillListFrom(QComboBox* list, const Recordset& rows,
+                  const std::function<QString(const RowView&)>& label);
 
 } // namespace orv

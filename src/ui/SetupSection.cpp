@@ -1,6 +1,7 @@
 #include "SetupSection.h"
 
 #include "KeyFilter.h"
+#include "RecordsetModel.h"
 #include "SetupWindow.h"
 #include "uicore/Controls.h"
 #include "uicore/UiServices.h"
@@ -40,18 +41,26 @@ bool runRequest(QWidget* window, const RequestSteps& steps) {
     return true;
 }
 
-void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical) {
-    QStringList entries;
-    for (RowView row : rows.rows())
-        entries << row.text(column);
-    if (alphabetical) {
-        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
+std::vector<SetupField> placedBy(const std::vector<SetupField>& frame, std::vector<SetupField> placed) {
+    std::vector<SetupField> fields;
+    for (SetupField field : frame) {
+        auto mine = std::find_if(placed.begin(), placed.end(),
+                                 [&field](const SetupField& f) { return f.control == field.control; });
+        if (mine != placed.end()) {
+            field.cell = mine->cell;
+            if (!mine->caption.isEmpty()) {
+                field.caption = mine->caption;
+                field.label = mine->label;
+            }
+            field.empty = mine->empty.isEmpty() ? field.empty : mine->empty;
+            field.entries = mine->entries.isEmpty() ? field.entries : mine->entries;
+            placed.erase(mine);
+        }
+        fields.push_back(std::move(field));
     }
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
+    for (SetupField& field : placed)
+        fields.push_back(std::move(field));
+    return fields;
 }
 
 void keepingText(QComboBox* list, const std::function<void()>& fill) {
@@ -219,9 +228,20 @@ SetupField& SetupField::keyOf(const QString& table) {
     return *this;
 }
 
-SetupField& SetupField::listedFrom(const QString& table, const QString& tableColumn) {
+SetupField& SetupField::listedFrom(const QString& table, const QString& tableColumn, bool alphabetical) {
     listTable = table;
     listColumn = tableColumn;
+    listSorted = alphabetical;
+    return *this;
+}
+
+SetupField& SetupField::inChartAs(const QString& whatInMessages) {
+    chart = whatInMessages;
+    return *this;
+}
+
+SetupField& SetupField::sentInstead(std::function<std::optional<QString>(const QString&)> replace) {
+    instead = std::move(replace);
     return *this;
 }
 
@@ -319,7 +339,7 @@ void SetupSection::fillList(const QString& control,
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         if (m_fields[i].control == control && !m_fields[i].listTable.isEmpty())
             fillListFrom(qobject_cast<QComboBox*>(m_boxes[i]), readTable(m_fields[i].listTable),
-                         m_fields[i].listColumn);
+                         m_fields[i].listColumn, m_fields[i].listSorted);
     }
 }
 
@@ -412,10 +432,21 @@ std::vector<FieldBox> SetupSection::carried(SetupRequest request) const {
 }
 
 std::vector<FieldBox> SetupSection::assign(SetupRequest request) {
-    std::vector<FieldBox> fields = carried(request);
-    for (const auto& [column, box] : fields)
-        assignText(m_staging, column, fieldText(box));
-    return fields;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const SetupField& field = m_fields[i];
+        if (!field.column.isEmpty() && (field.requests & requestBit(request)) != 0)
+            assignText(m_staging, field.column, sentText(field, m_boxes[i]));
+    }
+    return carried(request);
+}
+
+QString SetupSection::sentText(const SetupField& field, const QWidget* box) {
+    const QString typed = fieldText(box);
+    if (field.instead) {
+        if (std::optional<QString> replaced = field.instead(typed))
+            return *replaced;
+    }
+    return typed;
 }
 
 std::vector<QWidget*> SetupSection::cleared() const {
@@ -485,16 +516,30 @@ CheckList SetupSection::checksOf(const QString& control) const {
 CheckList SetupSection::fitChecks() const {
     CheckList checks;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        for (Check& check : fitChecksOf(i)) {
-            if (m_fields[i].tint)
-                check.tinted();
+        for (Check& check : fitChecksAt(i))
             checks.push_back(std::move(check));
-        }
     }
     return checks;
 }
 
-CheckList SetupSection::fitChecksOf(std::size_t index) const {
+CheckList SetupSection::fitChecksOf(const QString& control) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].control == control)
+            return fitChecksAt(i);
+    }
+    return {};
+}
+
+CheckList SetupSection::fitChecksAt(std::size_t index) const {
+    CheckList checks = untintedFitChecks(index);
+    if (m_fields[index].tint) {
+        for (Check& check : checks)
+            check.tinted();
+    }
+    return checks;
+}
+
+CheckList SetupSection::untintedFitChecks(std::size_t index) const {
     const SetupField& field = m_fields[index];
     QWidget* box = m_boxes[index];
     QPointer<QWidget> b(box);

@@ -111,6 +111,10 @@ struct SetupField {
     QString keyTable;          // the box's text is a code of this table, carried as its key
     QString listTable;         // the table whose column fills the list at load
     QString listColumn;
+    bool listSorted = false; // the list alphabetical, not in the table's order
+    QString chart;           // a request carrying it refuses a code of no account; the field in its message
+    // What a request carries instead of the box's text, where it gives anything.
+    std::function<std::optional<QString>(const QString&)> instead;
     std::function<bool()> applies;      // the field's checks run only while it holds; none: always
     QString what;                       // the field in messages; the caption without its colon by default
     std::function<void(QWidget*)> bind; // hands the box to the window's member; none: not kept
@@ -144,8 +148,15 @@ struct SetupField {
     // The box holds a code of a table; the request carries the key the data
     // class's Get_ID finds for it, and no fit check reads the box's text.
     SetupField& keyOf(const QString& table);
-    // The list holds the column of every row of the table, in table order.
-    SetupField& listedFrom(const QString& table, const QString& column);
+    // The list holds the column of every row of the table, in table order
+    // or alphabetical.
+    SetupField& listedFrom(const QString& table, const QString& column, bool alphabetical = false);
+    // The box holds a code of the chart: a request that carries it refuses a
+    // typed code that is no account, naming the field as what.
+    SetupField& inChartAs(const QString& what);
+    // The request carries the text replace makes of the box's, where it
+    // makes one; the box's own text is then neither carried nor looked up.
+    SetupField& sentInstead(std::function<std::optional<QString>(const QString&)> replace);
     SetupField& called(const QString& name);
     // The window keeps the box in a member of its own, set when the box is made.
     template <class Control> SetupField& into(Control*& member) {
@@ -153,6 +164,12 @@ struct SetupField {
         return *this;
     }
 };
+
+// A frame's fields as a window places them, in the frame's order: a field of
+// the window naming the same box gives its cell, and its caption, empty
+// message and fixed entries where it gives them; the window's other fields
+// follow.
+std::vector<SetupField> placedBy(const std::vector<SetupField>& frame, std::vector<SetupField> placed);
 
 // The steps of every request of a set-up window: the checks, the staging
 // fields, the writer; then the arrow pointer and the writer's text in a
@@ -169,9 +186,6 @@ struct RequestSteps {
 };
 bool runRequest(QWidget* window, const RequestSteps& steps);
 
-// A list given one entry per row, the column's text, in the rows' order (or
-// alphabetical), with nothing chosen.
-void fillListFrom(QComboBox* list, const Recordset& rows, const QString& column, bool alphabetical = false);
 // Runs fill (which empties and fills the list) so that the list shows the
 // same text afterwards: what the clerk typed or chose stays.
 void keepingText(QComboBox* list, const std::function<void()>& fill);
@@ -220,8 +234,11 @@ public:
     CheckList checks() const;
     CheckList fitChecks() const;
     // The checks of one field alone, for a window that orders its checks
-    // otherwise than its fields.
+    // otherwise than its fields; and what its staging field cannot hold.
     CheckList checksOf(const QString& control) const;
+    CheckList fitChecksOf(const QString& control) const;
+    // The text a request carries for a field: the box's, or what replaces it.
+    static QString sentText(const SetupField& field, const QWidget* box);
 
     // A record read for a key chosen in a list, shown; a key no longer there
     // is named in missingMessage (its %1) and nothing changes. True when shown.
@@ -238,7 +255,8 @@ public:
 private:
     CheckList fieldChecks(const SetupField& field) const;
     CheckList untintedChecks(const SetupField& field) const;
-    CheckList fitChecksOf(std::size_t index) const;
+    CheckList fitChecksAt(std::size_t index) const;
+    CheckList untintedFitChecks(std::size_t index) const;
 
     QWidget* m_parent;
     std::vector<SetupField> m_fields;

@@ -1,5 +1,6 @@
 #include "SetupWindow.h"
 
+#include "RecordsetModel.h"
 #include "WriteAnswer.h"
 #include "uicore/Controls.h"
 #include "uicore/UiServices.h"
@@ -127,7 +128,8 @@ std::vector<SetupWindow::ListFill> SetupWindow::lists() const {
     for (const SetupSection* table : tables) {
         for (const SetupField& field : table ? table->fields() : std::vector<SetupField>{}) {
             if (!field.listTable.isEmpty())
-                fills.push_back({table->box<QComboBox>(field.control), field.listTable, field.listColumn});
+                fills.push_back({table->box<QComboBox>(field.control), field.listTable, field.listColumn,
+                                 field.listSorted});
         }
     }
     return fills;
@@ -136,7 +138,10 @@ std::vector<SetupWindow::ListFill> SetupWindow::lists() const {
 void SetupWindow::fillList(const ListFill& fill) {
     if (!fill.list)
         return;
-    fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
+    if (fill.label)
+        fillListFrom(fill.list, readTable(fill.table), fill.label);
+    else
+        fillListFrom(fill.list, readTable(fill.table), fill.column, fill.alphabetical);
 }
 
 void SetupWindow::refreshLists() {
@@ -195,10 +200,30 @@ void SetupWindow::cmdClear_Click() {
     }
 }
 
+CheckList SetupWindow::chartChecks(Request request) {
+    CheckList checks;
+    for (const SetupField& field : m_record ? m_record->fields() : std::vector<SetupField>{}) {
+        if (field.chart.isEmpty() || (field.requests & requestBit(request)) == 0)
+            continue;
+        auto* box = m_record->box<QComboBox>(field.control);
+        Check check = inChart(box, field.chart);
+        if (field.tint)
+            check.tinted();
+        // A code the request does not carry is not looked up.
+        if (field.instead)
+            check.onlyIf([field, box] { return !field.instead(fieldText(box)); });
+        checks.push_back(std::move(check));
+    }
+    return checks;
+}
+
 void SetupWindow::request(Request request, QPushButton* pressed) {
     if (!Validate())
         return;
-    const bool sent = runRequest(this, {request, requestChecks(request),
+    CheckList checks = chartChecks(request);
+    for (Check& check : requestChecks(request))
+        checks.push_back(std::move(check));
+    const bool sent = runRequest(this, {request, std::move(checks),
                                         [&] {
                                             std::vector<FieldBox> boxes;
                                             for (const Assignment& a : assignments(request)) {
@@ -342,7 +367,8 @@ std::vector<SetupWindow::Assignment> SetupWindow::assignments(Request request) {
             continue;
         QWidget* box = m_record->box(field.control);
         if (field.keyTable.isEmpty())
-            fields.push_back(fromControl(field.column, box));
+            fields.push_back(
+                {field.column, [field, box] { return SetupSection::sentText(field, box); }, box});
         else
             fields.push_back({field.column,
                               [this, box, table = field.keyTable] { return readId(table, fieldText(box)); },

@@ -70,12 +70,14 @@ public:
 
 protected:
     // A list filled from one column of a table, one entry per row in the
-    // table's order (or alphabetical, where the window keeps it so).
+    // table's order (or alphabetical, where the window keeps it so), or
+    // with the label made of each row.
     struct ListFill {
         QComboBox* list = nullptr;
         QString table;
         QString column;
         bool alphabetical = false;
+        std::function<QString(const RowView&)> label{};
     };
     // One staging field and where its text comes from; box is the control
     // the clerk changes it in (the focus goes there when a refusal names it).
@@ -109,15 +111,14 @@ protected:
     // default the lists the field tables fill, the record's then each
     // section's, in field order.
     virtual std::vector<ListFill> lists() const;
-    // The name list, read again after every request; none by default.
-    virtual ListFill nameList() const { return {}; }
     virtual std::vector<FieldDef> stagingFields() const;
     // Copies the picked record into the fields.
     virtual void showDetails(const Recordset& record);
     // The field table's checks, then what the staging record cannot hold.
     virtual CheckList validateChecks();
-    // Checks one request needs beyond Validate (what only it carries, or
-    // what must exist before it is sent); they run after Validate, in order.
+    // Checks one request needs beyond Validate (what must exist before it
+    // is sent); they run after Validate and the field table's chart checks
+    // of the fields the request carries, in order.
     virtual CheckList requestChecks(Request) { return {}; }
     // The staging fields a request carries.
     virtual std::vector<Assignment> assignments(Request request);
@@ -184,6 +185,8 @@ protected:
     void followAccountName(QComboBox* codeBox, QWidget* nameBox);
     // A typed code that is no account of the chart stops a request.
     Check inChart(QComboBox* box, const QString& what);
+    // The record's fields declared in the chart (inChartAs) that the request carries.
+    CheckList chartChecks(Request request);
     // A code list of the chart with the account's name beside it: the name
     // box is disabled and follows the code; a choice in the list is picked
     // as pickAccount does.

@@ -5,6 +5,7 @@
 #include "values/DataError.h"
 #include "values/Variant.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace orv {
@@ -32,6 +33,21 @@ bool fieldNumber(const QWidget* field, Currency* out) {
 Check Check::empty(QWidget* field, const QString& message, const QString& title) {
     QPointer<QWidget> f(field);
     return when([f] { return fieldText(f).isEmpty(); }, message, field, title);
+}
+
+Check Check::allEmpty(const std::vector<QWidget*>& fields, const QString& message) {
+    std::vector<QPointer<QWidget>> boxes(fields.begin(), fields.end());
+    return when(
+        [boxes] {
+            for (const QPointer<QWidget>& box : boxes) {
+                if (!box || !fieldText(box).isEmpty())
+                    return false;
+            }
+            for (const QPointer<QWidget>& box : boxes)
+                tintField(box);
+            return true;
+        },
+        message);
 }
 
 Check Check::emptyNumber(QWidget* field, const QString& message) {

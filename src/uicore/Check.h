@@ -35,6 +35,8 @@ public:
     // A number of zero or less: the window's message, the whole text selected.
     // A text that is not a number passes (the number check comes first).
     static Check notPositive(QWidget* field, const QString& message);
+    // Every one of the fields empty: each turns light blue, the focus stays.
+    static Check allEmpty(const std::vector<QWidget*>& fields, const QString& message);
     // Any other condition, with the field (if any) that receives the focus.
     static Check when(Condition fails, const QString& message, QWidget* focus = nullptr,
                       const QString& title = {});

@@ -17,54 +17,61 @@ namespace {
 using F = SetupField;
 constexpr auto& T = frmVATSetup::kText;
 
+} // namespace
+
 // The code's fields in the order of its checks; every failing box turns
 // light blue. Every request carries all six staging fields, a delete as a
 // create; their types and widths are the staging record's.
-std::vector<SetupField> vatFields() {
+std::vector<SetupField> frmVATSetup::vatFields() {
     return {
         F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
             .feeds("CompanyName")
-            .whenEmpty(qtext(frmVATSetup::kText["NoName"]))
+            .whenEmpty(qtext(T["NoName"]))
             .typingLimited()
             .notShown()
-            .tinting(),
+            .tinting()
+            .listedFrom(QStringLiteral("VAT_T"), QStringLiteral("VAT_Name")),
         F::text("txtAddress", qtext(T["lblAddress"]), {1, 0})
             .feeds("Address")
             .shownFrom("VAT_Descrip")
-            .whenEmpty(qtext(frmVATSetup::kText["NoDescription"]))
+            .whenEmpty(qtext(T["NoDescription"]))
             .typingLimited()
-            .tinting(),
+            .tinting()
+            .into(txtAddress),
         F::text("txtCity", qtext(T["lblCity"]), {2, 0})
             .feeds("City")
             .shownFrom("VAT_Reg")
-            .whenEmpty(qtext(frmVATSetup::kText["NoRegistration"]))
+            .whenEmpty(qtext(T["NoRegistration"]))
             .typingLimited()
-            .tinting(),
+            .tinting()
+            .into(txtCity),
         F::text("txtCreditTerm", qtext(T["lblCreditTerm"]), {0, 1})
             .feeds("Credit_Term")
             .shownFrom("VAT_Code")
-            .whenEmpty(qtext(frmVATSetup::kText["NoCode"]))
-            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647),
-                    qtext(frmVATSetup::kText["CodeRange"]))
+            .whenEmpty(qtext(T["NoCode"]))
+            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), qtext(T["CodeRange"]))
             .filtered(Keys::Filtered)
-            .tinting(),
+            .tinting()
+            .into(txtCreditTerm),
         F::text("txtCreditLimit", qtext(T["lblCreditLimit"]), {1, 1})
             .feeds("Credit_Limit")
             .shownFrom("VAT_Rate")
-            .whenEmpty(qtext(frmVATSetup::kText["NoRate"]))
-            .within(Currency(), Currency::fromUnits(100), qtext(frmVATSetup::kText["RateRange"]))
-            .tinting(),
+            .whenEmpty(qtext(T["NoRate"]))
+            .within(Currency(), Currency::fromUnits(100), qtext(T["RateRange"]))
+            .tinting()
+            .into(txtCreditLimit),
         F::list("cboCOA", qtext(T["lblCOA"]), {2, 1})
             .feeds("GL_ID")
             .keyOf("COA_T")
-            .whenEmpty(qtext(frmVATSetup::kText["NoControl"]))
+            .listedFrom(QStringLiteral("COA_T"), QStringLiteral("GL_ID"))
+            .inChartAs(qtext(T["ControlWhat"]))
+            .whenEmpty(qtext(T["NoControl"]))
             .checkedAs(CheckAs::Text)
-            .tinting(),
-        F::text("txtGLName", {}, {3, 1}).shownFrom("GL_Name_VC"),
+            .tinting()
+            .into(cboCOA),
+        F::text("txtGLName", {}, {3, 1}).shownFrom("GL_Name_VC").into(txtGLName),
     };
 }
-
-} // namespace
 
 frmVATSetup::frmVATSetup(QWidget* parent)
     : SetupWindowOver({&clsVATSetup::Get_Creditor_Details, &clsVATSetup::Send_Order,
@@ -72,14 +79,7 @@ frmVATSetup::frmVATSetup(QWidget* parent)
                       parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    const SetupSection* code =
-        setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
-    txtAddress = code->box<QLineEdit>(QStringLiteral("txtAddress"));
-    txtCity = code->box<QLineEdit>(QStringLiteral("txtCity"));
-    txtCreditTerm = code->box<QLineEdit>(QStringLiteral("txtCreditTerm"));
-    txtCreditLimit = code->box<QLineEdit>(QStringLiteral("txtCreditLimit"));
-    cboCOA = code->box<QComboBox>(QStringLiteral("cboCOA"));
-    txtGLName = code->box<QLineEdit>(QStringLiteral("txtGLName"));
+    setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
     showAccountName(cboCOA, txtGLName, qtext(kText["ControlWhat"]));
 
     auto* grid = new QGridLayout(Frame1);
@@ -90,14 +90,6 @@ frmVATSetup::frmVATSetup(QWidget* parent)
     arrange(this, Qt::Vertical, {Frame1, Frame2})->addStretch(1);
     applyCaptions(this, kText);
     resize(640, 260);
-}
-
-std::vector<SetupWindow::ListFill> frmVATSetup::lists() const {
-    return {nameList(), {cboCOA, QStringLiteral("COA_T"), QStringLiteral("GL_ID")}};
-}
-
-SetupWindow::ListFill frmVATSetup::nameList() const {
-    return {cboCompany, QStringLiteral("VAT_T"), QStringLiteral("VAT_Name")};
 }
 
 void frmVATSetup::cmdClear_Click() {

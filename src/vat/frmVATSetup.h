@@ -43,24 +43,20 @@ public:
 
     explicit frmVATSetup(QWidget* parent = nullptr);
 
-    QGroupBox* Frame1;         // "VAT Master Detail"
-    QGroupBox* Frame2;         // "Function"
-    QLineEdit* txtAddress;     // description
-    QLineEdit* txtCity;        // registration number
-    QLineEdit* txtCreditTerm;  // code number
-    QLineEdit* txtCreditLimit; // rate in per cent
-    QComboBox* cboCOA;         // control account code
-    QLineEdit* txtGLName;      // the control account's name
+    QGroupBox* Frame1;                   // "VAT Master Detail"
+    QGroupBox* Frame2;                   // "Function"
+    QLineEdit* txtAddress = nullptr;     // description
+    QLineEdit* txtCity = nullptr;        // registration number
+    QLineEdit* txtCreditTerm = nullptr;  // code number
+    QLineEdit* txtCreditLimit = nullptr; // rate in per cent
+    QComboBox* cboCOA = nullptr;         // control account code
+    QLineEdit* txtGLName = nullptr;      // the control account's name
 
     void cboCompany_Click() override { pickRecord(qtext(kText["VatGone"])); }
     void cmdClear_Click() override;
 
-protected:
-    std::vector<ListFill> lists() const override;
-    ListFill nameList() const override;
-    CheckList requestChecks(Request) override {
-        return {inChart(cboCOA, qtext(kText["ControlWhat"])).tinted()};
-    }
+private:
+    std::vector<SetupField> vatFields();
 };
 
 } // namespace orv

@@ -275,7 +275,11 @@ TEST_F(SetupWindowTest, TextTheStagingFieldCannotHoldStopsTheRequest) {
 }
 
 TEST_F(SetupWindowTest, PickOfANameWithoutARecordIsReportedNotFatal) {
-    window->cboCompany->addItem(QStringLiteral("Ghost"));
+    // Created and listed, then gone from the books before the pick.
+    fill(QStringLiteral("1300"), QStringLiteral("Ghost"), QStringLiteral("BS"), QStringLiteral("1"));
+    window->cmdSend->click();
+    book.accounts.pop_back();
+    ui.clear();
     pick(QStringLiteral("Ghost"));
     EXPECT_EQ(ui.messages().size(), 1u);
     EXPECT_TRUE(window->txtAcctCode->text().isEmpty());

@@ -30,9 +30,8 @@ protected:
     Recordset readDetails(const QString& name) override { return m_cls->Get_COA_Details(name); }
     QString write(Request request) override;
 
-    std::vector<ListFill> lists() const override { return {nameList()}; }
-    ListFill nameList() const override {
-        return {cboCompany, QStringLiteral("COA_T"), QStringLiteral("GL_Name_VC"), true};
+    std::vector<ListFill> lists() const override {
+        return {{cboCompany, QStringLiteral("COA_T"), QStringLiteral("GL_Name_VC"), true}};
     }
     std::vector<FieldDef> stagingFields() const override;
     void showDetails(const Recordset& record) override;
