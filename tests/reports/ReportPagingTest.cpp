@@ -3,11 +3,13 @@
 #include "reports/ReportFormat.h"
 #include "reports/ReportPaginator.h"
 #include "reports/ReportPainter.h"
+#include "reports/ReportTextFit.h"
 #include "reports/ShapeGrouper.h"
 #include "reports/ShapeParser.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -150,7 +152,7 @@ TEST(ReportPaging, WideReportTurnsToLandscapeAndShrinksRatherThanClip) {
     EXPECT_EQ(ReportPaginator::paginate(narrow, none, a4()).orientation, QPageLayout::Landscape);
 }
 
-TEST(ReportPaging, TextBoxIsCutAtItsEdgeAndLabelWrapsWithinIt) {
+TEST(ReportPaging, TextBoxStaysWithinItsEdgeAndLabelWrapsWithinIt) {
     test::ensureApplication();
     ReportLayout layout("rptCut", "Cut");
     layout.section(SectionKind::ReportHeader, 1200)
@@ -178,6 +180,34 @@ TEST(ReportPaging, TextBoxIsCutAtItsEdgeAndLabelWrapsWithinIt) {
     EXPECT_GT(inkIn(image, QRect(px(label.left()), px(label.top()), 150, 20)), 0);
     EXPECT_GT(inkIn(image, QRect(px(label.left()), px(label.top()) + 22, 150, 20)), 0);
     EXPECT_EQ(inkIn(image, QRect(px(label.right()) + 2, px(label.top()), 300, 70)), 0);
+}
+
+// A name too long for its box prints whole, wrapped within its section, and
+// captions side by side, each as wide as its text, keep a gap between them.
+TEST(ReportPaging, TextTooLongForItsBoxWrapsWholeAndCaptionsSideBySideKeepAGap) {
+    test::ensureApplication();
+    ReportTextFit measure(ReportDocument().fontFamily);
+    const int caption = qCeil(measure.advance(8.25, false, QStringLiteral("Period 01")));
+    ReportLayout layout("rptFit", "Fit");
+    layout.section(SectionKind::PageHeader, 300)
+        .add(ReportControl::label("Period 01", 0, 0, caption))
+        .add(ReportControl::label("Period 02", caption, 0, caption));
+    layout.section(SectionKind::Detail, 600).add(ReportControl::textBox("GL_Name_VC", 0, 0, 900));
+    const QString name = QStringLiteral("Received Nuts And Bolts Not Billed");
+    const auto rows = std::make_shared<ShapedRows>(std::vector<FieldInfo>{{"GL_Name_VC", DataType::Text, 0}},
+                                                   std::vector<std::vector<Variant>>{{Variant(name)}});
+    const ReportDocument doc = ReportPaginator::paginate(layout, rows, a4());
+
+    const DisplayItem& detail = *itemsOf(doc.pages[0], SectionKind::Detail).front();
+    EXPECT_EQ(detail.text, name) << "never cut";
+    EXPECT_TRUE(detail.wrap);
+    EXPECT_LE(detail.rect.height(), 600) << "within its section";
+    const auto captions = itemsOf(doc.pages[0], SectionKind::PageHeader);
+    ASSERT_EQ(captions.size(), 2u);
+    const DisplayItem& first = *captions[0];
+    EXPECT_LE(first.rect.left() + measure.advance(first.pointSize, first.bold, first.text) + 20,
+              captions[1]->rect.left())
+        << "the first caption ends a point before the second begins";
 }
 
 // A report laid out as its pages are wanted (the preview, a printer, a PDF
