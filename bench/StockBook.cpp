@@ -41,14 +41,6 @@ void addStockMasters() {
                  Variant(QStringLiteral("Bench item %1 (each)").arg(i))});
 }
 
-Recordset record(const std::vector<std::pair<QString, DataType>>& fields) {
-    Recordset r;
-    for (const auto& [name, type] : fields)
-        r.appendField(name, type, type == DataType::Text ? 30 : 0);
-    r.open();
-    return r;
-}
-
 struct OpenLayer {
     QString ref;
     int item;
@@ -59,26 +51,8 @@ public:
     explicit Generator(std::uint32_t seed) : m_random(seed) {}
 
     void receive(const QDate& date) {
-        Recordset header = record({{QStringLiteral("CustomerID"), DataType::Text},
-                                   {QStringLiteral("EmployeeID"), DataType::BigInt},
-                                   {QStringLiteral("PO"), DataType::Text},
-                                   {QStringLiteral("Cur_Type"), DataType::Text},
-                                   {QStringLiteral("Cur_Rate"), DataType::Currency}});
-        header.addNew();
-        header.setValue(QStringLiteral("CustomerID"), Variant(QString::number(kStockSupplier)));
-        header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
-        header.setValue(QStringLiteral("PO"), Variant(QStringLiteral("PO-%1").arg(m_notes++)));
-        header.setValue(QStringLiteral("Cur_Type"), Variant(QStringLiteral("SGD")));
-        header.setValue(QStringLiteral("Cur_Rate"), Variant(Currency::fromRaw(10000)));
-        Recordset lines = record({{QStringLiteral("Date"), DataType::Date},
-                                  {QStringLiteral("Product_No"), DataType::Text},
-                                  {QStringLiteral("Qty_Order"), DataType::Integer},
-                                  {QStringLiteral("Description"), DataType::Text},
-                                  {QStringLiteral("Doc_Type"), DataType::Text},
-                                  {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                                  {QStringLiteral("Order_Type"), DataType::Text},
-                                  {QStringLiteral("vat_code"), DataType::Integer},
-                                  {QStringLiteral("vat_rate"), DataType::Currency}});
+        Recordset header = receivedHeader(m_grn, QStringLiteral("PO-%1").arg(m_notes++));
+        Recordset lines = m_grn.newLines();
         std::uniform_int_distribution<int> item(0, kStockItems - 1);
         std::uniform_int_distribution<int> qty(1, 50);
         std::uniform_int_distribution<std::int64_t> cents(100, 9999);
@@ -87,19 +61,8 @@ public:
             items.insert(item(m_random));
         std::vector<int> order(items.begin(), items.end());
         for (int i : order) {
-            lines.addNew();
-            lines.setValue(QStringLiteral("Date"), Variant(date));
-            lines.setValue(QStringLiteral("Product_No"), Variant(stockItem(i)));
-            lines.setValue(QStringLiteral("Qty_Order"), Variant(std::int32_t(qty(m_random))));
-            lines.setValue(QStringLiteral("Description"),
-                           Variant(QStringLiteral("received ") + stockItem(i)));
-            lines.setValue(QStringLiteral("Doc_Type"), Variant(QStringLiteral("GRN")));
-            lines.setValue(QStringLiteral("Unit_Price_TI"),
-                           Variant(Currency::fromRaw(cents(m_random) * 100)));
-            lines.setValue(QStringLiteral("Order_Type"), Variant(QStringLiteral("PO")));
-            lines.setValue(QStringLiteral("vat_code"), Variant(std::int32_t{1}));
-            lines.setValue(QStringLiteral("vat_rate"), Variant(Currency::fromRaw(700)));
-            lines.update();
+            const int units = qty(m_random);
+            addReceived(lines, date, stockItem(i), units, Currency::fromRaw(cents(m_random) * 100));
         }
         const QString number = m_grn.Send_Order(header, lines);
         if (number == clsGRN::kFailureText)
@@ -113,18 +76,12 @@ public:
     bool count(const QDate& date) {
         if (m_open.size() < size_t(kStockLines))
             return false;
-        Recordset header = record({{QStringLiteral("EmployeeID"), DataType::BigInt},
-                                   {QStringLiteral("stock_in"), DataType::Integer},
-                                   {QStringLiteral("Date"), DataType::Date}});
-        header.addNew();
-        header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
-        header.setValue(QStringLiteral("stock_in"), Variant(std::int32_t{1300}));
-        header.setValue(QStringLiteral("Date"), Variant(date));
-        Recordset lines = countLines();
+        Recordset header = countHeader(m_adjustment, date);
+        Recordset lines = m_adjustment.newLines();
         for (int i = 0; i < kStockLines; ++i) {
             std::uniform_int_distribution<size_t> pick(0, m_open.size() - 1);
             const size_t k = pick(m_random);
-            addCountLine(lines, m_open[k].ref, m_open[k].item, 0);
+            addCounted(lines, m_open[k].ref, stockItem(m_open[k].item), 0);
             m_open[k] = m_open.back();
             m_open.pop_back();
         }
@@ -132,26 +89,6 @@ public:
             throw std::runtime_error("a generated stock count was refused: " +
                                      m_adjustment.lastFailureReason().toStdString());
         return true;
-    }
-
-    static Recordset countLines() {
-        return record({{QStringLiteral("Doc_ID"), DataType::Text},
-                       {QStringLiteral("Pdt_ID_VC"), DataType::Text},
-                       {QStringLiteral("Qty_NU"), DataType::Integer},
-                       {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                       {QStringLiteral("Pdt_Name_VC"), DataType::Text},
-                       {QStringLiteral("Description"), DataType::Text},
-                       {QStringLiteral("GL_ID"), DataType::Integer}});
-    }
-
-    static void addCountLine(Recordset& lines, const QString& ref, int item, int qty) {
-        lines.addNew();
-        lines.setValue(QStringLiteral("Doc_ID"), Variant(ref));
-        lines.setValue(QStringLiteral("Pdt_ID_VC"), Variant(stockItem(item)));
-        lines.setValue(QStringLiteral("Qty_NU"), Variant(std::int32_t(qty)));
-        lines.setValue(QStringLiteral("Description"), Variant(QStringLiteral("stock count")));
-        lines.setValue(QStringLiteral("GL_ID"), Variant(std::int32_t{5100}));
-        lines.update();
     }
 
 private:
@@ -185,6 +122,48 @@ void generate(std::int64_t moves, std::uint32_t seed) {
 
 QString stockItem(int n) {
     return QStringLiteral("I%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+Recordset receivedHeader(clsGRN& grn, const QString& po) {
+    Recordset header = grn.newHeader();
+    header.setValue(QStringLiteral("CustomerID"), Variant(QString::number(kStockSupplier)));
+    header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
+    header.setValue(QStringLiteral("PO"), Variant(po));
+    header.setValue(QStringLiteral("Cur_Type"), Variant(QStringLiteral("SGD")));
+    header.setValue(QStringLiteral("Cur_Rate"), Variant(Currency::fromUnits(1)));
+    return header;
+}
+
+void addReceived(Recordset& lines, const QDate& date, const QString& item, int qty, Currency unitCost) {
+    lines.addNew();
+    lines.setValue(QStringLiteral("Date"), Variant(date));
+    lines.setValue(QStringLiteral("Product_No"), Variant(item));
+    lines.setValue(QStringLiteral("Qty_Order"), Variant(std::int32_t(qty)));
+    lines.setValue(QStringLiteral("Description"), Variant(QStringLiteral("received ") + item));
+    lines.setValue(QStringLiteral("Doc_Type"), Variant(QStringLiteral("GRN")));
+    lines.setValue(QStringLiteral("Unit_Price_TI"), Variant(unitCost));
+    lines.setValue(QStringLiteral("Order_Type"), Variant(QStringLiteral("PO")));
+    lines.setValue(QStringLiteral("vat_code"), Variant(std::int32_t{1}));
+    lines.setValue(QStringLiteral("vat_rate"), Variant(Currency::fromRaw(700)));
+    lines.update();
+}
+
+Recordset countHeader(clsStk_Adj& adjustment, const QDate& date) {
+    Recordset header = adjustment.newHeader();
+    header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
+    header.setValue(QStringLiteral("stock_in"), Variant(std::int32_t{1300}));
+    header.setValue(QStringLiteral("Date"), Variant(date));
+    return header;
+}
+
+void addCounted(Recordset& lines, const QString& ref, const QString& item, int qty) {
+    lines.addNew();
+    lines.setValue(QStringLiteral("Doc_ID"), Variant(ref));
+    lines.setValue(QStringLiteral("Pdt_ID_VC"), Variant(item));
+    lines.setValue(QStringLiteral("Qty_NU"), Variant(std::int32_t(qty)));
+    lines.setValue(QStringLiteral("Description"), Variant(QStringLiteral("stock count")));
+    lines.setValue(QStringLiteral("GL_ID"), Variant(std::int32_t{5100}));
+    lines.update();
 }
 
 std::int64_t requestedMoves() {

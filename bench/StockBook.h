@@ -1,5 +1,10 @@
 #pragma once
 
+#include "inventory/clsStk_Adj.h"
+#include "purchases/clsGRN.h"
+#include "values/Recordset.h"
+
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -23,5 +28,15 @@ constexpr int kStockSupplier = 2010;
 constexpr int kStockLines = 20;
 // The stock item codes: I0000 .. I1999.
 QString stockItem(int n);
+
+// The records of the stock documents as their data classes declare them,
+// filled the way the windows fill them: a goods received note from the
+// book's supplier in its own currency under an order number, and a stock
+// count dated `date` against the starter set's stock account (1300) and
+// stock adjustments (5100).
+Recordset receivedHeader(clsGRN& grn, const QString& po);
+void addReceived(Recordset& lines, const QDate& date, const QString& item, int qty, Currency unitCost);
+Recordset countHeader(clsStk_Adj& adjustment, const QDate& date);
+void addCounted(Recordset& lines, const QString& ref, const QString& item, int qty);
 
 } // namespace orv::bench

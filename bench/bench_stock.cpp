@@ -28,7 +28,6 @@
 #include <sys/resource.h>
 
 using orv::Currency;
-using orv::DataType;
 using orv::Recordset;
 using orv::Variant;
 using orv::db::CompanyDatabase;
@@ -61,14 +60,6 @@ struct BookCopy {
     }
     ~BookCopy() { CompanyDatabase::closeConnection(); }
 };
-
-Recordset record(const std::vector<std::pair<QString, DataType>>& fields) {
-    Recordset r;
-    for (const auto& [name, type] : fields)
-        r.appendField(name, type, type == DataType::Text ? 30 : 0);
-    r.open();
-    return r;
-}
 
 void report(const std::vector<double>& ms, benchmark::State& state) {
     std::vector<double> sorted = ms;
@@ -105,40 +96,12 @@ void BM_PostGoodsReceived(benchmark::State& state) {
     orv::clsGRN grn;
     int note = 0;
     timedPosts(state, [&] {
-        Recordset header = record({{QStringLiteral("CustomerID"), DataType::Text},
-                                   {QStringLiteral("EmployeeID"), DataType::BigInt},
-                                   {QStringLiteral("PO"), DataType::Text},
-                                   {QStringLiteral("Cur_Type"), DataType::Text},
-                                   {QStringLiteral("Cur_Rate"), DataType::Currency}});
-        header.addNew();
-        header.setValue(QStringLiteral("CustomerID"), Variant(QString::number(orv::bench::kStockSupplier)));
-        header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
-        header.setValue(QStringLiteral("PO"), Variant(QStringLiteral("B-%1").arg(note)));
-        header.setValue(QStringLiteral("Cur_Type"), Variant(QStringLiteral("SGD")));
-        header.setValue(QStringLiteral("Cur_Rate"), Variant(Currency::fromRaw(10000)));
-        Recordset lines = record({{QStringLiteral("Date"), DataType::Date},
-                                  {QStringLiteral("Product_No"), DataType::Text},
-                                  {QStringLiteral("Qty_Order"), DataType::Integer},
-                                  {QStringLiteral("Description"), DataType::Text},
-                                  {QStringLiteral("Doc_Type"), DataType::Text},
-                                  {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                                  {QStringLiteral("Order_Type"), DataType::Text},
-                                  {QStringLiteral("vat_code"), DataType::Integer},
-                                  {QStringLiteral("vat_rate"), DataType::Currency}});
-        for (int i = 0; i < orv::bench::kStockLines; ++i) {
-            const QString item = orv::bench::stockItem((note * 37 + i * 97) % orv::bench::kStockItems);
-            lines.addNew();
-            lines.setValue(QStringLiteral("Date"), Variant(QDate(2012, 12, 31)));
-            lines.setValue(QStringLiteral("Product_No"), Variant(item));
-            lines.setValue(QStringLiteral("Qty_Order"), Variant(std::int32_t{12}));
-            lines.setValue(QStringLiteral("Description"), Variant(QStringLiteral("received ") + item));
-            lines.setValue(QStringLiteral("Doc_Type"), Variant(QStringLiteral("GRN")));
-            lines.setValue(QStringLiteral("Unit_Price_TI"), Variant(Currency::fromRaw(2'500'000)));
-            lines.setValue(QStringLiteral("Order_Type"), Variant(QStringLiteral("PO")));
-            lines.setValue(QStringLiteral("vat_code"), Variant(std::int32_t{1}));
-            lines.setValue(QStringLiteral("vat_rate"), Variant(Currency::fromRaw(700)));
-            lines.update();
-        }
+        Recordset header = orv::bench::receivedHeader(grn, QStringLiteral("B-%1").arg(note));
+        Recordset lines = grn.newLines();
+        for (int i = 0; i < orv::bench::kStockLines; ++i)
+            orv::bench::addReceived(lines, QDate(2012, 12, 31),
+                                    orv::bench::stockItem((note * 37 + i * 97) % orv::bench::kStockItems), 12,
+                                    Currency::fromRaw(2'500'000));
         ++note;
         return grn.Send_Order(header, lines) != orv::clsGRN::kFailureText;
     });
@@ -159,29 +122,11 @@ void BM_PostStockCount(benchmark::State& state) {
     open.moveFirst();
     orv::clsStk_Adj adjustment;
     timedPosts(state, [&] {
-        Recordset header = record({{QStringLiteral("EmployeeID"), DataType::BigInt},
-                                   {QStringLiteral("stock_in"), DataType::Integer},
-                                   {QStringLiteral("Date"), DataType::Date}});
-        header.addNew();
-        header.setValue(QStringLiteral("EmployeeID"), Variant(std::int64_t{1}));
-        header.setValue(QStringLiteral("stock_in"), Variant(std::int32_t{1300}));
-        header.setValue(QStringLiteral("Date"), Variant(QDate(2012, 12, 31)));
-        Recordset lines = record({{QStringLiteral("Doc_ID"), DataType::Text},
-                                  {QStringLiteral("Pdt_ID_VC"), DataType::Text},
-                                  {QStringLiteral("Qty_NU"), DataType::Integer},
-                                  {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                                  {QStringLiteral("Pdt_Name_VC"), DataType::Text},
-                                  {QStringLiteral("Description"), DataType::Text},
-                                  {QStringLiteral("GL_ID"), DataType::Integer}});
-        for (int i = 0; i < orv::bench::kStockLines && !open.eof(); ++i, open.moveNext()) {
-            lines.addNew();
-            lines.setValue(QStringLiteral("Doc_ID"), open.value(0));
-            lines.setValue(QStringLiteral("Pdt_ID_VC"), open.value(1));
-            lines.setValue(QStringLiteral("Qty_NU"), Variant(std::int32_t(open.value(2).toInt64() - 1)));
-            lines.setValue(QStringLiteral("Description"), Variant(QStringLiteral("stock count")));
-            lines.setValue(QStringLiteral("GL_ID"), Variant(std::int32_t{5100}));
-            lines.update();
-        }
+        Recordset header = orv::bench::countHeader(adjustment, QDate(2012, 12, 31));
+        Recordset lines = adjustment.newLines();
+        for (int i = 0; i < orv::bench::kStockLines && !open.eof(); ++i, open.moveNext())
+            orv::bench::addCounted(lines, open.value(0).toString(), open.value(1).toString(),
+                                   static_cast<int>(open.value(2).toInt64() - 1));
         return adjustment.Send_Order(header, lines) != orv::clsStk_Adj::kFailureText;
     });
 }

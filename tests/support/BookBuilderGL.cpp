@@ -69,25 +69,13 @@ qint64 BookBuilderGL::postJournal(int creditAccount, int partyId, qint64 employe
 }
 
 Recordset BookBuilderGL::journalHeader(qint64 employeeId) {
-    Recordset header;
-    header.appendField(QStringLiteral("EmployeeID"), DataType::BigInt);
-    header.open();
-    header.addNew();
+    Recordset header = clsGLEntry().newHeader();
     header.setValue(QStringLiteral("EmployeeID"), Variant(static_cast<std::int64_t>(employeeId)));
     return header;
 }
 
 Recordset BookBuilderGL::journalLines() {
-    Recordset lines;
-    lines.appendField(QStringLiteral("GL_ID"), DataType::Integer);
-    lines.appendField(QStringLiteral("GL_Name"), DataType::Text, 20);
-    lines.appendField(QStringLiteral("Amount"), DataType::Currency);
-    lines.appendField(QStringLiteral("Descrip"), DataType::Text, 50);
-    lines.appendField(QStringLiteral("Date"), DataType::Date);
-    lines.appendField(QStringLiteral("Period"), DataType::SmallInt);
-    lines.appendField(QStringLiteral("Year"), DataType::SmallInt);
-    lines.open();
-    return lines;
+    return clsGLEntry().newLines();
 }
 
 void BookBuilderGL::addLine(Recordset& lines, int glId, const QString& amount, const QString& descrip,

@@ -28,8 +28,9 @@ public:
     // the party then has transaction history.
     qint64 postJournal(int creditAccount = kPettyCash, int partyId = 0, qint64 employee = 0);
 
-    // The journal records the journal windows build: the header with its
-    // employee, the lines with their period and year taken from the date.
+    // The journal records as the journal windows' data class declares them:
+    // the header with its employee, the lines with their period and year
+    // taken from the date.
     static Recordset journalHeader(qint64 employeeId);
     static Recordset journalLines();
     static void addLine(Recordset& lines, int glId, const QString& amount, const QString& descrip,

@@ -61,28 +61,14 @@ protected:
     // A goods received note; its number, or the data class's failure text.
     QString receive(const std::vector<Received>& lines, const QString& po = QStringLiteral("PO-1"),
                     const GrnNote& note = GrnNote()) {
-        Recordset header = buildRecord({{QStringLiteral("CustomerID"), DataType::Text, 8},
-                                        {QStringLiteral("EmployeeID"), DataType::BigInt},
-                                        {QStringLiteral("PO"), DataType::Text, 10},
-                                        {QStringLiteral("Cur_Type"), DataType::Text, 10},
-                                        {QStringLiteral("Cur_Rate"), DataType::Currency}},
-                                       true);
+        Recordset header = grn.newHeader();
         assignText(header, QStringLiteral("CustomerID"),
                    note.supplier.isEmpty() ? QString::number(kSupplier) : note.supplier);
         assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
         assignText(header, QStringLiteral("PO"), po);
         assignText(header, QStringLiteral("Cur_Type"), note.currency);
         assignText(header, QStringLiteral("Cur_Rate"), note.rate);
-        Recordset rows = buildRecord({{QStringLiteral("Date"), DataType::Date},
-                                      {QStringLiteral("Product_No"), DataType::Text, 20},
-                                      {QStringLiteral("Qty_Order"), DataType::Integer},
-                                      {QStringLiteral("Description"), DataType::Text, 30},
-                                      {QStringLiteral("Doc_Type"), DataType::Text, 5},
-                                      {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                                      {QStringLiteral("Order_Type"), DataType::Text, 4},
-                                      {QStringLiteral("vat_code"), DataType::Integer},
-                                      {QStringLiteral("vat_rate"), DataType::Currency}},
-                                     false);
+        Recordset rows = grn.newLines();
         for (const Received& r : lines) {
             rows.addNew();
             rows.setValue(QStringLiteral("Date"), Variant(r.date));
@@ -111,21 +97,11 @@ protected:
     };
 
     QString adjust(const std::vector<Counted>& lines, int stockAccount = 1300) {
-        Recordset header = buildRecord({{QStringLiteral("EmployeeID"), DataType::BigInt},
-                                        {QStringLiteral("stock_in"), DataType::Integer},
-                                        {QStringLiteral("Date"), DataType::Date}},
-                                       true);
+        Recordset header = adjustment.newHeader();
         assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
         assignText(header, QStringLiteral("Stock_IN"), QString::number(stockAccount));
         header.setValue(QStringLiteral("Date"), Variant(QDate(2010, 6, 10)));
-        Recordset rows = buildRecord({{QStringLiteral("Doc_ID"), DataType::Text, 10},
-                                      {QStringLiteral("Pdt_ID_VC"), DataType::Text, 20},
-                                      {QStringLiteral("Qty_NU"), DataType::Integer},
-                                      {QStringLiteral("Unit_Price_TI"), DataType::Currency},
-                                      {QStringLiteral("Pdt_Name_VC"), DataType::Text, 30},
-                                      {QStringLiteral("Description"), DataType::Text, 30},
-                                      {QStringLiteral("GL_ID"), DataType::Integer}},
-                                     false);
+        Recordset rows = adjustment.newLines();
         for (const Counted& c : lines) {
             rows.addNew();
             assignText(rows, QStringLiteral("Doc_ID"), c.docId);
