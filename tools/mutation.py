@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Which refusal rules of the database could vanish without a test noticing.
 
-Every `SELECT db_fail(...) WHERE ...;` rule of the trigger files and of commit_checks, and every
-`WHEN ... THEN db_fail(...)` branch of a CASE, is disabled in turn (its condition becomes
+Every `SELECT db_fail(...) WHERE ...;` rule of the trigger files, of the trigger templates (.sqlt, a
+rule written once for twins such as the customer and supplier requests: disabling it disables it in
+every twin) and of commit_checks, and every `WHEN ... THEN db_fail(...)` branch of a CASE, is
+disabled in turn (its condition becomes
 `0 AND (...)`) in a scratch copy of the tree; the SQL is rebuilt into
 the test programs and the test programs that run that rule file are run. A rule whose removal leaves
 them all passing is a survivor: no test reaches it and asserts its refusal.
@@ -32,7 +34,7 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-RULE_FILES = ("src/db/triggers/*.sql", "src/db/procedures/commit_checks.sql")
+RULE_FILES = ("src/db/triggers/*.sql", "src/db/triggers/*.sqlt", "src/db/procedures/commit_checks.sql")
 RESULTS = "mutation-results.tsv"
 CALL = re.compile(r"\b(SELECT|THEN)\s+db_fail\s*\(", re.I)
 WHEN = re.compile(r"\bWHEN\b", re.I)

@@ -4,6 +4,7 @@ SELECT ... WHERE rules, and disables exactly the one it is given."""
 
 import os
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -38,6 +39,27 @@ class RulesOfATriggerFile(unittest.TestCase):
     def test_a_branch_after_a_comment_keeps_its_own_condition(self):
         changed = mutation.rewritten(RULES, [self.starts[1]], "0 AND")
         self.assertIn("WHEN 0 AND ( r.k = 1 AND NEW.b < 0", changed)
+
+
+TEMPLATE = """-- @twin Temp_A
+--   ${Kind} = (SELECT id FROM t WHERE kind = 'GRN')
+CREATE TRIGGER ${Requests}_check BEFORE INSERT ON ${Requests} BEGIN
+  SELECT db_fail('${Requests}: a ${Kind} rule') WHERE NEW.a IN ${Kind};
+END;
+"""
+
+
+class RulesOfATemplate(unittest.TestCase):
+    def test_a_templates_rule_is_found_and_disabled_once_for_every_twin(self):
+        with tempfile.TemporaryDirectory() as tree:
+            folder = os.path.join(tree, "src/db/triggers")
+            os.makedirs(folder)
+            with open(os.path.join(folder, "Twins.sqlt"), "w", encoding="utf-8") as out:
+                out.write(TEMPLATE)
+            rules = mutation.rules_of(tree)
+        self.assertEqual([(r.name(), r.reason) for r in rules], [("Twins.sqlt:4", "${Requests}: a ${Kind} rule")])
+        changed = mutation.rewritten(TEMPLATE, [rules[0].start], "0 AND")
+        self.assertIn("WHERE 0 AND ( NEW.a IN ${Kind}) ;", changed)
 
 
 if __name__ == "__main__":

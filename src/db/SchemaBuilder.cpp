@@ -6,6 +6,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <sqlite3.h>
@@ -36,6 +39,38 @@ void runFolder(sqlite3* db, const QString& folder) {
     const QDir dir(folder);
     for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
         run(db, readResource(dir.filePath(file)), file);
+}
+
+// One file for each twin the template declares.
+std::vector<SchemaBuilder::RuleFile> twinsOf(const QString& file, const QString& text) {
+    static const QRegularExpression twinLine(QStringLiteral(R"(^--\s*@twin\s+(\w+)\s*$)"));
+    static const QRegularExpression wordLine(QStringLiteral(R"(^--\s+\$\{(\w+)\}\s*=(.*)$)"));
+    static const QRegularExpression word(QStringLiteral(R"(\$\{(\w+)\})"));
+    std::vector<std::pair<QString, QHash<QString, QString>>> twins;
+    QStringList rules;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (const auto m = twinLine.match(line); m.hasMatch())
+            twins.push_back({m.captured(1), {{QStringLiteral("Requests"), m.captured(1)}}});
+        else if (const auto w = wordLine.match(line); w.hasMatch() && !twins.empty())
+            twins.back().second.insert(w.captured(1), w.captured(2).trimmed());
+        else
+            rules << line;
+    }
+    const QString body = rules.join(QLatin1Char('\n'));
+    std::vector<SchemaBuilder::RuleFile> files;
+    for (const auto& [name, words] : twins) {
+        QString out;
+        qsizetype from = 0;
+        for (auto it = word.globalMatch(body); it.hasNext();) {
+            const auto m = it.next();
+            if (!words.contains(m.captured(1)))
+                throw DataError(QStringLiteral("%1: twin %2 gives no %3").arg(file, name, m.captured(0)));
+            out += body.mid(from, m.capturedStart(0) - from) + words.value(m.captured(1));
+            from = m.capturedEnd(0);
+        }
+        files.push_back({name + QStringLiteral(".sql"), out + body.mid(from)});
+    }
+    return files;
 }
 
 template <typename F> void inTransaction(sqlite3* db, F&& body) {
@@ -76,14 +111,18 @@ int scalarInt(sqlite3* db, const char* sql) {
 const QString kViewsFile = QStringLiteral(":/db/schema/095_views.sql");
 const QString kTriggers = QStringLiteral(":/db/triggers");
 
+void runTriggers(sqlite3* db) {
+    for (const SchemaBuilder::RuleFile& file : SchemaBuilder::triggerFiles())
+        run(db, file.text, file.name);
+}
+
 // The views file and every trigger file, in the order they are run.
 QString rulesFingerprint() {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(readResource(kViewsFile).toUtf8());
-    const QDir dir(kTriggers);
-    for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
-        hash.addData(file.toUtf8());
-        hash.addData(readResource(dir.filePath(file)).toUtf8());
+    for (const SchemaBuilder::RuleFile& file : SchemaBuilder::triggerFiles()) {
+        hash.addData(file.name.toUtf8());
+        hash.addData(file.text.toUtf8());
     }
     return QString::fromLatin1(hash.result().toHex());
 }
@@ -105,6 +144,20 @@ QString bookRules(sqlite3* db) {
 
 } // namespace
 
+std::vector<SchemaBuilder::RuleFile> SchemaBuilder::triggerFiles() {
+    const QDir dir(kTriggers);
+    std::vector<RuleFile> files;
+    for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files))
+        files.push_back({file, readResource(dir.filePath(file))});
+    for (const QString& file : dir.entryList({QStringLiteral("*.sqlt")}, QDir::Files)) {
+        for (RuleFile& twin : twinsOf(file, readResource(dir.filePath(file))))
+            files.push_back(std::move(twin));
+    }
+    std::sort(files.begin(), files.end(),
+              [](const RuleFile& a, const RuleFile& b) { return a.name < b.name; });
+    return files;
+}
+
 void SchemaBuilder::refreshRules(sqlite3* db) {
     if (bookRules(db) == rulesFingerprint())
         return;
@@ -123,7 +176,7 @@ void SchemaBuilder::refreshRules(sqlite3* db) {
                     QStringLiteral("rules"));
         }
         run(db, readResource(kViewsFile), kViewsFile);
-        runFolder(db, kTriggers);
+        runTriggers(db);
         markRules(db);
     });
 }
@@ -134,7 +187,7 @@ void SchemaBuilder::create(sqlite3* db) {
         if (scalarInt(db, "SELECT count(*) FROM sqlite_master") > 0)
             return;
         runFolder(db, QStringLiteral(":/db/schema"));
-        runFolder(db, kTriggers);
+        runTriggers(db);
         markRules(db);
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
             run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));

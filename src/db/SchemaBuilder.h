@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <vector>
 
 struct sqlite3;
 
@@ -21,6 +23,23 @@ public:
     // version's rules, in one transaction, when opened. A fingerprint of the
     // rules, kept in the view v_Book_Rules, tells whether they differ.
     static void refreshRules(sqlite3* db);
+
+    // The rule files of triggers/ in the order they are run, each under its
+    // file name: its .sql files, and one file for each twin that a template
+    // (.sqlt) declares. A template writes its rules once for twins such as
+    // the customer and supplier requests; its head declares each twin:
+    //
+    //   -- @twin Temp_Customers
+    //   --   ${Parties} = Customers
+    //
+    // and the twin's file, Temp_Customers.sql, is the template without those
+    // lines, each ${Word} replaced by the twin's text (${Requests} by the
+    // twin's name). A word no twin gives is an error.
+    struct RuleFile {
+        QString name;
+        QString text;
+    };
+    static std::vector<RuleFile> triggerFiles();
 };
 
 } // namespace orv::db

@@ -101,6 +101,21 @@ TEST_F(SupplierRequestsTest, ACreateIsRefusedForEveryBrokenRule) {
     expectBooksSound();
 }
 
+// A credit limit of -1 sent past the window is refused as the window refuses
+// it, for a create and an update alike.
+TEST_F(SupplierRequestsTest, NegativeCreditTermsAndLimitsAreRefused) {
+    addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
+    expectRefused(data.Send_Order(supplier(test::with(local(kPacific, "Pacific"), "Credit_Limit", "-1"))),
+                  clsAPSetup::kFailed.create, "Temp_Creditors: credit limit negative");
+    EXPECT_EQ(DataClass::lastRefusal()->sentence, QStringLiteral("Credit Limit must not be negative."));
+    expectRefused(data.Update_Order(supplier(test::with(local(kHarbour, "Harbour"), "Credit_Term", "-30"))),
+                  clsAPSetup::kFailed.update, "Temp_Creditors: credit term negative");
+    EXPECT_EQ(DataClass::lastRefusal()->fields, QStringList{QStringLiteral("Credit_Term")});
+    EXPECT_EQ(data.Send_Order(supplier(test::with(local(kPacific, "Pacific"), "Credit_Limit", "0"))),
+              QStringLiteral("Creditor would be created for 2020 if this code has not been assigned yet"));
+    expectBooksSound();
+}
+
 TEST_F(SupplierRequestsTest, UpdatesChangeWhatHistoryAllowsAndDeletesNeedNoHistory) {
     addLocalSupplier(kHarbour, QStringLiteral("Harbour"));
     Values harbour =
