@@ -123,6 +123,12 @@ TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
          "Sales_T: line without its invoice"},
         {true, "INSERT INTO Sales_T (doc_type, inv_no) VALUES ('CN', " + ours + ")",
          "Sales_T: only invoice lines can be posted yet"},
+        {false, "INSERT INTO Purchases_T (doc_type) VALUES ('GRN')",
+         "Purchases_T: line without its document"},
+        {true, "INSERT INTO Purchases_T (doc_type) VALUES ('CN')",
+         "Purchases_T: only invoice lines can be posted yet"},
+        {true, "INSERT INTO Purchases_T (doc_type, customerid, inv_no) VALUES ('GRN', 2010, 5001)",
+         "Purchases_T: supplier or invoice number differs from the document's"},
         {true, "INSERT INTO Touched_Doc_T VALUES ('DOC', " + ours + ", 'JNL'), ('DOC', " + ours + ", 'GRN')",
          "document mixes line kinds"},
     };

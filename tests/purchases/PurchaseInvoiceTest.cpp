@@ -42,8 +42,11 @@ protected:
 } // namespace
 
 TEST_F(PurchaseInvoiceTest, EachLineLeavesReceivedNotBilledAtItsReceivedValue) {
-    ASSERT_EQ(receive({{"A100", 10, "10.5"}, {"B200", 2, "3"}}), QStringLiteral("1"));
-    ASSERT_EQ(bill({{"A100", 1, 4}, {"B200", 1, 2}}), QStringLiteral("2"));
+    // Goods received in two years bill on one invoice, which posts in its own year.
+    ASSERT_EQ(receive({{"A100", 10, "10.5"}}), QStringLiteral("1"));
+    ASSERT_EQ(receive({{"B200", 2, "3", QDate(2009, 12, 28)}}, QStringLiteral("PO-0")), QStringLiteral("2"));
+    ASSERT_EQ(bill({{"A100", 1, 4}, {"B200", 2, 2}}), QStringLiteral("3"));
+    EXPECT_EQ(rows("SELECT DISTINCT Year_SI AS x FROM Ledger_T WHERE Post_No = 3"), QStringLiteral("2010"));
 
     // 4 x 10.50 + 7% = 44.94, 2 x 3.00 + 7% = 6.42.
     EXPECT_EQ(balance(kSupplier), QStringLiteral("-51.36"));
@@ -60,10 +63,10 @@ TEST_F(PurchaseInvoiceTest, EachLineLeavesReceivedNotBilledAtItsReceivedValue) {
     EXPECT_EQ(
         rows("SELECT qty_to_bill || '/' || (unit_price / 10000.0) || '/' || do_no || '/' || inv_no || '/' "
              "|| vat_rate || '/' || date_dt AS x FROM Purchases_T"),
-        QStringLiteral("4/10.5/1/5001/7.0/2010-06-20 2/3.0/1/5001/7.0/2010-06-20"));
+        QStringLiteral("4/10.5/1/5001/7.0/2010-06-20 2/3.0/2/5001/7.0/2010-06-20"));
     EXPECT_EQ(
         rows("SELECT Doc_Kind || '/' || inv_no || '/' || COALESCE(date_dt, 'none') AS x FROM Document_T "
-             "WHERE DocID = 2"),
+             "WHERE DocID = 3"),
         QStringLiteral("PI/5001/none"));
     // What is left to bill, as the pick list offers it.
     Recordset left = invoice.Get_Customer_Order(QStringLiteral("harbour supplies"));
@@ -73,7 +76,7 @@ TEST_F(PurchaseInvoiceTest, EachLineLeavesReceivedNotBilledAtItsReceivedValue) {
         cells << left.value(i).toString();
     EXPECT_EQ(cells.join(QLatin1Char('|')), QStringLiteral("A100|10|4|1|PO-1|SGD|1|10.5|1|0.07"));
 
-    ASSERT_EQ(bill({{"A100", 1, 6}}, {.invNo = QStringLiteral("5002")}), QStringLiteral("3"));
+    ASSERT_EQ(bill({{"A100", 1, 6}}, {.invNo = QStringLiteral("5002")}), QStringLiteral("4"));
     EXPECT_EQ(balance(2100), QStringLiteral("0.00")) << "every received line billed";
 }
 
