@@ -48,6 +48,11 @@ void generatingWrites() {
 
 QString keptBook(const QString& name, const QString& what,
                  const std::function<void(const QString&)>& generate) {
+    return keptBook(name, what, QString(), generate);
+}
+
+QString keptBook(const QString& name, const QString& what, const QString& base,
+                 const std::function<void(const QString&)>& generate) {
     const QString path = cacheFolder() + QLatin1Char('/') + name;
     if (QFileInfo::exists(path))
         return path;
@@ -56,6 +61,8 @@ QString keptBook(const QString& name, const QString& what,
     timer.start();
     std::fprintf(stderr, "generating %s...\n", qPrintable(what));
     QFile::remove(partial);
+    if (!base.isEmpty() && !QFile::copy(base, partial))
+        throw std::runtime_error("the book to start from could not be copied");
     CompanyDatabase::setPath(partial);
     generatingWrites();
     generate(partial);

@@ -29,6 +29,9 @@ QString cacheFolder();
 // synchronous OFF) and the finished file is renamed into place.
 QString keptBook(const QString& name, const QString& what,
                  const std::function<void(const QString&)>& generate);
+// The same, the generation starting from a copy of the kept book at base.
+QString keptBook(const QString& name, const QString& what, const QString& base,
+                 const std::function<void(const QString&)>& generate);
 // Sets the open company database for generating a book: no waiting for the
 // disk, and the log folded inside the commits.
 void generatingWrites();

@@ -1,16 +1,12 @@
 #include "SalesBenchBook.h"
 
 #include "BenchBook.h"
-#include "db/CompanyDatabase.h"
 #include "purchases/clsGRN.h"
 #include "sales/clsDO_Entry.h"
 #include "sales/clsSale_Entry.h"
 #include "values/Recordset.h"
 
 #include <QDate>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
@@ -18,8 +14,6 @@
 namespace orv::bench {
 
 namespace {
-
-using db::CompanyDatabase;
 
 const QDate kDelivered(2012, 6, 1);
 const QDate kBilled(2012, 6, 15);
@@ -47,9 +41,7 @@ void addMasters() {
                 QStringLiteral("TRADE DEBTORS"));
         party("Temp_Customers", benchCustomerAccount(n), benchCustomer(n));
     }
-    account(kBenchSupplier, QStringLiteral("Bench creditor"), QStringLiteral("LIABILITIES"),
-            QStringLiteral("TRADE CREDITORS"));
-    party("Temp_Creditors", kBenchSupplier, QStringLiteral("Bench supplier"));
+    addBenchSupplier(kBenchSupplier, QStringLiteral("Bench supplier"));
     request(QStringLiteral("INSERT INTO Temp_Shippers (CompanyName, Phone, Shipaddr, Function_type) "
                            "VALUES ('Bench shipper', '62223333', '5 Harbour Rd', 'C')"),
             {});
@@ -74,43 +66,11 @@ void set(Recordset& r, const char* field, const Variant& v) {
 
 // Goods received: every item in layers, the deep items in a hundred of two.
 void receive() {
-    Recordset header = record({{"CustomerID", DataType::Text},
-                               {"EmployeeID", DataType::BigInt},
-                               {"PO", DataType::Text},
-                               {"Cur_Type", DataType::Text},
-                               {"Cur_Rate", DataType::Currency}});
-    header.addNew();
-    set(header, "CustomerID", Variant(QString::number(kBenchSupplier)));
-    set(header, "EmployeeID", Variant(kBenchEmployee));
-    set(header, "PO", Variant(QStringLiteral("BENCH")));
-    set(header, "Cur_Type", Variant(QStringLiteral("SGD")));
-    set(header, "Cur_Rate", Variant(Currency::fromUnits(1)));
-    clsGRN grn;
-    const auto note = [&](int first, int last, int qty, int round) {
-        Recordset lines = record({{"Date", DataType::Date},
-                                  {"Product_No", DataType::Text},
-                                  {"Qty_Order", DataType::Integer},
-                                  {"Description", DataType::Text},
-                                  {"Doc_Type", DataType::Text},
-                                  {"Unit_Price_TI", DataType::Currency},
-                                  {"Order_Type", DataType::Text},
-                                  {"vat_code", DataType::Integer},
-                                  {"vat_rate", DataType::Currency}});
-        for (int n = first; n < last; ++n) {
-            lines.addNew();
-            set(lines, "Date", Variant(kDelivered.addDays(-30)));
-            set(lines, "Product_No", Variant(benchItem(n)));
-            set(lines, "Qty_Order", Variant(std::int32_t(qty)));
-            set(lines, "Description", Variant(QStringLiteral("bench receipt")));
-            set(lines, "Doc_Type", Variant(QStringLiteral("GRN")));
-            set(lines, "Unit_Price_TI", Variant(Currency::fromRaw(10000 + 137 * ((n + round) % 50))));
-            set(lines, "Order_Type", Variant(QStringLiteral("PO")));
-            set(lines, "vat_code", Variant(std::int32_t(1)));
-            set(lines, "vat_rate", Variant(Currency::fromRaw(700)));
-            lines.update();
-        }
-        if (grn.Send_Order(header, lines) == clsGRN::kFailureText)
-            throw std::runtime_error("a generated goods received note was refused");
+    const auto note = [](int first, int last, int qty, int round) {
+        std::vector<QString> items;
+        for (int n = first; n < last; ++n)
+            items.push_back(benchItem(n));
+        receiveGoods(kBenchSupplier, items, qty, round);
     };
     for (int round = 0; round < 100; ++round)
         note(0, kDeepItems, 2, round);
@@ -120,6 +80,52 @@ void receive() {
 }
 
 } // namespace
+
+void addBenchSupplier(int code, const QString& name) {
+    account(code, name, QStringLiteral("LIABILITIES"), QStringLiteral("TRADE CREDITORS"));
+    party("Temp_Creditors", code, name);
+}
+
+std::int64_t receiveGoods(int supplier, const std::vector<QString>& items, int qty, int round) {
+    Recordset header = record({{"CustomerID", DataType::Text},
+                               {"EmployeeID", DataType::BigInt},
+                               {"PO", DataType::Text},
+                               {"Cur_Type", DataType::Text},
+                               {"Cur_Rate", DataType::Currency}});
+    header.addNew();
+    set(header, "CustomerID", Variant(QString::number(supplier)));
+    set(header, "EmployeeID", Variant(kBenchEmployee));
+    set(header, "PO", Variant(QStringLiteral("BENCH")));
+    set(header, "Cur_Type", Variant(QStringLiteral("SGD")));
+    set(header, "Cur_Rate", Variant(Currency::fromUnits(1)));
+    Recordset lines = record({{"Date", DataType::Date},
+                              {"Product_No", DataType::Text},
+                              {"Qty_Order", DataType::Integer},
+                              {"Description", DataType::Text},
+                              {"Doc_Type", DataType::Text},
+                              {"Unit_Price_TI", DataType::Currency},
+                              {"Order_Type", DataType::Text},
+                              {"vat_code", DataType::Integer},
+                              {"vat_rate", DataType::Currency}});
+    for (std::size_t n = 0; n < items.size(); ++n) {
+        lines.addNew();
+        set(lines, "Date", Variant(kDelivered.addDays(-30)));
+        set(lines, "Product_No", Variant(items[n]));
+        set(lines, "Qty_Order", Variant(std::int32_t(qty)));
+        set(lines, "Description", Variant(QStringLiteral("bench receipt")));
+        set(lines, "Doc_Type", Variant(QStringLiteral("GRN")));
+        set(lines, "Unit_Price_TI", Variant(Currency::fromRaw(10000 + 137 * ((int(n) + round) % 50))));
+        set(lines, "Order_Type", Variant(QStringLiteral("PO")));
+        set(lines, "vat_code", Variant(std::int32_t(1)));
+        set(lines, "vat_rate", Variant(Currency::fromRaw(700)));
+        lines.update();
+    }
+    clsGRN grn;
+    const QString number = grn.Send_Order(header, lines);
+    if (number == clsGRN::kFailureText)
+        throw std::runtime_error("a generated goods received note was refused");
+    return number.toLongLong();
+}
 
 Recordset benchOrderHeader(int customer) {
     Recordset h = record({{"CustomerID", DataType::Text},
@@ -268,32 +274,13 @@ void sell() {
 } // namespace
 
 QString generatedSalesBook(std::int64_t postings, std::uint32_t seed) {
-    const QString base = generatedBook(postings, seed);
-    const QString path =
-        QFileInfo(base).path() + QStringLiteral("/sales-book-%1-seed%2.sqlite").arg(postings).arg(seed);
-    if (QFileInfo::exists(path))
-        return path;
-    const QString partial = path + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(base, partial))
-        throw std::runtime_error("the generated book could not be copied");
-    QElapsedTimer timer;
-    timer.start();
-    std::fprintf(stderr, "adding a year of sales to the %lld-posting book...\n",
-                 static_cast<long long>(postings));
-    CompanyDatabase::setPath(partial);
-    generatingWrites();
-    addMasters();
-    receive();
-    sell();
-    CompanyDatabase::closeConnection();
-    QFile::remove(partial + QStringLiteral("-wal"));
-    QFile::remove(partial + QStringLiteral("-shm"));
-    if (!QFile::rename(partial, path))
-        throw std::runtime_error("the generated sales book could not be kept");
-    std::fprintf(stderr, "\nadded the sales in %.1f s, %.1f MB: %s\n", timer.elapsed() / 1000.0,
-                 QFileInfo(path).size() / 1048576.0, qPrintable(path));
-    return path;
+    return keptBook(QStringLiteral("sales-book-%1-seed%2.sqlite").arg(postings).arg(seed),
+                    QStringLiteral("a year of sales on the %1-posting book").arg(postings),
+                    generatedBook(postings, seed), [](const QString&) {
+                        addMasters();
+                        receive();
+                        sell();
+                    });
 }
 
 } // namespace orv::bench

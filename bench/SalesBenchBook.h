@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace orv::bench {
 
@@ -26,6 +27,14 @@ constexpr int kBenchItems = 2000;
 constexpr int kDeepItems = 100; // the items of a hundred layers of two
 constexpr int kBenchSupplier = 2600;
 constexpr std::int64_t kBenchEmployee = 1;
+
+// A supplier on an account of its own (a LOCAL one, in SGD), through the
+// staging requests.
+void addBenchSupplier(int code, const QString& name);
+// A goods received note of the supplier through clsGRN, one line per item,
+// each of qty units at a price that varies with the line and the round,
+// received 2 May 2012 at VAT code 1 (7 %); returns its posting number.
+std::int64_t receiveGoods(int supplier, const std::vector<QString>& items, int qty, int round);
 
 // The records the delivery order and the invoice windows hand their data
 // classes: a header for a bench customer (rate 1, ordered 15 June 2012),

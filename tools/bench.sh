@@ -16,7 +16,7 @@ work=$ORV_BENCH_DIR
 mkdir -p "$work"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j4 --target bench_gl_reports bench_gl_journal bench_report_pdf bench_login bench_upgrade \
-    bench_stock bench_sales >/dev/null
+    bench_stock bench_sales bench_purchases >/dev/null
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 bv() { python3 tools/benchvalue.py "$@"; }
 
@@ -74,6 +74,7 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
     "$build/bin/bench_login" --benchmark_format=csv 2>/dev/null >"$work/login-$size.csv"
     "$build/bin/bench_upgrade" --benchmark_format=json 2>/dev/null >"$work/upgrade-$size.json"
     "$build/bin/bench_sales" --benchmark_format=json 2>/dev/null >"$work/sales-$size.json"
+    "$build/bin/bench_purchases" --benchmark_format=json 2>/dev/null >"$work/purchases-$size.json"
 
     # The book as a ledger-cli journal: one transaction per document, one
     # posting per leg, account "<type>:<code> <name>", two decimals.
@@ -130,6 +131,10 @@ for size in ${ORV_BENCH_SIZES:-1000000}; do
     done
     printf '%-44s %s ms\n' "billable lines of a customer, 1,000 (mean of 50)" "$(bv "$s" BM_CustomerOrderList)"
     printf '%-44s %s ms\n' "balance of a customer, 10,000 items (mean of 50)" "$(bv "$s" BM_CustomerBalance)"
+    p="$work/purchases-$size.json"
+    printf '%-44s %s / %s ms\n' "20-line purchase invoice p50 / p99" \
+        "$(bv "$p" BM_PostTwentyLinePurchaseInvoice p50_ms)" "$(bv "$p" BM_PostTwentyLinePurchaseInvoice p99_ms)"
+    printf '%-44s %s ms\n' "received lines of a supplier, 1,000 (mean of 50)" "$(bv "$p" BM_SupplierOrderList)"
     grep -h '^"BM_LoginGeneratedBook' "$work/login-$size.csv" | cut -d, -f3 \
         | awk '{ printf "%-44s %11.1f ms\n", "login window on screen (mean of 10)", $1 }'
     printf '%-44s %11s ms (progress silent at most %s ms)\n' "upgrade of a book without kept balances" \

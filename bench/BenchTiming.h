@@ -1,0 +1,31 @@
+#pragma once
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+
+namespace orv::bench {
+
+// Times each write as the iteration's own time (UseManualTime) and reports
+// the median, the 99th percentile and the worst in ms as counters; a write
+// that returns false ends the benchmark with an error.
+template <class Write> void timeWrites(benchmark::State& state, Write write) {
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool written = write(static_cast<int>(ms.size()));
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        ms.push_back(took.count() * 1000.0);
+        if (!written)
+            state.SkipWithError("the document was refused");
+    }
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&ms](double q) { return ms.empty() ? 0.0 : ms[std::size_t(q * double(ms.size() - 1))]; };
+    state.counters["p50_ms"] = at(0.50);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["max_ms"] = ms.empty() ? 0.0 : ms.back();
+}
+
+} // namespace orv::bench

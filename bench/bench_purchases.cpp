@@ -1,0 +1,61 @@
+// The purchase invoice on the generated purchase book (generatedPurchaseBook),
+// with durable commits: a 20-line invoice through clsPurInv.Send_Order and the
+// list of received lines the invoice reads when the clerk picks a supplier
+// with a thousand of them to bill. Run:
+//   build/bin/bench_purchases
+#include "BenchBook.h"
+#include "BenchTiming.h"
+#include "PurchaseBenchBook.h"
+#include "db/CompanyDatabase.h"
+#include "purchases/clsPurInv.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace orv;
+
+// A copy of the generated purchase book for one benchmark, opened.
+std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state) {
+    auto dir = std::make_unique<QTemporaryDir>();
+    const QString copy = dir->filePath(QStringLiteral("purchases.sqlite"));
+    if (!QFile::copy(bench::generatedPurchaseBook(bench::requestedPostings()), copy))
+        state.SkipWithError("the generated purchase book could not be copied");
+    db::CompanyDatabase::setPath(copy);
+    return dir;
+}
+
+void BM_PostTwentyLinePurchaseInvoice(benchmark::State& state) {
+    auto dir = openCopy(state);
+    clsPurInv invoice;
+    // Supplier 1's thousand received lines, billed a unit at a time in turn,
+    // each invoice under a number of its own.
+    const Recordset received = invoice.Get_Customer_Order(bench::benchSupplier(1));
+    bench::timeWrites(state, [&](int n) {
+        Recordset lines = bench::purchaseLines();
+        for (int i = 0; i < 20; ++i)
+            bench::addPurchaseLine(lines, received, (n * 20 + i) % received.recordCount(), 1);
+        return invoice.Send_Order(bench::purchaseHeader(1, 1000 + n), lines) != clsPurInv::kFailureText;
+    });
+    db::CompanyDatabase::closeConnection();
+}
+BENCHMARK(BM_PostTwentyLinePurchaseInvoice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(400);
+
+void BM_SupplierOrderList(benchmark::State& state) {
+    auto dir = openCopy(state);
+    clsPurInv invoice;
+    for (auto _ : state) {
+        const Recordset rows = invoice.Get_Customer_Order(bench::benchSupplier(1));
+        if (rows.recordCount() != bench::kOpenLinesPerSupplier)
+            state.SkipWithError("supplier 1 should have a thousand received lines to bill");
+    }
+    db::CompanyDatabase::closeConnection();
+}
+BENCHMARK(BM_SupplierOrderList)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+} // namespace
+
+BENCHMARK_MAIN();
