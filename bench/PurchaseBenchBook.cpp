@@ -18,14 +18,6 @@ constexpr int kBilledNotes = 5;
 constexpr int kLinesPerNote = 20;
 constexpr int kQtyPerLine = 20;
 
-Recordset record(const std::vector<FieldInfo>& fields) {
-    Recordset r;
-    for (const FieldInfo& f : fields)
-        r.appendField(f.name, f.type, f.size);
-    r.open();
-    return r;
-}
-
 // A supplier's notes of twenty items each, the items moving on from note to
 // note through the bench items.
 void receiveNotes(int supplier, int first, int count) {
@@ -44,10 +36,10 @@ void buy() {
         receiveNotes(s, 0, kBilledNotes);
         const Recordset pick = invoice.Get_Customer_Order(benchSupplier(s));
         for (int n = 0; n < kBilledNotes; ++n) {
-            Recordset lines = purchaseLines();
+            Recordset lines = invoice.newLines();
             for (int i = 0; i < kLinesPerNote; ++i)
                 addPurchaseLine(lines, pick, n * kLinesPerNote + i, kQtyPerLine);
-            if (invoice.Send_Order(purchaseHeader(s, n + 1), lines) == clsPurInv::kFailureText)
+            if (invoice.Send_Order(purchaseHeader(invoice, s, n + 1), lines) == clsPurInv::kFailureText)
                 throw std::runtime_error("a generated purchase invoice was refused: " +
                                          invoice.lastFailureReason().toStdString());
         }
@@ -65,18 +57,13 @@ int benchSupplierAccount(int n) {
     return kBenchSupplier + n;
 }
 
-Recordset purchaseHeader(int supplier, int invNo) {
-    Recordset h = record(clsPurInv::headerFields());
-    h.addNew();
+Recordset purchaseHeader(clsPurInv& invoice, int supplier, int invNo) {
+    Recordset h = invoice.newHeader();
     h.setValue(QStringLiteral("CustomerID"), Variant(QString::number(benchSupplierAccount(supplier))));
     h.setValue(QStringLiteral("EmployeeID"), Variant(kBenchEmployee));
     h.setValue(QStringLiteral("inv_no"), Variant(std::int32_t(invNo)));
     h.setValue(QStringLiteral("Date_dt"), Variant(QDate(2012, 6, 15)));
     return h;
-}
-
-Recordset purchaseLines() {
-    return record(clsPurInv::lineFields());
 }
 
 void addPurchaseLine(Recordset& lines, const Recordset& pick, int row, int qty) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "purchases/clsPurInv.h"
 #include "values/Recordset.h"
 
 #include <QString>
@@ -21,12 +22,12 @@ QString benchSupplier(int n);    // "Bench supplier <n>", n from 1
 int benchSupplierAccount(int n); // its account, 2600 + n
 constexpr int kOpenLinesPerSupplier = 1000;
 
-// The purchase invoice's records as clsPurInv declares them: the header for
-// a bench supplier and its invoice number, dated 15 June 2012; an empty line
-// record; a line billing qty units of one row of the supplier's pick list,
-// copied cell by cell as the window copies a dropped row.
-Recordset purchaseHeader(int supplier, int invNo);
-Recordset purchaseLines();
+// The purchase invoice's records as clsPurInv declares them (newHeader,
+// newLines), filled as the window fills them: the header for a bench
+// supplier and its invoice number, dated 15 June 2012; a line billing qty
+// units of one row of the supplier's pick list, copied cell by cell as the
+// window copies a dropped row.
+Recordset purchaseHeader(clsPurInv& invoice, int supplier, int invNo);
 void addPurchaseLine(Recordset& lines, const Recordset& pick, int row, int qty);
 
 } // namespace orv::bench

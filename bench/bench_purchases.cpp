@@ -35,10 +35,11 @@ void BM_PostTwentyLinePurchaseInvoice(benchmark::State& state) {
     // each invoice under a number of its own.
     const Recordset received = invoice.Get_Customer_Order(bench::benchSupplier(1));
     bench::timeWrites(state, [&](int n) {
-        Recordset lines = bench::purchaseLines();
+        Recordset lines = invoice.newLines();
         for (int i = 0; i < 20; ++i)
             bench::addPurchaseLine(lines, received, (n * 20 + i) % received.recordCount(), 1);
-        return invoice.Send_Order(bench::purchaseHeader(1, 1000 + n), lines) != clsPurInv::kFailureText;
+        return invoice.Send_Order(bench::purchaseHeader(invoice, 1, 1000 + n), lines) !=
+               clsPurInv::kFailureText;
     });
     db::CompanyDatabase::closeConnection();
 }

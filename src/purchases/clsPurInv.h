@@ -2,8 +2,6 @@
 
 #include "data/DataClass.h"
 
-#include <vector>
-
 namespace orv {
 
 // The data class of the purchase invoice. An invoice is one Document_T row
@@ -17,19 +15,17 @@ public:
 
     clsPurInv();
 
-    // The invoice's header record (one row) and line record, in their order.
-    static std::vector<FieldInfo> headerFields();
-    static std::vector<FieldInfo> lineFields();
-
     // The supplier of one name, every column of its Creditors row.
     Recordset Get_Customer_Details(const QString& name);
     // The supplier's received lines still to bill (select_creditor_order),
     // read by position: item, received, billed, GRN number, PO, currency,
     // rate, unit price, VAT code, VAT rate as a fraction.
     Recordset Get_Customer_Order(const QString& name);
-    // Writes the invoice: the posting number, or kFailureText with nothing
-    // kept.
-    QString Send_Order(const Recordset& header, const Recordset& lines);
+    // Writes the invoice (newHeader, newLines): the posting number, or
+    // kFailureText with nothing kept.
+    QString Send_Order(const Recordset& header, const Recordset& lines) {
+        return writeDocument(kFailureText, header, lines);
+    }
 };
 
 } // namespace orv

@@ -35,26 +35,16 @@ protected:
     using Billed = BilledLine;
     using Invoice = InvoiceHeader;
 
-    static Recordset record(const std::vector<FieldInfo>& fields, bool oneRow) {
-        Recordset r;
-        for (const FieldInfo& f : fields)
-            r.appendField(f.name, f.type, f.size);
-        r.open();
-        if (oneRow)
-            r.addNew();
-        return r;
-    }
-
     // A purchase invoice; its number, or the data class's failure text.
     QString bill(const std::vector<Billed>& lines, const Invoice& inv = Invoice()) {
-        Recordset header = record(clsPurInv::headerFields(), true);
+        Recordset header = invoice.newHeader();
         assignText(header, QStringLiteral("CustomerID"),
                    inv.supplier.isEmpty() ? QString::number(kSupplier) : inv.supplier);
         assignText(header, QStringLiteral("EmployeeID"), QString::number(employee));
         assignText(header, QStringLiteral("inv_no"), inv.invNo);
         header.setValue(QStringLiteral("Date_dt"), Variant(inv.date));
         Recordset pick = invoice.Get_Customer_Order(inv.supplierName);
-        Recordset rows = record(clsPurInv::lineFields(), false);
+        Recordset rows = invoice.newLines();
         for (const Billed& b : lines) {
             rows.addNew();
             for (pick.moveFirst(); !pick.eof(); pick.moveNext())
