@@ -67,7 +67,7 @@ protected:
     }
     JournalWindow(Look look, QWidget* parent);
 
-    std::vector<int> copiedColumns() const override { return m_look.copied; }
+    std::vector<int> copiedColumns() override { return m_look.copied; }
     QString noEmployeeMessage() const override { return m_look.noEmployee; }
     // The rows the pick grid offers, read at load and after every post.
     virtual Recordset pickRows() = 0;

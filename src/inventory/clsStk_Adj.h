@@ -12,8 +12,6 @@ namespace orv {
 // counted quantity against the line's account.
 class clsStk_Adj : public DataClass {
 public:
-    static inline const QString kFailureText = QStringLiteral("COA Code does not exist in Chart of Account");
-
     clsStk_Adj();
 
     // The account set with that Acctset_ID, every column of its row.
@@ -24,8 +22,10 @@ public:
     // The day the goods of a stock row were received; a null date for an
     // item's row that holds nothing.
     QDate receivedOn(const QString& docId);
-    // Writes the journal (newHeader, newLines): the journal number, or
-    // kFailureText with nothing kept.
+
+    // Writes the journal (newHeader, newLines): the journal number, or the
+    // failure text with nothing kept, whatever the books refused.
+    static inline const QString kFailureText = QStringLiteral("COA Code does not exist in Chart of Account");
     QString Send_Order(const Recordset& header, const Recordset& lines) {
         return writeDocument(kFailureText, header, lines);
     }

@@ -96,17 +96,6 @@ void frmStkAdj::cboCompany_Click() {
     cmdNew_Click();
 }
 
-// --- lines and total ---------------------------------------------------------
-
-void frmStkAdj::fillNewLine(Recordset& lines) {
-    const QStringList& cell = copiedCells();
-    lines.setValue(QStringLiteral("Doc_ID"), Variant(cell.value(0)));
-    lines.setValue(QStringLiteral("Pdt_ID_VC"), Variant(cell.value(1)));
-    lines.setValue(QStringLiteral("Qty_NU"), Variant(cell.value(2)));
-    lines.setValue(QStringLiteral("Unit_Price_TI"), Variant(cell.value(3)));
-    lines.setValue(QStringLiteral("Pdt_Name_VC"), Variant(cell.value(4)));
-}
-
 // --- post ------------------------------------------------------------------------
 
 std::int64_t frmStkAdj::offeredQuantity(const QString& docId) const {

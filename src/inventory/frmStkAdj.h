@@ -64,11 +64,16 @@ protected:
                 AtNew,
                 {1100, 1100, 1100, 1100, 1300}};
     }
-    std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{{{QStringLiteral("Doc_ID"), 0}}};
     }
-    void fillNewLine(Recordset& lines) override;
+    NewLine newLine() override {
+        return {{{0, QStringLiteral("Doc_ID")},
+                 {1, QStringLiteral("Pdt_ID_VC")},
+                 {2, QStringLiteral("Qty_NU")},
+                 {3, QStringLiteral("Unit_Price_TI")},
+                 {4, QStringLiteral("Pdt_Name_VC")}}};
+    }
     // The counted quantity at the line's unit price, as the books value a line.
     line::Amounts computeLine(const RowView& line) override {
         return priced(line, QStringLiteral("Unit_Price_TI"), QStringLiteral("Qty_NU"));

@@ -59,18 +59,18 @@ void frmGRN::layOut() {
 
 // --- lines and total ---------------------------------------------------------
 
-void frmGRN::fillNewLine(Recordset& lines) {
-    const QStringList& cell = copiedCells();
-    lines.setValue(QStringLiteral("Date"), Variant(orv::today()));
-    lines.setValue(QStringLiteral("Product_No"), Variant(cell.value(0)));
-    lines.setValue(QStringLiteral("Qty_Bal"), Variant(std::int32_t{1}));
-    lines.setValue(QStringLiteral("Qty_Order"), Variant(std::int32_t{1}));
-    lines.setValue(QStringLiteral("Description"), Variant(cell.value(1)));
-    lines.setValue(QStringLiteral("Doc_Type"), Variant(QStringLiteral("GRN")));
-    lines.setValue(QStringLiteral("Unit_Price_TI"), Variant(Currency::fromUnits(1)));
-    lines.setValue(QStringLiteral("Order_Type"), Variant(QStringLiteral("PO")));
-    lines.setValue(QStringLiteral("vat_code"), Variant(cell.value(2)));
-    lines.setValue(QStringLiteral("vat_rate"), Variant(cell.value(3)));
+frmGRN::NewLine frmGRN::newLine() {
+    // Each line keeps the day it was dragged in.
+    return {{{1, QStringLiteral("Product_No")},
+             {2, QStringLiteral("Description")},
+             {3, QStringLiteral("vat_code")},
+             {4, QStringLiteral("vat_rate")}},
+            {{QStringLiteral("Date"), Variant(orv::today())},
+             {QStringLiteral("Qty_Bal"), Variant(std::int32_t{1})},
+             {QStringLiteral("Qty_Order"), Variant(std::int32_t{1})},
+             {QStringLiteral("Doc_Type"), Variant(QStringLiteral("GRN"))},
+             {QStringLiteral("Unit_Price_TI"), Variant(Currency::fromUnits(1))},
+             {QStringLiteral("Order_Type"), Variant(QStringLiteral("PO"))}}};
 }
 
 void frmGRN::checkLine(const RowView& line) {

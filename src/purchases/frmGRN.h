@@ -63,11 +63,10 @@ protected:
     PickFeed pickFeed() override {
         return {[this] { return m_data->Get_Products(); }, AtLoad | AfterPost, {1200, 800, 2000, 800, 800}};
     }
-    std::vector<int> copiedColumns() const override { return {1, 2, 3, 4}; }
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{{{QStringLiteral("Product_No"), 0}}};
     }
-    void fillNewLine(Recordset& lines) override;
+    NewLine newLine() override;
     line::Amounts computeLine(const RowView& line) override {
         return priced(line, QStringLiteral("Unit_Price_TI"), QStringLiteral("Qty_Order"));
     }

@@ -173,6 +173,21 @@ void EntryWindow::copyPickRow(int row) {
     }
 }
 
+std::vector<int> EntryWindow::copiedColumns() {
+    std::vector<int> columns;
+    for (const auto& [column, field] : newLine().copies)
+        columns.push_back(column);
+    return columns;
+}
+
+void EntryWindow::fillNewLine(Recordset& lines) {
+    const NewLine line = newLine();
+    for (size_t i = 0; i < line.copies.size(); ++i)
+        lines.setValue(line.copies[i].second, Variant(m_copied.value(static_cast<int>(i))));
+    for (const auto& [field, value] : line.values)
+        lines.setValue(field, value);
+}
+
 void EntryWindow::hfgProducts_MouseDown(int row) {
     copyPickRow(row);
     hfgProducts->startRowDrag();

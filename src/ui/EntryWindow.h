@@ -140,11 +140,21 @@ protected:
     // --- the window's own ------------------------------------------------
     virtual LineLook lineLook() const = 0;
     virtual PickFeed pickFeed() { return {}; }
-    // The pick-grid columns a mouse press copies, in order.
-    virtual std::vector<int> copiedColumns() const = 0;
+    // A dropped line: the text of each copied pick column goes into its line
+    // field, then each value into its field, all converted to the fields'
+    // types.
+    struct NewLine {
+        std::vector<std::pair<int, QString>> copies; // pick column, line field
+        std::vector<std::pair<QString, Variant>> values = {};
+    };
+    virtual NewLine newLine() { return {}; }
+    // The pick-grid columns a mouse press copies, in order: by default those
+    // the new line copies.
+    virtual std::vector<int> copiedColumns();
     virtual std::optional<DuplicateTest> duplicateTest() const { return std::nullopt; }
-    // Sets the fields of the line just added (the current line).
-    virtual void fillNewLine(Recordset& lines) = 0;
+    // Sets the fields of the line just added (the current line): by default
+    // as newLine() declares them.
+    virtual void fillNewLine(Recordset& lines);
     // A line's figures (nothing else: the frame also computes them to check
     // a post); throws DataError when one is beyond the money range.
     virtual line::Amounts computeLine(const RowView& line) = 0;

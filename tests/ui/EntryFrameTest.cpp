@@ -69,16 +69,18 @@ protected:
                 },
                 AtNew | AfterPost};
     }
-    std::vector<int> copiedColumns() const override { return {0, 1, 2, 3, 4}; }
+
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{
             {{QStringLiteral("DO"), 1}, {QStringLiteral("Item"), 0}, {QStringLiteral("PO"), 2}}};
     }
-    void fillNewLine(Recordset& lines) override {
-        const char* fields[] = {"Item", "DO", "PO", "Price", "Rate"};
-        for (int i = 0; i < 5; ++i)
-            lines.setValue(QString::fromLatin1(fields[i]), Variant(copiedCells().value(i)));
-        lines.setValue(QStringLiteral("Qty"), Variant(std::int32_t{1}));
+    NewLine newLine() override {
+        return {{{0, QStringLiteral("Item")},
+                 {1, QStringLiteral("DO")},
+                 {2, QStringLiteral("PO")},
+                 {3, QStringLiteral("Price")},
+                 {4, QStringLiteral("Rate")}},
+                {{QStringLiteral("Qty"), Variant(std::int32_t{1})}}};
     }
     line::Amounts computeLine(const RowView& line) override {
         return priced(line, QStringLiteral("Price"), QStringLiteral("Qty"), QStringLiteral("Rate"));

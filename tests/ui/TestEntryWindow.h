@@ -43,7 +43,7 @@ protected:
     PickFeed pickFeed() override {
         return {[this] { return m_cls->Get_Products(); }, AtLoad | AfterPost, {1200, 1600, 1200}};
     }
-    std::vector<int> copiedColumns() const override { return {0, 1, 2}; }
+    std::vector<int> copiedColumns() override { return {0, 1, 2}; }
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{{{QStringLiteral("ProductID"), 0}}, kDuplicate};
     }
