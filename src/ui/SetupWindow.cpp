@@ -31,12 +31,8 @@ SetupWindow::SetupWindow(QWidget* parent, Frame frame)
     cmdDelete = makeControl<QPushButton>(this, QStringLiteral("cmdDelete"));
     cmdClear = makeControl<QPushButton>(this, QStringLiteral("cmdClear"));
     makeTypedList(cboCompany);
-    cmdNew->setText(QStringLiteral("REFRESH"));
+    applyCaptions(this, kText);
     cmdNew->setVisible(false);
-    cmdSend->setText(QStringLiteral("CREATE NEW"));
-    cmdUpdate->setText(QStringLiteral("UPDATE"));
-    cmdDelete->setText(QStringLiteral("DELETE"));
-    cmdClear->setText(QStringLiteral("CLEAR ALL"));
 
     onChoice(cboCompany, [this] { cboCompany_Click(); });
     // A name the clerk types that no record has is a new record to create,

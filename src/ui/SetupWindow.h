@@ -4,6 +4,7 @@
 #include "SetupSection.h"
 #include "Window.h"
 #include "uicore/Check.h"
+#include "uicore/TextTable.h"
 #include "values/DataError.h"
 
 #include <cstdint>
@@ -39,6 +40,13 @@ public:
     // no CREATE NEW, UPDATE, DELETE or CLEAR ALL; its REFRESH is a button the
     // clerk sees and presses.
     enum class Frame { Record, SectionsOnly };
+    // The captions of the frame's own buttons; a window's own table may
+    // give its REFRESH another.
+    static constexpr auto kText = makeTextTable({{"cmdSend", "CREATE NEW"},
+                                                 {"cmdUpdate", "UPDATE"},
+                                                 {"cmdDelete", "DELETE"},
+                                                 {"cmdClear", "CLEAR ALL"},
+                                                 {"cmdNew", "REFRESH"}});
     explicit SetupWindow(QWidget* parent = nullptr, Frame frame = Frame::Record);
 
     static inline const QString kNotAnAccount =

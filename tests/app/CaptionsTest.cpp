@@ -85,12 +85,12 @@ template <class W> std::span<const PinnedText> texts() {
 }
 
 TEST_F(CaptionsTest, EveryWindowShowsEveryCaptionOfItsTextTable) {
-    expectShown<frmCOASetup>({texts<frmCOASetup>()});
-    expectShown<frmARSetup>({texts<frmARSetup>(), texts<PartySetupWindow>()});
-    expectShown<frmAPSetup>({texts<frmAPSetup>(), texts<PartySetupWindow>()});
+    expectShown<frmCOASetup>({texts<frmCOASetup>(), texts<SetupWindow>()});
+    expectShown<frmARSetup>({texts<frmARSetup>(), texts<PartySetupWindow>(), texts<SetupWindow>()});
+    expectShown<frmAPSetup>({texts<frmAPSetup>(), texts<PartySetupWindow>(), texts<SetupWindow>()});
     expectShown<frmIVSetup>({texts<frmIVSetup>()});
-    expectShown<frmCashSetup>({texts<frmCashSetup>()});
-    expectShown<frmVATSetup>({texts<frmVATSetup>()});
+    expectShown<frmCashSetup>({texts<frmCashSetup>(), texts<SetupWindow>()});
+    expectShown<frmVATSetup>({texts<frmVATSetup>(), texts<SetupWindow>()});
     expectShown<frmGLEntry>({texts<frmGLEntry>()});
     expectShown<frmREEntry>({texts<frmREEntry>()});
     expectShown<frmGRN>({texts<frmGRN>()});
@@ -99,6 +99,7 @@ TEST_F(CaptionsTest, EveryWindowShowsEveryCaptionOfItsTextTable) {
     expectShown<frmStockReport>({texts<frmStockReport>()});
     expectShown<Websitefrm>({texts<Websitefrm>()});
     expectShown<Orvan>({texts<Orvan>()});
+    expectShown<frmLogin>({texts<frmLogin>()});
 }
 
 } // namespace

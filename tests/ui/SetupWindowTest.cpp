@@ -1,4 +1,5 @@
 #include "TestSetupWindow.h"
+#include "support/gui/PinnedTexts.h"
 #include "support/gui/UiTest.h"
 #include "uicore/Controls.h"
 #include "uicore/ScreenUnits.h"
@@ -272,6 +273,14 @@ TEST_F(SetupWindowTest, TextTheStagingFieldCannotHoldStopsTheRequest) {
     EXPECT_TRUE(ui.lastText().contains(QStringLiteral("GL_Name_VC")));
     EXPECT_EQ(buttons(), kAllEnabled);
     EXPECT_EQ(window->txtAcctName->text(), QStringLiteral("A name far longer than twenty"));
+}
+
+TEST(SetupWindowTexts, TheFramesButtonsAreCaptionedAsWritten) {
+    test::expectPinnedTexts(SetupWindow::kText, {{"cmdSend", "CREATE NEW"},
+                                                 {"cmdUpdate", "UPDATE"},
+                                                 {"cmdDelete", "DELETE"},
+                                                 {"cmdClear", "CLEAR ALL"},
+                                                 {"cmdNew", "REFRESH"}});
 }
 
 TEST_F(SetupWindowTest, PickOfANameWithoutARecordIsReportedNotFatal) {
