@@ -35,12 +35,6 @@ void run(sqlite3* db, const QString& sql, const QString& what) {
     }
 }
 
-void runFolder(sqlite3* db, const QString& folder) {
-    const QDir dir(folder);
-    for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
-        run(db, readResource(dir.filePath(file)), file);
-}
-
 // One file for each twin the template declares.
 std::vector<SchemaBuilder::RuleFile> twinsOf(const QString& file, const QString& text) {
     static const QRegularExpression twinLine(QStringLiteral(R"(^--\s*@twin\s+(\w+)\s*$)"));
@@ -111,8 +105,8 @@ int scalarInt(sqlite3* db, const char* sql) {
 const QString kViewsFile = QStringLiteral(":/db/schema/095_views.sql");
 const QString kTriggers = QStringLiteral(":/db/triggers");
 
-void runTriggers(sqlite3* db) {
-    for (const SchemaBuilder::RuleFile& file : SchemaBuilder::triggerFiles())
+void runFiles(sqlite3* db, const QString& folder) {
+    for (const SchemaBuilder::RuleFile& file : SchemaBuilder::filesOf(folder))
         run(db, file.text, file.name);
 }
 
@@ -144,8 +138,8 @@ QString bookRules(sqlite3* db) {
 
 } // namespace
 
-std::vector<SchemaBuilder::RuleFile> SchemaBuilder::triggerFiles() {
-    const QDir dir(kTriggers);
+std::vector<SchemaBuilder::RuleFile> SchemaBuilder::filesOf(const QString& folder) {
+    const QDir dir(folder);
     std::vector<RuleFile> files;
     for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files))
         files.push_back({file, readResource(dir.filePath(file))});
@@ -176,7 +170,7 @@ void SchemaBuilder::refreshRules(sqlite3* db) {
                     QStringLiteral("rules"));
         }
         run(db, readResource(kViewsFile), kViewsFile);
-        runTriggers(db);
+        runFiles(db, kTriggers);
         markRules(db);
     });
 }
@@ -186,8 +180,8 @@ void SchemaBuilder::create(sqlite3* db) {
         // Another start may have created the book while this one waited.
         if (scalarInt(db, "SELECT count(*) FROM sqlite_master") > 0)
             return;
-        runFolder(db, QStringLiteral(":/db/schema"));
-        runTriggers(db);
+        runFiles(db, QStringLiteral(":/db/schema"));
+        runFiles(db, kTriggers);
         markRules(db);
         if (QFile::exists(QStringLiteral(":/db/seed.sql")))
             run(db, readResource(QStringLiteral(":/db/seed.sql")), QStringLiteral("seed.sql"));

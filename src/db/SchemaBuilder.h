@@ -12,7 +12,7 @@ namespace orv::db {
 // one up to the program's schema version.
 class SchemaBuilder {
 public:
-    // schema/*.sql in name order, triggers/*.sql, seed.sql, then the file's
+    // schema/ and triggers/ (filesOf), seed.sql, then the file's
     // application id and version: one transaction.
     static void create(sqlite3* db);
     // Each missing migrations/NNNN_*.sql in its own transaction, calling
@@ -24,22 +24,24 @@ public:
     // rules, kept in the view v_Book_Rules, tells whether they differ.
     static void refreshRules(sqlite3* db);
 
-    // The rule files of triggers/ in the order they are run, each under its
-    // file name: its .sql files, and one file for each twin that a template
-    // (.sqlt) declares. A template writes its rules once for twins such as
-    // the customer and supplier requests; its head declares each twin:
+    // The files of one folder (schema/, triggers/) in the order they are
+    // run, each under its file name: its .sql files, and one file for each
+    // twin that a template (.sqlt) declares. A template writes its text once
+    // for twins such as the customers and the suppliers; its head declares
+    // each twin and the words it gives:
     //
     //   -- @twin Temp_Customers
     //   --   ${Parties} = Customers
     //
     // and the twin's file, Temp_Customers.sql, is the template without those
-    // lines, each ${Word} replaced by the twin's text (${Requests} by the
-    // twin's name). A word no twin gives is an error.
+    // lines, each ${Word} replaced by the twin's text (${Requests} is the
+    // twin's name unless it gives another). A word no twin gives is an error.
     struct RuleFile {
         QString name;
         QString text;
     };
-    static std::vector<RuleFile> triggerFiles();
+    static std::vector<RuleFile> filesOf(const QString& folder);
+    static std::vector<RuleFile> triggerFiles() { return filesOf(QStringLiteral(":/db/triggers")); }
 };
 
 } // namespace orv::db
