@@ -195,6 +195,7 @@ TEST_F(frmAPSetupTest, NumberBoxesAndTheirKeyFilter) {
         {window->txtPostal, "-5", qtext(PartySetupWindow::kText["PostalNegative"])},
         {window->txtCreditTerm, "x", QStringLiteral("Enter numerical and not character")},
         {window->txtCreditLimit, "0", qtext(PartySetupWindow::kText["CreditLimitNegative"])},
+        {window->txtCreditLimit, "-1", qtext(PartySetupWindow::kText["CreditLimitNegative"])},
         {window->txtCreditTerm, "4.5", qtext(PartySetupWindow::kText["CreditTermWhole"])},
     };
     for (const auto& c : cases) {
