@@ -113,16 +113,6 @@ CheckList JournalWindow::postChecks() {
     return checks;
 }
 
-CheckList JournalWindow::employeeChecks() {
-    return {
-        Check::empty(cboEmployee, m_look.specifyEmployee),
-        // A typed name that is no employee's cannot be posted under anyone.
-        Check::when(
-            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            m_look.specifyEmployee, cboEmployee),
-    };
-}
-
 CheckList JournalWindow::lineChecks() {
     return {
         Check::when([this] { return m_lines.recordCount() == 0; }, qtext(kJournalText["NoLines"])),

@@ -77,6 +77,7 @@ protected:
     LineLook lineLook() const override { return {m_look.lineWidths, {0, 1, 4, 5, 6}}; }
     line::Amounts computeLine(const RowView& line) override;
     void checkLine(const RowView& line) override;
+    QString employeeMessage() const override { return m_look.specifyEmployee; }
     QString postedMessage() const override { return qtext(kJournalText["Posted"]); }
 
     // Adds the line's fields from the copied account and the period boxes.
@@ -85,7 +86,6 @@ protected:
     // the lines, what the window adds (balanceChecks), whole cents, one year.
     CheckList postChecks() override;
     virtual CheckList balanceChecks() { return {}; }
-    CheckList employeeChecks();
     // No lines, then each line from the first: amount, description, date
     // (a warning); then no amount beyond the line limit.
     CheckList lineChecks();

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,24 +14,26 @@
 namespace orv {
 
 frmStkAdj::frmStkAdj(QWidget* parent)
-    : DataEntryWindow(parent), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
-      txtAcctset(makeControl<QLineEdit>(this, QStringLiteral("txtAcctset"))),
-      txtStock(makeControl<QLineEdit>(this, QStringLiteral("txtStock"))),
-      txtCosting(makeControl<QLineEdit>(this, QStringLiteral("txtCosting"))),
+    : DataEntryWindow(parent),
+      // A set's name is its key: a name of the list is read, any other is not.
+      sets(useKeyHeader(
+          new KeyHeader(
+              this,
+              {"cboCompany",
+               "Product_AccountSet_T",
+               "Acctset_ID",
+               {{"txtAcctset", "pdt_acctset_vc"}, {"txtStock", "Stock_in"}, {"txtCosting", "Cost_method_vc"}},
+               {},
+               {},
+               {{"Stock_IN", "Stock_in"}}},
+              {[this] { return readTable(QStringLiteral("Product_AccountSet_T")); },
+               [this](const QString& id) { return m_data->Get_Customer_Details(id); },
+               {}}),
+          true)),
+      cboCompany(sets->list()), txtAcctset(sets->box(QStringLiteral("txtAcctset"))),
+      txtStock(sets->box(QStringLiteral("txtStock"))), txtCosting(sets->box(QStringLiteral("txtCosting"))),
       Label8(makeControl<QLabel>(this, QStringLiteral("Label8"))),
-      Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))),
-      Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))) {
-    cboCompany->setEditable(true);
-    cboCompany->setInsertPolicy(QComboBox::NoInsert);
-    for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
-        box->setReadOnly(true);
-    onChoice(cboCompany, [this] { cboCompany_Click(); });
-    // The boxes show the set last chosen; once the clerk types over it they
-    // would name another set's accounts, so they empty until a set is chosen.
-    connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] {
-        for (QLineEdit* box : {txtAcctset, txtStock, txtCosting})
-            box->clear();
-    });
+      Label9(makeControl<QLabel>(this, QStringLiteral("Label9"))) {
     layOut();
     applyCaptions(this, kText);
 }
@@ -40,14 +41,8 @@ frmStkAdj::frmStkAdj(QWidget* parent)
 frmStkAdj::~frmStkAdj() = default;
 
 void frmStkAdj::layOut() {
-    auto* set = new QFormLayout(Frame1);
-    set->addRow(qtext(kText["cboCompany"]), cboCompany);
-    set->addRow(qtext(kText["txtAcctset"]), txtAcctset);
-    set->addRow(qtext(kText["txtStock"]), txtStock);
-    set->addRow(qtext(kText["txtCosting"]), txtCosting);
-
     auto* page = new QVBoxLayout(this);
-    page->addWidget(Frame1);
+    page->addWidget(sets->layOut(kText, QStringLiteral("Frame1")));
     auto* pickHead = new QHBoxLayout;
     pickHead->addWidget(Label8);
     pickHead->addWidget(Image1);
@@ -71,29 +66,6 @@ void frmStkAdj::layOut() {
     buttons->addWidget(txtOrderID);
     page->addLayout(buttons);
     resize(760, 600);
-}
-
-// --- load ----------------------------------------------------------------
-
-void frmStkAdj::fillLists() {
-    cboCompany->clear();
-    const Recordset sets = m_data->Get_Table_Recordset(QStringLiteral("Product_AccountSet_T"));
-    for (const RowView set : sets.rows())
-        cboCompany->addItem(set.text(QStringLiteral("Acctset_ID")));
-    cboCompany->setCurrentIndex(-1);
-}
-
-// --- the account set --------------------------------------------------------
-
-void frmStkAdj::cboCompany_Click() {
-    Recordset set = m_data->Get_Customer_Details(cboCompany->currentText());
-    if (set.recordCount() > 0) {
-        set.moveFirst();
-        txtAcctset->setText(set.value(QStringLiteral("pdt_acctset_vc")).toString());
-        txtCosting->setText(set.value(QStringLiteral("Cost_method_vc")).toString());
-        txtStock->setText(set.value(QStringLiteral("Stock_in")).toString());
-    }
-    cmdNew_Click();
 }
 
 // --- post ------------------------------------------------------------------------
@@ -125,14 +97,7 @@ CheckList frmStkAdj::postChecks() {
     const auto cell = [](const RowView& line, const char* field) {
         return line.value(QString::fromLatin1(field));
     };
-    return {
-        Check::empty(cboCompany, qtext(kText["SelectSet"])),
-        // A typed number that is no set's leaves no stock account to post to.
-        Check::when([this] { return txtStock->text().isEmpty(); }, qtext(kText["SelectSet"]), cboCompany),
-        Check::empty(cboEmployee, qtext(kText["SpecifyEmployee"])),
-        Check::when(
-            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            qtext(kText["SpecifyEmployee"]), cboEmployee),
+    CheckList lines{
         eachLine({
             Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
                           qtext(kText["SpecifyAccount"])),
@@ -158,10 +123,10 @@ CheckList frmStkAdj::postChecks() {
         // The books refuse stock leaving before it arrived; say which line first.
         countedBeforeReceipt(),
     };
+    return inOrder({sets->checks(qtext(kText["SelectSet"])), employeeChecks(), lines});
 }
 
 void frmStkAdj::fillHeader(Recordset& header) {
-    assignText(header, QStringLiteral("Stock_IN"), txtStock->text());
     header.setValue(QStringLiteral("Date"), Variant(dtpOrder->date()));
 }
 

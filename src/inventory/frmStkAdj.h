@@ -4,7 +4,6 @@
 #include "ui/EntryWindow.h"
 #include "uicore/TextTable.h"
 
-class QGroupBox;
 class QLabel;
 
 namespace orv {
@@ -47,15 +46,13 @@ public:
     explicit frmStkAdj(QWidget* parent = nullptr);
     ~frmStkAdj() override;
 
-    QComboBox* cboCompany; // the account sets by Acctset_ID
+    KeyHeader* sets;       // the account sets by Acctset_ID
+    QComboBox* cboCompany; // the sets' list
     QLineEdit* txtAcctset;
     QLineEdit* txtStock;
     QLineEdit* txtCosting;
-    QLabel* Label8;    // over the pick grid
-    QLabel* Label9;    // over the line grid
-    QGroupBox* Frame1; // "Inventory Account Setting"
-
-    void cboCompany_Click() override;
+    QLabel* Label8; // over the pick grid
+    QLabel* Label9; // over the line grid
 
 protected:
     LineLook lineLook() const override { return {{800, 1000, 800, 1000, 1000}, {0, 1, 4}}; }
@@ -81,7 +78,7 @@ protected:
     CheckList postChecks() override;
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return qtext(kText["Posted"]); }
-    void fillLists() override;
+    QString employeeMessage() const override { return qtext(kText["SpecifyEmployee"]); }
 
 private:
     void layOut();

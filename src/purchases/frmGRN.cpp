@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@ namespace orv {
 
 frmGRN::frmGRN(QWidget* parent)
     : DataEntryWindow(parent), txtPO(makeControl<QLineEdit>(this, QStringLiteral("txtPO"))) {
-    useParty(new PartyHeader(this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox));
+    useParty(new PartyHeader(
+        this, partyReads(QStringLiteral("creditors")), PartyHeader::RateBox,
+        {{"CustomerID", KeyHeader::kKey}, {"Cur_Type", "Cur_Type"}, {"Cur_Rate", "txtCurRate"}}));
     // The header keeps ten characters of the order number: no more can be typed.
     limitLength(txtPO, 10, QStringLiteral("PO No."));
     hfgProducts->setToolTip(qtext(kText["PickHint"]));
@@ -30,15 +33,12 @@ frmGRN::frmGRN(QWidget* parent)
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    party->layOut({qtext(kText["cboCompany"]), qtext(kText["txtAddress"]), qtext(kText["txtCity"]),
-                   qtext(kText["txtRegion"]), qtext(kText["txtCountry"]), qtext(kText["txtPostal"]),
-                   qtext(kText["txtPhone"]), qtext(kText["cboCreditor"]), qtext(kText["txtCurType"]),
-                   qtext(kText["txtCurRate"])});
+    QGroupBox* frame = party->layOut(kText, QStringLiteral("Frame1"));
     party->form()->addRow(qtext(kText["txtPO"]), txtPO);
 
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(party);
+    top->addWidget(frame);
     auto* side = new QFormLayout;
     side->addRow(qtext(kText["cboEmployee"]), cboEmployee);
     side->addRow(qtext(kText["txtOrderID"]), txtOrderID);
@@ -82,53 +82,37 @@ void frmGRN::checkLine(const RowView& line) {
 
 CheckList frmGRN::postChecks() {
     auto positive = [](const Variant& v) { return !isBlankCell(v) && v.toCurrency().raw() > 0; };
-    QLineEdit* rate = party->txtCurRate;
-    CheckList checks{
-        Check::empty(cboEmployee, qtext(kText["SpecifyEmployee"])),
-        // A typed name that is no employee's (or has no comma) cannot post.
-        Check::when(
-            [this] { return lookupId(QStringLiteral("Employees"), cboEmployee->currentText()).isEmpty(); },
-            qtext(kText["SpecifyEmployee"]), cboEmployee),
-        Check::empty(txtPO, qtext(kText["SpecifyPO"])),
-        Check::when([rate] { return rate->text().isEmpty(); }, qtext(kText["EnterRate"]), rate,
-                    kTitleMissingField),
-        Check::when([rate] { return !isNumericText(rate->text()); }, qtext(kText["RateNotNumber"]), rate,
-                    kTitleInvalidInput)
-            .selectingText(),
-        Check::when(
-            [rate] {
-                Currency value;
-                return !fieldNumber(rate, &value) || value.raw() <= 0;
-            },
-            qtext(kText["RateNotPositive"]), rate)
-            .selectingText(),
-        Check::when([this] { return m_lines.recordCount() == 0; },
-                    qtext(EntryWindow::kSharedText["NoLines"])),
-        eachLine({
-            Check::onLine(
-                [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
-                qtext(kText["NegativeQuantity"])),
-            Check::onLine(
-                [=](const RowView& line) { return !positive(line.value(QStringLiteral("Unit_Price_TI"))); },
-                qtext(kText["NegativePricing"])),
-            Check::onLine(
-                [](const RowView& line) { return isBlankCell(line.value(QStringLiteral("Description"))); },
-                qtext(kText["EnterDescription"])),
-        }),
-        // The books keep each note within one year.
-        linesInOneYear(QStringLiteral("Date"), qtext(kText["OneYear"])),
-    };
-    // The supplier comes between the employee and the order number.
-    const CheckList supplier = party->checks(qtext(kText["CompanyInvalid"]));
-    checks.insert(checks.begin() + 2, supplier.begin(), supplier.end());
-    return checks;
+    return inOrder({
+        employeeChecks(),
+        party->checks(qtext(kText["CompanyInvalid"])),
+        {Check::empty(txtPO, qtext(kText["SpecifyPO"]))},
+        party->rateChecks(),
+        {
+            Check::when([this] { return m_lines.recordCount() == 0; },
+                        qtext(EntryWindow::kSharedText["NoLines"])),
+            eachLine({
+                Check::onLine(
+                    [=](const RowView& line) { return !positive(line.value(QStringLiteral("Qty_Order"))); },
+                    qtext(kText["NegativeQuantity"])),
+                Check::onLine(
+                    [=](const RowView& line) {
+                        return !positive(line.value(QStringLiteral("Unit_Price_TI")));
+                    },
+                    qtext(kText["NegativePricing"])),
+                Check::onLine(
+                    [](const RowView& line) {
+                        return isBlankCell(line.value(QStringLiteral("Description")));
+                    },
+                    qtext(kText["EnterDescription"])),
+            }),
+            // The books keep each note within one year.
+            linesInOneYear(QStringLiteral("Date"), qtext(kText["OneYear"])),
+        },
+    });
 }
 
 void frmGRN::fillHeader(Recordset& header) {
-    assignText(header, QStringLiteral("CustomerID"), party->id());
     assignText(header, QStringLiteral("PO"), txtPO->text());
-    assignText(header, QStringLiteral("Cur_Type"), party->txtCurType->text());
-    assignText(header, QStringLiteral("Cur_Rate"), party->txtCurRate->text());
 }
 
 void frmGRN::afterPost(bool posted) {

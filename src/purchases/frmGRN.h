@@ -42,9 +42,6 @@ public:
         {"SpecifyEmployee", "Specify Employee Name!"},
         {"CompanyInvalid", "Company Name must be valid!"},
         {"SpecifyPO", " Specify PO Number! "},
-        {"EnterRate", "Enter Currency Rate for this transaction"},
-        {"RateNotNumber", "Enter numerical, up to 3 decimal points and not character"},
-        {"RateNotPositive", "Currency rate must not be negative"},
         {"NegativeQuantity", "Negative Quantity is disallowed"},
         {"NegativePricing", "Negative Pricing is disallowed"},
         {"OneYear",
@@ -78,6 +75,7 @@ protected:
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return qtext(kText["Posted"]); }
     void afterPost(bool posted) override;
+    QString employeeMessage() const override { return qtext(kText["SpecifyEmployee"]); }
 
 private:
     void layOut();

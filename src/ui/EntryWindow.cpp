@@ -62,11 +62,8 @@ void EntryWindow::Form_Load() {
     // Each step on its own: a list that cannot be read leaves the rest of
     // the window usable.
     guarded([&] { createDataClass(); });
-    guarded([&] {
-        if (party)
-            party->fillList();
-        fillLists();
-    });
+    fillKeyHeaders();
+    guarded([&] { fillLists(); });
     guarded([&] { fillEmployees(); });
     guarded([&] {
         const PickFeed feed = pickFeed();
@@ -84,18 +81,14 @@ void EntryWindow::Form_Load() {
     setPeriodFromPicker();
 }
 
-void EntryWindow::fillEmployees() {
-    cboEmployee->clear();
+void EntryWindow::fillEmployees(bool quiet) {
     const Recordset employees = readTable(QStringLiteral("Employees"));
-    if (employees.recordCount() == 0) {
+    fillListFrom(cboEmployee, employees, [](const RowView& employee) {
+        return employee.text(QStringLiteral("LastName")) + QStringLiteral(", ") +
+               employee.text(QStringLiteral("FirstName"));
+    });
+    if (employees.recordCount() == 0 && !quiet)
         UiServices::current().message(noEmployeeMessage());
-        return;
-    }
-    for (const RowView employee : employees.rows()) {
-        cboEmployee->addItem(employee.text(QStringLiteral("LastName")) + QStringLiteral(", ") +
-                             employee.text(QStringLiteral("FirstName")));
-    }
-    cboEmployee->setCurrentIndex(-1);
 }
 
 void EntryWindow::reloadPick() {
@@ -119,18 +112,6 @@ void EntryWindow::bindLines() {
     const LineLook look = lineLook();
     dgrOrderDetails->setColumnWidthsTwips(look.widths);
     dgrOrderDetails->setLockedColumns(look.locked);
-}
-
-// --- the party -----------------------------------------------------------
-
-void EntryWindow::useParty(PartyHeader* header) {
-    party = header;
-    onChoice(party->cboCompany, [this] { cboCompany_Click(); });
-}
-
-void EntryWindow::cboCompany_Click() {
-    party->load();
-    cmdNew_Click();
 }
 
 // --- period boxes --------------------------------------------------------
@@ -375,7 +356,9 @@ void EntryWindow::cmdNew_Click() {
 }
 
 void EntryWindow::cmdSend_Click() {
-    if (!runChecks(postChecks()) || !runChecks(figureChecks())) {
+    m_employeeKey.clear();
+    if (!runChecks(postChecks()) || (m_employeeKey.isEmpty() && !runChecks(employeeChecks())) ||
+        !runChecks(figureChecks())) {
         return;
     }
     UiServices& ui = UiServices::current();
@@ -384,11 +367,8 @@ void EntryWindow::cmdSend_Click() {
     // A header value that cannot be filled stops the posting with its
     // reason; the document stays as it is and can be posted again.
     const bool sent = guarded([&] {
-        const QString employee = lookupId(QStringLiteral("Employees"), cboEmployee->currentText());
-        if (employee.isEmpty()) {
-            throw DataError(QStringLiteral("No employee is named \"%1\"").arg(cboEmployee->currentText()));
-        }
-        assignText(m_header, QStringLiteral("EmployeeID"), employee);
+        assignText(m_header, QStringLiteral("EmployeeID"), m_employeeKey);
+        copyHeaders();
         fillHeader(m_header);
         answer = sendToBooks([&] { return sendOrder(); });
     });

@@ -91,7 +91,8 @@ public:
     void dgrOrderDetails_DragDrop();
     void cmdNew_Click();
     void cmdSend_Click();
-    // The clerk chose a party: its details are read and a new document starts.
+    // The clerk chose a party (or the key header that starts documents): its
+    // record is read and a new document starts.
     virtual void cboCompany_Click();
 
 protected:
@@ -172,7 +173,8 @@ protected:
     virtual void afterPost(bool posted) { (void)posted; }
     // Shown at load when there is no employee.
     virtual QString noEmployeeMessage() const { return qtext(kSharedText["NoEmployee"]); }
-    // The party or key lists, filled at load before the employees.
+    // Lists of the window's own, filled at load after the key headers' and
+    // before the employees.
     virtual void fillLists() {}
 
     // The load procedure's common steps, in the frame's order.
@@ -199,8 +201,31 @@ protected:
     // The document can be changed and posted (after load and New) or not
     // (after a successful posting).
     void setEditing(bool editing);
-    // Takes the party header the window composes and wires its list.
+    // Takes the party header the window composes: its list is filled at load,
+    // read again when the books changed, and choosing a party starts a new
+    // document (cboCompany_Click).
     void useParty(PartyHeader* header);
+    // Takes a key header the window declares, filled and read again as the
+    // party's; with startsDocument, choosing a record starts a new document.
+    // The post copies the header fields the header declares.
+    KeyHeader* useKeyHeader(KeyHeader* header, bool startsDocument = false);
+    // The reads of a key header over a table through the data class: its
+    // rows, Get_ID and, where given, the record of a name.
+    KeyReads tableReads(const QString& table, std::function<Recordset(const QString&)> details = {});
+
+    // The employee: empty, then a name that is no employee's, each with the
+    // window's message and the focus on the list. The key the check finds is
+    // the one posted; a window that does not place the checks in its list
+    // has them run after its own.
+    CheckList employeeChecks();
+    virtual QString employeeMessage() const = 0;
+    // The party's credit (PartyHeader::creditCheck) against postingGross().
+    Check creditCheck(const QString& message);
+    // The document's gross as posted: every line computed afresh; none when
+    // a line or the sum is beyond the money range.
+    virtual std::optional<Currency> postingGross();
+
+    void refreshLists() override;
     // A cell that holds nothing, or only blanks.
     static bool isBlankCell(const Variant& v) { return v.isBlank() || v.toString().trimmed().isEmpty(); }
 
@@ -209,7 +234,9 @@ protected:
     QStringList m_copied;
 
 private:
-    void fillEmployees();
+    void fillEmployees(bool quiet = false);
+    void fillKeyHeaders();
+    void copyHeaders();
     void setPeriodFromPicker();
     bool isDuplicate() const;
     // The sum of every line's figures; with `showing`, each line's warnings
@@ -219,6 +246,10 @@ private:
     // The frame's own post checks: every line's figures can be kept, and
     // summed.
     CheckList figureChecks();
+
+    std::vector<KeyHeader*> m_keyHeaders; // the party first, where there is one
+    KeyHeader* m_starting = nullptr;      // the header whose choice starts a document
+    QString m_employeeKey;                // found by the employee check of this post
 };
 
 // An entry window whose data class serves the frame directly: the class's
@@ -242,9 +273,8 @@ protected:
     // Get_Balance (the first row's outstanding_amt).
     PartyReads partyReads(const QString& table) {
         PartyReads reads;
-        reads.list = [this, table] { return m_data->Get_Table_Recordset(table); };
-        reads.details = [this](const QString& name) { return m_data->Get_Customer_Details(name); };
-        reads.id = [this, table](const QString& name) { return m_data->Get_ID(table, Variant(name)); };
+        static_cast<KeyReads&>(reads) = this->tableReads(
+            table, [this](const QString& name) { return m_data->Get_Customer_Details(name); });
         if constexpr (requires(Data & d) { d.Get_Balance(QString()); }) {
             reads.balance = [this](const QString& name) {
                 const Recordset rows = m_data->Get_Balance(name);

@@ -1,139 +1,165 @@
 #include "PartyHeader.h"
 
 #include "uicore/Controls.h"
+#include "uicore/UiServices.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QLineEdit>
 
 namespace orv {
 
 namespace {
 
-QString textOf(const Variant& v) {
-    return v.isBlank() ? QString() : v.toString();
+KeyHeaderDef partyDef(int boxes, std::vector<HeaderCopy> copies) {
+    KeyHeaderDef def{QStringLiteral("cboCompany"),
+                     QString(),
+                     QStringLiteral("CompanyName"),
+                     {},
+                     {},
+                     {},
+                     std::move(copies)};
+    def.details = {{QStringLiteral("txtAddress"), QStringLiteral("Address")},
+                   {QStringLiteral("txtCity"), QStringLiteral("City")},
+                   {QStringLiteral("txtRegion"), QStringLiteral("Region")},
+                   {QStringLiteral("txtCountry"), QStringLiteral("Country")},
+                   {QStringLiteral("txtPostal"), QStringLiteral("PostalCode")},
+                   {QStringLiteral("txtPhone"), QStringLiteral("Phone")},
+                   {QStringLiteral("txtCurType"), QStringLiteral("Cur_Type")}};
+    if (boxes & PartyHeader::CreditBoxes) {
+        def.details.push_back({QStringLiteral("txtCreditTerm"), QStringLiteral("credit_term")});
+        def.details.push_back({QStringLiteral("txtCreditLimit"), QStringLiteral("credit_limit")});
+    }
+    return def;
 }
 
 } // namespace
 
-PartyHeader::PartyHeader(QWidget* window, PartyReads reads, int boxes)
-    : QGroupBox(window), cboCompany(makeControl<QComboBox>(this, QStringLiteral("cboCompany"))),
-      txtAddress(makeControl<QLineEdit>(this, QStringLiteral("txtAddress"))),
-      txtCity(makeControl<QLineEdit>(this, QStringLiteral("txtCity"))),
-      txtRegion(makeControl<QLineEdit>(this, QStringLiteral("txtRegion"))),
-      txtCountry(makeControl<QLineEdit>(this, QStringLiteral("txtCountry"))),
-      txtPostal(makeControl<QLineEdit>(this, QStringLiteral("txtPostal"))),
-      txtPhone(makeControl<QLineEdit>(this, QStringLiteral("txtPhone"))),
-      cboCreditor(makeControl<QLineEdit>(this, QStringLiteral("cboCreditor"))),
-      txtCurType(makeControl<QLineEdit>(this, QStringLiteral("txtCurType"))), m_reads(std::move(reads)),
-      m_form(new QFormLayout(this)) {
-    setObjectName(QStringLiteral("Frame1"));
+PartyHeader::PartyHeader(QWidget* window, PartyReads reads, int boxes, std::vector<HeaderCopy> copies)
+    : KeyHeader(window, partyDef(boxes, std::move(copies)), reads), cboCompany(list()),
+      txtAddress(box(QStringLiteral("txtAddress"))), txtCity(box(QStringLiteral("txtCity"))),
+      txtRegion(box(QStringLiteral("txtRegion"))), txtCountry(box(QStringLiteral("txtCountry"))),
+      txtPostal(box(QStringLiteral("txtPostal"))), txtPhone(box(QStringLiteral("txtPhone"))),
+      cboCreditor(makeControl<QLineEdit>(window, QStringLiteral("cboCreditor"))),
+      txtCurType(box(QStringLiteral("txtCurType"))), txtCreditTerm(box(QStringLiteral("txtCreditTerm"))),
+      txtCreditLimit(box(QStringLiteral("txtCreditLimit"))), m_balanceRead(std::move(reads.balance)) {
+    cboCreditor->setReadOnly(true);
     if (boxes & RateBox)
-        txtCurRate = makeControl<QLineEdit>(this, QStringLiteral("txtCurRate"));
-    if (boxes & CreditBoxes) {
-        txtCreditTerm = makeControl<QLineEdit>(this, QStringLiteral("txtCreditTerm"));
-        txtCreditLimit = makeControl<QLineEdit>(this, QStringLiteral("txtCreditLimit"));
-    }
+        txtCurRate = makeControl<QLineEdit>(window, QStringLiteral("txtCurRate"));
+    else if (boxes & PaymentRateBox)
+        txtPymntRate = makeControl<QLineEdit>(window, QStringLiteral("txtPymntRate"));
     if (boxes & BalanceBox)
-        txtbalance = makeControl<QLineEdit>(this, QStringLiteral("txtbalance"));
-    cboCompany->setEditable(true);
-    cboCompany->setInsertPolicy(QComboBox::NoInsert);
-    connect(cboCompany->lineEdit(), &QLineEdit::textEdited, this, [this] { clearDetails(); });
+        txtbalance = makeControl<QLineEdit>(window, QStringLiteral("txtbalance"));
 }
 
-QList<QLineEdit*> PartyHeader::detailBoxes() const {
-    QList<QLineEdit*> boxes{txtAddress,  txtCity,    txtRegion,  txtCountry,    txtPostal,     txtPhone,
-                            cboCreditor, txtCurType, txtCurRate, txtCreditTerm, txtCreditLimit};
-    boxes.removeAll(nullptr);
-    return boxes;
-}
-
-void PartyHeader::layOut(const QStringList& captions) {
+QList<QWidget*> PartyHeader::rows() const {
     QList<QWidget*> rows{cboCompany,    txtAddress,     txtCity,     txtRegion,  txtCountry,
-                         txtPostal,     txtPhone,       cboCreditor, txtCurType, txtCurRate,
+                         txtPostal,     txtPhone,       cboCreditor, txtCurType, rateBox(),
                          txtCreditTerm, txtCreditLimit, txtbalance};
     rows.removeAll(nullptr);
-    for (int i = 0; i < rows.size(); ++i)
-        m_form->addRow(captions.value(i), rows.at(i));
+    return rows;
 }
 
-void PartyHeader::fillList() {
-    cboCompany->clear();
-    Recordset parties = m_reads.list();
-    for (const RowView party : parties.rows())
-        cboCompany->addItem(party.text(QStringLiteral("CompanyName")));
-    cboCompany->setCurrentIndex(-1);
-}
+// --- the party chosen ---------------------------------------------------------
 
-void PartyHeader::clearDetails() {
-    m_hasLoaded = false;
-    for (QLineEdit* box : detailBoxes())
-        box->clear();
-    // No party, no rate: the box waits for a party to be chosen.
-    if (txtCurRate)
-        txtCurRate->setEnabled(false);
-}
-
-void PartyHeader::load() {
-    clearDetails();
-    const QString name = cboCompany->currentText();
-    Recordset party = m_reads.details(name);
-    if (party.recordCount() > 0) {
-        const RowView row(party, 0);
-        const auto text = [&row](const char* field) { return textOf(row.value(QString::fromLatin1(field))); };
-        txtAddress->setText(text("Address"));
-        txtCity->setText(text("City"));
-        txtPhone->setText(text("Phone"));
-        txtCountry->setText(text("Country"));
-        txtPostal->setText(text("PostalCode"));
-        txtRegion->setText(text("Region"));
-        txtCurType->setText(text("Cur_Type"));
-        const bool foreign = text("Forex").trimmed() == QLatin1String("1");
-        cboCreditor->setText(foreign ? kForeign : kLocal);
-        if (txtCurRate) {
-            txtCurRate->setText(foreign ? QString() : QStringLiteral("1"));
-            txtCurRate->setEnabled(foreign);
-        }
-        if (txtCreditTerm) {
-            txtCreditTerm->setText(text("credit_term"));
-            txtCreditLimit->setText(text("credit_limit"));
-        }
-        m_loaded = name;
-        m_hasLoaded = true;
+void PartyHeader::showRecord(const RowView& record) {
+    KeyHeader::showRecord(record);
+    const bool foreign = record.value(QStringLiteral("Forex")).toString().trimmed() == QLatin1String("1");
+    cboCreditor->setText(foreign ? kForeign : kLocal);
+    if (QLineEdit* rate = rateBox()) {
+        rate->setText(foreign ? QString() : QStringLiteral("1"));
+        rate->setEnabled(foreign);
     }
-    if (txtbalance && m_reads.balance) {
-        const QString balance = textOf(m_reads.balance(name)).trimmed();
+    if (txtbalance && m_balanceRead) {
+        m_balance = m_balanceRead(cboCompany->currentText());
+        const QString balance = m_balance.isBlank() ? QString() : m_balance.toString().trimmed();
         txtbalance->setText(balance.isEmpty() ? QStringLiteral("0") : balance);
     }
 }
 
+void PartyHeader::clearDetails() {
+    KeyHeader::clearDetails();
+    cboCreditor->clear();
+    m_balance = Variant();
+    // No party, no rate: the box waits for a party to be chosen.
+    if (QLineEdit* rate = rateBox()) {
+        rate->clear();
+        rate->setEnabled(false);
+    }
+}
+
 void PartyHeader::clear() {
-    clearDetails();
+    KeyHeader::clear();
     if (txtbalance)
         txtbalance->clear();
-    cboCompany->setCurrentIndex(-1);
-    cboCompany->setEditText(QString());
 }
 
 bool PartyHeader::isForeign() const {
     return cboCreditor->text() == kForeign;
 }
 
-bool PartyHeader::isLoaded() const {
-    return m_hasLoaded && m_loaded == cboCompany->currentText();
+// --- the rate ----------------------------------------------------------------------
+
+bool PartyHeader::readRate(const QString& text, Currency* rate) {
+    if (Currency::tryParseRounded(text, rate))
+        return true;
+    // Any other text that reads as a number ("1e2"), held to four decimals.
+    if (!isNumericText(text))
+        return false;
+    try {
+        *rate = Variant(text.trimmed().toDouble()).toCurrency();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
-QString PartyHeader::id() const {
-    return m_reads.id(cboCompany->currentText());
+bool PartyHeader::copiedValue(const QString& from, Variant* value) const {
+    QLineEdit* rate = rateBox();
+    if (!rate || from != rate->objectName())
+        return KeyHeader::copiedValue(from, value);
+    Currency kept;
+    *value = readRate(rate->text(), &kept) ? Variant(kept) : Variant(rate->text());
+    return true;
 }
 
-CheckList PartyHeader::checks(const QString& message) const {
+CheckList PartyHeader::rateChecks() const {
+    QLineEdit* rate = rateBox();
     return {
-        Check::empty(cboCompany, message),
-        // A typed name that is no party's, or whose details were never
-        // read, cannot carry a party's address, currency and rate.
-        Check::when([this] { return id().isEmpty() || !isLoaded(); }, message, cboCompany),
+        Check::when([rate] { return rate->text().isEmpty(); }, qtext(kText["EnterRate"]), rate,
+                    kTitleMissingField),
+        Check::when(
+            [rate] {
+                Currency value;
+                return !readRate(rate->text(), &value);
+            },
+            qtext(kText["RateNotNumber"]), rate, kTitleInvalidInput)
+            .selectingText(),
+        Check::when(
+            [rate] {
+                Currency value;
+                return readRate(rate->text(), &value) && value.raw() <= 0;
+            },
+            qtext(kText["RateNotPositive"]), rate)
+            .selectingText(),
     };
+}
+
+// --- credit ----------------------------------------------------------------------------
+
+Check PartyHeader::creditCheck(const QString& message, std::function<std::optional<Currency>()> gross) const {
+    return Check::when(
+        [this, gross = std::move(gross)] {
+            const std::optional<Currency> owed = gross();
+            if (!isLoaded() || !owed)
+                return true;
+            const Variant limit = valueAtPick(QStringLiteral("credit_limit"));
+            const Currency room =
+                (limit.isBlank() ? Currency() : limit.toCurrency()) -
+                (m_balance.isBlank() || m_balance.toString().trimmed().isEmpty() ? Currency()
+                                                                                 : m_balance.toCurrency());
+            return room < *owed;
+        },
+        message);
 }
 
 } // namespace orv

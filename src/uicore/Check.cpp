@@ -208,4 +208,11 @@ bool runChecks(const CheckList& checks) {
     return true;
 }
 
+CheckList inOrder(std::initializer_list<CheckList> lists) {
+    CheckList all;
+    for (const CheckList& list : lists)
+        all.insert(all.end(), list.begin(), list.end());
+    return all;
+}
+
 } // namespace orv

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QWidget;
@@ -83,6 +84,8 @@ using CheckList = std::vector<Check>;
 
 // Runs the checks in order and stops at the first failure; true when all pass.
 bool runChecks(const CheckList& checks);
+// The lists one after another, as one list.
+CheckList inOrder(std::initializer_list<CheckList> lists);
 
 // The number a field holds, when its text reads as one.
 bool fieldNumber(const QWidget* field, Currency* out);

@@ -152,6 +152,27 @@ bool Currency::tryParse(const QString& input, Currency* out, QString* why) {
     return true;
 }
 
+bool Currency::tryParseRounded(const QString& input, Currency* out) {
+    static const QRegularExpression longDecimals(QStringLiteral(R"(^(.*\.\d{4})(\d+)(\)?)$)"));
+    const QString text = input.trimmed();
+    const QRegularExpressionMatch match = longDecimals.match(text);
+    if (!match.hasMatch())
+        return tryParse(text, out);
+    Currency kept;
+    if (!tryParse(match.captured(1) + match.captured(3), &kept))
+        return false;
+    i128 raw = kept.raw();
+    if (match.captured(2).at(0) >= QLatin1Char('5')) {
+        const bool negative = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('('));
+        raw += negative ? -1 : 1;
+    }
+    if (raw > kMax || raw < kMin)
+        return false;
+    if (out)
+        *out = fromRaw(static_cast<std::int64_t>(raw));
+    return true;
+}
+
 Currency Currency::parse(const QString& text) {
     Currency c;
     QString why;

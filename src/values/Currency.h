@@ -29,6 +29,9 @@ public:
     // On refusal, why (when given) says what is wrong with the text.
     static Currency parse(const QString& text);
     static bool tryParse(const QString& text, Currency* out, QString* why = nullptr);
+    // As tryParse, but decimals past the fourth round half away from zero
+    // instead of being refused: a rate typed to more places is held to four.
+    static bool tryParseRounded(const QString& text, Currency* out);
 
     constexpr std::int64_t raw() const { return m_raw; }
     double toDouble() const { return static_cast<double>(m_raw) / kScale; }

@@ -235,3 +235,14 @@ TEST_F(frmStkAdjTest, EnterOnAPickRowDropsItAsTheMouseWould) {
     EXPECT_EQ(ui.beeps(), 1) << "the same row twice is refused as a drag is";
     EXPECT_EQ(window->lines().recordCount(), 1);
 }
+
+TEST_F(frmStkAdjTest, ASetNameHoldingANulIsRefusedByTheSetsCheckNotByTheDatabase) {
+    window->cboEmployee->setCurrentIndex(0);
+    window->cboCompany->setEditText(QStringLiteral("1") + QChar(0));
+    ui.clear();
+    emit window->cboCompany->activated(window->cboCompany->currentIndex());
+    EXPECT_TRUE(ui.texts().isEmpty()) << "a name that is no set's reads nothing";
+    EXPECT_TRUE(window->txtStock->text().isEmpty());
+    EXPECT_EQ(post(), qtext(frmStkAdj::kText["SelectSet"]));
+    EXPECT_TRUE(focusedIn(window->cboCompany));
+}

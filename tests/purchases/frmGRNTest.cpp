@@ -97,15 +97,15 @@ TEST_F(frmGRNTest, TheChecksRunInOrderAndStopAtTheFirst) {
     EXPECT_EQ(window->txtPO->text(), QStringLiteral("PO-1234567"));
     EXPECT_EQ(ui.beeps(), 2);
     EXPECT_EQ(ui.lastText(), QStringLiteral("PO No. may have at most 10 characters"));
-    EXPECT_EQ(post(), qtext(frmGRN::kText["EnterRate"]));
+    EXPECT_EQ(post(), qtext(PartyHeader::kText["EnterRate"]));
     EXPECT_EQ(lastTitle(), QStringLiteral("Missing field"));
     type(window->party->txtCurRate, QStringLiteral("abc"));
-    EXPECT_EQ(post(), qtext(frmGRN::kText["RateNotNumber"]));
+    EXPECT_EQ(post(), qtext(PartyHeader::kText["RateNotNumber"]));
     EXPECT_EQ(lastTitle(), QStringLiteral("Invalid Input"));
     EXPECT_EQ(window->party->txtCurRate->selectedText(), QStringLiteral("abc"));
     for (const char* rate : {"0", "-2"}) {
         window->party->txtCurRate->setText(QString::fromLatin1(rate));
-        EXPECT_EQ(post(), qtext(frmGRN::kText["RateNotPositive"])) << rate;
+        EXPECT_EQ(post(), qtext(PartyHeader::kText["RateNotPositive"])) << rate;
     }
     window->party->txtCurRate->setText(QStringLiteral("1.29"));
     EXPECT_EQ(post(), qtext(EntryWindow::kSharedText["NoLines"]));
@@ -345,12 +345,26 @@ TEST(frmGRNTexts, TheNoteShowsTheTextsAsWritten) {
             {"SpecifyEmployee", "Specify Employee Name!"},
             {"CompanyInvalid", "Company Name must be valid!"},
             {"SpecifyPO", " Specify PO Number! "},
-            {"EnterRate", "Enter Currency Rate for this transaction"},
-            {"RateNotNumber", "Enter numerical, up to 3 decimal points and not character"},
-            {"RateNotPositive", "Currency rate must not be negative"},
             {"NegativeQuantity", "Negative Quantity is disallowed"},
             {"NegativePricing", "Negative Pricing is disallowed"},
             {"OneYear",
              "All lines of a note must fall in one year: post each year's lines on a note of their own"},
         });
+}
+
+// A supplier or an employee added elsewhere while the note is open is in the
+// lists once the clerk comes back to it; what was chosen or typed stays.
+TEST_F(frmGRNTest, ListsAreReadAgainWhenTheWindowIsActivatedAfterTheBooksChanged) {
+    pickSupplier(QStringLiteral("Harbour Supplies"));
+    window->cboEmployee->setEditText(QStringLiteral("Tan"));
+    addAccount(2030, QStringLiteral("Bay Traders"));
+    addLocalSupplier(2030, QStringLiteral("Bay Traders"));
+    addEmployee(QStringLiteral("Wong"), QStringLiteral("Li"));
+    QEvent activated(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window.get(), &activated);
+    EXPECT_TRUE(items(window->party->cboCompany).contains(QStringLiteral("Bay Traders")));
+    EXPECT_TRUE(items(window->cboEmployee).contains(QStringLiteral("Wong, Li")));
+    EXPECT_EQ(window->cboEmployee->currentText(), QStringLiteral("Tan"));
+    EXPECT_EQ(window->party->txtCity->text(), QStringLiteral("Singapore"));
+    EXPECT_TRUE(window->party->isLoaded()) << "the supplier chosen stays chosen";
 }

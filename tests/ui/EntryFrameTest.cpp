@@ -96,6 +96,7 @@ protected:
                            QStringLiteral("Specify Qty to bill to customer"))})};
     }
     QString postedMessage() const override { return QStringLiteral("Invoice: "); }
+    QString employeeMessage() const override { return QStringLiteral("Specify an Employee"); }
     void afterPost(bool posted) override { posts.push_back(posted); }
 };
 

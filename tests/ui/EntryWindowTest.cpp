@@ -303,14 +303,15 @@ TEST_F(EntryWindowTest, PostChecksRunInOrderAndStopAtTheFirstFailure) {
     EXPECT_TRUE(ui.pointers().empty());
 }
 
-TEST_F(EntryWindowTest, TypedNameOfNoEmployeeStopsThePostWithItsReason) {
+TEST_F(EntryWindowTest, TypedNameOfNoEmployeeStopsThePostWithTheWindowsMessage) {
     window->cboEmployee->setEditText(QStringLiteral("Nobody, Here"));
     drop(0);
     window->cmdSend->click();
     EXPECT_TRUE(book.postings.empty());
-    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("No employee is named \"Nobody, Here\"")});
+    EXPECT_EQ(ui.texts(), QStringList{TestEntryWindow::kSpecifyEmployee});
     EXPECT_TRUE(window->cmdSend->isEnabled());
-    EXPECT_EQ(ui.pointers().back().pointer, Pointer::Arrow);
+    EXPECT_TRUE(window->cboEmployee->isAncestorOf(window->focusWidget()));
+    EXPECT_TRUE(ui.pointers().empty()) << "refused before anything is sent";
 }
 
 TEST_F(EntryWindowTest, PeriodBoxesFollowThePicker) {

@@ -24,10 +24,50 @@ Recordset FakeEntryData::newLines() {
                        false);
 }
 
+namespace {
+
+Recordset customerRows(const std::vector<FakeEntryData::Party>& parties) {
+    std::vector<std::vector<Variant>> rows;
+    for (const FakeEntryData::Party& p : parties)
+        rows.push_back({Variant(p.id), Variant(p.name), Variant(QStringLiteral("1 Quay")), Variant(p.city),
+                        Variant::null(), Variant(QStringLiteral("SG")), Variant(QStringLiteral("0491")),
+                        Variant(QStringLiteral("555")), Variant(QStringLiteral("USD")), p.forex,
+                        Variant(std::int32_t{30}), Variant(p.creditLimit)});
+    return Recordset::detached({{QStringLiteral("CustomerID"), DataType::Text, 8},
+                                {QStringLiteral("CompanyName"), DataType::Text, 40},
+                                {QStringLiteral("Address"), DataType::Text, 60},
+                                {QStringLiteral("City"), DataType::Text, 15},
+                                {QStringLiteral("Region"), DataType::Text, 15},
+                                {QStringLiteral("Country"), DataType::Text, 15},
+                                {QStringLiteral("PostalCode"), DataType::Text, 10},
+                                {QStringLiteral("Phone"), DataType::Text, 24},
+                                {QStringLiteral("Cur_Type"), DataType::Text, 10},
+                                {QStringLiteral("Forex"), DataType::Text, 5},
+                                {QStringLiteral("credit_term"), DataType::Integer, 0},
+                                {QStringLiteral("credit_limit"), DataType::Integer, 0}},
+                               std::move(rows));
+}
+
+Recordset shipperRows(const std::vector<FakeEntryData::Shipper>& shippers) {
+    std::vector<std::vector<Variant>> rows;
+    for (const FakeEntryData::Shipper& s : shippers)
+        rows.push_back({Variant(s.id), Variant(s.name), Variant(s.phone)});
+    return Recordset::detached({{QStringLiteral("ShipperID"), DataType::BigInt, 0},
+                                {QStringLiteral("CompanyName"), DataType::Text, 40},
+                                {QStringLiteral("Phone"), DataType::Text, 24}},
+                               std::move(rows));
+}
+
+} // namespace
+
 Recordset FakeEntryData::Get_Table_Recordset(const QString& table) const {
     if (unreachable) {
         throw DataError(QStringLiteral("The company file cannot be opened"));
     }
+    if (table == QLatin1String("Customers"))
+        return customerRows(customers);
+    if (table == QLatin1String("Shippers"))
+        return shipperRows(shippers);
     std::vector<std::vector<Variant>> rows;
     if (table == QLatin1String("Employees")) {
         for (const Employee& e : employees) {
@@ -56,6 +96,14 @@ Recordset FakeEntryData::Get_Products() {
 }
 
 QString FakeEntryData::Get_ID(const QString& table, const QString& value) const {
+    ++idLookups;
+    if (table == QLatin1String("Customers") || table == QLatin1String("Shippers")) {
+        const Recordset rows = Get_Table_Recordset(table);
+        for (int row = 0; row < rows.recordCount(); ++row)
+            if (RowView(rows, row).text(QStringLiteral("CompanyName")) == value)
+                return rows.valueAt(row, 0).toString();
+        return {};
+    }
     if (table != QLatin1String("Employees")) {
         return {};
     }
@@ -80,6 +128,32 @@ QString FakeEntryData::Send_Order(const Recordset& header, const Recordset& line
     }
     postings.push_back(std::move(posting));
     return answer;
+}
+
+} // namespace orv::test
+
+namespace orv::test {
+
+Recordset FakeEntryData::Get_Customer_Details(const QString& table, const QString& name) {
+    ++recordReads;
+    std::vector<Party> parties;
+    for (const Party& p : customers)
+        if (p.name == name)
+            parties.push_back(p);
+    if (table == QLatin1String("Customers"))
+        return customerRows(parties);
+    std::vector<Shipper> found;
+    for (const Shipper& s : shippers)
+        if (s.name == name)
+            found.push_back(s);
+    return shipperRows(found);
+}
+
+Variant FakeEntryData::balanceOf(const QString& name) const {
+    for (const Party& p : customers)
+        if (p.name == name)
+            return p.balance;
+    return Variant();
 }
 
 } // namespace orv::test

@@ -1,6 +1,7 @@
 // The party header that document windows compose: the list, the details of
 // the chosen party, its currency kind with the rate box, credit and balance.
 #include "ui/PartyHeader.h"
+#include "FakeEntryData.h"
 #include "support/gui/UiTest.h"
 
 #include <QComboBox>
@@ -13,70 +14,28 @@ using namespace orv::test;
 
 namespace {
 
-struct Party {
-    const char* id;
-    const char* name;
-    const char* city;
-    Variant forex;
-    Variant balance;
-};
-
 class PartyHeaderTest : public UiTest {
 protected:
-    std::vector<Party> parties{
-        {"C1", "Harbour Supplies", "Singapore", Variant(QStringLiteral("0")),
-         Variant(Currency::parse(QStringLiteral("400.5")))},
-        {"C2", "Pacific Traders", "Auckland", Variant(QStringLiteral(" 1 ")), Variant::null()},
-        {"C3", "Quiet Goods", "Penang", Variant::null(), Variant(QStringLiteral("  "))},
-    };
-
-    Recordset rows(const QString& only) const {
-        std::vector<std::vector<Variant>> out;
-        for (const Party& p : parties) {
-            if (!only.isEmpty() && only != QLatin1String(p.name))
-                continue;
-            out.push_back({Variant(QString::fromLatin1(p.id)), Variant(QString::fromLatin1(p.name)),
-                           Variant(QString::fromLatin1(p.city)), Variant::null(),
-                           Variant(QStringLiteral("1 Quay")), Variant(QStringLiteral("555")),
-                           Variant(QStringLiteral("SG")), Variant(QStringLiteral("0491")),
-                           Variant(QStringLiteral("USD")), p.forex, Variant(std::int32_t{30}),
-                           Variant(std::int32_t{1000})});
-        }
-        return Recordset::detached({{QStringLiteral("CustomerID"), DataType::Text, 8},
-                                    {QStringLiteral("CompanyName"), DataType::Text, 40},
-                                    {QStringLiteral("City"), DataType::Text, 15},
-                                    {QStringLiteral("Region"), DataType::Text, 15},
-                                    {QStringLiteral("Address"), DataType::Text, 60},
-                                    {QStringLiteral("Phone"), DataType::Text, 24},
-                                    {QStringLiteral("Country"), DataType::Text, 15},
-                                    {QStringLiteral("PostalCode"), DataType::Text, 10},
-                                    {QStringLiteral("Cur_Type"), DataType::Text, 10},
-                                    {QStringLiteral("Forex"), DataType::Text, 5},
-                                    {QStringLiteral("credit_term"), DataType::Integer, 0},
-                                    {QStringLiteral("credit_limit"), DataType::Integer, 0}},
-                                   std::move(out));
+    PartyHeaderTest() {
+        book.customers = {
+            {"C1", "Harbour Supplies", "Singapore", Variant(QStringLiteral("0")),
+             Variant(Currency::parse(QStringLiteral("400.5"))), 1000},
+            {"C2", "Pacific Traders", "Auckland", Variant(QStringLiteral(" 1 ")), Variant::null(), 1000},
+            {"C3", "Quiet Goods", "Penang", Variant::null(), Variant(QStringLiteral("  ")), 1000},
+        };
     }
 
-    std::unique_ptr<PartyHeader> make(int boxes) {
+    PartyHeader* make(int boxes) {
         PartyReads reads;
-        reads.list = [this] { return rows(QString()); };
+        reads.list = [this] { return book.Get_Table_Recordset(QStringLiteral("Customers")); };
         reads.details = [this](const QString& name) {
-            return rows(name.isEmpty() ? QStringLiteral("-") : name);
+            return book.Get_Customer_Details(QStringLiteral("Customers"), name);
         };
-        reads.id = [this](const QString& name) {
-            for (const Party& p : parties)
-                if (name == QLatin1String(p.name))
-                    return QString::fromLatin1(p.id);
-            return QString();
-        };
+        reads.id = [this](const QString& name) { return book.Get_ID(QStringLiteral("Customers"), name); };
         if (boxes & PartyHeader::BalanceBox)
-            reads.balance = [this](const QString& name) {
-                for (const Party& p : parties)
-                    if (name == QLatin1String(p.name))
-                        return p.balance;
-                return Variant();
-            };
-        auto header = std::make_unique<PartyHeader>(nullptr, std::move(reads), boxes);
+            reads.balance = [this](const QString& name) { return book.balanceOf(name); };
+        host = std::make_unique<QWidget>();
+        auto* header = new PartyHeader(host.get(), std::move(reads), boxes);
         header->fillList();
         return header;
     }
@@ -84,6 +43,9 @@ protected:
         header.cboCompany->setCurrentIndex(header.cboCompany->findText(name));
         header.load();
     }
+
+    FakeEntryData book;
+    std::unique_ptr<QWidget> host; // the window the header's controls belong to
 };
 
 } // namespace
@@ -101,7 +63,7 @@ TEST_F(PartyHeaderTest, TheKindOfAPartySetsTheRateBox) {
     EXPECT_FALSE(header->txtCurRate->isEnabled());
     EXPECT_EQ(header->txtCity->text(), QStringLiteral("Singapore"));
     EXPECT_TRUE(header->txtRegion->text().isEmpty()) << "a null region shows empty";
-    EXPECT_EQ(header->id(), QStringLiteral("C1"));
+    EXPECT_EQ(header->key(), QStringLiteral("C1"));
 
     choose(*header, QStringLiteral("Pacific Traders"));
     EXPECT_TRUE(header->isForeign()) << "Forex is 1 once trimmed";

@@ -55,18 +55,19 @@ void TestEntryWindow::checkLine(const RowView& line) {
 
 CheckList TestEntryWindow::postChecks() {
     const Recordset& rs = m_lines;
-    return {
-        Check::empty(cboEmployee, QStringLiteral("Specify Employee Name")),
-        Check::when([rs] { return rs.recordCount() == 0; },
-                    QStringLiteral("No items listed in Order Listbox!")),
-        eachLine({
-            Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Quantity")); },
-                          QStringLiteral("Specify Quantity")),
-            Check::warningOnLine(
-                [](const RowView& line) { return line.integer(QStringLiteral("Quantity")) > 100; },
-                kLargeQuantity),
-        }),
-    };
+    return inOrder(
+        {employeeChecks(),
+         {
+             Check::when([rs] { return rs.recordCount() == 0; },
+                         QStringLiteral("No items listed in Order Listbox!")),
+             eachLine({
+                 Check::onLine([](const RowView& line) { return line.isBlank(QStringLiteral("Quantity")); },
+                               QStringLiteral("Specify Quantity")),
+                 Check::warningOnLine(
+                     [](const RowView& line) { return line.integer(QStringLiteral("Quantity")) > 100; },
+                     kLargeQuantity),
+             }),
+         }});
 }
 
 void TestEntryWindow::fillHeader(Recordset& header) {

@@ -15,6 +15,7 @@ public:
         QStringLiteral("Your Order has been posted. The posting number is: ");
     static inline const QString kNoEmployee =
         QStringLiteral(" No Employee Name was created yet in AR Set-Up ");
+    static inline const QString kSpecifyEmployee = QStringLiteral("Specify Employee Name");
     static inline const QString kDuplicate = QStringLiteral("Item already exists!");
     static inline const QString kZeroQuantity = QStringLiteral("Quantity must be specified");
     static inline const QString kLargeQuantity = QStringLiteral("Quantity above 100, please make sure");
@@ -59,6 +60,7 @@ protected:
     void fillHeader(Recordset& header) override;
     QString postedMessage() const override { return kPosted; }
     QString noEmployeeMessage() const override { return kNoEmployee; }
+    QString employeeMessage() const override { return kSpecifyEmployee; }
 
 private:
     FakeEntryData* m_cls = nullptr;

@@ -122,3 +122,18 @@ TEST(Format, EntryTotalsAndReportAmounts) {
     EXPECT_EQ(formatNumber(Variant(Currency::parse(QStringLiteral("-0.001"))), total),
               QStringLiteral("$ 0.00"));
 }
+
+TEST(Currency, ARateOfMorePlacesRoundsHalfAwayFromZeroToFour) {
+    const struct {
+        const char* text;
+        std::int64_t raw;
+    } rounded[] = {
+        {"1.23456", 12346}, {"1.23454", 12345}, {"-0.00005", -1}, {"(2.00005)", -20001}, {"3.5", 35000}};
+    for (const auto& r : rounded) {
+        Currency value;
+        EXPECT_TRUE(Currency::tryParseRounded(QString::fromLatin1(r.text), &value)) << r.text;
+        EXPECT_EQ(value.raw(), r.raw) << r.text;
+    }
+    for (const char* bad : {"abc", "1.2345x6", "922337203685477.58075"})
+        EXPECT_FALSE(Currency::tryParseRounded(QString::fromLatin1(bad), nullptr)) << bad;
+}
