@@ -106,6 +106,7 @@ QString DocumentWriter::write(const DocumentLayout& layout, const Recordset& hea
     for (const DocRow& row : layout.rows)
         saved.emplace(row.table, openTable(row.table));
     Recordset line = openTable(layout.lineTable);
+    line.saveWithoutReadingBack(); // no line is read again
     // The single rows are looked up only once written.
     std::map<QString, Recordset> written;
 

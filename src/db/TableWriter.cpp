@@ -16,8 +16,8 @@ public:
         : m_db(db), m_declared(std::move(declared)), m_saved(std::move(saved)) {}
 
     std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
-                                 const std::vector<bool>& assigned,
-                                 const std::vector<Variant>& values) override {
+                                 const std::vector<bool>& assigned, const std::vector<Variant>& values,
+                                 bool readBack) override {
         QStringList names;
         QStringList marks;
         std::vector<size_t> columns;
@@ -37,6 +37,11 @@ public:
             for (size_t k = 0; k < columns.size(); ++k)
                 insert.bind(static_cast<int>(k + 1), values[columns[k]], m_declared[columns[k]]);
             insert.step();
+        }
+        if (!readBack) {
+            if (m_saved)
+                m_saved(table);
+            return values;
         }
         const QString back = QStringLiteral("SELECT * FROM \"%1\" WHERE rowid = ?").arg(table);
         Statement read(m_db, back.toUtf8(), 0, Statement::Reuse::Cached);

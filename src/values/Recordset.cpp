@@ -20,6 +20,7 @@ struct Recordset::Impl {
     QString table;
     std::shared_ptr<RowSaver> saver;
     bool adding = false;
+    bool readBack = true; // a saved row is read back as stored
     std::vector<bool> assigned;
     // listeners
     std::map<int, std::function<void()>> listeners;
@@ -250,7 +251,7 @@ void Recordset::update() {
     d->adding = false; // a refused row is dropped, as the save failed
     std::vector<Variant> values = d->rows[last];
     try {
-        d->rows[last] = d->saver->saveRow(d->table, d->fields, d->assigned, values);
+        d->rows[last] = d->saver->saveRow(d->table, d->fields, d->assigned, values, d->readBack);
     } catch (...) {
         d->rows.pop_back();
         d->pos = recordCount();
@@ -258,6 +259,10 @@ void Recordset::update() {
         throw;
     }
     notify();
+}
+
+void Recordset::saveWithoutReadingBack() {
+    d->readBack = false;
 }
 
 void Recordset::deleteCurrent() {

@@ -20,13 +20,14 @@ struct FieldInfo {
 };
 
 // Saves the new row of an updatable table result and returns the row as
-// stored (every column, the identity filled). Implemented by the database.
+// stored (every column, the identity filled), or, when the row is not read
+// back, the values as given. Implemented by the database.
 class RowSaver {
 public:
     virtual ~RowSaver() = default;
     virtual std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
                                          const std::vector<bool>& assigned,
-                                         const std::vector<Variant>& values) = 0;
+                                         const std::vector<Variant>& values, bool readBack) = 0;
 };
 
 // A record set: named, typed fields and rows with a current-row cursor.
@@ -83,6 +84,10 @@ public:
     void addNew();
     void update();
     void deleteCurrent();
+    // A table result whose saved rows keep their values as assigned instead
+    // of being read back as stored: rows nothing reads again are saved at
+    // the cost of the insert alone.
+    void saveWithoutReadingBack();
 
     // Called after any change of rows or values (grids listen here).
     int subscribe(std::function<void()> listener);

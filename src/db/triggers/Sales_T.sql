@@ -35,37 +35,37 @@ END;
 CREATE TRIGGER Sales_T_post AFTER INSERT ON Sales_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('ORD', NEW.inv_no, 'SI');
   -- The line's amounts, whole cents; what credit notes may take off it later.
-  UPDATE Sales_T SET Rem_Qty = NEW.qty_to_bill, Rem_N = a.N, Rem_V = a.V,
-                     Rem_NL = money_mul(a.N, NEW.cur_rate), Rem_VL = money_mul(a.V, NEW.cur_rate),
-                     Post_Seq = 'ORD', Post_No = NEW.inv_no
-  FROM (SELECT n.N, money_pct(n.N, NEW.vat_rate) AS V
-        FROM (SELECT money_round(NEW.qty_to_bill * NEW.unit_price) AS N) n) a
+  UPDATE Sales_T
+  SET Rem_Qty = NEW.qty_to_bill, Rem_N = money_round(NEW.qty_to_bill * NEW.unit_price),
+      Rem_V = money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate),
+      Rem_NL = money_mul(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.cur_rate),
+      Rem_VL = money_mul(money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate), NEW.cur_rate),
+      Post_Seq = 'ORD', Post_No = NEW.inv_no
   WHERE Row_ID = NEW.Row_ID;
+  -- One row per leg, read in one pass over the line, its item, VAT code and delivery line: the
+  -- customer's item (in both currencies), sales, VAT, and the cost relieved from the account
+  -- the goods were shipped through into cost of sales.
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
                         Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
   SELECT 'ORD', NEW.inv_no, 'SI', 'Sales_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, w.Doc_Date, NEW.Descrip_VC,
          'C', NEW.customerid, NEW.inv_no, g.Cur_Type, g.Cur_Amount, g.Cur_Rate
   FROM Write_Ctx_T w,
-       (SELECT 'ITEM' AS Leg, s.customerid AS GL_ID, s.Rem_NL + s.Rem_VL AS Amount,
-               COALESCE(s.Cur_Type, c.Cur_Type) AS Cur_Type, s.Rem_N + s.Rem_V AS Cur_Amount, s.cur_rate AS Cur_Rate
-        FROM Sales_T s JOIN Customers c ON c.CustomerID = s.customerid WHERE s.Row_ID = NEW.Row_ID
-        UNION ALL
-        SELECT 'SALES', k.Sales_IN, -s.Rem_NL, NULL, NULL, NULL
-        FROM Sales_T s JOIN Product_T p ON p.Pdt_ID_VC = s.Pdt_ID_VC
-        JOIN Product_Category_T k ON k.Pdt_Category_VC = p.Pdt_Category_VC WHERE s.Row_ID = NEW.Row_ID
-        UNION ALL
-        SELECT 'VAT', v.VAT_Control, -s.Rem_VL, NULL, NULL, NULL
-        FROM Sales_T s JOIN VAT_T v ON v.VAT_Code = s.vat_code WHERE s.Row_ID = NEW.Row_ID
-        UNION ALL
-        SELECT r.Leg, CASE r.Leg WHEN 'COS' THEN k.COS_IN ELSE t.Clear_GL END,
-               CASE r.Leg WHEN 'COS' THEN 1 ELSE -1 END
-               * CASE WHEN NEW.qty_to_bill = t.Open_Qty THEN t.Open_Value
-                      ELSE money_prop(t.Open_Value, NEW.qty_to_bill, t.Open_Qty) END,
-               NULL, NULL, NULL
-        FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
-        JOIN Product_Category_T k ON k.Pdt_Category_VC = p.Pdt_Category_VC
-        JOIN (SELECT 'COS' AS Leg UNION ALL SELECT 'SHIP') r
-        WHERE t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC) g
+       (SELECT x.column1 AS Leg,
+               CASE x.column1 WHEN 'ITEM' THEN s.customerid WHEN 'SALES' THEN k.Sales_IN
+                              WHEN 'VAT' THEN v.VAT_Control WHEN 'COS' THEN k.COS_IN ELSE t.Clear_GL END AS GL_ID,
+               CASE x.column1 WHEN 'ITEM' THEN s.Rem_NL + s.Rem_VL WHEN 'SALES' THEN -s.Rem_NL
+                              WHEN 'VAT' THEN -s.Rem_VL
+                              ELSE x.column2 * CASE WHEN NEW.qty_to_bill = t.Open_Qty THEN t.Open_Value
+                                                    ELSE money_prop(t.Open_Value, NEW.qty_to_bill, t.Open_Qty) END
+               END AS Amount,
+               CASE x.column1 WHEN 'ITEM' THEN COALESCE(s.Cur_Type, c.Cur_Type) END AS Cur_Type,
+               CASE x.column1 WHEN 'ITEM' THEN s.Rem_N + s.Rem_V END AS Cur_Amount,
+               CASE x.column1 WHEN 'ITEM' THEN s.cur_rate END AS Cur_Rate
+        FROM Sales_T s, Customers c, Product_T p, Product_Category_T k, VAT_T v, Temp_Stock_T t
+        CROSS JOIN (VALUES ('ITEM', 0), ('SALES', 0), ('VAT', 0), ('COS', 1), ('SHIP', -1)) x
+        WHERE s.Row_ID = NEW.Row_ID AND c.CustomerID = s.customerid AND p.Pdt_ID_VC = s.Pdt_ID_VC
+          AND k.Pdt_Category_VC = p.Pdt_Category_VC AND v.VAT_Code = s.vat_code
+          AND t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC) g
   WHERE g.Amount <> 0 OR COALESCE(g.Cur_Amount, 0) <> 0;
   -- The delivery line loses what is billed and the cost just relieved.
   UPDATE Temp_Stock_T
