@@ -53,21 +53,12 @@ JournalWindow::JournalWindow(Look look, QWidget* parent)
 
 void JournalWindow::layOut() {
     auto* page = new QVBoxLayout(this);
-    auto row = [page](std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
-        auto* line = new QHBoxLayout;
-        for (QWidget* w : left)
-            line->addWidget(w);
-        line->addStretch(1);
-        for (QWidget* w : right)
-            line->addWidget(w);
-        page->addLayout(line);
-    };
-    row({Label8, Image1}, {Label17, txtOrderID});
+    page->addLayout(rowOf({Label8, Image1}, {Label17, txtOrderID}));
     page->addWidget(hfgProducts, 1);
-    row({Label9}, {Label2, txtMonth, Label1, txtYear});
+    page->addLayout(rowOf({Label9}, {Label2, txtMonth, Label1, txtYear}));
     page->addWidget(dgrOrderDetails, 1);
-    row({Label11, dtpOrder}, {Label14, txtSubTotal});
-    row({Label13, cboEmployee, cmdNew, cmdSend}, {});
+    page->addLayout(rowOf({Label11, dtpOrder}, {Label14, txtSubTotal}));
+    page->addLayout(rowOf({Label13, cboEmployee, cmdNew, cmdSend}));
     resize(760, 560);
 }
 

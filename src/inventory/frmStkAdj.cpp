@@ -3,11 +3,7 @@
 #include "uicore/Controls.h"
 
 #include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,8 +19,6 @@ frmStkAdj::frmStkAdj(QWidget* parent)
                "Product_AccountSet_T",
                "Acctset_ID",
                {{"txtAcctset", "pdt_acctset_vc"}, {"txtStock", "Stock_in"}, {"txtCosting", "Cost_method_vc"}},
-               {},
-               {},
                {{"Stock_IN", "Stock_in"}}},
               {[this] { return readTable(QStringLiteral("Product_AccountSet_T")); },
                [this](const QString& id) { return m_data->Get_Customer_Details(id); },
@@ -43,28 +37,13 @@ frmStkAdj::~frmStkAdj() = default;
 void frmStkAdj::layOut() {
     auto* page = new QVBoxLayout(this);
     page->addWidget(sets->layOut(kText, QStringLiteral("Frame1")));
-    auto* pickHead = new QHBoxLayout;
-    pickHead->addWidget(Label8);
-    pickHead->addWidget(Image1);
-    pickHead->addStretch(1);
-    page->addLayout(pickHead);
+    page->addLayout(rowOf({Label8, Image1}));
     page->addWidget(hfgProducts, 1);
     page->addWidget(Label9);
     page->addWidget(dgrOrderDetails, 1);
-    auto* totals = new QHBoxLayout;
-    totals->addWidget(dtpOrder);
-    totals->addWidget(new QLabel(qtext(kText["cboEmployee"]), this));
-    totals->addWidget(cboEmployee, 1);
-    totals->addWidget(new QLabel(qtext(kText["txtSubTotal"]), this));
-    totals->addWidget(txtSubTotal);
-    page->addLayout(totals);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdNew);
-    buttons->addWidget(cmdSend);
-    buttons->addStretch(1);
-    buttons->addWidget(new QLabel(qtext(kText["txtOrderID"]), this));
-    buttons->addWidget(txtOrderID);
-    page->addLayout(buttons);
+    page->addLayout(rowOf({dtpOrder, new QLabel(qtext(kText["cboEmployee"]), this), cboEmployee},
+                          {new QLabel(qtext(kText["txtSubTotal"]), this), txtSubTotal}));
+    page->addLayout(rowOf({cmdNew, cmdSend}, {new QLabel(qtext(kText["txtOrderID"]), this), txtOrderID}));
     resize(760, 600);
 }
 
@@ -124,10 +103,6 @@ CheckList frmStkAdj::postChecks() {
         countedBeforeReceipt(),
     };
     return inOrder({sets->checks(qtext(kText["SelectSet"])), employeeChecks(), lines});
-}
-
-void frmStkAdj::fillHeader(Recordset& header) {
-    header.setValue(QStringLiteral("Date"), Variant(dtpOrder->date()));
 }
 
 } // namespace orv

@@ -76,7 +76,7 @@ protected:
         return priced(line, QStringLiteral("Unit_Price_TI"), QStringLiteral("Qty_NU"));
     }
     CheckList postChecks() override;
-    void fillHeader(Recordset& header) override;
+    std::vector<HeaderBox> headerBoxes() const override { return {{QStringLiteral("Date"), dtpOrder}}; }
     QString postedMessage() const override { return qtext(kText["Posted"]); }
     QString employeeMessage() const override { return qtext(kText["SpecifyEmployee"]); }
 

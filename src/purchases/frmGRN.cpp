@@ -5,12 +5,9 @@
 #include "values/Clock.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,12 +30,10 @@ frmGRN::frmGRN(QWidget* parent)
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    QGroupBox* frame = party->layOut(kText, QStringLiteral("Frame1"));
-    party->form()->addRow(qtext(kText["txtPO"]), txtPO);
-
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(frame);
+    top->addWidget(party->layOut(kText, QStringLiteral("Frame1")));
+    party->form()->addRow(qtext(kText["txtPO"]), txtPO);
     auto* side = new QFormLayout;
     side->addRow(qtext(kText["cboEmployee"]), cboEmployee);
     side->addRow(qtext(kText["txtOrderID"]), txtOrderID);
@@ -46,11 +41,7 @@ void frmGRN::layOut() {
     side->addRow(cmdNew, cmdSend);
     top->addLayout(side);
     page->addLayout(top);
-    auto* pickHead = new QHBoxLayout;
-    pickHead->addWidget(new QLabel(qtext(kText["hfgProducts"]), this));
-    pickHead->addWidget(Image1);
-    pickHead->addStretch(1);
-    page->addLayout(pickHead);
+    page->addLayout(rowOf({new QLabel(qtext(kText["hfgProducts"]), this), Image1}));
     page->addWidget(hfgProducts, 1);
     page->addWidget(new QLabel(qtext(kText["dgrOrderDetails"]), this));
     page->addWidget(dgrOrderDetails, 1);
@@ -109,10 +100,6 @@ CheckList frmGRN::postChecks() {
             linesInOneYear(QStringLiteral("Date"), qtext(kText["OneYear"])),
         },
     });
-}
-
-void frmGRN::fillHeader(Recordset& header) {
-    assignText(header, QStringLiteral("PO"), txtPO->text());
 }
 
 void frmGRN::afterPost(bool posted) {

@@ -72,7 +72,7 @@ protected:
         return {{txtSubTotal, &line::Amounts::gross, QStringLiteral("ExtendedPrice")}};
     }
     CheckList postChecks() override;
-    void fillHeader(Recordset& header) override;
+    std::vector<HeaderBox> headerBoxes() const override { return {{QStringLiteral("PO"), txtPO}}; }
     QString postedMessage() const override { return qtext(kText["Posted"]); }
     void afterPost(bool posted) override;
     QString employeeMessage() const override { return qtext(kText["SpecifyEmployee"]); }

@@ -3,8 +3,10 @@
 #include "EntryWindow.h"
 
 #include "SetupSection.h"
+#include "uicore/Controls.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 
 namespace orv {
 
@@ -49,6 +51,12 @@ void EntryWindow::fillKeyHeaders() {
 void EntryWindow::copyHeaders() {
     for (const KeyHeader* header : m_keyHeaders)
         header->copyInto(m_header);
+    for (const HeaderBox& filled : headerBoxes()) {
+        if (const auto* picker = qobject_cast<const QDateEdit*>(filled.box))
+            m_header.setValue(filled.field, Variant(picker->date()));
+        else
+            assignText(m_header, filled.field, fieldText(filled.box));
+    }
 }
 
 void EntryWindow::refreshLists() {

@@ -10,6 +10,8 @@
 #include "values/Currency.h"
 #include "values/Money.h"
 
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -18,9 +20,7 @@
 #include <vector>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace orv {
@@ -165,7 +165,16 @@ protected:
     virtual std::vector<TotalBox> totals() const { return {{txtSubTotal}}; }
     // The post checks, in order.
     virtual CheckList postChecks() = 0;
-    // Fills the header beyond EmployeeID, which the frame fills.
+    // A header field the post fills from a box of the window: its text, or
+    // a date picker's date.
+    struct HeaderBox {
+        QString field;
+        QWidget* box;
+    };
+    // The header fields filled from the window's own boxes, after the
+    // employee and what the key headers copy.
+    virtual std::vector<HeaderBox> headerBoxes() const { return {}; }
+    // Fills the rest of the header, last.
     virtual void fillHeader(Recordset& header) { (void)header; }
     // The text that precedes the posting number.
     virtual QString postedMessage() const = 0;

@@ -171,8 +171,8 @@ QList<QWidget*> KeyHeader::rows() const {
     return rows;
 }
 
-QGroupBox* KeyHeader::layOut(std::span<const PinnedText> texts, const QString& frameName,
-                             const QList<QWidget*>& elsewhere) {
+QWidget* KeyHeader::layOut(std::span<const PinnedText> texts, const QString& frameName,
+                           const QList<QWidget*>& elsewhere) {
     auto* frame = makeControl<QGroupBox>(m_window, frameName);
     frame->setTitle(captionOf(texts, frameName));
     m_form = new QFormLayout(frame);

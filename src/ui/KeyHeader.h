@@ -13,7 +13,6 @@
 
 class QComboBox;
 class QFormLayout;
-class QGroupBox;
 class QLineEdit;
 class QWidget;
 
@@ -36,17 +35,17 @@ struct HeaderCopy {
 };
 
 // What a key header is: the control name of its list, the table the list
-// shows (by its name column), the read-only boxes, the message shown at load
-// when the table has no row (none: no message) and the header fields the
-// post copies from it. A list of fixed entries reads no table.
+// shows (by its name column), the read-only boxes, the header fields the post
+// copies from it and the message shown at load when the table has no row
+// (none: no message). A list of fixed entries reads no table.
 struct KeyHeaderDef {
     QString list;
     QString table;
     QString nameColumn;
-    std::vector<KeyDetail> details;
-    QString emptyListMessage;
-    QStringList entries;
-    std::vector<HeaderCopy> copies;
+    std::vector<KeyDetail> details = {};
+    std::vector<HeaderCopy> copies = {};
+    QString emptyListMessage = {};
+    QStringList entries = {};
 };
 
 // How a key header reads its records: the rows of its list, the record of a
@@ -107,11 +106,11 @@ public:
     // each with the caption the texts give under the control's name, leaving
     // out the controls placed elsewhere. The window adds rows of its own to
     // form().
-    QGroupBox* layOut(std::span<const PinnedText> texts, const QString& frameName,
-                      const QList<QWidget*>& elsewhere = {});
+    QWidget* layOut(std::span<const PinnedText> texts, const QString& frameName,
+                    const QList<QWidget*>& elsewhere = {});
     template <std::size_t N>
-    QGroupBox* layOut(const TextTable<N>& texts, const QString& frameName,
-                      const QList<QWidget*>& elsewhere = {}) {
+    QWidget* layOut(const TextTable<N>& texts, const QString& frameName,
+                    const QList<QWidget*>& elsewhere = {}) {
         return layOut(std::span<const PinnedText>(texts.entries), frameName, elsewhere);
     }
     QFormLayout* form() const { return m_form; }

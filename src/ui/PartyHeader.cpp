@@ -11,13 +11,8 @@ namespace orv {
 namespace {
 
 KeyHeaderDef partyDef(int boxes, std::vector<HeaderCopy> copies) {
-    KeyHeaderDef def{QStringLiteral("cboCompany"),
-                     QString(),
-                     QStringLiteral("CompanyName"),
-                     {},
-                     {},
-                     {},
-                     std::move(copies)};
+    KeyHeaderDef def{
+        QStringLiteral("cboCompany"), QString(), QStringLiteral("CompanyName"), {}, std::move(copies)};
     def.details = {{QStringLiteral("txtAddress"), QStringLiteral("Address")},
                    {QStringLiteral("txtCity"), QStringLiteral("City")},
                    {QStringLiteral("txtRegion"), QStringLiteral("Region")},

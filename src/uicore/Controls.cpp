@@ -171,4 +171,14 @@ QBoxLayout* arrange(QWidget* owner, Qt::Orientation orientation, std::initialize
     return layout;
 }
 
+QBoxLayout* rowOf(std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
+    auto* row = new QBoxLayout(QBoxLayout::LeftToRight);
+    for (QWidget* control : left)
+        row->addWidget(control);
+    row->addStretch(1);
+    for (QWidget* control : right)
+        row->addWidget(control);
+    return row;
+}
+
 } // namespace orv

@@ -56,5 +56,8 @@ template <std::size_t N> void applyCaptions(QWidget* window, const TextTable<N>&
 // Lays controls out in owner: side by side (Qt::Horizontal) or one under
 // another (Qt::Vertical), in the order given.
 QBoxLayout* arrange(QWidget* owner, Qt::Orientation orientation, std::initializer_list<QWidget*> controls);
+// A row of controls: the first ones at the left, then room, then the others
+// at the right. The caller adds it to its layout.
+QBoxLayout* rowOf(std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right = {});
 
 } // namespace orv
