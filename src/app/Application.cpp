@@ -24,8 +24,12 @@ namespace {
 
 // A terminate, an interrupt or a hang-up (a logout) ends the program the way
 // EXIT does: the handler only writes a byte, and the event loop, woken by it,
-// stops, so the company file is closed in order.
+// stops, so the company file is closed in order. A signal taken while the
+// company file opens waits for the file to be whole; one read before the event
+// loop runs (while an upgrade shows its progress) ends the program once the
+// file is open.
 int g_signalSockets[2] = {-1, -1};
+bool g_endAsked = false;
 
 void onSignal(int) {
     const char byte = 1;
@@ -39,6 +43,7 @@ void quitOnSignals(QApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(g_signalSockets[1], &byte, 1);
+        g_endAsked = true;
         QCoreApplication::quit();
     });
     struct sigaction action = {};
@@ -110,6 +115,7 @@ int runApplication(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    quitOnSignals(app);
     try {
         // Connect once, so a new company file exists before the first window.
         openCompanyFile();
@@ -118,7 +124,10 @@ int runApplication(int argc, char* argv[]) {
             QStringLiteral("The company file cannot be opened:\n%1").arg(e.message()), kAppTitle);
         return 1;
     }
-    quitOnSignals(app);
+    if (g_endAsked) {
+        db::CompanyDatabase::closeConnection();
+        return 0;
+    }
     // Between the clerk's posts, the log is folded back into the file, so no
     // post pays for it.
     QTimer idleCheckpoint;
