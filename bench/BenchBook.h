@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace orv {
@@ -32,6 +34,10 @@ QString keptBook(const QString& name, const QString& what,
 // The same, the generation starting from a copy of the kept book at base.
 QString keptBook(const QString& name, const QString& what, const QString& base,
                  const std::function<void(const QString&)>& generate);
+// A copy of a kept book in a folder of its own (removed with it), opened as
+// the company database, brought up to this program's book version and its
+// pages checked before anything is timed; null when the copy fails.
+std::unique_ptr<QTemporaryDir> openCopy(const QString& book);
 // Sets the open company database for generating a book: no waiting for the
 // disk, and the log folded inside the commits.
 void generatingWrites();

@@ -9,7 +9,6 @@
 #include "db/CompanyDatabase.h"
 #include "purchases/clsPurInv.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -20,11 +19,9 @@ using namespace orv;
 
 // A copy of the generated purchase book for one benchmark, opened.
 std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state) {
-    auto dir = std::make_unique<QTemporaryDir>();
-    const QString copy = dir->filePath(QStringLiteral("purchases.sqlite"));
-    if (!QFile::copy(bench::generatedPurchaseBook(bench::requestedPostings()), copy))
+    auto dir = bench::openCopy(bench::generatedPurchaseBook(bench::requestedPostings()));
+    if (!dir)
         state.SkipWithError("the generated purchase book could not be copied");
-    db::CompanyDatabase::setPath(copy);
     return dir;
 }
 

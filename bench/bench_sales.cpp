@@ -5,18 +5,15 @@
 // picks a customer. Run:
 //   build/bin/bench_sales
 #include "BenchBook.h"
+#include "BenchTiming.h"
 #include "SalesBenchBook.h"
 #include "db/CompanyDatabase.h"
 #include "sales/clsDO_Entry.h"
 #include "sales/clsSale_Entry.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -24,30 +21,10 @@ using namespace orv;
 
 // A copy of the generated sales book for one benchmark, opened.
 std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state) {
-    auto dir = std::make_unique<QTemporaryDir>();
-    const QString copy = dir->filePath(QStringLiteral("sales.sqlite"));
-    if (!QFile::copy(bench::generatedSalesBook(bench::requestedPostings()), copy))
+    auto dir = bench::openCopy(bench::generatedSalesBook(bench::requestedPostings()));
+    if (!dir)
         state.SkipWithError("the generated sales book could not be copied");
-    db::CompanyDatabase::setPath(copy);
     return dir;
-}
-
-// Times each write; the median and the tail in ms as counters.
-template <class Write> void timeWrites(benchmark::State& state, Write write) {
-    std::vector<double> ms;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        const bool written = write(static_cast<int>(ms.size()));
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(took.count());
-        ms.push_back(took.count() * 1000.0);
-        if (!written)
-            state.SkipWithError("the document was refused");
-    }
-    std::sort(ms.begin(), ms.end());
-    const auto at = [&ms](double q) { return ms.empty() ? 0.0 : ms[std::size_t(q * double(ms.size() - 1))]; };
-    state.counters["p50_ms"] = at(0.50);
-    state.counters["p99_ms"] = at(0.99);
 }
 
 void BM_PostTwentyLineInvoice(benchmark::State& state) {
@@ -56,7 +33,7 @@ void BM_PostTwentyLineInvoice(benchmark::State& state) {
     // Customer 1's thousand delivered lines, billed a unit at a time in turn.
     const Recordset delivered = sale.Get_Customer_Order(bench::benchCustomer(1));
     const Recordset header = bench::benchOrderHeader(1);
-    timeWrites(state, [&](int n) {
+    bench::timeWrites(state, [&](int n) {
         Recordset lines = bench::invoiceLines();
         for (int i = 0; i < 20; ++i) {
             const int row = (n * 20 + i) % delivered.recordCount();
@@ -74,7 +51,7 @@ void BM_PostTwentyLineDelivery(benchmark::State& state) {
     clsDO_Entry delivery;
     const Recordset header = bench::benchOrderHeader(2);
     // The deep items hold a hundred layers of two: ten units take five layers.
-    timeWrites(state, [&](int n) {
+    bench::timeWrites(state, [&](int n) {
         Recordset lines = bench::deliveryLines();
         for (int i = 0; i < 20; ++i)
             bench::addDeliveryLine(lines, bench::benchItem((n * 20 + i) % bench::kDeepItems), 10);
