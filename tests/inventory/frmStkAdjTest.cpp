@@ -51,6 +51,7 @@ TEST_F(frmStkAdjTest, ChoosingASetShowsItsAccountsAndOffersItsStockRows) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Stock Adjustment"));
     EXPECT_EQ(items(window->cboCompany), (QStringList{"1", "2"}));
     EXPECT_EQ(window->hfgProducts->rows(), 0) << "nothing is offered before a set is chosen";
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$0.00")) << "the design text until a first total";
     choose(window->cboCompany, QStringLiteral("1"));
     EXPECT_EQ(window->txtAcctset->text(), QStringLiteral("STANDARD"));
     EXPECT_EQ(window->txtStock->text(), QStringLiteral("1300"));

@@ -60,6 +60,7 @@ protected:
 TEST_F(frmGRNTest, ALocalSupplierPostsAtRateOneAndAForeignOneAsksForItsRate) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Goods Received Note"));
     EXPECT_EQ(window->cmdSend->text(), QStringLiteral("Create GRN"));
+    EXPECT_EQ(window->txtSubTotal->text(), QStringLiteral("$0.00")) << "the design text until a first total";
     EXPECT_EQ(items(window->party->cboCompany), (QStringList{"Harbour Supplies", "Pacific Traders"}));
     pickSupplier(QStringLiteral("Harbour Supplies"));
     EXPECT_EQ(window->party->cboCreditor->text(), QStringLiteral("LOCAL"));
