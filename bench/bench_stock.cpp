@@ -41,8 +41,12 @@ QString keptBook() {
 }
 
 void openKeptBook() {
-    if (CompanyDatabase::path() != keptBook())
-        CompanyDatabase::setPath(keptBook());
+    if (CompanyDatabase::path() == keptBook() && CompanyDatabase::isOpen())
+        return;
+    CompanyDatabase::setPath(keptBook());
+    // Reports are timed once the page check that follows opening is done.
+    CompanyDatabase::handle();
+    CompanyDatabase::fileCondition(true);
 }
 
 // A copy of the kept book to post to; it lives as long as the benchmark.

@@ -168,10 +168,14 @@ QString causeText(int code, const QString& path, const QString& detail) {
     throwCause(code, path, detail);
 }
 
+// The program's connection: one thread uses it at a time (an upgrade's
+// worker while the program waits for it), so it goes without SQLite's own
+// lock around every call, which a report of many rows would take for each
+// value it reads.
 sqlite3* openFile(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
-    const int rc = sqlite3_open_v2(file.constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db ? lastErrorText(db) : QStringLiteral("out of memory");
         const int code = db ? sqlite3_extended_errcode(db) : rc;

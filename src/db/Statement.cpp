@@ -4,6 +4,7 @@
 
 #include <map>
 #include <sqlite3.h>
+#include <string>
 
 namespace orv::db {
 
@@ -239,13 +240,62 @@ std::optional<DataType> Statement::columnDeclared(int i) const {
     return d ? typeOfDeclared(QString::fromUtf8(d)) : std::nullopt;
 }
 
+namespace {
+
+// A date as the book stores it, "yyyy-MM-dd", read without building a text
+// first; anything else is left to the general reading (an invalid date).
+QDate isoDate(const char* t, int n) {
+    if (n < 10 || t[4] != '-' || t[7] != '-')
+        return QDate();
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p) {
+        for (int k = starts[p]; k < starts[p] + lengths[p]; ++k) {
+            if (t[k] < '0' || t[k] > '9')
+                return QDate();
+            parts[p] = parts[p] * 10 + (t[k] - '0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
+} // namespace
+
+// The text or date of the column on the row before, with its bytes: a column
+// that repeats its value from row to row (an item's code over its layers, a
+// document's date over its lines) shares one value instead of building it again.
+struct Statement::Repeat {
+    std::string bytes;
+    Variant value;
+    bool held = false;
+};
+
 Variant Statement::column(int i, std::optional<DataType> type) const {
+    return read(i, type, nullptr);
+}
+
+Variant Statement::read(int i, std::optional<DataType> type, Repeat* repeat) const {
     const int storage = sqlite3_column_type(m_stmt, i);
     if (storage == SQLITE_NULL)
         return Variant::null();
-    auto text = [&] {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
-                                 sqlite3_column_bytes(m_stmt, i));
+    auto textBytes = [&] {
+        return QByteArrayView(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
+                              sqlite3_column_bytes(m_stmt, i));
+    };
+    auto text = [&] { return QString::fromUtf8(textBytes()); };
+    // A text or date read as it was on the row before is that row's value.
+    auto repeated = [&](auto make) {
+        const QByteArrayView bytes = textBytes();
+        if (repeat && repeat->held && QByteArrayView(repeat->bytes) == bytes)
+            return repeat->value;
+        Variant v = make(bytes);
+        if (repeat) {
+            repeat->bytes.assign(bytes.data(), static_cast<size_t>(bytes.size()));
+            repeat->value = v;
+            repeat->held = true;
+        }
+        return v;
     };
     if (type) {
         switch (*type) {
@@ -271,15 +321,16 @@ Variant Statement::column(int i, std::optional<DataType> type) const {
             break;
         case DataType::Date:
             if (storage == SQLITE_TEXT) {
-                const QDate d = QDate::fromString(text().left(10), Qt::ISODate);
-                if (d.isValid())
-                    return Variant(d);
+                return repeated([](QByteArrayView bytes) {
+                    QDate d = isoDate(bytes.data(), static_cast<int>(bytes.size()));
+                    if (!d.isValid())
+                        d = QDate::fromString(QString::fromUtf8(bytes).left(10), Qt::ISODate);
+                    return d.isValid() ? Variant(d) : Variant(QString::fromUtf8(bytes));
+                });
             }
             break;
         case DataType::Text:
-            if (storage == SQLITE_TEXT)
-                return Variant(text());
-            return Variant(Variant(text()).toString());
+            return repeated([](QByteArrayView bytes) { return Variant(QString::fromUtf8(bytes)); });
         default:
             break;
         }
@@ -305,11 +356,12 @@ Recordset Statement::collect(const std::vector<std::optional<DataType>>& resultT
         fields[ci].name = ci < resultNames.size() ? resultNames[ci] : columnName(c);
     }
     std::vector<std::vector<Variant>> rows;
+    std::vector<Repeat> repeats(static_cast<size_t>(n));
     while (step()) {
         std::vector<Variant> row(static_cast<size_t>(n));
         for (int c = 0; c < n; ++c) {
             const auto ci = static_cast<size_t>(c);
-            row[ci] = column(c, types[ci]);
+            row[ci] = read(c, types[ci], &repeats[ci]);
             if (!types[ci] && !row[ci].isBlank())
                 types[ci] = row[ci].type(); // the first value fixes an undeclared column's type
         }

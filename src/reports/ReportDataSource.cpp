@@ -48,8 +48,7 @@ void ReportDataSource::run(const QString& commandName, const std::vector<Variant
                             .arg(cmd.name())
                             .arg(cmd.inputs().size())
                             .arg(inputs.size()));
-    const Recordset rs = m_runner(m_connectionString, cmd.callText(), inputs);
-    ShapedRows::Ptr rows = ShapedRows::fromRecordset(rs);
+    ShapedRows::Ptr rows = ShapedRows::fromRecordset(m_runner(m_connectionString, cmd.callText(), inputs));
     if (cmd.isGrouped())
         rows = ShapeGrouper::group(cmd.shape(), rows);
     e.result.open(std::move(rows));

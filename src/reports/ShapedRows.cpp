@@ -26,6 +26,15 @@ ShapedRows::Ptr ShapedRows::fromRecordset(const Recordset& rs) {
     return std::make_shared<ShapedRows>(std::move(fields), std::move(rows));
 }
 
+ShapedRows::Ptr ShapedRows::fromRecordset(Recordset&& rs) {
+    std::vector<FieldInfo> fields;
+    const int n = rs.fieldCount();
+    fields.reserve(size_t(n));
+    for (int c = 0; c < n; ++c)
+        fields.push_back(rs.field(c));
+    return std::make_shared<ShapedRows>(std::move(fields), rs.takeRows());
+}
+
 int ShapedRows::columnIndex(const QString& name) const {
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)

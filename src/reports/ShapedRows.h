@@ -18,8 +18,10 @@ public:
 
     ShapedRows() = default;
     ShapedRows(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows);
-    // The rows of a procedure's result.
+    // The rows of a procedure's result: copied, or taken from a result no
+    // one else reads (which closes it).
     static Ptr fromRecordset(const Recordset& rs);
+    static Ptr fromRecordset(Recordset&& rs);
 
     int columnCount() const { return int(m_fields.size()); }
     const std::vector<FieldInfo>& fields() const { return m_fields; }

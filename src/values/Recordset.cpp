@@ -108,6 +108,14 @@ void Recordset::close() {
     notify();
 }
 
+std::vector<std::vector<Variant>> Recordset::takeRows() {
+    requireOpen();
+    std::vector<std::vector<Variant>> rows = std::move(d->rows);
+    d->rows.clear();
+    close();
+    return rows;
+}
+
 bool Recordset::isOpen() const {
     return d->open;
 }

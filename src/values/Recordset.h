@@ -79,6 +79,9 @@ public:
     void setValueAt(int row, int index, const Variant& v);
     // Every row, without touching the cursor; an unopened set has none.
     RowRange rows() const;
+    // Hands every row over to the caller and closes the set (for every copy
+    // of it): a report keeps a procedure's rows without copying them.
+    std::vector<std::vector<Variant>> takeRows();
 
     // Rows.
     void addNew();

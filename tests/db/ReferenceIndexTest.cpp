@@ -149,3 +149,17 @@ TEST_F(ReferenceIndexes, StockPostsAndTheMovementYearSearchAnIndex) {
         EXPECT_EQ(scans, QStringList()) << statement.left(120).toStdString();
     }
 }
+
+TEST_F(ReferenceIndexes, TheAgeingReadsEachItemsOpenLayersInOrderFromTheirIndexAlone) {
+    QFile ageing(QStringLiteral(":/db/procedures/select_stock_ageing.sql"));
+    ASSERT_TRUE(ageing.open(QIODevice::ReadOnly));
+    Recordset rs = db::CompanyDatabase::execute(QStringLiteral("EXPLAIN QUERY PLAN ") +
+                                                QString::fromUtf8(ageing.readAll()));
+    QStringList plan;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        plan << rs.value(3).toString();
+    EXPECT_TRUE(plan.contains(QStringLiteral("SEARCH l USING COVERING INDEX Stock_Layer_Open (Pdt_ID_VC=?)")))
+        << plan.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(plan.filter(QStringLiteral("TEMP B-TREE")).isEmpty())
+        << plan.join(QLatin1Char('\n')).toStdString();
+}

@@ -2,6 +2,7 @@
 // documents' own data classes, with today pinned at 15 June 2010.
 #include "db/CompanyDatabase.h"
 #include "support/StockBook.h"
+#include <QRegularExpression>
 
 using namespace orv;
 
@@ -43,6 +44,20 @@ TEST_F(StockReportProceduresTest, AgeingPutsEachLayersValueInTheBucketOfItsAge) 
                   "2010-04-01|P300|1|1.5|0|0|1.5|0", // 75 days; average 6.00 / 4
                   "2010-05-01|P300|3|1.5|0|4.5|0|0", // 45 days
               }));
+}
+
+TEST_F(StockReportProceduresTest, AnAgeColumnEndsOnItsLastDay) {
+    for (const QDate& d : {QDate(2010, 3, 16), QDate(2010, 3, 17), QDate(2010, 4, 15), QDate(2010, 4, 16),
+                           QDate(2010, 5, 15), QDate(2010, 5, 16)})
+        ASSERT_NE(receive({{"B200", 1, "1", d}}), clsGRN::kFailureText) << qPrintable(lastReason);
+    QStringList edges = rows(QStringLiteral("{? = CALL dbo.select_stock_ageing }"))
+                            .filter(QRegularExpression(QStringLiteral("^2010-0[345]-..\\|B200")));
+    EXPECT_EQ(edges, (QStringList{"2010-03-16|B200|1|1|0|0|0|1",    // 91 days
+                                  "2010-03-17|B200|1|1|0|0|1|0",    // 90 days
+                                  "2010-04-15|B200|1|1|0|0|1|0",    // 61 days
+                                  "2010-04-16|B200|1|1|0|1|0|0",    // 60 days
+                                  "2010-05-15|B200|1|1|0|1|0|0",    // 31 days
+                                  "2010-05-16|B200|1|1|1|0|0|0"})); // 30 days
 }
 
 TEST_F(StockReportProceduresTest, BalancesListEveryItemWithItsQuantity) {

@@ -21,3 +21,10 @@ FROM (SELECT x.GL_ID, COALESCE((SELECT SUM(s.Value) FROM stock s WHERE s.Stock_I
       FROM (SELECT DISTINCT Stock_IN AS GL_ID FROM Product_AccountSet_T) x) a
 LEFT JOIN balance b ON b.GL_ID = a.GL_ID
 WHERE COALESCE(b.Bal, 0) <> a.Value
+UNION ALL
+-- A line's moves are written by one statement: they follow one another, on the line's date (the
+-- stock movement reads a line from its first move on).
+SELECT '9 stock', Src_Table || ' row ' || Src_Row || ': its moves do not follow one another'
+FROM Stock_Move_T
+GROUP BY Src_Table, Src_Row
+HAVING COUNT(*) <> MAX(MoveID) - MIN(MoveID) + 1 OR MIN(date_dt) <> MAX(date_dt)
