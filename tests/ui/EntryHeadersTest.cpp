@@ -218,3 +218,20 @@ TEST_F(EntryHeadersTest, TheRateChecksRunInOrderAndARateOfMorePlacesIsHeldToFour
     EXPECT_EQ(posted("Cur_Rate").toCurrency(), Currency::parse(QStringLiteral("1.2346")));
     EXPECT_EQ(book.postings.back().employeeId.toInt64(), 9);
 }
+
+TEST_F(EntryHeadersTest, AListOfFixedEntriesIsAKeyHeaderWhoseEntriesAreTheirOwnKeys) {
+    QWidget host;
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months << QString::number(month);
+    KeyHeader period(&host, {QStringLiteral("cboCompany"), {}, {}, {}, {}, {}, months}, {});
+    period.fillList();
+    EXPECT_EQ(period.list()->count(), 12);
+    period.list()->setCurrentIndex(2);
+    period.load();
+    EXPECT_EQ(period.key(), QStringLiteral("3"));
+    period.list()->setEditText(QStringLiteral("13"));
+    period.load();
+    EXPECT_FALSE(runChecks(period.checks(QStringLiteral("Select a period"))));
+    EXPECT_EQ(ui.lastText(), QStringLiteral("Select a period"));
+}
