@@ -228,9 +228,12 @@ line::Amounts EntryWindow::addUp(bool showing) {
     const std::vector<TotalBox> boxes = totals();
     line::Amounts sum;
     for (const RowView line : m_lines.rows()) {
+        // A line's warnings come first: a value they put back is the one the
+        // line's figures and the totals count.
+        if (showing)
+            checkLine(line);
         const line::Amounts figures = computeLine(line);
         if (showing) {
-            checkLine(line);
             for (const TotalBox& total : boxes)
                 if (!total.lineField.isEmpty())
                     line.set(total.lineField, Variant(figures.*total.figure));

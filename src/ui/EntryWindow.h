@@ -159,7 +159,8 @@ protected:
     // A line's figures (nothing else: the frame also computes them to check
     // a post); throws DataError when one is beyond the money range.
     virtual line::Amounts computeLine(const RowView& line) = 0;
-    // The warnings of one line while the lines are added up.
+    // The warnings of one line while the lines are added up, before its
+    // figures are computed: a value a warning puts back is the one counted.
     virtual void checkLine(const RowView& line) { (void)line; }
     // The total boxes, each with the figure it sums.
     virtual std::vector<TotalBox> totals() const { return {{txtSubTotal}}; }

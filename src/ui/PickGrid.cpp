@@ -36,6 +36,28 @@ void PickGrid::setRecordset(const Recordset& rows) {
     for (int c = 0; c < static_cast<int>(widths.size()) && c < m_model->columnCount(); ++c) {
         setColumnWidth(c, widths[static_cast<size_t>(c)]);
     }
+    mergeRows();
+}
+
+void PickGrid::mergeEqualNeighbours(int column) {
+    m_merged.push_back(column);
+    mergeRows();
+}
+
+void PickGrid::mergeRows() {
+    clearSpans();
+    for (int column : m_merged) {
+        if (column >= m_model->columnCount())
+            continue;
+        for (int first = 0; first < rows();) {
+            int next = first + 1;
+            while (next < rows() && cellText(next, column) == cellText(first, column))
+                ++next;
+            if (next - first > 1)
+                setSpan(first, column, next - first, 1);
+            first = next;
+        }
+    }
 }
 
 void PickGrid::setColumnWidthsTwips(const std::vector<int>& widths) {

@@ -26,6 +26,9 @@ public:
     const Recordset& recordset() const { return m_model->recordset(); }
     // Widths of columns 0, 1, ... in twips.
     void setColumnWidthsTwips(const std::vector<int>& widths);
+    // Equal texts in consecutive rows of the column are shown as one cell,
+    // in this result and every later one.
+    void mergeEqualNeighbours(int column);
     int rows() const { return m_model->rowCount(); }
     // The text of a cell; the empty text outside the grid.
     QString cellText(int row, int column) const { return m_model->cellText(row, column); }
@@ -49,7 +52,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void mergeRows();
+
     RecordsetModel* m_model;
+    std::vector<int> m_merged; // the columns whose equal neighbours are one cell
     QString m_dragPicture;
     QPointer<QDrag> m_drag;
 };

@@ -345,3 +345,23 @@ TEST(EntryWindowTexts, TheSharedTextsAreAsWritten) {
                               "or post fewer lines"},
         });
 }
+
+TEST(PickGridMerging, EqualNeighboursOfAMergedColumnShowAsOneCellInEveryResult) {
+    const auto result = [](std::vector<const char*> categories) {
+        std::vector<std::vector<Variant>> rows;
+        for (const char* c : categories)
+            rows.push_back({Variant(QString::fromLatin1(c)), Variant(QStringLiteral("item"))});
+        return Recordset::detached({{QStringLiteral("Category")}, {QStringLiteral("Item Code")}},
+                                   std::move(rows));
+    };
+    PickGrid pick;
+    pick.mergeEqualNeighbours(0);
+    pick.setRecordset(result({"GEN", "GEN", "TOOLS", "GEN"}));
+    EXPECT_EQ(pick.rowSpan(0, 0), 2);
+    EXPECT_EQ(pick.rowSpan(2, 0), 1) << "only neighbours merge";
+    EXPECT_EQ(pick.rowSpan(3, 0), 1);
+    EXPECT_EQ(pick.rowSpan(0, 1), 1) << "other columns stay apart";
+    pick.setRecordset(result({"TOOLS", "GEN", "GEN", "GEN"}));
+    EXPECT_EQ(pick.rowSpan(0, 0), 1);
+    EXPECT_EQ(pick.rowSpan(1, 0), 3) << "a new result is merged too";
+}
