@@ -18,15 +18,17 @@ CREATE TRIGGER Purchases_T_guard BEFORE INSERT ON Purchases_T BEGIN
     WHERE d.customerid IS NEW.customerid AND d.inv_no IS NEW.inv_no);
   SELECT db_fail('Purchases_T: supplier unknown')
     WHERE NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid);
-  -- The supplier's invoice number is new for the supplier: no invoice line or open item of
-  -- another posting carries it.
+  -- The supplier's invoice number is new for the supplier: the first invoice line and the first
+  -- open-item leg found under it belong to this posting, if to any. Until an invoice's first line
+  -- passes, whatever carries the number is another posting's; after it, all is the invoice's own,
+  -- so one row of each tells, however many lines the invoice has.
   SELECT db_fail('Purchases_T: supplier invoice number already used', NEW.inv_no)
-    WHERE EXISTS (SELECT 1 FROM Purchases_T p, Write_Ctx_T w
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no
-                    AND p.Post_No IS NOT w.Post_No)
+    WHERE (SELECT p.Post_No FROM Purchases_T p WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid
+             AND p.inv_no = NEW.inv_no LIMIT 1) <> (SELECT Post_No FROM Write_Ctx_T)
        OR EXISTS (SELECT 1 FROM Ledger_T l, Write_Ctx_T w
-                  WHERE l.Party_Kind = 'S' AND l.Party_ID = NEW.customerid AND l.Inv_No = NEW.inv_no
-                    AND l.Leg = 'ITEM' AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No));
+                  WHERE l.Entry_ID = (SELECT Entry_ID FROM Ledger_T WHERE Party_Kind = 'S' AND Party_ID = NEW.customerid
+                                        AND Inv_No = NEW.inv_no AND Leg = 'ITEM' LIMIT 1)
+                    AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No));
   SELECT db_fail('Purchases_T: currency differs from the supplier''s',
                  (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
                   WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
@@ -82,32 +84,35 @@ CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_t
   UPDATE Purchases_T
   SET Post_No = (SELECT Post_No FROM Write_Ctx_T),
       Rem_Qty = NEW.qty_to_bill,
-      Rem_N = a.N, Rem_V = a.V, Rem_NL = money_mul(a.N, NEW.cur_rate), Rem_VL = money_mul(a.V, NEW.cur_rate)
-  FROM (SELECT n.N, money_pct(n.N, NEW.vat_rate) AS V
-        FROM (SELECT money_round(NEW.qty_to_bill * NEW.unit_price) AS N) n) a
+      Rem_N = money_round(NEW.qty_to_bill * NEW.unit_price),
+      Rem_V = money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate),
+      Rem_NL = money_mul(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.cur_rate),
+      Rem_VL = money_mul(money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate), NEW.cur_rate)
   WHERE Row_ID = NEW.Row_ID;
+  -- The legs, from one row of the line's amounts, accounts and relief (each looked up once).
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
                         Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
-  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', x.Row_ID, g.Leg,
-         CASE g.Leg WHEN 'ITEM' THEN x.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
-                    ELSE x.COS_IN END,
-         CASE g.Leg WHEN 'ITEM' THEN -(x.Rem_NL + x.Rem_VL) WHEN 'VAT' THEN x.Rem_VL WHEN 'GRNI' THEN x.r
-                    ELSE x.Rem_NL - x.r END AS Amount,
-         x.date_dt, x.Descrip_VC, 'S', x.customerid, x.inv_no,
-         CASE g.Leg WHEN 'ITEM' THEN x.Party_Cur END,
-         CASE g.Leg WHEN 'ITEM' THEN -(x.Rem_N + x.Rem_V) END AS Cur_Amount,
-         CASE g.Leg WHEN 'ITEM' THEN x.cur_rate END
-  FROM (SELECT p.*, c.Cur_Type AS Party_Cur, v.VAT_Control AS Vat_GL, k.COS_IN, b.Clear_GL,
-               CASE WHEN p.qty_to_bill = b.Open_Qty THEN b.Open_Value
-                    ELSE money_prop(b.Open_Value, p.qty_to_bill, b.Open_Qty) END AS r
-        FROM Purchases_T p
-        JOIN Creditors c ON c.CustomerID = p.customerid
-        JOIN VAT_T v ON v.VAT_Code = p.vat_code
-        JOIN Product_T i ON i.Pdt_ID_VC = p.Pdt_ID_VC
-        JOIN Product_Category_T k ON k.Pdt_Category_VC = i.Pdt_Category_VC
-        JOIN Temp_Stock_T b ON b.doc_type = 'GRN' AND b.Doc_No_VC = p.do_no AND b.Pdt_ID_VC = p.Pdt_ID_VC
-        WHERE p.Row_ID = NEW.Row_ID) x
-  JOIN (SELECT 'ITEM' AS Leg UNION ALL SELECT 'VAT' UNION ALL SELECT 'GRNI' UNION ALL SELECT 'COS') g
+  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', NEW.Row_ID, g.column1,
+         CASE g.column1 WHEN 'ITEM' THEN NEW.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
+                        ELSE x.COS_IN END,
+         CASE g.column1 WHEN 'ITEM' THEN -(x.NL + x.VL) WHEN 'VAT' THEN x.VL WHEN 'GRNI' THEN x.r
+                        ELSE x.NL - x.r END AS Amount,
+         NEW.date_dt, NEW.Descrip_VC, 'S', NEW.customerid, NEW.inv_no,
+         CASE g.column1 WHEN 'ITEM' THEN x.Party_Cur END,
+         CASE g.column1 WHEN 'ITEM' THEN -(x.N + x.V) END AS Cur_Amount,
+         CASE g.column1 WHEN 'ITEM' THEN NEW.cur_rate END
+  FROM (SELECT p.Post_No, p.Rem_N AS N, p.Rem_V AS V, p.Rem_NL AS NL, p.Rem_VL AS VL,
+               (SELECT Cur_Type FROM Creditors WHERE CustomerID = NEW.customerid) AS Party_Cur,
+               (SELECT VAT_Control FROM VAT_T WHERE VAT_Code = NEW.vat_code) AS Vat_GL,
+               (SELECT k.COS_IN FROM Product_T i JOIN Product_Category_T k ON k.Pdt_Category_VC = i.Pdt_Category_VC
+                WHERE i.Pdt_ID_VC = NEW.Pdt_ID_VC) AS COS_IN,
+               b.Clear_GL,
+               CASE WHEN NEW.qty_to_bill = b.Open_Qty THEN b.Open_Value
+                    ELSE money_prop(b.Open_Value, NEW.qty_to_bill, b.Open_Qty) END AS r
+        FROM Purchases_T p, Temp_Stock_T b
+        WHERE p.Row_ID = NEW.Row_ID
+          AND b.doc_type = 'GRN' AND b.Doc_No_VC = NEW.do_no AND b.Pdt_ID_VC = NEW.Pdt_ID_VC) x
+  JOIN (VALUES ('ITEM'), ('VAT'), ('GRNI'), ('COS')) g
   WHERE Amount <> 0 OR COALESCE(Cur_Amount, 0) <> 0;
   -- One purchase VAT record per line, zero-rated lines included.
   INSERT INTO VAT_Control (customerid, vat_ref, vat_code, vat_rate, vat_type, vat_status, Descrip_VC, Amount,
