@@ -37,13 +37,11 @@ void addBenchSupplier(int code, const QString& name);
 std::int64_t receiveGoods(int supplier, const std::vector<QString>& items, int qty, int round);
 
 // The records the delivery order and the invoice windows hand their data
-// classes: a header for a bench customer (rate 1, ordered 15 June 2012),
-// delivery lines dated 1 June 2012 at 25.00 and invoice lines at 25.00,
-// both at VAT code 1 (7 %).
-Recordset benchOrderHeader(int customer);
-Recordset deliveryLines();
+// classes, as the classes declare them: a header for a bench customer (rate
+// 1, ordered 15 June 2012), delivery lines dated 1 June 2012 at 25.00 and
+// invoice lines at 25.00, both at VAT code 1 (7 %).
+Recordset benchOrderHeader(Recordset header, int customer);
 void addDeliveryLine(Recordset& lines, const QString& item, int qty);
-Recordset invoiceLines();
 void addInvoiceLine(Recordset& lines, const QString& item, qint64 doNo, int qty);
 
 } // namespace orv::bench

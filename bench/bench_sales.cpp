@@ -32,9 +32,9 @@ void BM_PostTwentyLineInvoice(benchmark::State& state) {
     clsSale_Entry sale;
     // Customer 1's thousand delivered lines, billed a unit at a time in turn.
     const Recordset delivered = sale.Get_Customer_Order(bench::benchCustomer(1));
-    const Recordset header = bench::benchOrderHeader(1);
+    const Recordset header = bench::benchOrderHeader(sale.newHeader(), 1);
     bench::timeWrites(state, [&](int n) {
-        Recordset lines = bench::invoiceLines();
+        Recordset lines = sale.newLines();
         for (int i = 0; i < 20; ++i) {
             const int row = (n * 20 + i) % delivered.recordCount();
             bench::addInvoiceLine(lines, delivered.valueAt(row, 0).toString(),
@@ -49,10 +49,10 @@ BENCHMARK(BM_PostTwentyLineInvoice)->Unit(benchmark::kMillisecond)->UseManualTim
 void BM_PostTwentyLineDelivery(benchmark::State& state) {
     auto dir = openCopy(state);
     clsDO_Entry delivery;
-    const Recordset header = bench::benchOrderHeader(2);
+    const Recordset header = bench::benchOrderHeader(delivery.newHeader(), 2);
     // The deep items hold a hundred layers of two: ten units take five layers.
     bench::timeWrites(state, [&](int n) {
-        Recordset lines = bench::deliveryLines();
+        Recordset lines = delivery.newLines();
         for (int i = 0; i < 20; ++i)
             bench::addDeliveryLine(lines, bench::benchItem((n * 20 + i) % bench::kDeepItems), 10);
         return delivery.Send_Order(header, lines) != clsDO_Entry::kFailureText;

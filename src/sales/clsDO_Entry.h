@@ -10,11 +10,11 @@ namespace orv {
 // the customer's invoice.
 class clsDO_Entry : public OrderDataClass {
 public:
+    clsDO_Entry();
+
     // The stock list (select_delivery_order_display): category, item code,
     // name, VAT code, VAT rate as a fraction, quantity in stock, by position.
     Recordset Get_Products();
-    // Writes the order: its number, or kFailureText with nothing kept.
-    QString Send_Order(const Recordset& header, const Recordset& lines);
 };
 
 } // namespace orv

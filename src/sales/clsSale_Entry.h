@@ -10,14 +10,13 @@ namespace orv {
 // sales and VAT, relieves the delivery's cost and writes the VAT records.
 class clsSale_Entry : public OrderDataClass {
 public:
+    clsSale_Entry();
+
     // One row whose outstanding_amt is what the customer owes, or NULL.
     Recordset Get_Balance(const QString& name);
     // The customer's delivery lines not yet wholly billed, read by position:
     // item, delivered, billed, DO number, PO, price, VAT code, VAT rate.
     Recordset Get_Customer_Order(const QString& name);
-    // Writes the invoice: its number, or kFailureText with nothing kept. The
-    // lines carry their VAT rate as a fraction; the rows hold it per cent.
-    QString Send_Order(const Recordset& header, const Recordset& lines);
 };
 
 } // namespace orv

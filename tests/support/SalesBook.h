@@ -63,26 +63,8 @@ protected:
     }
 
     // The Orders header both windows fill, for a customer of the book.
-    Recordset orderHeader(int customer, const QDate& orderDate, const QDate& requiredDate,
+    Recordset orderHeader(Recordset h, int customer, const QDate& orderDate, const QDate& requiredDate,
                           const QString& region = QString()) {
-        Recordset h = buildRecord({{QStringLiteral("CustomerID"), DataType::Text, 8},
-                                   {QStringLiteral("EmployeeID"), DataType::BigInt},
-                                   {QStringLiteral("OrderDate"), DataType::Date},
-                                   {QStringLiteral("RequiredDate"), DataType::Date},
-                                   {QStringLiteral("ShipVia"), DataType::BigInt},
-                                   {QStringLiteral("Freight"), DataType::Currency},
-                                   {QStringLiteral("ShipName"), DataType::Text, 40},
-                                   {QStringLiteral("ShipAddress"), DataType::Text, 60},
-                                   {QStringLiteral("ShipCity"), DataType::Text, 15},
-                                   {QStringLiteral("ShipRegion"), DataType::Text, 15},
-                                   {QStringLiteral("ShipCountry"), DataType::Text, 15},
-                                   {QStringLiteral("ShipPostalCode"), DataType::Text, 10},
-                                   {QStringLiteral("PO"), DataType::Text, 10},
-                                   {QStringLiteral("credit_term"), DataType::Integer},
-                                   {QStringLiteral("credit_limit"), DataType::Integer},
-                                   {QStringLiteral("Cur_Type"), DataType::Text, 10},
-                                   {QStringLiteral("Cur_Rate"), DataType::Currency}},
-                                  true);
         assignText(h, QStringLiteral("CustomerID"), QString::number(customer));
         assignText(h, QStringLiteral("EmployeeID"), QString::number(employee));
         h.setValue(QStringLiteral("OrderDate"), Variant(orderDate));
@@ -94,35 +76,23 @@ protected:
         assignText(h, QStringLiteral("ShipRegion"), region);
         assignText(h, QStringLiteral("ShipCountry"), QStringLiteral("Singapore"));
         assignText(h, QStringLiteral("ShipPostalCode"), QStringLiteral("123456"));
-        assignText(h, QStringLiteral("credit_term"), QStringLiteral("30"));
-        assignText(h, QStringLiteral("credit_limit"), QStringLiteral("5000"));
         return h;
     }
 
     // A delivery order dated 5 June 2010; its number, or the failure text.
     QString deliver(const std::vector<Delivered>& lines, const QString& po = QStringLiteral("PO-7"),
                     int customer = kCustomer, const QString& region = QString()) {
-        Recordset header = orderHeader(customer, QDate(2010, 6, 5), QDate(2010, 6, 12), region);
+        Recordset header =
+            orderHeader(delivery.newHeader(), customer, QDate(2010, 6, 5), QDate(2010, 6, 12), region);
         assignText(header, QStringLiteral("PO"), po);
-        Recordset rows = buildRecord({{QStringLiteral("Date"), DataType::Date},
-                                      {QStringLiteral("Product_No"), DataType::Text, 20},
-                                      {QStringLiteral("Qty_Bal"), DataType::Integer},
-                                      {QStringLiteral("Qty_Order"), DataType::Integer},
-                                      {QStringLiteral("Description"), DataType::Text, 30},
-                                      {QStringLiteral("doc_type"), DataType::Text, 5},
-                                      {QStringLiteral("Sell_Price"), DataType::Currency},
-                                      {QStringLiteral("Order_Type"), DataType::Text, 4},
-                                      {QStringLiteral("vat_code"), DataType::Integer},
-                                      {QStringLiteral("vat_rate"), DataType::Currency},
-                                      {QStringLiteral("ExtendedPrice"), DataType::Currency}},
-                                     false);
+        Recordset rows = delivery.newLines();
         for (const Delivered& d : lines) {
             rows.addNew();
             rows.setValue(QStringLiteral("Date"), Variant(d.date));
             assignText(rows, QStringLiteral("Product_No"), d.item);
             assignText(rows, QStringLiteral("Qty_Order"), QString::number(d.qty));
             assignText(rows, QStringLiteral("Description"), QStringLiteral("delivered ") + d.item);
-            assignText(rows, QStringLiteral("doc_type"), QStringLiteral("DO"));
+            assignText(rows, QStringLiteral("Doc_Type"), QStringLiteral("DO"));
             assignText(rows, QStringLiteral("Sell_Price"), d.price);
             assignText(rows, QStringLiteral("Order_Type"), QStringLiteral("SO"));
             assignText(rows, QStringLiteral("vat_code"), d.vatCode);
@@ -135,23 +105,12 @@ protected:
 
     // A sales invoice of delivered lines; its number, or the failure text.
     QString invoice(const std::vector<Billed>& lines, const SaleNote& note = SaleNote()) {
-        Recordset header = orderHeader(note.customer, note.orderDate, note.requiredDate);
+        Recordset header = orderHeader(sale.newHeader(), note.customer, note.orderDate, note.requiredDate);
+        assignText(header, QStringLiteral("credit_term"), QStringLiteral("30"));
+        assignText(header, QStringLiteral("credit_limit"), QStringLiteral("5000"));
         assignText(header, QStringLiteral("Cur_Type"), note.currency);
         assignText(header, QStringLiteral("Cur_Rate"), note.rate);
-        Recordset rows = buildRecord({{QStringLiteral("Product_No"), DataType::Text, 20},
-                                      {QStringLiteral("Description"), DataType::Text, 20},
-                                      {QStringLiteral("qty_on_order"), DataType::Integer},
-                                      {QStringLiteral("qty_billed"), DataType::Integer},
-                                      {QStringLiteral("qty_to_bill"), DataType::Integer},
-                                      {QStringLiteral("Unit_Price"), DataType::Currency},
-                                      {QStringLiteral("do_no"), DataType::Integer},
-                                      {QStringLiteral("PO"), DataType::Text, 10},
-                                      {QStringLiteral("VAT_code"), DataType::Integer},
-                                      {QStringLiteral("VAT_rate"), DataType::Currency},
-                                      {QStringLiteral("Gross"), DataType::Currency},
-                                      {QStringLiteral("VAT_Total"), DataType::Currency},
-                                      {QStringLiteral("Nett"), DataType::Currency}},
-                                     false);
+        Recordset rows = sale.newLines();
         for (const Billed& b : lines) {
             rows.addNew();
             assignText(rows, QStringLiteral("Product_No"), b.item);
