@@ -11,6 +11,7 @@
 #include "inventory/frmStockReport.h"
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
+#include "purchases/frmPurInv.h"
 #include "ui/WindowRegistry.h"
 #include "vat/frmVATSetup.h"
 
@@ -26,6 +27,7 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallStk_Setup"), [&r] { r.show<frmIVSetup>(); }},
         {QStringLiteral("cmdCallStk_Report"), [&r] { r.show<frmStockReport>(); }},
         {QStringLiteral("cmdCall_GRN"), [&r] { r.showModal<frmGRN>(); }},
+        {QStringLiteral("cmdCallPur_Inv"), [&r] { r.show<frmPurInv>(); }},
         {QStringLiteral("cmdCallGL_Setup"), [&r] { r.show<frmCOASetup>(); }},
         {QStringLiteral("cmdCallGL_Entry"), [&r] { r.show<frmGLEntry>(); }},
         {QStringLiteral("cmdGL_Report"), [&r] { r.show<frmGL>(); }},

@@ -82,6 +82,20 @@ Check Check::above(QWidget* field, Currency maximum, const QString& message) {
     return check.selectingText();
 }
 
+Check Check::notWholeNumber(QWidget* field, const QString& message) {
+    QPointer<QWidget> f(field);
+    return when(
+        [f] {
+            try {
+                Variant(fieldText(f)).toInt32();
+                return false;
+            } catch (const DataError&) {
+                return true;
+            }
+        },
+        message, field);
+}
+
 Check Check::notPositive(QWidget* field, const QString& message) {
     QPointer<QWidget> f(field);
     // A number the amount type cannot hold is read as a double.

@@ -33,6 +33,10 @@ public:
     // number check comes first).
     static Check below(QWidget* field, Currency minimum, const QString& message);
     static Check above(QWidget* field, Currency maximum, const QString& message);
+    // A text that is not a whole number of 32 bits, as an integer field
+    // holds it ("1e3" and "12.5" are not): the window's message, the focus
+    // on the field, its text not selected.
+    static Check notWholeNumber(QWidget* field, const QString& message);
     // A number of zero or less: the window's message, the whole text selected.
     // A text that is not a number passes (the number check comes first).
     static Check notPositive(QWidget* field, const QString& message);

@@ -73,6 +73,13 @@ Amounts amounts(Currency price, std::int64_t quantity, Currency rate) {
             Currency::fromRaw(static_cast<std::int64_t>(gross))};
 }
 
+Amounts atRate(const Amounts& own, Currency rate) {
+    const Wide r = static_cast<Wide>(rate.raw()) * 10000;
+    const Currency nett = checked(money::timesRate(own.nett.raw(), r));
+    const Currency vat = checked(money::timesRate(own.vat.raw(), r));
+    return {nett, vat, checked(static_cast<Wide>(nett.raw()) + vat.raw())};
+}
+
 Currency vat(Currency amount, double percent) {
     return checked(money::percentOf(amount.raw(), rateOf(percent, "VAT rate")));
 }

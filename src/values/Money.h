@@ -80,6 +80,10 @@ Currency extended(Currency price, std::int64_t quantity);
 // the rate as a percentage), gross = nett + VAT. Throws "Amount out of range"
 // when a figure is beyond the money range.
 Amounts amounts(Currency price, std::int64_t quantity, Currency rate = Currency());
+// A line's figures in the local currency at an exchange rate of four
+// decimals, as the books post a party's line: nett and VAT each at the rate
+// to whole cents (money_mul), gross their sum.
+Amounts atRate(const Amounts& own, Currency rate);
 // The VAT on an amount at a percentage (17.5 for 17.5 %).
 Currency vat(Currency amount, double percent);
 // A foreign amount in the local currency at an exchange rate.

@@ -16,6 +16,7 @@
 #include "inventory/frmStockReport.h"
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
+#include "purchases/frmPurInv.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
@@ -94,6 +95,7 @@ TEST_F(CaptionsTest, EveryWindowShowsEveryCaptionOfItsTextTable) {
     expectShown<frmGLEntry>({texts<frmGLEntry>()});
     expectShown<frmREEntry>({texts<frmREEntry>()});
     expectShown<frmGRN>({texts<frmGRN>()});
+    expectShown<frmPurInv>({texts<frmPurInv>()});
     expectShown<frmStkAdj>({texts<frmStkAdj>()});
     expectShown<frmGL>({texts<frmGL>()});
     expectShown<frmStockReport>({texts<frmStockReport>()});

@@ -11,6 +11,7 @@
 #include "inventory/frmStockReport.h"
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
+#include "purchases/frmPurInv.h"
 #include "support/StockBook.h"
 #include "support/gui/EntryGestures.h"
 #include "support/gui/RecordingUiServices.h"
@@ -125,6 +126,10 @@ TEST_F(ClerkWordsTest, EveryBadCellOfTheEntryWindowsNamesItsLineAndColumn) {
     ASSERT_EQ(receive({{"A100", 10, "2.5"}}), QStringLiteral("1"));
     feedEntryWindow<frmGLEntry>([](frmGLEntry&) {});
     feedEntryWindow<frmGRN>([](frmGRN& w) {
+        w.party->cboCompany->setCurrentText(QStringLiteral("Harbour Supplies"));
+        w.party->cboCompany->activated(w.party->cboCompany->currentIndex());
+    });
+    feedEntryWindow<frmPurInv>([](frmPurInv& w) {
         w.party->cboCompany->setCurrentText(QStringLiteral("Harbour Supplies"));
         w.party->cboCompany->activated(w.party->cboCompany->currentIndex());
     });

@@ -3,6 +3,7 @@
 #include "app/Orvan.h"
 #include "inventory/frmStkAdj.h"
 #include "purchases/frmGRN.h"
+#include "purchases/frmPurInv.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
@@ -22,7 +23,7 @@ protected:
     RecordingUiServices ui;
 };
 
-TEST_F(StockMenuTest, GrnOpensTheNoteModalAndAdjustTheStockAdjustment) {
+TEST_F(StockMenuTest, GrnOpensTheNoteModalInvThePurchaseInvoiceAndAdjustTheStockAdjustment) {
     Orvan* menu = WindowRegistry::shared().show<Orvan>();
     QPushButton* grn = menu->button(QStringLiteral("cmdCall_GRN"));
     ASSERT_TRUE(grn->isEnabled());
@@ -31,6 +32,14 @@ TEST_F(StockMenuTest, GrnOpensTheNoteModalAndAdjustTheStockAdjustment) {
     ASSERT_NE(note, nullptr);
     EXPECT_EQ(note->windowModality(), Qt::ApplicationModal);
     note->close();
+
+    // The purchase invoice that bills what came in, modeless.
+    QPushButton* invoice = menu->button(QStringLiteral("cmdCallPur_Inv"));
+    ASSERT_TRUE(invoice->isEnabled());
+    invoice->click();
+    frmPurInv* billing = WindowRegistry::shared().find<frmPurInv>();
+    ASSERT_NE(billing, nullptr);
+    EXPECT_EQ(billing->windowModality(), Qt::NonModal);
 
     QPushButton* adjust = menu->button(QStringLiteral("cmd_Stk_Adj"));
     ASSERT_TRUE(adjust->isEnabled());

@@ -2,8 +2,6 @@
 // own data class: each line relieves its goods received line from received-
 // not-billed at the received value, the supplier's open item and the purchase
 // VAT record hold the gross and the VAT, and a refused invoice leaves nothing.
-#include "purchases/clsAPSetup.h"
-#include "support/PartyStaging.h"
 #include "support/PurchaseBook.h"
 #include "support/Refusal.h"
 
@@ -13,8 +11,6 @@ namespace {
 
 class PurchaseInvoiceTest : public test::PurchaseBook {
 protected:
-    static constexpr int kForeign = 2020;
-
     void expectRefused(const QString& result, const char* reason,
                        std::source_location at = std::source_location::current()) {
         test::expectRefused(invoice, result, clsPurInv::kFailureText, QLatin1String(reason), at);
@@ -22,17 +18,6 @@ protected:
                   QStringLiteral("0"))
             << "nothing of a refused invoice stays";
         EXPECT_EQ(count(QStringLiteral("Purchases_T")), 0);
-    }
-    // A USD supplier whose goods came in at 1.5.
-    void receiveFromForeignSupplier() {
-        addAccount(kForeign, QStringLiteral("Ohio Tools"));
-        clsAPSetup setup;
-        ASSERT_NE(setup.Send_Order(
-                      test::partyStaging(test::foreignParty(kForeign, QStringLiteral("Ohio Tools")), true)),
-                  clsAPSetup::kFailed.create);
-        ASSERT_EQ(receive({{"A100", 4, "10"}}, QStringLiteral("PO-9"),
-                          {.supplier = QString::number(kForeign), .currency = "USD", .rate = "1.5"}),
-                  QStringLiteral("1"));
     }
     QString rows(const QString& query) {
         return scalar(QStringLiteral("SELECT group_concat(x, ' ') FROM (") + query + ")");

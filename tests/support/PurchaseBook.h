@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PartyStaging.h"
 #include "StockBook.h"
+#include "purchases/clsAPSetup.h"
 #include "purchases/clsPurInv.h"
 
 #include <optional>
@@ -34,6 +36,20 @@ class PurchaseBook : public StockBook {
 protected:
     using Billed = BilledLine;
     using Invoice = InvoiceHeader;
+
+    static constexpr int kForeign = 2020;
+
+    // A USD supplier, "Ohio Tools", whose goods came in on note 1 at 1.5:
+    // four of A100 at 10.00.
+    void receiveFromForeignSupplier() {
+        addAccount(kForeign, QStringLiteral("Ohio Tools"));
+        clsAPSetup setup;
+        ASSERT_NE(setup.Send_Order(partyStaging(foreignParty(kForeign, QStringLiteral("Ohio Tools")), true)),
+                  clsAPSetup::kFailed.create);
+        ASSERT_EQ(receive({{"A100", 4, "10"}}, QStringLiteral("PO-9"),
+                          {.supplier = QString::number(kForeign), .currency = "USD", .rate = "1.5"}),
+                  QStringLiteral("1"));
+    }
 
     // A purchase invoice; its number, or the data class's failure text.
     QString bill(const std::vector<Billed>& lines, const Invoice& inv = Invoice()) {
