@@ -25,6 +25,10 @@ void Connection::close() {
     if (m_inTransaction)
         rollbackTrans();
     m_open = false;
+    // A report's reads leave the pages they brought in; the report's rows
+    // are what it keeps.
+    if (m_connectionString != kDataClassConnection)
+        db::CompanyDatabase::releaseReadPages();
 }
 
 Recordset Connection::execute(const QString& text, const std::vector<Variant>& params) {

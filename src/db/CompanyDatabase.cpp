@@ -360,8 +360,9 @@ sqlite3* openPhysical(const QString& path) {
             execRaw(db, QStringLiteral("PRAGMA wal_autocheckpoint = 16384;"));
         }
         // A post reads its accounts, balances and index pages from memory once
-        // warm: a 64 MB page cache and the file mapped for reading.
-        execRaw(db, QStringLiteral("PRAGMA cache_size = -65536; PRAGMA mmap_size = 268435456;"));
+        // warm: a page cache of up to 64 MB. The file is not mapped: pages read
+        // through a mapping stay in the program's memory, a long report's too.
+        execRaw(db, QStringLiteral("PRAGMA cache_size = -65536;"));
         registerSqlFunctions(db);
         if (fresh)
             SchemaBuilder::create(db);
@@ -477,6 +478,11 @@ void CompanyDatabase::closeConnection() {
     sqlite3_exec(s.db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
     sqlite3_close_v2(s.db);
     s.db = nullptr;
+}
+
+void CompanyDatabase::releaseReadPages() {
+    if (state().db)
+        sqlite3_db_release_memory(state().db);
 }
 
 bool CompanyDatabase::checkpointWhenIdle() {

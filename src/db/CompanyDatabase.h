@@ -47,6 +47,9 @@ public:
     // readers, when no write is open (the program calls it while the clerk is
     // idle). True when the whole log was folded.
     static bool checkpointWhenIdle();
+    // Gives back the memory of the cached pages no statement holds (after a
+    // report's reads, which the next post does not need).
+    static void releaseReadPages();
 
     // Called now and then while an older book is upgraded on opening, which
     // can take a while on a large book; the program shows its progress from it.

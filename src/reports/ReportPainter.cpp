@@ -4,10 +4,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextLayout>
 #include <QtMath>
 #include <map>
 #include <mutex>
@@ -36,18 +40,25 @@ void keepPageBuffersInHeap() {
 #endif
 }
 
-// The fonts of one painting, made once per size and weight: building a font
-// and its metrics for every item would cost more than drawing it.
+// The fonts of one painting, made once per size and weight, and the single
+// lines of text lately shaped in them: building a font and its metrics, or
+// shaping a text, for every item would cost more than drawing it (a report
+// repeats its dates, codes and amounts from row to row and page to page).
 class FontCache {
 public:
     explicit FontCache(const QString& family) : m_family(family) {}
 
+    struct Line {
+        QList<QGlyphRun> runs; // placed with the line's top-left at the origin
+        double width = 0;
+    };
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
+        QHash<QString, Line> lines;
     };
 
-    const Entry& get(double pointSize, bool bold) {
+    Entry& get(double pointSize, bool bold) {
         const int key = qRound(pointSize * 20) * 2 + (bold ? 1 : 0);
         auto it = m_entries.find(key);
         if (it == m_entries.end()) {
@@ -55,14 +66,36 @@ public:
             f.setPixelSize(qRound(pointSize * 20)); // the painter works in twips
             f.setBold(bold);
             f.setHintingPreference(QFont::PreferNoHinting);
-            it = m_entries.emplace(key, Entry{f, QFontMetricsF(f)}).first;
+            it = m_entries.emplace(key, Entry{f, QFontMetricsF(f), {}}).first;
         }
         return it->second;
     }
 
+    const Line& line(Entry& entry, const QString& text) {
+        auto it = entry.lines.constFind(text);
+        if (it != entry.lines.constEnd())
+            return *it;
+        if (m_lines >= kRemembered) {
+            for (auto& [key, e] : m_entries)
+                e.lines.clear();
+            m_lines = 0;
+        }
+        QTextLayout layout(text, entry.font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine shaped = layout.createLine();
+        layout.endLayout();
+        ++m_lines;
+        return *entry.lines.insert(text, Line{layout.glyphRuns(), shaped.naturalTextWidth()});
+    }
+
 private:
+    static constexpr int kRemembered = 5000;
     QString m_family;
     std::map<int, Entry> m_entries;
+    int m_lines = 0;
 };
 
 // Text boxes print the one line fitted to them; labels wrap within their
@@ -70,7 +103,7 @@ private:
 void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     if (item.text.isEmpty())
         return;
-    const FontCache::Entry& f = fonts.get(item.pointSize, item.bold);
+    FontCache::Entry& f = fonts.get(item.pointSize, item.bold);
     if (painter.font() != f.font)
         painter.setFont(f.font);
     const int flags = int(item.alignment) | Qt::AlignTop |
@@ -78,7 +111,23 @@ void paintText(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
                        : item.breakWords ? Qt::TextWrapAnywhere
                                          : Qt::TextWordWrap);
     const QRectF rect(item.rect);
-    // A single line was fitted to its box when the page was laid out.
+    // A single line was fitted to its box when the page was laid out: its
+    // shaped glyphs are placed as its alignment says. A line that does not
+    // fit its box after all (a figure at its smallest) is drawn cut at it.
+    static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+    if (!item.wrap && f.metrics.height() <= rect.height() && !item.text.contains(breaks)) {
+        const FontCache::Line& line = fonts.line(f, item.text);
+        if (line.width <= rect.width()) {
+            double x = rect.left();
+            if (item.alignment & Qt::AlignRight)
+                x = rect.right() - line.width;
+            else if (item.alignment & Qt::AlignHCenter)
+                x = rect.left() + (rect.width() - line.width) / 2;
+            for (const QGlyphRun& run : line.runs)
+                painter.drawGlyphRun(QPointF(x, rect.top()), run);
+            return;
+        }
+    }
     if (!item.wrap) {
         painter.drawText(rect, flags, item.text);
         return;
@@ -108,40 +157,41 @@ void paintItem(QPainter& painter, FontCache& fonts, const DisplayItem& item) {
     }
 }
 
-} // namespace
-
-void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int page, const QRectF& target) {
-    if (page < 0 || page >= doc.pageCount() || doc.pageSize.isEmpty())
-        return;
-    if (doc.layOutPage)
-        paintItems(painter, doc, doc.layOutPage(page), target);
-    else
-        paintItems(painter, doc, doc.pages[size_t(page)], target);
-}
-
-void ReportPainter::paintItems(QPainter& painter, const ReportDocument& doc, const ReportPage& page,
-                               const QRectF& target) {
+void paintItems(QPainter& painter, FontCache& fonts, const ReportDocument& doc, const ReportPage& page,
+                const QRectF& target) {
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / doc.pageSize.width(), target.height() / doc.pageSize.height());
     painter.fillRect(QRect(QPoint(0, 0), doc.pageSize), Qt::white);
     painter.setPen(QPen(Qt::black, kPenTwips));
     painter.setBrush(Qt::NoBrush);
-    FontCache fonts(doc.fontFamily);
     for (const DisplayItem& item : page.items)
         paintItem(painter, fonts, item);
     painter.restore();
 }
 
+} // namespace
+
+void ReportPainter::paintPage(QPainter& painter, const ReportDocument& doc, int page, const QRectF& target) {
+    if (page < 0 || page >= doc.pageCount() || doc.pageSize.isEmpty())
+        return;
+    FontCache fonts(doc.fontFamily);
+    if (doc.layOutPage)
+        paintItems(painter, fonts, doc, doc.layOutPage(page), target);
+    else
+        paintItems(painter, fonts, doc, doc.pages[size_t(page)], target);
+}
+
 void ReportPainter::paintAll(QPainter& painter, const ReportDocument& doc,
                              const std::function<bool()>& newPage, const QRectF& target,
                              const Progress& progress) {
+    FontCache fonts(doc.fontFamily);
     const auto paint = [&](int p, const ReportPage& page) {
         if (progress && !progress(p))
             throw ReportCancelled();
         if (p > 0 && !newPage())
             throw DataError(QStringLiteral("The report could not start page %1.").arg(p + 1));
-        paintItems(painter, doc, page, target);
+        paintItems(painter, fonts, doc, page, target);
         return true;
     };
     // A report laid out when wanted is painted as each page is made, and

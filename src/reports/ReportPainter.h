@@ -29,8 +29,6 @@ public:
     static void print(const ReportDocument& doc, QPrinter& printer, const Progress& progress = {});
 
 private:
-    static void paintItems(QPainter& painter, const ReportDocument& doc, const ReportPage& page,
-                           const QRectF& target);
     static void paintAll(QPainter& painter, const ReportDocument& doc, const std::function<bool()>& newPage,
                          const QRectF& target, const Progress& progress);
 };

@@ -33,12 +33,19 @@ const QFontMetricsF& ReportTextFit::metrics(double pointSize, bool bold) {
 }
 
 double ReportTextFit::advance(double pointSize, bool bold, const QString& text) {
-    const QString key = QString::number(fontKey(pointSize, bold)) + QLatin1Char('|') + text;
-    auto it = m_advances.constFind(key);
-    if (it != m_advances.constEnd())
+    QHash<QString, double>& widths = m_advances[fontKey(pointSize, bold)];
+    auto it = widths.constFind(text);
+    if (it != widths.constEnd())
         return *it;
     const double width = metrics(pointSize, bold).horizontalAdvance(text);
-    m_advances.insert(key, width);
+    if (m_remembered >= kRemembered) {
+        m_advances.clear();
+        m_remembered = 0;
+        m_advances[fontKey(pointSize, bold)].insert(text, width);
+    } else {
+        widths.insert(text, width);
+    }
+    ++m_remembered;
     return width;
 }
 

@@ -31,9 +31,14 @@ private:
     // The size of the text wrapped to the width, between words or anywhere.
     QSizeF wrapped(double pointSize, bool bold, const QString& text, double width, bool anywhere);
 
+    // Widths measured lately, by font and text; emptied when it holds
+    // kRemembered texts, so that a report of any length keeps a bounded few.
+    static constexpr qsizetype kRemembered = 20000;
+
     QString m_family;
     std::map<int, QFontMetricsF> m_metrics;
-    QHash<QString, double> m_advances; // keyed by font and text
+    std::map<int, QHash<QString, double>> m_advances;
+    qsizetype m_remembered = 0;
 };
 
 } // namespace orv::reports
