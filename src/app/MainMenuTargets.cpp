@@ -12,6 +12,8 @@
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
 #include "purchases/frmPurInv.h"
+#include "sales/frmDO_Entry.h"
+#include "sales/frmSale_Entry.h"
 #include "ui/WindowRegistry.h"
 #include "vat/frmVATSetup.h"
 
@@ -24,6 +26,8 @@ std::map<QString, std::function<void()>> mainMenuTargets() {
         {QStringLiteral("cmdCallAP_Setup"), [&r] { r.show<frmAPSetup>(); }},
         {QStringLiteral("cmdCallAR_Setup"), [&r] { r.show<frmARSetup>(); }},
         {QStringLiteral("cmdCallBank_Setup"), [&r] { r.show<frmCashSetup>(); }},
+        {QStringLiteral("cmdCallDO_Entry"), [&r] { r.show<frmDO_Entry>(); }},
+        {QStringLiteral("cmdCallSales_Entry"), [&r] { r.show<frmSale_Entry>(); }},
         {QStringLiteral("cmdCallStk_Setup"), [&r] { r.show<frmIVSetup>(); }},
         {QStringLiteral("cmdCallStk_Report"), [&r] { r.show<frmStockReport>(); }},
         {QStringLiteral("cmdCall_GRN"), [&r] { r.showModal<frmGRN>(); }},

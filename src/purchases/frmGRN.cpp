@@ -6,10 +6,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace orv {
 
@@ -30,21 +27,9 @@ frmGRN::frmGRN(QWidget* parent)
 frmGRN::~frmGRN() = default;
 
 void frmGRN::layOut() {
-    auto* page = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    top->addWidget(party->layOut(kText, QStringLiteral("Frame1")));
+    QWidget* header = party->layOut(kText, QStringLiteral("Frame1"));
     party->form()->addRow(qtext(kText["txtPO"]), txtPO);
-    auto* side = new QFormLayout;
-    side->addRow(qtext(kText["cboEmployee"]), cboEmployee);
-    side->addRow(qtext(kText["txtOrderID"]), txtOrderID);
-    side->addRow(qtext(kText["txtSubTotal"]), txtSubTotal);
-    side->addRow(cmdNew, cmdSend);
-    top->addLayout(side);
-    page->addLayout(top);
-    page->addLayout(rowOf({new QLabel(qtext(kText["hfgProducts"]), this), Image1}));
-    page->addWidget(hfgProducts, 1);
-    page->addWidget(new QLabel(qtext(kText["dgrOrderDetails"]), this));
-    page->addWidget(dgrOrderDetails, 1);
+    layOutBeside(header, kText, {cboEmployee, txtOrderID, txtSubTotal});
     resize(820, 640);
 }
 

@@ -28,6 +28,13 @@ void EntryWindow::useParty(PartyHeader* header) {
     useKeyHeader(header, true);
 }
 
+KeyHeader* EntryWindow::useNameList(const QString& list, const QString& table, const QString& keyField,
+                                    const QString& emptyMessage) {
+    return useKeyHeader(new KeyHeader(
+        this, {list, table, QStringLiteral("CompanyName"), {}, {{keyField, KeyHeader::kKey}}, emptyMessage},
+        tableReads(table)));
+}
+
 KeyReads EntryWindow::tableReads(const QString& table, std::function<Recordset(const QString&)> details) {
     KeyReads reads;
     reads.list = [this, table] { return readTable(table); };

@@ -10,9 +10,12 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace orv {
@@ -78,7 +81,40 @@ void EntryWindow::Form_Load() {
         bindLines();
     });
     dtpOrder->setDate(orv::today());
+    for (const auto& [picker, days] : m_datePickers)
+        picker->setDate(orv::today().addDays(days));
     setPeriodFromPicker();
+}
+
+QDateEdit* EntryWindow::useDatePicker(const QString& name, int daysFromToday) {
+    auto* picker = makeControl<QDateEdit>(this, name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(dtpOrder->displayFormat());
+    m_datePickers.emplace_back(picker, daysFromToday);
+    return picker;
+}
+
+void EntryWindow::layOutBeside(QWidget* header, std::span<const PinnedText> texts,
+                               const QList<QWidget*>& side) {
+    const auto caption = [texts](const QString& key) {
+        for (const PinnedText& pinned : texts)
+            if (qtext(pinned.key) == key)
+                return qtext(pinned.text);
+        return QString();
+    };
+    auto* page = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(header);
+    auto* boxes = new QFormLayout;
+    for (QWidget* box : side)
+        boxes->addRow(caption(box->objectName()), box);
+    boxes->addRow(cmdNew, cmdSend);
+    top->addLayout(boxes);
+    page->addLayout(top);
+    page->addLayout(rowOf({new QLabel(caption(hfgProducts->objectName()), this), Image1}));
+    page->addWidget(hfgProducts, 1);
+    page->addWidget(new QLabel(caption(dgrOrderDetails->objectName()), this));
+    page->addWidget(dgrOrderDetails, 1);
 }
 
 void EntryWindow::fillEmployees(bool quiet) {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <vector>
 
 class QComboBox;
@@ -219,6 +220,23 @@ protected:
     // party's; with startsDocument, choosing a record starts a new document.
     // The post copies the header fields the header declares.
     KeyHeader* useKeyHeader(KeyHeader* header, bool startsDocument = false);
+    // A list of a table's records by CompanyName (a key header without
+    // boxes) whose key the post copies into a header field; an empty table
+    // shows the message at load.
+    KeyHeader* useNameList(const QString& list, const QString& table, const QString& keyField,
+                           const QString& emptyMessage);
+    // A date picker beside dtpOrder, in its look, that shows today plus
+    // some days once the window has loaded.
+    QDateEdit* useDatePicker(const QString& name, int daysFromToday);
+    // Lays the window out as most entry windows are: the header frame with
+    // the side boxes (each captioned from the texts under its name) and New
+    // and Post beside it, then the pick grid under its caption and the hint
+    // picture, then the line grid under its caption.
+    void layOutBeside(QWidget* header, std::span<const PinnedText> texts, const QList<QWidget*>& side);
+    template <std::size_t N>
+    void layOutBeside(QWidget* header, const TextTable<N>& texts, const QList<QWidget*>& side) {
+        layOutBeside(header, std::span<const PinnedText>(texts.entries), side);
+    }
     // The reads of a key header over a table through the data class: its
     // rows, Get_ID and, where given, the record of a name.
     KeyReads tableReads(const QString& table, std::function<Recordset(const QString&)> details = {});
@@ -257,9 +275,10 @@ private:
     // summed.
     CheckList figureChecks();
 
-    std::vector<KeyHeader*> m_keyHeaders; // the party first, where there is one
-    KeyHeader* m_starting = nullptr;      // the header whose choice starts a document
-    QString m_employeeKey;                // found by the employee check of this post
+    std::vector<std::pair<QDateEdit*, int>> m_datePickers; // a picker and its days from today
+    std::vector<KeyHeader*> m_keyHeaders;                  // the party first, where there is one
+    KeyHeader* m_starting = nullptr;                       // the header whose choice starts a document
+    QString m_employeeKey;                                 // found by the employee check of this post
 };
 
 // An entry window whose data class serves the frame directly: the class's

@@ -122,6 +122,15 @@ void KeyHeader::clear() {
     m_list->setEditText(QString());
 }
 
+void KeyHeader::clearKeeping(const QList<QLineEdit*>& kept) {
+    QStringList texts;
+    for (const QLineEdit* box : kept)
+        texts << box->text();
+    clear();
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        kept[i]->setText(texts[i]);
+}
+
 bool KeyHeader::isLoaded() const {
     return m_hasLoaded && m_loaded == m_list->currentText();
 }

@@ -89,6 +89,9 @@ public:
     void load();
     // Empties the name and every box.
     virtual void clear();
+    // The same, but the boxes named keep what they show (a window that
+    // leaves the last document's currency or balance on screen).
+    void clearKeeping(const QList<QLineEdit*>& kept);
 
     // The boxes show the record the list names.
     bool isLoaded() const;

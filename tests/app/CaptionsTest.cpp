@@ -17,6 +17,8 @@
 #include "purchases/frmAPSetup.h"
 #include "purchases/frmGRN.h"
 #include "purchases/frmPurInv.h"
+#include "sales/frmDO_Entry.h"
+#include "sales/frmSale_Entry.h"
 #include "support/TestBook.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/WindowRegistry.h"
@@ -97,6 +99,8 @@ TEST_F(CaptionsTest, EveryWindowShowsEveryCaptionOfItsTextTable) {
     expectShown<frmGRN>({texts<frmGRN>()});
     expectShown<frmPurInv>({texts<frmPurInv>()});
     expectShown<frmStkAdj>({texts<frmStkAdj>()});
+    expectShown<frmDO_Entry>({texts<frmDO_Entry>()});
+    expectShown<frmSale_Entry>({texts<frmSale_Entry>()});
     expectShown<frmGL>({texts<frmGL>()});
     expectShown<frmStockReport>({texts<frmStockReport>()});
     expectShown<Websitefrm>({texts<Websitefrm>()});

@@ -143,6 +143,34 @@ TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 }
 
+// An order's lines name the order's own customer. Its data classes copy the
+// customer from the saved order, so only a line written by hand names another.
+TEST_F(WriteProtocolTest, AnOrderLineNamesTheOrdersCustomer) {
+    for (int code : {1200, 1210}) {
+        addAccount(code, QStringLiteral("Debtor %1").arg(code));
+        addLocalCustomer(code, QStringLiteral("Customer %1").arg(code));
+    }
+    const QString ours = QStringLiteral("(SELECT Post_No FROM Write_Ctx_T)");
+    const std::pair<QString, const char*> cases[] = {
+        {"INSERT INTO Sales_T (doc_type, inv_no, customerid) VALUES ('DO', " + ours + ", 1210)",
+         "Sales_T: customer differs from the invoice's"},
+        {"INSERT INTO Temp_Stock_T (Doc_No_VC, Order_No, doc_type, customerid) VALUES (" + ours + ", " +
+             ours + ", 'DO', 1210)",
+         "Temp_Stock_T: customer differs from the order's"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const QString refused = refusal([&] {
+            CompanyDatabase::execute(
+                QStringLiteral(
+                    "INSERT INTO Orders (customerid, EmployeeID, OrderDate) VALUES (1200, ?, '2010-06-15')"),
+                {Variant(static_cast<std::int64_t>(employee))});
+            sql(line);
+        });
+        EXPECT_TRUE(refused.contains(QLatin1String(reason))) << reason << " / " << refused.toStdString();
+    }
+    EXPECT_EQ(count(QStringLiteral("Orders")), 0);
+}
+
 // A request is a creation, an update or a deletion; the set-up windows never
 // send anything else, but a request table takes no other kind either.
 TEST_F(WriteProtocolTest, EveryRequestTableRefusesAnUnknownKindOfRequest) {

@@ -11,6 +11,8 @@
 #include "gl/frmGL.h"
 #include "gl/frmGLEntry.h"
 #include "gl/frmREEntry.h"
+#include "sales/frmDO_Entry.h"
+#include "sales/frmSale_Entry.h"
 #include "support/gui/RecordingUiServices.h"
 
 #include <QApplication>
@@ -40,6 +42,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("frmREEntry"), [] { return new orv::frmREEntry(); }},
         {QStringLiteral("frmGL"), [] { return new orv::frmGL(); }},
         {QStringLiteral("frmARSetup"), [] { return new orv::frmARSetup(); }},
+        {QStringLiteral("frmDO_Entry"), [] { return new orv::frmDO_Entry(); }},
+        {QStringLiteral("frmSale_Entry"), [] { return new orv::frmSale_Entry(); }},
     };
     QStringList wanted = args.mid(1);
     if (wanted.isEmpty())
