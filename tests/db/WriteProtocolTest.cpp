@@ -140,6 +140,19 @@ TEST_F(WriteProtocolTest, ALineBelongsToTheDocumentOfItsWrite) {
         });
         EXPECT_TRUE(refused.contains(QLatin1String(c.reason))) << c.reason << " / " << refused.toStdString();
     }
+    // A delivery line names its own order's customer.
+    addAccount(1200, QStringLiteral("Acme Debtor"));
+    addLocalCustomer(1200, QStringLiteral("Acme Trading"));
+    const QString delivery = refusal([&] {
+        CompanyDatabase::execute(
+            QStringLiteral(
+                "INSERT INTO Orders (customerid, EmployeeID, OrderDate) VALUES (1200, ?, '2010-06-15')"),
+            {Variant(static_cast<std::int64_t>(employee))});
+        sql("INSERT INTO Temp_Stock_T (Doc_No_VC, Order_No, doc_type, customerid) VALUES (" + ours + ", " +
+            ours + ", 'DO', 1210)");
+    });
+    EXPECT_TRUE(delivery.contains(QLatin1String("Temp_Stock_T: customer differs from the order's")))
+        << delivery.toStdString();
     EXPECT_EQ(count(QStringLiteral("Document_T")), 0);
 }
 
