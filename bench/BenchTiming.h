@@ -1,11 +1,23 @@
 #pragma once
 
+#include "BenchBook.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 namespace orv::bench {
+
+// A copy of a kept book opened for one benchmark (openCopy); the benchmark
+// ends with an error when the book cannot be copied.
+inline std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state, const QString& book) {
+    auto dir = openCopy(book);
+    if (!dir)
+        state.SkipWithError("the generated book could not be copied");
+    return dir;
+}
 
 // Times each write as the iteration's own time (UseManualTime) and reports
 // the median, the 99th percentile and the worst in ms as counters; a write

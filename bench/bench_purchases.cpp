@@ -17,16 +17,8 @@ namespace {
 
 using namespace orv;
 
-// A copy of the generated purchase book for one benchmark, opened.
-std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state) {
-    auto dir = bench::openCopy(bench::generatedPurchaseBook(bench::requestedPostings()));
-    if (!dir)
-        state.SkipWithError("the generated purchase book could not be copied");
-    return dir;
-}
-
 void BM_PostTwentyLinePurchaseInvoice(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedPurchaseBook(bench::requestedPostings()));
     clsPurInv invoice;
     // Supplier 1's thousand received lines, billed a unit at a time in turn,
     // each invoice under a number of its own.
@@ -43,7 +35,7 @@ void BM_PostTwentyLinePurchaseInvoice(benchmark::State& state) {
 BENCHMARK(BM_PostTwentyLinePurchaseInvoice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(400);
 
 void BM_SupplierOrderList(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedPurchaseBook(bench::requestedPostings()));
     clsPurInv invoice;
     for (auto _ : state) {
         const Recordset rows = invoice.Get_Customer_Order(bench::benchSupplier(1));

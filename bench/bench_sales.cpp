@@ -19,16 +19,8 @@ namespace {
 
 using namespace orv;
 
-// A copy of the generated sales book for one benchmark, opened.
-std::unique_ptr<QTemporaryDir> openCopy(benchmark::State& state) {
-    auto dir = bench::openCopy(bench::generatedSalesBook(bench::requestedPostings()));
-    if (!dir)
-        state.SkipWithError("the generated sales book could not be copied");
-    return dir;
-}
-
 void BM_PostTwentyLineInvoice(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedSalesBook(bench::requestedPostings()));
     clsSale_Entry sale;
     // Customer 1's thousand delivered lines, billed a unit at a time in turn.
     const Recordset delivered = sale.Get_Customer_Order(bench::benchCustomer(1));
@@ -47,7 +39,7 @@ void BM_PostTwentyLineInvoice(benchmark::State& state) {
 BENCHMARK(BM_PostTwentyLineInvoice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(400);
 
 void BM_PostTwentyLineDelivery(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedSalesBook(bench::requestedPostings()));
     clsDO_Entry delivery;
     const Recordset header = bench::benchOrderHeader(delivery.newHeader(), 2);
     // The deep items hold a hundred layers of two: ten units take five layers.
@@ -62,7 +54,7 @@ void BM_PostTwentyLineDelivery(benchmark::State& state) {
 BENCHMARK(BM_PostTwentyLineDelivery)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(100);
 
 void BM_CustomerOrderList(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedSalesBook(bench::requestedPostings()));
     clsSale_Entry sale;
     for (auto _ : state) {
         const Recordset rows = sale.Get_Customer_Order(bench::benchCustomer(1));
@@ -74,7 +66,7 @@ void BM_CustomerOrderList(benchmark::State& state) {
 BENCHMARK(BM_CustomerOrderList)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 void BM_CustomerBalance(benchmark::State& state) {
-    auto dir = openCopy(state);
+    auto dir = bench::openCopy(state, bench::generatedSalesBook(bench::requestedPostings()));
     clsSale_Entry sale;
     for (auto _ : state) {
         const Recordset rows = sale.Get_Balance(bench::benchCustomer(0));
