@@ -2,8 +2,9 @@
 """Which refusal rules of the database could vanish without a test noticing.
 
 Every `SELECT db_fail(...) WHERE ...;` rule of the trigger files, of the trigger templates (.sqlt, a
-rule written once for twins such as the customer and supplier requests: disabling it disables it in
-every twin) and of commit_checks, and every `WHEN ... THEN db_fail(...)` branch of a CASE, is
+rule written once for twins such as the customer and supplier requests, or a part that several
+triggers use, such as the first rules of every set-up request: disabling it disables it in every
+twin and every trigger using it) and of commit_checks, and every `WHEN ... THEN db_fail(...)` branch of a CASE, is
 disabled in turn (its condition becomes
 `0 AND (...)`) in a scratch copy of the tree; the SQL is rebuilt into
 the test programs and the test programs that run that rule file are run. A rule whose removal leaves

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
@@ -35,11 +36,79 @@ void run(sqlite3* db, const QString& sql, const QString& what) {
     }
 }
 
+const QRegularExpression& wordPattern() {
+    static const QRegularExpression word(QStringLiteral(R"(\$\{(\w+)\})"));
+    return word;
+}
+
+// The text with each ${Word} replaced by the text words gives it. A word
+// words does not give is kept where keepOthers (a template's own words,
+// which its twins give later) and is an error otherwise, naming who.
+QString fillWords(const QString& text, const QHash<QString, QString>& words, const QString& who,
+                  bool keepOthers) {
+    QString out;
+    qsizetype from = 0;
+    for (auto it = wordPattern().globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        if (!words.contains(m.captured(1))) {
+            if (keepOthers)
+                continue;
+            throw DataError(QStringLiteral("%1 gives no %2").arg(who, m.captured(0)));
+        }
+        out += text.mid(from, m.capturedStart(0) - from) + words.value(m.captured(1));
+        from = m.capturedEnd(0);
+    }
+    return out + text.mid(from);
+}
+
+// The rules of a part: its text without the comment lines that head it and
+// the blank lines that end it.
+QStringList partRules(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.front().startsWith(QLatin1String("--")))
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The text of a rule file with each part it uses written out in place: the
+// part's rules at the indent of the '@use' line, with the words the lines
+// below it give (and, in a plain rule file, ${Requests} = the file's table).
+QString withParts(const QDir& dir, const QString& file, const QString& text) {
+    static const QRegularExpression useLine(QStringLiteral(R"(^(\s*)--\s*@use\s+(\w+)\s*$)"));
+    static const QRegularExpression wordLine(QStringLiteral(R"(^\s*--\s+\$\{(\w+)\}\s*=(.*)$)"));
+    const bool isTemplate = file.endsWith(QLatin1String(".sqlt"));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto use = useLine.match(lines[i]);
+        if (!use.hasMatch()) {
+            out << lines[i];
+            continue;
+        }
+        QHash<QString, QString> words;
+        if (!isTemplate)
+            words.insert(QStringLiteral("Requests"), QFileInfo(file).completeBaseName());
+        for (QRegularExpressionMatch w; i + 1 < lines.size() && (w = wordLine.match(lines[i + 1])).hasMatch();
+             ++i)
+            words.insert(w.captured(1), w.captured(2).trimmed());
+        const QString part = use.captured(2) + QStringLiteral(".sqlt");
+        if (!dir.exists(part))
+            throw DataError(QStringLiteral("%1: no part %2").arg(file, part));
+        const QString rules = partRules(readResource(dir.filePath(part))).join(QLatin1Char('\n'));
+        for (const QString& rule :
+             fillWords(rules, words, file + QStringLiteral(": its use of ") + part, isTemplate)
+                 .split(QLatin1Char('\n')))
+            out << (rule.isEmpty() ? rule : use.captured(1) + rule);
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
 // One file for each twin the template declares.
 std::vector<SchemaBuilder::RuleFile> twinsOf(const QString& file, const QString& text) {
     static const QRegularExpression twinLine(QStringLiteral(R"(^--\s*@twin\s+(\w+)\s*$)"));
     static const QRegularExpression wordLine(QStringLiteral(R"(^--\s+\$\{(\w+)\}\s*=(.*)$)"));
-    static const QRegularExpression word(QStringLiteral(R"(\$\{(\w+)\})"));
     std::vector<std::pair<QString, QHash<QString, QString>>> twins;
     QStringList rules;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
@@ -52,18 +121,9 @@ std::vector<SchemaBuilder::RuleFile> twinsOf(const QString& file, const QString&
     }
     const QString body = rules.join(QLatin1Char('\n'));
     std::vector<SchemaBuilder::RuleFile> files;
-    for (const auto& [name, words] : twins) {
-        QString out;
-        qsizetype from = 0;
-        for (auto it = word.globalMatch(body); it.hasNext();) {
-            const auto m = it.next();
-            if (!words.contains(m.captured(1)))
-                throw DataError(QStringLiteral("%1: twin %2 gives no %3").arg(file, name, m.captured(0)));
-            out += body.mid(from, m.capturedStart(0) - from) + words.value(m.captured(1));
-            from = m.capturedEnd(0);
-        }
-        files.push_back({name + QStringLiteral(".sql"), out + body.mid(from)});
-    }
+    for (const auto& [name, words] : twins)
+        files.push_back({name + QStringLiteral(".sql"),
+                         fillWords(body, words, QStringLiteral("%1: twin %2").arg(file, name), false)});
     return files;
 }
 
@@ -142,9 +202,10 @@ std::vector<SchemaBuilder::RuleFile> SchemaBuilder::filesOf(const QString& folde
     const QDir dir(folder);
     std::vector<RuleFile> files;
     for (const QString& file : dir.entryList({QStringLiteral("*.sql")}, QDir::Files))
-        files.push_back({file, readResource(dir.filePath(file))});
+        files.push_back({file, withParts(dir, file, readResource(dir.filePath(file)))});
+    // A template without twins is a part: it makes no file of its own.
     for (const QString& file : dir.entryList({QStringLiteral("*.sqlt")}, QDir::Files)) {
-        for (RuleFile& twin : twinsOf(file, readResource(dir.filePath(file))))
+        for (RuleFile& twin : twinsOf(file, withParts(dir, file, readResource(dir.filePath(file)))))
             files.push_back(std::move(twin));
     }
     std::sort(files.begin(), files.end(),

@@ -36,6 +36,17 @@ public:
     // and the twin's file, Temp_Customers.sql, is the template without those
     // lines, each ${Word} replaced by the twin's text (${Requests} is the
     // twin's name unless it gives another). A word no twin gives is an error.
+    //
+    // A template without twins is a part: rules that several triggers begin
+    // with, written once. A rule file (or a template) takes them with
+    //
+    //   -- @use Request_Rules
+    //   --   ${Masters} = Bank_T
+    //
+    // and gets the part's rules in place of those lines, at their indent,
+    // each ${Word} replaced by the use's text (${Requests} is the using
+    // file's table). In a template a word the use does not give is left for
+    // its twins; in a rule file it is an error.
     struct RuleFile {
         QString name;
         QString text;

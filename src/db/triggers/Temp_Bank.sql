@@ -5,16 +5,12 @@
 -- account has postings. A refused request leaves no row; an accepted one is applied at once and stays
 -- as a log.
 CREATE TRIGGER Temp_Bank_check BEFORE INSERT ON Temp_Bank BEGIN
-  SELECT db_fail('Temp_Bank: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_Bank: no bank of that name')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM Bank_T WHERE Bank_name = NEW.Bank_name);
-  -- create
-  SELECT db_fail('Temp_Bank: bank name blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.Bank_name, '')) = '';
-  SELECT db_fail('Temp_Bank: bank name exists')
-    WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM Bank_T WHERE Bank_name = NEW.Bank_name);
+  -- @use Request_Rules
+  --   ${Masters} = Bank_T
+  --   ${Key} = Bank_name
+  --   ${missing} = bank of that name
+  --   ${named} = bank name
+  -- create: the bank's account
   SELECT db_fail('Temp_Bank: bank code missing')
     WHERE upper(NEW.Function_type) = 'C' AND NEW.Bank_Code_VC IS NULL;
   SELECT db_fail('Temp_Bank: bank code is not an active balance sheet account of the chart', NEW.Bank_Code_VC)

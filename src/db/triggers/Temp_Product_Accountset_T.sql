@@ -8,17 +8,12 @@
 -- change while an item of the set holds stock. A delete is refused while an item uses the set. A refused
 -- request leaves no row; an accepted one is applied at once and stays as a log.
 CREATE TRIGGER Temp_Product_Accountset_T_check BEFORE INSERT ON Temp_Product_Accountset_T BEGIN
-  SELECT db_fail('Temp_Product_Accountset_T: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_Product_Accountset_T: no account set of that name')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC);
-  -- create: a new name
-  SELECT db_fail('Temp_Product_Accountset_T: account set name blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.Pdt_Acctset_VC, '')) = '';
-  SELECT db_fail('Temp_Product_Accountset_T: account set name exists')
-    WHERE upper(NEW.Function_type) = 'C'
-      AND EXISTS (SELECT 1 FROM Product_AccountSet_T WHERE Pdt_Acctset_VC = NEW.Pdt_Acctset_VC);
+  -- @use Request_Rules
+  --   ${Masters} = Product_AccountSet_T
+  --   ${Key} = Pdt_Acctset_VC
+  --   ${missing} = account set of that name
+  --   ${named} = account set name
+  -- the costing method
   SELECT db_fail('Temp_Product_Accountset_T: costing method is not FIFO or AVEG')
     WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.cost_method_VC IS NOT NULL))
       AND (NEW.cost_method_VC IS NULL OR upper(NEW.cost_method_VC) NOT IN ('FIFO', 'AVEG'));

@@ -5,17 +5,12 @@
 -- belongs to the category. A refused request leaves no row; an accepted one is applied at once and
 -- stays as a log.
 CREATE TRIGGER Temp_Product_Category_T_check BEFORE INSERT ON Temp_Product_Category_T BEGIN
-  SELECT db_fail('Temp_Product_Category_T: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_Product_Category_T: no category of that code')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM Product_Category_T WHERE Pdt_Category_VC = NEW.Pdt_Category_VC);
-  -- create: a new code and a new name
-  SELECT db_fail('Temp_Product_Category_T: category code blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.Pdt_Category_VC, '')) = '';
-  SELECT db_fail('Temp_Product_Category_T: category code exists')
-    WHERE upper(NEW.Function_type) = 'C'
-      AND EXISTS (SELECT 1 FROM Product_Category_T WHERE Pdt_Category_VC = NEW.Pdt_Category_VC);
+  -- @use Request_Rules
+  --   ${Masters} = Product_Category_T
+  --   ${Key} = Pdt_Category_VC
+  --   ${missing} = category of that code
+  --   ${named} = category code
+  -- a name no other category has
   SELECT db_fail('Temp_Product_Category_T: category name blank')
     WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.Category_Name_VC IS NOT NULL))
       AND trim(COALESCE(NEW.Category_Name_VC, '')) = '';
@@ -38,8 +33,7 @@ END;
 
 CREATE TRIGGER Temp_Product_Category_T_apply AFTER INSERT ON Temp_Product_Category_T BEGIN
   INSERT INTO Product_Category_T (Pdt_Category_VC, Category_Name_VC, Sales_IN, COS_IN)
-  SELECT NEW.Pdt_Category_VC, NEW.Category_Name_VC, NEW.Sales_IN, NEW.COS_IN
-  WHERE upper(NEW.Function_type) = 'C';
+  SELECT NEW.Pdt_Category_VC, NEW.Category_Name_VC, NEW.Sales_IN, NEW.COS_IN WHERE upper(NEW.Function_type) = 'C';
   UPDATE Product_Category_T SET Category_Name_VC = COALESCE(NEW.Category_Name_VC, Category_Name_VC),
                                 Sales_IN = COALESCE(NEW.Sales_IN, Sales_IN), COS_IN = COALESCE(NEW.COS_IN, COS_IN)
   WHERE upper(NEW.Function_type) = 'U' AND Pdt_Category_VC = NEW.Pdt_Category_VC;

@@ -6,16 +6,12 @@
 -- stock row with it. A refused request leaves no row; an accepted one is applied at once and stays as
 -- a log. The item names its category and account set as they are spelt there.
 CREATE TRIGGER Temp_Product_T_check BEFORE INSERT ON Temp_Product_T BEGIN
-  SELECT db_fail('Temp_Product_T: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_Product_T: no item of that code')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  -- create: a new code
-  SELECT db_fail('Temp_Product_T: item code blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.Pdt_ID_VC, '')) = '';
-  SELECT db_fail('Temp_Product_T: item code exists')
-    WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
+  -- @use Request_Rules
+  --   ${Masters} = Product_T
+  --   ${Key} = Pdt_ID_VC
+  --   ${missing} = item of that code
+  --   ${named} = item code
+  -- the name
   SELECT db_fail('Temp_Product_T: item name blank')
     WHERE (upper(NEW.Function_type) = 'C' OR (upper(NEW.Function_type) = 'U' AND NEW.Pdt_Name_VC IS NOT NULL))
       AND trim(COALESCE(NEW.Pdt_Name_VC, '')) = '';

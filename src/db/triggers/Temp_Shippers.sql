@@ -3,15 +3,11 @@
 -- the address. A delete is refused while a delivery order or sales invoice names the shipper. A
 -- refused request leaves no row; an accepted one is applied at once and stays as a log.
 CREATE TRIGGER Temp_Shippers_check BEFORE INSERT ON Temp_Shippers BEGIN
-  SELECT db_fail('Temp_Shippers: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_Shippers: no shipper of that name')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM Shippers WHERE CompanyName = NEW.CompanyName);
-  SELECT db_fail('Temp_Shippers: shipper name blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.CompanyName, '')) = '';
-  SELECT db_fail('Temp_Shippers: shipper name exists')
-    WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM Shippers WHERE CompanyName = NEW.CompanyName);
+  -- @use Request_Rules
+  --   ${Masters} = Shippers
+  --   ${Key} = CompanyName
+  --   ${missing} = shipper of that name
+  --   ${named} = shipper name
   SELECT db_fail('Temp_Shippers: shipper has transaction history')
     WHERE upper(NEW.Function_type) = 'D' AND EXISTS (
       SELECT 1 FROM Shippers s JOIN Orders o ON o.ShipVia = s.ShipperID WHERE s.CompanyName = NEW.CompanyName);

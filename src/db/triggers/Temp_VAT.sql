@@ -9,16 +9,12 @@
 -- A delete is refused while VAT records, document lines or items carry the code. A refused request leaves
 -- no row; an accepted one is applied at once and stays as a log.
 CREATE TRIGGER Temp_VAT_check BEFORE INSERT ON Temp_VAT BEGIN
-  SELECT db_fail('Temp_VAT: request is not C, U or D')
-    WHERE NEW.Function_type IS NULL OR upper(NEW.Function_type) NOT IN ('C', 'U', 'D');
-  SELECT db_fail('Temp_VAT: no VAT code of that name')
-    WHERE upper(NEW.Function_type) IN ('U', 'D')
-      AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Name = NEW.vat_name);
-  -- create: a new name and a new code number
-  SELECT db_fail('Temp_VAT: VAT name blank')
-    WHERE upper(NEW.Function_type) = 'C' AND trim(COALESCE(NEW.vat_name, '')) = '';
-  SELECT db_fail('Temp_VAT: VAT name exists')
-    WHERE upper(NEW.Function_type) = 'C' AND EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Name = NEW.vat_name);
+  -- @use Request_Rules
+  --   ${Masters} = VAT_T
+  --   ${Key} = VAT_Name
+  --   ${missing} = VAT code of that name
+  --   ${named} = VAT name
+  -- create: a code number, a rate and a control account
   SELECT db_fail('Temp_VAT: VAT code missing')
     WHERE upper(NEW.Function_type) = 'C' AND NEW.vat_code IS NULL;
   SELECT db_fail('Temp_VAT: VAT rate missing')
