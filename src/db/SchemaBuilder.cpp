@@ -269,9 +269,15 @@ void SchemaBuilder::migrate(sqlite3* db, int fromVersion, const std::function<vo
     for (int v = fromVersion + 1; v <= CompanyDatabase::kSchemaVersion; ++v) {
         const QString prefix = QStringLiteral("%1_").arg(v, 4, 10, QLatin1Char('0'));
         QString found;
-        for (const QString& f : files)
-            if (f.startsWith(prefix))
-                found = f;
+        for (const QString& f : files) {
+            if (!f.startsWith(prefix))
+                continue;
+            // Two steps under one number: one would be skipped for good.
+            if (!found.isEmpty())
+                throw DataError(
+                    QStringLiteral("Two upgrades to book version %1: %2 and %3").arg(v).arg(found, f));
+            found = f;
+        }
         if (found.isEmpty())
             throw DataError(QStringLiteral("No upgrade to book version %1").arg(v));
         // Every step says it has begun, however short it turns out.

@@ -3,7 +3,9 @@
 #include "support/TestBook.h"
 #include "values/DataError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <sqlite3.h>
 
 using namespace orv;
@@ -167,4 +169,16 @@ TEST_F(CompanyFileTest, AnUpgradeThatFailsPartWayLeavesTheBookAsItWas) {
                      .constData(),
                  nullptr, nullptr, nullptr);
     sqlite3_close(raw);
+}
+
+// Each book version has one upgrade step: two steps numbered alike would
+// leave one of them unrun on every book upgraded past that number.
+TEST(BookUpgrades, EveryVersionHasExactlyOneStep) {
+    const QStringList files = QDir(QStringLiteral(":/db/migrations")).entryList({QStringLiteral("*.sql")});
+    for (int v = 2; v <= db::CompanyDatabase::kSchemaVersion; ++v) {
+        const QString prefix = QStringLiteral("%1_").arg(v, 4, 10, QLatin1Char('0'));
+        EXPECT_EQ(files.filter(QRegularExpression(QLatin1Char('^') + prefix)).size(), 1)
+            << prefix.toStdString();
+    }
+    EXPECT_EQ(files.size(), db::CompanyDatabase::kSchemaVersion - 1) << "no step beyond this version";
 }
