@@ -4,9 +4,10 @@ namespace orv {
 
 namespace {
 
-const QString kBank = QStringLiteral("Temp_Bank");
 const QString kName = QStringLiteral("Bank_name");
 
+// Only a create carries the code: the staging record's GL_ID travels as
+// Bank_Code_VC.
 DataClass::Mapping bankMapping(bool withCode) {
     DataClass::Mapping mapping;
     if (withCode)
@@ -19,35 +20,18 @@ DataClass::Mapping bankMapping(bool withCode) {
 
 } // namespace
 
-clsCashSetup::clsCashSetup() {
-    Class_Initialize();
-    declareIdBranches({{QStringLiteral("COA_T"), QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"),
-                        QStringLiteral("GL_ID")}});
-}
+const DataClass::FailureTexts clsCashSetup::kFailed{
+    QStringLiteral("Bank Name already Exist, Creation Failed"), QStringLiteral("Cash Details Update Failed"),
+    QStringLiteral("Cash Details Delete Failed")};
 
-Recordset clsCashSetup::Get_Cash_Details(const QString& bank_name) {
-    return read(QStringLiteral("EXEC select_cash_setup  ?"), {Variant(bank_name)});
-}
-
-Recordset clsCashSetup::Get_COA_Details(std::int32_t id) {
-    return read(QStringLiteral("SELECT * FROM COA_T WHERE GL_ID = ?"), {Variant(id)});
-}
-
-QString clsCashSetup::Send_Order(const Recordset& rsNewBank) {
-    return stagingRequest(rsNewBank, bankMapping(true),
-                          {kBank, QStringLiteral("C"), kFailed.create,
-                           QStringLiteral("Bank Details would be created under : "),
-                           QStringLiteral("Bank_Code_VC"), QStringLiteral(" for unassigned code")});
-}
-
-QString clsCashSetup::Update_Order(const Recordset& rsNewBank) {
-    return stagingRequest(rsNewBank, bankMapping(false),
-                          usualKind(kBank, QStringLiteral("U"), kFailed.update, kName));
-}
-
-QString clsCashSetup::Delete_Order(const Recordset& rsNewBank) {
-    return stagingRequest(rsNewBank, bankMapping(false),
-                          usualKind(kBank, QStringLiteral("D"), kFailed.remove, kName));
-}
+clsCashSetup::clsCashSetup()
+    : MasterDataClass({{QStringLiteral("Temp_Bank"),
+                        QStringLiteral("EXEC select_cash_setup  ?"),
+                        kFailed,
+                        {bankMapping(true), QStringLiteral("Bank Details would be created under : "),
+                         QStringLiteral("Bank_Code_VC"), QStringLiteral(" for unassigned code")},
+                        updated(bankMapping(false), kName),
+                        deleted(bankMapping(false), kName)}},
+                      {chartBranch()}) {}
 
 } // namespace orv

@@ -1,32 +1,19 @@
 #pragma once
 
-#include "data/DataClass.h"
-
-#include <cstdint>
+#include "data/SetupDataClass.h"
 
 namespace orv {
 
-// The data class of the bank set-up window. Each request adds one row to
-// Temp_Bank, which the database applies to Bank_T or refuses; the window
-// shows the sentence or the failure text returned.
-class clsCashSetup : public DataClass {
+// The data class of the bank set-up window: its banks, requested in
+// Temp_Bank and kept in Bank_T.
+class clsCashSetup : public MasterDataClass {
 public:
-    static inline const FailureTexts kFailed{QStringLiteral("Bank Name already Exist, Creation Failed"),
-                                             QStringLiteral("Cash Details Update Failed"),
-                                             QStringLiteral("Cash Details Delete Failed")};
+    static const FailureTexts kFailed;
 
     clsCashSetup();
 
     // The bank of one name (select_cash_setup), read by column name.
-    Recordset Get_Cash_Details(const QString& bank_name);
-    // The account of one code, a whole number of 32 bits.
-    Recordset Get_COA_Details(std::int32_t id);
-
-    // Only a create carries the code: the staging record's GL_ID travels as
-    // Bank_Code_VC.
-    QString Send_Order(const Recordset& rsNewBank);
-    QString Update_Order(const Recordset& rsNewBank);
-    QString Delete_Order(const Recordset& rsNewBank);
+    Recordset Get_Cash_Details(const QString& bank_name) { return details(0, bank_name); }
 };
 
 } // namespace orv

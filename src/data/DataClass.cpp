@@ -60,14 +60,6 @@ QHash<QString, int> DataClass::textWidths(const QString& table) {
     return db::CompanyDatabase::textWidths(table);
 }
 
-QHash<QString, int> DataClass::underFields(QHash<QString, int> widths, const Mapping& mapping) {
-    for (const auto& [field, column] : mapping) {
-        if (widths.contains(column.toLower()))
-            widths.insert(field.toLower(), widths.value(column.toLower()));
-    }
-    return widths;
-}
-
 DataClass::IdBranch DataClass::employeesBranch() {
     return IdBranch{QStringLiteral("Employees"),
                     QStringLiteral("SELECT * FROM Employees WHERE LastName = ? AND FirstName = ?"),
@@ -216,28 +208,6 @@ Recordset DataClass::newRecord(bool header) {
     if (header)
         record.addNew();
     return record;
-}
-
-DataClass::RequestKind DataClass::usualKind(const QString& table, const QString& functionType,
-                                            const QString& failureText, const QString& column,
-                                            const QString& created) {
-    if (functionType == QLatin1String("C"))
-        return {table, functionType, failureText, created, column, QString()};
-    return {table,
-            functionType,
-            failureText,
-            QString(),
-            column,
-            functionType == QLatin1String("U")
-                ? QStringLiteral(" have been updated")
-                : QStringLiteral(" would be Deleted if there is no transaction history")};
-}
-
-DataClass::Mapping DataClass::sameNames(const QStringList& fields) {
-    Mapping mapping;
-    for (const QString& f : fields)
-        mapping.emplace_back(f, f);
-    return mapping;
 }
 
 } // namespace orv

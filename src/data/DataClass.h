@@ -104,17 +104,6 @@ protected:
         QString sentenceAfter;  // fixed text after it
     };
     QString stagingRequest(const Recordset& staging, const Mapping& mapping, const RequestKind& kind);
-    // A request whose sentence has the usual shape: a create ("C") puts its
-    // created text before the value read back, an update ("U") puts " have
-    // been updated" after it, a delete ("D") " would be Deleted if there is no
-    // transaction history".
-    static RequestKind usualKind(const QString& table, const QString& functionType,
-                                 const QString& failureText, const QString& column,
-                                 const QString& created = {});
-    // Each field copied into the column of the same name.
-    static Mapping sameNames(const QStringList& fields);
-    // The widths of the columns also under the staging fields mapped to them.
-    static QHash<QString, int> underFields(QHash<QString, int> widths, const Mapping& mapping);
 
     // A posting window's document, written by its layout (DocumentWriter.h)
     // under the write protocol.

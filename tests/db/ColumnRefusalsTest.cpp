@@ -71,7 +71,8 @@ protected:
         addAccount(1360, QStringLiteral("Tools Shipped"));
     }
 
-    template <class Writer> static auto request(Writer& writer, QString (Writer::*send)(const Recordset&)) {
+    template <class Writer, class Declared>
+    static auto request(Writer& writer, QString (Declared::*send)(const Recordset&)) {
         return [&writer, send](const Recordset& record, const Recordset&) { return (writer.*send)(record); };
     }
     template <class Writer> static auto document(Writer& writer) {
