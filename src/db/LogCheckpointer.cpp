@@ -26,6 +26,8 @@ void LogCheckpointer::start(sqlite3* db, const QString& path) {
     m_watched = db;
     m_pending = false;
     m_stopping = false;
+    m_logPages = 0;
+    m_foldedAt = 0;
     m_owner = static_cast<long>(getpid());
     m_thread = std::make_unique<std::thread>([this] { run(); });
     // Replaces SQLite's automatic checkpoint, which would fold inside the commit.
@@ -67,12 +69,22 @@ long long LogCheckpointer::pagesCopied() const {
     return m_copied;
 }
 
+int LogCheckpointer::foldsAsked() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_asked;
+}
+
 int LogCheckpointer::onCommit(void* self, sqlite3*, const char*, int pages) {
     auto* me = static_cast<LogCheckpointer*>(self);
-    if (pages >= kPages) {
+    if (pages < me->m_logPages)
+        me->m_foldedAt = 0; // the log restarted from its beginning
+    me->m_logPages = pages;
+    if (pages >= me->m_foldedAt + me->m_bound) {
+        me->m_foldedAt = pages;
         {
             const std::lock_guard<std::mutex> lock(me->m_mutex);
             me->m_pending = true;
+            ++me->m_asked;
         }
         me->m_wake.notify_one();
     }
