@@ -33,8 +33,7 @@ std::vector<SetupField> customerPlaces() {
 } // namespace
 
 frmARSetup::frmARSetup(QWidget* parent)
-    : SetupWindowOver({&clsARSetup::Get_Customer_Details, &clsARSetup::Send_Order, &clsARSetup::Update_Order,
-                       &clsARSetup::Delete_Order, &clsARSetup::Get_COA_Details},
+    : SetupWindowOver(&clsARSetup::Get_Customer_Details,
                       PartyTexts{QStringLiteral("Customers"), QStringLiteral("Customer Code"),
                                  qtext(kText["NoCustomer"]), qtext(kText["NothingToDelete"])},
                       parent),
@@ -63,22 +62,15 @@ SetupSection* frmARSetup::addShipping() {
                                &clsARSetup::Update_Ship, &clsARSetup::Delete_Ship});
     return addSection(fraShipping,
                       {
-                          F::list("cboShipcode", qtext(T["lblShipcode"]), {0, 0})
+                          F::names("cboShipcode", qtext(T["lblShipcode"]), {0, 0}, "Shippers", "CompanyName")
                               .feeds("CompanyName")
-                              .listedFrom(QStringLiteral("Shippers"), QStringLiteral("CompanyName"))
-                              .whenEmpty(qtext(kText["NoShipName"]))
-                              .typingLimited()
-                              .notShown(),
-                          F::text("txtshipphone", qtext(T["lblShipphone"]), {1, 0})
+                              .whenEmpty(qtext(kText["NoShipName"])),
+                          F::typed("txtshipphone", qtext(T["lblShipphone"]), {1, 0}, "Phone")
                               .labelled("lblShipphone")
-                              .feeds("Phone")
-                              .whenEmpty(qtext(kText["NoShipPhone"]))
-                              .typingLimited(),
-                          F::text("txtshipaddr", qtext(T["lblShipaddr"]), {0, 1})
+                              .whenEmpty(qtext(kText["NoShipPhone"])),
+                          F::typed("txtshipaddr", qtext(T["lblShipaddr"]), {0, 1}, "Shipaddr")
                               .labelled("lblShipaddr")
-                              .feeds("Shipaddr")
-                              .whenEmpty(qtext(kText["NoShipAddress"]))
-                              .typingLimited(),
+                              .whenEmpty(qtext(kText["NoShipAddress"])),
                       },
                       std::move(requests))
         ->stagedIn(QStringLiteral("Temp_Shippers"));
@@ -103,19 +95,14 @@ SetupSection* frmARSetup::addEmployees() {
     SetupSection* section =
         addSection(fraEmployee,
                    {
-                       F::list("cboEmployee", qtext(T["lblLastName"]), {0, 0})
+                       F::names("cboEmployee", qtext(T["lblLastName"]), {0, 0}, "Employees", "LastName")
                            .labelled("lblLastName")
                            .feeds("LastName")
-                           .listedFrom(QStringLiteral("Employees"), QStringLiteral("LastName"))
                            .whenEmpty(qtext(kText["NoLastName"]))
-                           .typingLimited()
-                           .notShown()
                            .into(cboEmployee),
-                       F::text("txtfirstname", qtext(T["lblFirstName"]), {1, 0})
+                       F::typed("txtfirstname", qtext(T["lblFirstName"]), {1, 0}, "FirstName")
                            .labelled("lblFirstName")
-                           .feeds("FirstName")
                            .whenEmpty(qtext(kText["NoFirstName"]))
-                           .typingLimited()
                            .into(txtfirstname),
                        F::date("DTPickerBirth", qtext(T["lblBirthDate"]), {1, 1})
                            .labelled("lblBirthDate")
@@ -125,14 +112,10 @@ SetupSection* frmARSetup::addEmployees() {
                            .labelled("lblHireDate")
                            .feeds("HireDate", DataType::Date)
                            .into(DTPickerHire),
-                       F::text("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2})
-                           .feeds("Address")
-                           .whenEmpty(qtext(kText["NoEmpAddress"]))
-                           .typingLimited(),
-                       F::text("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2})
-                           .feeds("HomePhone")
-                           .whenEmpty(qtext(kText["NoContact"]))
-                           .typingLimited(),
+                       F::typed("txtEmpAdd", qtext(T["lblEmpAdd"]), {0, 2}, "Address")
+                           .whenEmpty(qtext(kText["NoEmpAddress"])),
+                       F::typed("txtEmpNo", qtext(T["lblEmpNo"]), {1, 2}, "HomePhone")
+                           .whenEmpty(qtext(kText["NoContact"])),
                    },
                    std::move(requests));
     section->stagedIn(QStringLiteral("Temp_Employees"));

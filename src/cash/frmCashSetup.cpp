@@ -11,65 +11,36 @@
 
 namespace orv {
 
-namespace {
-
-using F = SetupField;
-constexpr auto& T = frmCashSetup::kText;
-
-} // namespace
-
 // The bank's fields in the order of its checks. Only a create carries the
 // code, as the key of the account chosen; a delete names the bank last
 // picked, not the name typed.
 std::vector<SetupField> frmCashSetup::bankFields() {
     return {
-        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
+        F::names("cboCompany", qtext(kText["lblCompany"]), {0, 0}, "Bank_T", "Bank_name")
             .feeds("Bank_name")
             .carriedBy(kCreate | kUpdate)
-            .whenEmpty(qtext(T["NoName"]))
-            .typingLimited()
-            .notShown()
-            .listedFrom(QStringLiteral("Bank_T"), QStringLiteral("Bank_name")),
-        F::text("txtBank_Add_VC", qtext(T["lblBank_Add_VC"]), {1, 0})
-            .feeds("Bank_Add_VC")
-            .whenEmpty(qtext(T["NoAddress"]))
-            .typingLimited()
+            .whenEmpty(qtext(kText["NoName"])),
+        F::typed("txtBank_Add_VC", qtext(kText["lblBank_Add_VC"]), {1, 0}, "Bank_Add_VC")
+            .whenEmpty(qtext(kText["NoAddress"]))
             .into(txtBank_Add_VC),
-        F::text("txtBank_Contact_VC", qtext(T["lblBank_Contact_VC"]), {2, 0})
-            .feeds("Bank_Contact_VC")
-            .whenEmpty(qtext(T["NoContact"]))
-            .typingLimited()
-            .filtered(Keys::Digits, qtext(T["NumberOnly"]))
+        F::typed("txtBank_Contact_VC", qtext(kText["lblBank_Contact_VC"]), {2, 0}, "Bank_Contact_VC")
+            .whenEmpty(qtext(kText["NoContact"]))
+            .filtered(Keys::Digits, qtext(kText["NumberOnly"]))
             .into(txtBank_Contact_VC),
-        F::list("cboCOA", qtext(T["lblCOA"]), {3, 0})
-            .feeds("GL_ID", DataType::Integer)
-            .keyOf("COA_T")
+        F::chartCode("cboCOA", qtext(kText["lblCOA"]), {3, 0}, qtext(kText["CodeWhat"]))
             .carriedBy(kCreate)
-            .whenEmpty(qtext(T["NoCode"]))
-            .checkedAs(CheckAs::Text)
-            .listedFrom(QStringLiteral("COA_T"), QStringLiteral("GL_ID"))
-            .inChartAs(qtext(T["CodeWhat"]))
+            .whenEmpty(qtext(kText["NoCode"]))
             .into(cboCOA),
-        F::text("txtGLName", {}, {4, 0}).shownFrom("GL_Name_VC").into(txtGLName),
-        F::text("txtCustName", {}, {5, 0})
-            .feeds("Bank_name")
-            .carriedBy(kDelete)
-            .typingLimited()
-            .notShown()
-            .into(txtCustName),
+        F::accountName("txtGLName", "cboCOA", {4, 0}).into(txtGLName),
+        F::lastPicked("txtCustName", "Bank_name", qtext(kText["NothingToDelete"])).into(txtCustName),
     };
 }
 
 frmCashSetup::frmCashSetup(QWidget* parent)
-    : SetupWindowOver({&clsCashSetup::Get_Cash_Details, &clsCashSetup::Send_Order,
-                       &clsCashSetup::Update_Order, &clsCashSetup::Delete_Order,
-                       &clsCashSetup::Get_COA_Details},
-                      parent),
+    : SetupWindowOver(&clsCashSetup::Get_Cash_Details, parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
     setRecord(bankFields())->stagedIn(QStringLiteral("Temp_Bank"));
-    txtCustName->setVisible(false);
-    showAccountName(cboCOA, txtGLName, qtext(T["CodeWhat"]));
 
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
@@ -78,20 +49,6 @@ frmCashSetup::frmCashSetup(QWidget* parent)
     arrange(this, Qt::Vertical, {Frame1, Frame2})->addStretch(1);
     applyCaptions(this, kText);
     resize(520, 280);
-}
-
-void frmCashSetup::showDetails(const Recordset& record) {
-    SetupWindow::showDetails(record);
-    txtCustName->setText(cboCompany->currentText());
-}
-
-CheckList frmCashSetup::requestChecks(Request request) {
-    if (request != Request::Delete)
-        return {};
-    // With no bank picked there is nothing to delete.
-    QPointer<QLineEdit> picked(txtCustName);
-    return {Check::when([picked] { return picked && picked->text().isEmpty(); },
-                        qtext(kText["NothingToDelete"]), cboCompany)};
 }
 
 } // namespace orv

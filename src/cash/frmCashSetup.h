@@ -47,10 +47,6 @@ public:
 
     void cboCompany_Click() override { pickRecord(qtext(kText["BankGone"])); }
 
-protected:
-    void showDetails(const Recordset& record) override;
-    CheckList requestChecks(Request request) override;
-
 private:
     std::vector<SetupField> bankFields();
 };

@@ -11,52 +11,47 @@
 
 namespace orv {
 
-using F = SetupField;
-constexpr auto& T = frmCOASetup::kText;
-
 // The account: the name list, then the staging record's fields in order.
 std::vector<SetupField> frmCOASetup::accountFields() {
     return {
-        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0}),
-        F::text("txtAcctCode", qtext(T["lblAcctCode"]), {1, 0})
+        F::list("cboCompany", qtext(kText["lblCompany"]), {0, 0}),
+        F::text("txtAcctCode", qtext(kText["lblAcctCode"]), {1, 0})
             .feeds("GL_ID", DataType::Integer)
             .carriedBy(kCreate)
-            .whenEmpty(qtext(T["NoAcctCode"]))
+            .whenEmpty(qtext(kText["NoAcctCode"]))
             .checkedAs(CheckAs::Text)
             .into(txtAcctCode),
         // The name comes from the list on a pick.
-        F::text("txtAcctName", qtext(T["lblAcctName"]), {2, 0})
+        F::text("txtAcctName", qtext(kText["lblAcctName"]), {2, 0})
             .feeds("GL_Name_VC")
-            .whenEmpty(qtext(T["NoAcctName"]))
+            .whenEmpty(qtext(kText["NoAcctName"]))
             .notShown()
             .into(txtAcctName),
-        F::list("cboAcctType", qtext(T["lblAcctType"]), {3, 0})
+        F::list("cboAcctType", qtext(kText["lblAcctType"]), {3, 0})
             .feeds("Acct_Type")
-            .whenEmpty(qtext(T["NoAcctType"]))
-            .withEntries({qtext(T["TypeBS"]), qtext(T["TypePL"])})
+            .whenEmpty(qtext(kText["NoAcctType"]))
+            .withEntries({qtext(kText["TypeBS"]), qtext(kText["TypePL"])})
             .into(cboAcctType),
-        F::list("cboAcctCategory", qtext(T["lblAcctCategory"]), {0, 1})
+        F::list("cboAcctCategory", qtext(kText["lblAcctCategory"]), {0, 1})
             .feeds("BS_Category_VC")
-            .whenEmpty(qtext(T["NoAcctCategory"]))
+            .whenEmpty(qtext(kText["NoAcctCategory"]))
             .into(cboAcctCategory),
-        F::list("cboSubCat", qtext(T["lblSubCat"]), {1, 1})
+        F::list("cboSubCat", qtext(kText["lblSubCat"]), {1, 1})
             .feeds("Sub_Category_VC")
-            .whenEmpty(qtext(T["NoSubCat"]))
+            .whenEmpty(qtext(kText["NoSubCat"]))
             .into(cboSubCat),
-        F::text("txtStatus", qtext(T["lblStatus"]), {2, 1})
+        F::text("txtStatus", qtext(kText["lblStatus"]), {2, 1})
             .feeds("Status_bt", DataType::BigInt)
             .carriedBy(kCreate | kUpdate)
-            .whenEmpty(qtext(T["NoStatus"]))
-            .within(Currency(), Currency::fromUnits(1), qtext(T["StatusRange"]))
+            .whenEmpty(qtext(kText["NoStatus"]))
+            .within(Currency(), Currency::fromUnits(1), qtext(kText["StatusRange"]))
             .filtered(Keys::Filtered)
             .into(txtStatus),
     };
 }
 
 frmCOASetup::frmCOASetup(QWidget* parent)
-    : SetupWindowOver({&clsCOASetup::Get_COA_Details, &clsCOASetup::Send_Order, &clsCOASetup::Update_Order,
-                       &clsCOASetup::Delete_Order},
-                      parent),
+    : SetupWindowOver(&clsCOASetup::Get_COA_Details, parent),
       fraStep1(makeControl<QGroupBox>(this, QStringLiteral("fraStep1"))),
       cmdCreate(makeControl<QPushButton>(this, QStringLiteral("cmdCreate"))),
       cmdNewSubCat(makeControl<QPushButton>(this, QStringLiteral("cmdNewSubCat"))),
@@ -69,8 +64,8 @@ frmCOASetup::frmCOASetup(QWidget* parent)
 
     auto* strip = new QGridLayout(fraStep1);
     (new SetupSection(
-         this, {F::list("cboAcctCat", qtext(T["lblAcctCat"]), {0, 0}).into(cboAcctCat),
-                F::list("cboCreateSubCat", qtext(T["lblCreateSubCat"]), {0, 1}).into(cboCreateSubCat)}))
+         this, {F::list("cboAcctCat", qtext(kText["lblAcctCat"]), {0, 0}).into(cboAcctCat),
+                F::list("cboCreateSubCat", qtext(kText["lblCreateSubCat"]), {0, 1}).into(cboCreateSubCat)}))
         ->layOut(strip);
     strip->addWidget(cmdCreate, 0, 2);
     strip->addWidget(cmdNewSubCat, 0, 5);

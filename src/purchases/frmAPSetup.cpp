@@ -31,10 +31,8 @@ std::vector<SetupField> supplierPlaces(QLineEdit*& vatReg) {
             .whenEmpty(qtext(T["NoCurType"]))
             .withEntries({qtext(P::kText["Local"]), qtext(P::kText["Foreign"])}),
         F::text("txtGLName", {}, {4, 2}),
-        F::text("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2})
-            .feeds("VAT_Reg")
+        F::typed("txtVAT_Reg", qtext(T["lblVAT_Reg"]), {5, 2}, "VAT_Reg")
             .carriedBy(kCreate | kUpdate)
-            .typingLimited()
             .into(vatReg),
     };
 }
@@ -42,8 +40,7 @@ std::vector<SetupField> supplierPlaces(QLineEdit*& vatReg) {
 } // namespace
 
 frmAPSetup::frmAPSetup(QWidget* parent)
-    : SetupWindowOver({&clsAPSetup::Get_Creditor_Details, &clsAPSetup::Send_Order, &clsAPSetup::Update_Order,
-                       &clsAPSetup::Delete_Order, &clsAPSetup::Get_COA_Details},
+    : SetupWindowOver(&clsAPSetup::Get_Creditor_Details,
                       PartyTexts{QStringLiteral("Creditors"), QStringLiteral("Creditor Code"),
                                  qtext(kText["NoSupplier"]), qtext(kText["NothingToDelete"])},
                       parent) {

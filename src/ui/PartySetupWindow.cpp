@@ -6,9 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace orv {
@@ -23,7 +21,7 @@ const QString kCode = QStringLiteral("GL_ID");
 
 SetupField text(const char* control, std::string_view caption, Cell cell, const char* column,
                 QLineEdit*& member) {
-    return F::text(control, qtext(caption), cell).feeds(column).typingLimited().into(member);
+    return F::typed(control, qtext(caption), cell, column).into(member);
 }
 
 // A number held as typed.
@@ -66,21 +64,11 @@ std::vector<SetupField> PartySetupWindow::partyFields() {
             .into(member);
     };
     return {
-        F::list("cboCOA")
-            .feeds("GL_ID", DataType::Integer)
-            .carriedBy(kSent)
-            .checkedAs(CheckAs::Text)
-            .keyOf(kChart)
-            .listedFrom(kChart, kCode)
-            .inChartAs(m_texts.codeWhat)
-            .into(cboCOA),
-        F::list("cboCompany")
+        F::chartCode("cboCOA", {}, {}, m_texts.codeWhat).carriedBy(kSent).into(cboCOA),
+        F::names("cboCompany", {}, {}, m_texts.masterTable, "CompanyName")
             .feeds("CompanyName")
-            .carriedBy(kSent)
-            .typingLimited()
-            .notShown()
-            .listedFrom(m_texts.masterTable, QStringLiteral("CompanyName")),
-        text("txtCustName", {}, {}, "CompanyName", txtCustName).carriedBy(kDelete).notShown(),
+            .carriedBy(kSent),
+        F::lastPicked("txtCustName", "CompanyName", m_texts.nothingToDelete).into(txtCustName),
         text("txtAddress", T["lblAddress"], {1, 0}, "Address", txtAddress).whenEmpty(qtext(T["NoAddress"])),
         text("txtCity", T["lblCity"], {3, 0}, "City", txtCity).whenEmpty(qtext(T["NoCity"])),
         text("txtRegion", T["lblRegion"], {2, 1}, "Region", txtRegion).whenEmpty(qtext(T["NoRegion"])),
@@ -115,7 +103,7 @@ std::vector<SetupField> PartySetupWindow::partyFields() {
                                                                           : QStringLiteral("0"));
             })
             .into(cboForex),
-        F::text("txtGLName").shownFrom("GL_Name_VC").into(txtGLName),
+        F::accountName("txtGLName", "cboCOA").into(txtGLName),
     };
 }
 
@@ -129,10 +117,6 @@ SetupSection* PartySetupWindow::setParty(std::vector<SetupField> placed) {
     party->layOut(grid);
     for (int column : {1, 4, 7})
         grid->setColumnStretch(column, 1);
-    txtCustName->setVisible(false);
-    if (auto* label = findChild<QLabel*>(QStringLiteral("lblCustName")))
-        label->setVisible(false);
-    showAccountName(cboCOA, txtGLName, m_texts.codeWhat);
     onChoice(cboForex, [this] { cboForex_Click(); });
     return party;
 }
@@ -152,7 +136,6 @@ QHBoxLayout* PartySetupWindow::buttonRow() {
 
 void PartySetupWindow::showDetails(const Recordset& record) {
     SetupWindow::showDetails(record);
-    txtCustName->setText(cboCompany->currentText());
     cboForex_Click();
 }
 
@@ -184,16 +167,6 @@ CheckList PartySetupWindow::partyChecks(const QStringList& controls, CheckList o
     for (const char* credit : {"txtCreditTerm", "txtCreditLimit"})
         append(record()->fitChecksOf(QString::fromLatin1(credit)));
     return checks;
-}
-
-CheckList PartySetupWindow::requestChecks(Request request) {
-    if (request != Request::Delete)
-        return {};
-    // The delete names the party last loaded; with none loaded there is
-    // nothing to delete.
-    QPointer<QLineEdit> loaded(txtCustName);
-    return {Check::when([loaded] { return loaded && loaded->text().isEmpty(); }, m_texts.nothingToDelete,
-                        cboCompany)};
 }
 
 } // namespace orv

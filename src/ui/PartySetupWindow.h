@@ -82,7 +82,6 @@ protected:
     CheckList partyChecks(const QStringList& controls, CheckList own = {});
 
     void showDetails(const Recordset& record) override;
-    CheckList requestChecks(Request request) override;
 
 private:
     std::vector<SetupField> partyFields();

@@ -120,136 +120,6 @@ bool digitsOnly(const QString& text) {
 
 } // namespace
 
-SetupField SetupField::text(const QString& control, const QString& caption, Cell cell) {
-    SetupField field;
-    field.control = control;
-    field.caption = caption;
-    field.cell = cell;
-    if (!caption.isEmpty())
-        field.label = QStringLiteral("lbl") + control.mid(3);
-    return field;
-}
-
-SetupField SetupField::list(const QString& control, const QString& caption, Cell cell) {
-    SetupField field = text(control, caption, cell);
-    field.box = Box::List;
-    return field;
-}
-
-SetupField SetupField::date(const QString& control, const QString& caption, Cell cell) {
-    SetupField field = text(control, caption, cell);
-    field.box = Box::Date;
-    return field;
-}
-
-SetupField& SetupField::labelled(const QString& labelName) {
-    label = labelName;
-    return *this;
-}
-
-SetupField& SetupField::feeds(const QString& stagingField, DataType fieldType, int fieldWidth) {
-    column = stagingField;
-    type = fieldType;
-    width = fieldWidth;
-    return *this;
-}
-
-SetupField& SetupField::carriedBy(Requests carried) {
-    requests = carried;
-    return *this;
-}
-
-SetupField& SetupField::whenEmpty(const QString& message) {
-    empty = message;
-    return *this;
-}
-
-SetupField& SetupField::within(std::optional<Currency> lowest, std::optional<Currency> highest,
-                               const QString& message) {
-    minimum = lowest;
-    maximum = highest;
-    range = message;
-    return *this;
-}
-
-SetupField& SetupField::filtered(Keys filter, const QString& message) {
-    keys = filter;
-    keysMessage = message;
-    return *this;
-}
-
-SetupField& SetupField::positive(const QString& message) {
-    notPositive = message;
-    return *this;
-}
-
-SetupField& SetupField::withEntries(const QStringList& fixed) {
-    entries = fixed;
-    return *this;
-}
-
-SetupField& SetupField::checkedAs(CheckAs how) {
-    checkAs = how;
-    return *this;
-}
-
-SetupField& SetupField::typingLimited() {
-    limitTyping = true;
-    return *this;
-}
-
-SetupField& SetupField::notShown() {
-    shown = false;
-    return *this;
-}
-
-SetupField& SetupField::checkedOnlyIf(std::function<bool()> condition) {
-    applies = std::move(condition);
-    return *this;
-}
-
-SetupField& SetupField::refusingLetters() {
-    lettersFirst = true;
-    return *this;
-}
-
-SetupField& SetupField::tinting() {
-    tint = true;
-    return *this;
-}
-
-SetupField& SetupField::shownFrom(const QString& sourceColumn) {
-    source = sourceColumn;
-    return *this;
-}
-
-SetupField& SetupField::keyOf(const QString& table) {
-    keyTable = table;
-    return *this;
-}
-
-SetupField& SetupField::listedFrom(const QString& table, const QString& tableColumn, bool alphabetical) {
-    listTable = table;
-    listColumn = tableColumn;
-    listSorted = alphabetical;
-    return *this;
-}
-
-SetupField& SetupField::inChartAs(const QString& whatInMessages) {
-    chart = whatInMessages;
-    return *this;
-}
-
-SetupField& SetupField::sentInstead(std::function<std::optional<QString>(const QString&)> replace) {
-    instead = std::move(replace);
-    return *this;
-}
-
-SetupField& SetupField::called(const QString& name) {
-    what = name;
-    return *this;
-}
-
 SetupSection::SetupSection(QWidget* parent, std::vector<SetupField> fields)
     : QObject(parent), m_parent(parent), m_fields(std::move(fields)) {
     for (const SetupField& field : m_fields) {
@@ -321,6 +191,9 @@ void SetupSection::layOut(QGridLayout* grid) const {
         if (!field.label.isEmpty()) {
             auto* label = makeControl<QLabel>(m_parent, field.label);
             label->setText(field.caption);
+            // The box of the name last picked is never seen, nor its label.
+            if (!field.nothingPicked.isEmpty())
+                label->setVisible(false);
             grid->addWidget(label, field.cell.row, field.cell.column * 3);
         }
         grid->addWidget(m_boxes[i], field.cell.row, field.cell.column * 3 + 1);

@@ -118,10 +118,35 @@ struct SetupField {
     std::function<bool()> applies;      // the field's checks run only while it holds; none: always
     QString what;                       // the field in messages; the caption without its colon by default
     std::function<void(QWidget*)> bind; // hands the box to the window's member; none: not kept
+    // A hidden box of the name last picked, which a delete carries: DELETE's
+    // message when none was picked; none: an ordinary box.
+    QString nothingPicked;
+    QString accountOf; // the box names the account whose code the box of this name holds
 
     static SetupField text(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField list(const QString& control, const QString& caption = {}, Cell cell = {});
     static SetupField date(const QString& control, const QString& caption = {}, Cell cell = {});
+    // A box the clerk types the staging field's text into, typing held to
+    // the field's width.
+    static SetupField typed(const QString& control, const QString& caption, Cell cell, const QString& field);
+    // The name list of a record: every name of the table's column, typing
+    // held to the staging field's width; a pick shows the record's other
+    // columns and leaves the name as chosen.
+    static SetupField names(const QString& control, const QString& caption, Cell cell, const QString& table,
+                            const QString& column);
+    // A hidden box holding the name last picked in the window's name list: a
+    // delete carries it as the staging field (never a name typed since), and
+    // a delete with nothing picked stops with the message, the focus on the list.
+    static SetupField lastPicked(const QString& control, const QString& field, const QString& nothingPicked);
+    // A list of the chart's account codes, carried in GL_ID as the key of
+    // the account chosen; a request that carries it refuses a typed code of
+    // no account, naming the field as what.
+    static SetupField chartCode(const QString& control, const QString& caption, Cell cell,
+                                const QString& what);
+    // A disabled box beside a chart code list (the box codeControl) that
+    // always names the account whose code the list shows, typed or chosen; a
+    // choice in the list shows its account and presses REFRESH.
+    static SetupField accountName(const QString& control, const QString& codeControl, Cell cell = {});
 
     SetupField& labelled(const QString& labelName);
     SetupField& feeds(const QString& stagingField, DataType fieldType = DataType::Text, int fieldWidth = 0);

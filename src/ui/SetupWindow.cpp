@@ -217,8 +217,10 @@ void SetupWindow::request(Request request, QPushButton* pressed) {
     if (!Validate())
         return;
     CheckList checks = chartChecks(request);
-    for (Check& check : requestChecks(request))
-        checks.push_back(std::move(check));
+    for (CheckList more : {pickedChecks(request), requestChecks(request)}) {
+        for (Check& check : more)
+            checks.push_back(std::move(check));
+    }
     const bool sent = runRequest(this, {request, std::move(checks),
                                         [&] {
                                             std::vector<FieldBox> boxes;
@@ -327,13 +329,41 @@ void SetupWindow::sectionRequest(const Section& section, Request request) {
 // --- the record as a field table ----------------------------------------------------------
 
 SetupSection* SetupWindow::setRecord(std::vector<SetupField> fields) {
-    m_record = new SetupSection(this, std::move(fields));
-    return m_record;
+    return adoptRecord(new SetupSection(this, std::move(fields)));
 }
 
 SetupSection* SetupWindow::setRecord(std::vector<FieldDef> staging, std::vector<SetupField> fields) {
-    m_record = new SetupSection(this, std::move(staging), std::move(fields));
-    return m_record;
+    return adoptRecord(new SetupSection(this, std::move(staging), std::move(fields)));
+}
+
+SetupSection* SetupWindow::adoptRecord(SetupSection* record) {
+    m_record = record;
+    for (const SetupField& field : record->fields()) {
+        if (!field.nothingPicked.isEmpty())
+            record->box(field.control)->setVisible(false);
+        if (!field.accountOf.isEmpty()) {
+            const auto code =
+                std::find_if(record->fields().begin(), record->fields().end(),
+                             [&field](const SetupField& f) { return f.control == field.accountOf; });
+            showAccountName(record->box<QComboBox>(field.accountOf), record->box(field.control),
+                            code != record->fields().end() ? code->chart : QString());
+        }
+    }
+    return record;
+}
+
+CheckList SetupWindow::pickedChecks(Request request) const {
+    CheckList checks;
+    if (!m_record || request != Request::Delete)
+        return checks;
+    for (const SetupField& field : m_record->fields()) {
+        if (field.nothingPicked.isEmpty())
+            continue;
+        QPointer<QWidget> picked(m_record->box(field.control));
+        checks.push_back(Check::when([picked] { return picked && fieldText(picked).isEmpty(); },
+                                     field.nothingPicked, cboCompany));
+    }
+    return checks;
 }
 
 std::vector<FieldDef> SetupWindow::stagingFields() const {
@@ -341,8 +371,14 @@ std::vector<FieldDef> SetupWindow::stagingFields() const {
 }
 
 void SetupWindow::showDetails(const Recordset& record) {
-    if (m_record)
-        m_record->show(record);
+    if (!m_record)
+        return;
+    m_record->show(record);
+    // The name picked is the one a delete names.
+    for (const SetupField& field : m_record->fields()) {
+        if (!field.nothingPicked.isEmpty())
+            setFieldText(m_record->box(field.control), cboCompany->currentText());
+    }
 }
 
 CheckList SetupWindow::validateChecks() {

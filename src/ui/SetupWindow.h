@@ -3,6 +3,7 @@
 #include "RecordFields.h"
 #include "SetupSection.h"
 #include "Window.h"
+#include "data/SetupDataClass.h"
 #include "uicore/Check.h"
 #include "uicore/TextTable.h"
 #include "values/DataError.h"
@@ -77,6 +78,9 @@ public:
     bool Validate() { return runChecks(validateChecks()); }
 
 protected:
+    // The field table's builders, as a window declares its records.
+    using F = SetupField;
+
     // A list filled from one column of a table, one entry per row in the
     // table's order (or alphabetical, where the window keeps it so), or
     // with the label made of each row.
@@ -216,6 +220,11 @@ private:
     void sectionRequest(const Section& section, Request request);
     void pickInSection(const Section& section);
 
+    // The record's hidden boxes and the names beside its chart code lists.
+    SetupSection* adoptRecord(SetupSection* record);
+    // A delete with no name picked, where the record keeps the name last picked.
+    CheckList pickedChecks(Request request) const;
+
     SetupSection* m_record = nullptr;
     std::vector<Section> m_sections;
     bool m_hasDataClass = false;
@@ -240,6 +249,14 @@ protected:
     template <class... BaseArgs>
     explicit SetupWindowOver(Writers writers, BaseArgs&&... baseArgs)
         : Base(std::forward<BaseArgs>(baseArgs)...), m_writers(writers) {}
+    // A window over a class of one record of its own (MasterDataClass)
+    // names only its record's read: the writers are the class's Send_Order,
+    // Update_Order and Delete_Order, and a chart account is read by code.
+    template <class... BaseArgs>
+    explicit SetupWindowOver(Read details, BaseArgs&&... baseArgs)
+        : SetupWindowOver(Writers{details, &Data::Send_Order, &Data::Update_Order, &Data::Delete_Order,
+                                  &SetupDataClass::Get_COA_Details},
+                          std::forward<BaseArgs>(baseArgs)...) {}
 
     void createDataClass() override { m_data = std::make_unique<Data>(); }
     Recordset readTable(const QString& table) override { return data().Get_Table_Recordset(table); }

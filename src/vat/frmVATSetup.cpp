@@ -12,75 +12,53 @@
 
 namespace orv {
 
-namespace {
-
-using F = SetupField;
-constexpr auto& T = frmVATSetup::kText;
-
-} // namespace
-
 // The code's fields in the order of its checks; every failing box turns
 // light blue. Every request carries all six staging fields, a delete as a
 // create; their types and widths are the staging record's.
 std::vector<SetupField> frmVATSetup::vatFields() {
     return {
-        F::list("cboCompany", qtext(T["lblCompany"]), {0, 0})
+        F::names("cboCompany", qtext(kText["lblCompany"]), {0, 0}, "VAT_T", "VAT_Name")
             .feeds("CompanyName")
-            .whenEmpty(qtext(T["NoName"]))
-            .typingLimited()
-            .notShown()
-            .tinting()
-            .listedFrom(QStringLiteral("VAT_T"), QStringLiteral("VAT_Name")),
-        F::text("txtAddress", qtext(T["lblAddress"]), {1, 0})
-            .feeds("Address")
+            .whenEmpty(qtext(kText["NoName"]))
+            .tinting(),
+        F::typed("txtAddress", qtext(kText["lblAddress"]), {1, 0}, "Address")
             .shownFrom("VAT_Descrip")
-            .whenEmpty(qtext(T["NoDescription"]))
-            .typingLimited()
+            .whenEmpty(qtext(kText["NoDescription"]))
             .tinting()
             .into(txtAddress),
-        F::text("txtCity", qtext(T["lblCity"]), {2, 0})
-            .feeds("City")
+        F::typed("txtCity", qtext(kText["lblCity"]), {2, 0}, "City")
             .shownFrom("VAT_Reg")
-            .whenEmpty(qtext(T["NoRegistration"]))
-            .typingLimited()
+            .whenEmpty(qtext(kText["NoRegistration"]))
             .tinting()
             .into(txtCity),
-        F::text("txtCreditTerm", qtext(T["lblCreditTerm"]), {0, 1})
+        F::text("txtCreditTerm", qtext(kText["lblCreditTerm"]), {0, 1})
             .feeds("Credit_Term")
             .shownFrom("VAT_Code")
-            .whenEmpty(qtext(T["NoCode"]))
-            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), qtext(T["CodeRange"]))
+            .whenEmpty(qtext(kText["NoCode"]))
+            .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), qtext(kText["CodeRange"]))
             .filtered(Keys::Filtered)
             .tinting()
             .into(txtCreditTerm),
-        F::text("txtCreditLimit", qtext(T["lblCreditLimit"]), {1, 1})
+        F::text("txtCreditLimit", qtext(kText["lblCreditLimit"]), {1, 1})
             .feeds("Credit_Limit")
             .shownFrom("VAT_Rate")
-            .whenEmpty(qtext(T["NoRate"]))
-            .within(Currency(), Currency::fromUnits(100), qtext(T["RateRange"]))
+            .whenEmpty(qtext(kText["NoRate"]))
+            .within(Currency(), Currency::fromUnits(100), qtext(kText["RateRange"]))
             .tinting()
             .into(txtCreditLimit),
-        F::list("cboCOA", qtext(T["lblCOA"]), {2, 1})
-            .feeds("GL_ID")
-            .keyOf("COA_T")
-            .listedFrom(QStringLiteral("COA_T"), QStringLiteral("GL_ID"))
-            .inChartAs(qtext(T["ControlWhat"]))
-            .whenEmpty(qtext(T["NoControl"]))
-            .checkedAs(CheckAs::Text)
+        F::chartCode("cboCOA", qtext(kText["lblCOA"]), {2, 1}, qtext(kText["ControlWhat"]))
+            .whenEmpty(qtext(kText["NoControl"]))
             .tinting()
             .into(cboCOA),
-        F::text("txtGLName", {}, {3, 1}).shownFrom("GL_Name_VC").into(txtGLName),
+        F::accountName("txtGLName", "cboCOA", {3, 1}).into(txtGLName),
     };
 }
 
 frmVATSetup::frmVATSetup(QWidget* parent)
-    : SetupWindowOver({&clsVATSetup::Get_Creditor_Details, &clsVATSetup::Send_Order,
-                       &clsVATSetup::Update_Order, &clsVATSetup::Delete_Order, &clsVATSetup::Get_COA_Details},
-                      parent),
+    : SetupWindowOver(&clsVATSetup::Get_Creditor_Details, parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
     setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
-    showAccountName(cboCOA, txtGLName, qtext(kText["ControlWhat"]));
 
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
