@@ -233,6 +233,12 @@ public:
         return this;
     }
     const QString& stagingTable() const { return m_stagingTable; }
+    // Every check of every field tints its box when it fails.
+    SetupSection* tintingEveryBox() {
+        for (SetupField& field : m_fields)
+            field.tint = true;
+        return this;
+    }
     // Each text field takes the width its column allows (widths under the
     // columns' names in lower case), and a box that limits typing is held to it.
     void takeWidths(const QHash<QString, int>& widths);

@@ -19,17 +19,14 @@ std::vector<SetupField> frmVATSetup::vatFields() {
     return {
         F::names("cboCompany", qtext(kText["lblCompany"]), {0, 0}, "VAT_T", "VAT_Name")
             .feeds("CompanyName")
-            .whenEmpty(qtext(kText["NoName"]))
-            .tinting(),
+            .whenEmpty(qtext(kText["NoName"])),
         F::typed("txtAddress", qtext(kText["lblAddress"]), {1, 0}, "Address")
             .shownFrom("VAT_Descrip")
             .whenEmpty(qtext(kText["NoDescription"]))
-            .tinting()
             .into(txtAddress),
         F::typed("txtCity", qtext(kText["lblCity"]), {2, 0}, "City")
             .shownFrom("VAT_Reg")
             .whenEmpty(qtext(kText["NoRegistration"]))
-            .tinting()
             .into(txtCity),
         F::text("txtCreditTerm", qtext(kText["lblCreditTerm"]), {0, 1})
             .feeds("Credit_Term")
@@ -37,18 +34,15 @@ std::vector<SetupField> frmVATSetup::vatFields() {
             .whenEmpty(qtext(kText["NoCode"]))
             .within(Currency::fromUnits(1), Currency::fromUnits(2147483647), qtext(kText["CodeRange"]))
             .filtered(Keys::Filtered)
-            .tinting()
             .into(txtCreditTerm),
         F::text("txtCreditLimit", qtext(kText["lblCreditLimit"]), {1, 1})
             .feeds("Credit_Limit")
             .shownFrom("VAT_Rate")
             .whenEmpty(qtext(kText["NoRate"]))
             .within(Currency(), Currency::fromUnits(100), qtext(kText["RateRange"]))
-            .tinting()
             .into(txtCreditLimit),
         F::chartCode("cboCOA", qtext(kText["lblCOA"]), {2, 1}, qtext(kText["ControlWhat"]))
             .whenEmpty(qtext(kText["NoControl"]))
-            .tinting()
             .into(cboCOA),
         F::accountName("txtGLName", "cboCOA", {3, 1}).into(txtGLName),
     };
@@ -58,7 +52,7 @@ frmVATSetup::frmVATSetup(QWidget* parent)
     : SetupWindowOver(&clsVATSetup::Get_Creditor_Details, parent),
       Frame1(makeControl<QGroupBox>(this, QStringLiteral("Frame1"))),
       Frame2(makeControl<QGroupBox>(this, QStringLiteral("Frame2"))) {
-    setRecord(vatRecordFields(), vatFields())->stagedIn(QStringLiteral("Temp_VAT"));
+    setRecord(vatRecordFields(), vatFields())->tintingEveryBox()->stagedIn(QStringLiteral("Temp_VAT"));
 
     auto* grid = new QGridLayout(Frame1);
     record()->layOut(grid);
