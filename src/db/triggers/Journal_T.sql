@@ -3,7 +3,8 @@
 -- its date, names an active account that is no sub-ledger account (the retained-earnings account
 -- is allowed; a closing may empty an inactive PL account) and is whole cents and within the line limit. A line posts one
 -- leg; a line of 0 is stored and posts none. All lines of a document fall in one year, so each
--- year's trial balance stays balanced. commit_checks checks that the document balances.
+-- year's trial balance stays balanced: every line before is in one year, so a line is held to
+-- the year of any one of them. commit_checks checks that the document balances.
 CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
   -- A refusal names the line (its place in the document) and, where it is about one, the account.
   SELECT db_fail('Journal_T: line without its document',
@@ -30,14 +31,15 @@ CREATE TRIGGER Journal_T_guard BEFORE INSERT ON Journal_T BEGIN
     WHERE NEW.Amount_NU % 100 <> 0;
   SELECT db_fail('Journal_T: document spans two years',
                  (SELECT count(*) FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE EXISTS (SELECT 1 FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC AND Year_SI <> NEW.Year_SI);
+    WHERE (SELECT Year_SI FROM Journal_T WHERE Doc_No_VC = NEW.Doc_No_VC LIMIT 1) <> NEW.Year_SI;
 END;
 
 CREATE TRIGGER Journal_T_post AFTER INSERT ON Journal_T BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL');
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
   SELECT 'DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL', 'Journal_T', NEW.Row_ID,
-         CASE WHEN NEW.GL_ID IN (SELECT GL_ID FROM GL_Designated_T WHERE Role_VC = 'RE') THEN 'RE' ELSE 'ACCT' END,
+         CASE WHEN EXISTS (SELECT 1 FROM GL_Designated_T WHERE Role_VC = 'RE' AND GL_ID = NEW.GL_ID) THEN 'RE'
+              ELSE 'ACCT' END,
          NEW.GL_ID, NEW.Amount_NU, NEW.date_dt, NEW.Descrip_VC
   WHERE NEW.Amount_NU <> 0;
 END;

@@ -92,8 +92,8 @@ CREATE TRIGGER Stock_Adj_T_post AFTER INSERT ON Stock_Adj_T BEGIN
           SELECT COALESCE(SUM(Value), 0) AS Value FROM Stock_Move_T
           WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID) v
         UNION ALL
-        SELECT CASE WHEN NEW.GL_ID IN (SELECT GL_ID FROM GL_Designated_T WHERE Role_VC = 'RE') THEN 'RE'
-                    ELSE 'ACCT' END, NEW.GL_ID, -v.Value FROM (
+        SELECT CASE WHEN EXISTS (SELECT 1 FROM GL_Designated_T WHERE Role_VC = 'RE' AND GL_ID = NEW.GL_ID)
+                    THEN 'RE' ELSE 'ACCT' END, NEW.GL_ID, -v.Value FROM (
           SELECT COALESCE(SUM(Value), 0) AS Value FROM Stock_Move_T
           WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID) v) g
   WHERE g.Amount <> 0;

@@ -5,7 +5,7 @@
 -- an AVEG issue), then the layers and the item lose what the moves took.
 -- An issue reads only the layers it may take from: every open layer holds at least one unit, so
 -- the first Qty of them in date order are enough, and the item's quantity on hand is the sum of
--- its open layers.
+-- its open layers. An issue from a named layer reads that layer alone, however many the item has.
 CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
   -- A refusal names the source line (its place in its document) first.
   SELECT db_fail('Stock: issue of no quantity', NEW.Line_No) WHERE NEW.Qty IS NULL OR NEW.Qty <= 0;
@@ -25,8 +25,11 @@ CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
                              (SELECT Qty_Left FROM Stock_Layer_T
                               WHERE LayerID = NEW.LayerID AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0), 0)
                     - COALESCE((SELECT SUM(Qty_Left) FROM Stock_Layer_T
-                                WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0 AND date_dt > NEW.date_dt
-                                  AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)), 0);
+                                WHERE NEW.LayerID IS NULL AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
+                                  AND date_dt > NEW.date_dt),
+                               (SELECT Qty_Left FROM Stock_Layer_T
+                                WHERE LayerID = NEW.LayerID AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
+                                  AND date_dt > NEW.date_dt), 0);
 
   -- FIFO: one move per layer taken, at that layer's cost.
   INSERT INTO Stock_Move_T (Pdt_ID_VC, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row, LayerID,
@@ -39,11 +42,17 @@ CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
                MIN(Qty_Left, MAX(0, NEW.Qty - (SUM(Qty_Left) OVER (ORDER BY date_dt, LayerID
                                     ROWS UNBOUNDED PRECEDING) - Qty_Left))) AS take
         FROM (SELECT LayerID, Qty_Left, Value_Left, date_dt FROM Stock_Layer_T
-              WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0 AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)
+              WHERE LayerID = NEW.LayerID AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
                 AND (SELECT a.cost_method_VC FROM Product_T p
                      JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
                      WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC) = 'FIFO'
-              ORDER BY date_dt, LayerID LIMIT NEW.Qty))
+              UNION ALL
+              SELECT * FROM (SELECT LayerID, Qty_Left, Value_Left, date_dt FROM Stock_Layer_T
+                             WHERE NEW.LayerID IS NULL AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
+                               AND (SELECT a.cost_method_VC FROM Product_T p
+                                    JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
+                                    WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC) = 'FIFO'
+                             ORDER BY date_dt, LayerID LIMIT NEW.Qty)))
   WHERE take > 0;
   UPDATE Stock_Layer_T SET Qty_Left = Qty_Left + m.Qty, Value_Left = Value_Left + m.Value
   FROM Stock_Move_T m
@@ -65,10 +74,15 @@ CREATE TRIGGER Stock_Issue_V_issue INSTEAD OF INSERT ON Stock_Issue_V BEGIN
                MIN(Qty_Left, MAX(0, NEW.Qty - (SUM(Qty_Left) OVER (ORDER BY date_dt, LayerID
                                     ROWS UNBOUNDED PRECEDING) - Qty_Left))) AS take
         FROM (SELECT LayerID, Qty_Left, date_dt FROM Stock_Layer_T
-              WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0 AND (NEW.LayerID IS NULL OR LayerID = NEW.LayerID)
+              WHERE LayerID = NEW.LayerID AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
                 AND EXISTS (SELECT 1 FROM Stock_Move_T m WHERE m.Src_Table = NEW.Src_Table
                               AND m.Src_Row = NEW.Src_Row AND m.LayerID IS NULL)
-              ORDER BY date_dt, LayerID LIMIT NEW.Qty)) t
+              UNION ALL
+              SELECT * FROM (SELECT LayerID, Qty_Left, date_dt FROM Stock_Layer_T
+                             WHERE NEW.LayerID IS NULL AND Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
+                               AND EXISTS (SELECT 1 FROM Stock_Move_T m WHERE m.Src_Table = NEW.Src_Table
+                                             AND m.Src_Row = NEW.Src_Row AND m.LayerID IS NULL)
+                             ORDER BY date_dt, LayerID LIMIT NEW.Qty))) t
   WHERE t.LayerID = Stock_Layer_T.LayerID AND t.take > 0;
 
   UPDATE Stock_Item_T SET

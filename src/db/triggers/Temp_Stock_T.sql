@@ -43,11 +43,11 @@ CREATE TRIGGER Temp_Stock_T_guard BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.d
   SELECT db_fail('Temp_Stock_T: unit cost missing or negative',
                  (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
     WHERE NEW.Unit_Price_TI IS NULL OR NEW.Unit_Price_TI < 0;
+  -- Every line before is in one year: a line is held to the year of any one of them.
   SELECT db_fail('Temp_Stock_T: document spans two years',
                  (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE EXISTS (
-    SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC
-      AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
+    WHERE (SELECT strftime('%Y', date_dt) FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.Doc_No_VC
+           LIMIT 1) <> strftime('%Y', NEW.date_dt);
 END;
 
 CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type = 'GRN' BEGIN
