@@ -70,23 +70,25 @@ CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type 
         UNION ALL
         SELECT 'GRNI', t.Clear_GL, -t.Line_Value FROM Temp_Stock_T t WHERE t.Row_ID = NEW.Row_ID) g
   WHERE g.Amount <> 0;
-  -- A layer of its own: <DocID>/<n> for the n-th layer the note opens.
+  -- A layer of its own: <DocID>/<n> for the n-th layer the note opens, and its move. Both are
+  -- written from single rows of values, which need no work table.
   INSERT INTO Stock_Layer_T (Pdt_ID_VC, Layer_Ref, date_dt, Post_No, Qty_In, Qty_Left, Value_In, Value_Left)
-  SELECT NEW.Pdt_ID_VC,
-         CASE WHEN length(r.Ref) <= 10 THEN r.Ref
-              ELSE 'L' || (COALESCE((SELECT seq FROM sqlite_sequence WHERE name = 'Stock_Layer_T'), 0) + 1) END,
-         NEW.date_dt, NEW.Doc_No_VC, NEW.qty_nu, NEW.qty_nu, t.Line_Value,
-         CASE a.cost_method_VC WHEN 'FIFO' THEN t.Line_Value END
-  FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
-  JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
-  JOIN (SELECT NEW.Doc_No_VC || '/' || (1 + (SELECT COUNT(*) FROM Stock_Layer_T WHERE Post_No = NEW.Doc_No_VC))
-               AS Ref) r
-  WHERE t.Row_ID = NEW.Row_ID;
+  VALUES (NEW.Pdt_ID_VC,
+          CASE WHEN length(NEW.Doc_No_VC || '/' || (1 + (SELECT COUNT(*) FROM Stock_Layer_T
+                                                         WHERE Post_No = NEW.Doc_No_VC))) <= 10
+               THEN NEW.Doc_No_VC || '/' || (1 + (SELECT COUNT(*) FROM Stock_Layer_T WHERE Post_No = NEW.Doc_No_VC))
+               ELSE 'L' || (COALESCE((SELECT seq FROM sqlite_sequence WHERE name = 'Stock_Layer_T'), 0) + 1) END,
+          NEW.date_dt, NEW.Doc_No_VC, NEW.qty_nu, NEW.qty_nu,
+          (SELECT Line_Value FROM Temp_Stock_T WHERE Row_ID = NEW.Row_ID),
+          (SELECT CASE a.cost_method_VC WHEN 'FIFO' THEN t.Line_Value END
+           FROM Temp_Stock_T t JOIN Product_T p ON p.Pdt_ID_VC = t.Pdt_ID_VC
+           JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC WHERE t.Row_ID = NEW.Row_ID));
   INSERT INTO Stock_Move_T (Pdt_ID_VC, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row, LayerID,
                             Qty, Value, Cur_Type, cur_rate, Descrip_VC)
-  SELECT NEW.Pdt_ID_VC, NEW.date_dt, 'GRN', 'DOC', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID, (SELECT MAX(LayerID) FROM Stock_Layer_T),
-         NEW.qty_nu, t.Line_Value, NEW.Cur_Type, NEW.cur_rate, NEW.Descrip_VC
-  FROM Temp_Stock_T t WHERE t.Row_ID = NEW.Row_ID;
+  VALUES (NEW.Pdt_ID_VC, NEW.date_dt, 'GRN', 'DOC', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID,
+          (SELECT MAX(LayerID) FROM Stock_Layer_T), NEW.qty_nu,
+          (SELECT Line_Value FROM Temp_Stock_T WHERE Row_ID = NEW.Row_ID), NEW.Cur_Type, NEW.cur_rate,
+          NEW.Descrip_VC);
   UPDATE Stock_Item_T
   SET Qty_On_Hand = Qty_On_Hand + NEW.qty_nu,
       Value_On_Hand = Value_On_Hand + (SELECT Line_Value FROM Temp_Stock_T WHERE Row_ID = NEW.Row_ID)
