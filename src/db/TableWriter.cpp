@@ -18,22 +18,29 @@ public:
     std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
                                  const std::vector<bool>& assigned, const std::vector<Variant>& values,
                                  bool readBack) override {
-        QStringList names;
-        QStringList marks;
         std::vector<size_t> columns;
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (!assigned[i])
-                continue;
-            names << QStringLiteral("\"%1\"").arg(fields[i].name);
-            marks << QStringLiteral("?");
-            columns.push_back(i);
+        for (size_t i = 0; i < fields.size(); ++i)
+            if (assigned[i])
+                columns.push_back(i);
+        // The lines of a document assign the same columns: their insert is
+        // written once.
+        if (table != m_table || columns != m_columns) {
+            QStringList names;
+            QStringList marks;
+            for (size_t i : columns) {
+                names << QStringLiteral("\"%1\"").arg(fields[i].name);
+                marks << QStringLiteral("?");
+            }
+            m_insert = (names.isEmpty()
+                            ? QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table)
+                            : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                  .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))))
+                           .toUtf8();
+            m_table = table;
+            m_columns = columns;
         }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table)
-                                : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                      .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
         {
-            Statement insert(m_db, sql.toUtf8(), 0, Statement::Reuse::Cached);
+            Statement insert(m_db, m_insert, 0, Statement::Reuse::Cached);
             for (size_t k = 0; k < columns.size(); ++k)
                 insert.bind(static_cast<int>(k + 1), values[columns[k]], m_declared[columns[k]]);
             insert.step();
@@ -61,6 +68,9 @@ private:
     sqlite3* m_db;
     std::vector<std::optional<DataType>> m_declared;
     TableWriter::Saved m_saved;
+    QString m_table;
+    std::vector<size_t> m_columns;
+    QByteArray m_insert;
 };
 
 } // namespace

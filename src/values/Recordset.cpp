@@ -2,6 +2,7 @@
 
 #include "DataError.h"
 
+#include <QHash>
 #include <map>
 
 namespace orv {
@@ -13,6 +14,9 @@ enum class Kind { StandAlone, Detached, Table };
 struct Recordset::Impl {
     Kind kind = Kind::StandAlone;
     std::vector<FieldInfo> fields;
+    // The fields by their names as declared, made at the first look-up: a
+    // document's writer and its checks name a field for every value.
+    mutable QHash<QString, int> byName;
     std::vector<std::vector<Variant>> rows;
     int pos = -1;
     bool open = false;
@@ -86,6 +90,7 @@ void Recordset::appendField(const QString& name, DataType type, int definedSize)
     if (fieldIndex(name) >= 0)
         throw DataError(QStringLiteral("Field %1 already exists").arg(name));
     d->fields.push_back(FieldInfo{name, type, definedSize});
+    d->byName.clear();
 }
 
 void Recordset::open() {
@@ -134,6 +139,11 @@ const FieldInfo& Recordset::field(int index) const {
 }
 
 int Recordset::fieldIndex(const QString& name) const {
+    if (d->byName.isEmpty())
+        for (size_t i = d->fields.size(); i-- > 0;) // the first of two equal names wins
+            d->byName.insert(d->fields[i].name, static_cast<int>(i));
+    if (const auto it = d->byName.constFind(name); it != d->byName.constEnd())
+        return *it;
     for (size_t i = 0; i < d->fields.size(); ++i)
         if (d->fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
