@@ -2,6 +2,7 @@
 
 #include "values/DataError.h"
 
+#include <QHash>
 #include <map>
 #include <sqlite3.h>
 #include <string>
@@ -262,13 +263,22 @@ QDate isoDate(const char* t, int n) {
 
 } // namespace
 
-// The text or date of the column on the row before, with its bytes: a column
-// that repeats its value from row to row (an item's code over its layers, a
-// document's date over its lines) shares one value instead of building it again.
+// The texts and dates a column has held: a column that repeats its value
+// from the row before (a document's date over its lines) shares it instead of
+// building it again, and a text column that repeats its values (an item's
+// code, the few kinds of a document) shares one value for each. The texts met
+// are kept while most rows find theirs among them, up to a few thousand.
 struct Statement::Repeat {
-    std::string bytes;
+    static constexpr int kKept = 8192;
+    static constexpr int kTrial = 8192;
+
+    std::string bytes; // of the row before
     Variant value;
     bool held = false;
+    QHash<QByteArray, Variant> seen;
+    int looked = 0;
+    int found = 0;
+    bool keeping = true;
 };
 
 Variant Statement::column(int i, std::optional<DataType> type) const {
@@ -285,16 +295,31 @@ Variant Statement::read(int i, std::optional<DataType> type, Repeat* repeat) con
     };
     auto text = [&] { return QString::fromUtf8(textBytes()); };
     // A text or date read as it was on the row before is that row's value.
-    auto repeated = [&](auto make) {
+    auto repeated = [&](auto make, bool keep) {
         const QByteArrayView bytes = textBytes();
-        if (repeat && repeat->held && QByteArrayView(repeat->bytes) == bytes)
+        if (!repeat)
+            return make(bytes);
+        if (repeat->held && QByteArrayView(repeat->bytes) == bytes)
             return repeat->value;
-        Variant v = make(bytes);
-        if (repeat) {
-            repeat->bytes.assign(bytes.data(), static_cast<size_t>(bytes.size()));
-            repeat->value = v;
-            repeat->held = true;
+        Variant v;
+        const bool keeping = keep && repeat->keeping;
+        const auto it = keeping ? repeat->seen.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()))
+                                : repeat->seen.constEnd();
+        if (it != repeat->seen.constEnd()) {
+            v = *it;
+            ++repeat->found;
+        } else {
+            v = make(bytes);
+            if (keeping && repeat->seen.size() < Repeat::kKept)
+                repeat->seen.insert(bytes.toByteArray(), v);
         }
+        if (keeping && ++repeat->looked == Repeat::kTrial && repeat->found * 2 < repeat->looked) {
+            repeat->keeping = false;
+            repeat->seen.clear();
+        }
+        repeat->bytes.assign(bytes.data(), static_cast<size_t>(bytes.size()));
+        repeat->value = v;
+        repeat->held = true;
         return v;
     };
     if (type) {
@@ -321,16 +346,18 @@ Variant Statement::read(int i, std::optional<DataType> type, Repeat* repeat) con
             break;
         case DataType::Date:
             if (storage == SQLITE_TEXT) {
-                return repeated([](QByteArrayView bytes) {
-                    QDate d = isoDate(bytes.data(), static_cast<int>(bytes.size()));
-                    if (!d.isValid())
-                        d = QDate::fromString(QString::fromUtf8(bytes).left(10), Qt::ISODate);
-                    return d.isValid() ? Variant(d) : Variant(QString::fromUtf8(bytes));
-                });
+                return repeated(
+                    [](QByteArrayView bytes) {
+                        QDate d = isoDate(bytes.data(), static_cast<int>(bytes.size()));
+                        if (!d.isValid())
+                            d = QDate::fromString(QString::fromUtf8(bytes).left(10), Qt::ISODate);
+                        return d.isValid() ? Variant(d) : Variant(QString::fromUtf8(bytes));
+                    },
+                    false); // a date is read faster than it is looked up
             }
             break;
         case DataType::Text:
-            return repeated([](QByteArrayView bytes) { return Variant(QString::fromUtf8(bytes)); });
+            return repeated([](QByteArrayView bytes) { return Variant(QString::fromUtf8(bytes)); }, true);
         default:
             break;
         }
@@ -358,12 +385,13 @@ Recordset Statement::collect(const std::vector<std::optional<DataType>>& resultT
     std::vector<std::vector<Variant>> rows;
     std::vector<Repeat> repeats(static_cast<size_t>(n));
     while (step()) {
-        std::vector<Variant> row(static_cast<size_t>(n));
+        std::vector<Variant> row;
+        row.reserve(static_cast<size_t>(n));
         for (int c = 0; c < n; ++c) {
             const auto ci = static_cast<size_t>(c);
-            row[ci] = read(c, types[ci], &repeats[ci]);
-            if (!types[ci] && !row[ci].isBlank())
-                types[ci] = row[ci].type(); // the first value fixes an undeclared column's type
+            const Variant& v = row.emplace_back(read(c, types[ci], &repeats[ci]));
+            if (!types[ci] && !v.isBlank())
+                types[ci] = v.type(); // the first value fixes an undeclared column's type
         }
         rows.push_back(std::move(row));
     }

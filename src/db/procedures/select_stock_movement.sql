@@ -12,7 +12,7 @@
 -- are used as few times as can be). A note in local money needs its rate of 1 not rounded.
 SELECT date_dt AS "Transaction date", Pdt_ID_VC AS "Product Code", Doc_Type AS "Doc Type",
        Post_No AS "Doc No", Descrip_VC AS Description, abs(q) AS Qty,
-       CASE WHEN q <> 0 THEN money_unit(abs(v), abs(q)) END AS "Unit Price",
+       money_unit(abs(v), nullif(abs(q), 0)) AS "Unit Price",
        CASE WHEN Doc_Type = 'GRN' THEN Cur_Type END AS Cur_Type,
        CASE WHEN Doc_Type = 'GRN' THEN CASE WHEN cur_rate = 1 THEN cur_rate ELSE round(cur_rate, 4) END END AS Cur_Rate,
        max(v, 0) AS Debit, max(-v, 0) AS Credit
