@@ -1,8 +1,9 @@
 // The stock side on a generated book of 2,000 items and 500,000 stock moves
 // (ORV_BENCH_MOVES for another size; see StockBook.h): a 20-line goods
 // received note and a 20-line stock count posted through their data
-// classes, the stock reports run as the Stock Report window runs them, and
-// the stock adjustment's list of one account set, and the ageing written to
+// classes, the stock reports run as the Stock Report window runs them, the
+// stock adjustment's whole list of one account set and the window opened on
+// that set (showing the list's first page), and the ageing written to
 // a PDF file as the preview's "Export PDF" writes it (run alone, so that the
 // process's peak memory is the export's). Run:
 //   build/bin/bench_stock --benchmark_repetitions=5
@@ -11,6 +12,7 @@
 #include "StockBook.h"
 #include "db/CompanyDatabase.h"
 #include "inventory/clsStk_Adj.h"
+#include "inventory/frmStkAdj.h"
 #include "purchases/clsGRN.h"
 #include "reports/ReportLauncher.h"
 #include "reports/ReportPaginator.h"
@@ -19,6 +21,7 @@
 #include "reports/inventory/StockReportLayouts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
@@ -169,6 +172,27 @@ void BM_StockAdjustmentList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StockAdjustmentList)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The stock adjustment window opened and the account set chosen, as the
+// clerk starts a count: until the window shows its stock list (a long list
+// shows its first rows and reads on as it is scrolled).
+void BM_StockAdjustmentWindowOpen(benchmark::State& state) {
+    openKeptBook();
+    int rows = 0;
+    for (auto _ : state) {
+        orv::frmStkAdj window;
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.load();
+        window.show();
+        const int set = window.cboCompany->findText(QStringLiteral("1"));
+        window.cboCompany->setCurrentIndex(set);
+        emit window.cboCompany->activated(set);
+        QCoreApplication::processEvents();
+        rows = window.hfgProducts->rows();
+    }
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK(BM_StockAdjustmentWindowOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_AgeingToPdf(benchmark::State& state) {
     openKeptBook();

@@ -41,6 +41,11 @@ Recordset clsStk_Adj::Get_Customer_Order(const QString& id) {
     return read(QStringLiteral("EXEC stock_balance_adjustment ?"), {Variant(id)});
 }
 
+Recordset clsStk_Adj::Get_Customer_Order(const QString& id, const QString& afterItem, int items) {
+    return read(QStringLiteral("EXEC stock_balance_adjustment ?, ?, ?"),
+                {Variant(id), afterItem.isEmpty() ? Variant::null() : Variant(afterItem), Variant(items)});
+}
+
 QDate clsStk_Adj::receivedOn(const QString& docId) {
     const Recordset layer =
         read(QStringLiteral("SELECT date_dt FROM Stock_Layer_T WHERE Layer_Ref = ?"), {Variant(docId)});

@@ -19,6 +19,9 @@ public:
     // The stock rows offered for the set (stock_balance_adjustment): Doc_ID,
     // item code, quantity, unit price, item name, read by position.
     Recordset Get_Customer_Order(const QString& id);
+    // A page of those rows: the rows of the next `items` items after the item
+    // `afterItem` (empty: from the first), in the list's order.
+    Recordset Get_Customer_Order(const QString& id, const QString& afterItem, int items);
     // The day the goods of a stock row were received; a null date for an
     // item's row that holds nothing.
     QDate receivedOn(const QString& docId);

@@ -43,6 +43,10 @@ public:
                                   "Date the journal on or after that day."},
     });
 
+    // The set's stock rows are read this many items at a time, as the clerk
+    // scrolls to them.
+    static constexpr int kItemsPerPage = 50;
+
     explicit frmStkAdj(QWidget* parent = nullptr);
     ~frmStkAdj() override;
 
@@ -57,9 +61,16 @@ public:
 protected:
     LineLook lineLook() const override { return {{800, 1000, 800, 1000, 1000}, {0, 1, 4}}; }
     PickFeed pickFeed() override {
-        return {[this] { return m_data->Get_Customer_Order(cboCompany->currentText()); },
+        const QString set = cboCompany->currentText();
+        return {[this, set] { return m_data->Get_Customer_Order(set, QString(), kItemsPerPage); },
                 AtNew,
-                {1100, 1100, 1100, 1100, 1300}};
+                {1100, 1100, 1100, 1100, 1300},
+                [this, set](const Recordset& shown) {
+                    if (shown.recordCount() == 0)
+                        return Recordset();
+                    return m_data->Get_Customer_Order(
+                        set, shown.valueAt(shown.recordCount() - 1, 1).toString(), kItemsPerPage);
+                }};
     }
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{{{QStringLiteral("Doc_ID"), 0}}};

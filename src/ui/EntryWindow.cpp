@@ -131,7 +131,10 @@ void EntryWindow::reloadPick() {
     const PickFeed feed = pickFeed();
     if (!feed.read)
         return;
-    hfgProducts->setRecordset(feed.read());
+    std::function<Recordset()> more;
+    if (feed.more)
+        more = [this, next = feed.more] { return next(hfgProducts->recordset()); };
+    hfgProducts->setRecordset(feed.read(), std::move(more));
     hfgProducts->setColumnWidthsTwips(feed.widths);
 }
 

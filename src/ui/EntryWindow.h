@@ -117,12 +117,15 @@ protected:
         QString lineField = {};
     };
     // The pick grid's feed: the data class's read that fills it, when the
-    // frame reads it again, and its column widths in twips.
+    // frame reads it again, and its column widths in twips. A list that can
+    // grow long is read a page at a time: `read` gives the first page and
+    // `more` the rows that follow those shown, as the clerk scrolls to them.
     enum PickReload : unsigned { AtLoad = 1, AtNew = 2, AfterPost = 4 };
     struct PickFeed {
         std::function<Recordset()> read;
         unsigned reload = 0; // PickReload flags
         std::vector<int> widths = {};
+        std::function<Recordset(const Recordset& shown)> more = {};
     };
 
     // --- the data class -------------------------------------------------

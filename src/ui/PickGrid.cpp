@@ -24,15 +24,21 @@ PickGrid::PickGrid(QWidget* parent)
     setDragEnabled(false);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
+    // Rows read as the grid is scrolled join the equal neighbours above them.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_merged.empty())
+            mergeRows();
+    });
 }
 
-void PickGrid::setRecordset(const Recordset& rows) {
+void PickGrid::setRecordset(const Recordset& rows, std::function<Recordset()> more) {
     // Widths survive a new result: the windows set them once for the grid.
     std::vector<int> widths;
     for (int c = 0; c < m_model->columnCount(); ++c) {
         widths.push_back(columnWidth(c));
     }
     m_model->setRecordset(rows);
+    m_model->setMore(std::move(more));
     for (int c = 0; c < static_cast<int>(widths.size()) && c < m_model->columnCount(); ++c) {
         setColumnWidth(c, widths[static_cast<size_t>(c)]);
     }

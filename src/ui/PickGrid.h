@@ -22,7 +22,9 @@ public:
 
     explicit PickGrid(QWidget* parent = nullptr);
 
-    void setRecordset(const Recordset& rows);
+    // `more`, when given, reads the rows that follow as the grid is scrolled
+    // to its last row (see RecordsetModel::setMore).
+    void setRecordset(const Recordset& rows, std::function<Recordset()> more = {});
     const Recordset& recordset() const { return m_model->recordset(); }
     // Widths of columns 0, 1, ... in twips.
     void setColumnWidthsTwips(const std::vector<int>& widths);

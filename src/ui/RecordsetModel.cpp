@@ -1,5 +1,6 @@
 #include "RecordsetModel.h"
 
+#include "uicore/UiServices.h"
 #include "values/Currency.h"
 #include "values/DataError.h"
 
@@ -80,6 +81,7 @@ void RecordsetModel::unbind() {
 void RecordsetModel::setRecordset(const Recordset& recordset) {
     beginResetModel();
     unbind();
+    m_more = nullptr;
     m_recordset = recordset;
     m_subscription = m_recordset.subscribe([this] { recordsetChanged(); });
     m_bound = true;
@@ -108,6 +110,33 @@ void RecordsetModel::recordsetChanged() {
     } else if (rows > 0 && columns > 0) {
         emit dataChanged(index(0, 0), index(rows - 1, columns - 1));
     }
+}
+
+bool RecordsetModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_more != nullptr;
+}
+
+void RecordsetModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid() || !m_more)
+        return;
+    Recordset page;
+    try {
+        page = m_more();
+    } catch (const DataError& e) {
+        m_more = nullptr; // the rows shown stay; the list is not read further
+        UiServices::current().reportError(e);
+        return;
+    }
+    if (page.recordCount() == 0 || page.fieldCount() != m_recordset.fieldCount()) {
+        m_more = nullptr;
+        return;
+    }
+    beginInsertRows({}, m_rows, m_rows + page.recordCount() - 1);
+    m_writing = true;
+    m_recordset.appendRows(std::move(page));
+    m_writing = false;
+    m_rows = m_recordset.recordCount();
+    endInsertRows();
 }
 
 int RecordsetModel::rowCount(const QModelIndex& parent) const {

@@ -35,6 +35,10 @@ public:
 
     void setRecordset(const Recordset& recordset);
     const Recordset& recordset() const { return m_recordset; }
+    // A long list shown a page at a time: `more` gives the rows that follow
+    // those shown (none when there are no more), read as the grid is
+    // scrolled to its last row. A new record set ends the list's paging.
+    void setMore(std::function<Recordset()> more) { m_more = std::move(more); }
 
     void setEditable(bool editable) { m_editable = editable; }
     // The columns are headed by their captions instead of the field names.
@@ -51,6 +55,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
 signals:
     // A typed value was written into the record set.
@@ -60,6 +66,7 @@ signals:
 
 private:
     Recordset m_recordset;
+    std::function<Recordset()> m_more;
     int m_subscription = -1;
     bool m_bound = false;
     bool m_writing = false;

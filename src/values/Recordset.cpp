@@ -3,6 +3,7 @@
 #include "DataError.h"
 
 #include <QHash>
+#include <iterator>
 #include <map>
 
 namespace orv {
@@ -119,6 +120,19 @@ std::vector<std::vector<Variant>> Recordset::takeRows() {
     d->rows.clear();
     close();
     return rows;
+}
+
+void Recordset::appendRows(Recordset&& more) {
+    requireOpen();
+    if (d->kind != Kind::Detached || more.fieldCount() != fieldCount())
+        throw DataError(QStringLiteral("Only rows of the same fields can be added to a result"));
+    if (!more.isOpen())
+        return;
+    std::vector<std::vector<Variant>> rows = more.takeRows();
+    d->rows.insert(d->rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    if (d->pos < 0 && !d->rows.empty())
+        d->pos = 0;
+    notify();
 }
 
 bool Recordset::isOpen() const {

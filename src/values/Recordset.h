@@ -82,6 +82,9 @@ public:
     // Hands every row over to the caller and closes the set (for every copy
     // of it): a report keeps a procedure's rows without copying them.
     std::vector<std::vector<Variant>> takeRows();
+    // Adds the rows of another detached result of the same fields after this
+    // one's (the next page of a long list), taking them from it.
+    void appendRows(Recordset&& more);
 
     // Rows.
     void addNew();

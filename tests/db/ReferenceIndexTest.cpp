@@ -150,16 +150,23 @@ TEST_F(ReferenceIndexes, StockPostsAndTheMovementYearSearchAnIndex) {
     }
 }
 
-TEST_F(ReferenceIndexes, TheAgeingReadsEachItemsOpenLayersInOrderFromTheirIndexAlone) {
-    QFile ageing(QStringLiteral(":/db/procedures/select_stock_ageing.sql"));
-    ASSERT_TRUE(ageing.open(QIODevice::ReadOnly));
-    Recordset rs = db::CompanyDatabase::execute(QStringLiteral("EXPLAIN QUERY PLAN ") +
-                                                QString::fromUtf8(ageing.readAll()));
-    QStringList plan;
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        plan << rs.value(3).toString();
-    EXPECT_TRUE(plan.contains(QStringLiteral("SEARCH l USING COVERING INDEX Stock_Layer_Open (Pdt_ID_VC=?)")))
-        << plan.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(plan.filter(QStringLiteral("TEMP B-TREE")).isEmpty())
-        << plan.join(QLatin1Char('\n')).toStdString();
+TEST_F(ReferenceIndexes, TheAgeingAndTheAdjustmentsListReadEachItemsOpenLayersInOrderFromTheirIndex) {
+    const std::pair<const char*, const char*> reads[] = {
+        {"select_stock_ageing", "SEARCH l USING COVERING INDEX Stock_Layer_Open (Pdt_ID_VC=?)"},
+        {"stock_balance_adjustment", "SEARCH l USING INDEX Stock_Layer_Open (Pdt_ID_VC=?) LEFT-JOIN"}};
+    for (const auto& [procedure, layers] : reads) {
+        QFile file(QStringLiteral(":/db/procedures/%1.sql").arg(QLatin1String(procedure)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        Recordset rs = db::CompanyDatabase::execute(
+            QStringLiteral("EXPLAIN QUERY PLAN ") + QString::fromUtf8(file.readAll()),
+            {Variant(std::int32_t{1}), Variant(), Variant(std::int32_t{50})});
+        QStringList plan;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            plan << rs.value(3).toString();
+        EXPECT_TRUE(plan.contains(QLatin1String(layers))) << procedure << "\n"
+                                                          << plan.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(plan.filter(QStringLiteral("TEMP B-TREE")).isEmpty())
+            << procedure << "\n"
+            << plan.join(QLatin1Char('\n')).toStdString();
+    }
 }

@@ -247,3 +247,27 @@ TEST_F(frmStkAdjTest, ASetNameHoldingANulIsRefusedByTheSetsCheckNotByTheDatabase
     EXPECT_EQ(post(), qtext(frmStkAdj::kText["SelectSet"]));
     EXPECT_TRUE(focusedIn(window->cboCompany));
 }
+
+TEST_F(frmStkAdjTest, AStockListLongerThanAPageIsReadAsTheGridIsScrolledToItsEnd) {
+    std::vector<Received> lines;
+    for (int i = 0; i < frmStkAdj::kItemsPerPage + 5; ++i) {
+        const QString code = QStringLiteral("C%1").arg(i, 3, 10, QLatin1Char('0'));
+        addItem(code, QStringLiteral("Cable ") + code);
+        lines.push_back({code, 1, QStringLiteral("1")});
+    }
+    ASSERT_EQ(receive(lines, QStringLiteral("PO-2")), QStringLiteral("2"));
+    const Recordset every = clsStk_Adj().Get_Customer_Order(QStringLiteral("1"));
+    ASSERT_EQ(every.recordCount(), frmStkAdj::kItemsPerPage + 7);
+
+    choose(window->cboCompany, QStringLiteral("1"));
+    EXPECT_EQ(window->hfgProducts->rows(), frmStkAdj::kItemsPerPage) << "the rows of the first 50 items";
+    window->hfgProducts->scrollToBottom();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->hfgProducts->rows(), every.recordCount()) << "the rest was read at the grid's end";
+    for (int r = 0; r < every.recordCount(); ++r)
+        EXPECT_EQ(window->hfgProducts->cellText(r, 0), every.valueAt(r, 0).toString()) << r;
+    window->hfgProducts->scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->hfgProducts->rows(), every.recordCount());
+    EXPECT_FALSE(window->hfgProducts->model()->canFetchMore({})) << "nothing follows the last item";
+}
