@@ -48,14 +48,22 @@ END;
 
 CREATE TRIGGER Stock_Adj_T_post AFTER INSERT ON Stock_Adj_T BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('DOC', NEW.DocID, 'STK');
+END;
 
+-- A line counted down or up does only its own work: a line that changes nothing fires neither.
+CREATE TRIGGER Stock_Adj_T_down AFTER INSERT ON Stock_Adj_T
+WHEN NEW.qty_nu < COALESCE((SELECT Qty_Left FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID), 0) BEGIN
   -- Counted down: the stock row gives the difference at cost.
   INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty, LayerID, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row,
                              Descrip_VC, Line_No)
   SELECT NEW.Pdt_ID_VC, Qty_Left - NEW.qty_nu, LayerID, NEW.date_dt, 'ADJ', 'DOC', NEW.DocID, 'Stock_Adj_T',
          NEW.Row_ID, NEW.Descrip_VC, (SELECT count(*) FROM Stock_Adj_T WHERE DocID = NEW.DocID AND Row_ID <= NEW.Row_ID)
   FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID AND Qty_Left > NEW.qty_nu;
+  -- @use Stock_Adj_Legs
+END;
 
+CREATE TRIGGER Stock_Adj_T_up AFTER INSERT ON Stock_Adj_T
+WHEN NEW.qty_nu > COALESCE((SELECT Qty_Left FROM Stock_Layer_T WHERE Layer_Ref = NEW.Doc_ID), 0) BEGIN
   -- Counted up: a new layer at the line's price.
   INSERT INTO Stock_Layer_T (Pdt_ID_VC, Layer_Ref, date_dt, Post_No, Qty_In, Qty_Left, Value_In, Value_Left)
   SELECT NEW.Pdt_ID_VC,
@@ -84,17 +92,5 @@ CREATE TRIGGER Stock_Adj_T_post AFTER INSERT ON Stock_Adj_T BEGIN
                                        WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID AND Qty > 0)
   WHERE Pdt_ID_VC = NEW.Pdt_ID_VC
     AND EXISTS (SELECT 1 FROM Stock_Move_T WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID AND Qty > 0);
-
-  -- The legs: stock by the moves' value, the line's account by the opposite.
-  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
-  SELECT 'DOC', NEW.DocID, 'STK', 'Stock_Adj_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, NEW.date_dt, NEW.Descrip_VC
-  FROM (SELECT 'STOCK' AS Leg, NEW.Stock_IN AS GL_ID, v.Value AS Amount FROM (
-          SELECT COALESCE(SUM(Value), 0) AS Value FROM Stock_Move_T
-          WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID) v
-        UNION ALL
-        SELECT CASE WHEN EXISTS (SELECT 1 FROM GL_Designated_T WHERE Role_VC = 'RE' AND GL_ID = NEW.GL_ID)
-                    THEN 'RE' ELSE 'ACCT' END, NEW.GL_ID, -v.Value FROM (
-          SELECT COALESCE(SUM(Value), 0) AS Value FROM Stock_Move_T
-          WHERE Src_Table = 'Stock_Adj_T' AND Src_Row = NEW.Row_ID) v) g
-  WHERE g.Amount <> 0;
+  -- @use Stock_Adj_Legs
 END;
