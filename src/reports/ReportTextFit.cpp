@@ -58,6 +58,26 @@ QSizeF ReportTextFit::wrapped(double pointSize, bool bold, const QString& text, 
     return metrics(pointSize, bold).boundingRect(QRectF(0, 0, width, 1e9), flags, text).size();
 }
 
+// The largest size, in steps down from `from` to the smallest, at which the
+// text is held (the smallest when none is). A smaller size never holds fewer
+// lines, so the sizes are halved between one that holds and one that does not
+// instead of tried one by one: a long report wraps thousands of texts.
+double ReportTextFit::largestHeld(double from, const std::function<bool(double)>& held) {
+    const int top = qFloor(from / kStep);
+    const int bottom = qCeil(kSmallest / kStep);
+    if (top <= bottom || held(top * kStep))
+        return std::max(top * kStep, kSmallest);
+    int no = top; // does not hold
+    int yes = bottom;
+    if (!held(yes * kStep))
+        return kSmallest;
+    while (no - yes > 1) {
+        const int mid = (no + yes) / 2;
+        (held(mid * kStep) ? yes : no) = mid;
+    }
+    return yes * kStep;
+}
+
 void ReportTextFit::fit(DisplayItem& item, bool whole, int room) {
     if (item.text.isEmpty() || fits(item))
         return;
@@ -83,10 +103,7 @@ void ReportTextFit::fit(DisplayItem& item, bool whole, int room) {
     };
     for (const bool anywhere : {false, true}) {
         item.breakWords = anywhere;
-        for (size = qFloor(original / kStep) * kStep; size > kSmallest && !holds(size, anywhere);
-             size -= kStep) {
-        }
-        item.pointSize = std::max(size, kSmallest);
+        item.pointSize = largestHeld(original, [&](double at) { return holds(at, anywhere); });
         if (holds(item.pointSize, anywhere))
             break;
     }

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <map>
 
 namespace orv::reports {
@@ -28,6 +29,7 @@ public:
 
 private:
     const QFontMetricsF& metrics(double pointSize, bool bold);
+    static double largestHeld(double from, const std::function<bool(double)>& held);
     // The size of the text wrapped to the width, between words or anywhere.
     QSizeF wrapped(double pointSize, bool bold, const QString& text, double width, bool anywhere);
 
