@@ -13,6 +13,9 @@
 #include <random>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace orv::bench {
 
 using db::CompanyDatabase;
@@ -37,10 +40,21 @@ void request(const QString& sql, const std::vector<Variant>& params) {
     }
 }
 
+bool copyBook(const QString& from, const QString& to) {
+    if (!QFile::copy(from, to))
+        return false;
+    const int fd = ::open(QFile::encodeName(to).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
 std::unique_ptr<QTemporaryDir> openCopy(const QString& book) {
     auto dir = std::make_unique<QTemporaryDir>();
     const QString copy = dir->filePath(QFileInfo(book).fileName());
-    if (!QFile::copy(book, copy))
+    if (!copyBook(book, copy))
         return nullptr;
     CompanyDatabase::setPath(copy);
     // Opening may upgrade the copy, and the check of its pages runs beside

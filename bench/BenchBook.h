@@ -38,6 +38,10 @@ QString keptBook(const QString& name, const QString& what, const QString& base,
 // the company database, brought up to this program's book version and its
 // pages checked before anything is timed; null when the copy fails.
 std::unique_ptr<QTemporaryDir> openCopy(const QString& book);
+// Copies a kept book and waits until the copy is on the disk: writing back a
+// fresh copy of hundreds of megabytes would hold up the syncs of the posts
+// timed on it. False when it cannot be copied.
+bool copyBook(const QString& from, const QString& to);
 // Sets the open company database for generating a book: no waiting for the
 // disk, and the log folded inside the commits.
 void generatingWrites();

@@ -5,6 +5,7 @@
 // book (ORV_BENCH_BOOK) also the first post after opening it, and starts
 // that open the book, read it and close it. Run:
 //   build/bin/bench_gl_journal
+#include "BenchBook.h"
 #include "data/Connection.h"
 #include "db/CompanyDatabase.h"
 #include "gl/clsGLEntry.h"
@@ -74,7 +75,7 @@ struct BookCopy {
     BookCopy() {
         const QString book = qEnvironmentVariable("ORV_BENCH_BOOK");
         orv::db::CompanyDatabase::closeConnection();
-        ok = book.isEmpty() || QFile::copy(book, path);
+        ok = book.isEmpty() || orv::bench::copyBook(book, path);
         orv::db::CompanyDatabase::setPath(path);
         orv::db::CompanyDatabase::exec(
             QStringLiteral("INSERT OR IGNORE INTO Employees (LastName, FirstName) VALUES ('Tan', 'Mary')"));

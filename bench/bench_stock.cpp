@@ -59,7 +59,7 @@ struct BookCopy {
     BookCopy() {
         const QString path = dir.filePath(QStringLiteral("stock.sqlite"));
         CompanyDatabase::closeConnection();
-        ok = QFile::copy(keptBook(), path);
+        ok = orv::bench::copyBook(keptBook(), path);
         CompanyDatabase::setPath(path);
         // Posts are timed once the page check that follows opening is done.
         CompanyDatabase::handle();

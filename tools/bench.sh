@@ -6,7 +6,9 @@
 # 10000000 for the large book, about half an hour to generate once). Books are
 # kept in ORV_BENCH_DIR (default ~/.cache/orvanwise-bench) by size and seed.
 # ORV_BENCH_MOVES_SIZES lists the stock books in stock moves (default
-# "50000 500000"), printed side by side. Figures are medians unless named.
+# "50000 500000"), printed side by side. Figures are medians unless named. The
+# run ends with every performance target beside its figure (tools/benchdone.py);
+# the targets on the large book need ORV_BENCH_SIZES="1000000 10000000".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -24,16 +26,16 @@ bv() { python3 tools/benchvalue.py "$@"; }
 medians() { grep '_median"' "$1" | sed 's/"//g; s/\/real_time_median//; s/_median//' | cut -d, -f1,3; }
 value() { grep "^$2," <(medians "$1") | cut -d, -f2; }
 
-QT_QPA_PLATFORM=offscreen "$build/bin/bench_report_pdf" --benchmark_format=csv 2>/dev/null >"$work/pdf.csv"
+QT_QPA_PLATFORM=offscreen "$build/bin/bench_report_pdf" --benchmark_format=json 2>/dev/null >"$work/pdf.json"
 "$build/bin/bench_gl_journal" --benchmark_filter='Journal|DiskFloor' --benchmark_format=json 2>/dev/null \
     >"$work/journal-empty.json"
 
 # The stock side, one column per book.
 stock_sizes=${ORV_BENCH_MOVES_SIZES:-50000 500000}
 for m in $stock_sizes; do
-    ORV_BENCH_MOVES=$m "$build/bin/bench_stock" --benchmark_filter='^BM_(Post|StockReport|StockAdjustmentList)' \
+    ORV_BENCH_MOVES=$m "$build/bin/bench_stock" --benchmark_filter='^BM_(Post|StockReport|StockAdjustment)' \
         --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-        --benchmark_format=json 2>&1 >"$work/stock-$m.json" | grep -v '^\*\*\*WARNING' >&2 || true
+        --benchmark_format=json 2>&1 >"$work/stock-$m.json" | grep -v '^\*\*\*WARNING\|propagateSizeHints' >&2 || true
     # Alone, so that the process's peak memory is the export's.
     ORV_BENCH_MOVES=$m "$build/bin/bench_stock" --benchmark_filter=BM_AgeingToPdf --benchmark_format=json \
         2>/dev/null >"$work/stock-pdf-$m.json" || true
@@ -55,6 +57,10 @@ stockrow "stock adjustment list of one set" BM_StockAdjustmentList
 printf '%-44s' "  (rows of that list)"
 for m in $stock_sizes; do printf ' %14s' "$(bv "$work/stock-$m.json" BM_StockAdjustmentList rows)"; done
 echo
+stockrow "stock adjustment window open with its list" BM_StockAdjustmentWindowOpen
+printf '%-44s' "  (rows shown at once)"
+for m in $stock_sizes; do printf ' %14s' "$(bv "$work/stock-$m.json" BM_StockAdjustmentWindowOpen rows)"; done
+echo
 printf '%-44s' "stock ageing to PDF"
 for m in $stock_sizes; do printf ' %11s ms' "$(bv "$work/stock-pdf-$m.json" BM_AgeingToPdf)"; done
 echo
@@ -63,6 +69,12 @@ for counter in pages rows peak_RSS_MB; do
     for m in $stock_sizes; do printf ' %14s' "$(bv "$work/stock-pdf-$m.json" BM_AgeingToPdf $counter)"; done
     echo
 done
+# The export's time for every 10,000 rows it writes.
+per10k() { python3 -c "import sys; t, n = sys.argv[1:]; print('-' if '-' in (t, n) else f'{float(t) * 10000 / float(n):.0f}')" \
+    "$(bv "$1" BM_AgeingToPdf)" "$(bv "$1" BM_AgeingToPdf rows)"; }
+printf '%-44s' "  (ms per 10,000 rows)"
+for m in $stock_sizes; do printf ' %14s' "$(per10k "$work/stock-pdf-$m.json")"; done
+echo
 
 for size in ${ORV_BENCH_SIZES:-1000000}; do
     export ORV_BENCH_POSTINGS=$size
@@ -150,4 +162,10 @@ printf '%-44s %s / %s / %s ms\n' "20-line journal p50/p99/max" \
     "$(bv "$work/journal-empty.json" BM_PostTwentyLineJournal max_ms)"
 grep -h '^"BM_LoginEmptyBook' "$work/login-$(echo ${ORV_BENCH_SIZES:-1000000} | cut -d' ' -f1).csv" | cut -d, -f3 \
     | awk '{ printf "%-44s %11.1f ms\n", "login window on a new book (mean of 10)", $1 }'
-grep -h '^"BM_' "$work/pdf.csv" | cut -d, -f1,3,11- | tr -d '"' | tr ',' ' '
+printf '%-44s %s ms, %s pages, peak %s MB\n' "grouped listing of 10,000 lines to PDF" \
+    "$(bv "$work/pdf.json" BM_GroupedListingToPdf/10000)" "$(bv "$work/pdf.json" BM_GroupedListingToPdf/10000 pages)" \
+    "$(bv "$work/pdf.json" BM_GroupedListingToPdf/10000 peak_RSS_MB)"
+
+# Every target beside its figure.
+python3 tools/benchdone.py "$work" "$stock_sizes" "${ORV_BENCH_SIZES:-1000000}"
+echo "machine: $(nproc) cores, load at the end $(cut -d' ' -f1-3 /proc/loadavg)"
