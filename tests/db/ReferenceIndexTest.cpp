@@ -132,6 +132,14 @@ TEST_F(ReferenceIndexes, StockPostsAndTheMovementYearSearchAnIndex) {
         "FROM Stock_Layer_T WHERE Pdt_ID_VC = ?1 AND Qty_Left > 0 AND (?2 IS NULL OR LayerID = ?2)",
         "SELECT 1 FROM Stock_Move_T m JOIN Stock_Layer_T l ON l.LayerID = m.LayerID "
         "WHERE m.Src_Table = ?1 AND m.Src_Row = ?2",
+        // The FIFO walk's step to the next open layer, and the layers its moves took.
+        "SELECT LayerID FROM Stock_Layer_T WHERE Pdt_ID_VC = ?2 AND Qty_Left > 0 "
+        "AND (date_dt, LayerID) > (?2, ?1) ORDER BY date_dt, LayerID LIMIT 1",
+        "SELECT (SELECT m.Qty FROM Stock_Move_T m WHERE m.Src_Table = ?2 AND m.Src_Row = ?1 "
+        "AND m.LayerID = l.LayerID) FROM Stock_Layer_T l WHERE Pdt_ID_VC = ?2 AND Qty_Left > 0 "
+        "AND (date_dt, LayerID) <= (SELECT t.date_dt, t.LayerID FROM Stock_Layer_T t WHERE t.LayerID = "
+        "(SELECT m.LayerID FROM Stock_Move_T m WHERE m.Src_Table = ?2 AND m.Src_Row = ?1 "
+        "ORDER BY m.MoveID DESC LIMIT 1))",
         "SELECT SUM(Value) FROM Stock_Move_T WHERE Src_Table = ?1 AND Src_Row = ?2 AND Qty > 0",
         "SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = ?1 AND ?2 IS NOT NULL",
         QString::fromUtf8(movement.readAll()).replace(QLatin1String(":year"), QLatin1String("?1 + ?2")),

@@ -123,11 +123,11 @@ CREATE TRIGGER Temp_Stock_T_guard_DO BEFORE INSERT ON Temp_Stock_T WHEN upper(NE
                  (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
     WHERE NEW.qty_nu > COALESCE(
     (SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
+  -- Every line before is in one year: a line is held to the year of any one of them.
   SELECT db_fail('Temp_Stock_T: document spans two years',
                  (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE EXISTS (
-    SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
-      AND strftime('%Y', date_dt) <> strftime('%Y', NEW.date_dt));
+    WHERE (SELECT strftime('%Y', date_dt) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
+           LIMIT 1) <> strftime('%Y', NEW.date_dt);
 END;
 
 CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
@@ -139,13 +139,16 @@ CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.
           (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
              AND Row_ID <= NEW.Row_ID));
   -- The issue cost, open until the sales invoice bills the line.
+  -- (A plain update by the line's key: an update from a derived table would need a work table.)
   UPDATE Temp_Stock_T
-  SET Line_Value = c.Cost, Open_Value = c.Cost, Open_Qty = NEW.qty_nu,
+  SET Line_Value = (SELECT -COALESCE(SUM(Value), 0) FROM Stock_Move_T
+                    WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID),
+      Open_Value = (SELECT -COALESCE(SUM(Value), 0) FROM Stock_Move_T
+                    WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID),
+      Open_Qty = NEW.qty_nu,
       Clear_GL = (SELECT a.shipment_IN FROM Product_T p
                   JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
                   WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC)
-  FROM (SELECT -COALESCE(SUM(Value), 0) AS Cost FROM Stock_Move_T
-        WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID) c
   WHERE Row_ID = NEW.Row_ID;
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
   SELECT 'ORD', NEW.Doc_No_VC, 'DO', 'Temp_Stock_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, NEW.date_dt,
