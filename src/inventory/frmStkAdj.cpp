@@ -2,7 +2,6 @@
 
 #include "uicore/Controls.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -73,27 +72,22 @@ Check frmStkAdj::countedBeforeReceipt() {
 }
 
 CheckList frmStkAdj::postChecks() {
-    const auto cell = [](const RowView& line, const char* field) {
-        return line.value(QString::fromLatin1(field));
+    const auto blank = [](const char* f) {
+        return [f](const RowView& l) { return isBlankCell(l.value(f)); };
     };
+    const QString qty = QStringLiteral("Qty_NU");
     CheckList lines{
         eachLine({
-            Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "GL_ID")); },
-                          qtext(kText["SpecifyAccount"])),
-            Check::onLine([=](const RowView& line) { return isBlankCell(cell(line, "Description")); },
-                          qtext(kText["SpecifyDescription"])),
+            Check::onLine(blank("GL_ID"), qtext(kText["SpecifyAccount"])),
+            Check::onLine(blank("Description"), qtext(kText["SpecifyDescription"])),
             // Stock never falls below nothing, and what comes in has a price.
-            Check::onLine(
-                [=](const RowView& line) {
-                    return isBlankCell(cell(line, "Qty_NU")) || cell(line, "Qty_NU").toInt64() < 0;
-                },
-                qtext(kText["NegativeCount"])),
+            Check::onLine([=](const RowView& line) { return blank("Qty_NU")(line) || line.integer(qty) < 0; },
+                          qtext(kText["NegativeCount"])),
             Check::onLine(
                 [=, this](const RowView& line) {
-                    const bool raised =
-                        cell(line, "Qty_NU").toInt64() > offeredQuantity(cell(line, "Doc_ID").toString());
-                    return raised && (isBlankCell(cell(line, "Unit_Price_TI")) ||
-                                      cell(line, "Unit_Price_TI").toCurrency().raw() < 0);
+                    return line.integer(qty) > offeredQuantity(line.text(QStringLiteral("Doc_ID"))) &&
+                           (blank("Unit_Price_TI")(line) ||
+                            line.currency(QStringLiteral("Unit_Price_TI")).raw() < 0);
                 },
                 qtext(kText["NegativePrice"])),
         }),

@@ -43,8 +43,7 @@ public:
                                   "Date the journal on or after that day."},
     });
 
-    // The set's stock rows are read this many items at a time, as the clerk
-    // scrolls to them.
+    // How many items' stock rows are read at a time, as the clerk scrolls.
     static constexpr int kItemsPerPage = 50;
 
     explicit frmStkAdj(QWidget* parent = nullptr);
@@ -62,15 +61,11 @@ protected:
     LineLook lineLook() const override { return {{800, 1000, 800, 1000, 1000}, {0, 1, 4}}; }
     PickFeed pickFeed() override {
         const QString set = cboCompany->currentText();
-        return {[this, set] { return m_data->Get_Customer_Order(set, QString(), kItemsPerPage); },
-                AtNew,
-                {1100, 1100, 1100, 1100, 1300},
-                [this, set](const Recordset& shown) {
-                    if (shown.recordCount() == 0)
-                        return Recordset();
-                    return m_data->Get_Customer_Order(
-                        set, shown.valueAt(shown.recordCount() - 1, 1).toString(), kItemsPerPage);
-                }};
+        return PickFeed::paged(
+            [this, set](const QString& after) {
+                return m_data->Get_Customer_Order(set, after, kItemsPerPage);
+            },
+            1, AtNew, {1100, 1100, 1100, 1100, 1300});
     }
     std::optional<DuplicateTest> duplicateTest() const override {
         return DuplicateTest{{{QStringLiteral("Doc_ID"), 0}}};

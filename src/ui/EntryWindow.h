@@ -126,6 +126,18 @@ protected:
         unsigned reload = 0; // PickReload flags
         std::vector<int> widths = {};
         std::function<Recordset(const Recordset& shown)> more = {};
+        // A list read a page at a time: page(after) reads the rows after the
+        // key given (the first page after none); the next page starts after
+        // the key column of the last row shown.
+        static PickFeed paged(std::function<Recordset(const QString& after)> page, int keyColumn,
+                              unsigned reload, std::vector<int> widths) {
+            return {[page] { return page(QString()); }, reload, std::move(widths),
+                    [page, keyColumn](const Recordset& shown) {
+                        return shown.recordCount() == 0
+                                   ? Recordset()
+                                   : page(shown.valueAt(shown.recordCount() - 1, keyColumn).toString());
+                    }};
+        }
     };
 
     // --- the data class -------------------------------------------------
