@@ -190,3 +190,25 @@ TEST_F(frmSale_EntryTest, ACreatedInvoicePostsItsVatAndCostAndLeavesTheBalanceOn
     window->Command1->click();
     EXPECT_EQ(ui.endings(), 1) << "EXIT ends the program";
 }
+
+TEST_F(frmSale_EntryTest, AnInvoiceTheBooksRefuseKeepsEverythingAndSelectsTheLine) {
+    ASSERT_EQ(deliver({{"B200", 2, "10"}}), QStringLiteral("2"));
+    employeeAndShipper();
+    pick(QStringLiteral("Acme Trading"));
+    drop(QStringLiteral("A100"));
+    drop(QStringLiteral("B200"));
+    edit(0, "Description", QStringLiteral("bolt"));
+    edit(1, "Description", QStringLiteral("washer"));
+    edit(1, "qty_to_bill", QStringLiteral("2"));
+    // Billed elsewhere since the list was read.
+    ASSERT_EQ(invoice({{"B200", 2, 1}}), QStringLiteral("3"));
+    EXPECT_EQ(post(),
+              clsSale_Entry::kFailureText +
+                  QStringLiteral("\nLine 2 (item B200 of delivery order 2) bills more than is delivered "
+                                 "and not yet billed; read the delivered lines again."));
+    EXPECT_FALSE(test::isPosted(*window));
+    EXPECT_EQ(window->party->cboCompany->currentText(), QStringLiteral("Acme Trading"));
+    EXPECT_EQ(window->lines().recordCount(), 2);
+    EXPECT_EQ(window->lines().position(), 1) << "the line the books named";
+    EXPECT_EQ(count(QStringLiteral("Sales_T")), 1) << "the data class's invoice alone";
+}

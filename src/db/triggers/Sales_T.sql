@@ -18,15 +18,20 @@ CREATE TRIGGER Sales_T_guard BEFORE INSERT ON Sales_T BEGIN
   SELECT db_fail('Sales_T: rate missing or not above 0') WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
   SELECT db_fail('Sales_T: a local customer''s rate must be 1') WHERE NEW.cur_rate <> 1
     AND EXISTS (SELECT 1 FROM Customers WHERE CustomerID = NEW.customerid AND Forex = 0);
-  SELECT db_fail('Sales_T: no such delivery line of the customer', NEW.Pdt_ID_VC, NEW.do_no) WHERE NOT EXISTS (
+  SELECT db_fail('Sales_T: no such delivery line of the customer', (SELECT count(*) + 1 FROM Sales_T WHERE doc_type = 'DO' AND inv_no = NEW.inv_no),
+                 NEW.Pdt_ID_VC, NEW.do_no) WHERE NOT EXISTS (
     SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC
       AND customerid = NEW.customerid);
-  SELECT db_fail('Sales_T: quantity not above 0', NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.qty_to_bill <= 0;
-  SELECT db_fail('Sales_T: billed quantity exceeds delivered quantity', NEW.Pdt_ID_VC, NEW.do_no)
+  SELECT db_fail('Sales_T: quantity not above 0', (SELECT count(*) + 1 FROM Sales_T WHERE doc_type = 'DO' AND inv_no = NEW.inv_no),
+                 NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.qty_to_bill <= 0;
+  SELECT db_fail('Sales_T: billed quantity exceeds delivered quantity', (SELECT count(*) + 1 FROM Sales_T WHERE doc_type = 'DO' AND inv_no = NEW.inv_no),
+                 NEW.Pdt_ID_VC, NEW.do_no)
     WHERE NEW.qty_to_bill > (SELECT Open_Qty FROM Temp_Stock_T
                              WHERE doc_type = 'DO' AND Doc_No_VC = NEW.do_no AND Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Sales_T: unit price negative', NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.unit_price < 0;
-  SELECT db_fail('Sales_T: VAT code or rate differs from the delivery line''s', NEW.Pdt_ID_VC, NEW.do_no)
+  SELECT db_fail('Sales_T: unit price negative', (SELECT count(*) + 1 FROM Sales_T WHERE doc_type = 'DO' AND inv_no = NEW.inv_no),
+                 NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.unit_price < 0;
+  SELECT db_fail('Sales_T: VAT code or rate differs from the delivery line''s', (SELECT count(*) + 1 FROM Sales_T WHERE doc_type = 'DO' AND inv_no = NEW.inv_no),
+                 NEW.Pdt_ID_VC, NEW.do_no)
     WHERE NOT EXISTS (SELECT 1 FROM Temp_Stock_T t JOIN VAT_T v ON v.VAT_Code = t.vat_code
                       WHERE t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC
                         AND t.vat_code = NEW.vat_code AND round(100 * t.vat_rate, 4) = round(NEW.vat_rate, 4));
