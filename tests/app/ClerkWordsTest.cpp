@@ -13,7 +13,8 @@
 #include "purchases/frmGRN.h"
 #include "purchases/frmPurInv.h"
 #include "sales/frmDO_Entry.h"
-#include "support/StockBook.h"
+#include "sales/frmSale_Entry.h"
+#include "support/SalesBook.h"
 #include "support/gui/EntryGestures.h"
 #include "support/gui/RecordingUiServices.h"
 #include "ui/SetupSection.h"
@@ -30,11 +31,11 @@ using namespace orv;
 
 namespace {
 
-class ClerkWordsTest : public test::StockBook {
+class ClerkWordsTest : public test::SalesBook {
 protected:
     void TearDown() override {
         WindowRegistry::shared().discardAll();
-        StockBook::TearDown();
+        SalesBook::TearDown();
     }
     // What no number box or cell can take, and what no text box or cell can.
     static QStringList badNumbers() { return {"abc", "1e3", "12,34", "0.123456", "99999999999999999999999"}; }
@@ -139,6 +140,11 @@ TEST_F(ClerkWordsTest, EveryBadCellOfTheEntryWindowsNamesItsLineAndColumn) {
         w.cboCompany_Click();
     });
     feedEntryWindow<frmDO_Entry>([](frmDO_Entry&) {});
+    ASSERT_EQ(deliver({{"A100", 2}}), QStringLiteral("1"));
+    feedEntryWindow<frmSale_Entry>([](frmSale_Entry& w) {
+        w.party->cboCompany->setCurrentText(QStringLiteral("Acme Trading"));
+        w.party->cboCompany->activated(w.party->cboCompany->currentIndex());
+    });
     EXPECT_GT(shown, 10);
 }
 
