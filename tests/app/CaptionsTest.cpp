@@ -25,8 +25,12 @@
 #include "vat/frmVATSetup.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
 #include <span>
 
 using namespace orv;
@@ -42,6 +46,11 @@ QString shownText(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     return control->windowTitle();
+}
+
+bool showsLabel(const QWidget* window, const QString& text) {
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->text() == text; });
 }
 
 bool isCaption(const QString& key) {
@@ -72,8 +81,19 @@ protected:
                     EXPECT_EQ(window->windowTitle(), qtext(entry.text));
                     continue;
                 }
-                if (!isCaption(key))
+                if (!isCaption(key)) {
+                    // A box's caption is a label beside it (or the text the box starts with).
+                    const auto* box = window->template findChild<QWidget*>(key);
+                    if (const auto* line = qobject_cast<const QLineEdit*>(box);
+                        line && line->text() == qtext(entry.text))
+                        continue;
+                    if (box && (qobject_cast<const QLineEdit*>(box) || qobject_cast<const QComboBox*>(box) ||
+                                qobject_cast<const QAbstractSpinBox*>(box))) {
+                        EXPECT_TRUE(showsLabel(window, qtext(entry.text)))
+                            << "no label shows the box's caption";
+                    }
                     continue;
+                }
                 const auto* control = window->template findChild<QWidget*>(key);
                 ASSERT_NE(control, nullptr) << "no control shows the caption";
                 EXPECT_EQ(shownText(control), qtext(entry.text));
