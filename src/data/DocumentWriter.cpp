@@ -106,7 +106,8 @@ QString DocumentWriter::write(const DocumentLayout& layout, const Recordset& hea
     for (const DocRow& row : layout.rows)
         saved.emplace(row.table, openTable(row.table));
     Recordset line = openTable(layout.lineTable);
-    line.saveWithoutReadingBack(); // no line is read again
+    // No line is read again: the lines go in together once all are made.
+    line.holdRowsUntilSaved();
     // The single rows are looked up only once written.
     std::map<QString, Recordset> written;
 
@@ -118,6 +119,7 @@ QString DocumentWriter::write(const DocumentLayout& layout, const Recordset& hea
     }
     for (const RowView row : lines.rows())
         writeRow(line, layout.line, DocumentValues(header, &row, document, written));
+    line.saveHeld();
     return document.value(layout.number).toString();
 }
 

@@ -4,6 +4,7 @@
 #include "values/DataError.h"
 
 #include <QStringList>
+#include <map>
 #include <sqlite3.h>
 
 namespace orv::db {
@@ -18,33 +19,7 @@ public:
     std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
                                  const std::vector<bool>& assigned, const std::vector<Variant>& values,
                                  bool readBack) override {
-        std::vector<size_t> columns;
-        for (size_t i = 0; i < fields.size(); ++i)
-            if (assigned[i])
-                columns.push_back(i);
-        // The lines of a document assign the same columns: their insert is
-        // written once.
-        if (table != m_table || columns != m_columns) {
-            QStringList names;
-            QStringList marks;
-            for (size_t i : columns) {
-                names << QStringLiteral("\"%1\"").arg(fields[i].name);
-                marks << QStringLiteral("?");
-            }
-            m_insert = (names.isEmpty()
-                            ? QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table)
-                            : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                  .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))))
-                           .toUtf8();
-            m_table = table;
-            m_columns = columns;
-        }
-        {
-            Statement insert(m_db, m_insert, 0, Statement::Reuse::Cached);
-            for (size_t k = 0; k < columns.size(); ++k)
-                insert.bind(static_cast<int>(k + 1), values[columns[k]], m_declared[columns[k]]);
-            insert.step();
-        }
+        insertRows(table, fields, assigned, &values, 1);
         if (!readBack) {
             if (m_saved)
                 m_saved(table);
@@ -64,13 +39,87 @@ public:
         return out;
     }
 
+    void saveRows(const QString& table, const std::vector<FieldInfo>& fields,
+                  const std::vector<std::vector<bool>>& assigned,
+                  const std::vector<std::vector<Variant>>& rows) override {
+        // Rows that assign the same columns go in together: one statement
+        // for up to kMostRows of them, the rest in shares of a power of two,
+        // so that a table's inserts come in a handful of texts whatever the
+        // number of lines.
+        size_t i = 0;
+        while (i < rows.size()) {
+            size_t same = 1;
+            while (i + same < rows.size() && same < kMostRows && assigned[i + same] == assigned[i])
+                ++same;
+            size_t take = kMostRows;
+            while (take > same)
+                take /= 2;
+            insertRows(table, fields, assigned[i], &rows[i], take);
+            if (m_saved) {
+                for (size_t k = 0; k < take; ++k)
+                    m_saved(table);
+            }
+            i += take;
+        }
+    }
+
 private:
+    static constexpr size_t kMostRows = 32;
+
+    // Inserts `count` rows that each assign the columns `assigned` in one
+    // statement, kept for the next rows of the same shape.
+    void insertRows(const QString& table, const std::vector<FieldInfo>& fields,
+                    const std::vector<bool>& assigned, const std::vector<Variant>* rows, size_t count) {
+        std::vector<size_t> columns;
+        for (size_t i = 0; i < fields.size(); ++i)
+            if (assigned[i])
+                columns.push_back(i);
+        if (columns.empty()) {
+            for (size_t r = 0; r < count; ++r) {
+                const QByteArray sql =
+                    QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(table).toUtf8();
+                Statement(m_db, sql, 0, Statement::Reuse::Cached).step();
+            }
+            return;
+        }
+        // The lines of a document assign the same columns: their inserts are
+        // written once.
+        if (table != m_table || columns != m_columns) {
+            m_table = table;
+            m_columns = columns;
+            m_inserts.clear();
+        }
+        QByteArray& text = m_inserts[count];
+        if (text.isEmpty()) {
+            QStringList names;
+            QStringList marks;
+            for (size_t i : columns) {
+                names << QStringLiteral("\"%1\"").arg(fields[i].name);
+                marks << QStringLiteral("?");
+            }
+            const QString row = QStringLiteral("(%1)").arg(marks.join(QLatin1Char(',')));
+            QStringList values;
+            for (size_t k = 0; k < count; ++k)
+                values << row;
+            text = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES %3")
+                       .arg(table, names.join(QLatin1Char(',')), values.join(QLatin1Char(',')))
+                       .toUtf8();
+        }
+        Statement insert(m_db, text, 0, Statement::Reuse::Cached);
+        int mark = 1;
+        for (size_t r = 0; r < count; ++r) {
+            for (size_t c : columns)
+                insert.bind(mark++, rows[r][c], m_declared[c]);
+        }
+        insert.step();
+    }
+
     sqlite3* m_db;
     std::vector<std::optional<DataType>> m_declared;
     TableWriter::Saved m_saved;
     QString m_table;
     std::vector<size_t> m_columns;
-    QByteArray m_insert;
+    std::map<size_t, QByteArray> m_inserts; // by the number of rows
 };
 
 } // namespace

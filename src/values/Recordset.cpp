@@ -27,6 +27,8 @@ struct Recordset::Impl {
     bool adding = false;
     bool readBack = true; // a saved row is read back as stored
     std::vector<bool> assigned;
+    bool holding = false;                // update() holds the row for saveHeld()
+    std::vector<std::vector<bool>> held; // what each held row assigns, the last rows in order
     // listeners
     std::map<int, std::function<void()>> listeners;
     int nextListener = 1;
@@ -281,6 +283,11 @@ void Recordset::update() {
         throw DataError(QStringLiteral("No new row of %1 to save").arg(d->table));
     const size_t last = d->rows.size() - 1;
     d->adding = false; // a refused row is dropped, as the save failed
+    if (d->holding) {
+        d->held.push_back(d->assigned);
+        notify();
+        return;
+    }
     std::vector<Variant> values = d->rows[last];
     try {
         d->rows[last] = d->saver->saveRow(d->table, d->fields, d->assigned, values, d->readBack);
@@ -295,6 +302,38 @@ void Recordset::update() {
 
 void Recordset::saveWithoutReadingBack() {
     d->readBack = false;
+}
+
+void Recordset::holdRowsUntilSaved() {
+    d->readBack = false;
+    d->holding = true;
+}
+
+void Recordset::saveHeld() {
+    if (d->adding)
+        update();
+    if (d->held.empty())
+        return;
+    const size_t first = d->rows.size() - d->held.size();
+    std::vector<std::vector<bool>> assigned = std::move(d->held);
+    d->held.clear();
+    std::vector<std::vector<Variant>> rows(d->rows.begin() + static_cast<std::ptrdiff_t>(first),
+                                           d->rows.end());
+    try {
+        d->saver->saveRows(d->table, d->fields, assigned, rows);
+    } catch (...) {
+        d->rows.resize(first);
+        d->pos = recordCount();
+        notify();
+        throw;
+    }
+}
+
+void RowSaver::saveRows(const QString& table, const std::vector<FieldInfo>& fields,
+                        const std::vector<std::vector<bool>>& assigned,
+                        const std::vector<std::vector<Variant>>& rows) {
+    for (size_t i = 0; i < rows.size(); ++i)
+        saveRow(table, fields, assigned[i], rows[i], false);
 }
 
 void Recordset::deleteCurrent() {

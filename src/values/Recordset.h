@@ -28,6 +28,11 @@ public:
     virtual std::vector<Variant> saveRow(const QString& table, const std::vector<FieldInfo>& fields,
                                          const std::vector<bool>& assigned,
                                          const std::vector<Variant>& values, bool readBack) = 0;
+    // Saves rows held by the record set, in their order, none read back:
+    // row i assigns the columns assigned[i]. By default one row at a time.
+    virtual void saveRows(const QString& table, const std::vector<FieldInfo>& fields,
+                          const std::vector<std::vector<bool>>& assigned,
+                          const std::vector<std::vector<Variant>>& rows);
 };
 
 // A record set: named, typed fields and rows with a current-row cursor.
@@ -94,6 +99,12 @@ public:
     // of being read back as stored: rows nothing reads again are saved at
     // the cost of the insert alone.
     void saveWithoutReadingBack();
+    // A table result whose update() holds each new row instead of saving it:
+    // saveHeld() saves the rows held so far together, none read back, so
+    // that the database writes many in one statement. A row refused there
+    // drops every row held.
+    void holdRowsUntilSaved();
+    void saveHeld();
 
     // Called after any change of rows or values (grids listen here).
     int subscribe(std::function<void()> listener);

@@ -151,6 +151,16 @@ TEST_F(DocumentWriterTest, EachColumnLandsFromItsSourceAndEveryLineCarriesItsOwn
                        "2 6100 40 by layout 2010-07-02 7/2010, 2 6000 60 by layout 2010-07-02 7/2010, "
                        "2 1010 -100 by layout 2010-07-02 7/2010"));
     EXPECT_FALSE(DataClass::lastRefusal().has_value());
+
+    // The lines go in together, many to a statement: 37 lines land whole and in order.
+    std::vector<Line> many(36, Line{6100, "1"});
+    many.push_back({1010, "-36"});
+    EXPECT_EQ(writer.Send_Order(header(QDate(2010, 7, 3)), lines(many)), QStringLiteral("3"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT count(*) || ' ' || sum(Amount_NU > 0) || ' ' || max(Amount_NU > 0 "
+                              "AND Row_ID > (SELECT Row_ID FROM Journal_T WHERE Amount_NU < 0 AND "
+                              "Doc_No_VC = '3')) FROM Journal_T WHERE Doc_No_VC = '3'")),
+        QStringLiteral("37 36 0"));
 }
 
 TEST_F(DocumentWriterTest, ARefusedLineOrNoLinesLeaveNeitherHeaderNorLines) {
