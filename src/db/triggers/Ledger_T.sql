@@ -22,14 +22,14 @@ BEGIN
 END;
 
 -- The limits of a leg and of the ledger's size (Ledger_Size_T). Amounts are compared, never
--- negated, so that no value can overflow the check itself.
-CREATE TRIGGER Ledger_T_limit_insert BEFORE INSERT ON Ledger_T BEGIN
+-- negated, so that no value can overflow the check itself. A leg written is held to them after
+-- its insert, which refuses it just the same: a trigger run before each insert costs the posting
+-- of every leg more than its rules do. A leg beyond its own limit is refused for that whichever
+-- of the two runs first, as the size takes in only legs within it.
+CREATE TRIGGER Ledger_T_limit_insert AFTER INSERT ON Ledger_T BEGIN
   SELECT db_fail('Ledger_T: amount over the limit of 1,000,000,000,000.00 per line')
     WHERE NEW.Amount_NU > 10000000000000000 OR NEW.Amount_NU < -10000000000000000
        OR NEW.Cur_Amount > 10000000000000000 OR NEW.Cur_Amount < -10000000000000000;
-  SELECT db_fail('Ledger_T: the books would exceed their limit of 100,000,000,000,000.00 in postings')
-    WHERE (SELECT Amount_NU FROM Ledger_Size_T) + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0))
-          > 1000000000000000000;
 END;
 
 CREATE TRIGGER Ledger_T_limit_update BEFORE UPDATE OF Amount_NU, Cur_Amount ON Ledger_T BEGIN
@@ -41,8 +41,13 @@ CREATE TRIGGER Ledger_T_limit_update BEFORE UPDATE OF Amount_NU, Cur_Amount ON L
           + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0)) > 1000000000000000000;
 END;
 
-CREATE TRIGGER Ledger_T_size_insert AFTER INSERT ON Ledger_T BEGIN
-  UPDATE Ledger_Size_T SET Amount_NU = Amount_NU + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0));
+CREATE TRIGGER Ledger_T_size_insert AFTER INSERT ON Ledger_T
+WHEN NEW.Amount_NU BETWEEN -10000000000000000 AND 10000000000000000
+ AND COALESCE(NEW.Cur_Amount, 0) BETWEEN -10000000000000000 AND 10000000000000000 BEGIN
+  UPDATE Ledger_Size_T SET Amount_NU = CASE
+    WHEN Amount_NU + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0)) > 1000000000000000000
+    THEN db_fail('Ledger_T: the books would exceed their limit of 100,000,000,000,000.00 in postings')
+    ELSE Amount_NU + abs(NEW.Amount_NU) + abs(COALESCE(NEW.Cur_Amount, 0)) END;
 END;
 
 CREATE TRIGGER Ledger_T_size_update AFTER UPDATE OF Amount_NU, Cur_Amount ON Ledger_T BEGIN
