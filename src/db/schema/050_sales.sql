@@ -52,7 +52,7 @@ CREATE TABLE Sales_T (
   Credit_Limit       INTEGER
                      CHECK (Credit_Limit IS NULL OR (typeof(Credit_Limit) = 'integer' AND Credit_Limit BETWEEN -2147483648 AND 2147483647)),
   doc_type           TEXT COLLATE NOCASE NOT NULL
-                     CHECK (doc_type IS NULL OR (typeof(doc_type) = 'text' AND length(doc_type) <= 2 AND doc_type IN ('DO', 'CN', 'AR', 'RC'))),
+                     CHECK (doc_type IS NULL OR (typeof(doc_type) = 'text' AND length(doc_type) <= 2 AND (doc_type = 'DO' OR doc_type = 'CN' OR doc_type = 'AR' OR doc_type = 'RC'))),
   date_dt            DATE NOT NULL CHECK (date_dt IS NULL OR (date_dt IS date(date_dt, '+0 days'))),
   PO                 TEXT COLLATE NOCASE CHECK (PO IS NULL OR (typeof(PO) = 'text' AND length(PO) <= 10)),
   Cur_Type           TEXT COLLATE NOCASE

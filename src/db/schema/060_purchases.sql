@@ -19,7 +19,7 @@ CREATE TABLE Purchases_T (
   inv_no             INTEGER NOT NULL
                      CHECK (inv_no IS NULL OR (typeof(inv_no) = 'integer' AND inv_no BETWEEN -2147483648 AND 2147483647)),
   doc_type           TEXT COLLATE NOCASE NOT NULL
-                     CHECK (doc_type IS NULL OR (typeof(doc_type) = 'text' AND length(doc_type) <= 3 AND doc_type IN ('GRN', 'CN', 'AP', 'PY'))),
+                     CHECK (doc_type IS NULL OR (typeof(doc_type) = 'text' AND length(doc_type) <= 3 AND (doc_type = 'GRN' OR doc_type = 'CN' OR doc_type = 'AP' OR doc_type = 'PY'))),
   date_dt            DATE NOT NULL CHECK (date_dt IS NULL OR (date_dt IS date(date_dt, '+0 days'))),
   PO                 TEXT COLLATE NOCASE CHECK (PO IS NULL OR (typeof(PO) = 'text' AND length(PO) <= 10)),
   Cur_Type           TEXT COLLATE NOCASE

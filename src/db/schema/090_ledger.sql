@@ -80,7 +80,7 @@ CREATE TABLE Stock_Move_T (
                      CHECK (Pdt_ID_VC IS NULL OR (typeof(Pdt_ID_VC) = 'text' AND length(Pdt_ID_VC) <= 20)),
   date_dt            DATE NOT NULL CHECK (date_dt IS NULL OR (date_dt IS date(date_dt, '+0 days'))),
   Doc_Type           TEXT NOT NULL
-                     CHECK (Doc_Type IS NULL OR (typeof(Doc_Type) = 'text' AND Doc_Type IN ('GRN', 'DO', 'ADJ'))),
+                     CHECK (Doc_Type IS NULL OR (typeof(Doc_Type) = 'text' AND (Doc_Type = 'GRN' OR Doc_Type = 'DO' OR Doc_Type = 'ADJ'))),
   Post_Seq           TEXT NOT NULL
                      CHECK (Post_Seq IS NULL OR (typeof(Post_Seq) = 'text' AND Post_Seq IN ('DOC', 'ORD'))),
   Post_No            INTEGER NOT NULL
@@ -114,7 +114,7 @@ CREATE TABLE VAT_Control (
   vat_rate           REAL                                -- per cent
                      CHECK (vat_rate IS NULL OR (typeof(vat_rate) IN ('real', 'integer'))),
   vat_type           TEXT COLLATE NOCASE NOT NULL
-                     CHECK (vat_type IS NULL OR (typeof(vat_type) = 'text' AND length(vat_type) <= 1 AND vat_type IN ('S', 'P', 'A'))),
+                     CHECK (vat_type IS NULL OR (typeof(vat_type) = 'text' AND length(vat_type) <= 1 AND (vat_type = 'S' OR vat_type = 'P' OR vat_type = 'A'))),
   vat_status         INTEGER NOT NULL                    -- 0 unmatched, 1 matched
                      CHECK (vat_status IS NULL OR (typeof(vat_status) = 'integer' AND vat_status BETWEEN -32768 AND 32767 AND vat_status IN (0, 1))),
   Descrip_VC         TEXT COLLATE NOCASE
