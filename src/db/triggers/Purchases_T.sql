@@ -89,21 +89,18 @@ CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_t
       Rem_NL = money_mul(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.cur_rate),
       Rem_VL = money_mul(money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate), NEW.cur_rate)
   WHERE Row_ID = NEW.Row_ID;
-  -- The legs, from one row of the line's amounts, accounts and relief (each looked up once), their
-  -- roles walked as a list (json_each) rather than a table of values built for every line. Only
-  -- the item names the supplier and the invoice: the other legs are never looked up by party.
+  -- The legs, from one row of the line's amounts, accounts and relief (each looked up once).
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
                         Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
-  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', NEW.Row_ID, g.value,
-         CASE g.value WHEN 'ITEM' THEN NEW.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
+  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', NEW.Row_ID, g.column1,
+         CASE g.column1 WHEN 'ITEM' THEN NEW.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
                         ELSE x.COS_IN END,
-         CASE g.value WHEN 'ITEM' THEN -(x.NL + x.VL) WHEN 'VAT' THEN x.VL WHEN 'GRNI' THEN x.r
+         CASE g.column1 WHEN 'ITEM' THEN -(x.NL + x.VL) WHEN 'VAT' THEN x.VL WHEN 'GRNI' THEN x.r
                         ELSE x.NL - x.r END AS Amount,
-         NEW.date_dt, NEW.Descrip_VC, CASE g.value WHEN 'ITEM' THEN 'S' END,
-         CASE g.value WHEN 'ITEM' THEN NEW.customerid END, CASE g.value WHEN 'ITEM' THEN NEW.inv_no END,
-         CASE g.value WHEN 'ITEM' THEN x.Party_Cur END,
-         CASE g.value WHEN 'ITEM' THEN -(x.N + x.V) END AS Cur_Amount,
-         CASE g.value WHEN 'ITEM' THEN NEW.cur_rate END
+         NEW.date_dt, NEW.Descrip_VC, 'S', NEW.customerid, NEW.inv_no,
+         CASE g.column1 WHEN 'ITEM' THEN x.Party_Cur END,
+         CASE g.column1 WHEN 'ITEM' THEN -(x.N + x.V) END AS Cur_Amount,
+         CASE g.column1 WHEN 'ITEM' THEN NEW.cur_rate END
   FROM (SELECT p.Post_No, p.Rem_N AS N, p.Rem_V AS V, p.Rem_NL AS NL, p.Rem_VL AS VL,
                (SELECT Cur_Type FROM Creditors WHERE CustomerID = NEW.customerid) AS Party_Cur,
                (SELECT VAT_Control FROM VAT_T WHERE VAT_Code = NEW.vat_code) AS Vat_GL,
@@ -115,7 +112,7 @@ CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_t
         FROM Purchases_T p, Temp_Stock_T b
         WHERE p.Row_ID = NEW.Row_ID
           AND b.doc_type = 'GRN' AND b.Doc_No_VC = NEW.do_no AND b.Pdt_ID_VC = NEW.Pdt_ID_VC) x
-  JOIN json_each('["ITEM", "VAT", "GRNI", "COS"]') g
+  JOIN (VALUES ('ITEM'), ('VAT'), ('GRNI'), ('COS')) g
   WHERE Amount <> 0 OR COALESCE(Cur_Amount, 0) <> 0;
   -- One purchase VAT record per line, zero-rated lines included.
   INSERT INTO VAT_Control (customerid, vat_ref, vat_code, vat_rate, vat_type, vat_status, Descrip_VC, Amount,

@@ -49,31 +49,25 @@ CREATE TRIGGER Sales_T_post AFTER INSERT ON Sales_T WHEN upper(NEW.doc_type) = '
   WHERE Row_ID = NEW.Row_ID;
   -- One row per leg, read in one pass over the line, its item, VAT code and delivery line: the
   -- customer's item (in both currencies), sales, VAT, and the cost relieved from the account
-  -- the goods were shipped through into cost of sales. The legs' roles are walked as a list
-  -- (json_each) rather than a table of values, which a trigger would build for every line. Only
-  -- the item names the customer and the invoice: the other legs are never looked up by party.
+  -- the goods were shipped through into cost of sales.
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
                         Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
   SELECT 'ORD', NEW.inv_no, 'SI', 'Sales_T', NEW.Row_ID, g.Leg, g.GL_ID, g.Amount, w.Doc_Date, NEW.Descrip_VC,
-         g.Party_Kind, g.Party_ID, g.Inv_No, g.Cur_Type, g.Cur_Amount, g.Cur_Rate
+         'C', NEW.customerid, NEW.inv_no, g.Cur_Type, g.Cur_Amount, g.Cur_Rate
   FROM Write_Ctx_T w,
-       (SELECT x.value AS Leg,
-               CASE x.value WHEN 'ITEM' THEN s.customerid WHEN 'SALES' THEN k.Sales_IN
+       (SELECT x.column1 AS Leg,
+               CASE x.column1 WHEN 'ITEM' THEN s.customerid WHEN 'SALES' THEN k.Sales_IN
                               WHEN 'VAT' THEN v.VAT_Control WHEN 'COS' THEN k.COS_IN ELSE t.Clear_GL END AS GL_ID,
-               CASE x.value WHEN 'ITEM' THEN s.Rem_NL + s.Rem_VL WHEN 'SALES' THEN -s.Rem_NL
+               CASE x.column1 WHEN 'ITEM' THEN s.Rem_NL + s.Rem_VL WHEN 'SALES' THEN -s.Rem_NL
                               WHEN 'VAT' THEN -s.Rem_VL
-                              ELSE CASE x.value WHEN 'COS' THEN 1 ELSE -1 END
-                                   * CASE WHEN NEW.qty_to_bill = t.Open_Qty THEN t.Open_Value
-                                          ELSE money_prop(t.Open_Value, NEW.qty_to_bill, t.Open_Qty) END
+                              ELSE x.column2 * CASE WHEN NEW.qty_to_bill = t.Open_Qty THEN t.Open_Value
+                                                    ELSE money_prop(t.Open_Value, NEW.qty_to_bill, t.Open_Qty) END
                END AS Amount,
-               CASE x.value WHEN 'ITEM' THEN 'C' END AS Party_Kind,
-               CASE x.value WHEN 'ITEM' THEN NEW.customerid END AS Party_ID,
-               CASE x.value WHEN 'ITEM' THEN NEW.inv_no END AS Inv_No,
-               CASE x.value WHEN 'ITEM' THEN COALESCE(s.Cur_Type, c.Cur_Type) END AS Cur_Type,
-               CASE x.value WHEN 'ITEM' THEN s.Rem_N + s.Rem_V END AS Cur_Amount,
-               CASE x.value WHEN 'ITEM' THEN s.cur_rate END AS Cur_Rate
+               CASE x.column1 WHEN 'ITEM' THEN COALESCE(s.Cur_Type, c.Cur_Type) END AS Cur_Type,
+               CASE x.column1 WHEN 'ITEM' THEN s.Rem_N + s.Rem_V END AS Cur_Amount,
+               CASE x.column1 WHEN 'ITEM' THEN s.cur_rate END AS Cur_Rate
         FROM Sales_T s, Customers c, Product_T p, Product_Category_T k, VAT_T v, Temp_Stock_T t
-        CROSS JOIN json_each('["ITEM", "SALES", "VAT", "COS", "SHIP"]') x
+        CROSS JOIN (VALUES ('ITEM', 0), ('SALES', 0), ('VAT', 0), ('COS', 1), ('SHIP', -1)) x
         WHERE s.Row_ID = NEW.Row_ID AND c.CustomerID = s.customerid AND p.Pdt_ID_VC = s.Pdt_ID_VC
           AND k.Pdt_Category_VC = p.Pdt_Category_VC AND v.VAT_Code = s.vat_code
           AND t.doc_type = 'DO' AND t.Doc_No_VC = NEW.do_no AND t.Pdt_ID_VC = NEW.Pdt_ID_VC) g
