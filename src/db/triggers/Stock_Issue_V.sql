@@ -49,11 +49,7 @@ WHEN NEW.LayerID IS NULL
                                                   WHERE m.Src_Table = NEW.Src_Table AND m.Src_Row = NEW.Src_Row
                                                   ORDER BY m.MoveID DESC LIMIT 1));
 
-  UPDATE Stock_Item_T SET
-    Qty_On_Hand = Qty_On_Hand - NEW.Qty,
-    Value_On_Hand = Value_On_Hand + (SELECT SUM(Value) FROM Stock_Move_T
-                                     WHERE Src_Table = NEW.Src_Table AND Src_Row = NEW.Src_Row)
-  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC;
+  -- @use Stock_Issue_Item
 END;
 
 CREATE TRIGGER Stock_Issue_V_aveg INSTEAD OF INSERT ON Stock_Issue_V
@@ -81,11 +77,7 @@ WHEN NEW.LayerID IS NULL
               ORDER BY date_dt, LayerID LIMIT NEW.Qty)) t
   WHERE t.LayerID = Stock_Layer_T.LayerID AND t.take > 0;
 
-  UPDATE Stock_Item_T SET
-    Qty_On_Hand = Qty_On_Hand - NEW.Qty,
-    Value_On_Hand = Value_On_Hand + (SELECT SUM(Value) FROM Stock_Move_T
-                                     WHERE Src_Table = NEW.Src_Table AND Src_Row = NEW.Src_Row)
-  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC;
+  -- @use Stock_Issue_Item
 END;
 
 -- An issue from a named layer (a stock count's line) takes it from that layer alone, whatever
@@ -117,9 +109,5 @@ CREATE TRIGGER Stock_Issue_V_layer INSTEAD OF INSERT ON Stock_Issue_V WHEN NEW.L
   WHERE LayerID = NEW.LayerID
     AND EXISTS (SELECT 1 FROM Stock_Move_T WHERE Src_Table = NEW.Src_Table AND Src_Row = NEW.Src_Row);
 
-  UPDATE Stock_Item_T SET
-    Qty_On_Hand = Qty_On_Hand - NEW.Qty,
-    Value_On_Hand = Value_On_Hand + (SELECT SUM(Value) FROM Stock_Move_T
-                                     WHERE Src_Table = NEW.Src_Table AND Src_Row = NEW.Src_Row)
-  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC;
+  -- @use Stock_Issue_Item
 END;
