@@ -141,10 +141,8 @@ CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.
   -- The issue cost, open until the sales invoice bills the line.
   -- (A plain update by the line's key: an update from a derived table would need a work table.)
   UPDATE Temp_Stock_T
-  SET Line_Value = (SELECT -COALESCE(SUM(Value), 0) FROM Stock_Move_T
-                    WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID),
-      Open_Value = (SELECT -COALESCE(SUM(Value), 0) FROM Stock_Move_T
-                    WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID),
+  SET (Line_Value, Open_Value) = (SELECT -COALESCE(SUM(Value), 0), -COALESCE(SUM(Value), 0) FROM Stock_Move_T
+                                  WHERE Src_Table = 'Temp_Stock_T' AND Src_Row = NEW.Row_ID),
       Open_Qty = NEW.qty_nu,
       Clear_GL = (SELECT a.shipment_IN FROM Product_T p
                   JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
