@@ -61,8 +61,8 @@ TEST_F(ReferenceIndexes, ABookMadeBeforeTheIndexesGetsThemWhenOpened) {
     ASSERT_GT(dropped, 0);
     // Nor had it the ledger's size, which came after.
     sql(QStringLiteral(
-        "DROP TRIGGER Ledger_T_limit_insert; DROP TRIGGER Ledger_T_limit_update; "
-        "DROP TRIGGER Ledger_T_size_insert; DROP TRIGGER Ledger_T_size_update; "
+        "DROP TRIGGER Ledger_T_limit_update; "
+        "DROP TRIGGER Ledger_T_size_update; "
         "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; PRAGMA user_version = 2"));
     ASSERT_FALSE(unindexedReferences().isEmpty());
     db::CompanyDatabase::closeConnection();

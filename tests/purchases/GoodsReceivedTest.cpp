@@ -63,7 +63,7 @@ TEST_F(GoodsReceivedTest, ALineOfNothingOrBelowNothingIsRefused) {
     expectRefused(receive({{"NOPE", 1, "1"}}), "Temp_Stock_T: unknown item");
     // Worth more than a posting line may hold: refused by the stock leg.
     expectRefused(receive({{"A100", 2, "600000000000"}}),
-                  "Ledger_T: amount over the limit of 1,000,000,000,000.00 per line");
+                  "leg over the limit of 1,000,000,000,000.00 per line");
 }
 
 TEST_F(GoodsReceivedTest, ANoteIsRefusedForAPartyCurrencyRateOrLineKindItCannotHave) {

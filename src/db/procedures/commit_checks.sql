@@ -8,25 +8,35 @@ SELECT db_fail('work tables hold rows of another write') WHERE EXISTS (
   SELECT 1 FROM Touched_Doc_T t WHERE NOT EXISTS (
     SELECT 1 FROM Write_Ctx_T w WHERE w.Post_Seq = t.Post_Seq AND w.Post_No = t.Post_No));
 -- (b) a write carrying the closing marker must be a closing journal; its residual goes to retained earnings
+-- (its legs are written as closing legs while the marker is there)
 SELECT db_fail('closing journal breaks the closing rules')
 WHERE EXISTS (SELECT 1 FROM Closing_Ctx_T) AND NOT EXISTS (SELECT 1 FROM v_Closing_Doc);
 INSERT INTO Journal_T (Doc_No_VC, GL_ID, Amount_NU, Descrip_VC, date_dt, Period_TI, Year_SI)
 SELECT CAST(k.DocID AS TEXT), d.GL_ID, -k.Residual, 'Transfer to retained earnings', k.Last_Date,
        CAST(strftime('%m', k.Last_Date) AS INTEGER), CAST(strftime('%Y', k.Last_Date) AS INTEGER)
-FROM v_Closing_Doc k JOIN GL_Designated_T d ON d.Role_VC = 'RE'
+FROM Closing_Ctx_T x CROSS JOIN v_Closing_Doc k JOIN GL_Designated_T d ON d.Role_VC = 'RE'
 WHERE k.Residual <> 0;
-UPDATE Ledger_T SET Closing_bt = 1
-WHERE Post_Seq = 'DOC' AND Post_No IN (SELECT DocID FROM v_Closing_Doc);
-UPDATE Document_T SET Closing_bt = 1 WHERE DocID IN (SELECT DocID FROM v_Closing_Doc);
+UPDATE Document_T SET Closing_bt = 1
+WHERE EXISTS (SELECT 1 FROM Closing_Ctx_T) AND DocID IN (SELECT DocID FROM v_Closing_Doc);
 -- (c) invariants of the touched documents, driven from the work table (CROSS JOIN keeps that join order)
 SELECT db_fail('document without lines') WHERE EXISTS (
   SELECT 1 FROM Touched_Doc_T GROUP BY Post_Seq, Post_No HAVING MAX(Doc_Kind) = '');
 SELECT db_fail('document mixes line kinds') WHERE EXISTS (
   SELECT 1 FROM Touched_Doc_T WHERE Doc_Kind <> '' GROUP BY Post_Seq, Post_No HAVING COUNT(*) > 1);
-SELECT db_fail('document does not balance or spans years') WHERE EXISTS (
-  SELECT 1 FROM Touched_Doc_T t CROSS JOIN Ledger_T l
-  WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
-  GROUP BY t.Post_Seq, t.Post_No HAVING SUM(l.Amount_NU) <> 0 OR COUNT(DISTINCT l.Year_SI) > 1);
+-- Every leg within the line limit, the document not beyond the books' limit whatever they hold (so
+-- that no sum below can overflow; amounts are summed in whole cents at most at the line limit),
+-- balanced and in one year.
+SELECT CASE
+    WHEN MAX(l.Amount_NU > 10000000000000000 OR l.Amount_NU < -10000000000000000
+             OR l.Cur_Amount > 10000000000000000 OR l.Cur_Amount < -10000000000000000)
+    THEN db_fail('leg over the limit of 1,000,000,000,000.00 per line')
+    WHEN total(abs(l.Amount_NU) + abs(COALESCE(l.Cur_Amount, 0))) > 2000000000000000000
+    THEN db_fail('the books would exceed their limit of 100,000,000,000,000.00 in postings')
+    WHEN SUM(max(-100000000000000, min(100000000000000, l.Amount_NU / 100))) <> 0 OR COUNT(DISTINCT l.Year_SI) > 1
+    THEN db_fail('document does not balance or spans years') END
+FROM Touched_Doc_T t CROSS JOIN Ledger_T l
+WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
+GROUP BY t.Post_Seq, t.Post_No;
 SELECT db_fail('open item negative, over-allocated or closed with a local balance') WHERE EXISTS (
   SELECT 1 FROM (SELECT DISTINCT l.Party_Kind AS pk, l.Party_ID AS pid, l.Inv_No AS inv
                  FROM Touched_Doc_T t CROSS JOIN Ledger_T l
@@ -44,9 +54,22 @@ SELECT db_fail('VAT records do not match VAT postings') WHERE EXISTS (
     COALESCE((SELECT SUM(Amount) FROM VAT_Control v WHERE v.Post_Seq = t.Post_Seq AND v.Post_No = t.Post_No), 0)
  <> COALESCE((SELECT SUM(Amount_NU) FROM Ledger_T l WHERE l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
               AND l.Leg = 'VAT'), 0));
-SELECT db_fail('the books would exceed their limit of 100,000,000,000,000.00 in postings')
-WHERE (SELECT Amount_NU FROM Ledger_Size_T) > 1000000000000000000;
--- (d) stamp the kinds, clear the work tables
+-- (d) the ledger's size and balances take in the document's legs
+UPDATE Ledger_Size_T SET Amount_NU = CASE
+    WHEN Amount_NU + s.Size > 1000000000000000000
+    THEN db_fail('the books would exceed their limit of 100,000,000,000,000.00 in postings')
+    ELSE Amount_NU + s.Size END
+FROM (SELECT SUM(abs(l.Amount_NU) + abs(COALESCE(l.Cur_Amount, 0))) AS Size
+      FROM Touched_Doc_T t CROSS JOIN Ledger_T l
+      WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No) s
+WHERE s.Size > 0;
+INSERT INTO Ledger_Balance_T (GL_ID, Year_SI, Period_TI, Closing_bt, Amount_NU)
+SELECT l.GL_ID, l.Year_SI, l.Period_TI, l.Closing_bt, SUM(l.Amount_NU)
+FROM Touched_Doc_T t CROSS JOIN Ledger_T l
+WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
+GROUP BY l.GL_ID, l.Year_SI, l.Period_TI, l.Closing_bt
+ON CONFLICT (GL_ID, Year_SI, Period_TI, Closing_bt) DO UPDATE SET Amount_NU = Amount_NU + excluded.Amount_NU;
+-- (e) stamp the kinds, clear the work tables
 UPDATE Document_T SET Doc_Kind = (SELECT MAX(Doc_Kind) FROM Touched_Doc_T t
   WHERE t.Post_Seq = 'DOC' AND t.Post_No = Document_T.DocID)
 WHERE DocID IN (SELECT Post_No FROM Touched_Doc_T WHERE Post_Seq = 'DOC');

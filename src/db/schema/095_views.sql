@@ -73,8 +73,11 @@ HAVING COUNT(DISTINCT j.Year_SI) = 1                          -- one year
    AND NOT EXISTS (                                            -- every PL account named ends the year at zero
      SELECT 1 FROM Journal_T j2 JOIN COA_T c2 ON c2.GL_ID = j2.GL_ID
      WHERE j2.Doc_No_VC = CAST(t.Post_No AS TEXT) AND c2.Acct_Type = 'PL'
-       AND (SELECT SUM(l.Amount_NU) FROM Ledger_Balance_T l
-            WHERE l.GL_ID = j2.GL_ID AND l.Year_SI = j2.Year_SI) <> 0);
+       AND COALESCE((SELECT SUM(l.Amount_NU) FROM Ledger_Balance_T l
+                     WHERE l.GL_ID = j2.GL_ID AND l.Year_SI = j2.Year_SI), 0)
+           + (SELECT SUM(j3.Amount_NU) FROM Journal_T j3              -- the closing's own lines, which
+              WHERE j3.Doc_No_VC = j2.Doc_No_VC AND j3.GL_ID = j2.GL_ID     -- the balances take in
+                AND j3.Year_SI = j2.Year_SI) <> 0);                        -- once it is checked
 
 -- The issue of stock, written as an insert into this view: its INSTEAD OF trigger
 -- (triggers/Stock_Issue_V.sql) takes Qty units of an item out of stock at cost, FIFO by layer or

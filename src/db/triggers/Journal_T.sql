@@ -36,10 +36,12 @@ END;
 
 CREATE TRIGGER Journal_T_post AFTER INSERT ON Journal_T BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL');
-  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC)
+  -- A closing's legs are closing legs (commit_checks refuses a write with the marker that is not one).
+  INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
+                        Closing_bt)
   SELECT 'DOC', CAST(NEW.Doc_No_VC AS INTEGER), 'JNL', 'Journal_T', NEW.Row_ID,
          CASE WHEN EXISTS (SELECT 1 FROM GL_Designated_T WHERE Role_VC = 'RE' AND GL_ID = NEW.GL_ID) THEN 'RE'
               ELSE 'ACCT' END,
-         NEW.GL_ID, NEW.Amount_NU, NEW.date_dt, NEW.Descrip_VC
+         NEW.GL_ID, NEW.Amount_NU, NEW.date_dt, NEW.Descrip_VC, EXISTS (SELECT 1 FROM Closing_Ctx_T)
   WHERE NEW.Amount_NU <> 0;
 END;
