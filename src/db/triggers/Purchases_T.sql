@@ -10,72 +10,76 @@
 -- refused rather than stored without postings.
 CREATE TRIGGER Purchases_T_guard BEFORE INSERT ON Purchases_T BEGIN
   -- A refusal of one line names it: its place on the invoice, its item and goods received note.
+  -- The rules are read in order, the document, the supplier and the received line each looked up once.
   SELECT db_fail('Purchases_T: only invoice lines can be posted yet') WHERE upper(NEW.doc_type) IS NOT 'GRN';
-  SELECT db_fail('Purchases_T: line without its document')
-    WHERE NOT EXISTS (SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'DOC');
-  SELECT db_fail('Purchases_T: supplier or invoice number differs from the document''s') WHERE NOT EXISTS (
-    SELECT 1 FROM Write_Ctx_T w JOIN Document_T d ON d.DocID = w.Post_No
-    WHERE d.customerid IS NEW.customerid AND d.inv_no IS NEW.inv_no);
-  SELECT db_fail('Purchases_T: supplier unknown')
-    WHERE NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid);
+  SELECT CASE
+      WHEN w.Post_No IS NULL THEN db_fail('Purchases_T: line without its document')
+      WHEN d.customerid IS NOT NEW.customerid OR d.inv_no IS NOT NEW.inv_no
+      THEN db_fail('Purchases_T: supplier or invoice number differs from the document''s') END
+  FROM (SELECT 1) LEFT JOIN Write_Ctx_T w ON w.Post_Seq = 'DOC' LEFT JOIN Document_T d ON d.DocID = w.Post_No;
   -- The supplier's invoice number is new for the supplier: the first invoice line and the first
   -- open-item leg found under it belong to this posting, if to any. Until an invoice's first line
   -- passes, whatever carries the number is another posting's; after it, all is the invoice's own,
   -- so one row of each tells, however many lines the invoice has.
-  SELECT db_fail('Purchases_T: supplier invoice number already used', NEW.inv_no)
-    WHERE (SELECT p.Post_No FROM Purchases_T p WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid
-             AND p.inv_no = NEW.inv_no LIMIT 1) <> (SELECT Post_No FROM Write_Ctx_T)
-       OR EXISTS (SELECT 1 FROM Ledger_T l, Write_Ctx_T w
-                  WHERE l.Entry_ID = (SELECT Entry_ID FROM Ledger_T WHERE Party_Kind = 'S' AND Party_ID = NEW.customerid
-                                        AND Inv_No = NEW.inv_no AND Leg = 'ITEM' LIMIT 1)
-                    AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No));
-  SELECT db_fail('Purchases_T: currency differs from the supplier''s',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NEW.Cur_Type IS NOT NULL
-      AND NOT EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Cur_Type = NEW.Cur_Type);
-  SELECT db_fail('Purchases_T: rate missing or not above 0',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NEW.cur_rate IS NULL OR NEW.cur_rate <= 0;
-  SELECT db_fail('Purchases_T: a local supplier''s rate must be 1',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.cur_rate <> 1
-    AND EXISTS (SELECT 1 FROM Creditors WHERE CustomerID = NEW.customerid AND Forex = 0);
-  SELECT db_fail('Purchases_T: unknown item',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Purchases_T: unknown VAT code',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
-  SELECT db_fail('Purchases_T: VAT rate missing or outside 0 to 100',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NEW.vat_rate IS NULL OR NEW.vat_rate < 0 OR NEW.vat_rate > 100;
-  SELECT db_fail('Purchases_T: quantity not above 0',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.qty_to_bill <= 0;
-  SELECT db_fail('Purchases_T: unit price negative',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no) WHERE NEW.unit_price < 0;
-  SELECT db_fail('Purchases_T: no such goods received line of the supplier',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NOT EXISTS (SELECT 1 FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.do_no
-                        AND Pdt_ID_VC = NEW.Pdt_ID_VC AND customerid = NEW.customerid);
-  SELECT db_fail('Purchases_T: goods received line billed twice on the invoice',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE EXISTS (SELECT 1 FROM Purchases_T p, Write_Ctx_T w
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no
-                    AND p.do_no = NEW.do_no AND p.Pdt_ID_VC = NEW.Pdt_ID_VC AND p.Post_No = w.Post_No);
-  SELECT db_fail('Purchases_T: quantity above what is not yet billed',
-                 (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
-                  WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no), NEW.Pdt_ID_VC, NEW.do_no)
-    WHERE NEW.qty_to_bill > (SELECT Open_Qty FROM Temp_Stock_T WHERE doc_type = 'GRN' AND Doc_No_VC = NEW.do_no
-                               AND Pdt_ID_VC = NEW.Pdt_ID_VC);
+  SELECT CASE
+      WHEN c.CustomerID IS NULL THEN db_fail('Purchases_T: supplier unknown')
+      WHEN (SELECT p.Post_No FROM Purchases_T p WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid
+              AND p.inv_no = NEW.inv_no LIMIT 1) <> (SELECT Post_No FROM Write_Ctx_T)
+        OR EXISTS (SELECT 1 FROM Ledger_T l, Write_Ctx_T w
+                   WHERE l.Entry_ID = (SELECT Entry_ID FROM Ledger_T WHERE Party_Kind = 'S' AND Party_ID = NEW.customerid
+                                         AND Inv_No = NEW.inv_no AND Leg = 'ITEM' LIMIT 1)
+                     AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No))
+      THEN db_fail('Purchases_T: supplier invoice number already used', NEW.inv_no)
+      WHEN NEW.Cur_Type IS NOT NULL AND NOT COALESCE(c.Cur_Type = NEW.Cur_Type, 0)
+      THEN db_fail('Purchases_T: currency differs from the supplier''s', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.cur_rate IS NULL OR NEW.cur_rate <= 0
+      THEN db_fail('Purchases_T: rate missing or not above 0', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.cur_rate <> 1 AND c.Forex = 0
+      THEN db_fail('Purchases_T: a local supplier''s rate must be 1', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      THEN db_fail('Purchases_T: unknown item', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code)
+      THEN db_fail('Purchases_T: unknown VAT code', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.vat_rate IS NULL OR NEW.vat_rate < 0 OR NEW.vat_rate > 100
+      THEN db_fail('Purchases_T: VAT rate missing or outside 0 to 100', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.qty_to_bill <= 0
+      THEN db_fail('Purchases_T: quantity not above 0', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.unit_price < 0
+      THEN db_fail('Purchases_T: unit price negative', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no) END
+  FROM (SELECT 1) LEFT JOIN Creditors c ON c.CustomerID = NEW.customerid;
+  SELECT CASE
+      WHEN b.Row_ID IS NULL OR b.customerid IS NOT NEW.customerid
+      THEN db_fail('Purchases_T: no such goods received line of the supplier', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN EXISTS (SELECT 1 FROM Purchases_T p, Write_Ctx_T w
+                   WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no
+                     AND p.do_no = NEW.do_no AND p.Pdt_ID_VC = NEW.Pdt_ID_VC AND p.Post_No = w.Post_No)
+      THEN db_fail('Purchases_T: goods received line billed twice on the invoice', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no)
+      WHEN NEW.qty_to_bill > b.Open_Qty
+      THEN db_fail('Purchases_T: quantity above what is not yet billed', (SELECT count(*) + 1 FROM Purchases_T p JOIN Write_Ctx_T w ON w.Post_No = p.Post_No
+                    WHERE p.doc_type = 'GRN' AND p.customerid = NEW.customerid AND p.inv_no = NEW.inv_no),
+                   NEW.Pdt_ID_VC, NEW.do_no) END
+  FROM (SELECT 1)
+  LEFT JOIN Temp_Stock_T b ON b.doc_type = 'GRN' AND b.Doc_No_VC = NEW.do_no AND b.Pdt_ID_VC = NEW.Pdt_ID_VC;
 END;
 
 CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_type) = 'GRN' BEGIN
@@ -89,18 +93,19 @@ CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_t
       Rem_NL = money_mul(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.cur_rate),
       Rem_VL = money_mul(money_pct(money_round(NEW.qty_to_bill * NEW.unit_price), NEW.vat_rate), NEW.cur_rate)
   WHERE Row_ID = NEW.Row_ID;
-  -- The legs, from one row of the line's amounts, accounts and relief (each looked up once).
+  -- The legs, from one row of the line's amounts, accounts and relief (each looked up once), their
+  -- roles walked as a list rather than a table of values built for every line.
   INSERT INTO Ledger_T (Post_Seq, Post_No, Doc_Kind, Src_Table, Src_Row, Leg, GL_ID, Amount_NU, date_dt, Descrip_VC,
                         Party_Kind, Party_ID, Inv_No, Cur_Type, Cur_Amount, Cur_Rate)
-  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', NEW.Row_ID, g.column1,
-         CASE g.column1 WHEN 'ITEM' THEN NEW.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
+  SELECT 'DOC', x.Post_No, 'PI', 'Purchases_T', NEW.Row_ID, g.value,
+         CASE g.value WHEN 'ITEM' THEN NEW.customerid WHEN 'VAT' THEN x.Vat_GL WHEN 'GRNI' THEN x.Clear_GL
                         ELSE x.COS_IN END,
-         CASE g.column1 WHEN 'ITEM' THEN -(x.NL + x.VL) WHEN 'VAT' THEN x.VL WHEN 'GRNI' THEN x.r
+         CASE g.value WHEN 'ITEM' THEN -(x.NL + x.VL) WHEN 'VAT' THEN x.VL WHEN 'GRNI' THEN x.r
                         ELSE x.NL - x.r END AS Amount,
          NEW.date_dt, NEW.Descrip_VC, 'S', NEW.customerid, NEW.inv_no,
-         CASE g.column1 WHEN 'ITEM' THEN x.Party_Cur END,
-         CASE g.column1 WHEN 'ITEM' THEN -(x.N + x.V) END AS Cur_Amount,
-         CASE g.column1 WHEN 'ITEM' THEN NEW.cur_rate END
+         CASE g.value WHEN 'ITEM' THEN x.Party_Cur END,
+         CASE g.value WHEN 'ITEM' THEN -(x.N + x.V) END AS Cur_Amount,
+         CASE g.value WHEN 'ITEM' THEN NEW.cur_rate END
   FROM (SELECT p.Post_No, p.Rem_N AS N, p.Rem_V AS V, p.Rem_NL AS NL, p.Rem_VL AS VL,
                (SELECT Cur_Type FROM Creditors WHERE CustomerID = NEW.customerid) AS Party_Cur,
                (SELECT VAT_Control FROM VAT_T WHERE VAT_Code = NEW.vat_code) AS Vat_GL,
@@ -112,7 +117,7 @@ CREATE TRIGGER Purchases_T_post AFTER INSERT ON Purchases_T WHEN upper(NEW.doc_t
         FROM Purchases_T p, Temp_Stock_T b
         WHERE p.Row_ID = NEW.Row_ID
           AND b.doc_type = 'GRN' AND b.Doc_No_VC = NEW.do_no AND b.Pdt_ID_VC = NEW.Pdt_ID_VC) x
-  JOIN (VALUES ('ITEM'), ('VAT'), ('GRNI'), ('COS')) g
+  JOIN json_each('["ITEM", "VAT", "GRNI", "COS"]') g
   WHERE Amount <> 0 OR COALESCE(Cur_Amount, 0) <> 0;
   -- One purchase VAT record per line, zero-rated lines included.
   INSERT INTO VAT_Control (customerid, vat_ref, vat_code, vat_rate, vat_type, vat_status, Descrip_VC, Amount,
