@@ -96,38 +96,29 @@ CREATE TRIGGER Temp_Stock_T_post AFTER INSERT ON Temp_Stock_T WHEN NEW.doc_type 
 END;
 
 CREATE TRIGGER Temp_Stock_T_guard_DO BEFORE INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
-  -- A refusal names the line (its place in the order) first.
-  SELECT db_fail('Temp_Stock_T: delivery line without its order',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE NOT EXISTS (
-    SELECT 1 FROM Write_Ctx_T WHERE Post_Seq = 'ORD' AND Post_No = NEW.Doc_No_VC)
-    OR NEW.Order_No IS NOT NEW.Doc_No_VC;
-  SELECT db_fail('Temp_Stock_T: customer differs from the order''s',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE NOT EXISTS (
-    SELECT 1 FROM Write_Ctx_T w JOIN Orders o ON o.OrderID = w.Post_No WHERE o.customerid IS NEW.customerid);
-  SELECT db_fail('Temp_Stock_T: unknown item',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC);
-  SELECT db_fail('Temp_Stock_T: unknown VAT code',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE NEW.vat_code IS NOT NULL
-    AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code);
-  SELECT db_fail('Temp_Stock_T: quantity not above 0',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE NEW.qty_nu <= 0;
-  SELECT db_fail('Temp_Stock_T: selling price missing or negative',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
-    WHERE NEW.Sell_Price IS NULL OR NEW.Sell_Price < 0;
-  SELECT db_fail('Temp_Stock_T: delivery exceeds stock on hand',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
-    WHERE NEW.qty_nu > COALESCE(
-    (SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0);
-  -- Every line before is in one year: a line is held to the year of any one of them.
-  SELECT db_fail('Temp_Stock_T: document spans two years',
-                 (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
-    WHERE (SELECT strftime('%Y', date_dt) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
-           LIMIT 1) <> strftime('%Y', NEW.date_dt);
+  -- A refusal names the line (its place in the order) first. The rules are read in order, the
+  -- order looked up once for all of them.
+  SELECT CASE
+      WHEN w.Post_No IS NULL OR NEW.Order_No IS NOT NEW.Doc_No_VC
+      THEN db_fail('Temp_Stock_T: delivery line without its order', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+      WHEN o.customerid IS NOT NEW.customerid
+      THEN db_fail('Temp_Stock_T: customer differs from the order''s', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+      WHEN NOT EXISTS (SELECT 1 FROM Product_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      THEN db_fail('Temp_Stock_T: unknown item', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+      WHEN NEW.vat_code IS NOT NULL AND NOT EXISTS (SELECT 1 FROM VAT_T WHERE VAT_Code = NEW.vat_code)
+      THEN db_fail('Temp_Stock_T: unknown VAT code', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+      WHEN NEW.qty_nu <= 0
+      THEN db_fail('Temp_Stock_T: quantity not above 0', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1)
+      WHEN NEW.Sell_Price IS NULL OR NEW.Sell_Price < 0
+      THEN db_fail('Temp_Stock_T: selling price missing or negative', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
+      WHEN NEW.qty_nu > COALESCE((SELECT Qty_On_Hand FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC), 0)
+      THEN db_fail('Temp_Stock_T: delivery exceeds stock on hand', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1, NEW.Pdt_ID_VC)
+      -- Every line before is in one year: a line is held to the year of any one of them.
+      WHEN (SELECT strftime('%Y', date_dt) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
+            LIMIT 1) <> strftime('%Y', NEW.date_dt)
+      THEN db_fail('Temp_Stock_T: document spans two years', (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC) + 1) END
+  FROM (SELECT 1) LEFT JOIN Write_Ctx_T w ON w.Post_Seq = 'ORD' AND w.Post_No = NEW.Doc_No_VC
+  LEFT JOIN Orders o ON o.OrderID = w.Post_No;
 END;
 
 CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
