@@ -1,6 +1,7 @@
 #include "CompanyDatabase.h"
 
 #include "LogCheckpointer.h"
+#include "LogWriteVfs.h"
 #include "ProcedureDispatcher.h"
 #include "SchemaBuilder.h"
 #include "SqlFunctions.h"
@@ -175,7 +176,7 @@ QString causeText(int code, const QString& path, const QString& detail) {
 sqlite3* openFile(const QString& path, int flags) {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
-    const int rc = sqlite3_open_v2(file.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(file.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, logWriteVfsName());
     if (rc != SQLITE_OK) {
         const QString msg = db ? lastErrorText(db) : QStringLiteral("out of memory");
         const int code = db ? sqlite3_extended_errcode(db) : rc;
@@ -227,7 +228,7 @@ sqlite3* openForReading(const QString& path) {
 void startPageCheck(const QString& path) {
     PageCheck& check = state().check;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, logWriteVfsName()) !=
         SQLITE_OK) {
         sqlite3_close(db);
         std::promise<QString> none;

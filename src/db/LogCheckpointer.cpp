@@ -1,5 +1,7 @@
 #include "LogCheckpointer.h"
 
+#include "LogWriteVfs.h"
+
 #include <QFile>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -13,8 +15,8 @@ LogCheckpointer::~LogCheckpointer() {
 void LogCheckpointer::start(sqlite3* db, const QString& path) {
     stop();
     sqlite3* own = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &own, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &own, SQLITE_OPEN_READWRITE,
+                        logWriteVfsName()) != SQLITE_OK) {
         // Without its own connection the log is folded when the book closes.
         sqlite3_close(own);
         return;
