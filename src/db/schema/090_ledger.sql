@@ -2,7 +2,8 @@
 -- Every account balance of every report is a sum over Ledger_T. Code columns (Post_Seq, Doc_Kind,
 -- Leg, Party_Kind, Src_Table, Doc_Type) are plain TEXT: a code matches only as the triggers write it.
 
--- One row per posting leg: local amount, debit +, credit -, whole cents. Legs of amount 0 are not
+-- One row per posting leg: local amount, debit +, credit -, whole cents. Its month and year are the
+-- digits of its date (a real day, YYYY-MM-DD). Legs of amount 0 are not
 -- written, except a party leg whose Cur_Amount is not 0. Leg roles: ACCT (the line's account),
 -- RE (retained earnings), ITEM / SETTLE (party account: builds / settles an open item), UFX (party
 -- account, translation), SALES, COS (category accounts), STOCK, GRNI, SHIP (account set), VAT,
@@ -18,8 +19,8 @@ CREATE TABLE Ledger_T (
   GL_ID      INTEGER NOT NULL REFERENCES COA_T(GL_ID),
   Amount_NU  CURRENCY NOT NULL CHECK (typeof(Amount_NU) = 'integer' AND Amount_NU % 100 = 0),
   date_dt    DATE NOT NULL CHECK (date_dt IS date(date_dt, '+0 days')),
-  Period_TI  INTEGER GENERATED ALWAYS AS (CAST(strftime('%m', date_dt) AS INTEGER)) STORED,
-  Year_SI    INTEGER GENERATED ALWAYS AS (CAST(strftime('%Y', date_dt) AS INTEGER)) STORED,
+  Period_TI  INTEGER GENERATED ALWAYS AS (CAST(substr(date_dt, 6, 2) AS INTEGER)) STORED,
+  Year_SI    INTEGER GENERATED ALWAYS AS (CAST(substr(date_dt, 1, 4) AS INTEGER)) STORED,
   Descrip_VC TEXT COLLATE NOCASE CHECK (Descrip_VC IS NULL OR length(Descrip_VC) <= 50),
   Party_Kind TEXT CHECK (Party_Kind IN ('C','S')),            -- customer / supplier
   Party_ID   INTEGER,                           -- CustomerID of Customers or Creditors
