@@ -82,7 +82,7 @@ TEST_F(ReferenceIndexes, HistoryProbesSearchAnIndex) {
         "Orders WHERE EmployeeID = 1",
         "Orders WHERE ShipVia = 1",
         "Ledger_T WHERE GL_ID = 1",
-        "Ledger_T WHERE Party_Kind = 'C' AND Party_ID = 1",
+        "Ledger_T WHERE Party_Kind = 'C' AND Party_ID = 1 AND Leg IN ('ITEM','SETTLE')",
         "Journal_T WHERE GL_ID = 1",
         "Sales_T WHERE customerid = 1",
         "Sales_Adj_T WHERE customerid = 1",

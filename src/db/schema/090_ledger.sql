@@ -142,7 +142,7 @@ CREATE TABLE VAT_Control (
 CREATE INDEX Ledger_Doc  ON Ledger_T (Post_Seq, Post_No);
 CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, date_dt, Post_Seq, Post_No);
 CREATE INDEX Ledger_Item ON Ledger_T (Party_Kind, Party_ID, Inv_No, Leg, Cur_Amount, Amount_NU)
-  WHERE Party_Kind IS NOT NULL;                -- legs that name a party
+  WHERE Leg IN ('ITEM','SETTLE');              -- legs that build or settle an open item
 CREATE INDEX Ledger_Src  ON Ledger_T (Src_Table, Src_Row);
 -- commit_checks reaches a document's lines through these.
 CREATE INDEX Journal_Doc ON Journal_T (Doc_No_VC);

@@ -27,7 +27,7 @@ CREATE TRIGGER Purchases_T_guard BEFORE INSERT ON Purchases_T BEGIN
               AND p.inv_no = NEW.inv_no LIMIT 1) <> (SELECT Post_No FROM Write_Ctx_T)
         OR EXISTS (SELECT 1 FROM Ledger_T l, Write_Ctx_T w
                    WHERE l.Entry_ID = (SELECT Entry_ID FROM Ledger_T WHERE Party_Kind = 'S' AND Party_ID = NEW.customerid
-                                         AND Inv_No = NEW.inv_no AND Leg = 'ITEM' LIMIT 1)
+                                         AND Inv_No = NEW.inv_no AND Leg IN ('ITEM','SETTLE') AND Leg = 'ITEM' LIMIT 1)
                      AND NOT (l.Post_Seq = 'DOC' AND l.Post_No = w.Post_No))
       THEN db_fail('Purchases_T: supplier invoice number already used', NEW.inv_no)
       WHEN NEW.Cur_Type IS NOT NULL AND NOT COALESCE(c.Cur_Type = NEW.Cur_Type, 0)
