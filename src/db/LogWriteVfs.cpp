@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <mutex>
 #include <new>
 #include <sqlite3.h>
@@ -19,7 +18,6 @@ constexpr std::size_t kMostHeld = 4u << 20;
 constexpr std::size_t kMostWritten = 124u << 10;
 
 sqlite3_vfs* g_system = nullptr; // the system's own layer underneath
-sqlite3_vfs g_vfs;
 
 // One open file: the system's file follows this header in the same block.
 struct File {
@@ -55,6 +53,13 @@ int writeHeld(File* f) {
     return rc;
 }
 
+// Runs a log's operation once what the log holds is written.
+template <class Op> int afterHeld(File* f, const Op& op) {
+    std::lock_guard<std::mutex> guard(f->lock);
+    const int rc = writeHeld(f);
+    return rc != SQLITE_OK ? rc : op();
+}
+
 int fileClose(sqlite3_file* file) {
     File* f = of(file);
     int rc = SQLITE_OK;
@@ -73,11 +78,8 @@ int fileClose(sqlite3_file* file) {
 
 int fileRead(sqlite3_file* file, void* out, int amount, sqlite3_int64 at) {
     File* f = of(file);
-    if (!f->log)
-        return f->real->pMethods->xRead(f->real, out, amount, at);
-    std::lock_guard<std::mutex> guard(f->lock);
-    const int rc = writeHeld(f);
-    return rc != SQLITE_OK ? rc : f->real->pMethods->xRead(f->real, out, amount, at);
+    const auto real = [&] { return f->real->pMethods->xRead(f->real, out, amount, at); };
+    return f->log ? afterHeld(f, real) : real();
 }
 
 int fileWrite(sqlite3_file* file, const void* data, int amount, sqlite3_int64 at) {
@@ -100,29 +102,20 @@ int fileWrite(sqlite3_file* file, const void* data, int amount, sqlite3_int64 at
 
 int fileTruncate(sqlite3_file* file, sqlite3_int64 size) {
     File* f = of(file);
-    if (!f->log)
-        return f->real->pMethods->xTruncate(f->real, size);
-    std::lock_guard<std::mutex> guard(f->lock);
-    const int rc = writeHeld(f);
-    return rc != SQLITE_OK ? rc : f->real->pMethods->xTruncate(f->real, size);
+    const auto real = [&] { return f->real->pMethods->xTruncate(f->real, size); };
+    return f->log ? afterHeld(f, real) : real();
 }
 
 int fileSync(sqlite3_file* file, int flags) {
     File* f = of(file);
-    if (!f->log)
-        return f->real->pMethods->xSync(f->real, flags);
-    std::lock_guard<std::mutex> guard(f->lock);
-    const int rc = writeHeld(f);
-    return rc != SQLITE_OK ? rc : f->real->pMethods->xSync(f->real, flags);
+    const auto real = [&] { return f->real->pMethods->xSync(f->real, flags); };
+    return f->log ? afterHeld(f, real) : real();
 }
 
 int fileSize(sqlite3_file* file, sqlite3_int64* size) {
     File* f = of(file);
-    if (!f->log)
-        return f->real->pMethods->xFileSize(f->real, size);
-    std::lock_guard<std::mutex> guard(f->lock);
-    const int rc = writeHeld(f);
-    return rc != SQLITE_OK ? rc : f->real->pMethods->xFileSize(f->real, size);
+    const auto real = [&] { return f->real->pMethods->xFileSize(f->real, size); };
+    return f->log ? afterHeld(f, real) : real();
 }
 
 int fileLock(sqlite3_file* file, int level) {
@@ -139,11 +132,8 @@ int fileCheckReserved(sqlite3_file* file, int* out) {
 
 int fileControl(sqlite3_file* file, int op, void* arg) {
     File* f = of(file);
-    if (!f->log)
-        return f->real->pMethods->xFileControl(f->real, op, arg);
-    std::lock_guard<std::mutex> guard(f->lock);
-    const int rc = writeHeld(f);
-    return rc != SQLITE_OK ? rc : f->real->pMethods->xFileControl(f->real, op, arg);
+    const auto real = [&] { return f->real->pMethods->xFileControl(f->real, op, arg); };
+    return f->log ? afterHeld(f, real) : real();
 }
 
 int fileSectorSize(sqlite3_file* file) {
@@ -302,30 +292,36 @@ int vfsCurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* out) {
 } // namespace
 
 const char* logWriteVfsName() {
+    static sqlite3_vfs vfs = {2,
+                              0,
+                              0,
+                              nullptr,
+                              "orvanwise-log",
+                              nullptr,
+                              vfsOpen,
+                              vfsDelete,
+                              vfsAccess,
+                              vfsFullPathname,
+                              vfsDlOpen,
+                              vfsDlError,
+                              vfsDlSym,
+                              vfsDlClose,
+                              vfsRandomness,
+                              vfsSleep,
+                              vfsCurrentTime,
+                              vfsLastError,
+                              vfsCurrentTimeInt64,
+                              nullptr,
+                              nullptr,
+                              nullptr};
     static std::once_flag once;
     std::call_once(once, [] {
         g_system = sqlite3_vfs_find(nullptr);
-        std::memset(&g_vfs, 0, sizeof g_vfs);
-        g_vfs.iVersion = 2;
-        g_vfs.szOsFile = static_cast<int>(kRealAt) + g_system->szOsFile;
-        g_vfs.mxPathname = g_system->mxPathname;
-        g_vfs.zName = "orvanwise-log";
-        g_vfs.xOpen = vfsOpen;
-        g_vfs.xDelete = vfsDelete;
-        g_vfs.xAccess = vfsAccess;
-        g_vfs.xFullPathname = vfsFullPathname;
-        g_vfs.xDlOpen = vfsDlOpen;
-        g_vfs.xDlError = vfsDlError;
-        g_vfs.xDlSym = vfsDlSym;
-        g_vfs.xDlClose = vfsDlClose;
-        g_vfs.xRandomness = vfsRandomness;
-        g_vfs.xSleep = vfsSleep;
-        g_vfs.xCurrentTime = vfsCurrentTime;
-        g_vfs.xGetLastError = vfsLastError;
-        g_vfs.xCurrentTimeInt64 = vfsCurrentTimeInt64;
-        sqlite3_vfs_register(&g_vfs, 0);
+        vfs.szOsFile = static_cast<int>(kRealAt) + g_system->szOsFile;
+        vfs.mxPathname = g_system->mxPathname;
+        sqlite3_vfs_register(&vfs, 0);
     });
-    return g_vfs.zName;
+    return vfs.zName;
 }
 
 } // namespace orv::db
