@@ -21,12 +21,12 @@ CREATE INDEX Product_T_Pdt_Category_VC ON Product_T (Pdt_Category_VC);
 CREATE INDEX Product_T_vat_code ON Product_T (vat_code);
 CREATE INDEX Purchases_Adj_T_GL_ID ON Purchases_Adj_T (GL_ID);
 CREATE INDEX Purchases_Adj_T_customerid ON Purchases_Adj_T (customerid);
-CREATE INDEX Purchases_T_GL_ID ON Purchases_T (GL_ID);
+CREATE INDEX Purchases_T_GL_ID ON Purchases_T (GL_ID) WHERE GL_ID IS NOT NULL;  -- payments name one
 CREATE INDEX Purchases_T_customerid ON Purchases_T (customerid);
 CREATE INDEX Purchases_T_vat_code ON Purchases_T (vat_code);
 CREATE INDEX Sales_Adj_T_GL_ID ON Sales_Adj_T (GL_ID);
 CREATE INDEX Sales_Adj_T_customerid ON Sales_Adj_T (customerid);
-CREATE INDEX Sales_T_GL_ID ON Sales_T (GL_ID);
+CREATE INDEX Sales_T_GL_ID ON Sales_T (GL_ID) WHERE GL_ID IS NOT NULL;        -- receipts name one
 CREATE INDEX Sales_T_customerid ON Sales_T (customerid);
 CREATE INDEX Sales_T_vat_code ON Sales_T (vat_code);
 CREATE INDEX Stock_Adj_T_GL_ID ON Stock_Adj_T (GL_ID);
