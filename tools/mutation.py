@@ -294,8 +294,10 @@ def main():
     os.makedirs(tree, exist_ok=True)
     sync_tree(args.source, tree)
     split = split_sql_library(tree)
+    # ccache only where the machine has it: a new machine builds the copy without.
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     configure = run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                     "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON",
+                     *launcher, "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON",
                      "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -Wl,--no-as-needed"])
     if configure.returncode != 0:
         print(configure.stdout)
