@@ -35,11 +35,11 @@ void BM_UpgradeToKeptBalances(benchmark::State& state) {
         CompanyDatabase::setPath(path);
         // The book as the program before the balances left it.
         CompanyDatabase::exec(QStringLiteral(
-            "DROP TRIGGER Ledger_T_balance_insert; DROP TRIGGER Ledger_T_balance_update; "
+            "DROP TRIGGER Ledger_T_balance_update; "
             "DROP TRIGGER Ledger_T_balance_delete; DROP TABLE Ledger_Balance_T; "
             "DROP INDEX Ledger_Acct; CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, Amount_NU); "
-            "DROP TRIGGER Ledger_T_limit_insert; DROP TRIGGER Ledger_T_limit_update; "
-            "DROP TRIGGER Ledger_T_size_insert; DROP TRIGGER Ledger_T_size_update; "
+            "DROP TRIGGER Ledger_T_limit_update; "
+            "DROP TRIGGER Ledger_T_size_update; "
             "DROP TRIGGER Ledger_T_size_delete; DROP TABLE Ledger_Size_T; "
             "PRAGMA user_version = 1"));
         CompanyDatabase::closeConnection();
