@@ -1,5 +1,5 @@
 -- The size of the whole ledger: the sum of every leg's local and foreign amount taken without
--- sign, kept by the Ledger_T triggers. The books refuse a leg that would take it beyond
+-- sign, kept by commit_checks and the Ledger_T triggers. The books refuse a leg that would take it beyond
 -- 100,000,000,000,000.00, and a line beyond 1,000,000,000,000.00, so that every sum a report
 -- or a check makes over any part of the ledger stays far inside 64 bits.
 CREATE TABLE Ledger_Size_T (
