@@ -28,6 +28,7 @@ struct File {
     std::mutex lock;  // a log's held bytes and its writes
     std::vector<char> held;
     sqlite3_int64 heldAt = 0;
+    int failed = SQLITE_OK; // a write of held bytes that failed where no caller could be told
 };
 
 constexpr std::size_t kRealAt =
@@ -43,7 +44,10 @@ File* of(sqlite3_file* f) {
 // Writes what the log holds (its lock held), in shares the system's layer
 // takes whole (it writes at most 128 KB at a time).
 int writeHeld(File* f) {
-    int rc = SQLITE_OK;
+    // Held bytes the barrier could not write fail the log's next operation,
+    // its sync among them, so no commit counts them as written.
+    int rc = f->failed;
+    f->failed = SQLITE_OK;
     for (std::size_t done = 0; done < f->held.size() && rc == SQLITE_OK; done += kMostWritten) {
         const std::size_t n = std::min(kMostWritten, f->held.size() - done);
         rc = f->real->pMethods->xWrite(f->real, f->held.data() + done, static_cast<int>(n),
@@ -169,7 +173,7 @@ void fileShmBarrier(sqlite3_file* file) {
         if (log->book != f->book)
             continue;
         std::lock_guard<std::mutex> guard(log->lock);
-        writeHeld(log);
+        log->failed = writeHeld(log);
     }
 }
 
