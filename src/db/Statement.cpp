@@ -1,11 +1,10 @@
 #include "Statement.h"
 
+#include "RowReader.h"
 #include "values/DataError.h"
 
-#include <QHash>
 #include <map>
 #include <sqlite3.h>
-#include <string>
 
 namespace orv::db {
 
@@ -241,135 +240,8 @@ std::optional<DataType> Statement::columnDeclared(int i) const {
     return d ? typeOfDeclared(QString::fromUtf8(d)) : std::nullopt;
 }
 
-namespace {
-
-// A date as the book stores it, "yyyy-MM-dd", read without building a text
-// first; anything else is left to the general reading (an invalid date).
-QDate isoDate(const char* t, int n) {
-    if (n < 10 || t[4] != '-' || t[7] != '-')
-        return QDate();
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lengths[3] = {4, 2, 2};
-    for (int p = 0; p < 3; ++p) {
-        for (int k = starts[p]; k < starts[p] + lengths[p]; ++k) {
-            if (t[k] < '0' || t[k] > '9')
-                return QDate();
-            parts[p] = parts[p] * 10 + (t[k] - '0');
-        }
-    }
-    return QDate(parts[0], parts[1], parts[2]);
-}
-
-} // namespace
-
-// The texts and dates a column has held: a column that repeats its value
-// from the row before (a document's date over its lines) shares it instead of
-// building it again, and a text column that repeats its values (an item's
-// code, the few kinds of a document) shares one value for each. The texts met
-// are kept while most rows find theirs among them, up to a few thousand.
-struct Statement::Repeat {
-    static constexpr int kKept = 8192;
-    static constexpr int kTrial = 8192;
-
-    std::string bytes; // of the row before
-    Variant value;
-    bool held = false;
-    QHash<QByteArray, Variant> seen;
-    int looked = 0;
-    int found = 0;
-    bool keeping = true;
-};
-
 Variant Statement::column(int i, std::optional<DataType> type) const {
-    return read(i, type, nullptr);
-}
-
-Variant Statement::read(int i, std::optional<DataType> type, Repeat* repeat) const {
-    const int storage = sqlite3_column_type(m_stmt, i);
-    if (storage == SQLITE_NULL)
-        return Variant::null();
-    auto textBytes = [&] {
-        return QByteArrayView(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
-                              sqlite3_column_bytes(m_stmt, i));
-    };
-    auto text = [&] { return QString::fromUtf8(textBytes()); };
-    // A text or date read as it was on the row before is that row's value.
-    auto repeated = [&](auto make, bool keep) {
-        const QByteArrayView bytes = textBytes();
-        if (!repeat)
-            return make(bytes);
-        if (repeat->held && QByteArrayView(repeat->bytes) == bytes)
-            return repeat->value;
-        Variant v;
-        const bool keeping = keep && repeat->keeping;
-        const auto it = keeping ? repeat->seen.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()))
-                                : repeat->seen.constEnd();
-        if (it != repeat->seen.constEnd()) {
-            v = *it;
-            ++repeat->found;
-        } else {
-            v = make(bytes);
-            if (keeping && repeat->seen.size() < Repeat::kKept)
-                repeat->seen.insert(bytes.toByteArray(), v);
-        }
-        if (keeping && ++repeat->looked == Repeat::kTrial && repeat->found * 2 < repeat->looked) {
-            repeat->keeping = false;
-            repeat->seen.clear();
-        }
-        repeat->bytes.assign(bytes.data(), static_cast<size_t>(bytes.size()));
-        repeat->value = v;
-        repeat->held = true;
-        return v;
-    };
-    if (type) {
-        switch (*type) {
-        case DataType::Currency:
-            if (storage == SQLITE_INTEGER)
-                return Variant(Currency::fromRaw(sqlite3_column_int64(m_stmt, i)));
-            if (storage == SQLITE_FLOAT) // an expression over ten-thousandths that went real
-                return Variant(Currency::fromDouble(sqlite3_column_double(m_stmt, i) / Currency::kScale));
-            break;
-        case DataType::Double:
-            if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT)
-                return Variant(sqlite3_column_double(m_stmt, i));
-            break;
-        case DataType::BigInt:
-        case DataType::Integer:
-        case DataType::SmallInt:
-            if (storage == SQLITE_INTEGER)
-                return Variant(static_cast<std::int64_t>(sqlite3_column_int64(m_stmt, i)));
-            break;
-        case DataType::Boolean:
-            if (storage == SQLITE_INTEGER)
-                return Variant(sqlite3_column_int64(m_stmt, i) != 0);
-            break;
-        case DataType::Date:
-            if (storage == SQLITE_TEXT) {
-                return repeated(
-                    [](QByteArrayView bytes) {
-                        QDate d = isoDate(bytes.data(), static_cast<int>(bytes.size()));
-                        if (!d.isValid())
-                            d = QDate::fromString(QString::fromUtf8(bytes).left(10), Qt::ISODate);
-                        return d.isValid() ? Variant(d) : Variant(QString::fromUtf8(bytes));
-                    },
-                    false); // a date is read faster than it is looked up
-            }
-            break;
-        case DataType::Text:
-            return repeated([](QByteArrayView bytes) { return Variant(QString::fromUtf8(bytes)); }, true);
-        default:
-            break;
-        }
-    }
-    switch (storage) {
-    case SQLITE_INTEGER:
-        return Variant(static_cast<std::int64_t>(sqlite3_column_int64(m_stmt, i)));
-    case SQLITE_FLOAT:
-        return Variant(sqlite3_column_double(m_stmt, i));
-    default:
-        return Variant(text());
-    }
+    return RowReader::value(sqlite3_column_value(m_stmt, i), type);
 }
 
 Recordset Statement::collect(const std::vector<std::optional<DataType>>& resultTypes,
@@ -382,24 +254,13 @@ Recordset Statement::collect(const std::vector<std::optional<DataType>>& resultT
         types[ci] = ci < resultTypes.size() && resultTypes[ci] ? resultTypes[ci] : columnDeclared(c);
         fields[ci].name = ci < resultNames.size() ? resultNames[ci] : columnName(c);
     }
-    std::vector<std::vector<Variant>> rows;
-    std::vector<Repeat> repeats(static_cast<size_t>(n));
-    while (step()) {
-        std::vector<Variant> row;
-        row.reserve(static_cast<size_t>(n));
-        for (int c = 0; c < n; ++c) {
-            const auto ci = static_cast<size_t>(c);
-            const Variant& v = row.emplace_back(read(c, types[ci], &repeats[ci]));
-            if (!types[ci] && !v.isBlank())
-                types[ci] = v.type(); // the first value fixes an undeclared column's type
-        }
-        rows.push_back(std::move(row));
-    }
-    for (int c = 0; c < n; ++c) {
-        const auto ci = static_cast<size_t>(c);
-        fields[ci].type = types[ci].value_or(DataType::Text);
-    }
-    return Recordset::detached(std::move(fields), std::move(rows));
+    RowReader reader(m_stmt, std::move(types));
+    ValueTable rows(n);
+    while (step())
+        reader.addRow(rows);
+    for (int c = 0; c < n; ++c)
+        fields[static_cast<size_t>(c)].type = reader.types()[static_cast<size_t>(c)].value_or(DataType::Text);
+    return Recordset::detachedValues(std::move(fields), std::move(rows));
 }
 
 } // namespace orv::db

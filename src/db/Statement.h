@@ -53,9 +53,6 @@ public:
                       const std::vector<QString>& resultNames = {});
 
 private:
-    struct Repeat;
-    Variant read(int i, std::optional<DataType> type, Repeat* repeat) const;
-
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
     int m_tail = 0;

@@ -1,5 +1,6 @@
 #include "ReportDataSource.h"
 
+#include "ReportMemory.h"
 #include "ShapeGrouper.h"
 #include "data/Connection.h"
 #include "values/DataError.h"
@@ -48,6 +49,7 @@ void ReportDataSource::run(const QString& commandName, const std::vector<Variant
                             .arg(cmd.name())
                             .arg(cmd.inputs().size())
                             .arg(inputs.size()));
+    keepReportMemoryInHeap(); // the rows of the result closed before are used again
     ShapedRows::Ptr rows = ShapedRows::fromRecordset(m_runner(m_connectionString, cmd.callText(), inputs));
     if (cmd.isGrouped())
         rows = ShapeGrouper::group(cmd.shape(), rows);

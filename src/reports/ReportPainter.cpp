@@ -1,5 +1,6 @@
 #include "ReportPainter.h"
 
+#include "ReportMemory.h"
 #include "values/DataError.h"
 
 #include <QFont>
@@ -14,31 +15,12 @@
 #include <QTextLayout>
 #include <QtMath>
 #include <map>
-#include <mutex>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace orv::reports {
 
 namespace {
 
 constexpr int kPenTwips = 15; // a hairline, one screen pixel at 96 dpi
-
-// Qt's PDF engine compresses each page through a fresh 16 MB buffer. Above
-// the C library's default threshold every such buffer is a new mapping of
-// the process, faulted in page by page and unmapped again at the end of the
-// page, which cost half of a long report's export. Kept in the heap, one
-// buffer serves every page.
-void keepPageBuffersInHeap() {
-#if defined(__GLIBC__)
-    static std::once_flag once;
-    std::call_once(once, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-    });
-#endif
-}
 
 // The fonts of one painting, made once per size and weight, and the single
 // lines of text lately shaped in them: building a font and its metrics, or
@@ -206,7 +188,7 @@ void ReportPainter::paintAll(QPainter& painter, const ReportDocument& doc,
 }
 
 void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path, const Progress& progress) {
-    keepPageBuffersInHeap();
+    keepReportMemoryInHeap();
     const QString failed = QStringLiteral("The file %1 could not be written.").arg(path);
     // Written beside the file and put in its place only when whole; an
     // export that stops on the way discards its part.
@@ -235,7 +217,7 @@ void ReportPainter::exportPdf(const ReportDocument& doc, const QString& path, co
 }
 
 void ReportPainter::print(const ReportDocument& doc, QPrinter& printer, const Progress& progress) {
-    keepPageBuffersInHeap();
+    keepReportMemoryInHeap();
     printer.setFullPage(true);
     printer.setPageLayout(doc.pageLayout());
     printer.setDocName(doc.caption);

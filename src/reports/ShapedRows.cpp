@@ -4,8 +4,14 @@
 
 namespace orv::reports {
 
-ShapedRows::ShapedRows(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows)
-    : m_fields(std::move(fields)), m_rows(std::move(rows)) {}
+ShapedRows::ShapedRows(std::vector<FieldInfo> fields, const std::vector<std::vector<Variant>>& rows)
+    : m_fields(std::move(fields)), m_rows(ValueTable::fromRows(int(m_fields.size()), rows)) {}
+
+ShapedRows::ShapedRows(std::vector<FieldInfo> fields, ValueTable rows)
+    : m_fields(std::move(fields)), m_rows(std::move(rows)) {
+    if (m_rows.width() != int(m_fields.size()))
+        throw DataError(QStringLiteral("The report's rows do not match their columns."));
+}
 
 ShapedRows::Ptr ShapedRows::fromRecordset(const Recordset& rs) {
     std::vector<FieldInfo> fields;
@@ -13,15 +19,12 @@ ShapedRows::Ptr ShapedRows::fromRecordset(const Recordset& rs) {
     fields.reserve(size_t(n));
     for (int c = 0; c < n; ++c)
         fields.push_back(rs.field(c));
-    std::vector<std::vector<Variant>> rows;
+    ValueTable rows(n);
     const int count = rs.recordCount();
-    rows.reserve(size_t(count));
     for (int r = 0; r < count; ++r) {
-        std::vector<Variant> row;
-        row.reserve(size_t(n));
         for (int c = 0; c < n; ++c)
-            row.push_back(rs.valueAt(r, c));
-        rows.push_back(std::move(row));
+            rows.add(rs.valueAt(r, c));
+        rows.endRow();
     }
     return std::make_shared<ShapedRows>(std::move(fields), std::move(rows));
 }
@@ -56,7 +59,7 @@ int ShapedRows::requireColumn(const QString& name) const {
 }
 
 void ShapedRows::setChildren(const QString& childName, std::vector<Ptr> perRow) {
-    if (perRow.size() != m_rows.size())
+    if (perRow.size() != size_t(m_rows.rowCount()))
         throw DataError(QStringLiteral("Child rows do not match the group rows."));
     m_childName = childName;
     m_children = std::move(perRow);
@@ -68,9 +71,11 @@ ShapedRows::Ptr ShapedRows::flattenChild(const QString& childName) const {
     auto out = std::make_shared<ShapedRows>();
     std::vector<Ptr> grandChildren;
     for (const Ptr& child : m_children) {
-        if (out->m_fields.empty())
+        if (out->m_fields.empty()) {
             out->m_fields = child->m_fields;
-        out->m_rows.insert(out->m_rows.end(), child->m_rows.begin(), child->m_rows.end());
+            out->m_rows = ValueTable(child->m_rows.width());
+        }
+        out->m_rows.append(child->m_rows);
         grandChildren.insert(grandChildren.end(), child->m_children.begin(), child->m_children.end());
         if (child->hasChildren())
             out->m_childName = child->m_childName;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "values/Recordset.h"
+#include "values/ValueTable.h"
 #include "values/Variant.h"
 
 #include <QString>
@@ -17,7 +18,8 @@ public:
     using Ptr = std::shared_ptr<const ShapedRows>;
 
     ShapedRows() = default;
-    ShapedRows(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows);
+    ShapedRows(std::vector<FieldInfo> fields, const std::vector<std::vector<Variant>>& rows);
+    ShapedRows(std::vector<FieldInfo> fields, ValueTable rows);
     // The rows of a procedure's result: copied, or taken from a result no
     // one else reads (which closes it).
     static Ptr fromRecordset(const Recordset& rs);
@@ -30,8 +32,9 @@ public:
     // Throws DataError naming the column and the level.
     int requireColumn(const QString& name) const;
 
-    int rowCount() const { return int(m_rows.size()); }
-    const Variant& value(int row, int column) const { return m_rows.at(size_t(row)).at(size_t(column)); }
+    int rowCount() const { return m_rows.rowCount(); }
+    // Throws std::out_of_range outside the rows and columns.
+    Variant value(int row, int column) const { return m_rows.value(row, column); }
     Variant value(int row, const QString& column) const { return value(row, requireColumn(column)); }
 
     // Group levels: the child name and each row's child rows.
@@ -46,7 +49,7 @@ public:
 
 private:
     std::vector<FieldInfo> m_fields;
-    std::vector<std::vector<Variant>> m_rows;
+    ValueTable m_rows;
     QString m_childName;
     std::vector<Ptr> m_children;
 };

@@ -18,7 +18,8 @@ struct Recordset::Impl {
     // The fields by their names as declared, made at the first look-up: a
     // document's writer and its checks name a field for every value.
     mutable QHash<QString, int> byName;
-    std::vector<std::vector<Variant>> rows;
+    std::vector<std::vector<Variant>> rows; // stand-alone and table results
+    ValueTable values;                      // a detached result's rows
     int pos = -1;
     bool open = false;
     // table results
@@ -100,6 +101,7 @@ void Recordset::open() {
     if (d->open)
         throw DataError(QStringLiteral("The record set is already open"));
     d->rows.clear();
+    d->values = ValueTable(fieldCount());
     d->pos = -1;
     d->open = true;
     d->adding = false;
@@ -111,15 +113,16 @@ void Recordset::close() {
         return;
     d->open = false;
     d->rows.clear();
+    d->values = ValueTable(fieldCount());
     d->pos = -1;
     d->adding = false;
     notify();
 }
 
-std::vector<std::vector<Variant>> Recordset::takeRows() {
+ValueTable Recordset::takeRows() {
     requireOpen();
-    std::vector<std::vector<Variant>> rows = std::move(d->rows);
-    d->rows.clear();
+    ValueTable rows =
+        d->kind == Kind::Detached ? std::move(d->values) : ValueTable::fromRows(fieldCount(), d->rows);
     close();
     return rows;
 }
@@ -130,9 +133,8 @@ void Recordset::appendRows(Recordset&& more) {
         throw DataError(QStringLiteral("Only rows of the same fields can be added to a result"));
     if (!more.isOpen())
         return;
-    std::vector<std::vector<Variant>> rows = more.takeRows();
-    d->rows.insert(d->rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
-    if (d->pos < 0 && !d->rows.empty())
+    d->values.append(more.takeRows());
+    if (d->pos < 0 && d->values.rowCount() > 0)
         d->pos = 0;
     notify();
 }
@@ -167,13 +169,15 @@ int Recordset::fieldIndex(const QString& name) const {
 }
 
 int Recordset::recordCount() const {
-    return d->open ? static_cast<int>(d->rows.size()) : 0;
+    if (!d->open)
+        return 0;
+    return d->kind == Kind::Detached ? d->values.rowCount() : static_cast<int>(d->rows.size());
 }
 bool Recordset::eof() const {
-    return !d->open || d->rows.empty() || d->pos >= recordCount();
+    return !d->open || recordCount() == 0 || d->pos >= recordCount();
 }
 bool Recordset::bof() const {
-    return !d->open || d->rows.empty() || d->pos < 0;
+    return !d->open || recordCount() == 0 || d->pos < 0;
 }
 int Recordset::position() const {
     return (bof() || eof()) ? -1 : d->pos;
@@ -181,7 +185,7 @@ int Recordset::position() const {
 
 void Recordset::moveFirst() {
     requireOpen();
-    d->pos = d->rows.empty() ? -1 : 0;
+    d->pos = recordCount() == 0 ? -1 : 0;
 }
 
 void Recordset::moveLast() {
@@ -242,6 +246,8 @@ Variant Recordset::valueAt(int row, int index) const {
     field(index);
     if (row < 0 || row >= recordCount())
         throw DataError(QStringLiteral("No row number %1").arg(row));
+    if (d->kind == Kind::Detached)
+        return d->values.value(row, index);
     return d->rows[static_cast<size_t>(row)][static_cast<size_t>(index)];
 }
 
@@ -366,9 +372,21 @@ Recordset Recordset::detached(std::vector<FieldInfo> fields, std::vector<std::ve
     Recordset r;
     r.d->kind = Kind::Detached;
     r.d->fields = std::move(fields);
-    r.d->rows = std::move(rows);
+    r.d->values = ValueTable::fromRows(static_cast<int>(r.d->fields.size()), rows);
     r.d->open = true;
-    r.d->pos = r.d->rows.empty() ? -1 : 0;
+    r.d->pos = r.d->values.rowCount() == 0 ? -1 : 0;
+    return r;
+}
+
+Recordset Recordset::detachedValues(std::vector<FieldInfo> fields, ValueTable rows) {
+    if (rows.width() != static_cast<int>(fields.size()))
+        throw DataError(QStringLiteral("The rows do not match the fields"));
+    Recordset r;
+    r.d->kind = Kind::Detached;
+    r.d->fields = std::move(fields);
+    r.d->values = std::move(rows);
+    r.d->open = true;
+    r.d->pos = r.d->values.rowCount() == 0 ? -1 : 0;
     return r;
 }
 

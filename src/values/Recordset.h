@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ValueTable.h"
 #include "Variant.h"
 
 #include <QString>
@@ -39,7 +40,7 @@ public:
 // Three kinds share this class:
 //  - stand-alone: built field by field with appendField, then open();
 //  - detached read result: rows copied out of a statement, readable after the
-//    connection is gone, not updatable;
+//    connection is gone, not updatable (held in a value table);
 //  - table result: opened on "SELECT * FROM <table> WHERE 1 = 2", accepts
 //    addNew, field assignments and update(), which saves the row.
 // Copies share one record set (handle semantics), as windows and grids hold
@@ -86,7 +87,7 @@ public:
     RowRange rows() const;
     // Hands every row over to the caller and closes the set (for every copy
     // of it): a report keeps a procedure's rows without copying them.
-    std::vector<std::vector<Variant>> takeRows();
+    ValueTable takeRows();
     // Adds the rows of another detached result of the same fields after this
     // one's (the next page of a long list), taking them from it.
     void appendRows(Recordset&& more);
@@ -112,6 +113,7 @@ public:
 
     // Used by the database side to build results.
     static Recordset detached(std::vector<FieldInfo> fields, std::vector<std::vector<Variant>> rows);
+    static Recordset detachedValues(std::vector<FieldInfo> fields, ValueTable rows);
     static Recordset table(const QString& tableName, std::vector<FieldInfo> fields,
                            std::shared_ptr<RowSaver> saver);
 

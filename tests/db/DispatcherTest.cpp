@@ -78,6 +78,40 @@ TEST_F(DispatcherTest, ResultsAreTypedByTheProcedureHeader) {
     EXPECT_EQ(rs.value(QStringLiteral("Rate")).toDouble(), 0.5);
 }
 
+// A result shares the texts and dates it repeats; each still reads as written,
+// whether a column repeats a few texts, many, or none, short or long.
+TEST_F(DispatcherTest, ALongResultReadsEveryTextAndDateAsWritten) {
+    db::ProcedureCatalog::add(
+        QStringLiteral("--! procedure many_texts\n"
+                       "--! result Code TEXT, Described TEXT, Own TEXT, Filling TEXT, Day DATE\n"
+                       "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 19999)\n"
+                       "SELECT CASE WHEN i % 5 = 0 THEN NULL ELSE 'I' || (i % 300) END,\n"
+                       "       'a description longer than sixteen bytes ' || (i % 50), 'row ' || i,\n"
+                       "       'k' || CASE WHEN i < 9000 THEN i % 100 ELSE i END,\n"
+                       "       CASE WHEN i % 1000 = 999 THEN 'not a date'\n"
+                       "            ELSE date('2010-01-01', '+' || (i / 7) || ' days') END\n"
+                       "FROM n;\n"));
+    const Recordset rs = call(QStringLiteral("EXEC many_texts"));
+    ASSERT_EQ(rs.recordCount(), 20000);
+    for (int i = 0; i < 20000; ++i) {
+        const Variant code = rs.valueAt(i, 0);
+        if (i % 5 == 0)
+            ASSERT_TRUE(code.isNull()) << i;
+        else
+            ASSERT_EQ(code.toString(), QStringLiteral("I%1").arg(i % 300)) << i;
+        ASSERT_EQ(rs.valueAt(i, 1).toString(),
+                  QStringLiteral("a description longer than sixteen bytes %1").arg(i % 50))
+            << i;
+        ASSERT_EQ(rs.valueAt(i, 2).toString(), QStringLiteral("row %1").arg(i)) << i;
+        ASSERT_EQ(rs.valueAt(i, 3).toString(), QStringLiteral("k%1").arg(i < 9000 ? i % 100 : i)) << i;
+        const Variant day = rs.valueAt(i, 4);
+        if (i % 1000 == 999)
+            ASSERT_TRUE(day == Variant(QStringLiteral("not a date"))) << i;
+        else
+            ASSERT_TRUE(day == Variant(QDate(2010, 1, 1).addDays(i / 7))) << i;
+    }
+}
+
 TEST_F(DispatcherTest, UnknownProceduresAndSurplusArgumentsAreClearErrors) {
     try {
         call(QStringLiteral("EXEC no_such_proc 'x'"));

@@ -110,6 +110,36 @@ TEST(Recordset, DetachedResultsAreReadOnly) {
     EXPECT_THROW(rs.addNew(), DataError);
 }
 
+// A detached result holds its values compactly; each reads back as given, of
+// its own type, in a long result and after the rows of another are added.
+TEST(Recordset, DetachedResultsGiveBackEveryKindOfValueAsGiven) {
+    const std::vector<Variant> kinds = {Variant(),
+                                        Variant::null(),
+                                        Variant(true),
+                                        Variant::smallInt(-7),
+                                        Variant(std::int32_t{-2147483647}),
+                                        Variant(std::int64_t{9007199254740993}),
+                                        Variant(Currency::fromRaw(-123456789)),
+                                        Variant(0.1),
+                                        Variant(QDate(1899, 12, 30)),
+                                        Variant(QStringLiteral("Ünïcode text"))};
+    const int width = int(kinds.size());
+    std::vector<FieldInfo> fields;
+    for (int c = 0; c < width; ++c)
+        fields.push_back({QStringLiteral("c%1").arg(c), DataType::Text, 0});
+    std::vector<std::vector<Variant>> rows(5000, kinds); // past the first block of values
+    rows.back().back() = Variant(QStringLiteral("the last"));
+    Recordset rs = Recordset::detached(fields, rows);
+    rs.appendRows(Recordset::detached(fields, {{kinds.rbegin(), kinds.rend()}}));
+    ASSERT_EQ(rs.recordCount(), 5001);
+    for (int r : {0, 3276, 4998})
+        for (int c = 0; c < width; ++c)
+            EXPECT_TRUE(rs.valueAt(r, c) == kinds[size_t(c)]) << r << "," << c;
+    EXPECT_EQ(rs.valueAt(4999, width - 1).toString(), QStringLiteral("the last"));
+    for (int c = 0; c < width; ++c)
+        EXPECT_TRUE(rs.valueAt(5000, c) == kinds[size_t(width - 1 - c)]) << c;
+}
+
 TEST(Variant, ConversionsFailClearlyNeverSilently) {
     EXPECT_EQ(Variant(QStringLiteral(" -12 ")).toInt32(), -12);
     EXPECT_THROW(Variant(QStringLiteral("12.5")).toInt32(), DataError);
