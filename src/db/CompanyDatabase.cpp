@@ -102,6 +102,7 @@ std::int64_t pragmaInt(sqlite3* db, const char* sql) {
 
 [[noreturn]] void refuse(sqlite3* db, const QString& message) {
     Statement::finalizeCached(db);
+    TableWriter::forget(db);
     sqlite3_close(db);
     throw DataError(message);
 }
@@ -165,6 +166,7 @@ QString causeText(int code, const QString& path, const QString& detail) {
 
 [[noreturn]] void refuseCause(sqlite3* db, int code, const QString& path, const QString& detail) {
     Statement::finalizeCached(db);
+    TableWriter::forget(db);
     sqlite3_close(db);
     throwCause(code, path, detail);
 }
@@ -219,6 +221,7 @@ sqlite3* openForReading(const QString& path) {
         return db;
     } catch (const DataError&) {
         Statement::finalizeCached(db);
+        TableWriter::forget(db);
         sqlite3_close(db);
     }
     QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
@@ -334,6 +337,7 @@ sqlite3* openPhysical(const QString& path) {
     }
     if (readOnly) {
         Statement::finalizeCached(db);
+        TableWriter::forget(db);
         sqlite3_close(db);
         if (!exists)
             throw FileError(readOnlyText(path));
@@ -363,7 +367,9 @@ sqlite3* openPhysical(const QString& path) {
         // A post reads its accounts, balances and index pages from memory once
         // warm: a page cache of up to 64 MB. The file is not mapped: pages read
         // through a mapping stay in the program's memory, a long report's too.
-        execRaw(db, QStringLiteral("PRAGMA cache_size = -65536;"));
+        // What a write deletes (the work tables at every post) is left to be
+        // overwritten rather than zeroed at once, as SQLite does by default.
+        execRaw(db, QStringLiteral("PRAGMA cache_size = -65536; PRAGMA secure_delete = OFF;"));
         registerSqlFunctions(db);
         if (fresh)
             SchemaBuilder::create(db);
@@ -474,6 +480,7 @@ void CompanyDatabase::closeConnection() {
         sqlite3_exec(s.db, "ROLLBACK", nullptr, nullptr, nullptr);
     s.inWrite = false;
     Statement::finalizeCached(s.db);
+    TableWriter::forget(s.db);
     // Fold the write-ahead log back into the company file, so that the file
     // alone holds the books once the program has ended.
     sqlite3_exec(s.db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);

@@ -320,6 +320,10 @@ const char* logWriteVfsName() {
                               nullptr};
     static std::once_flag once;
     std::call_once(once, [] {
+        // SQLite's count of the memory it holds takes a lock at every
+        // allocation, thousands of times a post; nothing here reads it. (It
+        // can only be turned off before SQLite's first use, which this is.)
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
         g_system = sqlite3_vfs_find(nullptr);
         vfs.szOsFile = static_cast<int>(kRealAt) + g_system->szOsFile;
         vfs.mxPathname = g_system->mxPathname;

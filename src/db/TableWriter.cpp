@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <map>
+#include <mutex>
 #include <sqlite3.h>
 
 namespace orv::db {
@@ -122,22 +123,60 @@ private:
     std::map<size_t, QByteArray> m_inserts; // by the number of rows
 };
 
+// A table's columns as the connection last read them, with the schema
+// version they were read at: a post opens its tables at every write, and
+// reading the columns again cost more than a line's insert.
+struct Columns {
+    std::int64_t schema = -1;
+    std::vector<FieldInfo> fields;
+    std::vector<std::optional<DataType>> declared;
+};
+
+std::mutex& columnsLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+std::map<std::pair<sqlite3*, QString>, Columns>& columnsRead() {
+    static std::map<std::pair<sqlite3*, QString>, Columns> read;
+    return read;
+}
+
 } // namespace
 
 Recordset TableWriter::open(sqlite3* db, const QString& table, Saved saved) {
-    Statement info(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(table).toUtf8(), 0);
-    std::vector<FieldInfo> fields;
-    std::vector<std::optional<DataType>> declared;
-    while (info.step()) {
-        const QString name = info.column(1, DataType::Text).toString();
-        const auto type = typeOfDeclared(info.column(2, DataType::Text).toString());
-        fields.push_back({name, type.value_or(DataType::Text), 0});
-        declared.push_back(type);
+    Statement version(db, "PRAGMA schema_version", 0, Statement::Reuse::Cached);
+    const std::int64_t schema = version.step() ? version.column(0, DataType::BigInt).toInt64() : -1;
+    Columns columns;
+    {
+        std::lock_guard<std::mutex> hold(columnsLock());
+        const auto it = columnsRead().find({db, table});
+        if (it != columnsRead().end() && it->second.schema == schema)
+            columns = it->second;
     }
-    if (fields.empty())
-        throw DataError(QStringLiteral("no such table: %1").arg(table));
-    return Recordset::table(table, std::move(fields),
-                            std::make_shared<Saver>(db, std::move(declared), std::move(saved)));
+    if (columns.schema != schema) {
+        Statement info(db, QStringLiteral("PRAGMA table_info(\"%1\")").arg(table).toUtf8(), 0);
+        while (info.step()) {
+            const QString name = info.column(1, DataType::Text).toString();
+            const auto type = typeOfDeclared(info.column(2, DataType::Text).toString());
+            columns.fields.push_back({name, type.value_or(DataType::Text), 0});
+            columns.declared.push_back(type);
+        }
+        if (columns.fields.empty())
+            throw DataError(QStringLiteral("no such table: %1").arg(table));
+        columns.schema = schema;
+        std::lock_guard<std::mutex> hold(columnsLock());
+        columnsRead()[{db, table}] = columns;
+    }
+    return Recordset::table(table, std::move(columns.fields),
+                            std::make_shared<Saver>(db, std::move(columns.declared), std::move(saved)));
+}
+
+void TableWriter::forget(sqlite3* db) {
+    std::lock_guard<std::mutex> hold(columnsLock());
+    auto& read = columnsRead();
+    for (auto it = read.begin(); it != read.end();)
+        it = it->first.first == db ? read.erase(it) : std::next(it);
 }
 
 } // namespace orv::db

@@ -17,6 +17,8 @@ class TableWriter {
 public:
     using Saved = std::function<void(const QString& table)>;
     static Recordset open(sqlite3* db, const QString& table, Saved saved = {});
+    // Forgets the columns read on a connection about to close.
+    static void forget(sqlite3* db);
 };
 
 } // namespace orv::db
