@@ -64,14 +64,18 @@ sqlite3_stmt* prepare(sqlite3* db, const QByteArray& sql, int offset, unsigned f
 Statement::Statement(sqlite3* db, const QByteArray& sql, int offset, Reuse reuse) : m_db(db) {
     if (reuse == Reuse::Cached) {
         auto& cache = statementCache();
-        const auto key = std::make_pair(db, sql.mid(offset));
-        auto it = cache.find(key);
+        // Looked up by the text as it stands (no copy); kept under a copy of it.
+        const QByteArray text = QByteArray::fromRawData(sql.constData() + offset, sql.size() - offset);
+        auto it = cache.find(std::make_pair(db, text));
         if (it == cache.end()) {
             const char* tail = nullptr;
             sqlite3_stmt* stmt = prepare(db, sql, offset, SQLITE_PREPARE_PERSISTENT, &tail);
             const int consumed =
                 tail ? static_cast<int>(tail - sql.constData()) : static_cast<int>(sql.size());
-            it = cache.emplace(key, CachedEntry{stmt, static_cast<int>(sql.size()) - consumed, false}).first;
+            it = cache
+                     .emplace(std::make_pair(db, sql.mid(offset)),
+                              CachedEntry{stmt, static_cast<int>(sql.size()) - consumed, false})
+                     .first;
         }
         if (!it->second.inUse) { // a statement still being stepped is not lent twice
             it->second.inUse = true;
@@ -144,7 +148,7 @@ void bindNatural(sqlite3_stmt* s, int i, const Variant& v) {
         sqlite3_bind_double(s, i, v.toDouble());
         break;
     case DataType::Date:
-        bindText(s, i, v.toDate().toString(Qt::ISODate));
+        bindText(s, i, isoDate(v.toDate()));
         break;
     case DataType::Text:
         bindText(s, i, v.toString());
@@ -205,7 +209,7 @@ void Statement::bind(int i, const Variant& v, std::optional<DataType> declared) 
                 bindText(m_stmt, i, v.toString()); // the column's check refuses it
                 return;
             }
-            bindText(m_stmt, i, d.toString(Qt::ISODate));
+            bindText(m_stmt, i, isoDate(d));
             return;
         }
         bindNatural(m_stmt, i, v);

@@ -10,6 +10,26 @@
 
 namespace orv {
 
+QString isoDate(const QDate& date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1 || year > 9999)
+        return date.toString(Qt::ISODate); // what Qt makes of such a date, as before
+    const char16_t text[10] = {char16_t(u'0' + year / 1000),
+                               char16_t(u'0' + year / 100 % 10),
+                               char16_t(u'0' + year / 10 % 10),
+                               char16_t(u'0' + year % 10),
+                               u'-',
+                               char16_t(u'0' + month / 10),
+                               char16_t(u'0' + month % 10),
+                               u'-',
+                               char16_t(u'0' + day / 10),
+                               char16_t(u'0' + day % 10)};
+    return QString(reinterpret_cast<const QChar*>(text), 10);
+}
+
 QString dataTypeName(DataType t) {
     switch (t) {
     case DataType::Empty:
@@ -133,7 +153,7 @@ QString Variant::toString() const {
         return shown;
     }
     case DataType::Date:
-        return std::get<QDate>(m_value).toString(Qt::ISODate);
+        return isoDate(std::get<QDate>(m_value));
     case DataType::Text:
         return std::get<QString>(m_value);
     }

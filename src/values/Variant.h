@@ -13,6 +13,9 @@ namespace orv {
 enum class DataType { Empty, Null, Boolean, SmallInt, Integer, BigInt, Currency, Double, Date, Text };
 
 QString dataTypeName(DataType t);
+// A date as the book holds it, YYYY-MM-DD: what QDate::toString(Qt::ISODate)
+// gives, written without its formatting machinery (a post writes dozens).
+QString isoDate(const QDate& date);
 
 // A value as the record sets and windows pass it around. Conversions that
 // cannot be made throw DataError with a message naming the value.

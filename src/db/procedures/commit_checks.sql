@@ -35,7 +35,7 @@ SELECT CASE
     WHEN total(abs(l.Amount_NU) + abs(COALESCE(l.Cur_Amount, 0))) > 2000000000000000000
     THEN db_fail('the books would exceed their limit of 100,000,000,000,000.00 in postings')
     WHEN SUM(max(-100000000000000, min(100000000000000, l.Amount_NU / 100))) <> 0
-      OR MIN(substr(l.date_dt, 1, 4)) <> MAX(substr(l.date_dt, 1, 4))
+      OR substr(MIN(l.date_dt), 1, 4) <> substr(MAX(l.date_dt), 1, 4)
     THEN db_fail('document does not balance or spans years')
     WHEN SUM(CASE WHEN l.Leg = 'VAT' THEN l.Amount_NU ELSE 0 END)
          <> COALESCE((SELECT SUM(v.Amount) FROM VAT_Control v WHERE v.Post_Seq = t.Post_Seq AND v.Post_No = t.Post_No), 0)
@@ -64,12 +64,13 @@ FROM (SELECT SUM(abs(l.Amount_NU) + abs(COALESCE(l.Cur_Amount, 0))) AS Size
       FROM Touched_Doc_T t CROSS JOIN Ledger_T l
       WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No) s
 WHERE s.Size > 0;
+-- (by account and day: the days of one month fold into its balance row one after the other)
 INSERT INTO Ledger_Balance_T (GL_ID, Year_SI, Period_TI, Closing_bt, Amount_NU)
 SELECT l.GL_ID, CAST(substr(l.date_dt, 1, 4) AS INTEGER), CAST(substr(l.date_dt, 6, 2) AS INTEGER), l.Closing_bt,
        SUM(l.Amount_NU)
 FROM Touched_Doc_T t CROSS JOIN Ledger_T l
 WHERE t.Doc_Kind = '' AND l.Post_Seq = t.Post_Seq AND l.Post_No = t.Post_No
-GROUP BY 1, 2, 3, 4
+GROUP BY l.GL_ID, l.date_dt, l.Closing_bt
 ON CONFLICT (GL_ID, Year_SI, Period_TI, Closing_bt) DO UPDATE SET Amount_NU = Amount_NU + excluded.Amount_NU;
 -- (e) stamp the kinds, clear the work tables
 UPDATE Document_T SET Doc_Kind = (SELECT MAX(Doc_Kind) FROM Touched_Doc_T t
