@@ -167,6 +167,12 @@ TEST(Variant, ANumberShowsFifteenDigitsAndItsTextAlwaysReadsBack) {
     }
 }
 
+TEST(Variant, ADateReadsAsTheBookWritesIt) {
+    for (const QDate& d : {QDate(2010, 1, 31), QDate(999, 12, 1), QDate(1, 1, 1), QDate(9999, 12, 31),
+                           QDate(-5, 3, 4), QDate(10000, 1, 1), QDate()})
+        EXPECT_EQ(Variant(d).toString(), d.toString(Qt::ISODate)) << d.toString().toStdString();
+}
+
 TEST(Recordset, RowViewReadsAndWritesRowsWithoutMovingTheCursor) {
     Recordset rs = lineSet();
     EXPECT_EQ(rs.rows().begin() != rs.rows().end(), false);
