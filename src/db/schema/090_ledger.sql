@@ -137,10 +137,11 @@ CREATE TABLE VAT_Control (
   Recon_Date         DATE CHECK (Recon_Date IS NULL OR (Recon_Date IS date(Recon_Date, '+0 days')))
 );
 
--- Ledger lookups: by document (holding what the checks of a post and the balances read of a leg, so
--- that they read the index alone), by account and year in listing order, open items (holding what a
--- party's balance and an item's open amounts sum, so those sums read the index alone).
-CREATE INDEX Ledger_Doc  ON Ledger_T (Post_Seq, Post_No, GL_ID, date_dt, Closing_bt, Leg, Amount_NU, Cur_Amount, Party_Kind, Party_ID, Inv_No);
+-- Ledger lookups: by document in line order (holding what the checks of a post and the balances
+-- read of a leg, so that they read the index alone), by account and year in listing order, open
+-- items (holding what a party's balance and an item's open amounts sum, so those sums read the
+-- index alone).
+CREATE INDEX Ledger_Doc  ON Ledger_T (Post_Seq, Post_No, Src_Row, GL_ID, date_dt, Closing_bt, Leg, Amount_NU, Cur_Amount, Party_Kind, Party_ID, Inv_No);
 CREATE INDEX Ledger_Acct ON Ledger_T (GL_ID, Year_SI, date_dt, Post_Seq, Post_No);
 CREATE INDEX Ledger_Item ON Ledger_T (Party_Kind, Party_ID, Inv_No, Leg, Cur_Amount, Amount_NU)
   WHERE Leg IN ('ITEM','SETTLE');              -- legs that build or settle an open item
