@@ -99,27 +99,26 @@ template <typename Place> void placeNatural(sqlite3_value* v, int storage, Place
     }
 }
 
+// Whether the first and the last word of two runs of n bytes agree, for a
+// word no longer than n and at least half of it: together they cover the run.
+template <class Word> bool sameEnds(const char* a, const char* b, std::size_t n) {
+    Word a1, a2, b1, b2;
+    std::memcpy(&a1, a, sizeof(Word));
+    std::memcpy(&a2, a + n - sizeof(Word), sizeof(Word));
+    std::memcpy(&b1, b, sizeof(Word));
+    std::memcpy(&b2, b + n - sizeof(Word), sizeof(Word));
+    return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+}
+
 // Whether two runs of n bytes are the same: the short ones a report repeats
 // (codes, kinds, dates) are compared a word at a time.
 bool sameBytes(const char* a, const char* b, std::size_t n) {
     if (n > 16)
         return std::memcmp(a, b, n) == 0;
-    if (n >= 8) {
-        std::uint64_t a1, a2, b1, b2;
-        std::memcpy(&a1, a, 8);
-        std::memcpy(&a2, a + n - 8, 8);
-        std::memcpy(&b1, b, 8);
-        std::memcpy(&b2, b + n - 8, 8);
-        return ((a1 ^ b1) | (a2 ^ b2)) == 0;
-    }
-    if (n >= 4) {
-        std::uint32_t a1, a2, b1, b2;
-        std::memcpy(&a1, a, 4);
-        std::memcpy(&a2, a + n - 4, 4);
-        std::memcpy(&b1, b, 4);
-        std::memcpy(&b2, b + n - 4, 4);
-        return ((a1 ^ b1) | (a2 ^ b2)) == 0;
-    }
+    if (n >= 8)
+        return sameEnds<std::uint64_t>(a, b, n);
+    if (n >= 4)
+        return sameEnds<std::uint32_t>(a, b, n);
     for (std::size_t i = 0; i < n; ++i)
         if (a[i] != b[i])
             return false;
