@@ -36,18 +36,11 @@ WHEN NEW.LayerID IS NULL
                             ORDER BY x.date_dt, x.LayerID LIMIT 1)
           WHERE w.need > w.Qty_Left)
         SELECT LayerID, Qty_Left, Value_Left, MIN(Qty_Left, need) AS take FROM walk);
-  -- The layers taken are the open layers up to the one of the line's last move, each found by
-  -- its key: every layer loses what its move took.
-  UPDATE Stock_Layer_T
-  SET Qty_Left = Qty_Left + (SELECT m.Qty FROM Stock_Move_T m WHERE m.Src_Table = NEW.Src_Table
-                               AND m.Src_Row = NEW.Src_Row AND m.LayerID = Stock_Layer_T.LayerID),
-      Value_Left = Value_Left + (SELECT m.Value FROM Stock_Move_T m WHERE m.Src_Table = NEW.Src_Table
-                                   AND m.Src_Row = NEW.Src_Row AND m.LayerID = Stock_Layer_T.LayerID)
-  WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_Left > 0
-    AND (date_dt, LayerID) <= (SELECT l.date_dt, l.LayerID FROM Stock_Layer_T l
-                               WHERE l.LayerID = (SELECT m.LayerID FROM Stock_Move_T m
-                                                  WHERE m.Src_Table = NEW.Src_Table AND m.Src_Row = NEW.Src_Row
-                                                  ORDER BY m.MoveID DESC LIMIT 1));
+  -- The layers taken are those of the line's moves, each found by its key: every layer loses
+  -- what its move took.
+  UPDATE Stock_Layer_T SET Qty_Left = Qty_Left + m.Qty, Value_Left = Value_Left + m.Value
+  FROM Stock_Move_T m
+  WHERE m.Src_Table = NEW.Src_Table AND m.Src_Row = NEW.Src_Row AND Stock_Layer_T.LayerID = m.LayerID;
 
   -- @use Stock_Issue_Item
 END;
