@@ -201,7 +201,7 @@ QString Currency::magnitudeFixed(int decimals) const {
 QString Currency::toFixed(int decimals) const {
     const QString s = magnitudeFixed(decimals);
     // A value that rounds to zero shows no sign.
-    const bool zero = !s.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool zero = std::none_of(s.begin(), s.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
     return m_raw < 0 && !zero ? QLatin1Char('-') + s : s;
 }
 
