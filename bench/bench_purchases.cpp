@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -23,13 +24,17 @@ void BM_PostTwentyLinePurchaseInvoice(benchmark::State& state) {
     // Supplier 1's thousand received lines, billed a unit at a time in turn,
     // each invoice under a number of its own.
     const Recordset received = invoice.Get_Customer_Order(bench::benchSupplier(1));
-    bench::timeWrites(state, [&](int n) {
-        Recordset lines = invoice.newLines();
-        for (int i = 0; i < 20; ++i)
-            bench::addPurchaseLine(lines, received, (n * 20 + i) % received.recordCount(), 1);
-        return invoice.Send_Order(bench::purchaseHeader(invoice, 1, 1000 + n), lines) !=
-               clsPurInv::kFailureText;
-    });
+    bench::timeWrites(
+        state,
+        [&](int n) {
+            Recordset lines = invoice.newLines();
+            for (int i = 0; i < 20; ++i)
+                bench::addPurchaseLine(lines, received, (n * 20 + i) % received.recordCount(), 1);
+            return std::make_pair(bench::purchaseHeader(invoice, 1, 1000 + n), lines);
+        },
+        [&](const std::pair<Recordset, Recordset>& input) {
+            return invoice.Send_Order(input.first, input.second) != clsPurInv::kFailureText;
+        });
     db::CompanyDatabase::closeConnection();
 }
 BENCHMARK(BM_PostTwentyLinePurchaseInvoice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(400);

@@ -25,15 +25,20 @@ void BM_PostTwentyLineInvoice(benchmark::State& state) {
     // Customer 1's thousand delivered lines, billed a unit at a time in turn.
     const Recordset delivered = sale.Get_Customer_Order(bench::benchCustomer(1));
     const Recordset header = bench::benchOrderHeader(sale.newHeader(), 1);
-    bench::timeWrites(state, [&](int n) {
-        Recordset lines = sale.newLines();
-        for (int i = 0; i < 20; ++i) {
-            const int row = (n * 20 + i) % delivered.recordCount();
-            bench::addInvoiceLine(lines, delivered.valueAt(row, 0).toString(),
-                                  delivered.valueAt(row, 3).toInt64(), 1);
-        }
-        return sale.Send_Order(header, lines) != clsSale_Entry::kFailureText;
-    });
+    bench::timeWrites(
+        state,
+        [&](int n) {
+            Recordset lines = sale.newLines();
+            for (int i = 0; i < 20; ++i) {
+                const int row = (n * 20 + i) % delivered.recordCount();
+                bench::addInvoiceLine(lines, delivered.valueAt(row, 0).toString(),
+                                      delivered.valueAt(row, 3).toInt64(), 1);
+            }
+            return lines;
+        },
+        [&](const Recordset& lines) {
+            return sale.Send_Order(header, lines) != clsSale_Entry::kFailureText;
+        });
     db::CompanyDatabase::closeConnection();
 }
 BENCHMARK(BM_PostTwentyLineInvoice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(400);
@@ -43,12 +48,17 @@ void BM_PostTwentyLineDelivery(benchmark::State& state) {
     clsDO_Entry delivery;
     const Recordset header = bench::benchOrderHeader(delivery.newHeader(), 2);
     // The deep items hold a hundred layers of two: ten units take five layers.
-    bench::timeWrites(state, [&](int n) {
-        Recordset lines = delivery.newLines();
-        for (int i = 0; i < 20; ++i)
-            bench::addDeliveryLine(lines, bench::benchItem((n * 20 + i) % bench::kDeepItems), 10);
-        return delivery.Send_Order(header, lines) != clsDO_Entry::kFailureText;
-    });
+    bench::timeWrites(
+        state,
+        [&](int n) {
+            Recordset lines = delivery.newLines();
+            for (int i = 0; i < 20; ++i)
+                bench::addDeliveryLine(lines, bench::benchItem((n * 20 + i) % bench::kDeepItems), 10);
+            return lines;
+        },
+        [&](const Recordset& lines) {
+            return delivery.Send_Order(header, lines) != clsDO_Entry::kFailureText;
+        });
     db::CompanyDatabase::closeConnection();
 }
 BENCHMARK(BM_PostTwentyLineDelivery)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(100);
