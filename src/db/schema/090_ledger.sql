@@ -151,7 +151,8 @@ CREATE INDEX VAT_Control_Doc ON VAT_Control (Post_Seq, Post_No);
 
 -- Each lookup a line trigger or request rule makes by value.
 CREATE INDEX Stock_Move_Src   ON Stock_Move_T (Src_Table, Src_Row);      -- FIFO update of the layers taken
-CREATE INDEX Stock_Move_Item  ON Stock_Move_T (Pdt_ID_VC);               -- item delete rule "stock moves"
+-- item delete rule "stock moves": an item's first move brings stock in, so its inflows tell
+CREATE INDEX Stock_Move_Item  ON Stock_Move_T (Pdt_ID_VC) WHERE Qty > 0;
 -- FIFO walk, lists and the ageing, from the index alone:
 CREATE INDEX Stock_Layer_Open ON Stock_Layer_T (Pdt_ID_VC, date_dt, LayerID, Qty_Left, Value_Left) WHERE Qty_Left > 0;
 CREATE INDEX Stock_Layer_Doc  ON Stock_Layer_T (Post_No);                -- numbering a document's layers

@@ -55,7 +55,7 @@ CREATE TRIGGER Temp_Product_Accountset_T_check BEFORE INSERT ON Temp_Product_Acc
                          WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND i.Qty_On_Hand > 0) AS held,
                  EXISTS (SELECT 1 FROM Product_T p JOIN Temp_Stock_T t ON t.Pdt_ID_VC = p.Pdt_ID_VC
                          WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC AND t.Open_Qty > 0) AS unbilled,
-                 EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC
+                 EXISTS (SELECT 1 FROM Product_T p JOIN Stock_Move_T m ON m.Pdt_ID_VC = p.Pdt_ID_VC AND m.Qty > 0
                          WHERE p.Pdt_Acctset_VC = s.Pdt_Acctset_VC) AS moved
           FROM (SELECT 'STOCK' AS r, NEW.Stock_IN AS a UNION ALL SELECT 'GRNI', NEW.payable_IN
                 UNION ALL SELECT 'SHIP', NEW.shipment_IN) n

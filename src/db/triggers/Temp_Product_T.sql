@@ -40,7 +40,7 @@ CREATE TRIGGER Temp_Product_T_check BEFORE INSERT ON Temp_Product_T BEGIN
       AND EXISTS (SELECT 1 FROM Stock_Item_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty_On_Hand > 0);
   SELECT db_fail('Temp_Product_T: item has stock moves or document lines')
     WHERE upper(NEW.Function_type) = 'D' AND (
-      EXISTS (SELECT 1 FROM Stock_Move_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
+      EXISTS (SELECT 1 FROM Stock_Move_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC AND Qty > 0)
       OR EXISTS (SELECT 1 FROM Temp_Stock_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
       OR EXISTS (SELECT 1 FROM Sales_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
       OR EXISTS (SELECT 1 FROM Purchases_T WHERE Pdt_ID_VC = NEW.Pdt_ID_VC)
