@@ -1,6 +1,8 @@
 -- Every reference to a master row is indexed, so deleting or renaming a master and each
 -- history probe of the staging rules ("has this code been used?") search instead of
--- reading whole line tables. A new referencing column gets its index here too.
+-- reading whole line tables. A new referencing column gets its index here too. A stock move's
+-- layer is no master: no statement deletes or renumbers a layer, so nothing ever looks up the
+-- moves of one, and a FIFO issue would pay an entry for every layer it takes.
 CREATE INDEX Cash_Adj_T_GL_ID ON Cash_Adj_T (GL_ID);
 CREATE INDEX Cash_T_Bank_Code_VC ON Cash_T (Bank_Code_VC);
 CREATE INDEX Document_T_EmployeeID ON Document_T (EmployeeID);
@@ -32,7 +34,6 @@ CREATE INDEX Sales_T_vat_code ON Sales_T (vat_code);
 CREATE INDEX Stock_Adj_T_GL_ID ON Stock_Adj_T (GL_ID);
 CREATE INDEX Stock_Adj_T_Pdt_ID_VC ON Stock_Adj_T (Pdt_ID_VC);
 CREATE INDEX Stock_Adj_T_Stock_IN ON Stock_Adj_T (Stock_IN);
-CREATE INDEX Stock_Move_T_LayerID ON Stock_Move_T (LayerID);
 CREATE INDEX Temp_Stock_T_Pdt_ID_VC ON Temp_Stock_T (Pdt_ID_VC);
 CREATE INDEX Temp_Stock_T_vat_code ON Temp_Stock_T (vat_code);
 CREATE INDEX Temp_VAT_Control_GL_ID ON Temp_VAT_Control (GL_ID);
