@@ -28,3 +28,9 @@ SELECT '9 stock', Src_Table || ' row ' || Src_Row || ': its moves do not follow 
 FROM Stock_Move_T
 GROUP BY Src_Table, Src_Row
 HAVING COUNT(*) <> MAX(MoveID) - MIN(MoveID) + 1 OR MIN(date_dt) <> MAX(date_dt)
+UNION ALL
+-- Only a move in brings stock, so an item's first move is one (the item index holds moves in alone).
+SELECT '9 stock', 'item ' || Pdt_ID_VC || ': moves out but none in'
+FROM Stock_Move_T
+GROUP BY Pdt_ID_VC
+HAVING MAX(Qty) <= 0
