@@ -84,9 +84,10 @@ HAVING COUNT(DISTINCT j.Year_SI) = 1                          -- one year
 -- at the moving average, from the named layer when LayerID is given, and records the moves under
 -- the source line. The caller reads the cost back as the sum of the moves' Value for that line.
 -- Deliveries and stock adjustments that count stock down share it; Line_No is the source line's
--- place in its document, which a refusal names.
+-- place in its document, which a refusal names. An issue without a layer names the item's costing
+-- method (Cost_Method, its account set's), which chooses the trigger that walks the layers.
 CREATE VIEW Stock_Issue_V AS
   SELECT NULL AS Pdt_ID_VC, NULL AS Qty, NULL AS LayerID, NULL AS date_dt, NULL AS Doc_Type,
          NULL AS Post_Seq, NULL AS Post_No, NULL AS Src_Table, NULL AS Src_Row, NULL AS Descrip_VC,
-         NULL AS Line_No
+         NULL AS Line_No, NULL AS Cost_Method
   WHERE 0;

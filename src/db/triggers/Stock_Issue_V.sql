@@ -6,13 +6,12 @@
 -- An issue reads only the layers it may take from: the FIFO walk steps from one open layer to the
 -- next until the issue is met; the AVEG one reads the first Qty open layers in date order, enough
 -- as every open layer holds at least one unit; the item's quantity on hand is the sum of its open
--- layers. Each costing method has its trigger, chosen by the item's account set, so an
--- issue runs only its own method's statements; an item of no known method takes the AVEG one,
--- whose checks refuse it (it has no stock).
+-- layers. Each costing method has its trigger, chosen by the method the issue names (the
+-- item's account set's, read once by the caller), so an issue runs only its own method's
+-- statements; an item of no known method takes the AVEG one, whose checks refuse it (it has no
+-- stock).
 CREATE TRIGGER Stock_Issue_V_fifo INSTEAD OF INSERT ON Stock_Issue_V
-WHEN NEW.LayerID IS NULL
- AND (SELECT a.cost_method_VC FROM Product_T p JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
-      WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC) = 'FIFO' BEGIN
+WHEN NEW.LayerID IS NULL AND NEW.Cost_Method = 'FIFO' BEGIN
   -- @use Stock_Issue_Checks
 
   -- One move per layer taken, at that layer's cost: the walk steps from each open layer to the
@@ -46,9 +45,7 @@ WHEN NEW.LayerID IS NULL
 END;
 
 CREATE TRIGGER Stock_Issue_V_aveg INSTEAD OF INSERT ON Stock_Issue_V
-WHEN NEW.LayerID IS NULL
- AND (SELECT a.cost_method_VC FROM Product_T p JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC
-      WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC) IS NOT 'FIFO' BEGIN
+WHEN NEW.LayerID IS NULL AND NEW.Cost_Method IS NOT 'FIFO' BEGIN
   -- @use Stock_Issue_Checks
 
   -- One move at the average; the whole stock on hand leaves at exactly its value.

@@ -124,11 +124,13 @@ END;
 CREATE TRIGGER Temp_Stock_T_post_DO AFTER INSERT ON Temp_Stock_T WHEN upper(NEW.doc_type) = 'DO' BEGIN
   INSERT OR IGNORE INTO Touched_Doc_T VALUES ('ORD', NEW.Doc_No_VC, 'DO');
   INSERT INTO Stock_Issue_V (Pdt_ID_VC, Qty, LayerID, date_dt, Doc_Type, Post_Seq, Post_No, Src_Table, Src_Row,
-                             Descrip_VC, Line_No)
+                             Descrip_VC, Line_No, Cost_Method)
   VALUES (NEW.Pdt_ID_VC, NEW.qty_nu, NULL, NEW.date_dt, 'DO', 'ORD', NEW.Doc_No_VC, 'Temp_Stock_T', NEW.Row_ID,
           NEW.Descrip_VC,
           (SELECT count(*) FROM Temp_Stock_T WHERE doc_type = 'DO' AND Doc_No_VC = NEW.Doc_No_VC
-             AND Row_ID <= NEW.Row_ID));
+             AND Row_ID <= NEW.Row_ID),
+          (SELECT a.cost_method_VC FROM Product_T p
+           JOIN Product_AccountSet_T a ON a.Pdt_Acctset_VC = p.Pdt_Acctset_VC WHERE p.Pdt_ID_VC = NEW.Pdt_ID_VC));
   -- The issue cost, open until the sales invoice bills the line.
   -- (A plain update by the line's key: an update from a derived table would need a work table.)
   UPDATE Temp_Stock_T
