@@ -23,7 +23,7 @@ namespace orv::db {
 // refused with FileError saying why.
 class CompanyDatabase {
 public:
-    static constexpr int kSchemaVersion = 15;
+    static constexpr int kSchemaVersion = 16;
     static constexpr int kApplicationId = 0x4F52564E;
 
     // $XDG_DATA_HOME/orvanwise/orvan.sqlite (default ~/.local/share/orvanwise/).

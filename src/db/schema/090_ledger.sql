@@ -150,7 +150,7 @@ CREATE INDEX Journal_Doc ON Journal_T (Doc_No_VC);
 CREATE INDEX VAT_Control_Doc ON VAT_Control (Post_Seq, Post_No);
 
 -- Each lookup a line trigger or request rule makes by value.
-CREATE INDEX Stock_Move_Src   ON Stock_Move_T (Src_Table, Src_Row);      -- FIFO update of the layers taken
+CREATE INDEX Stock_Move_Src   ON Stock_Move_T (Src_Table, Src_Row, LayerID, Qty, Value); -- a line's moves, from the index alone
 -- item delete rule "stock moves": an item's first move brings stock in, so its inflows tell
 CREATE INDEX Stock_Move_Item  ON Stock_Move_T (Pdt_ID_VC) WHERE Qty > 0;
 -- FIFO walk, lists and the ageing, from the index alone:
