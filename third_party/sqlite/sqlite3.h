@@ -3538,7 +3538,7 @@ SQLITE_API void sqlite3_progress_handler(sqlite3*, int, int(*)(void*), void*);
 ** with a '/' (meaning that the authority section is omitted from the URI)
 ** then the path is interpreted as a relative path.
 ** ^(On windows, the first component of an absolute path
-** is a drive specification (e.g. "C:").)^
+** is a drive letter (e.g. "C:").)^
 **
 ** [[core URI query parameters]]
 ** The query component of a URI may contain parameters that are interpreted
